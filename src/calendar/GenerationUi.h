@@ -1,0 +1,28 @@
+#pragma once
+// What the generation driver needs from the windows: the month selector it reads, the pointer it
+// sets, and the handover of the result. The main window and preview implement it; so does the
+// command-line generator.
+
+#include <QImage>
+#include <string>
+
+namespace morvessa {
+
+class GenerationUi {
+public:
+    virtual ~GenerationUi() = default;
+
+    // List index of the fixed-holiday month selector (0 = January, -1 = nothing selected).
+    virtual int MonthSelectorIndex() const = 0;
+    // The main window's mouse pointer: 11 (hourglass) while the snapshot is taken, 0 afterwards.
+    virtual void SetMainMousePointer(int pointer) = 0;
+
+    // The handover, in this order: the snapshot picture, the temporary workbook path (from now on
+    // owned by the preview), show the preview, hide the main window.
+    virtual void SetPreviewPicture(const QImage& picture) = 0;
+    virtual void SetPreviewWorkbook(const std::string& path) = 0;
+    virtual void ShowPreview() = 0;
+    virtual void HideMainWindow() = 0;
+};
+
+}  // namespace morvessa
