@@ -1,0 +1,36 @@
+#pragma once
+// Excel 97-2003 (.xls) workbook files: BIFF8 records inside an OLE2 compound file.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace morvessa::sheet {
+class Workbook;
+}
+
+namespace morvessa::sheet::xls {
+
+// Raised for every file that cannot be written or read. The text is meant for the user,
+// e.g. "The file is not a valid workbook: the sector chain of the directory loops."
+class XlsError : public std::runtime_error {
+public:
+    explicit XlsError(const std::string& description) : std::runtime_error(description) {}
+};
+
+// Writes the workbook to path (replacing an existing file). Throws XlsError.
+void SaveWorkbook(const Workbook& wb, const std::string& path);
+
+// The complete file as bytes.
+std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb);
+
+// Reads a workbook file. Throws XlsError for a missing, unreadable or malformed file.
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path);
+
+// Reads a workbook from the bytes of a file. Throws XlsError for malformed input.
+std::unique_ptr<Workbook> ReadWorkbookBytes(std::span<const uint8_t> bytes);
+
+}  // namespace morvessa::sheet::xls
