@@ -1,0 +1,151 @@
+#pragma once
+// The user's holidays: a table of fixed-date holidays (month, day, name) and one of floating-date
+// holidays (month, weekday, occurrence 1..4 or "Last", name), loaded from and saved to the settings
+// store. Rows and columns are numbered from 1, as the windows address them.
+
+#include <QString>
+
+#include <cstddef>
+#include <vector>
+
+namespace morvessa {
+
+// One table cell: empty, a number or text.
+class HolidayCell {
+public:
+    enum class Kind { Empty, Number, Text };
+
+    HolidayCell() = default;
+    HolidayCell(double number) : kind_(Kind::Number), number_(number) {}  // NOLINT: cells read like values
+    HolidayCell(int number) : kind_(Kind::Number), number_(number) {}     // NOLINT
+    HolidayCell(const QString& text) : kind_(Kind::Text), text_(text) {}  // NOLINT
+    HolidayCell(const char* text) : kind_(Kind::Text), text_(QString::fromUtf8(text)) {}  // NOLINT
+
+    Kind kind() const { return kind_; }
+    bool IsEmpty() const { return kind_ == Kind::Empty; }
+    bool IsNumber() const { return kind_ == Kind::Number; }
+    bool IsText() const { return kind_ == Kind::Text; }
+
+    // The number of a number cell (0 for others).
+    double Number() const { return kind_ == Kind::Number ? number_ : 0.0; }
+    // The text form: a number in plain decimal ("14"), text as it is, "" for an empty cell.
+    QString Text() const;
+
+    friend bool operator==(const HolidayCell& a, const HolidayCell& b);
+
+private:
+    Kind kind_ = Kind::Empty;
+    double number_ = 0.0;
+    QString text_;
+};
+
+// The most rows a table may hold (row numbers are 16-bit in the stored form's history).
+inline constexpr int kMaxHolidayRows = 32766;
+
+// A table of rows 1..RowCount(), each of ColumnCount() cells.
+class HolidayTable {
+public:
+    explicit HolidayTable(int columnCount) : columns_(columnCount) {}
+
+    int RowCount() const { return static_cast<int>(cells_.size() / static_cast<std::size_t>(columns_)); }
+    int ColumnCount() const { return columns_; }
+
+    // Row and column from 1; outside the table throws std::out_of_range("Subscript out of range").
+    HolidayCell& Cell(int row, int column);
+    const HolidayCell& Cell(int row, int column) const;
+
+    // RowCount() rows of empty cells; a negative count or one above kMaxHolidayRows throws.
+    void Reset(int rowCount);
+
+    friend bool operator==(const HolidayTable&, const HolidayTable&) = default;
+
+private:
+    friend void AppendHolidayRow(HolidayTable& table);
+    friend void DeleteHolidayRow(HolidayTable& table, int row);
+    int columns_;
+    std::vector<HolidayCell> cells_;  // row-major
+};
+
+// Column numbers of the two tables.
+namespace fixed_column {
+inline constexpr int Month = 1, Day = 2, Name = 3;
+}
+namespace floating_column {
+inline constexpr int Month = 1, Weekday = 2, Occurrence = 3, Name = 4;
+}
+
+// The two global tables (3 and 4 columns). They start empty; LoadHolidays fills them.
+HolidayTable& FixedHolidays();
+HolidayTable& FloatingHolidays();
+
+// The default rows, exactly as first-run users get them.
+const HolidayTable& DefaultFixedHolidays();
+const HolidayTable& DefaultFloatingHolidays();
+
+// Loads both tables from the store (writing the defaults when either count is missing, 0 or not a
+// number), then InitColors. A damaged store - a negative or too large count, a count that is not a
+// whole number, a column with more pieces than rows - throws, and both tables keep what they held
+// before: a load replaces the tables only once it has read everything.
+void LoadHolidays();
+
+// Writes FixedHolidaysCount, 1Data..3Data, FloatingHolidaysCount, 4Data..7Data, in that order.
+void SaveHolidays();
+
+// Writes column key `keyNumber` (1..7: 1..3 from the fixed table, 4..7 from the floating one) of
+// `table`: every cell's text form + "|" + "¬", without the final "¬" ("1|¬6|¬7|").
+void SaveHolidayColumn(const HolidayTable& table, int keyNumber);
+
+// The text SaveHolidayColumn stores for column `column` of `table`.
+QString HolidayColumnText(const HolidayTable& table, int column);
+
+// Reads column key `keyNumber` (1..7) into its column of the global tables. An empty or missing key
+// shows kNoSavedValueMessage and leaves the column empty. More pieces than rows throws
+// std::out_of_range and leaves the column as it was.
+void LoadHolidayColumn(int keyNumber);
+
+// Removes one row (from 1). Does nothing on a table of fewer than 2 rows or a row outside it.
+// Does not save.
+void DeleteHolidayRow(HolidayTable& table, int row);
+
+// Adds one empty row at the end; throws std::length_error at kMaxHolidayRows. Does not save.
+void AppendHolidayRow(HolidayTable& table);
+
+// Replace one table by its defaults; with `save` also write its count and then SaveHolidays().
+void RestoreFixedDefaults(bool save);
+void RestoreFloatingDefaults(bool save);
+
+// The message for an empty column key (nothing is appended to it).
+inline constexpr const char* kNoSavedValueMessage = "No Saved Value To Retrieve For Range : ";
+
+// Where the catalogue's messages go: a message box (OK only, no icon, application title) in the
+// program; stderr by default.
+class CatalogueMessageSink {
+public:
+    virtual ~CatalogueMessageSink() = default;
+    virtual void ShowMessage(const QString& text) = 0;
+};
+
+// Installs `sink` (not owned); nullptr goes back to stderr.
+void SetCatalogueMessageSink(CatalogueMessageSink* sink);
+CatalogueMessageSink& CurrentCatalogueMessageSink();
+
+// Keeps every message; for tests and tools.
+class RecordingCatalogueMessageSink final : public CatalogueMessageSink {
+public:
+    void ShowMessage(const QString& text) override { messages.push_back(text); }
+    std::vector<QString> messages;
+};
+
+// Installs a sink for one scope and puts the previous one back afterwards.
+class ScopedCatalogueMessageSink {
+public:
+    explicit ScopedCatalogueMessageSink(CatalogueMessageSink& sink);
+    ~ScopedCatalogueMessageSink();
+    ScopedCatalogueMessageSink(const ScopedCatalogueMessageSink&) = delete;
+    ScopedCatalogueMessageSink& operator=(const ScopedCatalogueMessageSink&) = delete;
+
+private:
+    CatalogueMessageSink* previous_;
+};
+
+}  // namespace morvessa
