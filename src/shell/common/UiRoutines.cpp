@@ -2,6 +2,7 @@
 
 #include "shell/common/CursorFile.h"
 #include "shell/core/ErrorTrap.h"
+#include "shell/core/SharedRoutines.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -70,11 +71,6 @@ QIcon ApplicationIcon() {
     InitialiseIconResource();
     static const QIcon icon(QStringLiteral(":/morvessa/morvessa.png"));
     return icon;
-}
-
-QString ApplicationTitle() {
-    const QString title = QGuiApplication::applicationDisplayName();
-    return title.isEmpty() ? QStringLiteral("Morvessa") : title;
 }
 
 QString MessageBoxText(const std::string& text) {

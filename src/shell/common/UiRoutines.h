@@ -40,9 +40,6 @@ std::optional<QCursor> LoadHandCursor(const QString& path);
 // The application's icon, used by every window.
 QIcon ApplicationIcon();
 
-// The title of message boxes that name none of their own.
-QString ApplicationTitle();
-
 // A report text as a message box shows it: "\r\n" and a lone "\r" both become line breaks.
 QString MessageBoxText(const std::string& text);
 
