@@ -1,0 +1,105 @@
+#include "colours/ui/frmColor.h"
+
+#include "colours/ColorPalette.h"
+#include "colours/ui/ColorPickerModel.h"
+#include "colours/ui/ColorSwatch.h"
+#include "holidays/ui/DialogLayout.h"
+#include "holidays/ui/DialogWidgets.h"
+#include "shell/common/UiRoutines.h"
+#include "shell/core/ErrorTrap.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace morvessa {
+
+frmColor::frmColor(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmColor"));
+    SetUpFixedDialog(this, QStringLiteral("Color Picker"), TwipsRect(0, 0, 8040, 1890).size());
+
+    shpColor_ = new ColorSwatch(this);
+    shpColor_->setObjectName(QStringLiteral("shpColor"));
+    shpColor_->setGeometry(TwipsRect(120, 120, 7800, 375));
+    shpColor_->ShowColor(*SwatchColorForScrollValue(kColorScrollLaidOut));
+
+    // Stacked over the swatch and shown only while the swatch is see-through, so the caption is
+    // readable at "no colour" and never hides a colour.
+    Label1_ = new QLabel(QStringLiteral("No color"), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setFont(ArialBold(20.25));
+    Label1_->setGeometry(TwipsRect(1440, 120, 1935, 375));
+    Label1_->setVisible(false);
+
+    HScroll1_ = new QScrollBar(Qt::Horizontal, this);
+    HScroll1_->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1_->setGeometry(TwipsRect(120, 600, 7800, 255));
+    HScroll1_->setRange(kColorScrollMinimum, kColorScrollMaximum);
+    HScroll1_->setSingleStep(1);
+    HScroll1_->setPageStep(1);
+    HScroll1_->setValue(kColorScrollLaidOut);
+
+    Image1_ = new QLabel(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+    Image1_->setGeometry(TwipsRect(120, 930, 7800, 345));
+    Image1_->setScaledContents(true);
+    Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image1_->setPixmap(QPixmap::fromImage(PaletteStripImage()));
+
+    PushButton1_ = MakePushButton(QStringLiteral("PushButton1"), QStringLiteral("Save"), this);
+    PushButton1_->setGeometry(TwipsRect(120, 1395, 3840, 405));
+    PushButton2_ = MakePushButton(QStringLiteral("PushButton2"), QStringLiteral("Cancel"), this);
+    PushButton2_->setGeometry(TwipsRect(4080, 1395, 3840, 405));
+
+    setTabOrder(HScroll1_, PushButton1_);
+    setTabOrder(PushButton1_, PushButton2_);
+    HScroll1_->setFocus();
+
+    connect(HScroll1_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(PushButton1_, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton2_, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+
+    Form_Load();
+}
+
+void frmColor::Form_Load()
+{
+    ErrorTrap trap(location::frmColor_Form_Load);
+    trap.Step(100, [&] { UseSystemFaceColour(this); });
+    trap.Step(102, [&] { setWindowIcon(ApplicationIcon()); });
+    trap.Step(104, [&] {
+        ApplyHandCursor(PushButton1_);
+        ApplyHandCursor(PushButton2_);
+    });
+    // A stored value above 56 fails here; the picker then keeps its laid-out value 1 (black).
+    trap.Step(106, [&] { HScroll1_->setValue(ScrollValueForColorIndex(CurrentColorIndex())); });
+}
+
+void frmColor::HScroll1_Change()
+{
+    const std::optional<QColor> colour = SwatchColorForScrollValue(HScroll1_->value());
+    if (colour) {
+        shpColor_->ShowColor(*colour);
+    } else {
+        shpColor_->ShowTransparent();
+    }
+    Label1_->setVisible(!colour);
+    Label1_->raise();
+}
+
+void frmColor::PushButton1_Click()
+{
+    ErrorTrap trap(location::frmColor_btnSave_Click);
+    trap.Step(100, [&] { CurrentColorIndex() = HScroll1_->value(); });
+    trap.Step(102, [&] { accept(); });
+}
+
+void frmColor::PushButton2_Click()
+{
+    ErrorTrap trap(location::frmColor_btnCancel_Click);
+    trap.Step(100, [&] { reject(); });
+}
+
+}  // namespace morvessa

@@ -1,0 +1,144 @@
+#include "holidays/ui/frmFloatingHolidays.h"
+
+#include "holidays/HolidayCatalogue.h"
+#include "holidays/ui/DialogLayout.h"
+#include "holidays/ui/DialogWidgets.h"
+#include "holidays/ui/HolidayDialogModel.h"
+#include "shell/common/UiRoutines.h"
+#include "shell/core/ErrorTrap.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace morvessa {
+
+namespace {
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, QRect geometry)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+int SelectedRow(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+}  // namespace
+
+frmFloatingHolidays::frmFloatingHolidays(HolidayEditorState& state, QWidget* parent)
+    : QDialog(parent), state_(state), showMessage_(&ShowValidationMessage)
+{
+    setObjectName(QStringLiteral("frmFloatingHolidays"));
+    SetUpFixedDialog(this, QStringLiteral("Floating Date Holidays"), TwipsRect(0, 0, 6000, 2415).size());
+
+    Frame1_ = Place(new QGroupBox(QStringLiteral("Add new floating date holiday"), this), "Frame1",
+                    TwipsRect(120, 120, 5760, 2175));
+    Label6_ = Place(new QLabel(QStringLiteral("Name:"), Frame1_), "Label6", TwipsRect(240, 345, 615, 255));
+    Text6_ = Place(new QLineEdit(Frame1_), "Text6", TwipsRect(960, 300, 1935, 345));
+    Label4_ = Place(new QLabel(QStringLiteral("Month:"), Frame1_), "Label4", TwipsRect(3120, 345, 615, 255));
+    cmbMonth1_ = Place(new QComboBox(Frame1_), "cmbMonth1", TwipsRect(4320, 300, 1215, 345));
+    Label5_ = Place(new QLabel(QStringLiteral("Day:"), Frame1_), "Label5", TwipsRect(240, 765, 375, 255));
+    List1_ = Place(new QListWidget(Frame1_), "List1", TwipsRect(960, 720, 1215, 735));
+    Label7_ = Place(new QLabel(QStringLiteral("Occurence:"), Frame1_), "Label7", TwipsRect(3120, 765, 975, 255));
+    List2_ = Place(new QListWidget(Frame1_), "List2", TwipsRect(4320, 720, 1215, 735));
+    PushButton8_ = MakePushButton(QStringLiteral("PushButton8"), QStringLiteral("Save"), Frame1_);
+    PushButton8_->setGeometry(TwipsRect(240, 1530, 2655, 405));
+    PushButton6_ = MakePushButton(QStringLiteral("PushButton6"), QStringLiteral("Close"), Frame1_);
+    PushButton6_->setGeometry(TwipsRect(3000, 1545, 2535, 405));
+    for (QListWidget* list : {List1_, List2_}) list->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    SelectAllOnFocus(Text6_);
+    setTabOrder(Text6_, cmbMonth1_);
+    setTabOrder(cmbMonth1_, List1_);
+    setTabOrder(List1_, List2_);
+    setTabOrder(List2_, PushButton8_);
+    setTabOrder(PushButton8_, PushButton6_);
+    Text6_->setFocus();
+
+    connect(PushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
+    connect(PushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+
+    Form_Load();
+}
+
+void frmFloatingHolidays::SetValidationMessageSink(ValidationMessageSink sink)
+{
+    showMessage_ = std::move(sink);
+}
+
+void frmFloatingHolidays::Form_Load()
+{
+    ErrorTrap trap(location::frmFloatingHolidays_Form_Load);
+    trap.Step(100, [&] { UseSystemFaceColour(this); });
+    trap.Step(102, [&] { setWindowIcon(ApplicationIcon()); });
+    trap.Step(104, [&] {
+        ApplyHandCursor(PushButton8_);
+        ApplyHandCursor(PushButton6_);
+    });
+    trap.Step(106, [&] {
+        List1_->clear();
+        List1_->addItems(WeekdayItems());
+        List2_->clear();
+        List2_->addItems(OccurrenceItems());
+    });
+    trap.Step(108, [&] {
+        cmbMonth1_->clear();
+        cmbMonth1_->addItems(state_.MonthNames().mid(0, 12));
+        cmbMonth1_->setCurrentIndex(-1);
+    });
+    trap.Step(110, [&] {
+        Text6_->clear();
+        List1_->clearSelection();
+        List2_->clearSelection();
+    });
+}
+
+void frmFloatingHolidays::PushButton8_Click()
+{
+    ErrorTrap trap(location::frmFloatingHolidays_PushButton8_Click);
+    const QString name = Text6_->text();
+    const QString monthText = cmbMonth1_->currentText();
+    const int weekdayIndex = SelectedRow(List1_);
+    const int occurrenceIndex = SelectedRow(List2_);
+
+    // The first missing or refused field is named; nothing is stored and the dialog stays open.
+    bool accepted = false;
+    trap.Step(100, [&] {
+        const HolidayInputCheck check =
+            CheckFloatingHolidayInput(name, cmbMonth1_->currentIndex(), weekdayIndex, occurrenceIndex);
+        if (!check.message.isEmpty()) showMessage_(this, check.message);
+        accepted = check.accepted();
+    });
+    if (!accepted) return;
+
+    int row = 0;
+    trap.Step(102, [&] {
+        row = AppendFloatingHoliday(FloatingHolidays(), state_.MonthNames(), monthText, weekdayIndex,
+                                    occurrenceIndex, name);
+    });
+    if (row == 0) return;  // no row was added: nothing to select, save or show
+    trap.Step(104, [&] {
+        state_.SetFloatingCount(row);
+        state_.SetCurrentFloating(row);
+    });
+    trap.Step(106, [&] { SaveHolidays(); });
+    trap.Step(108, [&] { state_.ShowSelectedHolidays(); });
+    trap.Step(110, [&] { accept(); });
+}
+
+void frmFloatingHolidays::PushButton6_Click()
+{
+    ErrorTrap trap(location::frmFloatingHolidays_PushButton6_Click);
+    trap.Step(100, [&] { reject(); });
+}
+
+}  // namespace morvessa
