@@ -1,0 +1,204 @@
+#pragma once
+// One worksheet: a sparse grid of cells plus formats held at sheet, column, row and cell level,
+// merged areas, row heights, column widths and the selection. It is both the model that the file
+// writer and the renderer read, and the automation "Worksheet" object the generation drives.
+//
+// Formats are never materialised per cell for whole-sheet, whole-column or whole-row changes: the
+// effective format of a cell is its own, else its row's, else its column's, else the sheet's.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "spreadsheet/CellFormat.h"
+#include "spreadsheet/CellRange.h"
+#include "spreadsheet/CellValue.h"
+
+namespace morvessa::sheet {
+
+class Workbook;
+class Range;
+struct After;
+struct Before;
+
+using FormatId = FormatTable::Id;
+inline constexpr FormatId kNoFormat = -1;
+
+// A stored cell. A cell exists while it holds a value or a format of its own.
+struct Cell {
+    CellValue value;
+    FormatId formatId = kNoFormat;
+
+    bool Exists() const { return !value.IsEmpty() || formatId != kNoFormat; }
+};
+
+struct ColumnInfo {
+    int column = 1;
+    FormatId formatId = kNoFormat;  // kNoFormat: the sheet's format
+    double width = 0;               // in characters of the default font
+    bool customWidth = false;
+};
+
+struct RowInfo {
+    int row = 1;
+    FormatId formatId = kNoFormat;  // kNoFormat: no row format
+    double height = 0;              // in points
+    bool customHeight = false;
+};
+
+// Changes some properties of a format, leaving the rest as they were.
+using FormatChange = std::function<void(CellFormat&)>;
+
+class Worksheet {
+public:
+    Worksheet(Workbook& parent, std::string name);
+    Worksheet(const Worksheet&) = delete;
+    Worksheet& operator=(const Worksheet&) = delete;
+
+    // ---- Model: reading --------------------------------------------------------------------------
+    Workbook& Parent() { return *parent_; }
+    const Workbook& Parent() const { return *parent_; }
+    const std::string& Name() const { return name_; }
+    bool IsDeleted() const { return deleted_; }
+
+    // nullptr when the cell does not exist.
+    const Cell* FindCell(int row, int column) const;
+    // Calls f(row, column, const Cell&) for every existing cell, row by row, left to right.
+    template <class F>
+    void ForEachCell(F&& f) const;
+
+    FormatId SheetFormatId() const { return sheetFormat_; }
+    FormatId RowFormatId(int row) const;
+    FormatId ColumnFormatId(int column) const;
+    FormatId EffectiveFormatId(int row, int column) const;
+    const CellFormat& EffectiveFormat(int row, int column) const;
+    const FormatTable& Formats() const;
+
+    double StandardHeight() const { return standardHeight_; }
+    double StandardWidth() const { return standardWidth_; }
+    double RowHeightAt(int row) const;
+    bool HasCustomHeight(int row) const;
+    double ColumnWidthAt(int column) const;
+    bool HasCustomWidth(int column) const;
+    // Columns with a format or a custom width, in column order.
+    std::vector<ColumnInfo> ColumnInfos() const;
+    // Rows with a format, a custom height or a cell, in row order.
+    std::vector<RowInfo> RowInfos() const;
+
+    const std::vector<CellRange>& MergedAreas() const { return merged_; }
+    // The merged area covering the cell, or nullptr.
+    const CellRange* MergedAreaAt(int row, int column) const;
+    // `area` widened until it covers every merged area it touches.
+    CellRange WidenedOverMerges(const CellRange& area) const;
+
+    // Every cell with a value or a format of its own; nullopt for a sheet without any.
+    std::optional<CellRange> UsedArea() const;
+
+    const CellRange& SelectedArea() const { return selection_; }
+    int ActiveRow() const { return activeRow_; }
+    int ActiveColumn() const { return activeColumn_; }
+
+    // ---- Model: writing (the file reader builds sheets with these) --------------------------------
+    void SetCellValue(int row, int column, CellValue value);
+    void SetCellFormatId(int row, int column, FormatId id);
+    void SetSheetFormatId(FormatId id);
+    void SetRowFormatId(int row, FormatId id);
+    void SetColumnFormatId(int column, FormatId id);
+    void SetRowHeight(int row, double points);
+    void SetColumnWidth(int column, double characters);
+    void SetStandardHeight(double points);
+    void SetStandardWidth(double characters);
+    // Throws HostError when the area overlaps an existing merged area.
+    void AddMergedArea(const CellRange& area);
+    // Removes every merged area that intersects `area`.
+    void RemoveMergedAreas(const CellRange& area);
+    void SetSelection(const CellRange& area, int activeRow, int activeColumn);
+
+    // Applies `change` to the range on the right level: the whole sheet, whole columns, whole rows, or
+    // single cells, and also to the finer-level formats the range covers.
+    void ApplyFormat(const CellRange& area, const FormatChange& change);
+    // Removes the range; cells, formats and merged areas below it move up. Whole rows also take their
+    // heights and row formats with them. Throws HostError when that would split a merged area.
+    void DeleteShiftUp(const CellRange& area);
+    // Writes `value` into every cell of the range except the hidden cells of merged areas.
+    void WriteValue(const CellRange& area, const CellValue& value);
+
+    // ---- Automation ------------------------------------------------------------------------------
+    void Name(const std::string& name);  // unique in the workbook, <= 31 characters, no : \ / ? * [ ]
+    int Index() const;                   // 1-based position in the workbook
+    sheet::Range Range(std::string_view address);
+    sheet::Range Range(const sheet::Range& cell1, const sheet::Range& cell2);
+    sheet::Range Cells(int row, int column);
+    sheet::Range Cells();
+    sheet::Range Rows(std::string_view rows);  // "1:70", "5"
+    sheet::Range Rows(int row);
+    sheet::Range Rows();
+    sheet::Range Columns(std::string_view columns);  // "A:BD", "C"
+    sheet::Range Columns(int column);
+    sheet::Range Columns();
+    sheet::Range UsedRange();
+    sheet::Range Selection();
+    sheet::Range ActiveCell();
+    void Select();
+    void Activate();
+    // Removes the sheet; it stays a dead object that throws on every automation call.
+    void Delete();
+    // Copies the sheet next to `after` / `before`; the copy becomes the active sheet. Returns it.
+    Worksheet& Copy(const After& after);
+    Worksheet& Copy(const Before& before);
+    // Pastes the application's clipboard at the selection (or at `destination`).
+    void Paste();
+    void Paste(const sheet::Range& destination);
+
+    // Throws DisconnectedError when the sheet, its workbook or its application is gone.
+    void CheckAlive() const;
+
+private:
+    friend class Workbook;
+
+    struct RowData {
+        FormatId formatId = kNoFormat;
+        double height = -1;  // < 0: standard height
+        std::vector<Cell> cells;  // index column - 1, grown on demand
+    };
+    struct ColumnData {
+        FormatId formatId = kNoFormat;
+        double width = -1;  // < 0: standard width
+    };
+
+    Cell& CellAt(int row, int column);  // creates the storage
+    RowData& RowAt(int row);
+    void CopyContentFrom(const Worksheet& source);
+    void ApplyToColumns(int firstColumn, int lastColumn, const FormatChange& change, std::vector<FormatId>& cache);
+    void ApplyToRows(int firstRow, int lastRow, const FormatChange& change, std::vector<FormatId>& cache);
+    void ApplyToCells(const CellRange& area, const FormatChange& change, std::vector<FormatId>& cache);
+    FormatId Changed(FormatId id, const FormatChange& change, std::vector<FormatId>& cache);
+
+    Workbook* parent_;
+    std::string name_;
+    bool deleted_ = false;
+    FormatId sheetFormat_ = FormatTable::kDefaultId;
+    std::vector<RowData> rows_;        // index row - 1, grown on demand
+    std::vector<ColumnData> columns_;  // kMaxColumns entries
+    std::vector<CellRange> merged_;
+    double standardHeight_ = 12.75;
+    double standardWidth_ = 8.43;
+    CellRange selection_ = CellRange::Cell(1, 1);
+    int activeRow_ = 1;
+    int activeColumn_ = 1;
+};
+
+template <class F>
+void Worksheet::ForEachCell(F&& f) const {
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const auto& cells = rows_[r].cells;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (cells[c].Exists()) f(int(r) + 1, int(c) + 1, cells[c]);
+        }
+    }
+}
+
+}  // namespace morvessa::sheet
