@@ -108,8 +108,9 @@ TEST(DateRules, EasterMatchesTwoIndependentRulesFrom1900To2100)
         const QDate easter = ToQDate(EasterDate(year));
         ASSERT_EQ(easter, GaussEaster(year)) << year;
         ASSERT_EQ(QtWeekday(easter), 1) << year;
-        if (year <= 2099)
+        if (year <= 2099) {
             ASSERT_EQ(easter, ShortRuleEaster(year)) << year;
+        }
     }
     // Where the short rule fails, the true date holds.
     EXPECT_EQ(ShortRuleEaster(2100), QDate(2100, 3, 27));
