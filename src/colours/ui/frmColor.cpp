@@ -40,6 +40,8 @@ frmColor::frmColor(QWidget* parent) : QDialog(parent)
     HScroll1_->setSingleStep(1);
     HScroll1_->setPageStep(1);
     HScroll1_->setValue(kColorScrollLaidOut);
+    HScroll1_->setFocusPolicy(Qt::StrongFocus);  // arrow keys step through the palette
+    HScroll1_->setInvertedControls(false);       // the right arrow key goes up the palette
 
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));

@@ -1,0 +1,200 @@
+// The floating-date holiday dialog driven through its widgets, checked against the catalogue and store.
+
+#include "holidays/ui/frmFloatingHolidays.h"
+
+#include "dialogs/DialogTestSupport.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace morvessa {
+namespace {
+
+class FloatingHolidayDialog : public test::DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        dialog_ = std::make_unique<frmFloatingHolidays>(state_, nullptr);
+        dialog_->SetValidationMessageSink([this](QWidget*, const QString& text) { messages_ << text; });
+        dialog_->show();
+        ASSERT_TRUE(test::WaitUntil([&] { return dialog_->isVisible(); }));
+    }
+
+    template <typename Widget>
+    Widget* Child(const char* name)
+    {
+        auto* widget = dialog_->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    // Picks a list item the way a user does, by clicking it.
+    void ClickItem(const char* listName, int row)
+    {
+        auto* list = Child<QListWidget>(listName);
+        list->scrollToItem(list->item(row));
+        test::ClickAt(list->viewport(), list->visualItemRect(list->item(row)).center());
+        ASSERT_TRUE(list->item(row)->isSelected());
+    }
+
+    void ClickSave() { test::Click(Child<QPushButton>("PushButton8")); }
+
+    void ExpectNothingStored()
+    {
+        EXPECT_EQ(FloatingHolidays().RowCount(), 10);
+        EXPECT_EQ(ReadSetting(key::FloatingHolidaysCount, ""), "10");
+        EXPECT_EQ(state_.floatingCount, 10);
+        EXPECT_EQ(state_.refreshes, 0);
+        EXPECT_TRUE(dialog_->isVisible());
+    }
+
+    std::unique_ptr<frmFloatingHolidays> dialog_;
+    QStringList messages_;
+};
+
+TEST_F(FloatingHolidayDialog, OpensEmptyWithItsDesignedLayout)
+{
+    EXPECT_EQ(dialog_->windowTitle(), "Floating Date Holidays");
+    EXPECT_TRUE(dialog_->isModal());
+    EXPECT_EQ(dialog_->size(), QSize(400, 161));
+    EXPECT_EQ(Child<QGroupBox>("Frame1")->title(), "Add new floating date holiday");
+    EXPECT_EQ(Child<QGroupBox>("Frame1")->geometry(), QRect(8, 8, 384, 145));
+    EXPECT_EQ(Child<QLabel>("Label6")->text(), "Name:");
+    EXPECT_EQ(Child<QLabel>("Label5")->text(), "Day:");
+    EXPECT_EQ(Child<QLabel>("Label7")->text(), "Occurence:");
+    EXPECT_EQ(Child<QLineEdit>("Text6")->geometry(), QRect(64, 20, 129, 23));
+    EXPECT_EQ(Child<QComboBox>("cmbMonth1")->geometry(), QRect(288, 20, 81, 23));
+    EXPECT_EQ(Child<QListWidget>("List1")->geometry(), QRect(64, 48, 81, 49));
+    EXPECT_EQ(Child<QListWidget>("List2")->geometry(), QRect(288, 48, 81, 49));
+    EXPECT_EQ(Child<QPushButton>("PushButton8")->geometry(), QRect(16, 102, 177, 27));
+    EXPECT_EQ(Child<QPushButton>("PushButton6")->geometry(), QRect(200, 103, 169, 27));
+    EXPECT_EQ(Child<QPushButton>("PushButton8")->font().pointSizeF(), 11.25);
+
+    auto* weekdays = Child<QListWidget>("List1");
+    auto* occurrences = Child<QListWidget>("List2");
+    ASSERT_EQ(weekdays->count(), 7);
+    EXPECT_EQ(weekdays->item(0)->text(), "Sunday");
+    EXPECT_EQ(weekdays->item(6)->text(), "Saturday");
+    ASSERT_EQ(occurrences->count(), 5);
+    EXPECT_EQ(occurrences->item(4)->text(), "Last");
+    EXPECT_TRUE(weekdays->selectedItems().isEmpty());
+    EXPECT_TRUE(occurrences->selectedItems().isEmpty());
+    EXPECT_EQ(Child<QComboBox>("cmbMonth1")->count(), 12);
+    EXPECT_EQ(Child<QComboBox>("cmbMonth1")->currentIndex(), -1);
+    EXPECT_TRUE(Child<QLineEdit>("Text6")->text().isEmpty());
+
+    const QList<QWidget*> order = {Child<QLineEdit>("Text6"), Child<QComboBox>("cmbMonth1"), weekdays, occurrences,
+                                   Child<QPushButton>("PushButton8"), Child<QPushButton>("PushButton6")};
+    for (int i = 0; i + 1 < order.size(); ++i) {
+        EXPECT_EQ(test::NextTabStop(order[i]), order[i + 1]) << i;
+    }
+}
+
+TEST_F(FloatingHolidayDialog, HarvestOnTheLastFridayOfSeptember)
+{
+    int accepted = 0;
+    QObject::connect(dialog_.get(), &QDialog::accepted, [&] { ++accepted; });
+    test::TypeText(Child<QLineEdit>("Text6"), "Harvest");
+    Child<QComboBox>("cmbMonth1")->setCurrentIndex(8);
+    ClickItem("List1", 5);
+    ClickItem("List2", 4);
+    ClickSave();
+
+    EXPECT_TRUE(messages_.isEmpty());
+    ASSERT_EQ(FloatingHolidays().RowCount(), 11);
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Month), HolidayCell(9));
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Weekday), HolidayCell(6));
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Occurrence), HolidayCell(QString("Last")));
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Name), HolidayCell(QString("Harvest")));
+    EXPECT_EQ(state_.floatingCount, 11);
+    EXPECT_EQ(state_.currentFloating, 11);
+    EXPECT_EQ(state_.refreshes, 1);
+    EXPECT_EQ(accepted, 1);
+    EXPECT_FALSE(dialog_->isVisible());
+
+    EXPECT_EQ(ReadSetting(key::FloatingHolidaysCount, ""), "11");
+    EXPECT_TRUE(ReadSetting("4Data", "").endsWith(QString::fromUtf8("10|¬9|")));
+    EXPECT_TRUE(ReadSetting("5Data", "").endsWith(QString::fromUtf8("1|¬6|")));
+    EXPECT_TRUE(ReadSetting("6Data", "").endsWith(QString::fromUtf8("Last|¬Last|")));
+    EXPECT_TRUE(ReadSetting("7Data", "").endsWith(QString::fromUtf8("Ends|¬Harvest|")));
+    EXPECT_EQ(ReadSetting(key::FixedHolidaysCount, ""), "7");
+
+    LoadHolidays();
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Occurrence), HolidayCell(QString("Last")));
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Weekday), HolidayCell(6));
+}
+
+TEST_F(FloatingHolidayDialog, TestOnTheSecondSundayOfMarch)
+{
+    test::TypeText(Child<QLineEdit>("Text6"), "Test");
+    Child<QComboBox>("cmbMonth1")->setCurrentIndex(2);
+    ClickItem("List1", 0);
+    ClickItem("List2", 1);
+    ClickSave();
+    ASSERT_EQ(FloatingHolidays().RowCount(), 11);
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Month), HolidayCell(3));
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Weekday), HolidayCell(1));
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Occurrence), HolidayCell(2));
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Name), HolidayCell(QString("Test")));
+}
+
+TEST_F(FloatingHolidayDialog, EachSaveNamesOnlyTheFirstMissingField)
+{
+    ClickSave();
+    EXPECT_EQ(messages_, QStringList{"Please add name."});
+    ExpectNothingStored();
+
+    test::TypeText(Child<QLineEdit>("Text6"), "Harvest");
+    ClickSave();
+    EXPECT_EQ(messages_.last(), "Please select month.");
+
+    ClickItem("List1", 5);  // a weekday alone does not satisfy the month check
+    ClickSave();
+    EXPECT_EQ(messages_.last(), "Please select month.");
+
+    Child<QComboBox>("cmbMonth1")->setCurrentIndex(8);
+    Child<QListWidget>("List1")->clearSelection();
+    ClickSave();
+    EXPECT_EQ(messages_.last(), "Please select day.");
+
+    ClickItem("List1", 5);
+    ClickSave();
+    EXPECT_EQ(messages_.last(), "Please select occurence.");
+    EXPECT_EQ(messages_.size(), 5);
+    ExpectNothingStored();
+}
+
+TEST_F(FloatingHolidayDialog, NameWithASeparatorIsRefusedWithAMessage)
+{
+    for (const QString& name : {QString("Harvest|Home"), QString::fromUtf8("Harvest¬Home")}) {
+        messages_.clear();
+        Child<QLineEdit>("Text6")->setText(name);
+        Child<QComboBox>("cmbMonth1")->setCurrentIndex(8);
+        ClickItem("List1", 5);
+        ClickItem("List2", 4);
+        ClickSave();
+        ASSERT_EQ(messages_.size(), 1) << name.toStdString();
+        EXPECT_TRUE(messages_.front().contains(QString::fromUtf8("¬")));
+        ExpectNothingStored();
+    }
+}
+
+TEST_F(FloatingHolidayDialog, CloseStoresNothing)
+{
+    test::TypeText(Child<QLineEdit>("Text6"), "Harvest");
+    Child<QComboBox>("cmbMonth1")->setCurrentIndex(8);
+    test::Click(Child<QPushButton>("PushButton6"));
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+    EXPECT_EQ(FloatingHolidays().RowCount(), 10);
+    EXPECT_EQ(ReadSetting(key::FloatingHolidaysCount, ""), "10");
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+}  // namespace
+}  // namespace morvessa
