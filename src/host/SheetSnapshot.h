@@ -12,8 +12,16 @@
 namespace morvessa {
 
 namespace sheet {
+class PictureSink;
 class Workbook;
 }
+
+// The picture sink every host instance copies through: draws the range (SheetPicture.h) and puts
+// the picture on the system clipboard. CopyPicture fails when the process has no QGuiApplication.
+sheet::PictureSink& SystemClipboardPictureSink();
+
+// The clipboard format that marks a picture as ours, so the user's content is only put back over it.
+inline constexpr const char* kSheetPictureMimeType = "application/x-morvessa-sheet-picture";
 
 // Where GetClipboardPicture reads from: the system clipboard in the program; tests install one that
 // never answers.

@@ -1,0 +1,176 @@
+#include "host/InstanceRegistry.h"
+
+#include "host/HostInstances.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace morvessa {
+namespace {
+
+constexpr const char* kEntrySuffix = ".instance";
+
+// Creates the folder (and its parents) for this user only, and accepts it only when it is a real
+// folder owned by this user that nobody else may write: another user must not be able to plant or
+// read entries.
+bool EnsurePrivateFolder(const std::string& folder)
+{
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    ::chmod(folder.c_str(), 0700);  // a folder we just made; harmless when it already was private
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0) return false;
+    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
+std::string UniqueEntryName()
+{
+    static std::atomic<unsigned> counter{0};
+    std::random_device random;
+    std::ostringstream name;
+    name << ::getpid() << '-' << counter++ << '-' << std::hex << random() << kEntrySuffix;
+    return name.str();
+}
+
+bool IsEntryName(const fs::path& path)
+{
+    return path.extension() == kEntrySuffix;
+}
+
+}  // namespace
+
+std::unique_ptr<InstanceRegistration> InstanceRegistration::Register(const std::string& name,
+                                                                     const std::string& version)
+{
+    const std::string folder = InstanceRegistryFolder();
+    if (!EnsurePrivateFolder(folder)) return nullptr;
+
+    const fs::path entry = fs::path(folder) / UniqueEntryName();
+    const fs::path partial = fs::path(entry).concat(".partial");
+    {
+        // Written aside and renamed, so a reader never sees half an entry.
+        const int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0) return nullptr;
+        std::ostringstream text;
+        text << "pid=" << ::getpid() << '\n'
+             << "start=" << ProcessStartTime(::getpid()) << '\n'
+             << "name=" << name << '\n'
+             << "version=" << version << '\n';
+        const std::string bytes = text.str();
+        const bool written = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+        ::close(fd);
+        if (!written || ::rename(partial.c_str(), entry.c_str()) != 0) {
+            ::unlink(partial.c_str());
+            return nullptr;
+        }
+    }
+    return std::unique_ptr<InstanceRegistration>(new InstanceRegistration(entry.string()));
+}
+
+InstanceRegistration::~InstanceRegistration()
+{
+    Remove();
+}
+
+void InstanceRegistration::Remove()
+{
+    if (path_.empty()) return;
+    ::unlink(path_.c_str());
+    path_.clear();
+}
+
+std::optional<std::string> ReadInstanceField(const std::string& entryPath, const std::string& key)
+{
+    std::ifstream in(entryPath);
+    if (!in) return std::nullopt;
+    std::string line;
+    const std::string prefix = key + "=";
+    while (std::getline(in, line)) {
+        if (line.rfind(prefix, 0) == 0) return line.substr(prefix.size());
+    }
+    return std::nullopt;
+}
+
+std::string ProcessStartTime(std::int64_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!in || !std::getline(in, stat)) return {};
+    // The command name (field 2) may hold blanks and parentheses: count fields after its last ')'.
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos) return {};
+    std::istringstream fields(stat.substr(close + 1));
+    std::string field;
+    // Field 3 is the state; the start time is field 22.
+    for (int index = 3; index <= 22 && (fields >> field); ++index) {
+        if (index == 22) return field;
+    }
+    return {};
+}
+
+static char ProcessState(std::int64_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!in || !std::getline(in, stat)) return '\0';
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos || close + 2 >= stat.size()) return '\0';
+    return stat[close + 2];
+}
+
+bool InstanceProcessAlive(std::int64_t pid, const std::string& startTime)
+{
+    if (pid <= 0) return false;
+    // EPERM means the pid belongs to another user's process now: not the one that wrote the entry.
+    if (::kill(static_cast<pid_t>(pid), 0) != 0) return false;
+    const char state = ProcessState(pid);
+    if (state == 'Z' || state == 'X') return false;
+    const std::string now = ProcessStartTime(pid);
+    return startTime.empty() || now.empty() || now == startTime;
+}
+
+std::optional<RunningInstanceEntry> FindRunningInstance()
+{
+    const std::string folder = InstanceRegistryFolder();
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+        (st.st_mode & 077) != 0) {
+        return std::nullopt;
+    }
+    std::vector<fs::path> entries;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (IsEntryName(it->path())) entries.push_back(it->path());
+    }
+    std::sort(entries.begin(), entries.end());
+    for (const fs::path& entry : entries) {
+        const auto pidText = ReadInstanceField(entry.string(), "pid");
+        std::int64_t pid = 0;
+        try {
+            pid = pidText ? std::stoll(*pidText) : 0;
+        } catch (const std::exception&) {
+            pid = 0;
+        }
+        const std::string start = ReadInstanceField(entry.string(), "start").value_or("");
+        if (InstanceProcessAlive(pid, start)) return RunningInstanceEntry{entry.string(), pid};
+        // Its process is gone (or the entry is unreadable): nobody will remove it but us.
+        fs::remove(entry, ec);
+    }
+    return std::nullopt;
+}
+
+}  // namespace morvessa

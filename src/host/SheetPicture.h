@@ -1,0 +1,51 @@
+#pragma once
+// Draws a range of a worksheet the way a spreadsheet program shows it at 100 % zoom: grid geometry
+// from column widths and row heights, merged areas as one cell, fills, borders, light gridlines
+// where there is no fill, and each cell's text in its font, alignment and number format.
+
+#include <QFont>
+#include <QImage>
+
+#include <vector>
+
+#include "spreadsheet/CellFormat.h"
+#include "spreadsheet/CellRange.h"
+
+namespace morvessa {
+
+namespace sheet {
+class Worksheet;
+}
+
+// Pictures are drawn at 96 dots per inch, as a screen at 100 % shows them.
+inline constexpr double kPictureDpi = 96.0;
+
+// The font a spreadsheet font resolves to here: "Arial" and "Times New Roman" become their
+// metric-compatible Liberation faces; size in points at 96 dpi.
+QFont ScreenFont(const sheet::FontFormat& font);
+
+// The widest of the digits 0..9 of the font, in whole pixels: the unit of column widths.
+int MaxDigitWidth(const sheet::FontFormat& font);
+
+// A column width in characters as pixels for the given maximum digit width (8.43 -> 64 at 7 px).
+int ColumnWidthPixels(double characters, int maxDigitWidth);
+// A row height in points as pixels at 96 dpi (12.75 -> 17, 9 -> 12).
+int RowHeightPixels(double points);
+
+// Where each column and row of a range starts in the picture. Grid line k lies at xs[k] (ys[k]);
+// the picture is xs.back() + 1 wide so that the closing line shows.
+struct PictureGrid {
+    sheet::CellRange area;
+    std::vector<int> xs;  // area.ColumnCount() + 1 entries, xs[0] == 0
+    std::vector<int> ys;  // area.RowCount() + 1 entries, ys[0] == 0
+
+    int Width() const { return xs.back() + 1; }
+    int Height() const { return ys.back() + 1; }
+};
+
+PictureGrid LayoutGrid(const sheet::Worksheet& sheet, const sheet::CellRange& area);
+
+// The picture of `area` of the sheet. Throws sheet::HostError for an area too large to draw.
+QImage RenderRangePicture(const sheet::Worksheet& sheet, const sheet::CellRange& area);
+
+}  // namespace morvessa

@@ -1,0 +1,165 @@
+#include "host/SheetSnapshot.h"
+
+#include "host/SheetPicture.h"
+#include "shell/core/ErrorTrap.h"
+#include "spreadsheet/Application.h"
+#include "spreadsheet/HostError.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QSaveFile>
+
+namespace morvessa {
+namespace {
+
+QClipboard* SystemClipboard()
+{
+    // The clipboard belongs to the GUI application; without one there is none to use (and none may
+    // be created here: that is the program's business).
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return nullptr;
+    return QGuiApplication::clipboard();
+}
+
+class ClipboardPictureSink final : public sheet::PictureSink {
+public:
+    void CopyPicture(const sheet::Worksheet& sheet, const sheet::CellRange& area) override
+    {
+        QClipboard* clipboard = SystemClipboard();
+        if (!clipboard) throw sheet::HostError("CopyPicture method of Range class failed");
+        const QImage picture = RenderRangePicture(sheet, area);
+        auto* data = new QMimeData;
+        data->setImageData(picture);
+        data->setData(kSheetPictureMimeType, QByteArray());
+        clipboard->setMimeData(data);
+    }
+};
+
+SystemClipboardPictureSource& DefaultSource()
+{
+    static SystemClipboardPictureSource source;
+    return source;
+}
+
+ClipboardPictureSource*& CurrentSource()
+{
+    static ClipboardPictureSource* source = &DefaultSource();
+    return source;
+}
+
+// Keeps a copy of what the user had on the clipboard and puts it back when it goes, provided the
+// clipboard still holds our picture (something another program put there meanwhile stays).
+class ClipboardKeeper {
+public:
+    ClipboardKeeper() : clipboard_(SystemClipboard())
+    {
+        if (!clipboard_) return;
+        const QMimeData* current = clipboard_->mimeData();
+        if (!current) return;
+        saved_ = std::make_unique<QMimeData>();
+        if (current->hasImage()) saved_->setImageData(current->imageData());
+        if (current->hasColor()) saved_->setColorData(current->colorData());
+        for (const QString& format : current->formats()) {
+            if (format == QLatin1String("application/x-qt-image")) continue;  // carried by imageData
+            saved_->setData(format, current->data(format));
+        }
+    }
+    ~ClipboardKeeper()
+    {
+        if (!clipboard_) return;
+        const QMimeData* current = clipboard_->mimeData();
+        if (!current || !current->hasFormat(kSheetPictureMimeType)) return;
+        if (saved_ && !saved_->formats().isEmpty()) clipboard_->setMimeData(saved_.release());
+        else clipboard_->clear();
+    }
+    ClipboardKeeper(const ClipboardKeeper&) = delete;
+    ClipboardKeeper& operator=(const ClipboardKeeper&) = delete;
+
+private:
+    QClipboard* clipboard_;
+    std::unique_ptr<QMimeData> saved_;
+};
+
+// Writes the picture as a BMP; the old file is replaced only once the new one is complete.
+void SavePictureFile(const QImage& picture, const std::string& path)
+{
+    if (picture.isNull()) throw sheet::HostError("Invalid picture");
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit()) {
+        throw sheet::HostError("Path/File access error: " + path);
+    }
+}
+
+}  // namespace
+
+sheet::PictureSink& SystemClipboardPictureSink()
+{
+    static ClipboardPictureSink sink;
+    return sink;
+}
+
+std::optional<QImage> SystemClipboardPictureSource::TryReadPicture(int /*format*/)
+{
+    // Every picture format the clipboard may hold reaches us as an image.
+    QClipboard* clipboard = SystemClipboard();
+    if (!clipboard) return std::nullopt;
+    const QMimeData* data = clipboard->mimeData();
+    if (!data || !data->hasImage()) return std::nullopt;
+    QImage image = qvariant_cast<QImage>(data->imageData());
+    if (image.isNull()) return std::nullopt;
+    return image;
+}
+
+ScopedClipboardPictureSource::ScopedClipboardPictureSource(ClipboardPictureSource& source)
+    : previous_(std::exchange(CurrentSource(), &source))
+{
+}
+
+ScopedClipboardPictureSource::~ScopedClipboardPictureSource()
+{
+    CurrentSource() = previous_;
+}
+
+QImage GetClipboardPicture(int format)
+{
+    for (int attempt = 0; attempt < kClipboardPictureAttempts; ++attempt) {
+        try {
+            if (auto picture = CurrentSource()->TryReadPicture(format)) return *picture;
+        } catch (...) {
+            // A refused request is simply asked again.
+        }
+    }
+    return {};
+}
+
+void saveCellsActivesheet(sheet::Workbook& workbook, const std::string& path)
+{
+    ErrorTrap trap(location::Excel1_saveCellsActivesheet);
+    sheet::Worksheet* active = nullptr;
+    int lastRow = 0;
+    int lastColumn = 0;
+    bool capture = false;
+    const auto activeSheet = [&]() -> sheet::Worksheet& {
+        if (!active) throw sheet::NothingError();
+        return *active;
+    };
+
+    trap.Step(100, [&] { active = &workbook.ActiveSheet(); });
+    trap.Step(102, [&] {
+        const sheet::Range used = activeSheet().UsedRange();
+        lastRow = used.Rows()(used.Rows().Count()).Row();
+    });
+    trap.Step(104, [&] {
+        const sheet::Range used = activeSheet().UsedRange();
+        lastColumn = used.Columns()(used.Columns().Count()).Column();
+    });
+    trap.Step(106, [&] { capture = lastRow > 1 && lastColumn > 1; });
+    if (!capture) return;
+
+    // The copy replaces the user's clipboard only until the picture has been read.
+    ClipboardKeeper keeper;
+    trap.Step(110, [&] { activeSheet().UsedRange().CopyPicture(); });
+    trap.Step(112, [&] { SavePictureFile(GetClipboardPicture(0), path); });
+}
+
+}  // namespace morvessa
