@@ -1,0 +1,143 @@
+#include "calendar/HolidayMarking.h"
+
+#include "calendar/DateRules.h"
+#include "calendar/MonthSheet.h"
+#include "calendar/Template.h"
+#include "colours/ColorPalette.h"
+#include "holidays/HolidayCatalogue.h"
+#include "holidays/SettingsStore.h"
+#include "shell/core/ErrorTrap.h"
+#include "shell/core/NumericText.h"
+#include "spreadsheet/Application.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace morvessa {
+
+namespace {
+
+// Why a holiday is left out; the report names the holiday and gives this reason.
+class UnplaceableHoliday : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Thrown for a holiday that is left out without a report.
+struct SilentlySkipped {};
+
+const char* const kOrdinals[] = {"", "1st", "2nd", "3rd", "4th", "5th"};
+
+// A whole number from a cell: a number, or text that reads as one.
+int WholeNumberOf(const HolidayCell& cell, const char* what)
+{
+    double value = 0;
+    bool numeric = false;
+    if (cell.IsNumber()) {
+        value = cell.Number();
+        numeric = true;
+    } else if (cell.IsText() && IsNumeric(cell.Text())) {
+        value = ToNumber(cell.Text());
+        numeric = true;
+    }
+    if (!numeric || !std::isfinite(value) || value != std::floor(value) || std::fabs(value) > 1e6)
+        throw UnplaceableHoliday(std::string("its ") + what + " \"" + cell.Text().toStdString() +
+                                 "\" is not a whole number");
+    return static_cast<int>(value);
+}
+
+int MonthOf(const HolidayCell& cell)
+{
+    const int month = WholeNumberOf(cell, "month");
+    if (month < 1 || month > 12)
+        throw UnplaceableHoliday("its month " + std::to_string(month) + " is not 1 to 12");
+    return month;
+}
+
+struct Placement {
+    int month;
+    int day;
+};
+
+Placement PlaceFixed(const HolidayTable& table, int row, long year)
+{
+    const int month = MonthOf(table.Cell(row, fixed_column::Month));
+    const int day = WholeNumberOf(table.Cell(row, fixed_column::Day), "day");
+    if (month == 2 && day == 29 && DaysInMonth(int(year), 2) == 28)
+        throw SilentlySkipped{};
+    if (day < 1 || day > DaysInMonth(int(year), month))
+        throw UnplaceableHoliday(CalendarMonthName(month) + " " + std::to_string(year) + " has no day " +
+                                 std::to_string(day));
+    return {month, day};
+}
+
+Placement PlaceFloating(const HolidayTable& table, int row, long year)
+{
+    const int month = MonthOf(table.Cell(row, floating_column::Month));
+    const int weekday = WholeNumberOf(table.Cell(row, floating_column::Weekday), "weekday");
+    if (weekday < 1 || weekday > 7)
+        throw UnplaceableHoliday("its weekday " + std::to_string(weekday) + " is not 1 to 7");
+    const HolidayCell& occurrenceCell = table.Cell(row, floating_column::Occurrence);
+    const int count = WeekdayCountInMonth(int(year), month, weekday);
+    const int occurrence = occurrenceCell.IsText() && occurrenceCell.Text() == QLatin1String("Last")
+                               ? count
+                               : WholeNumberOf(occurrenceCell, "occurrence");
+    // The n-th weekday beyond the month's last one would land in the next month.
+    if (occurrence < 1 || occurrence > count)
+        throw UnplaceableHoliday(CalendarMonthName(month) + " " + std::to_string(year) + " has no " +
+                                 (occurrence >= 1 && occurrence <= 5 ? kOrdinals[occurrence]
+                                                                     : std::to_string(occurrence)) +
+                                 " of weekday " + std::to_string(weekday));
+    const CalendarDate date = NthWeekdayDate(int(year), month, weekday, occurrence);
+    return {date.month, date.day};
+}
+
+}  // namespace
+
+void MarkHoliday(sheet::Application& app, const std::string& monthName, int day, const std::string& name)
+{
+    // Found by name rather than position, so a sheet left over from a failed step cannot shift
+    // holidays onto the wrong month.
+    sheet::Worksheet& monthSheet = app.Sheets()(monthName);
+    monthSheet.Activate();
+    const sheet::Range found = monthSheet.Range("A6:BD100").Find(sheet::CellValue(day), sheet::xlFormulas, sheet::xlWhole);
+    monthSheet.Range(found.Address()).Offset(1, 0).Select();
+    sheet::Range notes = app.ActiveCell();
+    notes.Value(name);
+    notes.Font().ColorIndex(3);
+    notes.Interior().ColorIndex(GetColorIndex(key::HolidaysColor));
+    app.Range("A1").Select();
+}
+
+void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
+{
+    app.Sheets()(kTemplateSheetName).Delete();
+
+    const auto markOrReport = [&](const HolidayCell& nameCell, const auto& place) {
+        const std::string name = nameCell.Text().toStdString();
+        try {
+            const Placement placement = place();
+            MarkHoliday(app, CalendarMonthName(placement.month), placement.day, name);
+        } catch (const SilentlySkipped&) {
+        } catch (...) {
+            trap.Fail(line, "The holiday \"" + name + "\" cannot be placed: " + CurrentExceptionDescription() + ".");
+        }
+    };
+
+    const HolidayTable& fixed = FixedHolidays();
+    for (int row = 1; row <= fixed.RowCount(); ++row)
+        markOrReport(fixed.Cell(row, fixed_column::Name), [&] { return PlaceFixed(fixed, row, year); });
+
+    const HolidayTable& floating = FloatingHolidays();
+    for (int row = 1; row <= floating.RowCount(); ++row)
+        markOrReport(floating.Cell(row, floating_column::Name), [&] { return PlaceFloating(floating, row, year); });
+
+    if (ToWholeNumber(ReadSetting(key::Easter, QStringLiteral("1"))) == 1) {
+        const CalendarDate easter = EasterDate(year);
+        MarkHoliday(app, CalendarMonthName(easter.month), easter.day, "Easter");
+        app.Sheets()("January").Activate();
+    }
+}
+
+}  // namespace morvessa
+

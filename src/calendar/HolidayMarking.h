@@ -1,0 +1,28 @@
+#pragma once
+// Writes every holiday of the year into the notes cell of its day and colours that cell: the fixed
+// holidays, then the floating ones, then Easter when the "Easter" setting is 1. A later holiday on
+// the same date replaces the name of an earlier one.
+
+#include <string>
+
+namespace morvessa {
+
+class ErrorTrap;
+
+namespace sheet {
+class Application;
+}
+
+// Deletes "Calendar Template" first; the workbook then holds the month sheets "January" ..
+// "December". A holiday that cannot be placed (a day the month does not have, a month, day, weekday
+// or occurrence that is not a valid number) is reported through `trap` at `line`, naming the
+// holiday, and skipped; the others are still marked. A fixed 29 February in a common year is
+// skipped without a report. Failures that concern no single holiday (the template sheet missing,
+// the "Easter" setting not a number) are thrown to the caller.
+void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line);
+
+// Marks one holiday: `name` in the notes cell below day `day` of sheet `monthName`, font colour 3,
+// fill of the "HolidaysColor" setting (read afresh). Throws when the day is not on the sheet.
+void MarkHoliday(sheet::Application& app, const std::string& monthName, int day, const std::string& name);
+
+}  // namespace morvessa

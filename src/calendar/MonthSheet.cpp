@@ -1,0 +1,118 @@
+#include "calendar/MonthSheet.h"
+
+#include "calendar/DateRules.h"
+#include "calendar/Template.h"
+#include "colours/ColorPalette.h"
+#include "holidays/SettingsStore.h"
+#include "spreadsheet/Application.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace morvessa {
+
+namespace {
+
+constexpr int kSaturdayColumn = 49;
+
+std::string RowsAddress(int first, int last)
+{
+    return std::to_string(first) + ":" + std::to_string(last);
+}
+
+// Fills the selection with the "EmptyColor" setting (read afresh), solid.
+void FillEmptyBlocks(sheet::Application& app)
+{
+    const int colour = GetColorIndex(key::EmptyColor);
+    sheet::Interior interior = app.Selection().Interior();
+    interior.ColorIndex(colour);
+    // A solid pattern without a colour would paint black; "none" means no fill at all.
+    if (colour != kNoColorIndex)
+        interior.Pattern(sheet::xlSolid);
+}
+
+}  // namespace
+
+const std::string& CalendarMonthName(int month)
+{
+    static const std::array<std::string, 12> kNames = {"January", "February", "March",     "April",
+                                                       "May",     "June",     "July",      "August",
+                                                       "September", "October", "November", "December"};
+    if (month < 1 || month > 12)
+        throw std::out_of_range("Subscript out of range");
+    return kNames[std::size_t(month - 1)];
+}
+
+DayCellPosition DayCell(int day, int firstWeekday)
+{
+    const int offset = day + firstWeekday - 2;
+    return {9 + 8 * (offset / 7), 8 * (offset % 7) + 1};
+}
+
+void PrepareWorkbook(sheet::Application& app, CalendarWorkbookState& state)
+{
+    state.CalendarWorkbook = &app.Workbooks().Add();
+    for (int surplus = app.Sheets().Count() - 2; surplus > 0; --surplus)
+        app.Sheets()(2).Delete();
+    app.Sheets()(1).Name(kDeadSheetName);
+    state.WorkbookName = app.ActiveWorkbook().Name();
+    try {
+        try {
+            app.Sheets()(2).Name(kTemplateSheetName);
+        } catch (const std::exception&) {
+            // The new workbook has a single sheet: add the second one.
+            app.Worksheets().Add(sheet::After{app.Sheets()(app.Sheets().Count())});
+            app.Sheets()(2).Name(kTemplateSheetName);
+        }
+    } catch (const std::exception&) {
+        // Left to BuildCalendarTemplate, which fails on the missing sheet and is reported.
+    }
+    BuildCalendarTemplate(app);
+}
+
+void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, const std::string& monthName,
+                     const std::string& yearText, bool prepare, int /*monthNumber*/)
+{
+    if (prepare) {
+        PrepareWorkbook(app, state);
+        return;
+    }
+    const QString month = QString::fromStdString(monthName);
+    const QString year = QString::fromStdString(yearText);
+    const int length = DaysInMonth(month, year);
+    const int firstWeekday = FirstWeekday(month, year);
+
+    sheet::Workbook& workbook = app.Workbooks()(state.WorkbookName);
+    sheet::Worksheet& monthSheet =
+        app.Sheets()(kTemplateSheetName).Copy(sheet::After{workbook.Sheets()(workbook.Sheets().Count())});
+    monthSheet.Name(monthName);
+    monthSheet.Range("A1").Font().Name("Arial");
+    monthSheet.Range("A1").FormulaR1C1(monthName + " " + yearText);
+
+    // Each day straight into its day cell (the position the selection would walk to).
+    for (int day = 1; day <= length; ++day) {
+        const DayCellPosition cell = DayCell(day, firstWeekday);
+        monthSheet.Cells(cell.row, cell.column).FormulaR1C1(day);
+    }
+
+    // Where day length + 1 would go.
+    const DayCellPosition next = DayCell(length + 1, firstWeekday);
+    const int band = next.row;
+    if (next.column == 1) {
+        // The month ended on a Saturday: band `band` and all below it are unused.
+        monthSheet.Rows(RowsAddress(band, band + 42)).Delete(sheet::xlShiftUp);
+    } else {
+        // The selection widens over the merged blocks to the band's last column, notes included.
+        monthSheet.Range(monthSheet.Cells(band, next.column), monthSheet.Cells(band + 2, kSaturdayColumn)).Select();
+        FillEmptyBlocks(app);
+        monthSheet.Rows(RowsAddress(band + 8, band + 50)).Delete(sheet::xlShiftUp);
+    }
+
+    if (firstWeekday != 1) {
+        monthSheet.Range(monthSheet.Cells(9, 1), monthSheet.Cells(16, 8 * (firstWeekday - 2) + 1)).Select();
+        FillEmptyBlocks(app);
+    }
+    monthSheet.Range("A1").Select();
+}
+
+}  // namespace morvessa

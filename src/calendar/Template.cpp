@@ -1,0 +1,184 @@
+#include "calendar/Template.h"
+
+#include "colours/ColorPalette.h"
+#include "holidays/SettingsStore.h"
+#include "spreadsheet/Application.h"
+
+#include <exception>
+
+namespace morvessa {
+
+namespace {
+
+using sheet::xlCenter;
+
+std::string Address(int firstColumn, int firstRow, int lastColumn, int lastRow)
+{
+    return ColumnLetter(firstColumn) + std::to_string(firstRow) + ":" + ColumnLetter(lastColumn) +
+           std::to_string(lastRow);
+}
+
+// Merges the range, as selecting it and pressing "Merge Cells" does.
+sheet::Range SelectAndMerge(sheet::Application& app, const std::string& address)
+{
+    app.Range(address).Select();
+    sheet::Range selection = app.Selection();
+    selection.Merge();
+    return selection;
+}
+
+}  // namespace
+
+std::string ColumnLetter(int column)
+{
+    return sheet::ColumnLetters(column);
+}
+
+void FillDaysColor(sheet::Application& app, const std::string& rangeText)
+{
+    app.Range(rangeText).Select();
+    app.Selection().Interior().ColorIndex(GetColorIndex(key::DaysColor));
+}
+
+void SetThinBorder(sheet::Application& app, int borderIndex)
+{
+    sheet::Border border = app.Selection().Borders(borderIndex);
+    border.LineStyle(sheet::xlContinuous);
+    border.Weight(sheet::xlThin);
+    border.ColorIndex(sheet::xlColorIndexAutomatic);
+}
+
+void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName)
+{
+    if (QString::fromStdString(styleName).compare(QStringLiteral("Headers"), Qt::CaseInsensitive) != 0)
+        return;
+
+    app.Range("A1:BD5").Select();
+    sheet::Range title = app.Selection();
+    title.HorizontalAlignment(xlCenter);
+    title.VerticalAlignment(xlCenter);
+    title.WrapText(false);
+    title.MergeCells(true);
+    title.Font().Name("Times New Roman");
+    try {
+        title.Font().FontStyle(kLocalizedBoldStyle);
+    } catch (const std::exception&) {
+        // A host of another language may not know this style name; the title is bold already.
+    }
+    title.Font().Size(20);
+    title.NumberFormat("mmmm yyyy");
+
+    static const char* const kWeekdayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday",
+                                                 "Thursday", "Friday", "Saturday"};
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        app.Range(ColumnLetter(8 * weekday - 7) + "6").Select();
+        app.ActiveCell().FormulaR1C1(kWeekdayNames[weekday - 1]);
+    }
+
+    app.Range("A6:BD56").Select();
+    sheet::Range grid = app.Selection();
+    grid.HorizontalAlignment(xlCenter);
+    grid.VerticalAlignment(xlCenter);
+    grid.WrapText(true);
+    grid.Font().Bold(true);
+}
+
+void BuildCalendarTemplate(sheet::Application& app)
+{
+    app.Sheets()(kTemplateSheetName).Select();
+    app.Cells().Select();
+    {
+        sheet::Range all = app.Selection();
+        all.Font().Name("Arial");
+        all.Font().Size(12);
+        all.Interior().ColorIndex(2);
+    }
+
+    for (const char* notesRows : {"A11:BD16", "A19:BD24", "A27:BD32", "A35:BD40", "A43:BD48", "A51:BD56"})
+        FillDaysColor(app, notesRows);
+
+    app.Columns("A:BD").ColumnWidth(1.57);
+    app.Rows("1:70").RowHeight(9);
+
+    {
+        sheet::Range title = SelectAndMerge(app, "A1:BD5");
+        title.Font().Name("Arial");
+        title.Font().FontStyle("Bold");
+        title.Font().Size(20);
+        title.HorizontalAlignment(xlCenter);
+        title.VerticalAlignment(xlCenter);
+    }
+
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        SelectAndMerge(app, Address(8 * weekday - 7, 6, 8 * weekday, 8));
+
+    for (int week = 1; week <= 6; ++week) {
+        for (int day = 1; day <= 7; ++day) {
+            SelectAndMerge(app, Address(8 * day - 7, 8 * week + 1, 8 * day, 8 * week + 2)).Interior().ColorIndex(19);
+            SelectAndMerge(app, Address(8 * day - 7, 8 * week + 3, 8 * day, 8 * week + 8));
+        }
+    }
+
+    app.Range("A6:BD56").Select();
+    for (int border = sheet::xlEdgeLeft; border <= sheet::xlInsideHorizontal; ++border)
+        SetThinBorder(app, border);
+    {
+        sheet::Font font = app.Selection().Font();
+        font.Name("Arial");
+        font.Size(12);
+        font.Underline(sheet::xlUnderlineStyleNone);
+        font.ColorIndex(sheet::xlColorIndexAutomatic);
+    }
+
+    ApplyHeaderStyle(app, "Headers");
+    app.Range("A4").Select();
+}
+
+void BuildSubCalendar(sheet::Application& app)
+{
+    app.Worksheets().Add(sheet::After{app.Sheets()(app.Sheets().Count())});
+    app.Sheets()(app.Sheets().Count()).Name(kSubCalendarSheetName);
+
+    app.Cells().Select();
+    {
+        sheet::Range all = app.Selection();
+        all.Interior().ColorIndex(2);
+        all.Font().Name("Arial");
+        all.Font().Size(7);
+    }
+    app.Columns("A:BD").ColumnWidth(1.57);
+    app.Rows("1:70").RowHeight(9);
+
+    // The mini month's day numbers are computed directly where it is placed, so this sheet carries
+    // only the block's title, letters, formats and borders.
+    app.Range("A1").Select();
+    app.ActiveCell().FormulaR1C1("Month 2007");
+    static const char* const kLetters[7] = {"S", "M", "T", "W", "T", "F", "S"};
+    for (int column = 1; column <= 7; ++column) {
+        app.Range(ColumnLetter(column) + "2").Select();
+        app.ActiveCell().FormulaR1C1(kLetters[column - 1]);
+    }
+
+    {
+        sheet::Range title = SelectAndMerge(app, "A1:G1");
+        title.HorizontalAlignment(xlCenter);
+        title.VerticalAlignment(sheet::xlBottom);
+        title.WrapText(false);
+        title.Orientation(0);
+        title.AddIndent(false);
+        title.IndentLevel(0);
+        title.ShrinkToFit(false);
+        title.ReadingOrder(sheet::xlContext);
+        title.MergeCells(true);
+        title.Font().Name("Arial");
+        title.Font().Size(8);
+    }
+
+    app.Range("A1:G8").Select();
+    app.Selection().Borders(sheet::xlDiagonalDown).LineStyle(sheet::xlLineStyleNone);
+    app.Selection().Borders(sheet::xlDiagonalUp).LineStyle(sheet::xlLineStyleNone);
+    for (int border = sheet::xlEdgeLeft; border <= sheet::xlInsideHorizontal; ++border)
+        SetThinBorder(app, border);
+}
+
+}  // namespace morvessa
