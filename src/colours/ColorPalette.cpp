@@ -50,11 +50,14 @@ void InitColors()
 {
     g_palette = kDefaultPalette;
     const QString absent = QStringLiteral("None");
+    SettingValues defaults;
     for (const ColourDefault& entry : kColourDefaults) {
         const QString keyName = QString::fromLatin1(entry.key);
         if (ReadSetting(keyName, absent) == absent)
-            WriteSetting(keyName, QString::fromLatin1(entry.value));
+            defaults.emplace_back(keyName, QString::fromLatin1(entry.value));
     }
+    if (!defaults.empty())
+        WriteSettings(defaults);
 }
 
 std::int32_t GetColorIndex(const QString& key)

@@ -172,15 +172,19 @@ int StoredRowCount(const char* countKey)
     return count;
 }
 
+// All nine keys in one update of the store, so counts and columns always land together.
 void SaveTables(const HolidayTable& fixed, const HolidayTable& floating)
 {
+    SettingValues values;
     for (int keyNumber = 1; keyNumber <= 7; ++keyNumber) {
         if (keyNumber == 1)
-            WriteSetting(QString::fromLatin1(key::FixedHolidaysCount), QString::number(fixed.RowCount()));
+            values.emplace_back(QString::fromLatin1(key::FixedHolidaysCount), QString::number(fixed.RowCount()));
         if (keyNumber == 4)
-            WriteSetting(QString::fromLatin1(key::FloatingHolidaysCount), QString::number(floating.RowCount()));
-        SaveHolidayColumn(keyNumber <= 3 ? fixed : floating, keyNumber);
+            values.emplace_back(QString::fromLatin1(key::FloatingHolidaysCount), QString::number(floating.RowCount()));
+        const HolidayTable& table = keyNumber <= 3 ? fixed : floating;
+        values.emplace_back(ColumnKey(keyNumber), HolidayColumnText(table, ColumnOfKey(keyNumber)));
     }
+    WriteSettings(values);
 }
 
 }  // namespace

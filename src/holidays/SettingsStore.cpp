@@ -93,7 +93,7 @@ QString ReadSetting(const QString& key, const QString& defaultValue)
     return value.toString();
 }
 
-void WriteSetting(const QString& key, const QString& value)
+void WriteSettings(const SettingValues& values)
 {
     const QString path = SettingsFilePath();
     const QFileInfo info(path);
@@ -109,12 +109,18 @@ void WriteSetting(const QString& key, const QString& value)
             ThrowStoreError(path, StatusText(probe.status()));
     }
     QSettings settings(path, QSettings::IniFormat);
-    // Stored as a string, never a list, so commas come back as they went in.
-    settings.setValue(KeyPath(key), QVariant(value));
+    // Stored as strings, never lists, so commas come back as they went in.
+    for (const auto& [key, value] : values)
+        settings.setValue(KeyPath(key), QVariant(value));
     settings.sync();
     // A format complaint here is about the old content, which is kept aside; only a failed write counts.
     if (settings.status() == QSettings::AccessError)
         ThrowStoreError(path, StatusText(settings.status()));
+}
+
+void WriteSetting(const QString& key, const QString& value)
+{
+    WriteSettings({{key, value}});
 }
 
 }  // namespace morvessa

@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace morvessa {
 
@@ -37,6 +39,11 @@ QString ReadSetting(const QString& key, const QString& defaultValue);
 // SettingsStoreError when the file cannot be written. A damaged store file is first kept aside as
 // "<file>.damaged" so nothing in it is lost.
 void WriteSetting(const QString& key, const QString& value);
+
+// Writes several keys, in the given order, in one update of the file: either all of them reach the
+// disk or, when the file cannot be written, none does (SettingsStoreError).
+using SettingValues = std::vector<std::pair<QString, QString>>;
+void WriteSettings(const SettingValues& values);
 
 // The INI file in use. By default: <user config folder>/Vantrelle.ini.
 QString SettingsFilePath();
