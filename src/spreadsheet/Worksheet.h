@@ -21,6 +21,7 @@ namespace morvessa::sheet {
 
 class Workbook;
 class Range;
+struct ClipboardContent;
 struct After;
 struct Before;
 
@@ -125,6 +126,18 @@ public:
     void DeleteShiftUp(const CellRange& area);
     // Writes `value` into every cell of the range except the hidden cells of merged areas.
     void WriteValue(const CellRange& area, const CellValue& value);
+    // Changes one of the borders 5..12 of a range: diagonals on every cell, an edge on the cells along
+    // it, the inside lines on both sides of every inner cell boundary that no merged area spans.
+    void ApplyBorder(const CellRange& area, int index, const std::function<void(BorderLine&)>& change);
+    // Merges the range (widened over the merged areas it touches); only the top-left value stays.
+    void MergeRange(const CellRange& area);
+    // A snapshot of the range for Paste: values, effective formats, the merged areas inside it.
+    ClipboardContent CopyToClipboard(const CellRange& area) const;
+    // Pastes at `destination`: a single cell (or one merged area) anchors the block, a larger range
+    // must be a whole multiple of it. Selects the pasted cells.
+    enum class PasteKind { All, Values, Formats };
+    void PasteClipboard(const CellRange& destination, const ClipboardContent& content, PasteKind kind,
+                        bool skipBlanks = false);
 
     // ---- Automation ------------------------------------------------------------------------------
     void Name(const std::string& name);  // unique in the workbook, <= 31 characters, no : \ / ? * [ ]
