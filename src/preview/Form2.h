@@ -9,6 +9,8 @@
 //     mainWindow->hide();
 // Every new picture runs the display setup again at the next activation (zoom 1, fresh ranges).
 
+#include "preview/SaveResults.h"
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -26,20 +28,9 @@ namespace morvessa {
 class PreviewModel;
 class PreviewCanvas;
 
-// The user interaction of saving, so tests can answer it without a screen.
-class SaveDialogs {
-public:
-    virtual ~SaveDialogs() = default;
-    // The save dialog; returns the chosen file name exactly as given, or "" when cancelled.
-    virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
-    // A Yes/No question without icon, titled with the application title; true for Yes.
-    virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
-    // A message with OK only, no icon, titled with the application title.
-    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
-};
-
-// The program's own dialogs: QFileDialog "Save File", QMessageBox questions and messages.
-std::unique_ptr<SaveDialogs> MakeStandardSaveDialogs();
+// The program's own save dialogs: QFileDialog "Save File", QMessageBox question and message, all
+// parented to `parent`.
+std::unique_ptr<SaveDialogs> MakeStandardSaveDialogs(QWidget* parent);
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -74,6 +65,7 @@ public:
     const PreviewModel& Model() const { return *model_; }
     // The controls, for tests and screenshots.
     QWidget* Picture1Widget() const;
+    QImage Picture1Image() const;  // what Picture1 shows now
     QFrame* Picture2Widget() const { return picture2_; }
     QScrollBar* HScroll1() const { return hScroll1_; }
     QScrollBar* VScroll1() const { return vScroll1_; }
@@ -90,7 +82,7 @@ protected:
 private:
     class Picture1Box;
     class ZoomOriBox;
-    friend class Picture1Box;
+    class Canvas;
 
     void Form_Load();
     void Form_Activate();

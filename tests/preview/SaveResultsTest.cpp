@@ -1,0 +1,224 @@
+#include "preview/SaveResults.h"
+#include "preview/ScriptedDialogs.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace morvessa {
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(data), data.size());
+}
+
+class SaveResultsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // Larger than one copy chunk, with every byte value.
+        for (int i = 0; i < 200000; ++i)
+            workbookBytes.append(static_cast<char>(i * 7 % 256));
+        workbook = dir.filePath("tqmrex12345678.xls");
+        WriteAll(workbook, workbookBytes);
+    }
+    QStringList FilesIn(const QString& folder) const
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    bool ReportedAt(int line) const
+    {
+        const std::string needle = std::string(location::Form2_PushButton6_Click) + "at line " + std::to_string(line);
+        for (const std::string& message : reports.messages)
+            if (message.find(needle) != std::string::npos)
+                return true;
+        return false;
+    }
+
+    QTemporaryDir dir;
+    QByteArray workbookBytes;
+    QString workbook;
+    ScriptedDialogs dialogs;
+    RecordingErrorReporter reports;
+};
+
+TEST_F(SaveResultsTest, NewNameGetsACopyAndDone)
+{
+    const QString target = dir.filePath("calendar.xls");
+    dialogs.fileNames.push_back(target);
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(dialogs.titles, QStringList{"Save File"});
+    EXPECT_EQ(dialogs.filters, QStringList{"Excel Files (*.xls)"});
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(dialogs.messages, QStringList{"Done."});
+    EXPECT_EQ(ReadAll(target), workbookBytes);
+    EXPECT_EQ(ReadAll(workbook), workbookBytes);  // the temporary workbook stays
+    EXPECT_EQ(FilesIn(dir.path()), (QStringList{"calendar.xls", "tqmrex12345678.xls"}));
+    EXPECT_TRUE(reports.messages.empty());
+}
+
+TEST_F(SaveResultsTest, ExistingNameAnsweredNoKeepsTheFile)
+{
+    const QString target = dir.filePath("mine.xls");
+    WriteAll(target, "precious");
+    dialogs.fileNames.push_back(target);
+    dialogs.answerYes = false;
+    EXPECT_FALSE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(dialogs.questions, QStringList{"Are you sure you wish to overwrite " + target + " ?"});
+    EXPECT_EQ(ReadAll(target), QByteArray("precious"));
+    EXPECT_EQ(dialogs.messages, QStringList{"Done."});
+    EXPECT_TRUE(reports.messages.empty());
+}
+
+TEST_F(SaveResultsTest, ExistingNameAnsweredYesIsReplaced)
+{
+    const QString target = dir.filePath("mine.xls");
+    WriteAll(target, QByteArray(300000, 'x'));  // longer than the copy: nothing of it may remain
+    dialogs.fileNames.push_back(target);
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(ReadAll(target), workbookBytes);
+    EXPECT_EQ(dialogs.messages, QStringList{"Done."});
+    EXPECT_EQ(FilesIn(dir.path()).size(), 2);  // no leftover intermediate file
+}
+
+TEST_F(SaveResultsTest, NameWithoutExtensionIsUsedAsTyped)
+{
+    const QString target = dir.filePath("calendar");
+    dialogs.fileNames.push_back(target);
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(ReadAll(target), workbookBytes);
+    EXPECT_FALSE(QFile::exists(target + ".xls"));
+}
+
+TEST_F(SaveResultsTest, CancelWritesNothingButSaysDone)
+{
+    EXPECT_FALSE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(dialogs.messages, QStringList{"Done."});
+    EXPECT_EQ(FilesIn(dir.path()), QStringList{"tqmrex12345678.xls"});
+}
+
+TEST_F(SaveResultsTest, TwoSavesGiveTwoIdenticalCopies)
+{
+    dialogs.fileNames = {dir.filePath("one.xls"), dir.filePath("two.xls")};
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(ReadAll(dir.filePath("one.xls")), workbookBytes);
+    EXPECT_EQ(ReadAll(dir.filePath("two.xls")), workbookBytes);
+    EXPECT_EQ(dialogs.messages, (QStringList{"Done.", "Done."}));
+}
+
+TEST_F(SaveResultsTest, SavingOverTheWorkbookItselfLosesNothing)
+{
+    dialogs.fileNames.push_back(workbook);
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(ReadAll(workbook), workbookBytes);
+}
+
+TEST_F(SaveResultsTest, MissingFolderIsReportedWithoutDone)
+{
+    dialogs.fileNames.push_back(dir.filePath("no such folder/calendar.xls"));
+    EXPECT_FALSE(SaveResultsToFile(workbook, dialogs, &reports));
+    ASSERT_EQ(reports.messages.size(), 1u);
+    EXPECT_TRUE(ReportedAt(130));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// A folder nobody may write into, even an administrator (who ignores permission bits).
+class LockedFolder {
+public:
+    explicit LockedFolder(const QString& path) : path_(path)
+    {
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (!Writable())
+            return;
+        immutable_ = QProcess::execute("chattr", {"+i", path_}) == 0;
+    }
+    ~LockedFolder()
+    {
+        if (immutable_)
+            QProcess::execute("chattr", {"-i", path_});
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    bool Writable() const
+    {
+        QFile probe(QDir(path_).filePath(".probe"));
+        if (!probe.open(QIODevice::WriteOnly))
+            return false;
+        probe.close();
+        probe.remove();
+        return true;
+    }
+
+private:
+    QString path_;
+    bool immutable_ = false;
+};
+
+TEST_F(SaveResultsTest, UnwritableFolderKeepsTheOldFileAndReports)
+{
+    const QString folder = dir.filePath("locked");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString target = QDir(folder).filePath("mine.xls");
+    WriteAll(target, "precious");
+    LockedFolder lock(folder);
+    if (lock.Writable())
+        GTEST_SKIP() << "cannot make a folder unwritable here";
+
+    dialogs.fileNames.push_back(target);
+    EXPECT_FALSE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(ReadAll(target), QByteArray("precious"));
+    ASSERT_EQ(reports.messages.size(), 1u);
+    EXPECT_TRUE(ReportedAt(130));
+    EXPECT_NE(reports.messages[0].find("mine.xls"), std::string::npos);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(FilesIn(folder), QStringList{"mine.xls"});
+}
+
+TEST_F(SaveResultsTest, BackDropsTheWorkbookThenShowsAndHides)
+{
+    std::vector<std::string> calls;
+    BackToMainWindow(
+        workbook, [&] { calls.push_back(QFile::exists(workbook) ? "show (file still there)" : "show"); },
+        [&] { calls.push_back("hide"); }, &reports);
+    EXPECT_FALSE(QFile::exists(workbook));
+    EXPECT_EQ(calls, (std::vector<std::string>{"show", "hide"}));
+
+    // Already gone: only the windows change.
+    calls.clear();
+    BackToMainWindow(workbook, [&] { calls.push_back("show"); }, [&] { calls.push_back("hide"); }, &reports);
+    EXPECT_EQ(calls, (std::vector<std::string>{"show", "hide"}));
+    EXPECT_TRUE(reports.messages.empty());
+}
+
+TEST_F(SaveResultsTest, ClosingDropsTheWorkbook)
+{
+    QueryUnloadPreview(workbook, &reports);
+    EXPECT_FALSE(QFile::exists(workbook));
+    QueryUnloadPreview(workbook, &reports);  // already gone: nothing to say
+    EXPECT_TRUE(reports.messages.empty());
+}
+
+}  // namespace
+}  // namespace morvessa
