@@ -212,8 +212,9 @@ TEST_F(MainWindowTest, LayoutFollowsTheDesignInPixels) {
             caption = frame->title();
         else if (auto* label = qobject_cast<QLabel*>(widget))
             caption = label->text();
-        if (e.caption)
+        if (e.caption) {
             EXPECT_EQ(caption, e.caption) << e.name;
+        }
 
         const QFont font = widget->font();
         EXPECT_EQ(font.family(), "Arial") << e.name;

@@ -2,6 +2,7 @@
 // Support for driving real widgets offscreen: one QApplication for the test program, a watcher that
 // answers modal boxes as they open, and a private settings file per test.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
