@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 
 namespace morvessa {
@@ -182,6 +184,32 @@ TEST_F(FloatingHolidayDialog, NameWithASeparatorIsRefusedWithAMessage)
         EXPECT_TRUE(messages_.front().contains(QString::fromUtf8("¬")));
         ExpectNothingStored();
     }
+}
+
+TEST_F(FloatingHolidayDialog, WithoutATestSinkTheMessageIsAPlainOkBox)
+{
+    frmFloatingHolidays dialog(state_, nullptr);
+    dialog.show();
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    QMessageBox::StandardButtons buttons;
+    // The box is modal; close it from the event loop it runs, as a user pressing OK would.
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(test::WaitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }));
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->button(QMessageBox::Ok)->click();
+    });
+    test::Click(dialog.findChild<QPushButton*>("PushButton8"));
+    EXPECT_EQ(text, "Please add name.");
+    EXPECT_EQ(title, "Morvessa");
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_EQ(buttons, QMessageBox::Ok);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(FloatingHolidays().RowCount(), 10);
 }
 
 TEST_F(FloatingHolidayDialog, CloseStoresNothing)

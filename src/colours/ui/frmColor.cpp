@@ -25,13 +25,14 @@ frmColor::frmColor(QWidget* parent) : QDialog(parent)
     shpColor_->setGeometry(TwipsRect(120, 120, 7800, 375));
     shpColor_->ShowColor(*SwatchColorForScrollValue(kColorScrollLaidOut));
 
-    // Stacked over the swatch and shown only while the swatch is see-through, so the caption is
-    // readable at "no colour" and never hides a colour.
+    // Stacked under the swatch, whose border stays drawn over it, and shown only while the swatch
+    // is see-through: readable at "no colour", never hiding a colour.
     Label1_ = new QLabel(QStringLiteral("No color"), this);
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setFont(ArialBold(20.25));
     Label1_->setGeometry(TwipsRect(1440, 120, 1935, 375));
     Label1_->setVisible(false);
+    Label1_->stackUnder(shpColor_);
 
     HScroll1_ = new QScrollBar(Qt::Horizontal, this);
     HScroll1_->setObjectName(QStringLiteral("HScroll1"));
@@ -88,7 +89,6 @@ void frmColor::HScroll1_Change()
         shpColor_->ShowTransparent();
     }
     Label1_->setVisible(!colour);
-    Label1_->raise();
 }
 
 void frmColor::PushButton1_Click()

@@ -54,7 +54,10 @@ frmFloatingHolidays::frmFloatingHolidays(HolidayEditorState& state, QWidget* par
     PushButton8_->setGeometry(TwipsRect(240, 1530, 2655, 405));
     PushButton6_ = MakePushButton(QStringLiteral("PushButton6"), QStringLiteral("Close"), Frame1_);
     PushButton6_->setGeometry(TwipsRect(3000, 1545, 2535, 405));
-    for (QListWidget* list : {List1_, List2_}) list->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (QListWidget* list : {List1_, List2_}) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the short boxes keep their rows
+    }
 
     SelectAllOnFocus(Text6_);
     setTabOrder(Text6_, cmbMonth1_);
