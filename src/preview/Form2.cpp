@@ -279,9 +279,10 @@ void Form2::ApplyModelToWidgets()
     zoomOri_->resize(TwipsToPixels(zo.width), TwipsToPixels(zo.height));
 
     syncingWidgets_ = true;
+    // A disabled bar shows no thumb, whatever range it keeps.
     const auto sync = [](QScrollBar* bar, const ScrollBarState& state) {
-        bar->setMaximum(state.maximum);
-        bar->setValue(state.value);
+        bar->setMaximum(state.enabled ? state.maximum : 0);
+        bar->setValue(state.enabled ? state.value : 0);
         bar->setEnabled(state.enabled);
     };
     sync(hScroll1_, model_->HScroll1());
