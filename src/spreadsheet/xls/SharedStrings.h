@@ -1,0 +1,34 @@
+#pragma once
+// The shared string table (SST): every distinct cell text once, cells refer to it by index.
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "spreadsheet/xls/BiffRecordReader.h"
+#include "spreadsheet/xls/BiffRecordWriter.h"
+
+namespace morvessa::sheet::xls {
+
+class SharedStringTable {
+public:
+    // Index of the text, adding it on first use; counts every use for the SST header.
+    uint32_t Add(const std::u16string& text);
+    size_t UniqueCount() const { return strings_.size(); }
+    const std::vector<std::u16string>& Strings() const { return strings_; }
+
+    // Writes SST (split over CONTINUE records without breaking a character) and EXTSST.
+    void Write(BiffRecordWriter& out) const;
+
+private:
+    std::vector<std::u16string> strings_;
+    std::unordered_map<std::u16string, uint32_t> index_;
+    uint32_t totalUses_ = 0;
+};
+
+// Reads the strings of an SST record and its continuations; rich-text runs and phonetic
+// data are skipped. At most `limit` strings are read.
+std::vector<std::u16string> ReadSharedStrings(const BiffRecord& sst);
+
+}  // namespace morvessa::sheet::xls

@@ -1,0 +1,94 @@
+#include "spreadsheet/xls/XlsFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/xls/CompoundFile.h"
+#include "spreadsheet/xls/GlobalsWriter.h"
+#include "spreadsheet/xls/SheetWriter.h"
+#include "spreadsheet/xls/WorkbookReader.h"
+
+namespace morvessa::sheet::xls {
+namespace {
+
+constexpr std::uintmax_t kMaxFileBytes = 512ull * 1024 * 1024;
+constexpr const char16_t* kWorkbookStream = u"Workbook";
+constexpr const char16_t* kOldWorkbookStream = u"Book";
+
+}  // namespace
+
+std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb) {
+    if (wb.SheetCount() == 0) throw XlsError("A workbook without sheets cannot be saved.");
+    XfTable xfs(wb.Formats());
+    SharedStringTable strings;
+    GlobalsInfo info;
+    info.activeSheet = std::max(wb.ActiveSheetIndex(), 1) - 1;
+    std::vector<SheetPlan> plans;
+    for (int i = 1; i <= wb.SheetCount(); ++i) {
+        info.sheetNames.push_back(wb.Sheet(i).Name());
+        plans.push_back(PlanSheet(wb.Sheet(i), i - 1 == info.activeSheet, xfs, strings));
+    }
+    BiffRecordWriter out;
+    const std::vector<size_t> sheetOffsetFields = WriteGlobals(info, xfs, strings, out);
+    for (size_t i = 0; i < plans.size(); ++i) {
+        SetU32(out.Bytes(), sheetOffsetFields[i], static_cast<uint32_t>(out.Position()));
+        WriteSheet(plans[i], out);
+    }
+    return WriteCompoundFile({{kWorkbookStream, std::move(out.Bytes())}});
+}
+
+void SaveWorkbook(const Workbook& wb, const std::string& path) {
+    const std::vector<uint8_t> bytes = WriteWorkbookBytes(wb);
+    // Write beside the target and move into place, so a failed save never leaves half a file.
+    const std::filesystem::path target(path);
+    std::filesystem::path partial = target;
+    partial += ".saving";
+    {
+        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+        if (!file) throw XlsError("The file could not be saved: " + path + " (" + std::strerror(errno) + ").");
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        file.close();
+        if (!file) {
+            std::error_code ignored;
+            std::filesystem::remove(partial, ignored);
+            throw XlsError("The file could not be saved: " + path + " (the disk may be full).");
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(partial, target, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(partial, ignored);
+        throw XlsError("The file could not be saved: " + path + " (" + error.message() + ").");
+    }
+}
+
+std::unique_ptr<Workbook> ReadWorkbookBytes(std::span<const uint8_t> bytes) {
+    const CompoundFileReader container(bytes);
+    auto stream = container.ReadStream(kWorkbookStream);
+    if (!stream) {
+        if (container.ReadStream(kOldWorkbookStream))
+            throw XlsError("The file was saved in an Excel format older than Excel 97 and cannot be opened.");
+        throw XlsError("The file is not a valid workbook: it holds no workbook stream.");
+    }
+    return ReadWorkbookStream(*stream);
+}
+
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) throw XlsError("The file could not be opened: " + path + " (" + error.message() + ").");
+    if (size > kMaxFileBytes) throw XlsError("The file is too large to be opened: " + path + ".");
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw XlsError("The file could not be opened: " + path + " (" + std::strerror(errno) + ").");
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (file.gcount() != static_cast<std::streamsize>(bytes.size()))
+        throw XlsError("The file could not be read completely: " + path + ".");
+    return ReadWorkbookBytes(bytes);
+}
+
+}  // namespace morvessa::sheet::xls
