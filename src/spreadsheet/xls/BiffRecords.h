@@ -89,8 +89,8 @@ constexpr uint16_t kBofBuild = 0x0DBB;
 constexpr uint16_t kBofYear = 0x07CC;
 constexpr uint16_t kCodePageUtf16 = 1200;
 
-constexpr uint16_t kMaxRows = 65535;  // last row index
-constexpr uint16_t kMaxColumns = 255;  // last column index
+constexpr uint16_t kLastRowIndex = 65535;
+constexpr uint16_t kLastColumnIndex = 255;
 constexpr size_t kMaxMergedAreasPerRecord = 1026;
 
 // Colour indexes of the file: the 56 palette entries are 8..63.

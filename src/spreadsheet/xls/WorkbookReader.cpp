@@ -66,7 +66,7 @@ struct ReadColumn {
 struct SheetContent {
     double standardHeight = 12.75;
     std::optional<double> standardWidth;
-    std::vector<ReadColumn> columns = std::vector<ReadColumn>(kMaxColumns + 1);
+    std::vector<ReadColumn> columns = std::vector<ReadColumn>(kMaxColumns);  // by column index
     std::vector<ReadRow> rows;
     std::vector<ReadCell> cells;
     std::vector<CellRange> merged;
@@ -167,7 +167,7 @@ void ReadColumnInfo(const BiffRecord& record, SheetContent& s) {
     const uint16_t width = in.U16();
     const uint16_t xf = in.U16();
     const uint16_t flags = in.U16();
-    for (uint32_t c = first; c <= std::min<uint32_t>(last, kMaxColumns); ++c) {
+    for (uint32_t c = first; c <= std::min<uint32_t>(last, kLastColumnIndex); ++c) {
         s.columns[c].xf = xf;
         if (flags & kColumnCustomWidth) s.columns[c].width = ColumnWidthFromFile(width);
     }
