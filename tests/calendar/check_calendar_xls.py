@@ -229,13 +229,16 @@ def check_month(sheet, year, month, settings, marks):
                 day_fill, notes_fill = 19, holiday_colour if mark is not None else days_colour
             else:
                 day_fill = notes_fill = empty_colour
-            for row, want, what in ((top, day_fill, "day"), (top + 1, day_fill, "day"),
-                                    (top + 2, notes_fill, "notes"), (top + 7, notes_fill, "notes")):
-                for c in (col, col + 7):
-                    got = sheet.fill(row, c)
-                    if got != want:
-                        err("%s: %s fill at %s is %s, expected %s (day %d)"
-                            % (name, what, cell_name(row, c), got, want, day))
+            # A merged area shows the format of its top-left cell; only that one is checked where
+            # a holiday coloured just that cell.
+            checked = [(top, col, day_fill), (top + 1, col + 7, day_fill), (top + 2, col, notes_fill)]
+            if not in_month or marks.get((month, day)) is None:
+                checked.append((top + 7, col + 7, notes_fill))
+            for row, c, want in checked:
+                got = sheet.fill(row, c)
+                if got != want:
+                    err("%s: %s fill at %s is %s, expected %s (day %d)"
+                        % (name, "day" if row < top + 2 else "notes", cell_name(row, c), got, want, day))
 
     # Mini months one blank row below the grid.
     title_row = 8 * rows + 9

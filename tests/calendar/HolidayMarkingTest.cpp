@@ -1,0 +1,166 @@
+// Holiday marking on the built month sheets, including the holidays that cannot be placed.
+
+#include "calendar/HolidayMarking.h"
+#include "calendar/CalendarTestSupport.h"
+
+#include <algorithm>
+
+namespace morvessa::calendar_test {
+namespace {
+
+class HolidayMarkingTest : public IsolatedCalendarTest {
+protected:
+    void SetUp() override
+    {
+        IsolatedCalendarTest::SetUp();
+        LoadHolidays();
+    }
+
+    // Marks the current tables on the twelve sheets of `year`; returns the reports of line 152.
+    std::vector<std::string> Mark(const std::string& year)
+    {
+        built_ = BuildMonths(year);
+        RecordingErrorReporter reporter;
+        ErrorTrap trap(location::Calendar_GenerateCalendar, &reporter);
+        MarkHolidays(*built_.app, std::stol(year), trap, 152);
+        return reporter.messages;
+    }
+
+    sheet::Worksheet& Sheet(const char* name) { return built_.app->Sheets()(name); }
+
+    static void UseFixed(std::vector<std::vector<HolidayCell>> rows)
+    {
+        FixedHolidays().Reset(int(rows.size()));
+        for (int r = 0; r < int(rows.size()); ++r)
+            for (int c = 0; c < 3; ++c)
+                FixedHolidays().Cell(r + 1, c + 1) = rows[r][c];
+    }
+    static void UseFloating(std::vector<std::vector<HolidayCell>> rows)
+    {
+        FloatingHolidays().Reset(int(rows.size()));
+        for (int r = 0; r < int(rows.size()); ++r)
+            for (int c = 0; c < 4; ++c)
+                FloatingHolidays().Cell(r + 1, c + 1) = rows[r][c];
+    }
+
+    BuiltMonths built_;
+};
+
+TEST_F(HolidayMarkingTest, DefaultHolidaysOf2024LandOnTheirNotesCells)
+{
+    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_EQ(built_.app->Sheets().Count(), 12);  // the template is gone
+
+    // 4 July 2024 is a Thursday in the first band: notes cell AG11.
+    sheet::Worksheet& july = Sheet("July");
+    EXPECT_EQ(ValueAt(july, "AG11"), sheet::CellValue("Independence Day"));
+    EXPECT_EQ(FormatAt(july, "AG11").font.colorIndex, 3);
+    EXPECT_EQ(FillAt(july, "AG11"), 36);
+    EXPECT_EQ(MergedAreaAt(july, "AG11"), "AG11:AN16");  // shown whole with its top-left format
+    EXPECT_EQ(ValueAt(july, "AG9"), sheet::CellValue(4));
+    EXPECT_EQ(FillAt(july, "AG9"), 19);
+
+    // Last Monday of May 2024 is the 27th (band 5, Monday): I43.
+    EXPECT_EQ(ValueAt(Sheet("May"), "I41"), sheet::CellValue(27));
+    EXPECT_EQ(ValueAt(Sheet("May"), "I43"), sheet::CellValue("Memorial Day"));
+    // Thanksgiving 2024, the 4th Thursday of November, is the 28th: AG43.
+    EXPECT_EQ(ValueAt(Sheet("November"), "AG41"), sheet::CellValue(28));
+    EXPECT_EQ(ValueAt(Sheet("November"), "AG43"), sheet::CellValue("Thanksgiving"));
+    // Easter 2024 is 31 March (band 6, Sunday): A51.
+    EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Easter"));
+    EXPECT_EQ(FormatAt(Sheet("March"), "A51").font.colorIndex, 3);
+    // After Easter the January sheet is active.
+    EXPECT_EQ(built_.app->ActiveSheet().Name(), "January");
+}
+
+TEST_F(HolidayMarkingTest, WithoutEasterTheLastMarkedSheetStaysActive)
+{
+    WriteSetting(key::Easter, QStringLiteral("2"));
+    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue());
+    // The last floating default is the last Sunday of October.
+    EXPECT_EQ(built_.app->ActiveSheet().Name(), "October");
+}
+
+TEST_F(HolidayMarkingTest, LaterHolidayOnTheSameDateWins)
+{
+    UseFixed({{3, 31, "Fixed first"}, {3, 31, "Fixed second"}});
+    UseFloating({{3, 1, "Last", "Floating"}});  // last Sunday of March 2024 is the 31st, Easter too
+    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Easter"));
+
+    WriteSetting(key::Easter, QStringLiteral("2"));
+    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Floating"));
+}
+
+TEST_F(HolidayMarkingTest, HolidayColourOfNoneKeepsTheRedFont)
+{
+    WriteSetting(key::HolidaysColor, QStringLiteral("0"));
+    WriteSetting(key::DaysColor, QStringLiteral("35"));
+    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_EQ(FillAt(Sheet("July"), "AG11"), sheet::xlColorIndexNone);
+    EXPECT_EQ(FormatAt(Sheet("July"), "AG11").font.colorIndex, 3);
+    EXPECT_EQ(FillAt(Sheet("July"), "AO11"), 35);
+}
+
+TEST_F(HolidayMarkingTest, UnplaceableHolidaysAreReportedOnceEachAndSkipped)
+{
+    UseFixed({{4, 31, "No Such Day"},
+              {2, 29, "Leap Day"},
+              {"x", 3, "Bad Month"},
+              {13, 1, "Month Thirteen"},
+              {5, "abc", "Bad Day"},
+              {7, 4, "Independence Day"}});
+    UseFloating({{6, 2, 5, "Fifth Monday"}, {1, 9, 1, "Bad Weekday"}, {11, 5, 4, "Thanksgiving"}});
+    const std::vector<std::string> reports = Mark("2023");
+
+    // 29 February of a common year is skipped silently; every other bad row gives one report.
+    ASSERT_EQ(reports.size(), 6u);
+    const char* const names[] = {"No Such Day", "Bad Month", "Month Thirteen", "Bad Day", "Fifth Monday", "Bad Weekday"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_NE(reports[i].find(std::string("\"") + names[i] + "\""), std::string::npos) << reports[i];
+        EXPECT_NE(reports[i].find("Calendar.GenerateCalendar at line 152"), std::string::npos) << reports[i];
+    }
+    EXPECT_EQ(std::count_if(reports.begin(), reports.end(),
+                            [](const std::string& r) { return r.find("Leap Day") != std::string::npos; }),
+              0);
+
+    // Everything after the bad rows is still marked, Easter included (9 April 2023, a Sunday).
+    EXPECT_EQ(ValueAt(Sheet("July"), "Q19"), sheet::CellValue("Independence Day"));  // a Tuesday
+    EXPECT_EQ(ValueAt(Sheet("November"), "AG35"), sheet::CellValue("Thanksgiving"));  // 23 November
+    EXPECT_EQ(ValueAt(Sheet("April"), "A27"), sheet::CellValue("Easter"));
+    // The fifth Monday that June 2023 lacks does not spill onto 3 July (or 3 June).
+    EXPECT_EQ(ValueAt(Sheet("July"), "I19"), sheet::CellValue());
+    EXPECT_EQ(ValueAt(Sheet("June"), "AW11"), sheet::CellValue());
+}
+
+TEST_F(HolidayMarkingTest, LeapDayIsMarkedInALeapYear)
+{
+    UseFixed({{2, 29, "Leap Day"}});
+    EXPECT_TRUE(Mark("2024").empty());
+    // 29 February 2024 is a Thursday in band 5.
+    EXPECT_EQ(ValueAt(Sheet("February"), "AG43"), sheet::CellValue("Leap Day"));
+}
+
+TEST_F(HolidayMarkingTest, EasterOf2100IsTheTrueDate)
+{
+    UseFixed({{1, 1, "New Year's Day"}});
+    UseFloating({{1, 2, 3, "Martin Luthar King Day"}});
+    EXPECT_TRUE(Mark("2100").empty());
+    // 28 March 2100 is a Sunday in band 5.
+    EXPECT_EQ(ValueAt(Sheet("March"), "A41"), sheet::CellValue(28));
+    EXPECT_EQ(ValueAt(Sheet("March"), "A43"), sheet::CellValue("Easter"));
+}
+
+TEST_F(HolidayMarkingTest, MissingTemplateEndsMarkingWithAnError)
+{
+    built_ = BuildMonths("2024");
+    built_.app->Sheets()("Calendar Template").Delete();
+    RecordingErrorReporter reporter;
+    ErrorTrap trap(location::Calendar_GenerateCalendar, &reporter);
+    EXPECT_ANY_THROW(MarkHolidays(*built_.app, 2024, trap, 152));
+}
+
+}  // namespace
+}  // namespace morvessa::calendar_test
