@@ -217,6 +217,23 @@ TEST_F(FixedHolidayDialog, CloseStoresNothing)
     EXPECT_EQ(state_.refreshes, 0);
 }
 
+TEST_F(FixedHolidayDialog, AFullTableIsReportedAndNothingElseHappens)
+{
+    FixedHolidays().Reset(kMaxHolidayRows);
+    Fill("Test", 2, "17");
+    ClickSave();
+    ASSERT_EQ(errors_.messages.size(), 1u);
+    EXPECT_NE(errors_.messages.front().find(std::string(location::frmFixedHolidays_PushButton8_Click) + "at line 102"),
+              std::string::npos)
+        << errors_.messages.front();
+    errors_.messages.clear();
+    EXPECT_EQ(FixedHolidays().RowCount(), kMaxHolidayRows);
+    EXPECT_EQ(ReadSetting(key::FixedHolidaysCount, ""), "7");  // the failed add is not saved
+    EXPECT_EQ(state_.fixedCount, 7);
+    EXPECT_EQ(state_.refreshes, 0);
+    EXPECT_TRUE(dialog_->isVisible());
+}
+
 TEST_F(FixedHolidayDialog, AStoreThatCannotBeWrittenIsReportedByTheTrap)
 {
     // Point the store at a folder instead of a file: the save fails and the trap reports it.
