@@ -34,7 +34,7 @@ function(morvessa_test name dir)
   endif()
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} Qt6::Test GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     MORVESSA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     MORVESSA_BINARY_DIR="${PROJECT_BINARY_DIR}")
