@@ -1,0 +1,273 @@
+// The whole generation as the main window runs it: the driver's steps, the handover, the temporary
+// files, and the saved workbooks read back by the host and by an independent reader.
+
+#include "calendar/GenerateCalendar.h"
+#include "calendar/TempWorkbook.h"
+#include "calendar/CalendarTestSupport.h"
+#include "calendar/XlsChecker.h"
+#include "host/HostInstances.h"
+#include "spreadsheet/xls/XlsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <set>
+
+namespace morvessa::calendar_test {
+namespace {
+
+class GenerateCalendarTest : public IsolatedCalendarTest {
+protected:
+    void SetUp() override
+    {
+        IsolatedCalendarTest::SetUp();
+        registry_ = std::make_unique<ScopedInstanceRegistryFolder>(FolderPath(QStringLiteral("instances")).toStdString());
+        reporter_ = std::make_unique<ScopedErrorReporter>(reports_);
+        messages_ = std::make_unique<ScopedCatalogueMessageSink>(catalogueMessages_);
+    }
+    void TearDown() override
+    {
+        messages_.reset();
+        reporter_.reset();
+        registry_.reset();
+        IsolatedCalendarTest::TearDown();
+    }
+
+    // Runs the generation; the year text as the driver leaves it.
+    std::string Generate(std::string year, int monthIndex = 0)
+    {
+        ui_ = RecordingGenerationUi(monthIndex);
+        GenerateCalendar(year, ui_);
+        return year;
+    }
+
+    QStringList TempFiles() const { return QDir(TempPath()).entryList(QDir::Files | QDir::System | QDir::Hidden); }
+
+    // Lines of the reports so far, in order.
+    std::vector<int> ReportedLines() const
+    {
+        std::vector<int> lines;
+        static const QRegularExpression kLine(QStringLiteral("Calendar\\.GenerateCalendar at line (\\d+)"));
+        for (const std::string& report : reports_.messages) {
+            const auto match = kLine.match(QString::fromStdString(report));
+            lines.push_back(match.hasMatch() ? match.captured(1).toInt() : -1);
+        }
+        return lines;
+    }
+
+    // Stores the tables and colours, and writes the same settings for the independent checker.
+    QString StoreSettings(const std::vector<std::vector<HolidayCell>>& fixed,
+                          const std::vector<std::vector<HolidayCell>>& floating, int easter, int holidaysColour,
+                          int daysColour, int emptyColour)
+    {
+        LoadHolidays();
+        QJsonObject json;
+        const auto fill = [](HolidayTable& table, const std::vector<std::vector<HolidayCell>>& rows) {
+            QJsonArray array;
+            table.Reset(int(rows.size()));
+            for (int r = 0; r < int(rows.size()); ++r) {
+                QJsonArray row;
+                for (int c = 0; c < table.ColumnCount(); ++c) {
+                    table.Cell(r + 1, c + 1) = rows[r][c];
+                    row.append(rows[r][c].IsNumber() ? QJsonValue(rows[r][c].Number()) : QJsonValue(rows[r][c].Text()));
+                }
+                array.append(row);
+            }
+            return array;
+        };
+        json[QStringLiteral("fixed")] = fill(FixedHolidays(), fixed);
+        json[QStringLiteral("floating")] = fill(FloatingHolidays(), floating);
+        SaveHolidays();
+        WriteSetting(key::Easter, QString::number(easter));
+        WriteSetting(key::HolidaysColor, QString::number(holidaysColour));
+        WriteSetting(key::DaysColor, QString::number(daysColour));
+        WriteSetting(key::EmptyColor, QString::number(emptyColour));
+        json[QStringLiteral("easter")] = easter;
+        json[QStringLiteral("HolidaysColor")] = holidaysColour;
+        json[QStringLiteral("DaysColor")] = daysColour;
+        json[QStringLiteral("EmptyColor")] = emptyColour;
+        const QString path = FolderPath(QStringLiteral("settings.json"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(json).toJson());
+        return path;
+    }
+
+    RecordingErrorReporter reports_;
+    RecordingCatalogueMessageSink catalogueMessages_;
+    RecordingGenerationUi ui_;
+
+private:
+    std::unique_ptr<ScopedInstanceRegistryFolder> registry_;
+    std::unique_ptr<ScopedErrorReporter> reporter_;
+    std::unique_ptr<ScopedCatalogueMessageSink> messages_;
+};
+
+TEST_F(GenerateCalendarTest, MarchSelectedGivesAMarchWorkbookAndSnapshotInTheTempFolder)
+{
+    EXPECT_EQ(Generate("2024", 2), "2024");
+    EXPECT_TRUE(reports_.messages.empty()) << reports_.messages.front();
+    EXPECT_TRUE(catalogueMessages_.messages.empty());
+
+    const std::vector<std::string> handover = {"pointer 11", "pointer 0",    "picture",
+                                               "workbook",   "show preview", "hide main"};
+    EXPECT_EQ(ui_.calls, handover);
+    EXPECT_FALSE(ui_.picture.isNull());
+    EXPECT_GT(ui_.picture.width(), 600);
+
+    // Only the workbook is left in TEMP: "tqmrex" + eight digits 1..9 + ".xls"; no "temp.bmp".
+    const QFileInfo workbook(QString::fromStdString(ui_.workbook));
+    EXPECT_EQ(QDir(workbook.absolutePath()).canonicalPath(), QDir(TempPath()).canonicalPath());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tqmrex[1-9]{8}\\.xls$")).match(workbook.fileName()).hasMatch())
+        << workbook.fileName().toStdString();
+    EXPECT_EQ(TempFiles(), QStringList{workbook.fileName()});
+
+    // The host reads back exactly the twelve months, March active with I11 selected.
+    std::unique_ptr<sheet::Workbook> reopened = sheet::xls::OpenWorkbook(ui_.workbook);
+    ASSERT_EQ(reopened->SheetCount(), 12);
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(reopened->Sheet(month).Name(), CalendarMonthName(month));
+    EXPECT_EQ(reopened->ActiveSheetIndex(), 3);
+    EXPECT_EQ(reopened->Sheet(3).ActiveRow(), 11);
+    EXPECT_EQ(reopened->Sheet(3).ActiveColumn(), 9);
+
+    EXPECT_TRUE(CalendarFileMatches(workbook.filePath(), 2024, 3));
+}
+
+TEST_F(GenerateCalendarTest, WholeWorkbooksOfSeveralYearsMatchTheIndependentReader)
+{
+    struct Case {
+        const char* yearText;
+        int year;
+        int monthIndex;
+    };
+    // 1899 and 2101 are clamped; 2022 starts on a Saturday, 2026 has a four-row February.
+    for (const Case& c : {Case{"1899", 1900, 0}, Case{"2101", 2100, 11}, Case{"2022", 2022, 0},
+                          Case{"2026", 2026, 1}, Case{"0", 1900, 6}}) {
+        reports_.messages.clear();
+        EXPECT_EQ(Generate(c.yearText, c.monthIndex), std::to_string(c.year));
+        EXPECT_TRUE(reports_.messages.empty()) << c.yearText << ": " << reports_.messages.front();
+        EXPECT_TRUE(CalendarFileMatches(QString::fromStdString(ui_.workbook), c.year, c.monthIndex + 1));
+        QFile::remove(QString::fromStdString(ui_.workbook));
+    }
+}
+
+TEST_F(GenerateCalendarTest, SharedDatesColoursOfNoneAndBadHolidays)
+{
+    const QString json = StoreSettings(
+        {{3, 31, "Fixed"}, {4, 31, "No Such Day"}, {2, 29, "Leap Day"}, {12, 25, "Christmas"}, {7, 4, "1984"}},
+        {{3, 1, "Last", "Last Sunday"}, {6, 2, 5, "Fifth Monday"}, {11, 5, 4, "Thanksgiving"}},
+        /*easter*/ 1, /*holidays*/ 0, /*days*/ 0, /*empty*/ 0);
+    Generate("2024");
+    // 31 April is reported once, by name; 29 February 2024 exists; the rest are marked.
+    ASSERT_EQ(ReportedLines(), (std::vector<int>{152, 152}));
+    EXPECT_NE(reports_.messages[0].find("\"No Such Day\""), std::string::npos);
+    EXPECT_NE(reports_.messages[1].find("\"Fifth Monday\""), std::string::npos);
+
+    std::unique_ptr<sheet::Workbook> reopened = sheet::xls::OpenWorkbook(ui_.workbook);
+    sheet::Worksheet& march = reopened->Sheet(3);
+    // Easter 2024 shares 31 March with both others and wins.
+    EXPECT_EQ(march.FindCell(51, 1)->value, sheet::CellValue("Easter"));
+    EXPECT_TRUE(CalendarFileMatches(QString::fromStdString(ui_.workbook), 2024, 1, json));
+
+    // The same settings in a common year: 29 February is skipped without a report.
+    reports_.messages.clear();
+    Generate("2023");
+    EXPECT_EQ(ReportedLines(), (std::vector<int>{152, 152}));
+    EXPECT_TRUE(CalendarFileMatches(QString::fromStdString(ui_.workbook), 2023, 1, json));
+}
+
+TEST_F(GenerateCalendarTest, OtherColoursAndNoEaster)
+{
+    const QString json = StoreSettings({{1, 1, "New Year's Day"}, {10, 31, "Halloween"}},
+                                       {{5, 2, "Last", "Memorial Day"}}, /*easter*/ 2, 44, 35, 22);
+    Generate("2025", 4);
+    EXPECT_TRUE(reports_.messages.empty());
+    EXPECT_TRUE(CalendarFileMatches(QString::fromStdString(ui_.workbook), 2025, 5, json));
+}
+
+TEST_F(GenerateCalendarTest, NoSelectedMonthIsReportedAndDecemberStaysActive)
+{
+    Generate("2024", -1);
+    EXPECT_EQ(ReportedLines(), std::vector<int>{182});
+    std::unique_ptr<sheet::Workbook> reopened = sheet::xls::OpenWorkbook(ui_.workbook);
+    EXPECT_EQ(reopened->Sheet(reopened->ActiveSheetIndex()).Name(), "December");
+    EXPECT_EQ(ui_.calls.back(), "hide main");
+}
+
+TEST_F(GenerateCalendarTest, HostThatCannotStartFailsEveryHostStepInOrderAndStillHandsOver)
+{
+    ScopedInstanceFactory noHost([]() -> ApplicationPtr { throw HostInstanceError("ActiveX component can't create object"); });
+    Generate("2024");
+    const std::vector<int> lines = ReportedLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), 102);
+    EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end()));
+    for (int line : {114, 124, 126, 148, 152, 180, 182, 208, 226, 232, 236, 242, 252})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    // Steps that need no host still run: the handover and the clean-up.
+    EXPECT_EQ(std::vector<std::string>(ui_.calls.end() - 3, ui_.calls.end()),
+              (std::vector<std::string>{"workbook", "show preview", "hide main"}));
+    EXPECT_FALSE(QFile::exists(TempPath() + QStringLiteral("/temp.bmp")));
+}
+
+TEST_F(GenerateCalendarTest, MissingTempFolderIsReportedWithoutWritingElsewhere)
+{
+    const QString missing = FolderPath(QStringLiteral("no-such-folder"));
+    qputenv("TEMP", missing.toUtf8());
+    Generate("2024");
+    const std::vector<int> lines = ReportedLines();
+    // The exclusive creation fails once (224), the save refuses a file it did not create (226),
+    // and everything that needs the saved file fails after it.
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], 224);
+    EXPECT_EQ(lines[1], 226);
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    EXPECT_EQ(ui_.calls.back(), "hide main");
+}
+
+TEST(TempWorkbookTest, NamesAreRandomDigitsOneToNine)
+{
+    std::set<std::string> names;
+    for (int i = 0; i < 50; ++i) {
+        const std::string name = RandomTempWorkbookName();
+        ASSERT_TRUE(QRegularExpression(QStringLiteral("^tqmrex[1-9]{8}\\.xls$")).match(QString::fromStdString(name)).hasMatch())
+            << name;
+        names.insert(name);
+    }
+    // Drawn in the same second, yet all different (a clock-seeded generator would repeat itself).
+    EXPECT_EQ(names.size(), 50u);
+}
+
+TEST(TempWorkbookTest, ExclusiveCreationNeverTouchesWhatIsThere)
+{
+    QTemporaryDir folder;
+    const std::string existing = folder.filePath(QStringLiteral("tqmrex11111111.xls")).toStdString();
+    QFile file(QString::fromStdString(existing));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("user data");
+    file.close();
+    EXPECT_EQ(CreateFileExclusively(existing), ExclusiveCreate::AlreadyExists);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("user data"));
+
+    // A planted link is not followed, even when its target does not exist yet.
+    const QString target = folder.filePath(QStringLiteral("target"));
+    const std::string link = folder.filePath(QStringLiteral("tqmrex22222222.xls")).toStdString();
+    ASSERT_TRUE(QFile::link(target, QString::fromStdString(link)));
+    EXPECT_EQ(CreateFileExclusively(link), ExclusiveCreate::AlreadyExists);
+    EXPECT_FALSE(QFileInfo::exists(target));
+
+    const std::string fresh = folder.filePath(QStringLiteral("tqmrex33333333.xls")).toStdString();
+    EXPECT_EQ(CreateFileExclusively(fresh), ExclusiveCreate::Created);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(fresh)));
+
+    EXPECT_THROW(CreateFileExclusively(folder.filePath(QStringLiteral("missing/x.xls")).toStdString()), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace morvessa::calendar_test

@@ -1,0 +1,34 @@
+#pragma once
+// Runs the independent workbook checker (xlrd, Python's own calendar) on a generated file.
+
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace morvessa::calendar_test {
+
+inline const QString kCheckerScript = QStringLiteral(MORVESSA_SOURCE_DIR "/tests/calendar/check_calendar_xls.py");
+
+// Success when the checker finds no difference; its findings otherwise.
+inline ::testing::AssertionResult CalendarFileMatches(const QString& file, int year, int activeMonth,
+                                                      const QString& settingsJsonFile = QString())
+{
+    QStringList arguments{kCheckerScript, file, QString::number(year), QString::number(activeMonth)};
+    if (!settingsJsonFile.isEmpty())
+        arguments << settingsJsonFile;
+    QProcess checker;
+    checker.setProcessChannelMode(QProcess::MergedChannels);
+    checker.start(QStringLiteral("/usr/bin/python3"), arguments);
+    if (!checker.waitForFinished(120000))
+        return ::testing::AssertionFailure() << "the checker did not finish";
+    const QString output = QString::fromUtf8(checker.readAll());
+    if (checker.exitStatus() != QProcess::NormalExit || checker.exitCode() != 0)
+        return ::testing::AssertionFailure() << "year " << year << ":\n" << output.toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace morvessa::calendar_test
