@@ -107,7 +107,9 @@ void PreviewModel::RedrawImage()
     trap.Step(100, [&] { zoomWidth_ = WholePart(static_cast<double>(origWidth_) * zoom_); });
     trap.Step(102, [&] { zoomHeight_ = WholePart(static_cast<double>(origHeight_) * zoom_); });
     bool fits = false;
-    trap.Step(104, [&] { fits = zoomWidth_ < kZoomWidthLimit && zoomHeight_ < kZoomHeightLimit; });
+    // At factor 1 nothing is scaled, so the limit does not apply: otherwise a large snapshot, once
+    // zoomed out, could never be shown at its own size again.
+    trap.Step(104, [&] { fits = (zoomWidth_ < kZoomWidthLimit && zoomHeight_ < kZoomHeightLimit) || zoom_ == 1.0f; });
     if (fits) {
         trap.Step(106, [&] {
             if (canvas_)

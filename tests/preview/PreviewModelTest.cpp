@@ -119,20 +119,27 @@ TEST_F(PreviewModelTest, LargePictureGetsCoarseBarsAndSlightOverhangFineOnes)
     EXPECT_EQ(fine.Picture1().left, -43);
 }
 
-TEST_F(PreviewModelTest, PictureAboveTheSizeLimitIsShownUnscaled)
+TEST_F(PreviewModelTest, PictureAboveTheSizeLimitCanBeZoomedBackToItsOwnSize)
 {
-    ShowPicture(900, 400);  // 13498 twips wide: not redrawn
-    EXPECT_TRUE(canvas.paints.empty());
-    EXPECT_FLOAT_EQ(model.Zoom(), 1.0f);
-    EXPECT_EQ(model.Picture1().width, 13500);  // the picture's own size
-    EXPECT_EQ(model.ZoomWidth(), 13498);
-    EXPECT_EQ(model.HScroll1().maximum, 417);  // from the box actually shown
+    ShowPicture(900, 400);  // 13498 twips wide: above the limit, but factor 1 scales nothing
+    ASSERT_EQ(canvas.paints.size(), 1u);
+    EXPECT_EQ(canvas.paints[0].dstWidth, 13498);
+    EXPECT_EQ(canvas.paints[0].srcWidth, 13498);
+    EXPECT_EQ(model.Picture1().width, 13498);
+    EXPECT_EQ(model.HScroll1().maximum, 417);  // 416.8
     EXPECT_EQ(model.HStep(), 10);
 
-    model.ZoomOutClick();  // 0.75: 10123 wide, drawn
-    ASSERT_EQ(canvas.paints.size(), 1u);
-    EXPECT_EQ(canvas.paints[0].dstWidth, 10123);
-    EXPECT_EQ(canvas.paints[0].srcWidth, 13498);
+    model.ZoomOutClick();  // 0.75: 10123 wide
+    ASSERT_EQ(canvas.paints.size(), 2u);
+    EXPECT_EQ(canvas.paints[1].dstWidth, 10123);
+    EXPECT_EQ(canvas.paints[1].srcWidth, 13498);
+    model.ZoomInClick();  // back to its own size
+    ASSERT_EQ(canvas.paints.size(), 3u);
+    EXPECT_EQ(canvas.paints[2].dstWidth, 13498);
+    EXPECT_EQ(model.Picture1().width, 13498);
+    model.ZoomInClick();  // 1.25 is too large: factor 1, picture unchanged
+    EXPECT_EQ(canvas.paints.size(), 3u);
+    EXPECT_FLOAT_EQ(model.Zoom(), 1.0f);
     EXPECT_TRUE(reports.messages.empty());
 }
 
@@ -272,22 +279,27 @@ TEST_F(PreviewModelTest, MouseUpSettlesOnTheScrollBarGrid)
 
 TEST_F(PreviewModelTest, MouseUpWithPictureExactlyAsLargeAsTheViewportIsNoError)
 {
-    ShowPicture(622, 800);  // too high to redraw: shown at 9330 twips, the viewport's width
+    // 2488 twips wide: 9330 at 3.75, the viewport's own width.
+    model.SetPicture(PixelsToTwips(166), PixelsToTwips(100));
+    model.Activate();
+    for (int i = 0; i < 11; ++i)
+        model.ZoomInClick();
     ASSERT_EQ(model.Picture1().width, model.Picture2().width);
-    Drag(0, 0, 0, 0);
+    Drag(10, 10, 0, 10);
     model.MouseUp();
     EXPECT_EQ(model.HScroll1().value, 0);
-    EXPECT_TRUE(reports.messages.empty());
 
-    PreviewModel zoomed(&canvas, &reports);
-    zoomed.SetPicture(PixelsToTwips(166), PixelsToTwips(100));  // 2488 wide: 9330 at 3.75
-    zoomed.Activate();
-    for (int i = 0; i < 11; ++i)
-        zoomed.ZoomInClick();
-    ASSERT_EQ(zoomed.Picture1().width, 9330);
-    zoomed.MouseDown(10, 10);
-    zoomed.MouseMove(true, 0, 10);
-    zoomed.MouseUp();
+    // 4243 twips high: 7425 at 1.75, the viewport's own height.
+    PreviewModel high(&canvas, &reports);
+    high.SetPicture(PixelsToTwips(100), PixelsToTwips(283));
+    high.Activate();
+    for (int i = 0; i < 3; ++i)
+        high.ZoomInClick();
+    ASSERT_EQ(high.Picture1().height, high.Picture2().height);
+    high.MouseDown(10, 10);
+    high.MouseMove(true, 10, 0);
+    high.MouseUp();
+    EXPECT_EQ(high.VScroll1().value, 0);
     EXPECT_TRUE(reports.messages.empty());
 }
 
