@@ -1,0 +1,137 @@
+// morvessa-batch as a script runs it: its own process, no display, a settings file of its own.
+
+#include "calendar/CalendarTestSupport.h"
+#include "calendar/XlsChecker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace morvessa::calendar_test {
+namespace {
+
+const QString kBatchTool = QStringLiteral(MORVESSA_BINARY_DIR "/bin/morvessa-batch");
+
+struct RunResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class BatchToolTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(kBatchTool).isExecutable())
+            GTEST_SKIP() << "morvessa-batch is not built";
+        ASSERT_TRUE(folder_.isValid());
+        for (const char* sub : {"temp", "config", "home", "runtime"})
+            ASSERT_TRUE(QDir(folder_.path()).mkpath(QString::fromLatin1(sub)));
+        QFile settings(Path("settings.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));  // empty: the first-run defaults
+    }
+
+    QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+
+    // The tool with a home, configuration folder and TEMP of this test, and no display at all.
+    RunResult Run(const QStringList& arguments) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TEMP"), Path("temp"));
+        environment.insert(QStringLiteral("HOME"), Path("home"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path("runtime"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        QProcess tool;
+        tool.setProcessEnvironment(environment);
+        tool.start(kBatchTool, arguments);
+        RunResult result;
+        if (!tool.waitForFinished(60000))
+            return result;
+        result.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+        result.out = QString::fromUtf8(tool.readAllStandardOutput());
+        result.err = QString::fromUtf8(tool.readAllStandardError());
+        return result;
+    }
+
+    QStringList FilesIn(const char* sub) const
+    {
+        return QDir(Path(sub)).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+TEST_F(BatchToolTest, WritesTheWorkbookAndSnapshotAndCleansUp)
+{
+    const RunResult run = Run({"--year", "2025", "--out", Path("calendar.xls"), "--settings", Path("settings.ini"),
+                               "--month", "7", "--snapshot", Path("july.bmp")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(CalendarFileMatches(Path("calendar.xls"), 2025, 7));
+    QFile snapshot(Path("july.bmp"));
+    ASSERT_TRUE(snapshot.open(QIODevice::ReadOnly));
+    EXPECT_EQ(snapshot.read(2), QByteArray("BM"));
+    // No temporary workbook or picture left; the user's own settings never created.
+    EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+    EXPECT_TRUE(FilesIn("config").isEmpty()) << FilesIn("config").join(' ').toStdString();
+    // The given file received the first-run defaults.
+    QFile settings(Path("settings.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("FixedHolidaysCount=7"));
+}
+
+TEST_F(BatchToolTest, ReplacesAnExistingOutputAndReportsFailedStepsWithStatusOne)
+{
+    {
+        QFile old(Path("calendar.xls"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old content");
+    }
+    QFile settings(Path("settings.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    // A hand-edited store whose one fixed holiday falls on 31 April.
+    settings.write("[Morvessa]\nFixedHolidaysCount=1\n1Data=4|\n2Data=31|\n3Data=April Fool|\n"
+                   "FloatingHolidaysCount=1\n4Data=11|\n5Data=5|\n6Data=4|\n7Data=Thanksgiving|\n");
+    settings.close();
+
+    const RunResult run = Run({"--year", "2024", "--out", Path("calendar.xls"), "--settings", Path("settings.ini")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("\"April Fool\""))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Calendar.GenerateCalendar at line 152"))) << run.err.toStdString();
+    // Everything else is still built and written.
+    const QString json = Path("settings.json");
+    QFile jsonFile(json);
+    ASSERT_TRUE(jsonFile.open(QIODevice::WriteOnly));
+    jsonFile.write(R"({"fixed": [[4, 31, "April Fool"]], "floating": [[11, 5, 4, "Thanksgiving"]]})");
+    jsonFile.close();
+    EXPECT_TRUE(CalendarFileMatches(Path("calendar.xls"), 2024, 1, json));
+    EXPECT_TRUE(FilesIn("temp").isEmpty());
+}
+
+TEST_F(BatchToolTest, RefusesBadArgumentsWithStatusTwo)
+{
+    const RunResult help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--year")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--snapshot")));
+
+    EXPECT_EQ(Run({}).exitCode, 2);
+    EXPECT_EQ(Run({"--year", "2024"}).exitCode, 2);
+    const RunResult badYear = Run({"--year", "2021.5", "--out", Path("x.xls")});
+    EXPECT_EQ(badYear.exitCode, 2);
+    EXPECT_TRUE(badYear.err.contains(QStringLiteral("You must enter a valid year.")));
+    EXPECT_EQ(Run({"--year", "2024", "--out", Path("x.xls"), "--month", "13"}).exitCode, 2);
+    const RunResult missing = Run({"--year", "2024", "--out", Path("x.xls"), "--settings", Path("nope.ini")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_FALSE(QFileInfo::exists(Path("nope.ini")));
+    EXPECT_FALSE(QFileInfo::exists(Path("x.xls")));
+    EXPECT_TRUE(FilesIn("config").isEmpty());
+}
+
+}  // namespace
+}  // namespace morvessa::calendar_test
