@@ -542,6 +542,8 @@ TEST_F(MainWindowTest, WithoutTheSkinTheWindowIsWhiteWithItTakesTheFaceColour) {
     EXPECT_FALSE(plain.SkinApplied());
     EXPECT_EQ(plain.palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(Control<QLabel>("Label3")->palette().color(QPalette::Window), QColor(Qt::white));
+    auto* option = Control<QRadioButton>("Option1");
+    EXPECT_EQ(option->palette().color(option->backgroundRole()), QColor(Qt::white));
 
     ASSERT_TRUE(QDir(programFolder_.path()).mkpath("x"));
     QFile skin(programFolder_.filePath("x/o.cjs"));
@@ -551,7 +553,8 @@ TEST_F(MainWindowTest, WithoutTheSkinTheWindowIsWhiteWithItTakesTheFaceColour) {
     EXPECT_TRUE(skinned.SkinApplied());
     EXPECT_EQ(skinned.palette().color(QPalette::Window), SystemFaceColour());
     EXPECT_EQ(Control<QGroupBox>("Frame2")->palette().color(QPalette::Window), SystemFaceColour());
-    EXPECT_EQ(Control<QRadioButton>("Option2")->palette().color(QPalette::Window), SystemFaceColour());
+    auto* skinnedOption = Control<QRadioButton>("Option2");
+    EXPECT_EQ(skinnedOption->palette().color(skinnedOption->backgroundRole()), SystemFaceColour());
 }
 
 TEST_F(MainWindowTest, ButtonsShowTheHandCursorOnlyWhenTheFileIsThere) {

@@ -73,13 +73,14 @@ TEST(SystemFaceColour, ColoursTheWindowFramesLabelsAndOptionsButNotInputControls
     auto* button = new QPushButton(&window);
     PaintWindowBackground(&window, Qt::white);
     EXPECT_EQ(label->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(option->palette().color(option->backgroundRole()), QColor(Qt::white));
 
     UseSystemFaceColour(&window);
     const QColor face = SystemFaceColour();
     ASSERT_NE(face, QColor(Qt::white)) << "the test needs a face colour that differs from white";
     for (QWidget* widget : {static_cast<QWidget*>(&window), static_cast<QWidget*>(frame), static_cast<QWidget*>(label),
                             static_cast<QWidget*>(option), static_cast<QWidget*>(check)}) {
-        EXPECT_EQ(widget->palette().color(QPalette::Window), face) << widget->metaObject()->className();
+        EXPECT_EQ(widget->palette().color(widget->backgroundRole()), face) << widget->metaObject()->className();
         EXPECT_TRUE(widget->autoFillBackground()) << widget->metaObject()->className();
     }
     EXPECT_FALSE(text->autoFillBackground());
