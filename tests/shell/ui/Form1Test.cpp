@@ -57,7 +57,7 @@ protected:
     Form1& Load() {
         Form1Environment environment;
         environment.programFolder = programFolder_.path();
-        environment.instanceUi = &instanceUi_;
+        environment.instanceUi = useWindowBoxes_ ? nullptr : &instanceUi_;
         if (recordGeneration_)
             environment.generate = [this](std::string& yearText, GenerationUi& ui) {
                 generatedYears_.push_back(yearText);
@@ -94,6 +94,7 @@ protected:
     RecordingCatalogueMessageSink catalogueMessages_;
     ScopedCatalogueMessageSink catalogueScope_;
     FakeInstanceUi instanceUi_;
+    bool useWindowBoxes_ = false;
     bool recordGeneration_ = true;
     std::vector<std::string> generatedYears_;
     bool busyDuringGeneration_ = false;
@@ -423,6 +424,20 @@ TEST_F(MainWindowTest, ARunningHostStopsTheStartUnlessTheUserSaysYes) {
     instanceUi_.answerYes = true;
     Click("PushButton2");
     EXPECT_EQ(generatedYears_.size(), 1u);
+}
+
+TEST_F(MainWindowTest, TheRunningHostWarningIsAYesNoBoxWithTheApplicationTitle) {
+    useWindowBoxes_ = true;
+    Load();
+    ApplicationPtr running = CreateObject(kHostProgId);
+    test::ModalBoxWatcher boxes(QMessageBox::No);
+    Click("PushButton2");
+    EXPECT_TRUE(generatedYears_.empty());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].title, "Morvessa");
+    EXPECT_EQ(boxes.boxes()[0].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(boxes.boxes()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(boxes.boxes()[0].text, MessageBoxText(kExcelOpenWarningMessage));
 }
 
 TEST_F(MainWindowTest, ColourButtonsStoreTheColourAfterSaveAndAfterCancel) {

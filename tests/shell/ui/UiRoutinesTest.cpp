@@ -1,5 +1,6 @@
 #include "shell/common/UiRoutines.h"
 #include "shell/core/ErrorTrap.h"
+#include "shell/ui/CatalogueMessageBox.h"
 #include "shell/ui/UiTestSupport.h"
 
 #include <QCheckBox>
@@ -49,6 +50,17 @@ TEST(ValidationMessage, TitledWithTheApplicationTitleOkOnlyNoIcon) {
     EXPECT_EQ(watcher.boxes()[0].text, QStringLiteral("You must enter a valid year."));
     EXPECT_EQ(watcher.boxes()[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(watcher.boxes()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+TEST(CatalogueMessages, ShowAsPlainBoxesWithTheApplicationTitle) {
+    test::TestApplication();
+    test::ModalBoxWatcher watcher;
+    CatalogueMessageBox sink;
+    sink.ShowMessage(QString::fromLatin1(kNoSavedValueMessage));
+    ASSERT_EQ(watcher.boxes().size(), 1u);
+    EXPECT_EQ(watcher.boxes()[0].text, QStringLiteral("No Saved Value To Retrieve For Range : "));
+    EXPECT_EQ(watcher.boxes()[0].title, QStringLiteral("Morvessa"));
+    EXPECT_EQ(watcher.boxes()[0].icon, QMessageBox::NoIcon);
 }
 
 TEST(YesNoQuestion, ReturnsTheAnswer) {
