@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -203,6 +204,16 @@ int main(int argc, char** argv)
     ScopedErrorReporter useReporter(reporter);
     StderrCatalogueMessages catalogueMessages;
     ScopedCatalogueMessageSink useMessages(catalogueMessages);
+
+    // A private folder inside TEMP for this run: the snapshot's fixed name "temp.bmp" cannot clash
+    // with another run at the same time, and nothing is left behind.
+    QTemporaryDir runFolder(TempFolder() + QStringLiteral("/morvessa-batch-XXXXXX"));
+    if (!runFolder.isValid()) {
+        std::fprintf(stderr, "morvessa-batch: cannot create a temporary folder in %s: %s\n",
+                     qUtf8Printable(TempFolder()), qUtf8Printable(runFolder.errorString()));
+        return kExitFailedSteps;
+    }
+    qputenv("TEMP", QFile::encodeName(runFolder.path()));
 
     BatchGenerationUi ui(month - 1);
     // A whole number in any spelling ("2024.0", "1e3") becomes plain digits; far-off years need
