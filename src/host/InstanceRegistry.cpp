@@ -24,17 +24,33 @@ namespace {
 
 constexpr const char* kEntrySuffix = ".instance";
 
-// Creates the folder (and its parents) for this user only, and accepts it only when it is a real
-// folder owned by this user that nobody else may write: another user must not be able to plant or
-// read entries.
-bool EnsurePrivateFolder(const std::string& folder)
+// Whether the folder is a real folder (no link) of this user that nobody else may enter: another
+// user must not be able to plant, read or remove entries.
+bool IsPrivateFolder(const std::string& folder)
 {
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    ::chmod(folder.c_str(), 0700);  // a folder we just made; harmless when it already was private
     struct stat st {};
     if (::lstat(folder.c_str(), &st) != 0) return false;
     return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
+// Creates the folder for this user only (its parents as usual); an existing folder is accepted only
+// when it is private already, never changed.
+bool EnsurePrivateFolder(const std::string& folder)
+{
+    std::error_code ec;
+    fs::create_directories(fs::path(folder).parent_path(), ec);
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    return IsPrivateFolder(folder);
+}
+
+char ProcessState(std::int64_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!in || !std::getline(in, stat)) return '\0';
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos || close + 2 >= stat.size()) return '\0';
+    return stat[close + 2];
 }
 
 std::string UniqueEntryName()
@@ -122,16 +138,6 @@ std::string ProcessStartTime(std::int64_t pid)
     return {};
 }
 
-static char ProcessState(std::int64_t pid)
-{
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string stat;
-    if (!in || !std::getline(in, stat)) return '\0';
-    const auto close = stat.rfind(')');
-    if (close == std::string::npos || close + 2 >= stat.size()) return '\0';
-    return stat[close + 2];
-}
-
 bool InstanceProcessAlive(std::int64_t pid, const std::string& startTime)
 {
     if (pid <= 0) return false;
@@ -146,11 +152,7 @@ bool InstanceProcessAlive(std::int64_t pid, const std::string& startTime)
 std::optional<RunningInstanceEntry> FindRunningInstance()
 {
     const std::string folder = InstanceRegistryFolder();
-    struct stat st {};
-    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
-        (st.st_mode & 077) != 0) {
-        return std::nullopt;
-    }
+    if (!IsPrivateFolder(folder)) return std::nullopt;
     std::vector<fs::path> entries;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {

@@ -208,6 +208,10 @@ TEST(InstanceTable, AFolderOthersCanWriteIsNotTrusted)
     ASSERT_TRUE(IsExcelRunning());
     ::chmod(table.Folder().c_str(), 0777);
     EXPECT_FALSE(IsExcelRunning());
+    // Instances still work there; they are just not listed in a folder that is not private.
+    ApplicationPtr app = CreateObject("Excel.Application");
+    EXPECT_NE(app, nullptr);
+    EXPECT_EQ(Entries(table.Folder()).size(), 1u);
 }
 
 TEST(InstanceTable, TheDefaultFolderIsPrivateToTheUser)
@@ -345,6 +349,7 @@ TEST(OpenWorkbookInNewInstance, OpensTheFileInAFreshListedInstance)
     EXPECT_FALSE(IsExcelRunning());
 
     EXPECT_ANY_THROW(OpenWorkbookInNewInstance(dir.filePath("missing.xls").toStdString()));
+    EXPECT_FALSE(IsExcelRunning());  // the instance that could not open it is gone again
 }
 
 }  // namespace

@@ -198,7 +198,7 @@ TEST_F(SheetPictureTest, TextIsClippedToItsCell)
 {
     Set("A1", "a very long text that does not fit at all");
     Set("A2", 123456789012.0);
-    Format("A2", [](CellFormat& f) { f.numberFormat = "0"; });
+    Format("A2", [](CellFormat& f) { f.numberFormat = "#0"; });
     const QImage picture = Render("A1:C2");
     EXPECT_FALSE(DarkBox(picture, QRect(64, 0, 129, 17)));  // B1 and C1 stay empty
     EXPECT_TRUE(DarkBox(picture, QRect(1, 1, 62, 15)));
