@@ -9,6 +9,7 @@
 namespace morvessa::sheet::xls {
 namespace {
 
+constexpr uint16_t kFlagBold = 0x0001;  // redundant with the weight; older readers look here
 constexpr uint16_t kFlagItalic = 0x0002;
 constexpr uint16_t kFlagStrikeOut = 0x0008;
 constexpr uint16_t kWeightNormal = 400;
@@ -54,7 +55,7 @@ std::vector<uint8_t> FontRecordData(const FontFormat& font) {
     std::vector<uint8_t> data;
     const double twips = std::isfinite(font.size) ? std::round(font.size * 20) : 200;
     PutU16(data, static_cast<uint16_t>(std::clamp<double>(twips, kMinHeightTwips, kMaxHeightTwips)));
-    PutU16(data, static_cast<uint16_t>((font.italic ? kFlagItalic : 0) |
+    PutU16(data, static_cast<uint16_t>((font.bold ? kFlagBold : 0) | (font.italic ? kFlagItalic : 0) |
                                        (font.strikethrough ? kFlagStrikeOut : 0)));
     PutU16(data, ToIcv(font.colorIndex, kIcvAutomaticFont));
     PutU16(data, font.bold ? kWeightBold : kWeightNormal);
