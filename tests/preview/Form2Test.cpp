@@ -183,6 +183,20 @@ TEST_F(Form2Test, ClosingDropsTheWorkbookAndEndsTheProgram)
     EXPECT_EQ(quits, 1);
 }
 
+TEST_F(Form2Test, MissingSnapshotShowsAnEmptyViewport)
+{
+    RecordingErrorReporter reports;
+    ScopedErrorReporter scope(reports);
+    HandOver(QImage());  // the snapshot could not be taken
+    form->ZoomIn();
+    form->ZoomOut();
+    SendMouse(form->Picture1Widget(), QEvent::MouseButtonPress, QPoint(0, 0), Qt::LeftButton);
+    SendMouse(form->Picture1Widget(), QEvent::MouseButtonRelease, QPoint(0, 0), Qt::NoButton);
+    EXPECT_TRUE(form->Picture1Image().isNull());
+    EXPECT_FALSE(form->HScroll1()->isEnabled());
+    EXPECT_TRUE(reports.messages.empty());
+}
+
 TEST_F(Form2Test, NoWorkbookOutlivesTheWindow)
 {
     HandOver(SamplePicture(40, 30));
