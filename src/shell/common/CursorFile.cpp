@@ -1,7 +1,9 @@
 #include "shell/common/CursorFile.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace morvessa {
 namespace {

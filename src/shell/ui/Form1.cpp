@@ -153,10 +153,10 @@ void Form1::BuildControls() {
     // The design colours; the optional skin replaces them during the load.
     PaintWindowBackground(this, Qt::white);
 
-    const QList<QWidget*> tabOrder = {Text5_,        Option1_,     Option2_,      cmbNameFixed_, cmbMonth2_,
-                                      Text2_,        cmbNameFloating_, cmbMonth1_, List1_,       List2_,
-                                      PushButton2_,  PushButton4_, PushButton5_,  PushButton10_, PushButton8_,
-                                      PushButton9_,  PushButton11_, PushButton1_, PushButton12_, PushButton13_};
+    const QList<QWidget*> tabOrder = {
+        Text5_,       Option1_,     Option2_,     cmbNameFixed_, cmbMonth2_,    Text2_,        cmbNameFloating_,
+        cmbMonth1_,   List1_,       List2_,       PushButton2_,  PushButton4_,  PushButton5_,  PushButton10_,
+        PushButton8_, PushButton9_, PushButton11_, PushButton1_, PushButton12_, PushButton13_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 

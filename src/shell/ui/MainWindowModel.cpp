@@ -3,6 +3,7 @@
 #include "holidays/SettingsStore.h"
 #include "shell/core/NumericText.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace morvessa {
