@@ -356,16 +356,17 @@ class FormatMapper {
 public:
     FormatMapper(const XfDecoder& xfs, FormatTable& formats) : xfs_(xfs), formats_(formats) {}
     FormatId IdOf(uint16_t xf) {
-        if (auto it = ids_.find(xf); it != ids_.end()) return it->second;
-        const FormatId id = formats_.Intern(xfs_.Decode(xf));
-        ids_.emplace(xf, id);
-        return id;
+        // XF indexes past the table all read as the default format: one slot serves them.
+        const size_t slot = std::min<size_t>(xf, xfs_.XfCount());
+        if (ids_.size() <= slot) ids_.resize(slot + 1, kNoFormat);
+        if (ids_[slot] == kNoFormat) ids_[slot] = formats_.Intern(xfs_.Decode(xf));
+        return ids_[slot];
     }
 
 private:
     const XfDecoder& xfs_;
     FormatTable& formats_;
-    std::map<uint16_t, FormatId> ids_;
+    std::vector<FormatId> ids_;
 };
 
 // The sheet's own format is the one most columns share; the others become column formats.
@@ -392,7 +393,11 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
         }
         if (column.width) sheet.SetColumnWidth(c, *column.width);
     }
-    std::vector<FormatId> rowFormat(kMaxRows + 1, kNoFormat);
+    // Indexed by row number; only as long as the sheet's last row needs.
+    size_t lastRow = 0;
+    for (const ReadRow& row : s.rows) lastRow = std::max<size_t>(lastRow, row.row + 1u);
+    for (const ReadCell& cell : s.cells) lastRow = std::max<size_t>(lastRow, cell.row + 1u);
+    std::vector<FormatId> rowFormat(lastRow + 1, kNoFormat);
     for (const ReadRow& row : s.rows) {
         if (row.customHeight) sheet.SetRowHeight(row.row + 1, row.height);
         if (row.xf) {
@@ -400,7 +405,7 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
             sheet.SetRowFormatId(row.row + 1, rowFormat[row.row + 1]);
         }
     }
-    std::vector<uint16_t> rowWidth(kMaxRows + 1, 0);
+    std::vector<uint16_t> rowWidth(lastRow + 1, 0);
     const FormatId sheetFormat = sheet.SheetFormatId();
     for (const ReadCell& cell : s.cells) {
         const int row = cell.row + 1, column = cell.column + 1;
