@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <random>
 
 #include "spreadsheet/Application.h"
@@ -90,44 +91,87 @@ TEST(XlsHostileInput, DamagedCalendarFilesOpenOrFailCleanly) {
     EXPECT_GT(refused, 0);
 }
 
-// A small file must not make the model hold millions of cells: one cell at column IV in each of
-// 65,536 rows would need 16.7 million.
-TEST(XlsHostileInput, FileThatWouldFillTheWholeGridIsRefused) {
-    BiffRecordWriter out;
-    auto bof = [&](uint16_t type) {
+// A workbook stream made record by record: globals with one sheet "S", then the sheet's records.
+class RawWorkbook {
+public:
+    RawWorkbook() {
+        Bof(0x0005);
+        std::vector<uint8_t> boundSheet;
+        offsetField_ = out_.Bytes().size() + 4;
+        PutU32(boundSheet, 0);
+        PutU16(boundSheet, 0);
+        PutU8(boundSheet, 1);
+        PutU8(boundSheet, 0);
+        PutU8(boundSheet, 'S');
+        out_.Write(0x0085, boundSheet);
+        out_.Write(0x000A, {});
+        SetU32(out_.Bytes(), offsetField_, uint32_t(out_.Position()));
+        Bof(0x0010);
+    }
+    void Bof(uint16_t type) {
         std::vector<uint8_t> d;
         PutU16(d, 0x0600);
         PutU16(d, type);
         d.resize(16, 0);
-        out.Write(0x0809, d);
-    };
-    bof(0x0005);
-    std::vector<uint8_t> boundSheet;
-    const size_t offsetField = out.Bytes().size() + 4;
-    PutU32(boundSheet, 0);
-    PutU16(boundSheet, 0);
-    PutU8(boundSheet, 1);
-    PutU8(boundSheet, 0);
-    PutU8(boundSheet, 'S');
-    out.Write(0x0085, boundSheet);
-    out.Write(0x000A, {});
-    SetU32(out.Bytes(), offsetField, uint32_t(out.Position()));
-    bof(0x0010);
-    for (uint32_t row = 0; row < 65536; ++row) {
-        std::vector<uint8_t> blank;
-        PutU16(blank, uint16_t(row));
-        PutU16(blank, 255);
-        PutU16(blank, 15);
-        out.Write(0x0201, blank);
+        out_.Write(0x0809, d);
     }
-    out.Write(0x000A, {});
-    const auto file = WriteCompoundFile({{u"Workbook", out.Bytes()}});
+    void Number(uint16_t row, uint16_t column, double value) {
+        std::vector<uint8_t> d;
+        PutU16(d, row);
+        PutU16(d, column);
+        PutU16(d, 15);
+        PutF64(d, value);
+        out_.Write(0x0203, d);
+    }
+    void Blank(uint16_t row, uint16_t column) {
+        std::vector<uint8_t> d;
+        PutU16(d, row);
+        PutU16(d, column);
+        PutU16(d, 15);
+        out_.Write(0x0201, d);
+    }
+    void Eof() { out_.Write(0x000A, {}); }
+    std::vector<uint8_t> File() { return WriteCompoundFile({{u"Workbook", out_.Bytes()}}); }
+
+private:
+    BiffRecordWriter out_;
+    size_t offsetField_ = 0;
+};
+
+// A small file must not make the model hold millions of cells: one cell at column IV in each of
+// 65,536 rows would need 16.7 million.
+TEST(XlsHostileInput, FileThatWouldFillTheWholeGridIsRefused) {
+    RawWorkbook raw;
+    for (uint32_t row = 0; row < 65536; ++row) raw.Blank(uint16_t(row), 255);
+    raw.Eof();
     try {
-        ReadWorkbookBytes(file);
+        ReadWorkbookBytes(raw.File());
         FAIL() << "opened";
     } catch (const XlsError& e) {
         EXPECT_STREQ(e.what(), "The workbook is too large to be opened.");
     }
+}
+
+TEST(XlsHostileInput, ChartsEmbeddedInASheetAreSkippedAndOddNumbersKeptAsText) {
+    RawWorkbook raw;
+    raw.Number(0, 0, 1.5);
+    raw.Bof(0x0020);  // an embedded chart, itself holding a nested substream
+    raw.Bof(0x0020);
+    raw.Number(5, 5, 99);
+    raw.Eof();
+    raw.Eof();
+    raw.Number(1, 0, std::numeric_limits<double>::quiet_NaN());
+    raw.Eof();
+    auto book = ReadWorkbookBytes(raw.File());
+    const Worksheet& s = book->Sheet(1);
+    EXPECT_EQ(s.FindCell(1, 1)->value, CellValue(1.5));
+    EXPECT_EQ(s.FindCell(6, 6), nullptr);
+    EXPECT_EQ(s.FindCell(2, 1)->value, CellValue("#NUM!"));
+
+    RawWorkbook unended;
+    unended.Bof(0x0020);
+    unended.Number(0, 0, 1);
+    EXPECT_THROW(ReadWorkbookBytes(unended.File()), XlsError);
 }
 
 }  // namespace

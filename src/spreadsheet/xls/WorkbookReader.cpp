@@ -310,6 +310,16 @@ void ReadSelection(const BiffRecord& record, SheetContent& s) {
     s.activeColumn = activeColumn;
 }
 
+// Charts embedded in a sheet come as their own BOF .. EOF inside it; the host keeps no charts.
+void SkipEmbeddedSubstream(BiffRecordReader& reader) {
+    BiffRecord record;
+    for (int depth = 1; depth > 0;) {
+        if (!reader.Next(record)) FailInvalid("an embedded chart has no end.");
+        if (record.id == rec::kBof) ++depth;
+        if (record.id == rec::kEof) --depth;
+    }
+}
+
 SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry& entry, const Globals& g,
                               bool& selected) {
     if (entry.offset >= stream.size()) FailInvalid("a sheet lies outside the workbook stream.");
@@ -342,7 +352,7 @@ SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry&
                 break;
             }
             case rec::kSelection: ReadSelection(record, s); break;
-            case rec::kBof: FailInvalid("a sheet holds an embedded substream this program cannot read.");
+            case rec::kBof: SkipEmbeddedSubstream(reader); break;
             case rec::kEof: ended = true; break;
             default: ReadCellRecord(record, g, s, pendingFormulaString); break;
         }
