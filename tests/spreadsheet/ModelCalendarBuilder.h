@@ -122,7 +122,7 @@ inline void BuildMonth(Application& app, Workbook& book, int year, int month, in
         app.ActiveCell().FormulaR1C1(d);
         if (app.ActiveCell().Column() == 49) {
             r += 8;
-            app.Range("A" + std::to_string(r)).Select();
+            app.Cells(r, 1).Select();
         } else {
             app.ActiveCell().Offset(0, 1).Select();
         }

@@ -100,7 +100,8 @@ TEST(ModelCellValue, FormulaTextOfNumbersIsShortest) {
 
 TEST(ModelFormatTable, InternsEqualFormatsToOneId) {
     FormatTable table;
-    EXPECT_EQ(table.Intern(CellFormat{}), FormatTable::kDefaultId);
+    const CellFormat defaults;
+    EXPECT_EQ(table.Intern(defaults), FormatTable::kDefaultId);
     CellFormat bold;
     bold.font.bold = true;
     CellFormat filled;
