@@ -53,10 +53,17 @@ struct IndexPlaceholders {
 
 IndexPlaceholders WriteIndex(const SheetPlan& plan, BiffRecordWriter& out) {
     const size_t blocks = (plan.rows.size() + kRowsPerBlock - 1) / kRowsPerBlock;
+    // The row range counts only rows that hold cells (0, 0 without any).
+    uint32_t firstRow = 0, endRow = 0;
+    for (const auto& row : plan.rows) {
+        if (row.cells.empty()) continue;
+        if (endRow == 0) firstRow = row.row;
+        endRow = row.row + 1u;
+    }
     std::vector<uint8_t> d;
     PutU32(d, 0);
-    PutU32(d, plan.rows.empty() ? 0 : plan.rows.front().row);
-    PutU32(d, plan.rows.empty() ? 0 : plan.rows.back().row + 1u);
+    PutU32(d, firstRow);
+    PutU32(d, endRow);
     PutU32(d, 0);
     for (size_t i = 0; i < blocks; ++i) PutU32(d, 0);
     const size_t start = out.Bytes().size();
