@@ -402,6 +402,48 @@ TEST_F(Automation, SaveAsAcceptsOnlyThe97To2003Codes) {
     EXPECT_THROW(book.SaveAs("/tmp/never-written.xls", 0), HostError);
 }
 
+TEST_F(Automation, SheetsCopyBetweenWorkbooksKeepTheirLook) {
+    Worksheet& source = app.ActiveSheet();
+    source.Range("B2").Value("Easter");
+    source.Range("B2").Interior().ColorIndex(36);
+    source.Range("B2").Font().ColorIndex(3);
+    source.Range("C3:D4").Merge();
+    Workbook& other = app.Workbooks().Add();
+    Worksheet& first = other.Sheets().Item(1);
+    Worksheet& copy = source.Copy(Before{first});
+    EXPECT_EQ(&copy.Parent(), &other);
+    EXPECT_EQ(copy.Index(), 1);
+    EXPECT_EQ(copy.Name(), "Sheet1 (2)");
+    EXPECT_EQ(copy.Range("B2").Value(), CellValue("Easter"));
+    EXPECT_EQ(copy.Range("B2").Interior().ColorIndex(), 36);
+    EXPECT_EQ(copy.Range("B2").Font().ColorIndex(), 3);
+    EXPECT_TRUE(copy.Range("D4").MergeCells());
+    Worksheet& before = other.Sheets().Add(Before{copy});
+    EXPECT_EQ(before.Index(), 1);
+    EXPECT_EQ(copy.Index(), 2);
+    // Range.Copy with a destination pastes at once, without the clipboard.
+    source.Range("B2").Copy(first.Range("E5"));
+    EXPECT_EQ(first.Range("E5").Value(), CellValue("Easter"));
+    EXPECT_EQ(first.Range("E5").Interior().ColorIndex(), 36);
+    EXPECT_EQ(app.CutCopyMode(), 0);
+}
+
+TEST_F(Automation, BordersOnWholeColumnsStayOnTheColumnLevel) {
+    app.Columns("A:C").Borders(xlInsideVertical).LineStyle(xlContinuous);
+    const Worksheet& sheet = app.ActiveSheet();
+    EXPECT_FALSE(sheet.UsedArea().has_value());
+    // The top edge of whole columns lies on their first cells only.
+    app.Columns("A:C").Borders(xlEdgeTop).LineStyle(xlDash);
+    EXPECT_EQ(sheet.UsedArea(), CellRange::Parse("A1:C1"));
+    EXPECT_EQ(sheet.EffectiveFormat(60000, 1).Border(xlEdgeRight).lineStyle, xlContinuous);
+    EXPECT_EQ(sheet.EffectiveFormat(60000, 1).Border(xlEdgeLeft).lineStyle, xlLineStyleNone);
+    EXPECT_EQ(sheet.EffectiveFormat(60000, 2).Border(xlEdgeLeft).lineStyle, xlContinuous);
+    EXPECT_EQ(sheet.EffectiveFormat(60000, 3).Border(xlEdgeRight).lineStyle, xlLineStyleNone);
+    EXPECT_EQ(sheet.EffectiveFormat(1, 2).Border(xlEdgeTop).lineStyle, xlDash);
+    EXPECT_EQ(sheet.EffectiveFormat(1, 2).Border(xlEdgeLeft).lineStyle, xlContinuous);
+    EXPECT_EQ(sheet.EffectiveFormat(2, 2).Border(xlEdgeTop).lineStyle, xlLineStyleNone);
+}
+
 class RecordingSink : public PictureSink {
 public:
     void CopyPicture(const Worksheet& sheet, const CellRange& area) override {
