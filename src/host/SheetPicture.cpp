@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace morvessa {
@@ -254,209 +255,239 @@ PictureGrid LayoutGrid(const sheet::Worksheet& sheet, const CellRange& area)
     return grid;
 }
 
-QImage RenderRangePicture(const sheet::Worksheet& sheet, const CellRange& area)
-{
-    const PictureGrid grid = LayoutGrid(sheet, area);
-    const int rows = area.RowCount();
-    const int columns = area.ColumnCount();
-    constexpr int kMaxSide = 32767;
-    if (static_cast<int>(grid.ys.size()) != rows + 1 || grid.Width() > kMaxSide || grid.Height() > kMaxSide ||
-        static_cast<long long>(grid.Width()) * grid.Height() > 64LL * 1024 * 1024) {
-        throw sheet::HostError("CopyPicture method of Range class failed: the range is too large to draw");
+namespace {
+
+// Draws one range: grid lines, fills, text, borders, in that order, so fills hide the gridlines
+// under them and borders stay on top of everything.
+class RangePainter {
+public:
+    RangePainter(const sheet::Worksheet& sheet, const CellRange& area, const PictureGrid& grid)
+        : sheet_(sheet), area_(area), grid_(grid), rows_(area.RowCount()), columns_(area.ColumnCount()),
+          formats_(static_cast<size_t>(rows_) * columns_), blockOf_(formats_.size(), -1),
+          filled_(formats_.size(), 0)
+    {
+        for (int r = 0; r < rows_; ++r) {
+            for (int c = 0; c < columns_; ++c) {
+                formats_[At(r, c)] = &sheet.EffectiveFormat(area.firstRow + r, area.firstColumn + c);
+            }
+        }
+        for (const CellRange& merge : sheet.MergedAreas()) {
+            if (!merge.Intersects(area)) continue;
+            const CellRange visible{std::max(merge.firstRow, area.firstRow), std::max(merge.firstColumn, area.firstColumn),
+                                    std::min(merge.lastRow, area.lastRow), std::min(merge.lastColumn, area.lastColumn)};
+            ForEachCell(visible, [&](size_t index) { blockOf_[index] = static_cast<int>(blocks_.size()); });
+            blocks_.push_back({merge, visible});
+        }
+        ForEachBlock([&](const Block& block) {
+            if (FormatOf(block).interior.HasFill()) ForEachCell(block.visible, [&](size_t index) { filled_[index] = 1; });
+        });
     }
 
-    const auto at = [columns](int r, int c) { return static_cast<size_t>(r) * columns + c; };
-    // Effective formats, and which drawn block (merged area, clipped to the range) each cell is in.
-    std::vector<const CellFormat*> formats(static_cast<size_t>(rows) * columns);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) formats[at(r, c)] = &sheet.EffectiveFormat(area.firstRow + r, area.firstColumn + c);
+    void Paint(QImage& image)
+    {
+        QPainter painter(&image);
+        DrawLines(painter);
+        DrawFills(painter);
+        DrawTexts(painter, image);
+        for (const BorderRun& run : borderRuns_) {
+            DrawRun(painter, run.segment, run.horizontal, run.across, run.from, run.to);
+        }
+        DrawDiagonals(painter);
     }
+
+private:
+    // A merged area (or a single cell) as drawn: its top-left cell holds its value and format.
     struct Block {
-        CellRange merge;    // the whole merged area (its top-left cell holds value and format)
-        CellRange visible;  // the part inside the range, in sheet coordinates
+        CellRange merge;    // the whole area
+        CellRange visible;  // the part inside the range
     };
-    std::vector<Block> blocks;
-    std::vector<int> blockOf(formats.size(), -1);
-    for (const CellRange& merge : sheet.MergedAreas()) {
-        if (!merge.Intersects(area)) continue;
-        const CellRange visible{std::max(merge.firstRow, area.firstRow), std::max(merge.firstColumn, area.firstColumn),
-                                std::min(merge.lastRow, area.lastRow), std::min(merge.lastColumn, area.lastColumn)};
-        for (int r = visible.firstRow; r <= visible.lastRow; ++r) {
-            for (int c = visible.firstColumn; c <= visible.lastColumn; ++c) {
-                blockOf[at(r - area.firstRow, c - area.firstColumn)] = static_cast<int>(blocks.size());
-            }
-        }
-        blocks.push_back({merge, visible});
-    }
-    // Every cell that is not part of a merged area is a block of its own.
-    const auto blockFor = [&](int r, int c) -> Block {
-        const int index = blockOf[at(r, c)];
-        if (index >= 0) return blocks[static_cast<size_t>(index)];
-        const CellRange cell = CellRange::Cell(area.firstRow + r, area.firstColumn + c);
-        return {cell, cell};
-    };
-    const auto isBlockStart = [&](int r, int c) {
-        const int index = blockOf[at(r, c)];
-        if (index < 0) return true;
-        const CellRange& visible = blocks[static_cast<size_t>(index)].visible;
-        return visible.firstRow == area.firstRow + r && visible.firstColumn == area.firstColumn + c;
-    };
-    const auto blockRect = [&](const CellRange& visible) {
-        const int x0 = grid.xs[static_cast<size_t>(visible.firstColumn - area.firstColumn)];
-        const int x1 = grid.xs[static_cast<size_t>(visible.lastColumn - area.firstColumn + 1)];
-        const int y0 = grid.ys[static_cast<size_t>(visible.firstRow - area.firstRow)];
-        const int y1 = grid.ys[static_cast<size_t>(visible.lastRow - area.firstRow + 1)];
-        return QRect(QPoint(x0, y0), QPoint(x1, y1));  // both grid lines included
-    };
-    const auto formatOf = [&](const Block& block) -> const CellFormat& {
-        return sheet.EffectiveFormat(block.merge.firstRow, block.merge.firstColumn);
-    };
-
-    QImage image = PictureSurface(grid.Width(), grid.Height());
-    image.fill(Qt::white);
-    QPainter painter(&image);
-
-    // Which cells carry a fill of their own (their gridlines are hidden under it).
-    std::vector<char> filled(formats.size(), 0);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            if (!isBlockStart(r, c)) continue;
-            const Block block = blockFor(r, c);
-            if (!formatOf(block).interior.HasFill()) continue;
-            for (int br = block.visible.firstRow; br <= block.visible.lastRow; ++br) {
-                for (int bc = block.visible.firstColumn; bc <= block.visible.lastColumn; ++bc) {
-                    filled[at(br - area.firstRow, bc - area.firstColumn)] = 1;
-                }
-            }
-        }
-    }
-
-    // Grid lines and borders. A unit between two cells of one merged area shows nothing; else a
-    // border of either cell, else the gridline when neither cell is filled.
-    const auto sameBlock = [&](size_t a, size_t b) { return blockOf[a] >= 0 && blockOf[a] == blockOf[b]; };
     struct BorderRun {
         Segment segment;
         bool horizontal;
         int across, from, to;
     };
-    std::vector<BorderRun> borderRuns;  // drawn after the text, so text never covers a border
-    const auto emitRuns = [&](bool horizontal, int across, const std::vector<Segment>& units,
-                              const std::vector<int>& stops) {
-        size_t begin = 0;
-        for (size_t i = 1; i <= units.size(); ++i) {
-            if (i < units.size() && units[i] == units[begin]) continue;
-            const Segment& segment = units[begin];
-            if (segment.kind == Segment::kGrid) DrawRun(painter, segment, horizontal, across, stops[begin], stops[i]);
-            else if (segment.kind == Segment::kBorder) borderRuns.push_back({segment, horizontal, across, stops[begin], stops[i]});
-            begin = i;
+
+    size_t At(int r, int c) const { return static_cast<size_t>(r) * columns_ + c; }
+
+    template <class F>
+    void ForEachCell(const CellRange& cells, F&& f) const
+    {
+        for (int r = cells.firstRow; r <= cells.lastRow; ++r) {
+            for (int c = cells.firstColumn; c <= cells.lastColumn; ++c) f(At(r - area_.firstRow, c - area_.firstColumn));
         }
-    };
-    std::vector<Segment> units;
-    for (int k = 0; k <= rows; ++k) {
-        units.assign(static_cast<size_t>(columns), Segment{});
-        for (int c = 0; c < columns; ++c) {
-            const bool hasAbove = k > 0;
-            const bool hasBelow = k < rows;
-            if (hasAbove && hasBelow && sameBlock(at(k - 1, c), at(k, c))) continue;
-            Segment unit = PickBorder(hasAbove ? &formats[at(k - 1, c)]->Border(sheet::xlEdgeBottom) : nullptr,
-                                      hasBelow ? &formats[at(k, c)]->Border(sheet::xlEdgeTop) : nullptr);
-            if (unit.kind == Segment::kNothing && !(hasAbove && filled[at(k - 1, c)]) &&
-                !(hasBelow && filled[at(k, c)])) {
-                unit.kind = Segment::kGrid;
-            }
-            units[static_cast<size_t>(c)] = unit;
-        }
-        emitRuns(true, grid.ys[static_cast<size_t>(k)], units, grid.xs);
-    }
-    for (int k = 0; k <= columns; ++k) {
-        units.assign(static_cast<size_t>(rows), Segment{});
-        for (int r = 0; r < rows; ++r) {
-            const bool hasLeft = k > 0;
-            const bool hasRight = k < columns;
-            if (hasLeft && hasRight && sameBlock(at(r, k - 1), at(r, k))) continue;
-            Segment unit = PickBorder(hasLeft ? &formats[at(r, k - 1)]->Border(sheet::xlEdgeRight) : nullptr,
-                                      hasRight ? &formats[at(r, k)]->Border(sheet::xlEdgeLeft) : nullptr);
-            if (unit.kind == Segment::kNothing && !(hasLeft && filled[at(r, k - 1)]) &&
-                !(hasRight && filled[at(r, k)])) {
-                unit.kind = Segment::kGrid;
-            }
-            units[static_cast<size_t>(r)] = unit;
-        }
-        emitRuns(false, grid.xs[static_cast<size_t>(k)], units, grid.ys);
     }
 
-    // Fills, over the grid lines they hide.
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            if (!isBlockStart(r, c)) continue;
-            const Block block = blockFor(r, c);
-            const sheet::InteriorFormat& interior = formatOf(block).interior;
-            if (!interior.HasFill()) continue;
-            const QRect rect = blockRect(block.visible);
+    // Every block once, in reading order of its top-left visible cell.
+    template <class F>
+    void ForEachBlock(F&& f) const
+    {
+        for (int r = 0; r < rows_; ++r) {
+            for (int c = 0; c < columns_; ++c) {
+                const int index = blockOf_[At(r, c)];
+                if (index < 0) {
+                    const CellRange cell = CellRange::Cell(area_.firstRow + r, area_.firstColumn + c);
+                    f(Block{cell, cell});
+                    continue;
+                }
+                const Block& block = blocks_[static_cast<size_t>(index)];
+                if (block.visible.firstRow == area_.firstRow + r && block.visible.firstColumn == area_.firstColumn + c) {
+                    f(block);
+                }
+            }
+        }
+    }
+
+    const CellFormat& FormatOf(const Block& block) const
+    {
+        return sheet_.EffectiveFormat(block.merge.firstRow, block.merge.firstColumn);
+    }
+
+    // The block's rectangle including the grid lines on all four sides.
+    QRect RectOf(const CellRange& visible) const
+    {
+        const auto x = [&](int column) { return grid_.xs[static_cast<size_t>(column - area_.firstColumn)]; };
+        const auto y = [&](int row) { return grid_.ys[static_cast<size_t>(row - area_.firstRow)]; };
+        return QRect(QPoint(x(visible.firstColumn), y(visible.firstRow)),
+                     QPoint(x(visible.lastColumn + 1), y(visible.lastRow + 1)));
+    }
+
+    // One unit of a grid line between two cells (either may lie outside the range): nothing inside
+    // a merged area, else a border of either cell, else the gridline when neither cell is filled.
+    Segment UnitBetween(std::optional<size_t> before, std::optional<size_t> after, int beforeEdge, int afterEdge) const
+    {
+        if (before && after && blockOf_[*before] >= 0 && blockOf_[*before] == blockOf_[*after]) return {};
+        Segment unit = PickBorder(before ? &formats_[*before]->Border(beforeEdge) : nullptr,
+                                  after ? &formats_[*after]->Border(afterEdge) : nullptr);
+        if (unit.kind == Segment::kNothing && !(before && filled_[*before]) && !(after && filled_[*after])) {
+            unit.kind = Segment::kGrid;
+        }
+        return unit;
+    }
+
+    // Gridlines are drawn at once, in runs of equal units; borders are kept for the end.
+    void DrawLines(QPainter& painter)
+    {
+        std::vector<Segment> units;
+        const auto emitRuns = [&](bool horizontal, int across, const std::vector<int>& stops) {
+            size_t begin = 0;
+            for (size_t i = 1; i <= units.size(); ++i) {
+                if (i < units.size() && units[i] == units[begin]) continue;
+                if (units[begin].kind == Segment::kGrid) {
+                    DrawRun(painter, units[begin], horizontal, across, stops[begin], stops[i]);
+                } else if (units[begin].kind == Segment::kBorder) {
+                    borderRuns_.push_back({units[begin], horizontal, across, stops[begin], stops[i]});
+                }
+                begin = i;
+            }
+        };
+        const auto cell = [&](int r, int c, bool inside) { return inside ? std::optional(At(r, c)) : std::nullopt; };
+        for (int k = 0; k <= rows_; ++k) {
+            units.clear();
+            for (int c = 0; c < columns_; ++c) {
+                units.push_back(UnitBetween(cell(k - 1, c, k > 0), cell(k, c, k < rows_), sheet::xlEdgeBottom, sheet::xlEdgeTop));
+            }
+            emitRuns(true, grid_.ys[static_cast<size_t>(k)], grid_.xs);
+        }
+        for (int k = 0; k <= columns_; ++k) {
+            units.clear();
+            for (int r = 0; r < rows_; ++r) {
+                units.push_back(UnitBetween(cell(r, k - 1, k > 0), cell(r, k, k < columns_), sheet::xlEdgeRight, sheet::xlEdgeLeft));
+            }
+            emitRuns(false, grid_.xs[static_cast<size_t>(k)], grid_.ys);
+        }
+    }
+
+    void DrawFills(QPainter& painter) const
+    {
+        ForEachBlock([&](const Block& block) {
+            const sheet::InteriorFormat& interior = FormatOf(block).interior;
+            if (!interior.HasFill()) return;
+            const QRect rect = RectOf(block.visible);
             painter.fillRect(rect, PaletteColour(interior.colorIndex, Qt::white));
             const Qt::BrushStyle style = PatternBrush(interior.pattern);
             if (style != Qt::SolidPattern) {
                 painter.fillRect(rect, QBrush(PaletteColour(interior.patternColorIndex, Qt::black), style));
             }
-        }
+        });
     }
 
-    // Text, each in its block and clipped to it.
-    FontCache fonts;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            if (!isBlockStart(r, c)) continue;
-            const Block block = blockFor(r, c);
-            const sheet::Cell* cell = sheet.FindCell(block.merge.firstRow, block.merge.firstColumn);
-            if (!cell || cell->value.IsEmpty()) continue;
-            const CellFormat& format = formatOf(block);
+    // Each value in its block's font, colour and alignment, clipped to the block.
+    void DrawTexts(QPainter& painter, const QImage& device)
+    {
+        ForEachBlock([&](const Block& block) {
+            const sheet::Cell* cell = sheet_.FindCell(block.merge.firstRow, block.merge.firstColumn);
+            if (!cell || cell->value.IsEmpty()) return;
+            const CellFormat& format = FormatOf(block);
             const bool isNumber = cell->value.IsNumber();
             QString text = QString::fromStdString(isNumber ? FormatNumber(cell->value.Number(), format.numberFormat)
                                                            : cell->value.Text());
-            const QRect outer = blockRect(block.visible);
-            const QRectF box(outer.left() + 1 + kTextInset, outer.top() + 1,
-                             std::max(0, outer.width() - 2 - 2 * kTextInset), std::max(0, outer.height() - 2));
-            const QFont& font = fonts.Get(format.font);
-            painter.setFont(font);
-            painter.setPen(PaletteColour(format.font.colorIndex, Qt::black));
+            const QRect inner = RectOf(block.visible).adjusted(1, 1, -1, -1);
+            const QRectF box = QRectF(inner).adjusted(kTextInset, 0, -kTextInset, 0);
+            const QFont& font = fonts_.Get(format.font);
             QTextOption option(HorizontalFlags(format.horizontalAlignment, isNumber) |
                                VerticalFlags(format.verticalAlignment));
             if (format.wrapText) {
                 option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             } else {
                 option.setWrapMode(QTextOption::NoWrap);
-                // A number that does not fit shows as a row of "#", as on screen.
+                // A number that does not fit shows as a row of "#", never cut, as on screen.
                 if (isNumber) {
-                    const QFontMetricsF metrics(font, &image);
+                    const QFontMetricsF metrics(font, &device);
                     if (metrics.horizontalAdvance(text) > box.width()) {
                         const double hash = std::max(1.0, metrics.horizontalAdvance(QChar('#')));
-                        text = QString(static_cast<int>(box.width() / hash), QChar('#'));
+                        text = QString(std::max(0, static_cast<int>(box.width() / hash)), QChar('#'));
                     }
                 }
             }
-            painter.setClipRect(outer.adjusted(1, 1, -1, -1));
+            painter.setFont(font);
+            painter.setPen(PaletteColour(format.font.colorIndex, Qt::black));
+            painter.setClipRect(inner);
             painter.drawText(box, text, option);
             painter.setClipping(false);
-        }
+        });
     }
 
-    // Borders last, over fills and text; diagonals across their block.
-    for (const BorderRun& run : borderRuns) DrawRun(painter, run.segment, run.horizontal, run.across, run.from, run.to);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            if (!isBlockStart(r, c)) continue;
-            const Block block = blockFor(r, c);
-            const CellFormat& format = formatOf(block);
-            const QRect rect = blockRect(block.visible);
+    void DrawDiagonals(QPainter& painter) const
+    {
+        ForEachBlock([&](const Block& block) {
+            const CellFormat& format = FormatOf(block);
             for (int index : {sheet::xlDiagonalDown, sheet::xlDiagonalUp}) {
                 const BorderLine& line = format.Border(index);
                 if (line.IsNone()) continue;
+                const QRect rect = RectOf(block.visible);
                 painter.setPen(QPen(PaletteColour(line.colorIndex, Qt::black), LineThickness(line)));
                 if (index == sheet::xlDiagonalDown) painter.drawLine(rect.topLeft(), rect.bottomRight());
                 else painter.drawLine(rect.bottomLeft(), rect.topRight());
             }
-        }
+        });
     }
+
+    const sheet::Worksheet& sheet_;
+    const CellRange area_;
+    const PictureGrid& grid_;
+    const int rows_;
+    const int columns_;
+    std::vector<const CellFormat*> formats_;  // effective format of each cell, row-major
+    std::vector<Block> blocks_;               // the merged areas touching the range
+    std::vector<int> blockOf_;                // per cell: its merged area in blocks_, or -1
+    std::vector<char> filled_;                // per cell: its block has a fill
+    std::vector<BorderRun> borderRuns_;
+    FontCache fonts_;
+};
+
+}  // namespace
+
+QImage RenderRangePicture(const sheet::Worksheet& sheet, const CellRange& area)
+{
+    const PictureGrid grid = LayoutGrid(sheet, area);
+    constexpr int kMaxSide = 32767;
+    if (static_cast<int>(grid.ys.size()) != area.RowCount() + 1 || grid.Width() > kMaxSide ||
+        grid.Height() > kMaxSide || static_cast<long long>(grid.Width()) * grid.Height() > 64LL * 1024 * 1024) {
+        throw sheet::HostError("CopyPicture method of Range class failed: the range is too large to draw");
+    }
+    QImage image = PictureSurface(grid.Width(), grid.Height());
+    image.fill(Qt::white);
+    RangePainter(sheet, area, grid).Paint(image);
     return image;
 }
 
