@@ -8,7 +8,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace morvessa {
 namespace {
@@ -80,14 +82,18 @@ private:
     std::unique_ptr<QMimeData> saved_;
 };
 
-// Writes the picture as a BMP; the old file is replaced only once the new one is complete.
+// Writes the picture as a BMP beside the target and renames it over the old file, so an older
+// picture is only ever replaced by a complete one. (No flush to disk: the file lives for seconds.)
 void SavePictureFile(const QImage& picture, const std::string& path)
 {
     if (picture.isNull()) throw sheet::HostError("Invalid picture");
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit()) {
+    QTemporaryFile file(QString::fromStdString(path) + QStringLiteral(".XXXXXX"));
+    const bool written = file.open() && picture.save(&file, "BMP") && file.flush();
+    file.close();
+    if (!written || std::rename(QFile::encodeName(file.fileName()).constData(), path.c_str()) != 0) {
         throw sheet::HostError("Path/File access error: " + path);
     }
+    file.setAutoRemove(false);  // it is the picture file now
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "spreadsheet/Application.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -155,6 +156,17 @@ TEST_F(SnapshotTest, AClipboardThatNeverAnswersFailsTheSaveAndLeavesTheOldFile)
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "old");
+}
+
+TEST_F(SnapshotTest, AFolderThatCannotBeWrittenIsReportedAndLeavesNoStrayFile)
+{
+    Active().Range("C3").Value(sheet::CellValue(1));
+    path = dir.filePath("missing/temp.bmp").toStdString();
+    saveCellsActivesheet(*book, path);
+    ASSERT_EQ(reports.messages.size(), 1u);
+    EXPECT_EQ(reports.messages[0].rfind("Path/File access error", 0), 0u);
+    EXPECT_NE(reports.messages[0].find("at line 112"), std::string::npos);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
 }
 
 TEST_F(SnapshotTest, AFailedCopyIsReportedAndWhatTheClipboardHoldsIsSaved)
