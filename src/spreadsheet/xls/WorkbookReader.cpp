@@ -356,6 +356,8 @@ SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry&
             case rec::kEof: ended = true; break;
             default: ReadCellRecord(record, g, s, pendingFormulaString); break;
         }
+        // Cells are held until the sheet ends; a flood of them fails before memory runs out.
+        if (s.cells.size() > kMaxCellSlots) throw XlsError("The workbook is too large to be opened.");
     }
     if (!ended) FailInvalid("a sheet has no end.");
     return s;
