@@ -151,3 +151,44 @@ TEST(XlsRoundTrip, SaveToAnUnwritablePlaceFailsClearly) {
 
 }  // namespace
 }  // namespace morvessa::sheet::xls
+
+namespace morvessa::sheet::xls {
+namespace {
+
+// A calendar this host wrote, opened and saved again by LibreOffice Calc: a different writer's
+// record choices (its own XF and style tables, escaped formats, other cell records) read back.
+TEST(XlsForeignFile, CalendarResavedByAnotherProgramReadsBack) {
+    const auto book = OpenWorkbook(std::string(MORVESSA_SOURCE_DIR) +
+                                   "/tests/spreadsheet/data/foreign/calendar_2024_resaved_by_libreoffice.xls");
+    Application app;
+    const Workbook& ours = sheet::testing::BuildCalendar(app, 2024);
+    ASSERT_EQ(book->SheetCount(), 12);
+    for (int i = 1; i <= 12; ++i) {
+        const Worksheet& theirs = book->Sheet(i);
+        const Worksheet& mine = ours.Sheet(i);
+        SCOPED_TRACE(mine.Name());
+        EXPECT_EQ(theirs.Name(), mine.Name());
+        EXPECT_EQ(theirs.MergedAreas().size(), mine.MergedAreas().size());
+        for (int r = 1; r <= 60; ++r) {
+            ASSERT_DOUBLE_EQ(theirs.RowHeightAt(r), mine.RowHeightAt(r));
+            for (int c = 1; c <= 56; ++c) {
+                const Cell* a = theirs.FindCell(r, c);
+                const Cell* b = mine.FindCell(r, c);
+                ASSERT_EQ(a ? a->value : CellValue(), b ? b->value : CellValue()) << r << "," << c;
+                // Fills and fonts of the visible cells (LibreOffice reformats hidden merged cells).
+                if (mine.MergedAreaAt(r, c) && (mine.MergedAreaAt(r, c)->firstRow != r ||
+                                                mine.MergedAreaAt(r, c)->firstColumn != c))
+                    continue;
+                // A solid fill shows one colour; the other program keeps its own pattern colour beside it.
+                ASSERT_EQ(theirs.EffectiveFormat(r, c).interior.pattern, mine.EffectiveFormat(r, c).interior.pattern);
+                ASSERT_EQ(theirs.EffectiveFormat(r, c).interior.colorIndex, mine.EffectiveFormat(r, c).interior.colorIndex)
+                    << r << "," << c;
+                ASSERT_EQ(theirs.EffectiveFormat(r, c).font, mine.EffectiveFormat(r, c).font) << r << "," << c;
+            }
+        }
+        for (int c = 1; c <= 56; ++c) ASSERT_DOUBLE_EQ(theirs.ColumnWidthAt(c), mine.ColumnWidthAt(c));
+    }
+}
+
+}  // namespace
+}  // namespace morvessa::sheet::xls

@@ -60,7 +60,8 @@ struct ReadRow {
 
 struct ReadColumn {
     uint16_t xf = kDefaultCellXf;
-    std::optional<double> width;
+    std::optional<uint16_t> widthUnits;
+    bool userSet = false;
 };
 
 struct SheetContent {
@@ -169,7 +170,8 @@ void ReadColumnInfo(const BiffRecord& record, SheetContent& s) {
     const uint16_t flags = in.U16();
     for (uint32_t c = first; c <= std::min<uint32_t>(last, kLastColumnIndex); ++c) {
         s.columns[c].xf = xf;
-        if (flags & kColumnCustomWidth) s.columns[c].width = ColumnWidthFromFile(width);
+        s.columns[c].widthUnits = width;
+        s.columns[c].userSet = (flags & kColumnCustomWidth) != 0;
     }
 }
 
@@ -396,6 +398,8 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
     if (s.standardWidth) sheet.SetStandardWidth(*s.standardWidth);
     const uint16_t sheetXf = MostCommonColumnXf(s);
     sheet.SetSheetFormatId(formats.IdOf(sheetXf));
+    // Some writers leave the user-set flag off: a width unlike the standard one is custom too.
+    const uint16_t standardUnits = ColumnWidthToFile(sheet.StandardWidth());
     std::vector<FormatId> columnFormat(kMaxColumns + 1, kNoFormat);
     for (int c = 1; c <= kMaxColumns; ++c) {
         const ReadColumn& column = s.columns[c - 1];
@@ -403,7 +407,8 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
             columnFormat[c] = formats.IdOf(column.xf);
             sheet.SetColumnFormatId(c, columnFormat[c]);
         }
-        if (column.width) sheet.SetColumnWidth(c, *column.width);
+        if (column.widthUnits && (column.userSet || *column.widthUnits != standardUnits))
+            sheet.SetColumnWidth(c, ColumnWidthFromFile(*column.widthUnits));
     }
     // Indexed by row number; only as long as the sheet's last row needs.
     size_t lastRow = 0;
