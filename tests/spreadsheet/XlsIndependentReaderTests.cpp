@@ -166,6 +166,14 @@ TEST_F(XlsIndependentReader, FillPatternsBordersFontsAndFormatsOfSingleCells) {
     EXPECT_EQ(view.Fact("height Cells!3"), "495 custom=1");
 }
 
+TEST_F(XlsIndependentReader, TinyWorkbookInTheMiniStreamOpens) {
+    Workbook wb;
+    wb.AddSheet("Tiny").SetCellValue(1, 1, std::string("x"));
+    ASSERT_LT(WriteWorkbookBytes(wb).size(), 8192u);
+    const XlrdView view(wb);
+    EXPECT_EQ(view.Cell("Tiny!A1", "value"), "\"x\"");
+}
+
 TEST_F(XlsIndependentReader, SharedStringsSplitOverContinueRecordsReadBackWhole) {
     Workbook wb;
     Worksheet& s = wb.AddSheet("Texts");
