@@ -20,8 +20,6 @@ class Application;
 // The ProgID the program asks for, and the name (default property) every instance reports.
 inline constexpr std::string_view kHostProgId = "Excel.Application";
 inline constexpr std::string_view kHostName = "Microsoft Excel";
-// The version text our host reports: a major version of 12 or later means the 97-2003 format is 56.
-inline constexpr std::string_view kHostVersion = "16.0";
 
 // The file-format codes SaveAs takes.
 inline constexpr std::int32_t kXlsFileFormat97 = 56;
