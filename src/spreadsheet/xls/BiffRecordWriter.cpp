@@ -30,4 +30,21 @@ void BiffRecordWriter::WriteParts(uint16_t id, const std::vector<std::vector<uin
     }
 }
 
+void BiffRecordWriter::WriteU16(uint16_t id, uint16_t value) {
+    std::vector<uint8_t> data;
+    PutU16(data, value);
+    Write(id, data);
+}
+
+void BiffRecordWriter::WriteBof(uint16_t substreamType) {
+    std::vector<uint8_t> data;
+    PutU16(data, kBiff8Version);
+    PutU16(data, substreamType);
+    PutU16(data, kBofBuild);
+    PutU16(data, kBofYear);
+    PutU32(data, 0);                    // file history flags
+    PutU32(data, kBiff8Version >> 8);  // lowest version that can read the file: BIFF8
+    Write(rec::kBof, data);
+}
+
 }  // namespace morvessa::sheet::xls

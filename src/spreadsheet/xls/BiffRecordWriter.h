@@ -22,6 +22,11 @@ public:
     // each part after the first becomes one CONTINUE record.
     void WriteParts(uint16_t id, const std::vector<std::vector<uint8_t>>& parts);
 
+    // The many records that hold one 16-bit value.
+    void WriteU16(uint16_t id, uint16_t value);
+    // BOF of a substream of the given type (globals or worksheet).
+    void WriteBof(uint16_t substreamType);
+
     std::vector<uint8_t>& Bytes() { return out_; }
     const std::vector<uint8_t>& Bytes() const { return out_; }
 

@@ -107,4 +107,13 @@ constexpr uint16_t kFirstUserXf = 16;
 constexpr uint16_t kFirstUserFont = 5;  // font index 4 does not exist in the format
 constexpr uint16_t kFirstUserNumberFormat = 164;
 
+// Flags shared by the writer and the reader.
+constexpr uint16_t kRowHidden = 0x0020;
+constexpr uint16_t kRowCustomHeight = 0x0040;
+constexpr uint16_t kRowHasFormat = 0x0080;
+constexpr uint16_t kColumnCustomWidth = 0x0002;
+constexpr uint16_t kWindow2Selected = 0x0200;
+constexpr uint8_t kPaneTopLeft = 3;
+constexpr uint8_t kSheetWorksheet = 0;
+
 }  // namespace morvessa::sheet::xls

@@ -14,32 +14,18 @@ constexpr uint16_t kTabRatio = 600;
 constexpr uint16_t kWindowWidth = 0x3A5C, kWindowHeight = 0x23BE;
 constexpr uint16_t kCountryUnitedStates = 1;
 constexpr uint8_t kSheetVisible = 0;
-constexpr uint8_t kSheetWorksheet = 0;
 constexpr size_t kMaxSheetNameChars = 31;
 
-std::vector<uint8_t> U16Data(uint16_t v) { std::vector<uint8_t> d; PutU16(d, v); return d; }
-
-void WriteBof(BiffRecordWriter& out) {
-    std::vector<uint8_t> d;
-    PutU16(d, kBiff8Version);
-    PutU16(d, kBofGlobals);
-    PutU16(d, kBofBuild);
-    PutU16(d, kBofYear);
-    PutU32(d, 0);
-    PutU32(d, kBiff8Version >> 8);
-    out.Write(rec::kBof, d);
-}
-
 void WriteInterface(BiffRecordWriter& out) {
-    out.Write(rec::kInterfaceHdr, U16Data(kCodePageUtf16));
-    out.Write(rec::kMms, U16Data(0));
+    out.WriteU16(rec::kInterfaceHdr, kCodePageUtf16);
+    out.WriteU16(rec::kMms, 0);
     out.Write(rec::kInterfaceEnd, {});
     std::vector<uint8_t> access;
     PutUnicodeString(access, kWriterName, LengthField::k16Bit, 54);
     access.resize(kWriteAccessSize, ' ');
     out.Write(rec::kWriteAccess, access);
-    out.Write(rec::kCodePage, U16Data(kCodePageUtf16));
-    out.Write(rec::kDsf, U16Data(0));
+    out.WriteU16(rec::kCodePage, kCodePageUtf16);
+    out.WriteU16(rec::kDsf, 0);
 }
 
 void WriteTabIds(size_t sheets, BiffRecordWriter& out) {
@@ -49,11 +35,11 @@ void WriteTabIds(size_t sheets, BiffRecordWriter& out) {
 }
 
 void WriteProtection(BiffRecordWriter& out) {
-    out.Write(rec::kWindowProtect, U16Data(0));
-    out.Write(rec::kProtect, U16Data(0));
-    out.Write(rec::kPassword, U16Data(0));
-    out.Write(rec::kProt4Rev, U16Data(0));
-    out.Write(rec::kProt4RevPass, U16Data(0));
+    out.WriteU16(rec::kWindowProtect, 0);
+    out.WriteU16(rec::kProtect, 0);
+    out.WriteU16(rec::kPassword, 0);
+    out.WriteU16(rec::kProt4Rev, 0);
+    out.WriteU16(rec::kProt4RevPass, 0);
 }
 
 void WriteWindow1(const GlobalsInfo& info, BiffRecordWriter& out) {
@@ -71,12 +57,12 @@ void WriteWindow1(const GlobalsInfo& info, BiffRecordWriter& out) {
 }
 
 void WriteBookSettings(BiffRecordWriter& out) {
-    out.Write(rec::kBackup, U16Data(0));
-    out.Write(rec::kHideObj, U16Data(0));
-    out.Write(rec::kDate1904, U16Data(0));
-    out.Write(rec::kCalcPrecision, U16Data(1));
-    out.Write(rec::kRefreshAll, U16Data(0));
-    out.Write(rec::kBookBool, U16Data(0));
+    out.WriteU16(rec::kBackup, 0);
+    out.WriteU16(rec::kHideObj, 0);
+    out.WriteU16(rec::kDate1904, 0);
+    out.WriteU16(rec::kCalcPrecision, 1);
+    out.WriteU16(rec::kRefreshAll, 0);
+    out.WriteU16(rec::kBookBool, 0);
 }
 
 std::vector<size_t> WriteBoundSheets(const GlobalsInfo& info, BiffRecordWriter& out) {
@@ -104,7 +90,7 @@ void WriteCountry(BiffRecordWriter& out) {
 
 std::vector<size_t> WriteGlobals(const GlobalsInfo& info, const XfTable& xfs,
                                  const SharedStringTable& strings, BiffRecordWriter& out) {
-    WriteBof(out);
+    out.WriteBof(kBofGlobals);
     WriteInterface(out);
     WriteTabIds(info.sheetNames.size(), out);
     WriteProtection(out);
@@ -115,7 +101,7 @@ std::vector<size_t> WriteGlobals(const GlobalsInfo& info, const XfTable& xfs,
     xfs.WriteXfs(out);
     xfs.WriteStyles(out);
     out.Write(rec::kPalette, PaletteRecordData());
-    out.Write(rec::kUsesElfs, U16Data(0));
+    out.WriteU16(rec::kUsesElfs, 0);
     auto fields = WriteBoundSheets(info, out);
     WriteCountry(out);
     strings.Write(out);

@@ -13,16 +13,10 @@ namespace {
 constexpr size_t kRowsPerBlock = 32;
 constexpr size_t kRowRecordSize = 4 + 16;
 constexpr uint16_t kRowAlwaysSet = 0x0100;
-constexpr uint16_t kRowHidden = 0x0020;
-constexpr uint16_t kRowCustomHeight = 0x0040;
-constexpr uint16_t kRowHasFormat = 0x0080;
-constexpr uint16_t kColumnCustomWidth = 0x0002;
 constexpr uint16_t kDefaultRowHeightUnsynced = 0x0001;
 constexpr uint16_t kStandardRowTwips = 255;  // 12.75 points, the default font's row
 constexpr uint16_t kWindow2Shown = 0x00B6;  // gridlines, headers, zeros, default header colour, outline
-constexpr uint16_t kWindow2Selected = 0x0200;
 constexpr uint16_t kWindow2Displayed = 0x0400;
-constexpr uint8_t kPaneTopLeft = 3;
 constexpr uint16_t kWsBoolDefault = 0x04C1;
 constexpr uint16_t kCalcAutomatic = 1;
 constexpr uint16_t kCalcIterations = 100;
@@ -31,19 +25,6 @@ constexpr double kCalcDelta = 0.001;
 constexpr uint16_t kSetupPortraitNoPrinter = 0x0006;  // printer fields not set: the user's printer decides
 constexpr double kHeaderMarginInches = 0.5;
 constexpr int32_t kRkIntegerLimit = 1 << 29;
-
-std::vector<uint8_t> U16Data(uint16_t v) { std::vector<uint8_t> d; PutU16(d, v); return d; }
-
-void WriteBof(BiffRecordWriter& out) {
-    std::vector<uint8_t> d;
-    PutU16(d, kBiff8Version);
-    PutU16(d, kBofWorksheet);
-    PutU16(d, kBofBuild);
-    PutU16(d, kBofYear);
-    PutU32(d, 0);
-    PutU32(d, kBiff8Version >> 8);
-    out.Write(rec::kBof, d);
-}
 
 // Position of the INDEX record's fields that are known only later.
 struct IndexPlaceholders {
@@ -72,20 +53,20 @@ IndexPlaceholders WriteIndex(const SheetPlan& plan, BiffRecordWriter& out) {
 }
 
 void WriteCalculationSettings(BiffRecordWriter& out) {
-    out.Write(rec::kCalcMode, U16Data(kCalcAutomatic));
-    out.Write(rec::kCalcCount, U16Data(kCalcIterations));
-    out.Write(rec::kRefMode, U16Data(kRefModeA1));
-    out.Write(rec::kIteration, U16Data(0));
+    out.WriteU16(rec::kCalcMode, kCalcAutomatic);
+    out.WriteU16(rec::kCalcCount, kCalcIterations);
+    out.WriteU16(rec::kRefMode, kRefModeA1);
+    out.WriteU16(rec::kIteration, 0);
     std::vector<uint8_t> delta;
     PutF64(delta, kCalcDelta);
     out.Write(rec::kDelta, delta);
-    out.Write(rec::kSaveRecalc, U16Data(1));
+    out.WriteU16(rec::kSaveRecalc, 1);
 }
 
 void WritePrintSettings(BiffRecordWriter& out) {
-    out.Write(rec::kPrintRowColHeaders, U16Data(0));
-    out.Write(rec::kPrintGridlines, U16Data(0));
-    out.Write(rec::kGridSet, U16Data(1));
+    out.WriteU16(rec::kPrintRowColHeaders, 0);
+    out.WriteU16(rec::kPrintGridlines, 0);
+    out.WriteU16(rec::kGridSet, 1);
     out.Write(rec::kGuts, std::vector<uint8_t>(8, 0));
 }
 
@@ -99,8 +80,8 @@ void WriteDefaultRowHeight(const SheetPlan& plan, BiffRecordWriter& out) {
 void WritePageSetup(BiffRecordWriter& out) {
     out.Write(rec::kHeader, {});
     out.Write(rec::kFooter, {});
-    out.Write(rec::kHCenter, U16Data(0));
-    out.Write(rec::kVCenter, U16Data(0));
+    out.WriteU16(rec::kHCenter, 0);
+    out.WriteU16(rec::kVCenter, 0);
     std::vector<uint8_t> d;
     PutU16(d, 0);    // paper size
     PutU16(d, 100);  // scale
@@ -381,15 +362,15 @@ SheetPlan PlanSheet(const Worksheet& sheet, bool active, XfTable& xfs, SharedStr
 }
 
 void WriteSheet(const SheetPlan& plan, BiffRecordWriter& out) {
-    WriteBof(out);
+    out.WriteBof(kBofWorksheet);
     const IndexPlaceholders index = WriteIndex(plan, out);
     WriteCalculationSettings(out);
     WritePrintSettings(out);
     WriteDefaultRowHeight(plan, out);
-    out.Write(rec::kWsBool, U16Data(kWsBoolDefault));
+    out.WriteU16(rec::kWsBool, kWsBoolDefault);
     WritePageSetup(out);
     SetU32(out.Bytes(), index.defColWidthField, static_cast<uint32_t>(out.Position()));
-    out.Write(rec::kDefColWidth, U16Data(plan.standardWidth));
+    out.WriteU16(rec::kDefColWidth, plan.standardWidth);
     WriteColumns(plan, out);
     WriteDimensions(plan, out);
     const auto dbCells = WriteCellTable(plan, out);

@@ -22,13 +22,6 @@
 namespace morvessa::sheet::xls {
 namespace {
 
-constexpr uint16_t kRowHidden = 0x0020;
-constexpr uint16_t kRowCustomHeight = 0x0040;
-constexpr uint16_t kRowHasFormat = 0x0080;
-constexpr uint16_t kColumnCustomWidth = 0x0002;
-constexpr uint16_t kWindow2Selected = 0x0200;
-constexpr uint8_t kSheetWorksheet = 0;
-constexpr uint8_t kPaneTopLeft = 3;
 constexpr uint8_t kBoolErrIsError = 1;
 constexpr uint16_t kFormulaNonNumber = 0xFFFF;
 constexpr uint8_t kFormulaString = 0, kFormulaBool = 1, kFormulaError = 2;
