@@ -11,6 +11,8 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 namespace morvessa {
 namespace {
