@@ -149,6 +149,17 @@ TEST(XlsRoundTrip, SaveToAnUnwritablePlaceFailsClearly) {
     EXPECT_THROW(WriteWorkbookBytes(Workbook()), XlsError);
 }
 
+TEST(XlsRoundTrip, MoreFormatsThanTheFileHoldsFailInsteadOfWritingABrokenFile) {
+    Workbook wb;
+    Worksheet& s = wb.AddSheet("Many");
+    for (int i = 0; i < 4100; ++i) {
+        CellFormat f;
+        f.numberFormat = "0." + std::string(size_t(i % 30 + 1), '0') + std::string(size_t(i / 30), '#');
+        s.SetCellFormatId(i + 1, 1, wb.Formats().Intern(f));
+    }
+    EXPECT_THROW(WriteWorkbookBytes(wb), XlsError);
+}
+
 }  // namespace
 }  // namespace morvessa::sheet::xls
 

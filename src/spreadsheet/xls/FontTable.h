@@ -23,6 +23,7 @@ public:
     // The font index to put into an XF (never 4).
     uint16_t IndexFor(const FontFormat& font);
     void Write(BiffRecordWriter& out) const;
+    size_t Count() const { return records_.size(); }
 
 private:
     std::vector<std::vector<uint8_t>> records_;  // in file order (no entry for index 4)

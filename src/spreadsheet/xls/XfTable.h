@@ -24,6 +24,9 @@ public:
     // The XF index for a format id of the workbook's table (added on first use).
     uint16_t XfFor(FormatTable::Id id);
 
+    size_t XfCount() const { return kStyleXfCount + cellXfs_.size(); }
+    size_t FontCount() const { return fonts_.Count(); }
+
     // The formatting records of the workbook globals, in the order the format requires.
     void WriteFonts(BiffRecordWriter& out) const { fonts_.Write(out); }
     void WriteNumberFormats(BiffRecordWriter& out) const { numberFormats_.Write(out); }

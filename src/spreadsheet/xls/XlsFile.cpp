@@ -17,6 +17,9 @@ namespace {
 constexpr std::uintmax_t kMaxFileBytes = 512ull * 1024 * 1024;
 constexpr const char16_t* kWorkbookStream = u"Workbook";
 constexpr const char16_t* kOldWorkbookStream = u"Book";
+// Most XF and FONT records a 97-2003 workbook may hold.
+constexpr size_t kMaxXfs = 4050;
+constexpr size_t kMaxFonts = 510;
 
 }  // namespace
 
@@ -31,6 +34,8 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb) {
         info.sheetNames.push_back(wb.Sheet(i).Name());
         plans.push_back(PlanSheet(wb.Sheet(i), i - 1 == info.activeSheet, xfs, strings));
     }
+    if (xfs.XfCount() > kMaxXfs || xfs.FontCount() > kMaxFonts)
+        throw XlsError("The workbook has more different cell formats than an Excel 97-2003 file can hold.");
     BiffRecordWriter out;
     const std::vector<size_t> sheetOffsetFields = WriteGlobals(info, xfs, strings, out);
     for (size_t i = 0; i < plans.size(); ++i) {
