@@ -456,6 +456,37 @@ TEST_F(MainWindowTest, ColourButtonsStoreTheColourAfterSaveAndAfterCancel) {
     EXPECT_TRUE(errors_.messages.empty());
 }
 
+TEST_F(MainWindowTest, AddHolidayOpensTheDialogOwnedByTheMainWindowAndItsSaveShowsInTheList) {
+    std::vector<std::string> opened;
+    runDialog_ = [&](QDialog& dialog) {
+        opened.push_back(dialog.objectName().toStdString());
+        EXPECT_EQ(dialog.parentWidget(), form_.get());
+        if (dialog.objectName() != "frmFixedHolidays")
+            return;
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            dialog.findChild<QLineEdit*>("Text3")->setText("Harvest Day");
+            dialog.findChild<QComboBox*>("cmbMonth1")->setCurrentText("September");
+            dialog.findChild<QLineEdit*>("Text2")->setText("21");
+            dialog.findChild<QPushButton*>("PushButton8")->click();
+        });
+        dialog.exec();
+    };
+    Form1& form = Load();
+    Click("PushButton8");
+    Click("PushButton4");
+    EXPECT_EQ(opened, (std::vector<std::string>{"frmFloatingHolidays", "frmFixedHolidays"}));
+
+    EXPECT_EQ(FixedHolidays().RowCount(), 8);
+    EXPECT_EQ(form.FixedCount(), 8);
+    EXPECT_EQ(form.CurrentFixed(), 8);
+    auto* names = Control<QComboBox>("cmbNameFixed");
+    EXPECT_EQ(names->count(), 8);
+    EXPECT_EQ(names->currentText(), "Harvest Day");
+    EXPECT_EQ(Control<QComboBox>("cmbMonth2")->currentText(), "September");
+    EXPECT_EQ(Control<QLineEdit>("Text2")->text(), "21");
+    EXPECT_TRUE(errors_.messages.empty()) << errors_.messages.front();
+}
+
 // Presses the real picker's button with the given caption once it is open.
 std::function<void(QDialog&)> PressInPicker(const QString& caption) {
     return [caption](QDialog& dialog) {
