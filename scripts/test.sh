@@ -8,7 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 export QT_QPA_PLATFORM=offscreen
 if [ "${1:-}" = "--sanitize" ]; then
   dir="$root/build/asan"
-  "$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVESSA_SANITIZE=ON -DMORVESSA_BUILD_BENCH=OFF
+  "$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Debug -DMORVESSA_SANITIZE=ON -DMORVESSA_BUILD_BENCH=OFF
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1"
   export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
