@@ -416,35 +416,27 @@ void Form1::Option2_Click() {
 }
 
 void Form1::cmbNameFixed_Click() {
-    if (!ready_)
-        return;
-    ErrorTrap trap(kNameFixedLocation);
-    trap.Step(100, [&] {
-        const int row = FirstRowNamed(FixedHolidays(), fixed_column::Name, cmbNameFixed_->currentText());
-        // A name the catalogue does not hold renames nothing and saves nothing.
-        if (row == 0)
-            return;
-        currentFixed_ = row;
-        ready_ = false;
-        try {
-            ShowSelectedHolidays();
-        } catch (...) {
-            ready_ = true;
-            throw;
-        }
-        ready_ = true;
-    });
+    SelectHolidayNamed(kNameFixedLocation, FixedHolidays(), fixed_column::Name, cmbNameFixed_->currentText(),
+                       currentFixed_);
 }
 
 void Form1::cmbNameFloating_Click() {
+    SelectHolidayNamed(kNameFloatingLocation, FloatingHolidays(), floating_column::Name,
+                       cmbNameFloating_->currentText(), currentFloating_);
+}
+
+void Form1::SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn,
+                               const QString& name, int& current) {
     if (!ready_)
         return;
-    ErrorTrap trap(kNameFloatingLocation);
+    ErrorTrap trap(location);
     trap.Step(100, [&] {
-        const int row = FirstRowNamed(FloatingHolidays(), floating_column::Name, cmbNameFloating_->currentText());
+        const int row = FirstRowNamed(table, nameColumn, name);
+        // A name the catalogue does not hold renames nothing and saves nothing.
         if (row == 0)
             return;
-        currentFloating_ = row;
+        current = row;
+        // Refreshing the boxes fires their own selection handlers; keep them quiet meanwhile.
         ready_ = false;
         try {
             ShowSelectedHolidays();

@@ -99,6 +99,8 @@ private:
     void PickColour(std::string_view location, const char* colourKey);
     void DeleteSelectedHoliday(std::string_view location, HolidayTable& table, int& current, int& count);
     void RestoreDefaults(std::string_view location, bool fixed);
+    void SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn,
+                            const QString& name, int& current);
     void ShowDialog(QDialog& dialog);
     void SetBusy(bool busy);
 
