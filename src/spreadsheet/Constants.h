@@ -113,6 +113,10 @@ inline constexpr int xlErrorHandler = 2;
 inline constexpr int xlCopy = 1;
 inline constexpr int xlCut = 2;
 
+// Page setup.
+inline constexpr int xlPortrait = 1;
+inline constexpr int xlLandscape = 2;
+
 // File formats accepted by Workbook::SaveAs.
 inline constexpr int xlExcel8 = 56;
 inline constexpr int xlNormal = -4143;

@@ -625,6 +625,7 @@ void Worksheet::CopyContentFrom(const Worksheet& source) {
     selection_ = source.selection_;
     activeRow_ = source.activeRow_;
     activeColumn_ = source.activeColumn_;
+    layout_ = source.layout_;
     if (&source.Parent() == parent_) return;
     // Another workbook: the format ids belong to its table.
     const FormatTable& from = source.Formats();
@@ -741,6 +742,11 @@ sheet::Range Worksheet::Selection() {
 sheet::Range Worksheet::ActiveCell() {
     CheckAlive();
     return sheet::Range(*this, CellRange::Cell(activeRow_, activeColumn_));
+}
+
+sheet::PageSetup Worksheet::PageSetup() {
+    CheckAlive();
+    return sheet::PageSetup(*this);
 }
 
 void Worksheet::Select() {

@@ -50,6 +50,42 @@ struct RowInfo {
     bool customHeight = false;
 };
 
+// How the sheet prints. Margins and paper stay the printer's defaults.
+struct PageLayout {
+    bool landscape = false;
+    int zoom = 100;           // percent, used when not fitting to pages
+    bool fitToPages = false;  // scale the printout down to fitPagesWide x fitPagesTall pages
+    int fitPagesWide = 1;     // 0: as many pages as needed
+    int fitPagesTall = 1;
+    bool centerHorizontally = false;
+
+    bool operator==(const PageLayout&) const = default;
+};
+
+class Worksheet;
+
+// The automation "PageSetup" object of a worksheet: a light handle on its page layout.
+class PageSetup {
+public:
+    explicit PageSetup(Worksheet& sheet) : sheet_(&sheet) {}
+    int Orientation() const;  // xlPortrait, xlLandscape
+    void Orientation(int orientation);
+    // The printout's scale in percent, or nullopt (the host's False) while fitting to pages.
+    std::optional<int> Zoom() const;
+    void Zoom(int percent);  // 10..400; stops fitting to pages
+    void Zoom(bool zoom);    // only false: fit to FitToPagesWide x FitToPagesTall pages
+    int FitToPagesWide() const;
+    void FitToPagesWide(int pages);  // 0 (as many as needed)..32767
+    int FitToPagesTall() const;
+    void FitToPagesTall(int pages);
+    bool CenterHorizontally() const;
+    void CenterHorizontally(bool center);
+
+private:
+    PageLayout& Layout() const;  // checks liveness
+    Worksheet* sheet_;
+};
+
 // Changes some properties of a format, leaving the rest as they were.
 using FormatChange = std::function<void(CellFormat&)>;
 
@@ -101,6 +137,7 @@ public:
     const CellRange& SelectedArea() const { return selection_; }
     int ActiveRow() const { return activeRow_; }
     int ActiveColumn() const { return activeColumn_; }
+    const PageLayout& Layout() const { return layout_; }
 
     // ---- Model: writing (the file reader builds sheets with these) --------------------------------
     void SetCellValue(int row, int column, CellValue value);
@@ -117,6 +154,7 @@ public:
     // Removes every merged area that intersects `area`.
     void RemoveMergedAreas(const CellRange& area);
     void SetSelection(const CellRange& area, int activeRow, int activeColumn);
+    void SetLayout(const PageLayout& layout) { layout_ = layout; }
 
     // Applies `change` to the range on the right level: the whole sheet, whole columns, whole rows, or
     // single cells, and also to the finer-level formats the range covers.
@@ -155,6 +193,7 @@ public:
     sheet::Range UsedRange();
     sheet::Range Selection();
     sheet::Range ActiveCell();
+    sheet::PageSetup PageSetup();
     void Select();
     void Activate();
     // Removes the sheet; it stays a dead object that throws on every automation call.
@@ -171,6 +210,7 @@ public:
 
 private:
     friend class Workbook;
+    friend class sheet::PageSetup;
 
     struct RowData {
         FormatId formatId = kNoFormat;
@@ -202,6 +242,7 @@ private:
     CellRange selection_ = CellRange::Cell(1, 1);
     int activeRow_ = 1;
     int activeColumn_ = 1;
+    PageLayout layout_;
 };
 
 template <class F>

@@ -10,7 +10,7 @@
 namespace morvessa::sheet::xls::testing {
 
 // Compares what a user would see: names, values, effective formats over the used area and
-// one row and column beyond, merged areas, heights, widths, selection and active sheet.
+// one row and column beyond, merged areas, heights, widths, page layout, selection and active sheet.
 inline void ExpectSameWorkbook(const Workbook& expected, const Workbook& actual) {
     ASSERT_EQ(expected.SheetCount(), actual.SheetCount());
     EXPECT_EQ(expected.ActiveSheetIndex(), actual.ActiveSheetIndex());
@@ -26,6 +26,7 @@ inline void ExpectSameWorkbook(const Workbook& expected, const Workbook& actual)
         EXPECT_EQ(a.UsedArea(), b.UsedArea());
         EXPECT_DOUBLE_EQ(a.StandardHeight(), b.StandardHeight());
         EXPECT_DOUBLE_EQ(a.StandardWidth(), b.StandardWidth());
+        EXPECT_TRUE(a.Layout() == b.Layout()) << "page layout";
         const int lastRow = a.UsedArea() ? a.UsedArea()->lastRow + 1 : 2;
         const int lastColumn = a.UsedArea() ? std::min(a.UsedArea()->lastColumn + 1, 256) : 2;
         for (int c = 1; c <= 256; ++c) {

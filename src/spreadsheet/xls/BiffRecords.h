@@ -114,6 +114,10 @@ constexpr uint16_t kRowHasFormat = 0x0080;
 constexpr uint16_t kColumnCustomWidth = 0x0002;
 constexpr uint16_t kWindow2Selected = 0x0200;
 constexpr uint8_t kPaneTopLeft = 3;
+constexpr uint16_t kWsBoolFitToPage = 0x0100;
+constexpr uint16_t kSetupPortrait = 0x0002;
+constexpr uint16_t kSetupNoPrinterFields = 0x0004;  // paper, scale, resolution, copies, orientation undefined
+constexpr uint16_t kSetupNoOrientation = 0x0040;
 constexpr uint8_t kSheetWorksheet = 0;
 
 }  // namespace morvessa::sheet::xls

@@ -22,7 +22,9 @@ constexpr uint16_t kCalcAutomatic = 1;
 constexpr uint16_t kCalcIterations = 100;
 constexpr uint16_t kRefModeA1 = 1;
 constexpr double kCalcDelta = 0.001;
-constexpr uint16_t kSetupPortraitNoPrinter = 0x0006;  // printer fields not set: the user's printer decides
+// Once the file names an orientation or a scale, paper, resolution and copies must be valid too.
+constexpr uint16_t kSetupPaperA4 = 9;
+constexpr uint16_t kSetupResolutionDpi = 600;
 constexpr double kHeaderMarginInches = 0.5;
 constexpr int32_t kRkIntegerLimit = 1 << 29;
 
@@ -77,20 +79,24 @@ void WriteDefaultRowHeight(const SheetPlan& plan, BiffRecordWriter& out) {
     out.Write(rec::kDefaultRowHeight, d);
 }
 
-void WritePageSetup(BiffRecordWriter& out) {
+void WritePageSetup(const PageLayout& layout, BiffRecordWriter& out) {
     out.Write(rec::kHeader, {});
     out.Write(rec::kFooter, {});
-    out.WriteU16(rec::kHCenter, 0);
+    out.WriteU16(rec::kHCenter, layout.centerHorizontally ? 1 : 0);
     out.WriteU16(rec::kVCenter, 0);
+    // A default layout leaves the printer fields undefined, so the user's printer decides the paper.
+    const bool printerFieldsSet = layout.landscape || layout.zoom != PageLayout{}.zoom;
+    uint16_t flags = layout.landscape ? 0 : kSetupPortrait;
+    if (!printerFieldsSet) flags |= kSetupNoPrinterFields;
     std::vector<uint8_t> d;
-    PutU16(d, 0);    // paper size
-    PutU16(d, 100);  // scale
-    PutU16(d, 1);    // first page number
-    PutU16(d, 1);    // fit to width
-    PutU16(d, 1);    // fit to height
-    PutU16(d, kSetupPortraitNoPrinter);
-    PutU16(d, 0);    // resolution
-    PutU16(d, 0);
+    PutU16(d, printerFieldsSet ? kSetupPaperA4 : 0);
+    PutU16(d, static_cast<uint16_t>(layout.zoom));
+    PutU16(d, 1);  // first page number
+    PutU16(d, static_cast<uint16_t>(layout.fitPagesWide));
+    PutU16(d, static_cast<uint16_t>(layout.fitPagesTall));
+    PutU16(d, flags);
+    PutU16(d, printerFieldsSet ? kSetupResolutionDpi : 0);
+    PutU16(d, printerFieldsSet ? kSetupResolutionDpi : 0);
     PutF64(d, kHeaderMarginInches);
     PutF64(d, kHeaderMarginInches);
     PutU16(d, 1);  // copies
@@ -358,6 +364,7 @@ SheetPlan PlanSheet(const Worksheet& sheet, bool active, XfTable& xfs, SharedStr
     plan.selection = sheet.SelectedArea();
     plan.activeRow = sheet.ActiveRow();
     plan.activeColumn = sheet.ActiveColumn();
+    plan.layout = sheet.Layout();
     return plan;
 }
 
@@ -367,8 +374,9 @@ void WriteSheet(const SheetPlan& plan, BiffRecordWriter& out) {
     WriteCalculationSettings(out);
     WritePrintSettings(out);
     WriteDefaultRowHeight(plan, out);
-    out.WriteU16(rec::kWsBool, kWsBoolDefault);
-    WritePageSetup(out);
+    const uint16_t fitFlag = plan.layout.fitToPages ? kWsBoolFitToPage : 0;
+    out.WriteU16(rec::kWsBool, static_cast<uint16_t>(kWsBoolDefault | fitFlag));
+    WritePageSetup(plan.layout, out);
     SetU32(out.Bytes(), index.defColWidthField, static_cast<uint32_t>(out.Position()));
     out.WriteU16(rec::kDefColWidth, plan.standardWidth);
     WriteColumns(plan, out);

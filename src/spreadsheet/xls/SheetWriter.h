@@ -50,6 +50,7 @@ struct SheetPlan {
     std::vector<CellRange> merged;
     CellRange selection = CellRange::Cell(1, 1);
     int activeRow = 1, activeColumn = 1;
+    PageLayout layout;
 };
 
 SheetPlan PlanSheet(const Worksheet& sheet, bool active, XfTable& xfs, SharedStringTable& strings);

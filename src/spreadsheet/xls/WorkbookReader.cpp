@@ -66,6 +66,7 @@ struct SheetContent {
     std::vector<CellRange> merged;
     std::optional<CellRange> selection;
     int activeRow = 1, activeColumn = 1;
+    PageLayout layout;
 };
 
 std::string ErrorText(uint8_t code) {
@@ -305,6 +306,25 @@ void ReadSelection(const BiffRecord& record, SheetContent& s) {
     s.activeColumn = activeColumn;
 }
 
+// Print settings only: a short or odd record keeps the default rather than refuse the file.
+void ReadSetup(const BiffRecord& record, PageLayout& layout) {
+    constexpr size_t kFieldsUsed = 12;
+    constexpr uint16_t kMinZoom = 10, kMaxZoom = 400, kMaxFitPages = 32767;
+    if (record.data.size() < kFieldsUsed) return;
+    ByteReader in(record.data, "SETUP");
+    in.U16();  // paper: the printer's choice is kept
+    const uint16_t scale = in.U16();
+    in.U16();
+    const uint16_t fitWide = in.U16();
+    const uint16_t fitTall = in.U16();
+    const uint16_t flags = in.U16();
+    if (fitWide <= kMaxFitPages) layout.fitPagesWide = fitWide;
+    if (fitTall <= kMaxFitPages) layout.fitPagesTall = fitTall;
+    if (flags & kSetupNoPrinterFields) return;
+    if (scale >= kMinZoom && scale <= kMaxZoom) layout.zoom = scale;
+    if (!(flags & kSetupNoOrientation)) layout.landscape = !(flags & kSetupPortrait);
+}
+
 // Charts embedded in a sheet come as their own BOF .. EOF inside it; the host keeps no charts.
 void SkipEmbeddedSubstream(BiffRecordReader& reader) {
     BiffRecord record;
@@ -347,6 +367,13 @@ SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry&
                 break;
             }
             case rec::kSelection: ReadSelection(record, s); break;
+            case rec::kWsBool:
+                if (record.data.size() >= 2) s.layout.fitToPages = (GetU16(record.data.data()) & kWsBoolFitToPage) != 0;
+                break;
+            case rec::kHCenter:
+                if (record.data.size() >= 2) s.layout.centerHorizontally = GetU16(record.data.data()) != 0;
+                break;
+            case rec::kSetup: ReadSetup(record, s.layout); break;
             case rec::kBof: SkipEmbeddedSubstream(reader); break;
             case rec::kEof: ended = true; break;
             default: ReadCellRecord(record, g, s, pendingFormulaString); break;
@@ -434,6 +461,7 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
         if (!cell.value.IsEmpty()) sheet.SetCellValue(row, column, cell.value);
     }
     for (const CellRange& area : s.merged) sheet.AddMergedArea(area);
+    sheet.SetLayout(s.layout);
     if (s.selection) {
         try {
             sheet.SetSelection(*s.selection, s.activeRow, s.activeColumn);
