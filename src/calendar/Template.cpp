@@ -132,6 +132,17 @@ void BuildCalendarTemplate(sheet::Application& app)
 
     ApplyHeaderStyle(app, "Headers");
     app.Range("A4").Select();
+
+    // The grid is wider than a portrait page: print each month on one landscape page. The month
+    // sheets are copies of this one and take it along.
+    {
+        sheet::PageSetup page = app.ActiveSheet().PageSetup();
+        page.Orientation(sheet::xlLandscape);
+        page.Zoom(false);
+        page.FitToPagesWide(1);
+        page.FitToPagesTall(1);
+        page.CenterHorizontally(true);
+    }
 }
 
 void BuildSubCalendar(sheet::Application& app)

@@ -12,7 +12,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <set>
@@ -154,6 +157,53 @@ TEST_F(GenerateCalendarTest, WholeWorkbooksOfSeveralYearsMatchTheIndependentRead
         EXPECT_TRUE(CalendarFileMatches(QString::fromStdString(ui_.workbook), c.year, c.monthIndex + 1));
         QFile::remove(QString::fromStdString(ui_.workbook));
     }
+}
+
+// Another program prints the saved workbook: one landscape page per month, twelve in all.
+TEST_F(GenerateCalendarTest, EachMonthPrintsAsOneLandscapePageElsewhere)
+{
+    Generate("2025");
+    ASSERT_TRUE(reports_.messages.empty()) << reports_.messages.front();
+    std::unique_ptr<sheet::Workbook> reopened = sheet::xls::OpenWorkbook(ui_.workbook);
+    ASSERT_EQ(reopened->SheetCount(), 12);
+    for (int month = 1; month <= 12; ++month) {
+        const sheet::PageLayout& layout = reopened->Sheet(month).Layout();
+        EXPECT_TRUE(layout.landscape && layout.fitToPages && layout.centerHorizontally) << month;
+        EXPECT_EQ(layout.fitPagesWide, 1);
+        EXPECT_EQ(layout.fitPagesTall, 1);
+    }
+
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    const QString pdfInfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (office.isEmpty() || pdfInfo.isEmpty())
+        GTEST_SKIP() << "libreoffice or pdfinfo is not installed";
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess convert;
+    convert.setProcessChannelMode(QProcess::MergedChannels);
+    // A profile of its own: a running office of the user's is neither used nor disturbed.
+    convert.start(office, {QStringLiteral("-env:UserInstallation=file://") + out.filePath(QStringLiteral("profile")),
+                           QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                           QStringLiteral("--outdir"), out.path(), QString::fromStdString(ui_.workbook)});
+    ASSERT_TRUE(convert.waitForFinished(180000)) << "the conversion did not finish";
+    const QString pdf = out.filePath(QFileInfo(QString::fromStdString(ui_.workbook)).completeBaseName() + ".pdf");
+    ASSERT_TRUE(QFileInfo::exists(pdf)) << convert.readAll().toStdString();
+
+    QProcess info;
+    info.start(pdfInfo, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("99"), pdf});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption).match(text);
+    ASSERT_TRUE(pages.hasMatch()) << text.toStdString();
+    EXPECT_EQ(pages.captured(1).toInt(), 12);
+    static const QRegularExpression kPageSize(QStringLiteral("^Page\\s+(\\d+) size:\\s+([\\d.]+) x ([\\d.]+)"),
+                                              QRegularExpression::MultilineOption);
+    int sized = 0;
+    for (auto it = kPageSize.globalMatch(text); it.hasNext(); ++sized) {
+        const auto size = it.next();
+        EXPECT_GT(size.captured(2).toDouble(), size.captured(3).toDouble()) << "page " << size.captured(1).toStdString();
+    }
+    EXPECT_EQ(sized, 12);
 }
 
 TEST_F(GenerateCalendarTest, SharedDatesColoursOfNoneAndBadHolidays)

@@ -164,6 +164,21 @@ TEST_F(MonthSheetTest, EveryDayOfEveryMonthIsAtItsCellAndTheSheetsAreInOrder)
     }
 }
 
+TEST_F(MonthSheetTest, EveryMonthSheetPrintsOnOneLandscapePageCentred)
+{
+    BuiltMonths built = BuildMonths("2025");
+    ASSERT_EQ(built.app->Sheets().Count(), 13);
+    for (int index = 1; index <= 13; ++index) {
+        sheet::Worksheet& ws = built.app->Sheets()(index);
+        sheet::PageSetup page = ws.PageSetup();
+        EXPECT_EQ(page.Orientation(), sheet::xlLandscape) << ws.Name();
+        EXPECT_EQ(page.Zoom(), std::nullopt) << ws.Name();
+        EXPECT_EQ(page.FitToPagesWide(), 1) << ws.Name();
+        EXPECT_EQ(page.FitToPagesTall(), 1) << ws.Name();
+        EXPECT_TRUE(page.CenterHorizontally()) << ws.Name();
+    }
+}
+
 TEST_F(MonthSheetTest, EmptyColourOfNoneLeavesTheEmptyBlocksUnfilled)
 {
     WriteSetting(key::EmptyColor, QStringLiteral("-4142"));
