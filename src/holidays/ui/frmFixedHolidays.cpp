@@ -4,7 +4,6 @@
 #include "holidays/ui/DialogLayout.h"
 #include "holidays/ui/DialogWidgets.h"
 #include "holidays/ui/HolidayDialogModel.h"
-#include "shell/common/UiRoutines.h"
 #include "shell/core/ErrorTrap.h"
 
 #include <QComboBox>
@@ -15,20 +14,8 @@
 
 namespace morvessa {
 
-namespace {
-
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, QRect geometry)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-}  // namespace
-
 frmFixedHolidays::frmFixedHolidays(HolidayEditorState& state, QWidget* parent)
-    : QDialog(parent), state_(state), showMessage_(&ShowValidationMessage)
+    : HolidayDialogBase(state, parent)
 {
     setObjectName(QStringLiteral("frmFixedHolidays"));
     SetUpFixedDialog(this, QStringLiteral("Fixed Date Holidays"), TwipsRect(0, 0, 3720, 2040).size());
@@ -41,10 +28,7 @@ frmFixedHolidays::frmFixedHolidays(HolidayEditorState& state, QWidget* parent)
     cmbMonth1_ = Place(new QComboBox(Frame1_), "cmbMonth1", TwipsRect(840, 720, 1215, 345));
     Label2_ = Place(new QLabel(QStringLiteral("Day:"), Frame1_), "Label2", TwipsRect(2160, 765, 375, 255));
     Text2_ = Place(new QLineEdit(Frame1_), "Text2", TwipsRect(2640, 720, 615, 345));
-    PushButton8_ = MakePushButton(QStringLiteral("PushButton8"), QStringLiteral("Save"), Frame1_);
-    PushButton8_->setGeometry(TwipsRect(240, 1200, 1455, 405));
-    PushButton6_ = MakePushButton(QStringLiteral("PushButton6"), QStringLiteral("Close"), Frame1_);
-    PushButton6_->setGeometry(TwipsRect(1800, 1200, 1455, 405));
+    AddSaveAndCloseButtons(Frame1_, TwipsRect(240, 1200, 1455, 405), TwipsRect(1800, 1200, 1455, 405));
 
     SelectAllOnFocus(Text3_);
     SelectAllOnFocus(Text2_);
@@ -54,26 +38,13 @@ frmFixedHolidays::frmFixedHolidays(HolidayEditorState& state, QWidget* parent)
     setTabOrder(PushButton8_, PushButton6_);
     Text3_->setFocus();
 
-    connect(PushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
-    connect(PushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
-
     Form_Load();
-}
-
-void frmFixedHolidays::SetValidationMessageSink(ValidationMessageSink sink)
-{
-    showMessage_ = std::move(sink);
 }
 
 void frmFixedHolidays::Form_Load()
 {
     ErrorTrap trap(location::frmFixedHolidays_Form_Load);
-    trap.Step(100, [&] { UseSystemFaceColour(this); });
-    trap.Step(102, [&] { setWindowIcon(ApplicationIcon()); });
-    trap.Step(104, [&] {
-        ApplyHandCursor(PushButton8_);
-        ApplyHandCursor(PushButton6_);
-    });
+    RunCommonLoadSteps(trap);
     trap.Step(106, [&] {
         cmbMonth1_->clear();
         cmbMonth1_->addItems(state_.MonthNames().mid(0, 12));

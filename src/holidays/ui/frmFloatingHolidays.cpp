@@ -4,7 +4,6 @@
 #include "holidays/ui/DialogLayout.h"
 #include "holidays/ui/DialogWidgets.h"
 #include "holidays/ui/HolidayDialogModel.h"
-#include "shell/common/UiRoutines.h"
 #include "shell/core/ErrorTrap.h"
 
 #include <QComboBox>
@@ -18,14 +17,6 @@ namespace morvessa {
 
 namespace {
 
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, QRect geometry)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 int SelectedRow(const QListWidget* list)
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();
@@ -35,7 +26,7 @@ int SelectedRow(const QListWidget* list)
 }  // namespace
 
 frmFloatingHolidays::frmFloatingHolidays(HolidayEditorState& state, QWidget* parent)
-    : QDialog(parent), state_(state), showMessage_(&ShowValidationMessage)
+    : HolidayDialogBase(state, parent)
 {
     setObjectName(QStringLiteral("frmFloatingHolidays"));
     SetUpFixedDialog(this, QStringLiteral("Floating Date Holidays"), TwipsRect(0, 0, 6000, 2415).size());
@@ -50,10 +41,7 @@ frmFloatingHolidays::frmFloatingHolidays(HolidayEditorState& state, QWidget* par
     List1_ = Place(new QListWidget(Frame1_), "List1", TwipsRect(960, 720, 1215, 735));
     Label7_ = Place(new QLabel(QStringLiteral("Occurence:"), Frame1_), "Label7", TwipsRect(3120, 765, 975, 255));
     List2_ = Place(new QListWidget(Frame1_), "List2", TwipsRect(4320, 720, 1215, 735));
-    PushButton8_ = MakePushButton(QStringLiteral("PushButton8"), QStringLiteral("Save"), Frame1_);
-    PushButton8_->setGeometry(TwipsRect(240, 1530, 2655, 405));
-    PushButton6_ = MakePushButton(QStringLiteral("PushButton6"), QStringLiteral("Close"), Frame1_);
-    PushButton6_->setGeometry(TwipsRect(3000, 1545, 2535, 405));
+    AddSaveAndCloseButtons(Frame1_, TwipsRect(240, 1530, 2655, 405), TwipsRect(3000, 1545, 2535, 405));
     for (QListWidget* list : {List1_, List2_}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the short boxes keep their rows
@@ -67,26 +55,13 @@ frmFloatingHolidays::frmFloatingHolidays(HolidayEditorState& state, QWidget* par
     setTabOrder(PushButton8_, PushButton6_);
     Text6_->setFocus();
 
-    connect(PushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
-    connect(PushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
-
     Form_Load();
-}
-
-void frmFloatingHolidays::SetValidationMessageSink(ValidationMessageSink sink)
-{
-    showMessage_ = std::move(sink);
 }
 
 void frmFloatingHolidays::Form_Load()
 {
     ErrorTrap trap(location::frmFloatingHolidays_Form_Load);
-    trap.Step(100, [&] { UseSystemFaceColour(this); });
-    trap.Step(102, [&] { setWindowIcon(ApplicationIcon()); });
-    trap.Step(104, [&] {
-        ApplyHandCursor(PushButton8_);
-        ApplyHandCursor(PushButton6_);
-    });
+    RunCommonLoadSteps(trap);
     trap.Step(106, [&] {
         List1_->clear();
         List1_->addItems(WeekdayItems());

@@ -1,35 +1,25 @@
 #pragma once
 // The modal dialog that adds one floating-date holiday (name, month, weekday, occurrence).
 
-#include <QDialog>
-
-#include "holidays/ui/HolidayEditorState.h"
-#include "holidays/ui/frmFixedHolidays.h"  // ValidationMessageSink
+#include "holidays/ui/HolidayDialogBase.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace morvessa {
 
-class frmFloatingHolidays : public QDialog {
+class frmFloatingHolidays : public HolidayDialogBase {
     Q_OBJECT
 public:
     frmFloatingHolidays(HolidayEditorState& state, QWidget* parent);
 
-    // Replaces the message box used for missing or refused input.
-    void SetValidationMessageSink(ValidationMessageSink sink);
-
 private:
     void Form_Load();
-    void PushButton8_Click();  // Save
-    void PushButton6_Click();  // Close
-
-    HolidayEditorState& state_;
-    ValidationMessageSink showMessage_;
+    void PushButton8_Click() override;  // Save
+    void PushButton6_Click() override;  // Close
 
     QGroupBox* Frame1_ = nullptr;
     QLabel* Label6_ = nullptr;
@@ -40,8 +30,6 @@ private:
     QListWidget* List1_ = nullptr;  // weekday
     QLabel* Label7_ = nullptr;
     QListWidget* List2_ = nullptr;  // occurrence
-    QPushButton* PushButton8_ = nullptr;
-    QPushButton* PushButton6_ = nullptr;
 };
 
 }  // namespace morvessa
