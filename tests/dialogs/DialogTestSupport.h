@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QThread>
 #include <QWidget>
 #include <QStringList>
@@ -128,6 +129,34 @@ protected:
     RecordingCatalogueMessageSink catalogueMessages_;
     ScopedCatalogueMessageSink catalogueScope_{catalogueMessages_};
     FakeHolidayEditorState state_;
+};
+
+// A holiday dialog of type `Dialog`, open on the fake state, its validation messages recorded.
+template <typename Dialog>
+class HolidayDialogTest : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        dialog_ = std::make_unique<Dialog>(state_, nullptr);
+        dialog_->SetValidationMessageSink([this](QWidget*, const QString& text) { messages_ << text; });
+        dialog_->show();
+        ASSERT_TRUE(WaitUntil([&] { return dialog_->isVisible(); }));
+    }
+
+    // The dialog's child widget of that name; a missing one fails the test.
+    template <typename Widget>
+    Widget* Child(const char* name)
+    {
+        auto* widget = dialog_->template findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void ClickSave() { Click(Child<QPushButton>("PushButton8")); }
+
+    std::unique_ptr<Dialog> dialog_;
+    QStringList messages_;
 };
 
 }  // namespace morvessa::test

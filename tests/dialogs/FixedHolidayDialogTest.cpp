@@ -13,33 +13,14 @@
 namespace morvessa {
 namespace {
 
-class FixedHolidayDialog : public test::DialogTest {
+class FixedHolidayDialog : public test::HolidayDialogTest<frmFixedHolidays> {
 protected:
-    void SetUp() override
-    {
-        DialogTest::SetUp();
-        dialog_ = std::make_unique<frmFixedHolidays>(state_, nullptr);
-        dialog_->SetValidationMessageSink([this](QWidget*, const QString& text) { messages_ << text; });
-        dialog_->show();
-        ASSERT_TRUE(test::WaitUntil([&] { return dialog_->isVisible(); }));
-    }
-
-    template <typename Widget>
-    Widget* Child(const char* name)
-    {
-        auto* widget = dialog_->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
     void Fill(const QString& name, int monthIndex, const QString& day)
     {
         test::TypeText(Child<QLineEdit>("Text3"), name);
         Child<QComboBox>("cmbMonth1")->setCurrentIndex(monthIndex);
         test::TypeText(Child<QLineEdit>("Text2"), day);
     }
-
-    void ClickSave() { test::Click(Child<QPushButton>("PushButton8")); }
 
     // Nothing reached the catalogue, the store or the main window, and the dialog is still open.
     void ExpectNothingStored()
@@ -50,9 +31,6 @@ protected:
         EXPECT_EQ(state_.refreshes, 0);
         EXPECT_TRUE(dialog_->isVisible());
     }
-
-    std::unique_ptr<frmFixedHolidays> dialog_;
-    QStringList messages_;
 };
 
 TEST_F(FixedHolidayDialog, OpensEmptyWithItsDesignedLayout)

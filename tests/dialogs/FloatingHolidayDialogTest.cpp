@@ -16,25 +16,8 @@
 namespace morvessa {
 namespace {
 
-class FloatingHolidayDialog : public test::DialogTest {
+class FloatingHolidayDialog : public test::HolidayDialogTest<frmFloatingHolidays> {
 protected:
-    void SetUp() override
-    {
-        DialogTest::SetUp();
-        dialog_ = std::make_unique<frmFloatingHolidays>(state_, nullptr);
-        dialog_->SetValidationMessageSink([this](QWidget*, const QString& text) { messages_ << text; });
-        dialog_->show();
-        ASSERT_TRUE(test::WaitUntil([&] { return dialog_->isVisible(); }));
-    }
-
-    template <typename Widget>
-    Widget* Child(const char* name)
-    {
-        auto* widget = dialog_->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
     // Picks a list item the way a user does, by clicking it.
     void ClickItem(const char* listName, int row)
     {
@@ -44,8 +27,6 @@ protected:
         ASSERT_TRUE(list->item(row)->isSelected());
     }
 
-    void ClickSave() { test::Click(Child<QPushButton>("PushButton8")); }
-
     void ExpectNothingStored()
     {
         EXPECT_EQ(FloatingHolidays().RowCount(), 10);
@@ -54,9 +35,6 @@ protected:
         EXPECT_EQ(state_.refreshes, 0);
         EXPECT_TRUE(dialog_->isVisible());
     }
-
-    std::unique_ptr<frmFloatingHolidays> dialog_;
-    QStringList messages_;
 };
 
 TEST_F(FloatingHolidayDialog, OpensEmptyWithItsDesignedLayout)
