@@ -1,5 +1,7 @@
 #include "shell/core/NumericText.h"
 
+#include "shell/core/CoreTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -10,15 +12,7 @@
 namespace morvessa {
 namespace {
 
-// Puts a default locale in place for one test and restores the previous one.
-class ScopedLocale {
-public:
-    explicit ScopedLocale(QLocale::Language language) : previous_(QLocale()) { QLocale::setDefault(QLocale(language)); }
-    ~ScopedLocale() { QLocale::setDefault(previous_); }
-
-private:
-    QLocale previous_;
-};
+using test::ScopedLocale;
 
 TEST(LeadingNumber, TakesTheNumberTheTextStartsWith)
 {

@@ -1,5 +1,7 @@
 #include "shell/core/SharedRoutines.h"
 
+#include "shell/core/CoreTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -20,14 +22,7 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace morvessa {
 namespace {
 
-class ScopedLocale {
-public:
-    explicit ScopedLocale(QLocale::Language language) : previous_(QLocale()) { QLocale::setDefault(QLocale(language)); }
-    ~ScopedLocale() { QLocale::setDefault(previous_); }
-
-private:
-    QLocale previous_;
-};
+using test::ScopedLocale;
 
 // Sets or clears an environment variable for one scope.
 class ScopedEnv {
