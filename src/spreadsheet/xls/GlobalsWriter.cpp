@@ -4,6 +4,8 @@
 #include "spreadsheet/xls/Bytes.h"
 #include "spreadsheet/xls/Palette.h"
 
+#include <initializer_list>
+
 namespace morvessa::sheet::xls {
 namespace {
 
@@ -15,6 +17,15 @@ constexpr uint16_t kWindowWidth = 0x3A5C, kWindowHeight = 0x23BE;
 constexpr uint16_t kCountryUnitedStates = 1;
 constexpr uint8_t kSheetVisible = 0;
 constexpr size_t kMaxSheetNameChars = 31;
+
+struct U16Record {
+    uint16_t id;
+    uint16_t value;
+};
+
+void WriteU16Records(BiffRecordWriter& out, std::initializer_list<U16Record> records) {
+    for (const U16Record& record : records) out.WriteU16(record.id, record.value);
+}
 
 void WriteInterface(BiffRecordWriter& out) {
     out.WriteU16(rec::kInterfaceHdr, kCodePageUtf16);
@@ -35,11 +46,11 @@ void WriteTabIds(size_t sheets, BiffRecordWriter& out) {
 }
 
 void WriteProtection(BiffRecordWriter& out) {
-    out.WriteU16(rec::kWindowProtect, 0);
-    out.WriteU16(rec::kProtect, 0);
-    out.WriteU16(rec::kPassword, 0);
-    out.WriteU16(rec::kProt4Rev, 0);
-    out.WriteU16(rec::kProt4RevPass, 0);
+    WriteU16Records(out, {{rec::kWindowProtect, 0},
+                          {rec::kProtect, 0},
+                          {rec::kPassword, 0},
+                          {rec::kProt4Rev, 0},
+                          {rec::kProt4RevPass, 0}});
 }
 
 void WriteWindow1(const GlobalsInfo& info, BiffRecordWriter& out) {
@@ -57,12 +68,12 @@ void WriteWindow1(const GlobalsInfo& info, BiffRecordWriter& out) {
 }
 
 void WriteBookSettings(BiffRecordWriter& out) {
-    out.WriteU16(rec::kBackup, 0);
-    out.WriteU16(rec::kHideObj, 0);
-    out.WriteU16(rec::kDate1904, 0);
-    out.WriteU16(rec::kCalcPrecision, 1);
-    out.WriteU16(rec::kRefreshAll, 0);
-    out.WriteU16(rec::kBookBool, 0);
+    WriteU16Records(out, {{rec::kBackup, 0},
+                          {rec::kHideObj, 0},
+                          {rec::kDate1904, 0},
+                          {rec::kCalcPrecision, 1},
+                          {rec::kRefreshAll, 0},
+                          {rec::kBookBool, 0}});
 }
 
 std::vector<size_t> WriteBoundSheets(const GlobalsInfo& info, BiffRecordWriter& out) {
