@@ -7,18 +7,17 @@ namespace morvessa {
 
 namespace {
 
-constexpr std::array<PaletteColor, kPaletteSize> kDefaultPalette = {{
-    {0, 0, 0},       {255, 255, 255}, {255, 0, 0},     {0, 255, 0},     {0, 0, 255},     {255, 255, 0},
-    {255, 0, 255},   {0, 255, 255},   {128, 0, 0},     {0, 128, 0},     {0, 0, 128},     {128, 128, 0},
-    {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {128, 128, 128}, {153, 153, 255}, {153, 51, 102},
-    {255, 255, 204}, {204, 255, 255}, {102, 0, 102},   {255, 128, 128}, {0, 102, 204},   {204, 204, 255},
-    {0, 0, 128},     {255, 0, 255},   {255, 255, 0},   {0, 255, 255},   {128, 0, 128},   {128, 0, 0},
-    {0, 128, 128},   {0, 0, 255},     {0, 204, 255},   {204, 255, 255}, {204, 255, 204}, {255, 255, 153},
-    {153, 204, 255}, {255, 153, 204}, {204, 153, 255}, {255, 204, 153}, {51, 102, 255},  {51, 204, 204},
-    {153, 204, 0},   {255, 204, 0},   {255, 153, 0},   {255, 102, 0},   {102, 102, 153}, {150, 150, 150},
-    {0, 51, 102},    {51, 153, 102},  {0, 51, 0},      {51, 51, 0},     {153, 51, 0},    {153, 51, 102},
-    {51, 51, 153},   {51, 51, 51},
-}};
+constexpr std::array<PaletteColor, kPaletteSize> FromSheetPalette()
+{
+    std::array<PaletteColor, kPaletteSize> colours{};
+    for (int i = 0; i < kPaletteSize; ++i) {
+        const sheet::Rgb& c = sheet::kDefaultPalette[static_cast<size_t>(i)];
+        colours[static_cast<size_t>(i)] = {c.red, c.green, c.blue};
+    }
+    return colours;
+}
+
+constexpr std::array<PaletteColor, kPaletteSize> kDefaultPalette = FromSheetPalette();
 
 // Filled from the start so a swatch drawn before the first InitColors is still right.
 std::array<PaletteColor, kPaletteSize> g_palette = kDefaultPalette;

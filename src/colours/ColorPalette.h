@@ -2,6 +2,8 @@
 // The spreadsheet's 56-entry default palette, the three colour settings and the colour under edit.
 // Cells are coloured by palette index 1..56; -4142 means no colour.
 
+#include "spreadsheet/DefaultPalette.h"
+
 #include <QString>
 
 #include <array>
@@ -19,7 +21,7 @@ struct PaletteColor {
     friend bool operator==(const PaletteColor&, const PaletteColor&) = default;
 };
 
-inline constexpr int kPaletteSize = 56;
+inline constexpr int kPaletteSize = sheet::kPaletteSize;
 // The host's "no colour" for a cell interior; what a stored 0 becomes.
 inline constexpr std::int32_t kNoColorIndex = -4142;
 

@@ -2,18 +2,12 @@
 // The default 56-colour palette of the file format. The model's colour indexes 1..56 are
 // palette entries 8..63 of the file (0..7 are fixed colours the format keeps apart).
 
-#include <array>
+#include "spreadsheet/DefaultPalette.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace morvessa::sheet::xls {
-
-struct Rgb {
-    uint8_t red, green, blue;
-};
-
-// Entry k - 1 is colour index k.
-const std::array<Rgb, 56>& DefaultPalette();
 
 // PALETTE record data: the count and the 56 colours.
 std::vector<uint8_t> PaletteRecordData();
