@@ -8,10 +8,10 @@
 #include "calendar/MonthSheet.h"
 #include "calendar/Template.h"
 #include "holidays/HolidayCatalogue.h"
-#include "holidays/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "host/HostInstances.h"
 #include "host/SheetSnapshot.h"
-#include "shell/core/ErrorTrap.h"
+#include "core/ErrorTrap.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/xls/XlsFile.h"
 

@@ -3,7 +3,7 @@
 
 #include "colours/ColorPalette.h"
 #include "holidays/HolidayCatalogue.h"
-#include "holidays/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <benchmark/benchmark.h>
 

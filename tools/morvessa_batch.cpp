@@ -4,10 +4,10 @@
 #include "calendar/GenerateCalendar.h"
 #include "calendar/GenerationUi.h"
 #include "holidays/HolidayCatalogue.h"
-#include "holidays/SettingsStore.h"
-#include "shell/core/ErrorTrap.h"
-#include "shell/core/NumericText.h"
-#include "shell/core/SharedRoutines.h"
+#include "settings/SettingsStore.h"
+#include "core/ErrorTrap.h"
+#include "core/NumericText.h"
+#include "core/SharedRoutines.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "calendar/DateRules.h"
 
-#include "shell/core/NumericText.h"
+#include "core/NumericText.h"
 
 #include <array>
 #include <chrono>

@@ -8,9 +8,9 @@
 #include "holidays/HolidayCatalogue.h"
 #include "host/HostInstances.h"
 #include "host/SheetSnapshot.h"
-#include "shell/core/ErrorTrap.h"
-#include "shell/core/NumericText.h"
-#include "shell/core/SharedRoutines.h"
+#include "core/ErrorTrap.h"
+#include "core/NumericText.h"
+#include "core/SharedRoutines.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
 

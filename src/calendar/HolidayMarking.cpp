@@ -5,9 +5,9 @@
 #include "calendar/Template.h"
 #include "colours/ColorPalette.h"
 #include "holidays/HolidayCatalogue.h"
-#include "holidays/SettingsStore.h"
-#include "shell/core/ErrorTrap.h"
-#include "shell/core/NumericText.h"
+#include "settings/SettingsStore.h"
+#include "core/ErrorTrap.h"
+#include "core/NumericText.h"
 #include "spreadsheet/Application.h"
 
 #include <cmath>

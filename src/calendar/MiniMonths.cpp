@@ -3,7 +3,7 @@
 #include "calendar/DateRules.h"
 #include "calendar/MonthSheet.h"
 #include "calendar/Template.h"
-#include "shell/core/NumericText.h"
+#include "core/NumericText.h"
 #include "spreadsheet/Application.h"
 
 namespace morvessa {

@@ -3,7 +3,7 @@
 #include "calendar/DateRules.h"
 #include "calendar/Template.h"
 #include "colours/ColorPalette.h"
-#include "holidays/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "spreadsheet/Application.h"
 
 #include <array>

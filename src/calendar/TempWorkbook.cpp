@@ -1,6 +1,6 @@
 #include "calendar/TempWorkbook.h"
 
-#include "shell/core/SharedRoutines.h"
+#include "core/SharedRoutines.h"
 
 #include <QDir>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 #include "calendar/Template.h"
 
 #include "colours/ColorPalette.h"
-#include "holidays/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "spreadsheet/Application.h"
 
 #include <exception>

@@ -1,7 +1,7 @@
 #include "colours/ColorPalette.h"
 
-#include "holidays/SettingsStore.h"
-#include "shell/core/NumericText.h"
+#include "settings/SettingsStore.h"
+#include "core/NumericText.h"
 
 namespace morvessa {
 

@@ -1,8 +1,8 @@
 #include "holidays/HolidayCatalogue.h"
 
 #include "colours/ColorPalette.h"
-#include "holidays/SettingsStore.h"
-#include "shell/core/NumericText.h"
+#include "settings/SettingsStore.h"
+#include "core/NumericText.h"
 
 #include <QStringList>
 

@@ -2,8 +2,8 @@
 
 #include "host/InstanceRegistry.h"
 #include "host/SheetSnapshot.h"
-#include "shell/core/NumericText.h"
-#include "shell/core/SharedRoutines.h"
+#include "core/NumericText.h"
+#include "core/SharedRoutines.h"
 #include "spreadsheet/Application.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "host/SheetSnapshot.h"
 
 #include "host/SheetPicture.h"
-#include "shell/core/ErrorTrap.h"
+#include "core/ErrorTrap.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
 

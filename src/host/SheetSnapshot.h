@@ -3,6 +3,7 @@
 // file that the preview shows. The user's own clipboard content is put back once the picture has
 // been read.
 
+#include "core/ErrorTrap.h"
 #include <QImage>
 
 #include <memory>
@@ -10,6 +11,10 @@
 #include <string>
 
 namespace morvessa {
+
+namespace location {
+MORVESSA_LOCATION(Excel1_saveCellsActivesheet, "Excel1.saveCellsActivesheet")
+}  // namespace location
 
 namespace sheet {
 class PictureSink;

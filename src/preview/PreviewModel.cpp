@@ -1,4 +1,5 @@
 #include "preview/PreviewModel.h"
+#include "preview/PreviewLocations.h"
 
 #include <cfenv>
 #include <cmath>

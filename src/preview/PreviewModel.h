@@ -3,7 +3,7 @@
 // `Picture1` moving inside the viewport `Picture2`, the hidden unzoomed copy `Zoom_Ori`, the two
 // scroll bars, zoom and drag-to-pan. The window converts to pixels only where it meets Qt.
 
-#include "shell/core/ErrorTrap.h"
+#include "core/ErrorTrap.h"
 
 #include <cstdint>
 

@@ -1,6 +1,7 @@
 #include "preview/SaveResults.h"
+#include "preview/PreviewLocations.h"
 
-#include "shell/core/SharedRoutines.h"
+#include "core/SharedRoutines.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 // The ways out of the preview window that touch files: saving the temporary workbook to a file the
 // user picks, going back (the workbook is dropped) and closing (likewise).
 
-#include "shell/core/ErrorTrap.h"
+#include "core/ErrorTrap.h"
 
 #include <QString>
 

@@ -5,8 +5,8 @@
 #include "calendar/GenerationUi.h"
 #include "calendar/MonthSheet.h"
 #include "holidays/HolidayCatalogue.h"
-#include "holidays/SettingsStore.h"
-#include "shell/core/ErrorTrap.h"
+#include "settings/SettingsStore.h"
+#include "core/ErrorTrap.h"
 #include "spreadsheet/Application.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // Holiday marking on the built month sheets, including the holidays that cannot be placed.
 
 #include "calendar/HolidayMarking.h"
+#include "calendar/GenerateCalendar.h"
 #include "calendar/CalendarTestSupport.h"
 
 #include <algorithm>

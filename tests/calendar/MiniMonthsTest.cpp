@@ -1,6 +1,7 @@
 // The previous- and next-month calendars under each month's grid.
 
 #include "calendar/HolidayMarking.h"
+#include "calendar/GenerateCalendar.h"
 #include "calendar/MiniMonths.h"
 #include "calendar/Template.h"
 #include "calendar/CalendarTestSupport.h"

@@ -1,8 +1,8 @@
 #include "colours/ColorPalette.h"
 
-#include "holidays/SettingsStore.h"
-#include "holidays/TestSupport.h"
-#include "shell/core/NumericText.h"
+#include "settings/SettingsStore.h"
+#include "support/SettingsTestSupport.h"
+#include "core/NumericText.h"
 
 namespace morvessa {
 namespace {

@@ -1,11 +1,11 @@
 // The colour picker: what it shows for a value, the palette strip, and what Save and Cancel leave in
 // CurrentColorIndex and (through the opener's write-back) in the store.
 
-#include "colours/ui/frmColor.h"
+#include "dialogs/ColorPickerDialog.h"
 
 #include "colours/ColorPalette.h"
-#include "colours/ui/ColorPickerModel.h"
-#include "colours/ui/ColorSwatch.h"
+#include "dialogs/ColorPickerModel.h"
+#include "dialogs/ColorSwatch.h"
 #include "dialogs/DialogTestSupport.h"
 
 #include <QImage>
@@ -61,7 +61,7 @@ protected:
     void EditColour(const char* key, Interaction interact)
     {
         GetColorIndex(key);
-        frmColor picker(nullptr);
+        ColorPickerDialog picker(nullptr);
         picker.show();
         ASSERT_TRUE(test::WaitUntil([&] { return (&picker)->isVisible(); }));
         interact(picker);
@@ -69,15 +69,15 @@ protected:
         WriteSetting(key, QString::number(CurrentColorIndex()));
     }
 
-    static QScrollBar* Scroll(frmColor& picker) { return picker.findChild<QScrollBar*>("HScroll1"); }
-    static ColorSwatch* Swatch(frmColor& picker) { return picker.findChild<ColorSwatch*>("shpColor"); }
-    static QLabel* Caption(frmColor& picker) { return picker.findChild<QLabel*>("Label1"); }
-    static void Click(frmColor& picker, const char* button)
+    static QScrollBar* Scroll(ColorPickerDialog& picker) { return picker.findChild<QScrollBar*>("HScroll1"); }
+    static ColorSwatch* Swatch(ColorPickerDialog& picker) { return picker.findChild<ColorSwatch*>("shpColor"); }
+    static QLabel* Caption(ColorPickerDialog& picker) { return picker.findChild<QLabel*>("Label1"); }
+    static void Click(ColorPickerDialog& picker, const char* button)
     {
         test::Click(picker.findChild<QPushButton*>(button));
     }
     // The swatch's fill as painted on screen, away from its border and caption.
-    static QColor PaintedSwatch(frmColor& picker)
+    static QColor PaintedSwatch(ColorPickerDialog& picker)
     {
         return picker.grab().toImage().pixelColor(Swatch(picker)->geometry().topLeft() + QPoint(500, 12));
     }
@@ -86,7 +86,7 @@ protected:
 TEST_F(ColorPicker, HasItsDesignedLayout)
 {
     CurrentColorIndex() = 5;
-    frmColor picker(nullptr);
+    ColorPickerDialog picker(nullptr);
     EXPECT_EQ(picker.windowTitle(), "Color Picker");
     EXPECT_TRUE(picker.isModal());
     EXPECT_EQ(picker.size(), QSize(536, 126));
@@ -116,7 +116,7 @@ TEST_F(ColorPicker, HasItsDesignedLayout)
 
 TEST_F(ColorPicker, FreshHolidayColourOpensLightYellowAndSaveKeepsIt)
 {
-    EditColour(key::HolidaysColor, [](frmColor& picker) {
+    EditColour(key::HolidaysColor, [](ColorPickerDialog& picker) {
         EXPECT_EQ(Scroll(picker)->value(), 36);
         EXPECT_TRUE(Swatch(picker)->IsOpaque());
         EXPECT_EQ(Swatch(picker)->FillColor(), QColor(255, 255, 153));
@@ -129,7 +129,7 @@ TEST_F(ColorPicker, FreshHolidayColourOpensLightYellowAndSaveKeepsIt)
 
 TEST_F(ColorPicker, NoColourOpensAtZeroWithTheCaptionReadable)
 {
-    EditColour(key::DaysColor, [](frmColor& picker) {
+    EditColour(key::DaysColor, [](ColorPickerDialog& picker) {
         EXPECT_EQ(Scroll(picker)->value(), 0);
         EXPECT_FALSE(Swatch(picker)->IsOpaque());
         ASSERT_TRUE(Caption(picker)->isVisible());
@@ -145,7 +145,7 @@ TEST_F(ColorPicker, NoColourOpensAtZeroWithTheCaptionReadable)
     // Cancel writes back what was read: no colour, as -4142.
     EXPECT_EQ(ReadSetting(key::DaysColor, ""), "-4142");
 
-    EditColour(key::DaysColor, [](frmColor& picker) {
+    EditColour(key::DaysColor, [](ColorPickerDialog& picker) {
         EXPECT_EQ(Scroll(picker)->value(), 0);
         Click(picker, "PushButton1");
     });
@@ -155,7 +155,7 @@ TEST_F(ColorPicker, NoColourOpensAtZeroWithTheCaptionReadable)
 TEST_F(ColorPicker, DuplicateEntriesShowTheSameSwatchAndSaveTheirOwnIndex)
 {
     for (int index : {25, 11}) {
-        EditColour(key::EmptyColor, [index](frmColor& picker) {
+        EditColour(key::EmptyColor, [index](ColorPickerDialog& picker) {
             Scroll(picker)->setValue(index);
             EXPECT_EQ(Swatch(picker)->FillColor(), QColor(0, 0, 128));
             EXPECT_EQ(PaintedSwatch(picker), QColor(0, 0, 128));
@@ -168,7 +168,7 @@ TEST_F(ColorPicker, DuplicateEntriesShowTheSameSwatchAndSaveTheirOwnIndex)
 
 TEST_F(ColorPicker, LastEntryAndStepsByKeyboard)
 {
-    EditColour(key::EmptyColor, [](frmColor& picker) {
+    EditColour(key::EmptyColor, [](ColorPickerDialog& picker) {
         EXPECT_EQ(Scroll(picker)->value(), 15);
         Scroll(picker)->setValue(55);
         test::PressKey(Scroll(picker), Qt::Key_Right);
@@ -181,7 +181,7 @@ TEST_F(ColorPicker, LastEntryAndStepsByKeyboard)
 
 TEST_F(ColorPicker, CancelKeepsTheOpeningValueWhateverWasScrolled)
 {
-    EditColour(key::HolidaysColor, [](frmColor& picker) {
+    EditColour(key::HolidaysColor, [](ColorPickerDialog& picker) {
         Scroll(picker)->setValue(0);
         EXPECT_TRUE(Caption(picker)->isVisible());
         Scroll(picker)->setValue(25);
@@ -195,7 +195,7 @@ TEST_F(ColorPicker, CancelKeepsTheOpeningValueWhateverWasScrolled)
 TEST_F(ColorPicker, ValueAboveThePaletteIsReportedAndOpensAtBlack)
 {
     WriteSetting(key::HolidaysColor, "57");
-    EditColour(key::HolidaysColor, [this](frmColor& picker) {
+    EditColour(key::HolidaysColor, [this](ColorPickerDialog& picker) {
         ASSERT_EQ(errors_.messages.size(), 1u);
         EXPECT_EQ(errors_.messages.front(), ErrorReportText("Invalid property value", location::frmColor_Form_Load, 106));
         EXPECT_EQ(Scroll(picker)->value(), 1);

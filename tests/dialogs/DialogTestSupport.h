@@ -3,9 +3,9 @@
 // catalogue loaded from it, and a stand-in for the main window's holiday state.
 
 #include "holidays/HolidayCatalogue.h"
-#include "holidays/SettingsStore.h"
-#include "holidays/ui/HolidayEditorState.h"
-#include "shell/core/ErrorTrap.h"
+#include "settings/SettingsStore.h"
+#include "dialogs/HolidayEditorState.h"
+#include "core/ErrorTrap.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // The fixed-date holiday dialog driven through its widgets, checked against the catalogue and store.
 
-#include "holidays/ui/frmFixedHolidays.h"
+#include "dialogs/FixedHolidayDialog.h"
 
 #include "dialogs/DialogTestSupport.h"
 
@@ -13,7 +13,7 @@
 namespace morvessa {
 namespace {
 
-class FixedHolidayDialog : public test::HolidayDialogTest<frmFixedHolidays> {
+class FixedHolidayDialogTest : public test::HolidayDialogTest<FixedHolidayDialog> {
 protected:
     void Fill(const QString& name, int monthIndex, const QString& day)
     {
@@ -33,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(FixedHolidayDialog, OpensEmptyWithItsDesignedLayout)
+TEST_F(FixedHolidayDialogTest, OpensEmptyWithItsDesignedLayout)
 {
     EXPECT_EQ(dialog_->windowTitle(), "Fixed Date Holidays");
     EXPECT_TRUE(dialog_->isModal());
@@ -71,7 +71,7 @@ TEST_F(FixedHolidayDialog, OpensEmptyWithItsDesignedLayout)
               QApplication::palette().color(QPalette::Active, QPalette::Button));
 }
 
-TEST_F(FixedHolidayDialog, KeyboardFocusMovesNameMonthDaySaveClose)
+TEST_F(FixedHolidayDialogTest, KeyboardFocusMovesNameMonthDaySaveClose)
 {
     const QList<QWidget*> order = {Child<QLineEdit>("Text3"), Child<QComboBox>("cmbMonth1"), Child<QLineEdit>("Text2"),
                                    Child<QPushButton>("PushButton8"), Child<QPushButton>("PushButton6")};
@@ -80,7 +80,7 @@ TEST_F(FixedHolidayDialog, KeyboardFocusMovesNameMonthDaySaveClose)
     }
 }
 
-TEST_F(FixedHolidayDialog, FocusSelectsTheWholeText)
+TEST_F(FixedHolidayDialogTest, FocusSelectsTheWholeText)
 {
     dialog_->activateWindow();
     ASSERT_TRUE(test::WaitUntil([&] { return dialog_->isActiveWindow(); }));
@@ -97,7 +97,7 @@ TEST_F(FixedHolidayDialog, FocusSelectsTheWholeText)
         << name->selectedText().toStdString();
 }
 
-TEST_F(FixedHolidayDialog, SaveAddsTheHolidayAsTheCurrentOneAndCloses)
+TEST_F(FixedHolidayDialogTest, SaveAddsTheHolidayAsTheCurrentOneAndCloses)
 {
     int accepted = 0;
     QObject::connect(dialog_.get(), &QDialog::accepted, [&] { ++accepted; });
@@ -127,7 +127,7 @@ TEST_F(FixedHolidayDialog, SaveAddsTheHolidayAsTheCurrentOneAndCloses)
     EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Name), HolidayCell(QString("Test")));
 }
 
-TEST_F(FixedHolidayDialog, AnEmptyFieldStopsTheSaveSilently)
+TEST_F(FixedHolidayDialogTest, AnEmptyFieldStopsTheSaveSilently)
 {
     Fill("Test", 2, "");
     ClickSave();
@@ -144,7 +144,7 @@ TEST_F(FixedHolidayDialog, AnEmptyFieldStopsTheSaveSilently)
     EXPECT_EQ(Child<QLineEdit>("Text2")->text(), "17");  // the contents stay for the user to finish
 }
 
-TEST_F(FixedHolidayDialog, NameWithASeparatorIsRefusedWithAMessage)
+TEST_F(FixedHolidayDialogTest, NameWithASeparatorIsRefusedWithAMessage)
 {
     for (const QString& name : {QString("Sun|Day"), QString::fromUtf8("Sun¬Day")}) {
         messages_.clear();
@@ -158,7 +158,7 @@ TEST_F(FixedHolidayDialog, NameWithASeparatorIsRefusedWithAMessage)
     }
 }
 
-TEST_F(FixedHolidayDialog, DayOutsideTheChosenMonthIsRefusedWithAMessage)
+TEST_F(FixedHolidayDialogTest, DayOutsideTheChosenMonthIsRefusedWithAMessage)
 {
     Fill("Leap", 1, "30");
     ClickSave();
@@ -182,7 +182,7 @@ TEST_F(FixedHolidayDialog, DayOutsideTheChosenMonthIsRefusedWithAMessage)
     EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Day), HolidayCell(QString("29")));
 }
 
-TEST_F(FixedHolidayDialog, CloseStoresNothing)
+TEST_F(FixedHolidayDialogTest, CloseStoresNothing)
 {
     int rejected = 0;
     QObject::connect(dialog_.get(), &QDialog::rejected, [&] { ++rejected; });
@@ -195,7 +195,7 @@ TEST_F(FixedHolidayDialog, CloseStoresNothing)
     EXPECT_EQ(state_.refreshes, 0);
 }
 
-TEST_F(FixedHolidayDialog, AFullTableIsReportedAndNothingElseHappens)
+TEST_F(FixedHolidayDialogTest, AFullTableIsReportedAndNothingElseHappens)
 {
     FixedHolidays().Reset(kMaxHolidayRows);
     Fill("Test", 2, "17");
@@ -212,7 +212,7 @@ TEST_F(FixedHolidayDialog, AFullTableIsReportedAndNothingElseHappens)
     EXPECT_TRUE(dialog_->isVisible());
 }
 
-TEST_F(FixedHolidayDialog, AStoreThatCannotBeWrittenIsReportedByTheTrap)
+TEST_F(FixedHolidayDialogTest, AStoreThatCannotBeWrittenIsReportedByTheTrap)
 {
     // Point the store at a folder instead of a file: the save fails and the trap reports it.
     settings_.reset();

@@ -1,6 +1,6 @@
 // The floating-date holiday dialog driven through its widgets, checked against the catalogue and store.
 
-#include "holidays/ui/frmFloatingHolidays.h"
+#include "dialogs/FloatingHolidayDialog.h"
 
 #include "dialogs/DialogTestSupport.h"
 
@@ -16,7 +16,7 @@
 namespace morvessa {
 namespace {
 
-class FloatingHolidayDialog : public test::HolidayDialogTest<frmFloatingHolidays> {
+class FloatingHolidayDialogTest : public test::HolidayDialogTest<FloatingHolidayDialog> {
 protected:
     // Picks a list item the way a user does, by clicking it.
     void ClickItem(const char* listName, int row)
@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(FloatingHolidayDialog, OpensEmptyWithItsDesignedLayout)
+TEST_F(FloatingHolidayDialogTest, OpensEmptyWithItsDesignedLayout)
 {
     EXPECT_EQ(dialog_->windowTitle(), "Floating Date Holidays");
     EXPECT_TRUE(dialog_->isModal());
@@ -75,7 +75,7 @@ TEST_F(FloatingHolidayDialog, OpensEmptyWithItsDesignedLayout)
     }
 }
 
-TEST_F(FloatingHolidayDialog, HarvestOnTheLastFridayOfSeptember)
+TEST_F(FloatingHolidayDialogTest, HarvestOnTheLastFridayOfSeptember)
 {
     int accepted = 0;
     QObject::connect(dialog_.get(), &QDialog::accepted, [&] { ++accepted; });
@@ -109,7 +109,7 @@ TEST_F(FloatingHolidayDialog, HarvestOnTheLastFridayOfSeptember)
     EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Weekday), HolidayCell(6));
 }
 
-TEST_F(FloatingHolidayDialog, TestOnTheSecondSundayOfMarch)
+TEST_F(FloatingHolidayDialogTest, TestOnTheSecondSundayOfMarch)
 {
     test::TypeText(Child<QLineEdit>("Text6"), "Test");
     Child<QComboBox>("cmbMonth1")->setCurrentIndex(2);
@@ -123,7 +123,7 @@ TEST_F(FloatingHolidayDialog, TestOnTheSecondSundayOfMarch)
     EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Name), HolidayCell(QString("Test")));
 }
 
-TEST_F(FloatingHolidayDialog, EachSaveNamesOnlyTheFirstMissingField)
+TEST_F(FloatingHolidayDialogTest, EachSaveNamesOnlyTheFirstMissingField)
 {
     ClickSave();
     EXPECT_EQ(messages_, QStringList{"Please add name."});
@@ -149,7 +149,7 @@ TEST_F(FloatingHolidayDialog, EachSaveNamesOnlyTheFirstMissingField)
     ExpectNothingStored();
 }
 
-TEST_F(FloatingHolidayDialog, NameWithASeparatorIsRefusedWithAMessage)
+TEST_F(FloatingHolidayDialogTest, NameWithASeparatorIsRefusedWithAMessage)
 {
     for (const QString& name : {QString("Harvest|Home"), QString::fromUtf8("Harvest¬Home")}) {
         messages_.clear();
@@ -164,9 +164,9 @@ TEST_F(FloatingHolidayDialog, NameWithASeparatorIsRefusedWithAMessage)
     }
 }
 
-TEST_F(FloatingHolidayDialog, WithoutATestSinkTheMessageIsAPlainOkBox)
+TEST_F(FloatingHolidayDialogTest, WithoutATestSinkTheMessageIsAPlainOkBox)
 {
-    frmFloatingHolidays dialog(state_, nullptr);
+    FloatingHolidayDialog dialog(state_, nullptr);
     dialog.show();
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::Critical;
@@ -190,7 +190,7 @@ TEST_F(FloatingHolidayDialog, WithoutATestSinkTheMessageIsAPlainOkBox)
     EXPECT_EQ(FloatingHolidays().RowCount(), 10);
 }
 
-TEST_F(FloatingHolidayDialog, CloseStoresNothing)
+TEST_F(FloatingHolidayDialogTest, CloseStoresNothing)
 {
     test::TypeText(Child<QLineEdit>("Text6"), "Harvest");
     Child<QComboBox>("cmbMonth1")->setCurrentIndex(8);

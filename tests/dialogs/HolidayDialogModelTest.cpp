@@ -1,6 +1,6 @@
 // Input checks and row building of the add-holiday dialogs, without a screen.
 
-#include "holidays/ui/HolidayDialogModel.h"
+#include "dialogs/HolidayDialogModel.h"
 
 #include "dialogs/DialogTestSupport.h"
 

@@ -1,9 +1,9 @@
 #include "holidays/HolidayCatalogue.h"
 
 #include "colours/ColorPalette.h"
-#include "holidays/SettingsStore.h"
-#include "holidays/TestSupport.h"
-#include "shell/core/NumericText.h"
+#include "settings/SettingsStore.h"
+#include "support/SettingsTestSupport.h"
+#include "core/NumericText.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "host/HostInstances.h"
 #include "host/InstanceRegistry.h"
 #include "host/HostTestSupport.h"
-#include "shell/core/NumericText.h"
+#include "core/NumericText.h"
 #include "spreadsheet/Application.h"
 
 #include <QLocale>

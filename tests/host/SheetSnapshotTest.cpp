@@ -1,7 +1,7 @@
 #include "host/SheetSnapshot.h"
 #include "host/HostTestSupport.h"
 #include "host/SheetPicture.h"
-#include "shell/core/ErrorTrap.h"
+#include "core/ErrorTrap.h"
 #include "spreadsheet/Application.h"
 
 #include <QClipboard>

@@ -1,4 +1,5 @@
 #include "preview/SaveResults.h"
+#include "preview/PreviewLocations.h"
 #include "preview/ScriptedDialogs.h"
 
 #include <QByteArray>

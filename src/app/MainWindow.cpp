@@ -1,0 +1,496 @@
+#include "app/MainWindow.h"
+
+#include "calendar/GenerateCalendar.h"
+#include "colours/ColorPalette.h"
+#include "dialogs/ColorPickerDialog.h"
+#include "holidays/HolidayCatalogue.h"
+#include "settings/SettingsStore.h"
+#include "widgets/DialogLayout.h"
+#include "dialogs/FixedHolidayDialog.h"
+#include "dialogs/FloatingHolidayDialog.h"
+#include "preview/PreviewWindow.h"
+#include "widgets/UiRoutines.h"
+#include "core/ErrorTrap.h"
+#include "core/SharedRoutines.h"
+#include "app/MainWindowModel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace morvessa {
+
+namespace {
+
+// Handlers the location table leaves without a trap still report their failures the same way.
+constexpr std::string_view kNameFixedLocation = "in Quorvant2021/08/31.Form1.cmbNameFixed_Click ";
+constexpr std::string_view kNameFloatingLocation = "in Quorvant2021/08/31.Form1.cmbNameFloating_Click ";
+constexpr std::string_view kOption1Location = "in Quorvant2021/08/31.Form1.Option1_Click ";
+constexpr std::string_view kOption2Location = "in Quorvant2021/08/31.Form1.Option2_Click ";
+
+constexpr const char* kSkinFile = "x/o.cjs";
+
+// The instance checks' boxes for the program: application title, no icon.
+class MessageBoxInstanceUi final : public InstanceCheckUi {
+public:
+    explicit MessageBoxInstanceUi(QWidget* parent) : parent_(parent) {}
+    void ShowMessage(const std::string& text) override { ShowValidationMessage(parent_, MessageBoxText(text)); }
+    bool AskYesNo(const std::string& text) override { return morvessa::AskYesNo(parent_, MessageBoxText(text)); }
+    void EndProgram() override { std::exit(0); }
+
+private:
+    QWidget* parent_;
+};
+
+// Shows a value in a box: the list entry with exactly that text becomes current.
+void ShowInBox(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+template <typename Widget>
+Widget* MakeControl(QWidget* container, const char* name, int left, int top, int width, int height) {
+    auto* widget = new Widget(container);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(TwipsRect(left, top, width, height));
+    return widget;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowEnvironment environment) : environment_(std::move(environment)) {
+    if (environment_.programFolder.isEmpty())
+        environment_.programFolder = ProgramFolder();
+    if (!environment_.instanceUi) {
+        ownInstanceUi_ = std::make_unique<MessageBoxInstanceUi>(this);
+        environment_.instanceUi = ownInstanceUi_.get();
+    }
+    monthNames_ = QStringList(12, QString());
+    BuildControls();
+    Form_Load();
+}
+
+MainWindow::~MainWindow() {
+    SetBusy(false);
+}
+
+void MainWindow::BuildControls() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsToPixels(8040), TwipsToPixels(9030));
+    setFont(ArialBold(kDialogFontPoints));
+
+    auto button = [this](QWidget* container, const char* name, const char* caption, int l, int t, int w, int h) {
+        auto* b = MakeControl<QPushButton>(container, name, l, t, w, h);
+        b->setText(QString::fromUtf8(caption));
+        b->setFont(ArialBold(kPushButtonFontPoints));
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto frame = [this](const char* name, const char* caption, int l, int t, int w, int h) {
+        auto* f = MakeControl<QGroupBox>(this, name, l, t, w, h);
+        f->setTitle(QString::fromUtf8(caption));
+        return f;
+    };
+    auto label = [](QWidget* container, const char* name, const char* caption, int l, int t, int w, int h) {
+        auto* lb = MakeControl<QLabel>(container, name, l, t, w, h);
+        lb->setText(QString::fromUtf8(caption));
+        return lb;
+    };
+
+    PushButton2_ = button(this, "PushButton2", "Start Creating Template", 120, 107, 7800, 400);
+    Frame4_ = frame("Frame4", "What year?", 120, 540, 3840, 780);
+    Text5_ = MakeControl<QLineEdit>(Frame4_, "Text5", 240, 270, 3345, 345);
+    Frame3_ = frame("Frame3", "Include Easter?", 4080, 540, 3840, 780);
+    Option1_ = MakeControl<QRadioButton>(Frame3_, "Option1", 240, 330, 735, 255);
+    Option1_->setText(QStringLiteral(" Yes"));
+    Option2_ = MakeControl<QRadioButton>(Frame3_, "Option2", 1200, 330, 735, 255);
+    Option2_->setText(QStringLiteral(" No"));
+
+    Frame1_ = frame("Frame1", "Fixed Date Holidays", 120, 1380, 7800, 2865);
+    Label3_ = label(Frame1_, "Label3", "Name:", 240, 360, 615, 255);
+    cmbNameFixed_ = MakeControl<QComboBox>(Frame1_, "cmbNameFixed", 960, 300, 6580, 345);
+    Label1_ = label(Frame1_, "Label1", "Month:", 240, 840, 615, 255);
+    cmbMonth2_ = MakeControl<QComboBox>(Frame1_, "cmbMonth2", 960, 780, 2860, 345);
+    Label2_ = label(Frame1_, "Label2", "Day:", 4200, 840, 375, 255);
+    Text2_ = MakeControl<QLineEdit>(Frame1_, "Text2", 4680, 780, 2860, 345);
+    PushButton4_ = button(Frame1_, "PushButton4", "Add Holiday", 240, 1260, 7300, 405);
+    PushButton5_ = button(Frame1_, "PushButton5", "Delete Selected Holiday", 240, 1770, 7300, 405);
+    PushButton10_ = button(Frame1_, "PushButton10", "Restore Defaults", 240, 2280, 7300, 405);
+
+    Frame2_ = frame("Frame2", "Floating Date Holidays", 120, 4300, 7800, 3735);
+    Label6_ = label(Frame2_, "Label6", "Name:", 240, 360, 615, 255);
+    cmbNameFloating_ = MakeControl<QComboBox>(Frame2_, "cmbNameFloating", 960, 300, 6580, 345);
+    Label4_ = label(Frame2_, "Label4", "Month:", 240, 840, 615, 255);
+    cmbMonth1_ = MakeControl<QComboBox>(Frame2_, "cmbMonth1", 960, 780, 6580, 345);
+    Label5_ = label(Frame2_, "Label5", "Day:", 240, 1320, 375, 255);
+    List1_ = MakeControl<QListWidget>(Frame2_, "List1", 960, 1260, 2630, 735);
+    Label7_ = label(Frame2_, "Label7", "Occurance:", 3720, 1320, 1095, 255);
+    List2_ = MakeControl<QListWidget>(Frame2_, "List2", 4900, 1260, 2630, 735);
+    PushButton8_ = button(Frame2_, "PushButton8", "Add Holiday", 240, 2120, 7300, 405);
+    PushButton9_ = button(Frame2_, "PushButton9", "Delete Selected Holiday", 240, 2630, 7300, 405);
+    PushButton11_ = button(Frame2_, "PushButton11", "Restore Defaults", 240, 3140, 7300, 405);
+
+    Frame5_ = frame("Frame5", "Color", 120, 8090, 7800, 840);
+    PushButton1_ = button(Frame5_, "PushButton1", "Holiday", 240, 270, 2415, 405);
+    PushButton12_ = button(Frame5_, "PushButton12", "Day", 2760, 270, 2415, 405);
+    PushButton13_ = button(Frame5_, "PushButton13", "Other", 5280, 270, 2295, 405);
+
+    // The design colours; the optional skin replaces them during the load.
+    PaintWindowBackground(this, Qt::white);
+
+    const QList<QWidget*> tabOrder = {
+        Text5_,       Option1_,     Option2_,     cmbNameFixed_, cmbMonth2_,    Text2_,        cmbNameFloating_,
+        cmbMonth1_,   List1_,       List2_,       PushButton2_,  PushButton4_,  PushButton5_,  PushButton10_,
+        PushButton8_, PushButton9_, PushButton11_, PushButton1_, PushButton12_, PushButton13_};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(PushButton2_, &QPushButton::clicked, this, &MainWindow::PushButton2_Click);
+    connect(PushButton4_, &QPushButton::clicked, this, &MainWindow::PushButton4_Click);
+    connect(PushButton5_, &QPushButton::clicked, this, &MainWindow::PushButton5_Click);
+    connect(PushButton10_, &QPushButton::clicked, this, &MainWindow::PushButton10_Click);
+    connect(PushButton8_, &QPushButton::clicked, this, &MainWindow::PushButton8_Click);
+    connect(PushButton9_, &QPushButton::clicked, this, &MainWindow::PushButton9_Click);
+    connect(PushButton11_, &QPushButton::clicked, this, &MainWindow::PushButton11_Click);
+    connect(PushButton1_, &QPushButton::clicked, this, &MainWindow::PushButton1_Click);
+    connect(PushButton12_, &QPushButton::clicked, this, &MainWindow::PushButton12_Click);
+    connect(PushButton13_, &QPushButton::clicked, this, &MainWindow::PushButton13_Click);
+    connect(Option1_, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
+    connect(Option2_, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+    // `activated` comes only from the user's own selections.
+    connect(cmbNameFixed_, &QComboBox::activated, this, &MainWindow::cmbNameFixed_Click);
+    connect(cmbNameFloating_, &QComboBox::activated, this, &MainWindow::cmbNameFloating_Click);
+    Text5_->installEventFilter(this);
+}
+
+void MainWindow::Form_Load() {
+    ErrorTrap trap(location::Form1_Form_Load);
+
+    trap.Step(100, [&] { ApplySkin(); });
+    trap.Step(104, [&] {
+        setWindowTitle(QString::fromLatin1(kProductName));
+        setWindowIcon(ApplicationIcon());
+        SetApplicationTitle();
+    });
+    const QString cursorPath = QDir(environment_.programFolder).filePath(QString::fromLatin1(kHandCursorFileName));
+    bool cursorFileThere = false;
+    trap.Step(106, [&] { cursorFileThere = FileExists(cursorPath); });
+    if (cursorFileThere) {
+        trap.Step(108, [&] {
+            handCursor_ = LoadHandCursor(cursorPath);
+            if (!handCursor_)
+                throw std::runtime_error("Invalid picture");
+            for (QPushButton* b : findChildren<QPushButton*>())
+                b->setCursor(*handCursor_);
+        });
+    }
+    trap.Step(128, [&] { Text2_->setText(QString()); });
+
+    const QStringList months = MonthNameList();
+    for (int i = 0; i < 12; ++i)
+        trap.Step(130 + 2 * i, [&] { monthNames_[i] = months[i]; });
+    for (int i = 0; i < 12; ++i) {
+        trap.Step(156, [&] { cmbMonth1_->addItem(monthNames_[i]); });
+        trap.Step(158, [&] { cmbMonth2_->addItem(monthNames_[i]); });
+    }
+    trap.Step(160, [&] { Text5_->setText(QString::number(QDate::currentDate().year())); });
+    trap.Step(162, [&] { LoadHolidays(); });
+
+    int fixedRows = 0;
+    trap.Step(164, [&] { fixedRows = FixedHolidays().RowCount(); });
+    for (int row = 1; row <= fixedRows; ++row)
+        trap.Step(166, [&] { cmbNameFixed_->addItem(FixedHolidays().Cell(row, fixed_column::Name).Text()); });
+    int floatingRows = 0;
+    trap.Step(168, [&] { floatingRows = FloatingHolidays().RowCount(); });
+    for (int row = 1; row <= floatingRows; ++row)
+        trap.Step(170, [&] { cmbNameFloating_->addItem(FloatingHolidays().Cell(row, floating_column::Name).Text()); });
+
+    trap.Step(172, [&] { currentFixed_ = 1; });
+    trap.Step(174, [&] { currentFloating_ = 1; });
+    trap.Step(176, [&] { fixedCount_ = StoredHolidayCount(key::FixedHolidaysCount); });
+    trap.Step(178, [&] { floatingCount_ = StoredHolidayCount(key::FloatingHolidaysCount); });
+
+    // A stored choice that cannot be read is reported and the default (Yes) is selected and stored.
+    int easter = 1;
+    trap.Step(180, [&] { easter = StoredEasterChoice(); });
+    if (easter == 1)
+        trap.Step(182, [&] {
+            Option1_->setChecked(true);
+            Option1_Click();
+        });
+    else
+        trap.Step(184, [&] {
+            Option2_->setChecked(true);
+            Option2_Click();
+        });
+
+    const QStringList weekdays = WeekdayNameList();
+    for (int i = 0; i < weekdays.size(); ++i)
+        trap.Step(186 + 2 * i, [&] { List1_->addItem(weekdays[i]); });
+    const QStringList occurrences = OccurrenceNameList();
+    for (int i = 0; i < occurrences.size(); ++i)
+        trap.Step(200 + 2 * i, [&] { List2_->addItem(occurrences[i]); });
+
+    trap.Step(210, [&] { ShowSelectedHolidays(); });
+    trap.Step(212, [&] { ready_ = true; });
+    trap.Step(214, [&] { Text5_->setCursorPosition(0); });
+    trap.Step(216, [&] {
+        Text5_->setSelection(0, int(Text5_->text().size()));
+        Text5_->setFocus(Qt::OtherFocusReason);
+    });
+    trap.Step(218, [&] { CheckExcelInstalled(*environment_.instanceUi); });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void MainWindow::ApplySkin() {
+    const QFileInfo skin(QDir(environment_.programFolder).filePath(QString::fromLatin1(kSkinFile)));
+    if (!skin.isFile())
+        return;
+    // Only the colouring is reproduced; the skin file's own look is not interpreted.
+    UseSystemFaceColour(this);
+    skinApplied_ = true;
+}
+
+void MainWindow::ShowSelectedHolidays() {
+    cmbNameFixed_->clear();
+    cmbNameFixed_->addItems(HolidayNames(FixedHolidays(), fixed_column::Name));
+    cmbNameFixed_->setCurrentIndex(-1);
+    cmbNameFloating_->clear();
+    cmbNameFloating_->addItems(HolidayNames(FloatingHolidays(), floating_column::Name));
+    cmbNameFloating_->setCurrentIndex(-1);
+
+    const FixedHolidayView fixed = ViewOfFixedHoliday(FixedHolidays(), currentFixed_);
+    if (fixed.monthIndex >= 0)
+        ShowInBox(cmbMonth2_, monthNames_.value(fixed.monthIndex));
+    Text2_->setText(fixed.dayText);
+    if (!fixed.name.isEmpty())
+        ShowInBox(cmbNameFixed_, fixed.name);
+
+    if (currentFloating_ >= 1) {
+        const FloatingHolidayView floating = ViewOfFloatingHoliday(FloatingHolidays(), currentFloating_);
+        if (floating.monthIndex >= 0)
+            ShowInBox(cmbMonth1_, monthNames_.value(floating.monthIndex));
+        ShowInBox(cmbNameFloating_, floating.name);
+        if (floating.weekdayIndex >= 0)
+            List1_->setCurrentRow(floating.weekdayIndex);
+        if (floating.occurrenceIndex >= 0)
+            List2_->setCurrentRow(floating.occurrenceIndex);
+    }
+}
+
+void MainWindow::PushButton2_Click() {
+    ErrorTrap trap(location::Form1_PushButton2_Click);
+    bool numeric = false;
+    trap.Step(100, [&] { numeric = IsValidYearText(Text5_->text()); });
+    if (numeric) {
+        bool stop = false;
+        trap.Step(102, [&] { stop = WarnExcelOpen(*environment_.instanceUi); });
+        if (stop)
+            return;
+        trap.Step(104, [&] { SetBusy(true); });
+        trap.Step(106, [&] {
+            std::string yearText = Text5_->text().toStdString();
+            if (environment_.generate)
+                environment_.generate(yearText, *this);
+            else
+                GenerateCalendar(yearText, *this);
+        });
+        trap.Step(108, [&] { SetBusy(false); });
+        return;
+    }
+    trap.Step(110, [&] { ShowValidationMessage(this, kInvalidYearMessage); });
+}
+
+void MainWindow::ShowDialog(QDialog& dialog) {
+    if (environment_.runDialog)
+        environment_.runDialog(dialog);
+    else
+        dialog.exec();
+}
+
+void MainWindow::PushButton4_Click() {
+    ErrorTrap trap(location::Form1_PushButton4_Click);
+    trap.Step(100, [&] {
+        FixedHolidayDialog dialog(*this, this);
+        ShowDialog(dialog);
+    });
+}
+
+void MainWindow::PushButton8_Click() {
+    ErrorTrap trap(location::Form1_PushButton8_Click);
+    trap.Step(100, [&] {
+        FloatingHolidayDialog dialog(*this, this);
+        ShowDialog(dialog);
+    });
+}
+
+void MainWindow::DeleteSelectedHoliday(std::string_view location, HolidayTable& table, int& current, int& count) {
+    ErrorTrap trap(location);
+    bool deleted = false;
+    trap.Step(100, [&] {
+        const int rowsBefore = table.RowCount();
+        DeleteHolidayRow(table, current);
+        deleted = table.RowCount() < rowsBefore;
+    });
+    // The last holiday of a kind stays, and nothing else changes either.
+    if (!deleted)
+        return;
+    trap.Step(102, [&] {
+        if (current == count)
+            --current;
+    });
+    trap.Step(106, [&] { --count; });
+    trap.Step(108, [&] { SaveHolidays(); });
+    trap.Step(110, [&] { ShowSelectedHolidays(); });
+}
+
+void MainWindow::PushButton5_Click() {
+    DeleteSelectedHoliday(location::Form1_PushButton5_Click, FixedHolidays(), currentFixed_, fixedCount_);
+}
+
+void MainWindow::PushButton9_Click() {
+    DeleteSelectedHoliday(location::Form1_PushButton9_Click, FloatingHolidays(), currentFloating_, floatingCount_);
+}
+
+void MainWindow::RestoreDefaults(std::string_view location, bool fixed) {
+    ErrorTrap trap(location);
+    trap.Step(100, [&] {
+        if (fixed)
+            RestoreFixedDefaults(true);
+        else
+            RestoreFloatingDefaults(true);
+    });
+    trap.Step(102, [&] { (fixed ? currentFixed_ : currentFloating_) = 1; });
+    trap.Step(104, [&] {
+        if (fixed)
+            fixedCount_ = StoredHolidayCount(key::FixedHolidaysCount);
+        else
+            floatingCount_ = StoredHolidayCount(key::FloatingHolidaysCount);
+    });
+    trap.Step(106, [&] { ShowSelectedHolidays(); });
+}
+
+void MainWindow::PushButton10_Click() { RestoreDefaults(location::Form1_PushButton10_Click, true); }
+void MainWindow::PushButton11_Click() { RestoreDefaults(location::Form1_PushButton11_Click, false); }
+
+void MainWindow::PickColour(std::string_view location, const char* colourKey) {
+    ErrorTrap trap(location);
+    trap.Step(100, [&] { GetColorIndex(QString::fromLatin1(colourKey)); });
+    trap.Step(102, [&] {
+        ColorPickerDialog dialog(this);
+        ShowDialog(dialog);
+    });
+    // Stored whichever way the picker was left.
+    trap.Step(104, [&] { WriteSetting(QString::fromLatin1(colourKey), QString::number(CurrentColorIndex())); });
+}
+
+void MainWindow::PushButton1_Click() { PickColour(location::Form1_PushButton1_Click, key::HolidaysColor); }
+void MainWindow::PushButton12_Click() { PickColour(location::Form1_PushButton12_Click, key::DaysColor); }
+void MainWindow::PushButton13_Click() { PickColour(location::Form1_PushButton13_Click, key::EmptyColor); }
+
+void MainWindow::Option1_Click() {
+    ErrorTrap trap(kOption1Location);
+    trap.Step(100, [] { WriteSetting(QString::fromLatin1(key::Easter), kEasterYes); });
+}
+
+void MainWindow::Option2_Click() {
+    ErrorTrap trap(kOption2Location);
+    trap.Step(100, [] { WriteSetting(QString::fromLatin1(key::Easter), kEasterNo); });
+}
+
+void MainWindow::cmbNameFixed_Click() {
+    SelectHolidayNamed(kNameFixedLocation, FixedHolidays(), fixed_column::Name, cmbNameFixed_->currentText(),
+                       currentFixed_);
+}
+
+void MainWindow::cmbNameFloating_Click() {
+    SelectHolidayNamed(kNameFloatingLocation, FloatingHolidays(), floating_column::Name,
+                       cmbNameFloating_->currentText(), currentFloating_);
+}
+
+void MainWindow::SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn,
+                               const QString& name, int& current) {
+    if (!ready_)
+        return;
+    ErrorTrap trap(location);
+    trap.Step(100, [&] {
+        const int row = FirstRowNamed(table, nameColumn, name);
+        // A name the catalogue does not hold renames nothing and saves nothing.
+        if (row == 0)
+            return;
+        current = row;
+        // Refreshing the boxes fires their own selection handlers; keep them quiet meanwhile.
+        ready_ = false;
+        try {
+            ShowSelectedHolidays();
+        } catch (...) {
+            ready_ = true;
+            throw;
+        }
+        ready_ = true;
+    });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text5_ && event->type() == QEvent::FocusIn) {
+        const bool handled = QWidget::eventFilter(watched, event);
+        Text5_->setSelection(0, int(Text5_->text().size()));
+        return handled;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // Ends the whole program, the hidden preview included, without its own closing steps.
+    if (environment_.quit)
+        environment_.quit();
+    else
+        QApplication::quit();
+}
+
+void MainWindow::SetBusy(bool busy) {
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+int MainWindow::MonthSelectorIndex() const { return cmbMonth2_->currentIndex(); }
+
+void MainWindow::SetMainMousePointer(int pointer) { SetBusy(pointer == 11); }
+
+PreviewWindow& MainWindow::EnsurePreview() {
+    if (!preview_) {
+        preview_ = std::make_unique<PreviewWindow>(nullptr);
+        preview_->SetMainWindow(this);
+    }
+    return *preview_;
+}
+
+void MainWindow::SetPreviewPicture(const QImage& picture) { EnsurePreview().SetPicture(picture); }
+void MainWindow::SetPreviewWorkbook(const std::string& path) { EnsurePreview().SetExcelFile(QString::fromStdString(path)); }
+void MainWindow::ShowPreview() { EnsurePreview().show(); }
+void MainWindow::HideMainWindow() { hide(); }
+
+}  // namespace morvessa

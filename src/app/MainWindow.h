@@ -1,0 +1,179 @@
+#pragma once
+// The main window: year, Easter, the fixed and floating holidays, the three colours, and the
+// start of a generation. Its load performs the program's start-up.
+
+#include "core/ErrorTrap.h"
+#include "calendar/GenerationUi.h"
+#include "dialogs/HolidayEditorState.h"
+#include "host/HostInstances.h"
+
+#include <QCursor>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace morvessa {
+
+namespace location {
+MORVESSA_LOCATION(Form1_Form_Load, "Form1.Form_Load")
+MORVESSA_LOCATION(Form1_PushButton1_Click, "Form1.PushButton1_Click")
+MORVESSA_LOCATION(Form1_PushButton2_Click, "Form1.PushButton2_Click")
+MORVESSA_LOCATION(Form1_PushButton4_Click, "Form1.PushButton4_Click")
+MORVESSA_LOCATION(Form1_PushButton5_Click, "Form1.PushButton5_Click")
+MORVESSA_LOCATION(Form1_PushButton8_Click, "Form1.PushButton8_Click")
+MORVESSA_LOCATION(Form1_PushButton9_Click, "Form1.PushButton9_Click")
+MORVESSA_LOCATION(Form1_PushButton10_Click, "Form1.PushButton10_Click")
+MORVESSA_LOCATION(Form1_PushButton11_Click, "Form1.PushButton11_Click")
+MORVESSA_LOCATION(Form1_PushButton12_Click, "Form1.PushButton12_Click")
+MORVESSA_LOCATION(Form1_PushButton13_Click, "Form1.PushButton13_Click")
+}  // namespace location
+
+class PreviewWindow;
+class HolidayTable;
+
+// What the main window takes from its surroundings; the defaults are the program's own, tests
+// replace them.
+struct MainWindowEnvironment {
+    // The folder searched for "HAND-M.CUR" and the skin "x/o.cjs"; empty: the program's folder.
+    QString programFolder;
+    // Message boxes and ending the program for the instance checks; null: the window's own boxes
+    // and an immediate exit.
+    InstanceCheckUi* instanceUi = nullptr;
+    // The generation; empty: GenerateCalendar.
+    std::function<void(std::string& yearText, GenerationUi& ui)> generate;
+    // Shows a dialog modally (the holiday dialogs and the colour picker); empty: QDialog::exec.
+    std::function<void(QDialog& dialog)> runDialog;
+    // Ends the whole program when the window is closed; empty: QApplication::quit.
+    std::function<void()> quit;
+};
+
+class MainWindow : public QWidget, public HolidayEditorState, private GenerationUi {
+    Q_OBJECT
+public:
+    // Runs the load; the window is not shown (the caller shows it afterwards).
+    explicit MainWindow(MainWindowEnvironment environment = {});
+    ~MainWindow() override;
+
+    // --- shared state (HolidayEditorState) ---
+    int CurrentFixed() const override { return currentFixed_; }
+    void SetCurrentFixed(int position) override { currentFixed_ = position; }
+    int FixedCount() const override { return fixedCount_; }
+    void SetFixedCount(int count) override { fixedCount_ = count; }
+    int CurrentFloating() const override { return currentFloating_; }
+    void SetCurrentFloating(int position) override { currentFloating_ = position; }
+    int FloatingCount() const override { return floatingCount_; }
+    void SetFloatingCount(int count) override { floatingCount_ = count; }
+    QStringList MonthNames() const override { return monthNames_; }
+    void ShowSelectedHolidays() override;
+
+    bool Ready() const { return ready_; }
+    bool SkinApplied() const { return skinApplied_; }
+    // The hand pointer of load step 108, when the file was there and readable.
+    const std::optional<QCursor>& CustomPointer() const { return handCursor_; }
+    // The busy pointer is showing (Start runs a generation).
+    bool Busy() const { return busy_; }
+    // The preview window, once a generation has handed its result over.
+    PreviewWindow* Preview() const { return preview_.get(); }
+
+    // --- the handlers, as the buttons run them ---
+    void PushButton2_Click();   // Start Creating Template
+    void PushButton4_Click();   // fixed Add Holiday
+    void PushButton5_Click();   // fixed Delete Selected Holiday
+    void PushButton8_Click();   // floating Add Holiday
+    void PushButton9_Click();   // floating Delete Selected Holiday
+    void PushButton10_Click();  // fixed Restore Defaults
+    void PushButton11_Click();  // floating Restore Defaults
+    void PushButton1_Click();   // Holiday colour
+    void PushButton12_Click();  // Day colour
+    void PushButton13_Click();  // Other colour
+    void Option1_Click();
+    void Option2_Click();
+    void cmbNameFixed_Click();
+    void cmbNameFloating_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void Form_Load();
+    void ApplySkin();
+    void PickColour(std::string_view location, const char* colourKey);
+    void DeleteSelectedHoliday(std::string_view location, HolidayTable& table, int& current, int& count);
+    void RestoreDefaults(std::string_view location, bool fixed);
+    void SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn,
+                            const QString& name, int& current);
+    void ShowDialog(QDialog& dialog);
+    void SetBusy(bool busy);
+
+    // GenerationUi
+    int MonthSelectorIndex() const override;
+    void SetMainMousePointer(int pointer) override;
+    void SetPreviewPicture(const QImage& picture) override;
+    void SetPreviewWorkbook(const std::string& path) override;
+    void ShowPreview() override;
+    void HideMainWindow() override;
+    PreviewWindow& EnsurePreview();
+
+    MainWindowEnvironment environment_;
+    std::unique_ptr<InstanceCheckUi> ownInstanceUi_;
+    std::unique_ptr<PreviewWindow> preview_;
+
+    QStringList monthNames_;
+    int currentFixed_ = 0;
+    int currentFloating_ = 0;
+    int fixedCount_ = 0;
+    int floatingCount_ = 0;
+    bool ready_ = false;
+    bool skinApplied_ = false;
+    bool busy_ = false;
+    std::optional<QCursor> handCursor_;
+
+    QPushButton* PushButton2_ = nullptr;
+    QGroupBox* Frame4_ = nullptr;
+    QLineEdit* Text5_ = nullptr;
+    QGroupBox* Frame3_ = nullptr;
+    QRadioButton* Option1_ = nullptr;
+    QRadioButton* Option2_ = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QComboBox* cmbNameFixed_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QComboBox* cmbMonth2_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLineEdit* Text2_ = nullptr;
+    QPushButton* PushButton4_ = nullptr;
+    QPushButton* PushButton5_ = nullptr;
+    QPushButton* PushButton10_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    QLabel* Label6_ = nullptr;
+    QComboBox* cmbNameFloating_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    QComboBox* cmbMonth1_ = nullptr;
+    QLabel* Label5_ = nullptr;
+    QListWidget* List1_ = nullptr;
+    QLabel* Label7_ = nullptr;
+    QListWidget* List2_ = nullptr;
+    QPushButton* PushButton8_ = nullptr;
+    QPushButton* PushButton9_ = nullptr;
+    QPushButton* PushButton11_ = nullptr;
+    QGroupBox* Frame5_ = nullptr;
+    QPushButton* PushButton1_ = nullptr;
+    QPushButton* PushButton12_ = nullptr;
+    QPushButton* PushButton13_ = nullptr;
+};
+
+}  // namespace morvessa

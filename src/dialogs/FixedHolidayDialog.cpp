@@ -1,0 +1,94 @@
+#include "dialogs/FixedHolidayDialog.h"
+
+#include "holidays/HolidayCatalogue.h"
+#include "widgets/DialogLayout.h"
+#include "widgets/DialogWidgets.h"
+#include "dialogs/HolidayDialogModel.h"
+#include "core/ErrorTrap.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace morvessa {
+
+FixedHolidayDialog::FixedHolidayDialog(HolidayEditorState& state, QWidget* parent)
+    : HolidayDialogBase(state, parent)
+{
+    setObjectName(QStringLiteral("frmFixedHolidays"));
+    SetUpFixedDialog(this, QStringLiteral("Fixed Date Holidays"), TwipsRect(0, 0, 3720, 2040).size());
+
+    Frame1_ = Place(new QGroupBox(QStringLiteral("Add new fixed date holiday"), this), "Frame1",
+                    TwipsRect(120, 120, 3480, 1815));
+    Label6_ = Place(new QLabel(QStringLiteral("Holiday Name:"), Frame1_), "Label6", TwipsRect(240, 345, 1215, 255));
+    Text3_ = Place(new QLineEdit(Frame1_), "Text3", TwipsRect(1560, 300, 1695, 345));
+    Label4_ = Place(new QLabel(QStringLiteral("Month:"), Frame1_), "Label4", TwipsRect(240, 765, 615, 255));
+    cmbMonth1_ = Place(new QComboBox(Frame1_), "cmbMonth1", TwipsRect(840, 720, 1215, 345));
+    Label2_ = Place(new QLabel(QStringLiteral("Day:"), Frame1_), "Label2", TwipsRect(2160, 765, 375, 255));
+    Text2_ = Place(new QLineEdit(Frame1_), "Text2", TwipsRect(2640, 720, 615, 345));
+    AddSaveAndCloseButtons(Frame1_, TwipsRect(240, 1200, 1455, 405), TwipsRect(1800, 1200, 1455, 405));
+
+    SelectAllOnFocus(Text3_);
+    SelectAllOnFocus(Text2_);
+    setTabOrder(Text3_, cmbMonth1_);
+    setTabOrder(cmbMonth1_, Text2_);
+    setTabOrder(Text2_, PushButton8_);
+    setTabOrder(PushButton8_, PushButton6_);
+    Text3_->setFocus();
+
+    Form_Load();
+}
+
+void FixedHolidayDialog::Form_Load()
+{
+    ErrorTrap trap(location::frmFixedHolidays_Form_Load);
+    RunCommonLoadSteps(trap);
+    trap.Step(106, [&] {
+        cmbMonth1_->clear();
+        cmbMonth1_->addItems(state_.MonthNames().mid(0, 12));
+        cmbMonth1_->setCurrentIndex(-1);
+    });
+    trap.Step(108, [&] {
+        Text2_->clear();
+        Text3_->clear();
+    });
+}
+
+void FixedHolidayDialog::PushButton8_Click()
+{
+    ErrorTrap trap(location::frmFixedHolidays_PushButton8_Click);
+    const QString name = Text3_->text();
+    const QString monthText = cmbMonth1_->currentText();
+    const QString dayText = Text2_->text();
+
+    // An empty field stops the save silently; a name or day that would harm the catalogue is
+    // explained. Either way nothing is stored and the dialog stays open.
+    bool accepted = false;
+    trap.Step(100, [&] {
+        const HolidayInputCheck check = CheckFixedHolidayInput(name, monthText, dayText, state_.MonthNames());
+        if (!check.message.isEmpty()) showMessage_(this, check.message);
+        accepted = check.accepted();
+    });
+    if (!accepted) return;
+
+    int row = 0;
+    trap.Step(102, [&] { row = AppendFixedHoliday(FixedHolidays(), state_.MonthNames(), monthText, dayText, name); });
+    if (row == 0) return;  // no row was added: nothing to select, save or show
+    trap.Step(104, [&] {
+        state_.SetFixedCount(row);
+        state_.SetCurrentFixed(row);
+    });
+    trap.Step(106, [&] { SaveHolidays(); });
+    trap.Step(108, [&] { state_.ShowSelectedHolidays(); });
+    trap.Step(110, [&] { accept(); });
+}
+
+void FixedHolidayDialog::PushButton6_Click()
+{
+    ErrorTrap trap(location::frmFixedHolidays_PushButton6_Click);
+    trap.Step(100, [&] { reject(); });
+}
+
+}  // namespace morvessa

@@ -1,0 +1,441 @@
+#include "preview/PreviewWindow.h"
+#include "preview/PreviewLocations.h"
+
+#include "preview/PreviewModel.h"
+#include "widgets/UiRoutines.h"
+#include "core/SharedRoutines.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace morvessa {
+
+namespace {
+
+// Design rectangles in twips, relative to the client area (the zoom buttons to Frame1).
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+constexpr int kClientWidth = 9840;
+constexpr int kClientHeight = 9390;
+
+class StandardSaveDialogs final : public SaveDialogs {
+public:
+    explicit StandardSaveDialogs(QWidget* parent) : parent_(parent) {}
+
+    QString AskSaveFileName(const QString& title, const QString& filter) override
+    {
+        QFileDialog dialog(parent_, title);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(filter);
+        // The program asks its own overwrite question; no suffix is added to the typed name.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.selectFile(QString());
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        const QStringList files = dialog.selectedFiles();
+        return files.isEmpty() ? QString() : files.first();
+    }
+
+    bool AskYesNo(const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent_);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    void ShowMessage(const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent_);
+        box.exec();
+    }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace
+
+std::unique_ptr<SaveDialogs> MakeStandardSaveDialogs(QWidget* parent)
+{
+    return std::make_unique<StandardSaveDialogs>(parent);
+}
+
+// Picture1: shows the (zoomed) snapshot on white and reports the mouse in twips.
+class PreviewWindow::Picture1Box final : public QWidget {
+public:
+    Picture1Box(PreviewWindow* form, QWidget* parent) : QWidget(parent), form_(form)
+    {
+        setAutoFillBackground(true);
+        QPalette white = palette();
+        white.setColor(QPalette::Window, Qt::white);
+        setPalette(white);
+    }
+
+    void SetImage(const QImage& image)
+    {
+        image_ = image;
+        update();
+    }
+    const QImage& Image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (image_.isNull())
+            return;
+        QPainter painter(this);
+        painter.drawImage(0, 0, image_);
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        form_->Picture1_MouseDown(event->position().x() * kTwipsPerPixel, event->position().y() * kTwipsPerPixel);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        form_->Picture1_MouseMove(event->buttons() != Qt::NoButton, event->position().x() * kTwipsPerPixel,
+                                  event->position().y() * kTwipsPerPixel);
+    }
+    void mouseReleaseEvent(QMouseEvent*) override { form_->Picture1_MouseUp(); }
+
+private:
+    PreviewWindow* form_;
+    QImage image_;
+};
+
+// Zoom_Ori: the hidden box that keeps the unzoomed snapshot.
+class PreviewWindow::ZoomOriBox final : public QWidget {
+public:
+    using QWidget::QWidget;
+    QImage picture;
+};
+
+class PreviewWindow::Canvas final : public PreviewCanvas {
+public:
+    explicit Canvas(PreviewWindow& form) : form_(form) {}
+
+    void CopyPictureToZoomOri() override { form_.zoomOri_->picture = form_.picture1_->Image(); }
+    void RemovePicture() override { form_.picture1_->SetImage(QImage()); }
+    void PaintZoomOriScaled(int dstWidth, int dstHeight, int srcWidth, int srcHeight) override
+    {
+        const QImage& source = form_.zoomOri_->picture;
+        const QSize target(TwipsToPixels(dstWidth), TwipsToPixels(dstHeight));
+        const QRect from(0, 0, TwipsToPixels(srcWidth), TwipsToPixels(srcHeight));
+        if (target.isEmpty() || source.isNull()) {
+            form_.picture1_->SetImage(QImage());
+            return;
+        }
+        if (target == from.size()) {
+            form_.picture1_->SetImage(source.copy(from));
+            return;
+        }
+        QImage painted(target, QImage::Format_RGB32);
+        painted.fill(Qt::white);
+        QPainter painter(&painted);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(0, 0), target), source, from);
+        painter.end();
+        form_.picture1_->SetImage(painted);
+    }
+    void ResetPointer() override { form_.unsetCursor(); }
+
+private:
+    PreviewWindow& form_;
+};
+
+PreviewWindow::PreviewWindow(QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      model_(std::make_unique<PreviewModel>()),
+      canvas_(std::make_unique<Canvas>(*this)),
+      quit_([] { QCoreApplication::exit(0); }),
+      mainWindow_(mainWindow)
+{
+    model_->SetCanvas(canvas_.get());
+    setObjectName(QStringLiteral("Form2"));
+    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+
+    const PictureBoxState& viewport = model_->Picture2();
+    picture2_ = new QFrame(this);
+    picture2_->setObjectName(QStringLiteral("Picture2"));
+    picture2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture2_->setLineWidth(TwipsToPixels(viewport.border));
+    picture2_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top), viewport.width,
+                                     viewport.height));
+    QPalette white = picture2_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    picture2_->setPalette(white);
+    picture2_->setAutoFillBackground(true);
+    // Picture1 moves inside the drawing area only, clipped by it, never over the border.
+    viewportInner_ = new QWidget(picture2_);
+    viewportInner_->setGeometry(picture2_->contentsRect());
+    viewportInner_->setPalette(white);
+    viewportInner_->setAutoFillBackground(true);
+    picture1_ = new Picture1Box(this, viewportInner_);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+
+    vScroll1_ = new QScrollBar(Qt::Vertical, this);
+    vScroll1_->setObjectName(QStringLiteral("VScroll1"));
+    vScroll1_->setGeometry(TwipsRect(9450, 120, 255, 7425));
+    hScroll1_ = new QScrollBar(Qt::Horizontal, this);
+    hScroll1_->setObjectName(QStringLiteral("HScroll1"));
+    hScroll1_->setGeometry(TwipsRect(120, 7545, 9330, 255));
+    for (QScrollBar* bar : {hScroll1_, vScroll1_}) {
+        bar->setMinimum(0);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setEnabled(false);
+    }
+
+    frame1_ = new QGroupBox(QStringLiteral("Zoom:"), this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setGeometry(TwipsRect(120, 7860, 9600, 855));
+    pushButton1_ = new QPushButton(QStringLiteral("Zoom In"), frame1_);
+    pushButton1_->setObjectName(QStringLiteral("PushButton1"));
+    pushButton1_->setGeometry(TwipsRect(240, 300, 4440, 405));
+    pushButton2_ = new QPushButton(QStringLiteral("Zoom Out"), frame1_);
+    pushButton2_->setObjectName(QStringLiteral("PushButton2"));
+    pushButton2_->setGeometry(TwipsRect(4800, 300, 4560, 405));
+    pushButton8_ = new QPushButton(QStringLiteral("< Back"), this);
+    pushButton8_->setObjectName(QStringLiteral("PushButton8"));
+    pushButton8_->setGeometry(TwipsRect(120, 8850, 4680, 405));
+    pushButton6_ = new QPushButton(QStringLiteral("Save Results To Excel File"), this);
+    pushButton6_->setObjectName(QStringLiteral("PushButton6"));
+    pushButton6_->setGeometry(TwipsRect(4920, 8850, 4800, 405));
+
+    const PictureBoxState& zoomOri = model_->ZoomOri();
+    zoomOri_ = new ZoomOriBox(this);
+    zoomOri_->setObjectName(QStringLiteral("Zoom_Ori"));
+    zoomOri_->setGeometry(TwipsRect(static_cast<int>(zoomOri.left), static_cast<int>(zoomOri.top), zoomOri.width,
+                                    zoomOri.height));
+    zoomOri_->hide();
+
+    dialogs_ = MakeStandardSaveDialogs(this);
+
+    connect(pushButton1_, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(pushButton2_, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(pushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+    connect(pushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
+    connect(hScroll1_, &QScrollBar::valueChanged, this, [this](int value) { HScroll1_Change(value); });
+    connect(vScroll1_, &QScrollBar::valueChanged, this, [this](int value) { VScroll1_Change(value); });
+
+    Form_Load();
+}
+
+PreviewWindow::~PreviewWindow()
+{
+    // Whatever way the program ends, the temporary workbook does not outlive the window.
+    if (!excelFile_.isEmpty() && QFileInfo(excelFile_).isFile())
+        QFile::remove(excelFile_);
+}
+
+void PreviewWindow::Form_Load()
+{
+    ErrorTrap trap(location::Form2_Form_Load);
+    trap.Step(100, [&] { model_->Load(); });
+    trap.Step(102, [&] { UseSystemFaceColour(this); });
+    trap.Step(104, [&] {
+        setWindowTitle(QString::fromLatin1(kProductName));
+        setWindowIcon(ApplicationIcon());
+    });
+    bool haveCursorFile = false;
+    trap.Step(108, [&] { haveCursorFile = FileExists(QDir(ProgramFolder()).filePath(kHandCursorFileName)); });
+    // Per-widget cursors give the hand over the push buttons and the default pointer elsewhere;
+    // the busy pointer, an application override, wins over both.
+    if (haveCursorFile)
+        trap.Step(110, [&] {
+            for (QPushButton* button : {pushButton1_, pushButton2_, pushButton6_, pushButton8_})
+                ApplyHandCursor(button);
+        });
+}
+
+void PreviewWindow::Form_Activate()
+{
+    model_->Activate();
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::ApplyModelToWidgets()
+{
+    const PictureBoxState& p1 = model_->Picture1();
+    picture1_->setGeometry(TwipsToPixels(p1.left), TwipsToPixels(p1.top), TwipsToPixels(p1.width),
+                           TwipsToPixels(p1.height));
+    const PictureBoxState& zo = model_->ZoomOri();
+    zoomOri_->resize(TwipsToPixels(zo.width), TwipsToPixels(zo.height));
+
+    syncingWidgets_ = true;
+    // A disabled bar shows no thumb, whatever range it keeps.
+    const auto sync = [](QScrollBar* bar, const ScrollBarState& state) {
+        bar->setMaximum(state.enabled ? state.maximum : 0);
+        bar->setValue(state.enabled ? state.value : 0);
+        bar->setEnabled(state.enabled);
+    };
+    sync(hScroll1_, model_->HScroll1());
+    sync(vScroll1_, model_->VScroll1());
+    syncingWidgets_ = false;
+}
+
+void PreviewWindow::SetPicture(const QImage& picture)
+{
+    snapshot_ = picture;
+    picture1_->SetImage(picture);
+    model_->SetPicture(PixelsToTwips(picture.width()), PixelsToTwips(picture.height()));
+    ApplyModelToWidgets();
+    // Already on screen: set the new picture up now rather than at the next activation.
+    if (isVisible())
+        Form_Activate();
+}
+
+QImage PreviewWindow::Picture() const { return snapshot_; }
+
+void PreviewWindow::SetExcelFile(const QString& path)
+{
+    // A workbook this window still owns is dropped when another one replaces it.
+    if (!excelFile_.isEmpty() && excelFile_ != path && QFileInfo(excelFile_).isFile())
+        QFile::remove(excelFile_);
+    excelFile_ = path;
+}
+
+QString PreviewWindow::ExcelFile() const { return excelFile_; }
+
+void PreviewWindow::SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
+
+void PreviewWindow::SetSaveDialogs(std::unique_ptr<SaveDialogs> dialogs)
+{
+    dialogs_ = dialogs ? std::move(dialogs) : MakeStandardSaveDialogs(this);
+}
+
+void PreviewWindow::SetQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
+QWidget* PreviewWindow::Picture1Widget() const { return picture1_; }
+QImage PreviewWindow::Picture1Image() const { return picture1_->Image(); }
+
+void PreviewWindow::SetHScrollbarByPercent(short percent)
+{
+    model_->SetHScrollbarByPercent(percent);
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::SetVScrollbarByPercent(short percent)
+{
+    model_->SetVScrollbarByPercent(percent);
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::ZoomIn() { PushButton1_Click(); }
+void PreviewWindow::ZoomOut() { PushButton2_Click(); }
+void PreviewWindow::SaveResults() { PushButton6_Click(); }
+void PreviewWindow::Back() { PushButton8_Click(); }
+
+void PreviewWindow::PushButton1_Click()
+{
+    model_->ZoomInClick();
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::PushButton2_Click()
+{
+    model_->ZoomOutClick();
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::PushButton6_Click() { SaveResultsToFile(excelFile_, *dialogs_); }
+
+void PreviewWindow::PushButton8_Click()
+{
+    BackToMainWindow(
+        excelFile_,
+        [this] {
+            if (mainWindow_)
+                mainWindow_->show();
+        },
+        [this] { hide(); });
+}
+
+void PreviewWindow::HScroll1_Change(int value)
+{
+    if (syncingWidgets_)
+        return;
+    model_->SetHScrollValue(value);
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::VScroll1_Change(int value)
+{
+    if (syncingWidgets_)
+        return;
+    model_->SetVScrollValue(value);
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::Picture1_MouseDown(double xTwips, double yTwips)
+{
+    model_->MouseDown(static_cast<float>(xTwips), static_cast<float>(yTwips));
+}
+
+void PreviewWindow::Picture1_MouseMove(bool buttonHeld, double xTwips, double yTwips)
+{
+    model_->MouseMove(buttonHeld, static_cast<float>(xTwips), static_cast<float>(yTwips));
+    if (buttonHeld)
+        ApplyModelToWidgets();
+}
+
+void PreviewWindow::Picture1_MouseUp()
+{
+    model_->MouseUp();
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = this->screen()) {
+            QRect placed = frameGeometry();
+            placed.moveCenter(screen->availableGeometry().center());
+            move(placed.topLeft());
+        }
+    }
+    Form_Activate();
+}
+
+void PreviewWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void PreviewWindow::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    event->accept();
+    // Unload: the program ends here; no other window's closing code runs.
+    if (quit_)
+        quit_();
+}
+
+bool PreviewWindow::Form_QueryUnload()
+{
+    QueryUnloadPreview(excelFile_);
+    return true;
+}
+
+}  // namespace morvessa

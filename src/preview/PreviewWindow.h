@@ -1,0 +1,126 @@
+#pragma once
+// The result window: shows the calendar snapshot with zoom, scroll bars and drag-to-pan, saves the
+// temporary workbook to a file the user picks, and leads back to the main window.
+//
+// Handover from generation, in this order:
+//     form2->SetPicture(snapshot);      // Picture1.Picture
+//     form2->SetExcelFile(tempPath);    // mExcelFile; the window owns that file from now on
+//     form2->show();                    // modeless
+//     mainWindow->hide();
+// Every new picture runs the display setup again at the next activation (zoom 1, fresh ranges).
+
+#include "preview/SaveResults.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QFrame;
+class QGroupBox;
+class QPushButton;
+class QScrollBar;
+
+namespace morvessa {
+
+class PreviewModel;
+class PreviewCanvas;
+
+// The program's own save dialogs: QFileDialog "Save File", QMessageBox question and message, all
+// parented to `parent`.
+std::unique_ptr<SaveDialogs> MakeStandardSaveDialogs(QWidget* parent);
+
+class PreviewWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `mainWindow` is shown again by "< Back" (not owned; may be set later).
+    explicit PreviewWindow(QWidget* mainWindow = nullptr);
+    ~PreviewWindow() override;
+
+    // --- handover ---
+    void SetPicture(const QImage& picture);
+    QImage Picture() const;  // the snapshot as handed over
+    void SetExcelFile(const QString& path);
+    QString ExcelFile() const;
+    void SetMainWindow(QWidget* mainWindow);
+
+    // --- seams for the program and for tests ---
+    // Replaces the save/overwrite/"Done." dialogs (the standard ones are used by default).
+    void SetSaveDialogs(std::unique_ptr<SaveDialogs> dialogs);
+    // What ending the program means after the window is closed; defaults to QCoreApplication::exit(0).
+    void SetQuitHandler(std::function<void()> quit);
+
+    // --- the window's procedures ---
+    void SetHScrollbarByPercent(short percent);
+    void SetVScrollbarByPercent(short percent);
+    void ZoomIn();   // "Zoom In"
+    void ZoomOut();  // "Zoom Out"
+    void SaveResults();  // "Save Results To Excel File"
+    void Back();         // "< Back"
+
+    // The display state in twips, for the main window and tests.
+    const PreviewModel& Model() const { return *model_; }
+    // The controls, for tests and screenshots.
+    QWidget* Picture1Widget() const;
+    QImage Picture1Image() const;  // what Picture1 shows now
+    QFrame* Picture2Widget() const { return picture2_; }
+    QScrollBar* HScroll1() const { return hScroll1_; }
+    QScrollBar* VScroll1() const { return vScroll1_; }
+    QPushButton* ZoomInButton() const { return pushButton1_; }
+    QPushButton* ZoomOutButton() const { return pushButton2_; }
+    QPushButton* BackButton() const { return pushButton8_; }
+    QPushButton* SaveButton() const { return pushButton6_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class Picture1Box;
+    class ZoomOriBox;
+    class Canvas;
+
+    void Form_Load();
+    void Form_Activate();
+    bool Form_QueryUnload();
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton6_Click();
+    void PushButton8_Click();
+    void HScroll1_Change(int value);
+    void VScroll1_Change(int value);
+    void Picture1_MouseDown(double xTwips, double yTwips);
+    void Picture1_MouseMove(bool buttonHeld, double xTwips, double yTwips);
+    void Picture1_MouseUp();
+
+    // Puts the model's twips onto the widgets (pixels).
+    void ApplyModelToWidgets();
+
+    std::unique_ptr<PreviewModel> model_;
+    std::unique_ptr<PreviewCanvas> canvas_;
+    std::unique_ptr<SaveDialogs> dialogs_;
+    std::function<void()> quit_;
+    QWidget* mainWindow_ = nullptr;
+    QString excelFile_;  // mExcelFile
+    QImage snapshot_;
+    bool centred_ = false;
+    bool syncingWidgets_ = false;
+
+    QFrame* picture2_ = nullptr;
+    QWidget* viewportInner_ = nullptr;
+    Picture1Box* picture1_ = nullptr;
+    ZoomOriBox* zoomOri_ = nullptr;
+    QScrollBar* hScroll1_ = nullptr;
+    QScrollBar* vScroll1_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QPushButton* pushButton1_ = nullptr;
+    QPushButton* pushButton2_ = nullptr;
+    QPushButton* pushButton8_ = nullptr;
+    QPushButton* pushButton6_ = nullptr;
+};
+
+}  // namespace morvessa

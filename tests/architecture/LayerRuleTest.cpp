@@ -1,0 +1,102 @@
+// Every folder of src/ is a layer; a file may include its own layer and the layers below it only.
+// A new folder must be placed in the table before anything may include it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Bottom to top. Layers that share a rank (holidays and colours' users, dialogs and preview) may
+// not include each other: only strictly lower ranks are allowed.
+const std::map<std::string, int> kLayerRank = {
+    {"spreadsheet", 0}, {"core", 1},    {"settings", 2}, {"colours", 3},
+    {"holidays", 4},    {"host", 5},    {"calendar", 6}, {"widgets", 7},
+    {"dialogs", 8},     {"preview", 8}, {"app", 9},
+};
+
+const fs::path kSourceRoot = fs::path(MORVESSA_SOURCE_DIR) / "src";
+
+struct Include {
+    fs::path file;
+    int line;
+    std::string target;
+};
+
+std::string LayerOf(const fs::path& relative) { return relative.begin()->string(); }
+
+std::vector<Include> QuotedIncludes(const fs::path& file)
+{
+    static const std::regex pattern(R"re(^\s*#\s*include\s+"([^"]+)")re");
+    std::vector<Include> found;
+    std::ifstream in(file);
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        std::smatch match;
+        if (std::regex_search(text, match, pattern))
+            found.push_back({file, line, match[1].str()});
+    }
+    return found;
+}
+
+std::vector<fs::path> SourceFiles()
+{
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(kSourceRoot)) {
+        const auto ext = entry.path().extension();
+        if (entry.is_regular_file() && (ext == ".h" || ext == ".cpp"))
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TEST(LayerRule, EveryFolderOfSrcHasARank)
+{
+    for (const auto& entry : fs::directory_iterator(kSourceRoot)) {
+        if (entry.is_directory())
+            EXPECT_TRUE(kLayerRank.count(entry.path().filename().string()))
+                << entry.path().filename() << " is not in the layer table";
+    }
+}
+
+TEST(LayerRule, IncludesOnlyRunDownward)
+{
+    const auto files = SourceFiles();
+    ASSERT_GT(files.size(), 50u) << "the source tree was not found at " << kSourceRoot;
+    int checked = 0;
+    for (const auto& file : files) {
+        const std::string from = LayerOf(fs::relative(file, kSourceRoot));
+        const auto fromRank = kLayerRank.find(from);
+        ASSERT_NE(fromRank, kLayerRank.end()) << file;
+        for (const auto& include : QuotedIncludes(file)) {
+            const fs::path target(include.target);
+            // Includes relative to the including file (generated moc files and the like).
+            if (std::distance(target.begin(), target.end()) < 2)
+                continue;
+            const std::string to = LayerOf(target);
+            ++checked;
+            if (to == from)
+                continue;
+            const auto toRank = kLayerRank.find(to);
+            if (toRank == kLayerRank.end()) {
+                ADD_FAILURE() << file << ":" << include.line << " includes \"" << include.target
+                              << "\" outside the layers";
+                continue;
+            }
+            EXPECT_LT(toRank->second, fromRank->second)
+                << file << ":" << include.line << " (" << from << ") includes \"" << include.target
+                << "\" (" << to << "), which is not below it";
+        }
+    }
+    EXPECT_GT(checked, 100);
+}
+
+}  // namespace

@@ -1,0 +1,213 @@
+#include "preview/PreviewWindow.h"
+#include "preview/PreviewModel.h"
+#include "preview/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace morvessa {
+namespace {
+
+// A recognisable picture: white with a black frame and a red block in the top left quarter.
+QImage SamplePicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int x = 0; x < width; ++x) {
+        image.setPixel(x, 0, qRgb(0, 0, 0));
+        image.setPixel(x, height - 1, qRgb(0, 0, 0));
+    }
+    for (int y = 0; y < height / 2; ++y)
+        for (int x = 0; x < width / 2; ++x)
+            image.setPixel(x, y, qRgb(255, 0, 0));
+    return image;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A real click: press and release over the button's centre.
+void Click(QWidget* button)
+{
+    const QPoint centre = button->rect().center();
+    SendMouse(button, QEvent::MouseButtonPress, centre, Qt::LeftButton);
+    SendMouse(button, QEvent::MouseButtonRelease, centre, Qt::NoButton);
+}
+
+class PreviewWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        workbook = dir.filePath("tqmrex11223344.xls");
+        QFile file(workbook);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("workbook bytes");
+        file.close();
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        form = std::make_unique<PreviewWindow>(&mainWindow);
+        form->SetSaveDialogs(std::move(scripted));
+        form->SetQuitHandler([this] { ++quits; });
+    }
+    void HandOver(const QImage& picture)
+    {
+        form->SetPicture(picture);
+        form->SetExcelFile(workbook);
+        form->show();
+        mainWindow.hide();
+    }
+
+    QTemporaryDir dir;
+    QString workbook;
+    QWidget mainWindow;
+    ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<PreviewWindow> form;
+    int quits = 0;
+};
+
+TEST_F(PreviewWindowTest, LaysOutTheWindowAsDesigned)
+{
+    EXPECT_EQ(form->windowTitle(), QString("Morvessa"));
+    EXPECT_EQ(form->size(), QSize(656, 626));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(form->Picture2Widget()->geometry(), QRect(8, 8, 622, 495));
+    EXPECT_EQ(form->HScroll1()->geometry(), QRect(8, 503, 622, 17));
+    EXPECT_EQ(form->VScroll1()->geometry(), QRect(630, 8, 17, 495));
+    EXPECT_EQ(form->ZoomInButton()->text(), QString("Zoom In"));
+    EXPECT_EQ(form->ZoomOutButton()->text(), QString("Zoom Out"));
+    EXPECT_EQ(form->BackButton()->text(), QString("< Back"));
+    EXPECT_EQ(form->SaveButton()->text(), QString("Save Results To Excel File"));
+    const auto* frame = form->findChild<QGroupBox*>("Frame1");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->title(), QString("Zoom:"));
+    const auto* zoomOri = form->findChild<QWidget*>("Zoom_Ori");
+    ASSERT_NE(zoomOri, nullptr);
+    EXPECT_TRUE(zoomOri->isHidden());
+}
+
+TEST_F(PreviewWindowTest, FirstDisplayOfSmallAndLargePictures)
+{
+    HandOver(SamplePicture(400, 300));
+    EXPECT_EQ(form->Picture1Widget()->geometry(), QRect(0, 0, 400, 300));
+    EXPECT_FALSE(form->HScroll1()->isEnabled());
+    EXPECT_FALSE(form->VScroll1()->isEnabled());
+    EXPECT_EQ(form->Picture1Image().pixel(10, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(form->Picture1Image().pixel(390, 290), qRgb(255, 255, 255));
+    EXPECT_TRUE(mainWindow.isHidden());
+
+    // After "< Back" the next snapshot is set up afresh.
+    form->Back();
+    form->SetExcelFile(QString());
+    HandOver(SamplePicture(800, 600));
+    EXPECT_EQ(form->Picture1Widget()->size(), QSize(800, 600));
+    EXPECT_TRUE(form->HScroll1()->isEnabled());
+    EXPECT_EQ(form->HScroll1()->maximum(), 267);
+    EXPECT_EQ(form->VScroll1()->maximum(), 157);
+}
+
+TEST_F(PreviewWindowTest, ZoomButtonsRescaleThePicture)
+{
+    HandOver(SamplePicture(400, 300));
+    Click(form->ZoomInButton());
+    EXPECT_FLOAT_EQ(form->Model().Zoom(), 1.25f);
+    EXPECT_EQ(form->Picture1Widget()->size(), QSize(500, 375));
+    EXPECT_EQ(form->Picture1Image().size(), QSize(500, 375));
+    EXPECT_TRUE(form->VScroll1()->isEnabled() == false);
+    Click(form->ZoomOutButton());
+    Click(form->ZoomOutButton());
+    EXPECT_EQ(form->Picture1Widget()->size(), QSize(300, 225));
+}
+
+TEST_F(PreviewWindowTest, DragPansAndMouseUpSettlesTheBars)
+{
+    HandOver(SamplePicture(800, 600));
+    QWidget* picture = form->Picture1Widget();
+    SendMouse(picture, QEvent::MouseButtonPress, QPoint(200, 100), Qt::LeftButton);
+    SendMouse(picture, QEvent::MouseMove, QPoint(111, 47), Qt::LeftButton);  // 89 px left, 53 up
+    EXPECT_EQ(picture->pos(), QPoint(-89, -53));
+    SendMouse(picture, QEvent::MouseButtonRelease, QPoint(111, 47), Qt::NoButton);
+    // 1335 / 2668 twips = 50 % of 267 -> 134; 795 / 1573 = 51 % of 157 -> 80
+    EXPECT_EQ(form->HScroll1()->value(), 134);
+    EXPECT_EQ(form->VScroll1()->value(), 80);
+    EXPECT_EQ(picture->pos(), QPoint(-89, -53));  // -1340 and -800 twips
+
+    // Moving the bar moves the picture.
+    form->HScroll1()->setValue(10);
+    EXPECT_EQ(picture->x(), -7);  // -100 twips
+}
+
+TEST_F(PreviewWindowTest, SaveButtonCopiesTheWorkbook)
+{
+    HandOver(SamplePicture(400, 300));
+    const QString target = dir.filePath("saved");
+    dialogs->fileNames.push_back(target);
+    Click(form->SaveButton());
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("workbook bytes"));
+    EXPECT_EQ(dialogs->messages, QStringList{"Done."});
+    EXPECT_TRUE(QFile::exists(workbook));
+}
+
+TEST_F(PreviewWindowTest, BackShowsTheMainWindowAndDropsTheWorkbook)
+{
+    HandOver(SamplePicture(400, 300));
+    Click(form->BackButton());
+    EXPECT_FALSE(QFile::exists(workbook));
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(PreviewWindowTest, ClosingDropsTheWorkbookAndEndsTheProgram)
+{
+    HandOver(SamplePicture(400, 300));
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(QFile::exists(workbook));
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(PreviewWindowTest, MissingSnapshotShowsAnEmptyViewport)
+{
+    RecordingErrorReporter reports;
+    ScopedErrorReporter scope(reports);
+    HandOver(QImage());  // the snapshot could not be taken
+    form->ZoomIn();
+    form->ZoomOut();
+    SendMouse(form->Picture1Widget(), QEvent::MouseButtonPress, QPoint(0, 0), Qt::LeftButton);
+    SendMouse(form->Picture1Widget(), QEvent::MouseButtonRelease, QPoint(0, 0), Qt::NoButton);
+    EXPECT_TRUE(form->Picture1Image().isNull());
+    EXPECT_FALSE(form->HScroll1()->isEnabled());
+    EXPECT_TRUE(reports.messages.empty());
+}
+
+TEST_F(PreviewWindowTest, NoWorkbookOutlivesTheWindow)
+{
+    HandOver(SamplePicture(40, 30));
+    const QString first = workbook;
+    const QString second = dir.filePath("tqmrex99999999.xls");
+    QFile(first).copy(second);
+    form->SetExcelFile(second);  // a new handover without "< Back"
+    EXPECT_FALSE(QFile::exists(first));
+    form.reset();
+    EXPECT_FALSE(QFile::exists(second));
+}
+
+}  // namespace
+}  // namespace morvessa
