@@ -74,7 +74,11 @@ void BM_GenerateCalendar(benchmark::State& state)
     }
     CheckNoReports(state, reports);
 }
-BENCHMARK(BM_GenerateCalendar)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(25)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GenerateCalendar)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(25)
+    ->ReportAggregatesOnly(true);
 
 // The parts: the twelve months with holidays and mini months in the host's model...
 std::unique_ptr<sheet::Application> BuildWorkbook(RecordingErrorReporter& reports)
@@ -147,7 +151,8 @@ void BM_BatchProcess(benchmark::State& state)
     environment.insert(QStringLiteral("TEMP"), BenchPath("temp"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     QDir().mkpath(BenchPath("temp"));
-    const QStringList arguments{"--year", "2024", "--out", BenchPath("batch.xls"), "--settings", BenchPath("Vantrelle.ini")};
+    const QStringList arguments{
+        "--year", "2024", "--out", BenchPath("batch.xls"), "--settings", BenchPath("Vantrelle.ini")};
     for (auto _ : state) {
         QProcess batch;
         batch.setProcessEnvironment(environment);
@@ -158,7 +163,11 @@ void BM_BatchProcess(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_BatchProcess)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BatchProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

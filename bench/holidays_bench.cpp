@@ -22,10 +22,7 @@ public:
 
 // A private store holding the default catalogue, for the length of one benchmark.
 struct PrivateStore {
-    PrivateStore() : scoped(folder.filePath(QStringLiteral("Vantrelle.ini")))
-    {
-        LoadHolidays();
-    }
+    PrivateStore() : scoped(folder.filePath(QStringLiteral("Vantrelle.ini"))) { LoadHolidays(); }
     QTemporaryDir folder;
     ScopedSettingsFile scoped;
 };

@@ -24,7 +24,8 @@ namespace {
 using namespace morvessa;
 using namespace morvessa::sheet;
 
-constexpr const char* kWeekdays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                     "Thursday", "Friday", "Saturday"};
 
 std::string Cols(int first, int last)
 {
@@ -64,7 +65,8 @@ void MiniMonth(Worksheet& sheet, int row, int column, const std::string& title, 
     head.Font().Size(8);
     sheet.Cells(row, column).Value(CellValue(title));
     const char* letters = "SMTWTFS";
-    for (int i = 0; i < 7; ++i) sheet.Cells(row + 1, column + i).Value(CellValue(std::string(1, letters[i])));
+    for (int i = 0; i < 7; ++i)
+        sheet.Cells(row + 1, column + i).Value(CellValue(std::string(1, letters[i])));
     for (int day = 1; day <= days; ++day) {
         const int slot = day + firstWeekday - 2;
         sheet.Cells(row + 2 + slot / 7, column + slot % 7).Value(CellValue(day));
@@ -74,8 +76,8 @@ void MiniMonth(Worksheet& sheet, int row, int column, const std::string& title, 
 
 // A sheet shaped like a generated month: the formatted template, the day numbers, the fills of the
 // days outside the month, two holidays, the unused week band removed and the two mini months.
-Worksheet& BuildMonthSheet(Application& app, const std::string& title, double titleSerial, int days, int firstWeekday,
-                           int previousDays, int previousFirst, int nextFirst)
+Worksheet& BuildMonthSheet(Application& app, const std::string& title, double titleSerial, int days,
+                           int firstWeekday, int previousDays, int previousFirst, int nextFirst)
 {
     Workbook& book = app.Workbooks().Add();
     Worksheet& sheet = book.ActiveSheet();
@@ -86,7 +88,8 @@ Worksheet& BuildMonthSheet(Application& app, const std::string& title, double ti
     sheet.Rows("1:70").RowHeight(9);
     const Range titleArea = sheet.Range("A1:BD5");
     titleArea.Merge();
-    for (int t = 1; t <= 7; ++t) sheet.Range(Area(8 * t - 7, 6, 8 * t, 8)).Merge();
+    for (int t = 1; t <= 7; ++t)
+        sheet.Range(Area(8 * t - 7, 6, 8 * t, 8)).Merge();
     for (int week = 1; week <= 6; ++week) {
         for (int day = 1; day <= 7; ++day) {
             const Range number = sheet.Range(Area(8 * day - 7, 8 * week + 1, 8 * day, 8 * week + 2));
@@ -112,7 +115,8 @@ Worksheet& BuildMonthSheet(Application& app, const std::string& title, double ti
     titleArea.Font().Bold(true);
     titleArea.Font().Size(20);
     titleArea.NumberFormat("mmmm yyyy");
-    for (int t = 0; t < 7; ++t) sheet.Cells(6, 8 * t + 1).Value(CellValue(kWeekdays[t]));
+    for (int t = 0; t < 7; ++t)
+        sheet.Cells(6, 8 * t + 1).Value(CellValue(kWeekdays[t]));
 
     // The title holds the month's first day; its number format shows month and year.
     sheet.Range("A1").Value(titleSerial > 0 ? CellValue(titleSerial) : CellValue(title));
@@ -121,7 +125,8 @@ Worksheet& BuildMonthSheet(Application& app, const std::string& title, double ti
         sheet.Cells(9 + 8 * (slot / 7), 8 * (slot % 7) + 1).Value(CellValue(day));
     }
     const int weeks = (days + firstWeekday - 1 + 6) / 7;
-    if (firstWeekday > 1) sheet.Range(Area(1, 9, 8 * (firstWeekday - 1), 16)).Interior().ColorIndex(15);
+    if (firstWeekday > 1)
+        sheet.Range(Area(1, 9, 8 * (firstWeekday - 1), 16)).Interior().ColorIndex(15);
     const int lastSlot = days + firstWeekday - 2;
     if (lastSlot % 7 != 6) {
         const int row = 9 + 8 * (lastSlot / 7);
@@ -134,7 +139,8 @@ Worksheet& BuildMonthSheet(Application& app, const std::string& title, double ti
         notes.Font().ColorIndex(3);
         notes.MergeArea().Interior().ColorIndex(36);
     }
-    if (weeks < 6) sheet.Rows(std::to_string(8 * weeks + 9) + ":" + std::to_string(56)).Delete(xlShiftUp);
+    if (weeks < 6)
+        sheet.Rows(std::to_string(8 * weeks + 9) + ":" + std::to_string(56)).Delete(xlShiftUp);
 
     const int top = 8 * weeks + 10;
     MiniMonth(sheet, top, 17, "December 2023", previousDays, previousFirst);
@@ -171,14 +177,16 @@ void BM_SnapshotMonthSheet(benchmark::State& state)
     Worksheet& sheet = January2024(app);
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath("temp.bmp").toStdString();
-    for (auto _ : state) saveCellsActivesheet(sheet.Parent(), path);
+    for (auto _ : state)
+        saveCellsActivesheet(sheet.Parent(), path);
 }
 BENCHMARK(BM_SnapshotMonthSheet)->Unit(benchmark::kMillisecond);
 
 bool WritePng(const Worksheet& sheet, const std::string& out)
 {
     const auto used = sheet.UsedArea();
-    if (!used) return false;
+    if (!used)
+        return false;
     const bool saved = RenderRangePicture(sheet, *used).save(QString::fromStdString(out), "PNG");
     std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", out.c_str());
     return saved;
@@ -188,23 +196,27 @@ bool WritePng(const Worksheet& sheet, const std::string& out)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication gui(argc, argv);
     std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind("--write-png=", 0) == 0) {
             Application app;
-            if (!WritePng(January2024(app), arg.substr(12))) return 1;
+            if (!WritePng(January2024(app), arg.substr(12)))
+                return 1;
             continue;
         }
         if (arg.rfind("--render-xls=", 0) == 0) {
             const std::string pair = arg.substr(13);
             const size_t comma = pair.find(',');
-            if (comma == std::string::npos) return 2;
+            if (comma == std::string::npos)
+                return 2;
             try {
                 const auto book = xls::OpenWorkbook(pair.substr(0, comma));
-                if (!WritePng(book->ActiveSheet(), pair.substr(comma + 1))) return 1;
+                if (!WritePng(book->ActiveSheet(), pair.substr(comma + 1)))
+                    return 1;
             } catch (const std::exception& error) {
                 std::fprintf(stderr, "%s\n", error.what());
                 return 1;

@@ -16,18 +16,22 @@ namespace {
 
 using namespace morvessa::sheet;
 
-double PeakMegabytes() {
+double PeakMegabytes()
+{
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) / 1024.0;
 }
 
-std::string TempPath() {
-    return (std::filesystem::temp_directory_path() / ("workbook_build_bench_" + std::to_string(::getpid()) + ".xls"))
+std::string TempPath()
+{
+    return (std::filesystem::temp_directory_path() /
+            ("workbook_build_bench_" + std::to_string(::getpid()) + ".xls"))
         .string();
 }
 
-void BM_BuildTemplate(benchmark::State& state) {
+void BM_BuildTemplate(benchmark::State& state)
+{
     for (auto _ : state) {
         Application app;
         Workbook& book = testing::PrepareWorkbook(app, 36);
@@ -36,7 +40,8 @@ void BM_BuildTemplate(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildTemplate)->Unit(benchmark::kMillisecond);
 
-void BM_BuildCalendarWorkbook(benchmark::State& state) {
+void BM_BuildCalendarWorkbook(benchmark::State& state)
+{
     for (auto _ : state) {
         Application app;
         Workbook& book = testing::BuildCalendar(app, 2024);
@@ -46,17 +51,20 @@ void BM_BuildCalendarWorkbook(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildCalendarWorkbook)->Unit(benchmark::kMillisecond);
 
-void BM_SaveCalendarWorkbook(benchmark::State& state) {
+void BM_SaveCalendarWorkbook(benchmark::State& state)
+{
     Application app;
     Workbook& book = testing::BuildCalendar(app, 2024);
     const std::string path = TempPath();
-    for (auto _ : state) xls::SaveWorkbook(book, path);
+    for (auto _ : state)
+        xls::SaveWorkbook(book, path);
     state.counters["file_KB"] = double(std::filesystem::file_size(path)) / 1024.0;
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_SaveCalendarWorkbook)->Unit(benchmark::kMillisecond);
 
-void BM_SaveAndOpenCalendarWorkbook(benchmark::State& state) {
+void BM_SaveAndOpenCalendarWorkbook(benchmark::State& state)
+{
     Application app;
     Workbook& book = testing::BuildCalendar(app, 2024);
     const std::string path = TempPath();
@@ -71,7 +79,8 @@ void BM_SaveAndOpenCalendarWorkbook(benchmark::State& state) {
 BENCHMARK(BM_SaveAndOpenCalendarWorkbook)->Unit(benchmark::kMillisecond);
 
 // Build, save through the workbook, quit, reopen in a second instance: the host's share of one run.
-void BM_BuildSaveReopen(benchmark::State& state) {
+void BM_BuildSaveReopen(benchmark::State& state)
+{
     const std::string path = TempPath();
     for (auto _ : state) {
         {

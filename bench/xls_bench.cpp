@@ -15,7 +15,8 @@ namespace {
 
 using namespace morvessa::sheet;
 
-double PeakMemoryMb() {
+double PeakMemoryMb()
+{
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0;
@@ -27,12 +28,14 @@ struct Calendar {
     Calendar() { book = &testing::BuildCalendar(app, 2024); }
 };
 
-const Workbook& CalendarWorkbook() {
+const Workbook& CalendarWorkbook()
+{
     static Calendar calendar;
     return *calendar.book;
 }
 
-void BM_SaveAndOpenCalendarFile(benchmark::State& state) {
+void BM_SaveAndOpenCalendarFile(benchmark::State& state)
+{
     const Workbook& book = CalendarWorkbook();
     const std::string path = (std::filesystem::temp_directory_path() / "morvessa-xls-bench.xls").string();
     for (auto _ : state) {
@@ -46,15 +49,19 @@ void BM_SaveAndOpenCalendarFile(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveAndOpenCalendarFile)->Unit(benchmark::kMillisecond);
 
-void BM_WriteCalendarBytes(benchmark::State& state) {
+void BM_WriteCalendarBytes(benchmark::State& state)
+{
     const Workbook& book = CalendarWorkbook();
-    for (auto _ : state) benchmark::DoNotOptimize(xls::WriteWorkbookBytes(book));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(xls::WriteWorkbookBytes(book));
 }
 BENCHMARK(BM_WriteCalendarBytes)->Unit(benchmark::kMillisecond);
 
-void BM_ReadCalendarBytes(benchmark::State& state) {
+void BM_ReadCalendarBytes(benchmark::State& state)
+{
     const auto bytes = xls::WriteWorkbookBytes(CalendarWorkbook());
-    for (auto _ : state) benchmark::DoNotOptimize(xls::ReadWorkbookBytes(bytes));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(xls::ReadWorkbookBytes(bytes));
     state.counters["peak_mb"] = PeakMemoryMb();
 }
 BENCHMARK(BM_ReadCalendarBytes)->Unit(benchmark::kMillisecond);

@@ -10,12 +10,14 @@
 
 using namespace morvessa::sheet;
 
-static void Save(const Workbook& wb, const std::string& path) {
+static void Save(const Workbook& wb, const std::string& path)
+{
     const auto bytes = xls::WriteWorkbookBytes(wb);
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const std::string dir = argc > 1 ? argv[1] : ".";
     {
         Workbook wb;

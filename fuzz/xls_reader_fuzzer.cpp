@@ -8,7 +8,8 @@
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/xls/XlsFile.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     try {
         auto workbook = morvessa::sheet::xls::ReadWorkbookBytes(std::span<const uint8_t>(data, size));
         // Whatever opens must also save: the writer sees every model the reader can build.

@@ -138,21 +138,26 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption yearOption(QStringLiteral("year"),
+    const QCommandLineOption yearOption(
+        QStringLiteral("year"),
         QStringLiteral("The calendar's year; years outside 1900..2100 are clamped to them."),
         QStringLiteral("YEAR"));
-    const QCommandLineOption outOption(QStringLiteral("out"),
-        QStringLiteral("Where the workbook is written (replaced if it exists)."), QStringLiteral("PATH.xls"));
-    const QCommandLineOption settingsOption(QStringLiteral("settings"),
+    const QCommandLineOption outOption(
+        QStringLiteral("out"), QStringLiteral("Where the workbook is written (replaced if it exists)."),
+        QStringLiteral("PATH.xls"));
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"),
         QStringLiteral("An INI settings file to use instead of the user's own (same format). "
                        "An empty file gives the default holidays and colours, written into it."),
         QStringLiteral("FILE"));
-    const QCommandLineOption monthOption(QStringLiteral("month"),
+    const QCommandLineOption monthOption(
+        QStringLiteral("month"),
         QStringLiteral("The month sheet that is active when the workbook opens and that the snapshot "
                        "shows, 1..12 (default 1, January)."),
         QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption snapshotOption(QStringLiteral("snapshot"),
-        QStringLiteral("Also write the snapshot picture of that month (BMP)."), QStringLiteral("PATH.bmp"));
+    const QCommandLineOption snapshotOption(
+        QStringLiteral("snapshot"), QStringLiteral("Also write the snapshot picture of that month (BMP)."),
+        QStringLiteral("PATH.bmp"));
     parser.addOptions({yearOption, outOption, settingsOption, monthOption, snapshotOption});
 
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -219,7 +224,7 @@ int main(int argc, char** argv)
     // A whole number in any spelling ("2024.0", "1e3") becomes plain digits; far-off years need
     // no integer conversion since the generation clamps them anyway.
     const double yearValue = ToNumber(yearArgument);
-    std::string yearText = yearValue < 1900 ? "1900"
+    std::string yearText = yearValue < 1900   ? "1900"
                            : yearValue > 2100 ? "2100"
                                               : QString::number(static_cast<int>(yearValue)).toStdString();
     GenerateCalendar(yearText, ui);

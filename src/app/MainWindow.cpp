@@ -48,8 +48,14 @@ constexpr const char* kSkinFile = "x/o.cjs";
 class MessageBoxInstanceUi final : public InstanceCheckUi {
 public:
     explicit MessageBoxInstanceUi(QWidget* parent) : parent_(parent) {}
-    void ShowMessage(const std::string& text) override { ShowValidationMessage(parent_, MessageBoxText(text)); }
-    bool AskYesNo(const std::string& text) override { return morvessa::AskYesNo(parent_, MessageBoxText(text)); }
+    void ShowMessage(const std::string& text) override
+    {
+        ShowValidationMessage(parent_, MessageBoxText(text));
+    }
+    bool AskYesNo(const std::string& text) override
+    {
+        return morvessa::AskYesNo(parent_, MessageBoxText(text));
+    }
     void EndProgram() override { std::exit(0); }
 
 private:
@@ -57,12 +63,14 @@ private:
 };
 
 // Shows a value in a box: the list entry with exactly that text becomes current.
-void ShowInBox(QComboBox* box, const QString& text) {
+void ShowInBox(QComboBox* box, const QString& text)
+{
     box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 template <typename Widget>
-Widget* MakeControl(QWidget* container, const char* name, int left, int top, int width, int height) {
+Widget* MakeControl(QWidget* container, const char* name, int left, int top, int width, int height)
+{
     auto* widget = new Widget(container);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(TwipsRect(left, top, width, height));
@@ -71,7 +79,8 @@ Widget* MakeControl(QWidget* container, const char* name, int left, int top, int
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowEnvironment environment) : environment_(std::move(environment)) {
+MainWindow::MainWindow(MainWindowEnvironment environment) : environment_(std::move(environment))
+{
     if (environment_.programFolder.isEmpty())
         environment_.programFolder = ProgramFolder();
     if (!environment_.instanceUi) {
@@ -83,18 +92,21 @@ MainWindow::MainWindow(MainWindowEnvironment environment) : environment_(std::mo
     Form_Load();
 }
 
-MainWindow::~MainWindow() {
+MainWindow::~MainWindow()
+{
     SetBusy(false);
 }
 
-void MainWindow::BuildControls() {
+void MainWindow::BuildControls()
+{
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(TwipsToPixels(8040), TwipsToPixels(9030));
     setFont(ArialBold(kDialogFontPoints));
 
-    auto button = [this](QWidget* container, const char* name, const char* caption, int l, int t, int w, int h) {
+    auto button = [this](QWidget* container, const char* name, const char* caption, int l, int t, int w,
+                         int h) {
         auto* b = MakeControl<QPushButton>(container, name, l, t, w, h);
         b->setText(QString::fromUtf8(caption));
         b->setFont(ArialBold(kPushButtonFontPoints));
@@ -153,10 +165,11 @@ void MainWindow::BuildControls() {
     // The design colours; the optional skin replaces them during the load.
     PaintWindowBackground(this, Qt::white);
 
-    const QList<QWidget*> tabOrder = {
-        Text5_,       Option1_,     Option2_,     cmbNameFixed_, cmbMonth2_,    Text2_,        cmbNameFloating_,
-        cmbMonth1_,   List1_,       List2_,       PushButton2_,  PushButton4_,  PushButton5_,  PushButton10_,
-        PushButton8_, PushButton9_, PushButton11_, PushButton1_, PushButton12_, PushButton13_};
+    const QList<QWidget*> tabOrder = {Text5_,        Option1_,      Option2_,         cmbNameFixed_,
+                                      cmbMonth2_,    Text2_,        cmbNameFloating_, cmbMonth1_,
+                                      List1_,        List2_,        PushButton2_,     PushButton4_,
+                                      PushButton5_,  PushButton10_, PushButton8_,     PushButton9_,
+                                      PushButton11_, PushButton1_,  PushButton12_,    PushButton13_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -178,7 +191,8 @@ void MainWindow::BuildControls() {
     Text5_->installEventFilter(this);
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::Form_Load()
+{
     ErrorTrap trap(location::Form1_Form_Load);
 
     trap.Step(100, [&] { ApplySkin(); });
@@ -187,7 +201,8 @@ void MainWindow::Form_Load() {
         setWindowIcon(ApplicationIcon());
         SetApplicationTitle();
     });
-    const QString cursorPath = QDir(environment_.programFolder).filePath(QString::fromLatin1(kHandCursorFileName));
+    const QString cursorPath =
+        QDir(environment_.programFolder).filePath(QString::fromLatin1(kHandCursorFileName));
     bool cursorFileThere = false;
     trap.Step(106, [&] { cursorFileThere = FileExists(cursorPath); });
     if (cursorFileThere) {
@@ -218,7 +233,9 @@ void MainWindow::Form_Load() {
     int floatingRows = 0;
     trap.Step(168, [&] { floatingRows = FloatingHolidays().RowCount(); });
     for (int row = 1; row <= floatingRows; ++row)
-        trap.Step(170, [&] { cmbNameFloating_->addItem(FloatingHolidays().Cell(row, floating_column::Name).Text()); });
+        trap.Step(170, [&] {
+            cmbNameFloating_->addItem(FloatingHolidays().Cell(row, floating_column::Name).Text());
+        });
 
     trap.Step(172, [&] { currentFixed_ = 1; });
     trap.Step(174, [&] { currentFloating_ = 1; });
@@ -259,7 +276,8 @@ void MainWindow::Form_Load() {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void MainWindow::ApplySkin() {
+void MainWindow::ApplySkin()
+{
     const QFileInfo skin(QDir(environment_.programFolder).filePath(QString::fromLatin1(kSkinFile)));
     if (!skin.isFile())
         return;
@@ -268,7 +286,8 @@ void MainWindow::ApplySkin() {
     skinApplied_ = true;
 }
 
-void MainWindow::ShowSelectedHolidays() {
+void MainWindow::ShowSelectedHolidays()
+{
     cmbNameFixed_->clear();
     cmbNameFixed_->addItems(HolidayNames(FixedHolidays(), fixed_column::Name));
     cmbNameFixed_->setCurrentIndex(-1);
@@ -295,7 +314,8 @@ void MainWindow::ShowSelectedHolidays() {
     }
 }
 
-void MainWindow::PushButton2_Click() {
+void MainWindow::PushButton2_Click()
+{
     ErrorTrap trap(location::Form1_PushButton2_Click);
     bool numeric = false;
     trap.Step(100, [&] { numeric = IsValidYearText(Text5_->text()); });
@@ -318,14 +338,16 @@ void MainWindow::PushButton2_Click() {
     trap.Step(110, [&] { ShowValidationMessage(this, kInvalidYearMessage); });
 }
 
-void MainWindow::ShowDialog(QDialog& dialog) {
+void MainWindow::ShowDialog(QDialog& dialog)
+{
     if (environment_.runDialog)
         environment_.runDialog(dialog);
     else
         dialog.exec();
 }
 
-void MainWindow::PushButton4_Click() {
+void MainWindow::PushButton4_Click()
+{
     ErrorTrap trap(location::Form1_PushButton4_Click);
     trap.Step(100, [&] {
         FixedHolidayDialog dialog(*this, this);
@@ -333,7 +355,8 @@ void MainWindow::PushButton4_Click() {
     });
 }
 
-void MainWindow::PushButton8_Click() {
+void MainWindow::PushButton8_Click()
+{
     ErrorTrap trap(location::Form1_PushButton8_Click);
     trap.Step(100, [&] {
         FloatingHolidayDialog dialog(*this, this);
@@ -341,7 +364,9 @@ void MainWindow::PushButton8_Click() {
     });
 }
 
-void MainWindow::DeleteSelectedHoliday(std::string_view location, HolidayTable& table, int& current, int& count) {
+void MainWindow::DeleteSelectedHoliday(std::string_view location, HolidayTable& table, int& current,
+                                       int& count)
+{
     ErrorTrap trap(location);
     bool deleted = false;
     trap.Step(100, [&] {
@@ -361,15 +386,19 @@ void MainWindow::DeleteSelectedHoliday(std::string_view location, HolidayTable& 
     trap.Step(110, [&] { ShowSelectedHolidays(); });
 }
 
-void MainWindow::PushButton5_Click() {
+void MainWindow::PushButton5_Click()
+{
     DeleteSelectedHoliday(location::Form1_PushButton5_Click, FixedHolidays(), currentFixed_, fixedCount_);
 }
 
-void MainWindow::PushButton9_Click() {
-    DeleteSelectedHoliday(location::Form1_PushButton9_Click, FloatingHolidays(), currentFloating_, floatingCount_);
+void MainWindow::PushButton9_Click()
+{
+    DeleteSelectedHoliday(location::Form1_PushButton9_Click, FloatingHolidays(), currentFloating_,
+                          floatingCount_);
 }
 
-void MainWindow::RestoreDefaults(std::string_view location, bool fixed) {
+void MainWindow::RestoreDefaults(std::string_view location, bool fixed)
+{
     ErrorTrap trap(location);
     trap.Step(100, [&] {
         if (fixed)
@@ -387,10 +416,17 @@ void MainWindow::RestoreDefaults(std::string_view location, bool fixed) {
     trap.Step(106, [&] { ShowSelectedHolidays(); });
 }
 
-void MainWindow::PushButton10_Click() { RestoreDefaults(location::Form1_PushButton10_Click, true); }
-void MainWindow::PushButton11_Click() { RestoreDefaults(location::Form1_PushButton11_Click, false); }
+void MainWindow::PushButton10_Click()
+{
+    RestoreDefaults(location::Form1_PushButton10_Click, true);
+}
+void MainWindow::PushButton11_Click()
+{
+    RestoreDefaults(location::Form1_PushButton11_Click, false);
+}
 
-void MainWindow::PickColour(std::string_view location, const char* colourKey) {
+void MainWindow::PickColour(std::string_view location, const char* colourKey)
+{
     ErrorTrap trap(location);
     trap.Step(100, [&] { GetColorIndex(QString::fromLatin1(colourKey)); });
     trap.Step(102, [&] {
@@ -398,35 +434,50 @@ void MainWindow::PickColour(std::string_view location, const char* colourKey) {
         ShowDialog(dialog);
     });
     // Stored whichever way the picker was left.
-    trap.Step(104, [&] { WriteSetting(QString::fromLatin1(colourKey), QString::number(CurrentColorIndex())); });
+    trap.Step(104,
+              [&] { WriteSetting(QString::fromLatin1(colourKey), QString::number(CurrentColorIndex())); });
 }
 
-void MainWindow::PushButton1_Click() { PickColour(location::Form1_PushButton1_Click, key::HolidaysColor); }
-void MainWindow::PushButton12_Click() { PickColour(location::Form1_PushButton12_Click, key::DaysColor); }
-void MainWindow::PushButton13_Click() { PickColour(location::Form1_PushButton13_Click, key::EmptyColor); }
+void MainWindow::PushButton1_Click()
+{
+    PickColour(location::Form1_PushButton1_Click, key::HolidaysColor);
+}
+void MainWindow::PushButton12_Click()
+{
+    PickColour(location::Form1_PushButton12_Click, key::DaysColor);
+}
+void MainWindow::PushButton13_Click()
+{
+    PickColour(location::Form1_PushButton13_Click, key::EmptyColor);
+}
 
-void MainWindow::Option1_Click() {
+void MainWindow::Option1_Click()
+{
     ErrorTrap trap(kOption1Location);
     trap.Step(100, [] { WriteSetting(QString::fromLatin1(key::Easter), kEasterYes); });
 }
 
-void MainWindow::Option2_Click() {
+void MainWindow::Option2_Click()
+{
     ErrorTrap trap(kOption2Location);
     trap.Step(100, [] { WriteSetting(QString::fromLatin1(key::Easter), kEasterNo); });
 }
 
-void MainWindow::cmbNameFixed_Click() {
+void MainWindow::cmbNameFixed_Click()
+{
     SelectHolidayNamed(kNameFixedLocation, FixedHolidays(), fixed_column::Name, cmbNameFixed_->currentText(),
                        currentFixed_);
 }
 
-void MainWindow::cmbNameFloating_Click() {
+void MainWindow::cmbNameFloating_Click()
+{
     SelectHolidayNamed(kNameFloatingLocation, FloatingHolidays(), floating_column::Name,
                        cmbNameFloating_->currentText(), currentFloating_);
 }
 
 void MainWindow::SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn,
-                               const QString& name, int& current) {
+                                    const QString& name, int& current)
+{
     if (!ready_)
         return;
     ErrorTrap trap(location);
@@ -448,7 +499,8 @@ void MainWindow::SelectHolidayNamed(std::string_view location, const HolidayTabl
     });
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == Text5_ && event->type() == QEvent::FocusIn) {
         const bool handled = QWidget::eventFilter(watched, event);
         Text5_->setSelection(0, int(Text5_->text().size()));
@@ -457,7 +509,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event)
+{
     event->accept();
     // Ends the whole program, the hidden preview included, without its own closing steps.
     if (environment_.quit)
@@ -466,7 +519,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         QApplication::quit();
 }
 
-void MainWindow::SetBusy(bool busy) {
+void MainWindow::SetBusy(bool busy)
+{
     if (busy == busy_)
         return;
     busy_ = busy;
@@ -476,11 +530,18 @@ void MainWindow::SetBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-int MainWindow::MonthSelectorIndex() const { return cmbMonth2_->currentIndex(); }
+int MainWindow::MonthSelectorIndex() const
+{
+    return cmbMonth2_->currentIndex();
+}
 
-void MainWindow::SetMainMousePointer(int pointer) { SetBusy(pointer == 11); }
+void MainWindow::SetMainMousePointer(int pointer)
+{
+    SetBusy(pointer == 11);
+}
 
-PreviewWindow& MainWindow::EnsurePreview() {
+PreviewWindow& MainWindow::EnsurePreview()
+{
     if (!preview_) {
         preview_ = std::make_unique<PreviewWindow>(nullptr);
         preview_->SetMainWindow(this);
@@ -488,9 +549,21 @@ PreviewWindow& MainWindow::EnsurePreview() {
     return *preview_;
 }
 
-void MainWindow::SetPreviewPicture(const QImage& picture) { EnsurePreview().SetPicture(picture); }
-void MainWindow::SetPreviewWorkbook(const std::string& path) { EnsurePreview().SetExcelFile(QString::fromStdString(path)); }
-void MainWindow::ShowPreview() { EnsurePreview().show(); }
-void MainWindow::HideMainWindow() { hide(); }
+void MainWindow::SetPreviewPicture(const QImage& picture)
+{
+    EnsurePreview().SetPicture(picture);
+}
+void MainWindow::SetPreviewWorkbook(const std::string& path)
+{
+    EnsurePreview().SetExcelFile(QString::fromStdString(path));
+}
+void MainWindow::ShowPreview()
+{
+    EnsurePreview().show();
+}
+void MainWindow::HideMainWindow()
+{
+    hide();
+}
 
 }  // namespace morvessa

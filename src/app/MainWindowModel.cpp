@@ -12,14 +12,16 @@ namespace {
 
 constexpr const char* kSubscriptOutOfRange = "Subscript out of range";
 
-int MonthIndexOrThrow(int month) {
+int MonthIndexOrThrow(int month)
+{
     if (month < 1 || month > 12)
         throw std::out_of_range(kSubscriptOutOfRange);
     return month - 1;
 }
 
 // A whole number held by a cell (number or numeric text); nothing for anything else.
-std::optional<int> WholeNumberOfCell(const HolidayCell& cell) {
+std::optional<int> WholeNumberOfCell(const HolidayCell& cell)
+{
     if (cell.IsNumber()) {
         const double value = cell.Number();
         if (value >= -1e9 && value <= 1e9 && value == static_cast<int>(value))
@@ -36,30 +38,40 @@ std::optional<int> WholeNumberOfCell(const HolidayCell& cell) {
 
 }  // namespace
 
-QStringList MonthNameList() {
+QStringList MonthNameList()
+{
     return {"January", "February", "March",     "April",   "May",      "June",
             "July",    "August",   "September", "October", "November", "December"};
 }
 
-QStringList WeekdayNameList() { return {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}; }
+QStringList WeekdayNameList()
+{
+    return {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+}
 
-QStringList OccurrenceNameList() { return {"1st", "2nd", "3rd", "4th", "Last"}; }
+QStringList OccurrenceNameList()
+{
+    return {"1st", "2nd", "3rd", "4th", "Last"};
+}
 
-QStringList HolidayNames(const HolidayTable& table, int nameColumn) {
+QStringList HolidayNames(const HolidayTable& table, int nameColumn)
+{
     QStringList names;
     for (int row = 1; row <= table.RowCount(); ++row)
         names.append(table.Cell(row, nameColumn).Text());
     return names;
 }
 
-int FirstRowNamed(const HolidayTable& table, int nameColumn, const QString& name) {
+int FirstRowNamed(const HolidayTable& table, int nameColumn, const QString& name)
+{
     for (int row = 1; row <= table.RowCount(); ++row)
         if (table.Cell(row, nameColumn).Text() == name)
             return row;
     return 0;
 }
 
-int MonthNumberOfCell(const HolidayCell& cell) {
+int MonthNumberOfCell(const HolidayCell& cell)
+{
     if (cell.IsEmpty())
         return 0;
     if (cell.IsNumber())
@@ -67,7 +79,8 @@ int MonthNumberOfCell(const HolidayCell& cell) {
     return ToWholeNumber(cell.Text());
 }
 
-FixedHolidayView ViewOfFixedHoliday(const HolidayTable& table, int row) {
+FixedHolidayView ViewOfFixedHoliday(const HolidayTable& table, int row)
+{
     FixedHolidayView view;
     const HolidayCell& month = table.Cell(row, fixed_column::Month);
     if (!month.IsEmpty())
@@ -77,7 +90,8 @@ FixedHolidayView ViewOfFixedHoliday(const HolidayTable& table, int row) {
     return view;
 }
 
-FloatingHolidayView ViewOfFloatingHoliday(const HolidayTable& table, int row) {
+FloatingHolidayView ViewOfFloatingHoliday(const HolidayTable& table, int row)
+{
     FloatingHolidayView view;
     const HolidayCell& month = table.Cell(row, floating_column::Month);
     // An empty month cell leaves the month box as it is, as for fixed holidays.
@@ -85,7 +99,8 @@ FloatingHolidayView ViewOfFloatingHoliday(const HolidayTable& table, int row) {
         view.monthIndex = MonthIndexOrThrow(MonthNumberOfCell(month));
     view.name = table.Cell(row, floating_column::Name).Text();
 
-    if (const auto weekday = WholeNumberOfCell(table.Cell(row, floating_column::Weekday)); weekday && *weekday >= 1 && *weekday <= 7)
+    if (const auto weekday = WholeNumberOfCell(table.Cell(row, floating_column::Weekday));
+        weekday && *weekday >= 1 && *weekday <= 7)
         view.weekdayIndex = *weekday - 1;
 
     const HolidayCell& occurrence = table.Cell(row, floating_column::Occurrence);
@@ -96,12 +111,19 @@ FloatingHolidayView ViewOfFloatingHoliday(const HolidayTable& table, int row) {
     return view;
 }
 
-int StoredHolidayCount(const char* countKey) {
+int StoredHolidayCount(const char* countKey)
+{
     return RoundToInt32(LeadingNumber(ReadSetting(QString::fromLatin1(countKey), QString())));
 }
 
-int StoredEasterChoice() { return ToWholeNumber(ReadSetting(QString::fromLatin1(key::Easter), kEasterYes)); }
+int StoredEasterChoice()
+{
+    return ToWholeNumber(ReadSetting(QString::fromLatin1(key::Easter), kEasterYes));
+}
 
-bool IsValidYearText(const QString& text) { return IsWholeNumber(text); }
+bool IsValidYearText(const QString& text)
+{
+    return IsWholeNumber(text);
+}
 
 }  // namespace morvessa

@@ -6,7 +6,8 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setWindowIcon(morvessa::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("morvessa"));

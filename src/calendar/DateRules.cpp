@@ -84,9 +84,9 @@ long DayNumber(const CalendarDate& date)
 
 int MonthNumber(const QString& monthName)
 {
-    static const std::array<const char*, 12> names = {"January", "February", "March",     "April",
-                                                      "May",     "June",     "July",      "August",
-                                                      "September", "October", "November", "December"};
+    static const std::array<const char*, 12> names = {"January",   "February", "March",    "April",
+                                                      "May",       "June",     "July",     "August",
+                                                      "September", "October",  "November", "December"};
     const QString trimmed = monthName.trimmed();
     for (int i = 0; i < 12; ++i) {
         const QString name = QString::fromLatin1(names[static_cast<std::size_t>(i)]);
@@ -100,7 +100,8 @@ int MonthNumber(const QString& monthName)
 int DaysInMonth(int year, int month)
 {
     CheckMonth(month);
-    const chr::year_month_day_last last{chr::year{year} / chr::month{static_cast<unsigned>(month)} / chr::last};
+    const chr::year_month_day_last last{chr::year{year} / chr::month{static_cast<unsigned>(month)} /
+                                        chr::last};
     return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 

@@ -96,9 +96,8 @@ void GenerateCalendar(std::string& yearText, GenerationUi& ui)
     });
     trap.Step(154, [&] { BuildSubCalendar(Require(app.get())); });
     for (int month = 1; month <= 12; ++month) {
-        trap.Step(154 + 2 * month, [&] {
-            AddMiniMonths(Require(app.get()), CalendarMonthName(month), yearText, month);
-        });
+        trap.Step(154 + 2 * month,
+                  [&] { AddMiniMonths(Require(app.get()), CalendarMonthName(month), yearText, month); });
     }
     trap.Step(180, [&] { Require(app.get()).Sheets()(kSubCalendarSheetName).Delete(); });
     trap.Step(182, [&] { Require(app.get()).Sheets()(ui.MonthSelectorIndex() + 1).Select(); });
@@ -116,8 +115,7 @@ void GenerateCalendar(std::string& yearText, GenerationUi& ui)
             break;
         if (!trap.Step(224, [&] {
                 if (!FileExists(TempWorkbookPath))
-                    tempWorkbookCreated =
-                        CreateFileExclusively(TempWorkbookPath) == ExclusiveCreate::Created;
+                    tempWorkbookCreated = CreateFileExclusively(TempWorkbookPath) == ExclusiveCreate::Created;
             }))
             break;
     }

@@ -84,10 +84,10 @@ Placement PlaceFloating(const HolidayTable& table, int row, long year)
                                : WholeNumberOf(occurrenceCell, "occurrence");
     // The n-th weekday beyond the month's last one would land in the next month.
     if (occurrence < 1 || occurrence > count)
-        throw UnplaceableHoliday(CalendarMonthName(month) + " " + std::to_string(year) + " has no " +
-                                 (occurrence >= 1 && occurrence <= 5 ? kOrdinals[occurrence]
-                                                                     : std::to_string(occurrence)) +
-                                 " of weekday " + std::to_string(weekday));
+        throw UnplaceableHoliday(
+            CalendarMonthName(month) + " " + std::to_string(year) + " has no " +
+            (occurrence >= 1 && occurrence <= 5 ? kOrdinals[occurrence] : std::to_string(occurrence)) +
+            " of weekday " + std::to_string(weekday));
     const CalendarDate date = NthWeekdayDate(int(year), month, weekday, occurrence);
     return {date.month, date.day};
 }
@@ -100,7 +100,8 @@ void MarkHoliday(sheet::Application& app, const std::string& monthName, int day,
     // holidays onto the wrong month.
     sheet::Worksheet& monthSheet = app.Sheets()(monthName);
     monthSheet.Activate();
-    const sheet::Range found = monthSheet.Range("A6:BD100").Find(sheet::CellValue(day), sheet::xlFormulas, sheet::xlWhole);
+    const sheet::Range found =
+        monthSheet.Range("A6:BD100").Find(sheet::CellValue(day), sheet::xlFormulas, sheet::xlWhole);
     monthSheet.Range(found.Address()).Offset(1, 0).Select();
     sheet::Range notes = app.ActiveCell();
     notes.Value(name);
@@ -120,7 +121,8 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
             MarkHoliday(app, CalendarMonthName(placement.month), placement.day, name);
         } catch (const SilentlySkipped&) {
         } catch (...) {
-            trap.Fail(line, "The holiday \"" + name + "\" cannot be placed: " + CurrentExceptionDescription() + ".");
+            trap.Fail(line, "The holiday \"" + name +
+                                "\" cannot be placed: " + CurrentExceptionDescription() + ".");
         }
     };
 
@@ -130,7 +132,8 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
 
     const HolidayTable& floating = FloatingHolidays();
     for (int row = 1; row <= floating.RowCount(); ++row)
-        markOrReport(floating.Cell(row, floating_column::Name), [&] { return PlaceFloating(floating, row, year); });
+        markOrReport(floating.Cell(row, floating_column::Name),
+                     [&] { return PlaceFloating(floating, row, year); });
 
     if (ToWholeNumber(ReadSetting(key::Easter, QStringLiteral("1"))) == 1) {
         const CalendarDate easter = EasterDate(year);
@@ -140,4 +143,3 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
 }
 
 }  // namespace morvessa
-

@@ -35,8 +35,9 @@ void AddMiniMonths(sheet::Application& app, const std::string& monthName, const 
     PlaceMiniMonth(app, CalendarMonthName(next), nextYear, false, monthName, yearText);
 }
 
-void PlaceMiniMonth(sheet::Application& app, const std::string& miniMonthName, const std::string& miniYearText,
-                    bool previous, const std::string& targetMonthName, const std::string& targetYearText)
+void PlaceMiniMonth(sheet::Application& app, const std::string& miniMonthName,
+                    const std::string& miniYearText, bool previous, const std::string& targetMonthName,
+                    const std::string& targetYearText)
 {
     const QString miniMonth = QString::fromStdString(miniMonthName);
     const QString miniYear = QString::fromStdString(miniYearText);
@@ -58,7 +59,9 @@ void PlaceMiniMonth(sheet::Application& app, const std::string& miniMonthName, c
     });
     Silently([&] { app.Range("A1:G" + std::to_string(rowCount + 2)).Copy(); });
     Silently([&] {
-        topRow = 8 * WeekRowCount(QString::fromStdString(targetMonthName), QString::fromStdString(targetYearText)) + 10;
+        topRow = 8 * WeekRowCount(QString::fromStdString(targetMonthName),
+                                  QString::fromStdString(targetYearText)) +
+                 10;
     });
     Silently([&] { app.Sheets()(targetMonthName).Select(); });
     // Addressed by name, so a target that is missing never sends the block onto the working sheet.

@@ -19,7 +19,8 @@ void AddMiniMonths(sheet::Application& app, const std::string& monthName, const 
 // row 8 * WeekRowCount(target) + 10 of the target sheet, at column Q (`previous`) or Y, and writes
 // the mini month's day numbers below its letters. Every step runs under a silent trap: one that
 // fails is skipped and the next one runs.
-void PlaceMiniMonth(sheet::Application& app, const std::string& miniMonthName, const std::string& miniYearText,
-                    bool previous, const std::string& targetMonthName, const std::string& targetYearText);
+void PlaceMiniMonth(sheet::Application& app, const std::string& miniMonthName,
+                    const std::string& miniYearText, bool previous, const std::string& targetMonthName,
+                    const std::string& targetYearText);
 
 }  // namespace morvessa

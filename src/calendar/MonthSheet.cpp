@@ -35,9 +35,9 @@ void FillEmptyBlocks(sheet::Application& app)
 
 const std::string& CalendarMonthName(int month)
 {
-    static const std::array<std::string, 12> kNames = {"January", "February", "March",     "April",
-                                                       "May",     "June",     "July",      "August",
-                                                       "September", "October", "November", "December"};
+    static const std::array<std::string, 12> kNames = {"January",   "February", "March",    "April",
+                                                       "May",       "June",     "July",     "August",
+                                                       "September", "October",  "November", "December"};
     if (month < 1 || month > 12)
         throw std::out_of_range("Subscript out of range");
     return kNames[std::size_t(month - 1)];
@@ -103,7 +103,8 @@ void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, cons
         monthSheet.Rows(RowsAddress(band, band + 42)).Delete(sheet::xlShiftUp);
     } else {
         // The selection widens over the merged blocks to the band's last column, notes included.
-        monthSheet.Range(monthSheet.Cells(band, next.column), monthSheet.Cells(band + 2, kSaturdayColumn)).Select();
+        monthSheet.Range(monthSheet.Cells(band, next.column), monthSheet.Cells(band + 2, kSaturdayColumn))
+            .Select();
         FillEmptyBlocks(app);
         monthSheet.Rows(RowsAddress(band + 8, band + 50)).Delete(sheet::xlShiftUp);
     }

@@ -68,7 +68,7 @@ void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName)
     title.Font().Size(20);
     title.NumberFormat("mmmm yyyy");
 
-    static const char* const kWeekdayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday",
+    static const char* const kWeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                  "Thursday", "Friday", "Saturday"};
     for (int weekday = 1; weekday <= 7; ++weekday) {
         app.Range(ColumnLetter(8 * weekday - 7) + "6").Select();
@@ -114,7 +114,9 @@ void BuildCalendarTemplate(sheet::Application& app)
 
     for (int week = 1; week <= 6; ++week) {
         for (int day = 1; day <= 7; ++day) {
-            SelectAndMerge(app, Address(8 * day - 7, 8 * week + 1, 8 * day, 8 * week + 2)).Interior().ColorIndex(19);
+            SelectAndMerge(app, Address(8 * day - 7, 8 * week + 1, 8 * day, 8 * week + 2))
+                .Interior()
+                .ColorIndex(19);
             SelectAndMerge(app, Address(8 * day - 7, 8 * week + 3, 8 * day, 8 * week + 8));
         }
     }

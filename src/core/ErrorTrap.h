@@ -77,6 +77,7 @@ std::string CurrentExceptionDescription();
 
 // A trapped procedure's location text, exactly as the report shows it. Each window or module
 // declares its own procedures' names beside its code, in namespace `location`.
-#define MORVESSA_LOCATION(name, text) inline constexpr std::string_view name = "in Quorvant2021/08/31." text " ";
+#define MORVESSA_LOCATION(name, text)                                                                        \
+    inline constexpr std::string_view name = "in Quorvant2021/08/31." text " ";
 
 }  // namespace morvessa

@@ -20,15 +20,19 @@ QColor PaletteEntry(int index)
 
 int ScrollValueForColorIndex(std::int32_t colorIndex)
 {
-    if (colorIndex < 0) return kColorScrollMinimum;
-    if (colorIndex > kColorScrollMaximum) throw std::out_of_range("Invalid property value");
+    if (colorIndex < 0)
+        return kColorScrollMinimum;
+    if (colorIndex > kColorScrollMaximum)
+        throw std::out_of_range("Invalid property value");
     return static_cast<int>(colorIndex);
 }
 
 std::optional<QColor> SwatchColorForScrollValue(int value)
 {
-    if (value < kColorScrollMinimum || value > kColorScrollMaximum) throw std::out_of_range("Invalid property value");
-    if (value == 0) return std::nullopt;
+    if (value < kColorScrollMinimum || value > kColorScrollMaximum)
+        throw std::out_of_range("Invalid property value");
+    if (value == 0)
+        return std::nullopt;
     return PaletteEntry(value);
 }
 

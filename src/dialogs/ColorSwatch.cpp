@@ -25,7 +25,8 @@ void ColorSwatch::ShowTransparent()
 void ColorSwatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (opaque_) painter.fillRect(rect(), fill_);
+    if (opaque_)
+        painter.fillRect(rect(), fill_);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

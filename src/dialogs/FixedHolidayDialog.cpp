@@ -22,7 +22,8 @@ FixedHolidayDialog::FixedHolidayDialog(HolidayEditorState& state, QWidget* paren
 
     Frame1_ = Place(new QGroupBox(QStringLiteral("Add new fixed date holiday"), this), "Frame1",
                     TwipsRect(120, 120, 3480, 1815));
-    Label6_ = Place(new QLabel(QStringLiteral("Holiday Name:"), Frame1_), "Label6", TwipsRect(240, 345, 1215, 255));
+    Label6_ =
+        Place(new QLabel(QStringLiteral("Holiday Name:"), Frame1_), "Label6", TwipsRect(240, 345, 1215, 255));
     Text3_ = Place(new QLineEdit(Frame1_), "Text3", TwipsRect(1560, 300, 1695, 345));
     Label4_ = Place(new QLabel(QStringLiteral("Month:"), Frame1_), "Label4", TwipsRect(240, 765, 615, 255));
     cmbMonth1_ = Place(new QComboBox(Frame1_), "cmbMonth1", TwipsRect(840, 720, 1215, 345));
@@ -68,14 +69,19 @@ void FixedHolidayDialog::PushButton8_Click()
     bool accepted = false;
     trap.Step(100, [&] {
         const HolidayInputCheck check = CheckFixedHolidayInput(name, monthText, dayText, state_.MonthNames());
-        if (!check.message.isEmpty()) showMessage_(this, check.message);
+        if (!check.message.isEmpty())
+            showMessage_(this, check.message);
         accepted = check.accepted();
     });
-    if (!accepted) return;
+    if (!accepted)
+        return;
 
     int row = 0;
-    trap.Step(102, [&] { row = AppendFixedHoliday(FixedHolidays(), state_.MonthNames(), monthText, dayText, name); });
-    if (row == 0) return;  // no row was added: nothing to select, save or show
+    trap.Step(102, [&] {
+        row = AppendFixedHoliday(FixedHolidays(), state_.MonthNames(), monthText, dayText, name);
+    });
+    if (row == 0)
+        return;  // no row was added: nothing to select, save or show
     trap.Step(104, [&] {
         state_.SetFixedCount(row);
         state_.SetCurrentFixed(row);

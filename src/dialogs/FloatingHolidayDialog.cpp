@@ -39,7 +39,8 @@ FloatingHolidayDialog::FloatingHolidayDialog(HolidayEditorState& state, QWidget*
     cmbMonth1_ = Place(new QComboBox(Frame1_), "cmbMonth1", TwipsRect(4320, 300, 1215, 345));
     Label5_ = Place(new QLabel(QStringLiteral("Day:"), Frame1_), "Label5", TwipsRect(240, 765, 375, 255));
     List1_ = Place(new QListWidget(Frame1_), "List1", TwipsRect(960, 720, 1215, 735));
-    Label7_ = Place(new QLabel(QStringLiteral("Occurence:"), Frame1_), "Label7", TwipsRect(3120, 765, 975, 255));
+    Label7_ =
+        Place(new QLabel(QStringLiteral("Occurence:"), Frame1_), "Label7", TwipsRect(3120, 765, 975, 255));
     List2_ = Place(new QListWidget(Frame1_), "List2", TwipsRect(4320, 720, 1215, 735));
     AddSaveAndCloseButtons(Frame1_, TwipsRect(240, 1530, 2655, 405), TwipsRect(3000, 1545, 2535, 405));
     for (QListWidget* list : {List1_, List2_}) {
@@ -93,17 +94,20 @@ void FloatingHolidayDialog::PushButton8_Click()
     trap.Step(100, [&] {
         const HolidayInputCheck check =
             CheckFloatingHolidayInput(name, cmbMonth1_->currentIndex(), weekdayIndex, occurrenceIndex);
-        if (!check.message.isEmpty()) showMessage_(this, check.message);
+        if (!check.message.isEmpty())
+            showMessage_(this, check.message);
         accepted = check.accepted();
     });
-    if (!accepted) return;
+    if (!accepted)
+        return;
 
     int row = 0;
     trap.Step(102, [&] {
         row = AppendFloatingHoliday(FloatingHolidays(), state_.MonthNames(), monthText, weekdayIndex,
                                     occurrenceIndex, name);
     });
-    if (row == 0) return;  // no row was added: nothing to select, save or show
+    if (row == 0)
+        return;  // no row was added: nothing to select, save or show
     trap.Step(104, [&] {
         state_.SetFloatingCount(row);
         state_.SetCurrentFloating(row);

@@ -12,7 +12,8 @@ const QChar kRowSeparator = QChar(0x00AC);  // the not sign
 int MonthNumberFromName(const QStringList& monthNames, const QString& text)
 {
     for (int i = 0; i < monthNames.size() && i < 12; ++i) {
-        if (monthNames[i] == text) return i + 1;
+        if (monthNames[i] == text)
+            return i + 1;
     }
     return 0;
 }
@@ -20,9 +21,15 @@ int MonthNumberFromName(const QStringList& monthNames, const QString& text)
 int LongestMonthLength(int month)
 {
     switch (month) {
-    case 2: return 29;
-    case 4: case 6: case 9: case 11: return 30;
-    default: return 31;
+    case 2:
+        return 29;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    default:
+        return 31;
     }
 }
 
@@ -40,9 +47,11 @@ QString FixedDayRefusal(const QString& dayText, int month)
     const int longest = LongestMonthLength(month);
     const QString day = dayText.trimmed();
     bool wholeNumber = !day.isEmpty() && day.size() <= 4;
-    for (QChar c : day) wholeNumber = wholeNumber && c >= u'0' && c <= u'9';
+    for (QChar c : day)
+        wholeNumber = wholeNumber && c >= u'0' && c <= u'9';
     const int value = wholeNumber ? day.toInt() : 0;
-    if (value >= 1 && value <= longest) return {};
+    if (value >= 1 && value <= longest)
+        return {};
     return QStringLiteral("Please enter the day as a whole number from 1 to %1.").arg(longest);
 }
 
@@ -50,10 +59,13 @@ HolidayInputCheck CheckFixedHolidayInput(const QString& name, const QString& mon
                                          const QString& dayText, const QStringList& monthNames)
 {
     using Verdict = HolidayInputCheck::Verdict;
-    if (dayText.isEmpty() || name.isEmpty() || monthText.isEmpty()) return {Verdict::Incomplete, {}};
-    if (QString why = HolidayNameRefusal(name); !why.isEmpty()) return {Verdict::Refused, why};
+    if (dayText.isEmpty() || name.isEmpty() || monthText.isEmpty())
+        return {Verdict::Incomplete, {}};
+    if (QString why = HolidayNameRefusal(name); !why.isEmpty())
+        return {Verdict::Refused, why};
     const int month = MonthNumberFromName(monthNames, monthText);
-    if (QString why = FixedDayRefusal(dayText, month); !why.isEmpty()) return {Verdict::Refused, why};
+    if (QString why = FixedDayRefusal(dayText, month); !why.isEmpty())
+        return {Verdict::Refused, why};
     return {};
 }
 
@@ -61,17 +73,22 @@ HolidayInputCheck CheckFloatingHolidayInput(const QString& name, int monthIndex,
                                             int occurrenceIndex)
 {
     using Verdict = HolidayInputCheck::Verdict;
-    if (name.isEmpty()) return {Verdict::Incomplete, QStringLiteral("Please add name.")};
-    if (QString why = HolidayNameRefusal(name); !why.isEmpty()) return {Verdict::Refused, why};
-    if (monthIndex < 0) return {Verdict::Incomplete, QStringLiteral("Please select month.")};
-    if (weekdayIndex < 0) return {Verdict::Incomplete, QStringLiteral("Please select day.")};
-    if (occurrenceIndex < 0) return {Verdict::Incomplete, QStringLiteral("Please select occurence.")};
+    if (name.isEmpty())
+        return {Verdict::Incomplete, QStringLiteral("Please add name.")};
+    if (QString why = HolidayNameRefusal(name); !why.isEmpty())
+        return {Verdict::Refused, why};
+    if (monthIndex < 0)
+        return {Verdict::Incomplete, QStringLiteral("Please select month.")};
+    if (weekdayIndex < 0)
+        return {Verdict::Incomplete, QStringLiteral("Please select day.")};
+    if (occurrenceIndex < 0)
+        return {Verdict::Incomplete, QStringLiteral("Please select occurence.")};
     return {};
 }
 
 QStringList WeekdayItems()
 {
-    return {QStringLiteral("Sunday"),   QStringLiteral("Monday"), QStringLiteral("Tuesday"),
+    return {QStringLiteral("Sunday"),    QStringLiteral("Monday"),   QStringLiteral("Tuesday"),
             QStringLiteral("Wednesday"), QStringLiteral("Thursday"), QStringLiteral("Friday"),
             QStringLiteral("Saturday")};
 }
@@ -84,7 +101,8 @@ QStringList OccurrenceItems()
 
 HolidayCell OccurrenceCell(int occurrenceIndex)
 {
-    if (occurrenceIndex == kLastOccurrenceItem) return HolidayCell(QStringLiteral("Last"));
+    if (occurrenceIndex == kLastOccurrenceItem)
+        return HolidayCell(QStringLiteral("Last"));
     if (occurrenceIndex < 0 || occurrenceIndex > kLastOccurrenceItem)
         throw std::out_of_range("Subscript out of range");
     return HolidayCell(occurrenceIndex + 1);
@@ -106,7 +124,8 @@ int AppendFloatingHoliday(HolidayTable& table, const QStringList& monthNames, co
                           int weekdayIndex, int occurrenceIndex, const QString& name)
 {
     // Checked before the row exists, so a bad selection never leaves a half-filled row behind.
-    if (weekdayIndex < 0 || weekdayIndex > 6) throw std::out_of_range("Subscript out of range");
+    if (weekdayIndex < 0 || weekdayIndex > 6)
+        throw std::out_of_range("Subscript out of range");
     const HolidayCell occurrence = OccurrenceCell(occurrenceIndex);
     AppendHolidayRow(table);
     const int row = table.RowCount();

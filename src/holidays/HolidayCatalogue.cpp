@@ -54,7 +54,11 @@ int ColumnOfKey(int keyNumber)
 
 HolidayTable MakeFixedDefaults()
 {
-    struct Row { int month; int day; const char* name; };
+    struct Row {
+        int month;
+        int day;
+        const char* name;
+    };
     static constexpr Row rows[] = {
         {1, 1, "New Year's Day"}, {6, 14, "Flag Day"},       {7, 4, "Independence Day"},
         {12, 25, "Christmas"},    {11, 11, "Veteran's Day"}, {2, 14, "Valentine's Day"},
@@ -75,7 +79,12 @@ HolidayTable MakeFixedDefaults()
 HolidayTable MakeFloatingDefaults()
 {
     constexpr int kLast = 0;  // stands for the text "Last"
-    struct Row { int month; int weekday; int occurrence; const char* name; };
+    struct Row {
+        int month;
+        int weekday;
+        int occurrence;
+        const char* name;
+    };
     static constexpr Row rows[] = {
         {5, 2, kLast, "Memorial Day"},
         {1, 2, 3, "Martin Luthar King Day"},
@@ -127,13 +136,14 @@ void ReadColumnInto(HolidayTable& table, int keyNumber, const QString& countKey)
     }
     const QStringList pieces = text.split(kRowEnd);
     if (pieces.size() > table.RowCount()) {
-        throw std::out_of_range(QStringLiteral("Subscript out of range: the stored column %1 holds %2 entries, "
-                                               "but %3 says %4")
-                                    .arg(ColumnKey(keyNumber))
-                                    .arg(pieces.size())
-                                    .arg(countKey)
-                                    .arg(table.RowCount())
-                                    .toStdString());
+        throw std::out_of_range(
+            QStringLiteral("Subscript out of range: the stored column %1 holds %2 entries, "
+                           "but %3 says %4")
+                .arg(ColumnKey(keyNumber))
+                .arg(pieces.size())
+                .arg(countKey)
+                .arg(table.RowCount())
+                .toStdString());
     }
     std::vector<HolidayCell> cells;
     cells.reserve(static_cast<std::size_t>(pieces.size()));
@@ -178,9 +188,11 @@ void SaveTables(const HolidayTable& fixed, const HolidayTable& floating)
     SettingValues values;
     for (int keyNumber = 1; keyNumber <= 7; ++keyNumber) {
         if (keyNumber == 1)
-            values.emplace_back(QString::fromLatin1(key::FixedHolidaysCount), QString::number(fixed.RowCount()));
+            values.emplace_back(QString::fromLatin1(key::FixedHolidaysCount),
+                                QString::number(fixed.RowCount()));
         if (keyNumber == 4)
-            values.emplace_back(QString::fromLatin1(key::FloatingHolidaysCount), QString::number(floating.RowCount()));
+            values.emplace_back(QString::fromLatin1(key::FloatingHolidaysCount),
+                                QString::number(floating.RowCount()));
         const HolidayTable& table = keyNumber <= 3 ? fixed : floating;
         values.emplace_back(ColumnKey(keyNumber), HolidayColumnText(table, ColumnOfKey(keyNumber)));
     }
@@ -261,7 +273,8 @@ const HolidayTable& DefaultFloatingHolidays()
 
 void LoadHolidays()
 {
-    const double fixedCount = LeadingNumber(ReadSetting(QString::fromLatin1(key::FixedHolidaysCount), QString()));
+    const double fixedCount =
+        LeadingNumber(ReadSetting(QString::fromLatin1(key::FixedHolidaysCount), QString()));
     const double floatingCount =
         LeadingNumber(ReadSetting(QString::fromLatin1(key::FloatingHolidaysCount), QString()));
     // A count that rounds to no rows counts as missing: a loaded table always has a row.

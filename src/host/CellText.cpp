@@ -9,10 +9,10 @@
 namespace morvessa {
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "March",     "April",
-                                                     "May",     "June",     "July",      "August",
-                                                     "September", "October", "November", "December"};
-constexpr std::array<const char*, 7> kDayNames = {"Saturday", "Sunday",   "Monday", "Tuesday",
+constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
+constexpr std::array<const char*, 7> kDayNames = {"Saturday",  "Sunday",   "Monday", "Tuesday",
                                                   "Wednesday", "Thursday", "Friday"};
 
 struct CivilDate {
@@ -41,8 +41,10 @@ CivilDate CivilFromDays(long long days)
 // spreadsheets have always counted although it never was.
 CivilDate DateFromSerial(long long serial)
 {
-    if (serial == 0) return {1900, 1, 0};
-    if (serial == 60) return {1900, 2, 29};
+    if (serial == 0)
+        return {1900, 1, 0};
+    if (serial == 60)
+        return {1900, 2, 29};
     constexpr long long kSerialOfEpoch = 25569;  // 1970-01-01
     return CivilFromDays(serial < 60 ? serial - kSerialOfEpoch + 1 : serial - kSerialOfEpoch);
 }
@@ -60,7 +62,8 @@ std::vector<std::string> SplitSections(std::string_view format)
     bool quoted = false;
     for (size_t i = 0; i < format.size(); ++i) {
         const char c = format[i];
-        if (c == '"') quoted = !quoted;
+        if (c == '"')
+            quoted = !quoted;
         if (!quoted && c == '\\' && i + 1 < format.size()) {
             sections.back() += format.substr(i, 2);
             ++i;
@@ -77,21 +80,25 @@ std::vector<std::string> SplitSections(std::string_view format)
 
 bool IsGeneral(std::string_view format)
 {
-    if (format.size() != 7) return format.empty();
+    if (format.size() != 7)
+        return format.empty();
     static constexpr std::string_view kGeneral = "general";
     for (size_t i = 0; i < format.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(format[i])) != kGeneral[i]) return false;
+        if (std::tolower(static_cast<unsigned char>(format[i])) != kGeneral[i])
+            return false;
     }
     return true;
 }
 
 std::string FormatDate(double value, std::string_view format)
 {
-    if (value < 0 || value >= 2958466) return std::string(10, '#');  // before 1900 or after 9999
+    if (value < 0 || value >= 2958466)
+        return std::string(10, '#');  // before 1900 or after 9999
     const long long serial = static_cast<long long>(std::floor(value));
     const CivilDate date = DateFromSerial(serial);
     long long seconds = std::llround((value - std::floor(value)) * 86400.0);
-    if (seconds >= 86400) seconds = 86399;
+    if (seconds >= 86400)
+        seconds = 86399;
     const int hour = static_cast<int>(seconds / 3600);
     const int minute = static_cast<int>(seconds / 60 % 60);
     const int second = static_cast<int>(seconds % 60);
@@ -126,8 +133,10 @@ std::string FormatDate(double value, std::string_view format)
             out += run <= 2 ? TwoDigits(date.year) : std::to_string(date.year);
             lastWasHour = false;
         } else if (lower == 'd') {
-            if (run == 1) out += std::to_string(date.day);
-            else if (run == 2) out += TwoDigits(date.day);
+            if (run == 1)
+                out += std::to_string(date.day);
+            else if (run == 2)
+                out += TwoDigits(date.day);
             else {
                 const std::string name = kDayNames[static_cast<size_t>(serial % 7)];
                 out += run == 3 ? name.substr(0, 3) : name;
@@ -136,12 +145,16 @@ std::string FormatDate(double value, std::string_view format)
         } else if (lower == 'm') {
             // "m" right after hours or right before seconds means minutes.
             size_t next = i + run;
-            while (next < format.size() && !std::isalpha(static_cast<unsigned char>(format[next]))) ++next;
-            const bool minutes = run <= 2 && (lastWasHour || (next < format.size() &&
-                                                               std::tolower(format[next]) == 's'));
-            if (minutes) out += run == 1 ? std::to_string(minute) : TwoDigits(minute);
-            else if (run == 1) out += std::to_string(date.month);
-            else if (run == 2) out += TwoDigits(date.month);
+            while (next < format.size() && !std::isalpha(static_cast<unsigned char>(format[next])))
+                ++next;
+            const bool minutes =
+                run <= 2 && (lastWasHour || (next < format.size() && std::tolower(format[next]) == 's'));
+            if (minutes)
+                out += run == 1 ? std::to_string(minute) : TwoDigits(minute);
+            else if (run == 1)
+                out += std::to_string(date.month);
+            else if (run == 2)
+                out += TwoDigits(date.month);
             else {
                 const std::string name = kMonthNames[static_cast<size_t>(date.month - 1)];
                 out += run == 3 ? name.substr(0, 3) : run == 4 ? name : name.substr(0, 1);
@@ -166,7 +179,8 @@ std::string GroupThousands(const std::string& digits)
     std::string out;
     const size_t count = digits.size();
     for (size_t i = 0; i < count; ++i) {
-        if (i > 0 && (count - i) % 3 == 0) out += ',';
+        if (i > 0 && (count - i) % 3 == 0)
+            out += ',';
         out += digits[i];
     }
     return out;
@@ -187,7 +201,8 @@ std::string FormatDigits(double value, std::string_view format)
         std::string literal;
         if (c == '"') {
             const size_t end = format.find('"', i + 1);
-            literal = std::string(format.substr(i + 1, (end == std::string_view::npos ? format.size() : end) - i - 1));
+            literal = std::string(
+                format.substr(i + 1, (end == std::string_view::npos ? format.size() : end) - i - 1));
             i = end == std::string_view::npos ? format.size() : end;
         } else if (c == '\\' && i + 1 < format.size()) {
             literal = std::string(1, format[++i]);
@@ -200,8 +215,10 @@ std::string FormatDigits(double value, std::string_view format)
             continue;
         } else if (c == '0' || c == '#' || c == '?') {
             seenPlaceholder = true;
-            if (decimals >= 0) ++decimals;
-            else if (c == '0') ++minIntegerDigits;
+            if (decimals >= 0)
+                ++decimals;
+            else if (c == '0')
+                ++minIntegerDigits;
             continue;
         } else if (c == '.' && seenPlaceholder && decimals < 0) {
             decimals = 0;
@@ -210,23 +227,28 @@ std::string FormatDigits(double value, std::string_view format)
             grouping = true;
             continue;
         } else {
-            if (c == '%') percent = true;
+            if (c == '%')
+                percent = true;
             literal = std::string(1, c);
         }
         (seenPlaceholder ? suffix : prefix) += literal;
     }
-    if (percent) value *= 100.0;
+    if (percent)
+        value *= 100.0;
     const int places = decimals < 0 ? 0 : decimals;
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", places, std::fabs(value));
     std::string number = buffer;
     std::string integerPart = number.substr(0, number.find('.'));
     std::string fraction = number.find('.') == std::string::npos ? "" : number.substr(number.find('.'));
-    if (integerPart == "0" && minIntegerDigits == 0) integerPart.clear();
+    if (integerPart == "0" && minIntegerDigits == 0)
+        integerPart.clear();
     if (static_cast<int>(integerPart.size()) < minIntegerDigits) {
-        integerPart = std::string(static_cast<size_t>(minIntegerDigits) - integerPart.size(), '0') + integerPart;
+        integerPart =
+            std::string(static_cast<size_t>(minIntegerDigits) - integerPart.size(), '0') + integerPart;
     }
-    if (grouping) integerPart = GroupThousands(integerPart);
+    if (grouping)
+        integerPart = GroupThousands(integerPart);
     return prefix + integerPart + fraction + suffix;
 }
 
@@ -234,7 +256,8 @@ std::string FormatDigits(double value, std::string_view format)
 
 std::string GeneralNumberText(double value)
 {
-    if (std::isnan(value) || std::isinf(value)) return "#NUM!";
+    if (std::isnan(value) || std::isinf(value))
+        return "#NUM!";
     if (value == std::floor(value) && std::fabs(value) < 1e11) {
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%.0f", value);
@@ -249,12 +272,15 @@ std::string GeneralNumberText(double value)
         const size_t e = text.find('E');
         std::string mantissa = text.substr(0, e);
         std::string exponent = text.substr(e);
-        while (mantissa.find('.') != std::string::npos && (mantissa.back() == '0' || mantissa.back() == '.')) {
+        while (mantissa.find('.') != std::string::npos &&
+               (mantissa.back() == '0' || mantissa.back() == '.')) {
             const bool dot = mantissa.back() == '.';
             mantissa.pop_back();
-            if (dot) break;
+            if (dot)
+                break;
         }
-        if (exponent.size() > 4 && exponent[2] == '0') exponent.erase(2, 1);
+        if (exponent.size() > 4 && exponent[2] == '0')
+            exponent.erase(2, 1);
         return mantissa + exponent;
     }
     std::snprintf(buffer, sizeof buffer, "%.10G", value);
@@ -270,26 +296,30 @@ bool IsDateFormat(std::string_view format)
             quoted = !quoted;
             continue;
         }
-        if (quoted) continue;
+        if (quoted)
+            continue;
         if (c == '\\') {
             ++i;
             continue;
         }
         if (c == '[') {
             const size_t end = format.find(']', i);
-            if (end == std::string_view::npos) return false;
+            if (end == std::string_view::npos)
+                return false;
             i = end;
             continue;
         }
         const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (lower == 'd' || lower == 'm' || lower == 'y' || lower == 'h' || lower == 's') return true;
+        if (lower == 'd' || lower == 'm' || lower == 'y' || lower == 'h' || lower == 's')
+            return true;
     }
     return false;
 }
 
 std::string FormatNumber(double value, std::string_view format)
 {
-    if (IsGeneral(format) || format == "@") return GeneralNumberText(value);
+    if (IsGeneral(format) || format == "@")
+        return GeneralNumberText(value);
     const std::vector<std::string> sections = SplitSections(format);
     std::string_view section = sections[0];
     bool sign = value < 0;
@@ -301,11 +331,14 @@ std::string FormatNumber(double value, std::string_view format)
         section = sections[2];
     }
     std::string text = sign ? "-" : "";
-    if (IsGeneral(section)) return text.append(GeneralNumberText(std::fabs(value)));
-    if (IsDateFormat(section)) return FormatDate(value, section);
+    if (IsGeneral(section))
+        return text.append(GeneralNumberText(std::fabs(value)));
+    if (IsDateFormat(section))
+        return FormatDate(value, section);
     const std::string digits = FormatDigits(value, section);
     // "-0" would be odd: a value that rounds to zero shows without its sign.
-    if (digits.find_first_of("123456789") == std::string::npos) return digits;
+    if (digits.find_first_of("123456789") == std::string::npos)
+        return digits;
     return text.append(digits);
 }
 

@@ -57,7 +57,8 @@ std::string& RegistryFolderOverride()
 bool IsHostProgId(std::string_view progId)
 {
     // ProgIDs are not case-sensitive.
-    if (progId.size() != kHostProgId.size()) return false;
+    if (progId.size() != kHostProgId.size())
+        return false;
     for (size_t i = 0; i < progId.size(); ++i) {
         if (std::tolower(static_cast<unsigned char>(progId[i])) !=
             std::tolower(static_cast<unsigned char>(kHostProgId[i]))) {
@@ -97,7 +98,8 @@ std::string InstanceRegistryFolder()
 {
     {
         std::lock_guard lock(SettingsMutex());
-        if (!RegistryFolderOverride().empty()) return RegistryFolderOverride();
+        if (!RegistryFolderOverride().empty())
+            return RegistryFolderOverride();
     }
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && *runtime && QDir(QString::fromLocal8Bit(runtime)).exists()) {
@@ -117,7 +119,8 @@ ApplicationPtr CreateObject(std::string_view progId)
         factory = CurrentFactory();
     }
     ApplicationPtr app = factory ? factory() : std::make_shared<sheet::Application>();
-    if (!app) throw HostInstanceError("ActiveX component can't create object");
+    if (!app)
+        throw HostInstanceError("ActiveX component can't create object");
     app->SetPictureSink(&SystemClipboardPictureSink());
 
     // Listed while it runs: quitting (or dropping the last reference) takes the entry away.
@@ -156,9 +159,11 @@ std::string AttachedInstance::Version() const
 
 AttachedInstance GetObject(std::string_view progId)
 {
-    if (!IsHostProgId(progId)) throw HostInstanceError("ActiveX component can't create object");
+    if (!IsHostProgId(progId))
+        throw HostInstanceError("ActiveX component can't create object");
     const auto entry = FindRunningInstance();
-    if (!entry) throw HostInstanceError("ActiveX component can't create object");
+    if (!entry)
+        throw HostInstanceError("ActiveX component can't create object");
     return AttachedInstance(entry->path, entry->pid);
 }
 
@@ -170,7 +175,8 @@ void CheckExcelInstalled(InstanceCheckUi& ui)
     } catch (...) {
         // Every failure only means "no instance": the box below says what to do.
     }
-    if (app) return;  // released without Quit, as a user's instance would be
+    if (app)
+        return;  // released without Quit, as a user's instance would be
     ui.ShowMessage(kExcelNotInstalledMessage);
     ui.EndProgram();
 }
@@ -186,7 +192,8 @@ bool IsExcelRunning()
 
 bool WarnExcelOpen(InstanceCheckUi& ui)
 {
-    if (!IsExcelRunning()) return false;
+    if (!IsExcelRunning())
+        return false;
     return !ui.AskYesNo(kExcelOpenWarningMessage);
 }
 
@@ -195,7 +202,8 @@ std::int32_t XlsFileFormatForVersion(const std::string& versionText)
     const QString local = ConvertDecimalSeparator(QString::fromStdString(versionText), false);
     const std::int32_t whole = ToWholeNumber(local);
     // The major version is held in 16 bits.
-    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max()) {
+    if (whole < std::numeric_limits<std::int16_t>::min() ||
+        whole > std::numeric_limits<std::int16_t>::max()) {
         throw ConversionError(kOverflow);
     }
     return whole < 12 ? kXlsFileFormatNormal : kXlsFileFormat97;

@@ -29,7 +29,8 @@ constexpr const char* kEntrySuffix = ".instance";
 bool IsPrivateFolder(const std::string& folder)
 {
     struct stat st {};
-    if (::lstat(folder.c_str(), &st) != 0) return false;
+    if (::lstat(folder.c_str(), &st) != 0)
+        return false;
     return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
 }
 
@@ -39,7 +40,8 @@ bool EnsurePrivateFolder(const std::string& folder)
 {
     std::error_code ec;
     fs::create_directories(fs::path(folder).parent_path(), ec);
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return false;
     return IsPrivateFolder(folder);
 }
 
@@ -47,9 +49,11 @@ char ProcessState(std::int64_t pid)
 {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
     std::string stat;
-    if (!in || !std::getline(in, stat)) return '\0';
+    if (!in || !std::getline(in, stat))
+        return '\0';
     const auto close = stat.rfind(')');
-    if (close == std::string::npos || close + 2 >= stat.size()) return '\0';
+    if (close == std::string::npos || close + 2 >= stat.size())
+        return '\0';
     return stat[close + 2];
 }
 
@@ -73,14 +77,16 @@ std::unique_ptr<InstanceRegistration> InstanceRegistration::Register(const std::
                                                                      const std::string& version)
 {
     const std::string folder = InstanceRegistryFolder();
-    if (!EnsurePrivateFolder(folder)) return nullptr;
+    if (!EnsurePrivateFolder(folder))
+        return nullptr;
 
     const fs::path entry = fs::path(folder) / UniqueEntryName();
     const fs::path partial = fs::path(entry).concat(".partial");
     {
         // Written aside and renamed, so a reader never sees half an entry.
         const int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) return nullptr;
+        if (fd < 0)
+            return nullptr;
         std::ostringstream text;
         text << "pid=" << ::getpid() << '\n'
              << "start=" << ProcessStartTime(::getpid()) << '\n'
@@ -104,7 +110,8 @@ InstanceRegistration::~InstanceRegistration()
 
 void InstanceRegistration::Remove()
 {
-    if (path_.empty()) return;
+    if (path_.empty())
+        return;
     ::unlink(path_.c_str());
     path_.clear();
 }
@@ -112,11 +119,13 @@ void InstanceRegistration::Remove()
 std::optional<std::string> ReadInstanceField(const std::string& entryPath, const std::string& key)
 {
     std::ifstream in(entryPath);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::string line;
     const std::string prefix = key + "=";
     while (std::getline(in, line)) {
-        if (line.rfind(prefix, 0) == 0) return line.substr(prefix.size());
+        if (line.rfind(prefix, 0) == 0)
+            return line.substr(prefix.size());
     }
     return std::nullopt;
 }
@@ -125,26 +134,32 @@ std::string ProcessStartTime(std::int64_t pid)
 {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
     std::string stat;
-    if (!in || !std::getline(in, stat)) return {};
+    if (!in || !std::getline(in, stat))
+        return {};
     // The command name (field 2) may hold blanks and parentheses: count fields after its last ')'.
     const auto close = stat.rfind(')');
-    if (close == std::string::npos) return {};
+    if (close == std::string::npos)
+        return {};
     std::istringstream fields(stat.substr(close + 1));
     std::string field;
     // Field 3 is the state; the start time is field 22.
     for (int index = 3; index <= 22 && (fields >> field); ++index) {
-        if (index == 22) return field;
+        if (index == 22)
+            return field;
     }
     return {};
 }
 
 bool InstanceProcessAlive(std::int64_t pid, const std::string& startTime)
 {
-    if (pid <= 0) return false;
+    if (pid <= 0)
+        return false;
     // EPERM means the pid belongs to another user's process now: not the one that wrote the entry.
-    if (::kill(static_cast<pid_t>(pid), 0) != 0) return false;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0)
+        return false;
     const char state = ProcessState(pid);
-    if (state == 'Z' || state == 'X') return false;
+    if (state == 'Z' || state == 'X')
+        return false;
     const std::string now = ProcessStartTime(pid);
     return startTime.empty() || now.empty() || now == startTime;
 }
@@ -152,11 +167,13 @@ bool InstanceProcessAlive(std::int64_t pid, const std::string& startTime)
 std::optional<RunningInstanceEntry> FindRunningInstance()
 {
     const std::string folder = InstanceRegistryFolder();
-    if (!IsPrivateFolder(folder)) return std::nullopt;
+    if (!IsPrivateFolder(folder))
+        return std::nullopt;
     std::vector<fs::path> entries;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (IsEntryName(it->path())) entries.push_back(it->path());
+        if (IsEntryName(it->path()))
+            entries.push_back(it->path());
     }
     std::sort(entries.begin(), entries.end());
     for (const fs::path& entry : entries) {
@@ -168,7 +185,8 @@ std::optional<RunningInstanceEntry> FindRunningInstance()
             pid = 0;
         }
         const std::string start = ReadInstanceField(entry.string(), "start").value_or("");
-        if (InstanceProcessAlive(pid, start)) return RunningInstanceEntry{entry.string(), pid};
+        if (InstanceProcessAlive(pid, start))
+            return RunningInstanceEntry{entry.string(), pid};
         // Its process is gone (or the entry is unreadable): nobody will remove it but us.
         fs::remove(entry, ec);
     }

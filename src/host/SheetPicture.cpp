@@ -48,17 +48,23 @@ const QImage& MeasuringDevice()
 QString FamilyFor(const std::string& name)
 {
     const QString family = QString::fromStdString(name);
-    if (family.compare("Arial", Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Sans");
-    if (family.compare("Times New Roman", Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Serif");
-    if (family.compare("Courier New", Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Mono");
+    if (family.compare("Arial", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Sans");
+    if (family.compare("Times New Roman", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Serif");
+    if (family.compare("Courier New", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Mono");
     return family;
 }
 
 int LineThickness(const BorderLine& line)
 {
-    if (line.lineStyle == sheet::xlDouble) return 3;
-    if (line.weight == sheet::xlThick) return 3;
-    if (line.weight == sheet::xlMedium) return 2;
+    if (line.lineStyle == sheet::xlDouble)
+        return 3;
+    if (line.weight == sheet::xlThick)
+        return 3;
+    if (line.weight == sheet::xlMedium)
+        return 2;
     return 1;
 }
 
@@ -66,14 +72,21 @@ int LineThickness(const BorderLine& line)
 std::vector<int> DashPattern(const BorderLine& line)
 {
     switch (line.lineStyle) {
-    case sheet::xlDash: return {3, 1};
-    case sheet::xlDot: return {1, 1};
-    case sheet::xlDashDot: return {3, 1, 1, 1};
-    case sheet::xlDashDotDot: return {3, 1, 1, 1, 1, 1};
-    case sheet::xlSlantDashDot: return {5, 1, 1, 1};
-    default: break;
+    case sheet::xlDash:
+        return {3, 1};
+    case sheet::xlDot:
+        return {1, 1};
+    case sheet::xlDashDot:
+        return {3, 1, 1, 1};
+    case sheet::xlDashDotDot:
+        return {3, 1, 1, 1, 1, 1};
+    case sheet::xlSlantDashDot:
+        return {5, 1, 1, 1};
+    default:
+        break;
     }
-    if (line.weight == sheet::xlHairline) return {1, 1};
+    if (line.weight == sheet::xlHairline)
+        return {1, 1};
     return {};
 }
 
@@ -92,9 +105,11 @@ Segment PickBorder(const BorderLine* first, const BorderLine* second)
 {
     const BorderLine* chosen = nullptr;
     for (const BorderLine* line : {first, second}) {
-        if (line && !line->IsNone() && (!chosen || LineThickness(*line) > LineThickness(*chosen))) chosen = line;
+        if (line && !line->IsNone() && (!chosen || LineThickness(*line) > LineThickness(*chosen)))
+            chosen = line;
     }
-    if (!chosen) return {};
+    if (!chosen)
+        return {};
     return {Segment::kBorder, *chosen};
 }
 
@@ -102,10 +117,13 @@ Segment PickBorder(const BorderLine* first, const BorderLine* second)
 // `across` is the grid line's position. Rectangles, not pens, so every pixel lands exactly.
 void DrawRun(QPainter& painter, const Segment& segment, bool horizontal, int across, int from, int to)
 {
-    if (segment.kind == Segment::kNothing) return;
+    if (segment.kind == Segment::kNothing)
+        return;
     const auto fill = [&](int a0, int length, int c0, int thickness, const QColor& colour) {
-        if (horizontal) painter.fillRect(a0, c0, length, thickness, colour);
-        else painter.fillRect(c0, a0, thickness, length, colour);
+        if (horizontal)
+            painter.fillRect(a0, c0, length, thickness, colour);
+        else
+            painter.fillRect(c0, a0, thickness, length, colour);
     };
     if (segment.kind == Segment::kGrid) {
         fill(from, to - from + 1, across, 1, kGridColour);
@@ -127,29 +145,43 @@ void DrawRun(QPainter& painter, const Segment& segment, bool horizontal, int acr
     }
     size_t step = 0;
     for (int position = from; position <= to; position += dashes[step], step = (step + 1) % dashes.size()) {
-        if (step % 2 == 0) fill(position, std::min(dashes[step], to - position + 1), start, thickness, colour);
+        if (step % 2 == 0)
+            fill(position, std::min(dashes[step], to - position + 1), start, thickness, colour);
     }
 }
 
 Qt::BrushStyle PatternBrush(int pattern)
 {
     switch (pattern) {
-    case sheet::xlGray75: return Qt::Dense2Pattern;
-    case sheet::xlSemiGray75: return Qt::Dense3Pattern;
-    case sheet::xlGray50: return Qt::Dense4Pattern;
-    case sheet::xlGray25: return Qt::Dense5Pattern;
-    case sheet::xlGray16: return Qt::Dense6Pattern;
-    case sheet::xlGray8: return Qt::Dense7Pattern;
-    case sheet::xlLightHorizontal: return Qt::HorPattern;
-    case sheet::xlLightVertical: return Qt::VerPattern;
+    case sheet::xlGray75:
+        return Qt::Dense2Pattern;
+    case sheet::xlSemiGray75:
+        return Qt::Dense3Pattern;
+    case sheet::xlGray50:
+        return Qt::Dense4Pattern;
+    case sheet::xlGray25:
+        return Qt::Dense5Pattern;
+    case sheet::xlGray16:
+        return Qt::Dense6Pattern;
+    case sheet::xlGray8:
+        return Qt::Dense7Pattern;
+    case sheet::xlLightHorizontal:
+        return Qt::HorPattern;
+    case sheet::xlLightVertical:
+        return Qt::VerPattern;
     case sheet::xlLightDown:
-    case sheet::xlDown: return Qt::FDiagPattern;
+    case sheet::xlDown:
+        return Qt::FDiagPattern;
     case sheet::xlLightUp:
-    case sheet::xlUp: return Qt::BDiagPattern;
-    case sheet::xlGrid: return Qt::CrossPattern;
+    case sheet::xlUp:
+        return Qt::BDiagPattern;
+    case sheet::xlGrid:
+        return Qt::CrossPattern;
     case sheet::xlCrissCross:
-    case sheet::xlChecker: return Qt::DiagCrossPattern;
-    default: return Qt::SolidPattern;
+    case sheet::xlChecker:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::SolidPattern;
     }
 }
 
@@ -158,23 +190,30 @@ Qt::Alignment HorizontalFlags(int alignment, bool isNumber)
     switch (alignment) {
     case sheet::xlLeft:
     case sheet::xlFill:
-    case sheet::xlJustify: return Qt::AlignLeft;
-    case sheet::xlRight: return Qt::AlignRight;
+    case sheet::xlJustify:
+        return Qt::AlignLeft;
+    case sheet::xlRight:
+        return Qt::AlignRight;
     case sheet::xlCenter:
     case sheet::xlCenterAcrossSelection:
-    case sheet::xlDistributed: return Qt::AlignHCenter;
-    default: return isNumber ? Qt::AlignRight : Qt::AlignLeft;  // general
+    case sheet::xlDistributed:
+        return Qt::AlignHCenter;
+    default:
+        return isNumber ? Qt::AlignRight : Qt::AlignLeft;  // general
     }
 }
 
 Qt::Alignment VerticalFlags(int alignment)
 {
     switch (alignment) {
-    case sheet::xlTop: return Qt::AlignTop;
+    case sheet::xlTop:
+        return Qt::AlignTop;
     case sheet::xlCenter:
     case sheet::xlJustify:
-    case sheet::xlDistributed: return Qt::AlignVCenter;
-    default: return Qt::AlignBottom;
+    case sheet::xlDistributed:
+        return Qt::AlignVCenter;
+    default:
+        return Qt::AlignBottom;
     }
 }
 
@@ -184,7 +223,8 @@ public:
     const QFont& Get(const FontFormat& format)
     {
         for (const auto& [key, font] : fonts_) {
-            if (key == format) return font;
+            if (key == format)
+                return font;
         }
         fonts_.emplace_back(format, ScreenFont(format));
         return fonts_.back().second;
@@ -212,10 +252,12 @@ int MaxDigitWidth(const FontFormat& format)
     // The default font rarely changes: remember the last answer.
     static FontFormat lastFormat;
     static int lastWidth = 0;
-    if (lastWidth > 0 && lastFormat == format) return lastWidth;
+    if (lastWidth > 0 && lastFormat == format)
+        return lastWidth;
     const QFontMetricsF metrics(ScreenFont(format), &MeasuringDevice());
     double widest = 0;
-    for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
+    for (char digit = '0'; digit <= '9'; ++digit)
+        widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
     lastFormat = format;
     lastWidth = std::max(1, static_cast<int>(std::lround(widest)));
     return lastWidth;
@@ -223,15 +265,18 @@ int MaxDigitWidth(const FontFormat& format)
 
 int ColumnWidthPixels(double characters, int maxDigitWidth)
 {
-    if (!(characters > 0)) return 0;
+    if (!(characters > 0))
+        return 0;
     // Below one character the padding shrinks with the width, as spreadsheet programs do it.
-    if (characters < 1) return static_cast<int>(std::lround(characters * (maxDigitWidth + 5)));
+    if (characters < 1)
+        return static_cast<int>(std::lround(characters * (maxDigitWidth + 5)));
     return static_cast<int>(std::lround(characters * maxDigitWidth + 5));
 }
 
 int RowHeightPixels(double points)
 {
-    if (!(points > 0)) return 0;
+    if (!(points > 0))
+        return 0;
     return static_cast<int>(std::lround(points * kPictureDpi / 72.0));
 }
 
@@ -250,7 +295,8 @@ PictureGrid LayoutGrid(const sheet::Worksheet& sheet, const CellRange& area)
     for (int row = area.firstRow; row <= area.lastRow; ++row) {
         grid.ys.push_back(grid.ys.back() + RowHeightPixels(sheet.RowHeightAt(row)));
         // Stop early: a picture this tall is refused below anyway.
-        if (grid.ys.back() > 1 << 20) break;
+        if (grid.ys.back() > 1 << 20)
+            break;
     }
     return grid;
 }
@@ -272,14 +318,17 @@ public:
             }
         }
         for (const CellRange& merge : sheet.MergedAreas()) {
-            if (!merge.Intersects(area)) continue;
-            const CellRange visible{std::max(merge.firstRow, area.firstRow), std::max(merge.firstColumn, area.firstColumn),
-                                    std::min(merge.lastRow, area.lastRow), std::min(merge.lastColumn, area.lastColumn)};
+            if (!merge.Intersects(area))
+                continue;
+            const CellRange visible{
+                std::max(merge.firstRow, area.firstRow), std::max(merge.firstColumn, area.firstColumn),
+                std::min(merge.lastRow, area.lastRow), std::min(merge.lastColumn, area.lastColumn)};
             ForEachCell(visible, [&](size_t index) { blockOf_[index] = static_cast<int>(blocks_.size()); });
             blocks_.push_back({merge, visible});
         }
         ForEachBlock([&](const Block& block) {
-            if (FormatOf(block).interior.HasFill()) ForEachCell(block.visible, [&](size_t index) { filled_[index] = 1; });
+            if (FormatOf(block).interior.HasFill())
+                ForEachCell(block.visible, [&](size_t index) { filled_[index] = 1; });
         });
     }
 
@@ -313,7 +362,8 @@ private:
     void ForEachCell(const CellRange& cells, F&& f) const
     {
         for (int r = cells.firstRow; r <= cells.lastRow; ++r) {
-            for (int c = cells.firstColumn; c <= cells.lastColumn; ++c) f(At(r - area_.firstRow, c - area_.firstColumn));
+            for (int c = cells.firstColumn; c <= cells.lastColumn; ++c)
+                f(At(r - area_.firstRow, c - area_.firstColumn));
         }
     }
 
@@ -330,7 +380,8 @@ private:
                     continue;
                 }
                 const Block& block = blocks_[static_cast<size_t>(index)];
-                if (block.visible.firstRow == area_.firstRow + r && block.visible.firstColumn == area_.firstColumn + c) {
+                if (block.visible.firstRow == area_.firstRow + r &&
+                    block.visible.firstColumn == area_.firstColumn + c) {
                     f(block);
                 }
             }
@@ -353,9 +404,11 @@ private:
 
     // One unit of a grid line between two cells (either may lie outside the range): nothing inside
     // a merged area, else a border of either cell, else the gridline when neither cell is filled.
-    Segment UnitBetween(std::optional<size_t> before, std::optional<size_t> after, int beforeEdge, int afterEdge) const
+    Segment UnitBetween(std::optional<size_t> before, std::optional<size_t> after, int beforeEdge,
+                        int afterEdge) const
     {
-        if (before && after && blockOf_[*before] >= 0 && blockOf_[*before] == blockOf_[*after]) return {};
+        if (before && after && blockOf_[*before] >= 0 && blockOf_[*before] == blockOf_[*after])
+            return {};
         Segment unit = PickBorder(before ? &formats_[*before]->Border(beforeEdge) : nullptr,
                                   after ? &formats_[*after]->Border(afterEdge) : nullptr);
         if (unit.kind == Segment::kNothing && !(before && filled_[*before]) && !(after && filled_[*after])) {
@@ -371,7 +424,8 @@ private:
         const auto emitRuns = [&](bool horizontal, int across, const std::vector<int>& stops) {
             size_t begin = 0;
             for (size_t i = 1; i <= units.size(); ++i) {
-                if (i < units.size() && units[i] == units[begin]) continue;
+                if (i < units.size() && units[i] == units[begin])
+                    continue;
                 if (units[begin].kind == Segment::kGrid) {
                     DrawRun(painter, units[begin], horizontal, across, stops[begin], stops[i]);
                 } else if (units[begin].kind == Segment::kBorder) {
@@ -380,18 +434,22 @@ private:
                 begin = i;
             }
         };
-        const auto cell = [&](int r, int c, bool inside) { return inside ? std::optional(At(r, c)) : std::nullopt; };
+        const auto cell = [&](int r, int c, bool inside) {
+            return inside ? std::optional(At(r, c)) : std::nullopt;
+        };
         for (int k = 0; k <= rows_; ++k) {
             units.clear();
             for (int c = 0; c < columns_; ++c) {
-                units.push_back(UnitBetween(cell(k - 1, c, k > 0), cell(k, c, k < rows_), sheet::xlEdgeBottom, sheet::xlEdgeTop));
+                units.push_back(UnitBetween(cell(k - 1, c, k > 0), cell(k, c, k < rows_), sheet::xlEdgeBottom,
+                                            sheet::xlEdgeTop));
             }
             emitRuns(true, grid_.ys[static_cast<size_t>(k)], grid_.xs);
         }
         for (int k = 0; k <= columns_; ++k) {
             units.clear();
             for (int r = 0; r < rows_; ++r) {
-                units.push_back(UnitBetween(cell(r, k - 1, k > 0), cell(r, k, k < columns_), sheet::xlEdgeRight, sheet::xlEdgeLeft));
+                units.push_back(UnitBetween(cell(r, k - 1, k > 0), cell(r, k, k < columns_),
+                                            sheet::xlEdgeRight, sheet::xlEdgeLeft));
             }
             emitRuns(false, grid_.xs[static_cast<size_t>(k)], grid_.ys);
         }
@@ -401,7 +459,8 @@ private:
     {
         ForEachBlock([&](const Block& block) {
             const sheet::InteriorFormat& interior = FormatOf(block).interior;
-            if (!interior.HasFill()) return;
+            if (!interior.HasFill())
+                return;
             const QRect rect = RectOf(block.visible);
             painter.fillRect(rect, PaletteColour(interior.colorIndex, Qt::white));
             const Qt::BrushStyle style = PatternBrush(interior.pattern);
@@ -416,11 +475,12 @@ private:
     {
         ForEachBlock([&](const Block& block) {
             const sheet::Cell* cell = sheet_.FindCell(block.merge.firstRow, block.merge.firstColumn);
-            if (!cell || cell->value.IsEmpty()) return;
+            if (!cell || cell->value.IsEmpty())
+                return;
             const CellFormat& format = FormatOf(block);
             const bool isNumber = cell->value.IsNumber();
-            QString text = QString::fromStdString(isNumber ? FormatNumber(cell->value.Number(), format.numberFormat)
-                                                           : cell->value.Text());
+            QString text = QString::fromStdString(
+                isNumber ? FormatNumber(cell->value.Number(), format.numberFormat) : cell->value.Text());
             const QRect inner = RectOf(block.visible).adjusted(1, 1, -1, -1);
             const QRectF box = QRectF(inner).adjusted(kTextInset, 0, -kTextInset, 0);
             const QFont& font = fonts_.Get(format.font);
@@ -453,11 +513,14 @@ private:
             const CellFormat& format = FormatOf(block);
             for (int index : {sheet::xlDiagonalDown, sheet::xlDiagonalUp}) {
                 const BorderLine& line = format.Border(index);
-                if (line.IsNone()) continue;
+                if (line.IsNone())
+                    continue;
                 const QRect rect = RectOf(block.visible);
                 painter.setPen(QPen(PaletteColour(line.colorIndex, Qt::black), LineThickness(line)));
-                if (index == sheet::xlDiagonalDown) painter.drawLine(rect.topLeft(), rect.bottomRight());
-                else painter.drawLine(rect.bottomLeft(), rect.topRight());
+                if (index == sheet::xlDiagonalDown)
+                    painter.drawLine(rect.topLeft(), rect.bottomRight());
+                else
+                    painter.drawLine(rect.bottomLeft(), rect.topRight());
             }
         });
     }
@@ -482,7 +545,8 @@ QImage RenderRangePicture(const sheet::Worksheet& sheet, const CellRange& area)
     const PictureGrid grid = LayoutGrid(sheet, area);
     constexpr int kMaxSide = 32767;
     if (static_cast<int>(grid.ys.size()) != area.RowCount() + 1 || grid.Width() > kMaxSide ||
-        grid.Height() > kMaxSide || static_cast<long long>(grid.Width()) * grid.Height() > 64LL * 1024 * 1024) {
+        grid.Height() > kMaxSide ||
+        static_cast<long long>(grid.Width()) * grid.Height() > 64LL * 1024 * 1024) {
         throw sheet::HostError("CopyPicture method of Range class failed: the range is too large to draw");
     }
     QImage image = PictureSurface(grid.Width(), grid.Height());

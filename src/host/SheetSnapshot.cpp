@@ -21,7 +21,8 @@ QClipboard* SystemClipboard()
 {
     // The clipboard belongs to the GUI application; without one there is none to use (and none may
     // be created here: that is the program's business).
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return nullptr;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return nullptr;
     return QGuiApplication::clipboard();
 }
 
@@ -30,7 +31,8 @@ public:
     void CopyPicture(const sheet::Worksheet& sheet, const sheet::CellRange& area) override
     {
         QClipboard* clipboard = SystemClipboard();
-        if (!clipboard) throw sheet::HostError("CopyPicture method of Range class failed");
+        if (!clipboard)
+            throw sheet::HostError("CopyPicture method of Range class failed");
         const QImage picture = RenderRangePicture(sheet, area);
         auto* data = new QMimeData;
         data->setImageData(picture);
@@ -57,24 +59,33 @@ class ClipboardKeeper {
 public:
     ClipboardKeeper() : clipboard_(SystemClipboard())
     {
-        if (!clipboard_) return;
+        if (!clipboard_)
+            return;
         const QMimeData* current = clipboard_->mimeData();
-        if (!current) return;
+        if (!current)
+            return;
         saved_ = std::make_unique<QMimeData>();
-        if (current->hasImage()) saved_->setImageData(current->imageData());
-        if (current->hasColor()) saved_->setColorData(current->colorData());
+        if (current->hasImage())
+            saved_->setImageData(current->imageData());
+        if (current->hasColor())
+            saved_->setColorData(current->colorData());
         for (const QString& format : current->formats()) {
-            if (format == QLatin1String("application/x-qt-image")) continue;  // carried by imageData
+            if (format == QLatin1String("application/x-qt-image"))
+                continue;  // carried by imageData
             saved_->setData(format, current->data(format));
         }
     }
     ~ClipboardKeeper()
     {
-        if (!clipboard_) return;
+        if (!clipboard_)
+            return;
         const QMimeData* current = clipboard_->mimeData();
-        if (!current || !current->hasFormat(kSheetPictureMimeType)) return;
-        if (saved_ && !saved_->formats().isEmpty()) clipboard_->setMimeData(saved_.release());
-        else clipboard_->clear();
+        if (!current || !current->hasFormat(kSheetPictureMimeType))
+            return;
+        if (saved_ && !saved_->formats().isEmpty())
+            clipboard_->setMimeData(saved_.release());
+        else
+            clipboard_->clear();
     }
     ClipboardKeeper(const ClipboardKeeper&) = delete;
     ClipboardKeeper& operator=(const ClipboardKeeper&) = delete;
@@ -88,7 +99,8 @@ private:
 // picture is only ever replaced by a complete one. (No flush to disk: the file lives for seconds.)
 void SavePictureFile(const QImage& picture, const std::string& path)
 {
-    if (picture.isNull()) throw sheet::HostError("Invalid picture");
+    if (picture.isNull())
+        throw sheet::HostError("Invalid picture");
     QTemporaryFile file(QString::fromStdString(path) + QStringLiteral(".XXXXXX"));
     const bool written = file.open() && picture.save(&file, "BMP") && file.flush();
     file.close();
@@ -110,11 +122,14 @@ std::optional<QImage> SystemClipboardPictureSource::TryReadPicture(int /*format*
 {
     // Every picture format the clipboard may hold reaches us as an image.
     QClipboard* clipboard = SystemClipboard();
-    if (!clipboard) return std::nullopt;
+    if (!clipboard)
+        return std::nullopt;
     const QMimeData* data = clipboard->mimeData();
-    if (!data || !data->hasImage()) return std::nullopt;
+    if (!data || !data->hasImage())
+        return std::nullopt;
     QImage image = qvariant_cast<QImage>(data->imageData());
-    if (image.isNull()) return std::nullopt;
+    if (image.isNull())
+        return std::nullopt;
     return image;
 }
 
@@ -132,7 +147,8 @@ QImage GetClipboardPicture(int format)
 {
     for (int attempt = 0; attempt < kClipboardPictureAttempts; ++attempt) {
         try {
-            if (auto picture = CurrentSource()->TryReadPicture(format)) return *picture;
+            if (auto picture = CurrentSource()->TryReadPicture(format))
+                return *picture;
         } catch (...) {
             // A refused request is simply asked again.
         }
@@ -148,7 +164,8 @@ void saveCellsActivesheet(sheet::Workbook& workbook, const std::string& path)
     int lastColumn = 0;
     bool capture = false;
     const auto activeSheet = [&]() -> sheet::Worksheet& {
-        if (!active) throw sheet::NothingError();
+        if (!active)
+            throw sheet::NothingError();
         return *active;
     };
 
@@ -162,7 +179,8 @@ void saveCellsActivesheet(sheet::Workbook& workbook, const std::string& path)
         lastColumn = used.Columns()(used.Columns().Count()).Column();
     });
     trap.Step(106, [&] { capture = lastRow > 1 && lastColumn > 1; });
-    if (!capture) return;
+    if (!capture)
+        return;
 
     // The copy replaces the user's clipboard only until the picture has been read.
     ClipboardKeeper keeper;

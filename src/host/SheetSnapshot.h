@@ -19,7 +19,7 @@ MORVESSA_LOCATION(Excel1_saveCellsActivesheet, "Excel1.saveCellsActivesheet")
 namespace sheet {
 class PictureSink;
 class Workbook;
-}
+}  // namespace sheet
 
 // The picture sink every host instance copies through: draws the range (SheetPicture.h) and puts
 // the picture on the system clipboard. CopyPicture fails when the process has no QGuiApplication.

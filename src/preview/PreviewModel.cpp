@@ -54,8 +54,14 @@ double OffsetPercent(double offset, int overhang)
 
 }  // namespace
 
-std::int16_t ToInt16(double value) { return ToIntChecked<std::int16_t>(value); }
-std::int32_t ToInt32(double value) { return ToIntChecked<std::int32_t>(value); }
+std::int16_t ToInt16(double value)
+{
+    return ToIntChecked<std::int16_t>(value);
+}
+std::int32_t ToInt32(double value)
+{
+    return ToIntChecked<std::int32_t>(value);
+}
 
 int TwipsToPixels(double twips)
 {
@@ -110,7 +116,9 @@ void PreviewModel::RedrawImage()
     bool fits = false;
     // At factor 1 nothing is scaled, so the limit does not apply: otherwise a large snapshot, once
     // zoomed out, could never be shown at its own size again.
-    trap.Step(104, [&] { fits = (zoomWidth_ < kZoomWidthLimit && zoomHeight_ < kZoomHeightLimit) || zoom_ == 1.0f; });
+    trap.Step(104, [&] {
+        fits = (zoomWidth_ < kZoomWidthLimit && zoomHeight_ < kZoomHeightLimit) || zoom_ == 1.0f;
+    });
     if (fits) {
         trap.Step(106, [&] {
             if (canvas_)

@@ -32,7 +32,10 @@ std::int32_t ToInt32(double value);
 
 // Whole twips to whole pixels (nearest) and back.
 int TwipsToPixels(double twips);
-inline int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline int PixelsToTwips(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
 
 // What the model draws through: the window's picture boxes (a recorder in tests).
 class PreviewCanvas {
@@ -118,8 +121,10 @@ public:
     bool FirstActivatePending() const { return firstActivate_; }
 
 private:
-    void SetupOneScrollbar(int overhang, ScrollBarState& bar, std::int16_t& step, void (PreviewModel::*setValue)(int));
-    void SetScrollbarByPercent(ScrollBarState& bar, std::int16_t percent, void (PreviewModel::*setValue)(int));
+    void SetupOneScrollbar(int overhang, ScrollBarState& bar, std::int16_t& step,
+                           void (PreviewModel::*setValue)(int));
+    void SetScrollbarByPercent(ScrollBarState& bar, std::int16_t percent,
+                               void (PreviewModel::*setValue)(int));
     void HScroll1Change();
     void VScroll1Change();
     ErrorReporter* Reporter() const { return reporter_; }

@@ -56,7 +56,8 @@ public:
 
     bool AskYesNo(const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent_);
+        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                        parent_);
         return box.exec() == QMessageBox::Yes;
     }
 
@@ -105,7 +106,8 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override
     {
-        form_->Picture1_MouseDown(event->position().x() * kTwipsPerPixel, event->position().y() * kTwipsPerPixel);
+        form_->Picture1_MouseDown(event->position().x() * kTwipsPerPixel,
+                                  event->position().y() * kTwipsPerPixel);
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -162,10 +164,8 @@ private:
 PreviewWindow::PreviewWindow(QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      model_(std::make_unique<PreviewModel>()),
-      canvas_(std::make_unique<Canvas>(*this)),
-      quit_([] { QCoreApplication::exit(0); }),
-      mainWindow_(mainWindow)
+      model_(std::make_unique<PreviewModel>()), canvas_(std::make_unique<Canvas>(*this)),
+      quit_([] { QCoreApplication::exit(0); }), mainWindow_(mainWindow)
 {
     model_->SetCanvas(canvas_.get());
     setObjectName(QStringLiteral("Form2"));
@@ -176,8 +176,8 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture2_->setLineWidth(TwipsToPixels(viewport.border));
-    picture2_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top), viewport.width,
-                                     viewport.height));
+    picture2_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top),
+                                     viewport.width, viewport.height));
     QPalette white = picture2_->palette();
     white.setColor(QPalette::Window, Qt::white);
     picture2_->setPalette(white);
@@ -222,8 +222,8 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     const PictureBoxState& zoomOri = model_->ZoomOri();
     zoomOri_ = new ZoomOriBox(this);
     zoomOri_->setObjectName(QStringLiteral("Zoom_Ori"));
-    zoomOri_->setGeometry(TwipsRect(static_cast<int>(zoomOri.left), static_cast<int>(zoomOri.top), zoomOri.width,
-                                    zoomOri.height));
+    zoomOri_->setGeometry(TwipsRect(static_cast<int>(zoomOri.left), static_cast<int>(zoomOri.top),
+                                    zoomOri.width, zoomOri.height));
     zoomOri_->hide();
 
     dialogs_ = MakeStandardSaveDialogs(this);
@@ -302,7 +302,10 @@ void PreviewWindow::SetPicture(const QImage& picture)
         Form_Activate();
 }
 
-QImage PreviewWindow::Picture() const { return snapshot_; }
+QImage PreviewWindow::Picture() const
+{
+    return snapshot_;
+}
 
 void PreviewWindow::SetExcelFile(const QString& path)
 {
@@ -312,19 +315,34 @@ void PreviewWindow::SetExcelFile(const QString& path)
     excelFile_ = path;
 }
 
-QString PreviewWindow::ExcelFile() const { return excelFile_; }
+QString PreviewWindow::ExcelFile() const
+{
+    return excelFile_;
+}
 
-void PreviewWindow::SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
+void PreviewWindow::SetMainWindow(QWidget* mainWindow)
+{
+    mainWindow_ = mainWindow;
+}
 
 void PreviewWindow::SetSaveDialogs(std::unique_ptr<SaveDialogs> dialogs)
 {
     dialogs_ = dialogs ? std::move(dialogs) : MakeStandardSaveDialogs(this);
 }
 
-void PreviewWindow::SetQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+void PreviewWindow::SetQuitHandler(std::function<void()> quit)
+{
+    quit_ = std::move(quit);
+}
 
-QWidget* PreviewWindow::Picture1Widget() const { return picture1_; }
-QImage PreviewWindow::Picture1Image() const { return picture1_->Image(); }
+QWidget* PreviewWindow::Picture1Widget() const
+{
+    return picture1_;
+}
+QImage PreviewWindow::Picture1Image() const
+{
+    return picture1_->Image();
+}
 
 void PreviewWindow::SetHScrollbarByPercent(short percent)
 {
@@ -338,10 +356,22 @@ void PreviewWindow::SetVScrollbarByPercent(short percent)
     ApplyModelToWidgets();
 }
 
-void PreviewWindow::ZoomIn() { PushButton1_Click(); }
-void PreviewWindow::ZoomOut() { PushButton2_Click(); }
-void PreviewWindow::SaveResults() { PushButton6_Click(); }
-void PreviewWindow::Back() { PushButton8_Click(); }
+void PreviewWindow::ZoomIn()
+{
+    PushButton1_Click();
+}
+void PreviewWindow::ZoomOut()
+{
+    PushButton2_Click();
+}
+void PreviewWindow::SaveResults()
+{
+    PushButton6_Click();
+}
+void PreviewWindow::Back()
+{
+    PushButton8_Click();
+}
 
 void PreviewWindow::PushButton1_Click()
 {
@@ -355,7 +385,10 @@ void PreviewWindow::PushButton2_Click()
     ApplyModelToWidgets();
 }
 
-void PreviewWindow::PushButton6_Click() { SaveResultsToFile(excelFile_, *dialogs_); }
+void PreviewWindow::PushButton6_Click()
+{
+    SaveResultsToFile(excelFile_, *dialogs_);
+}
 
 void PreviewWindow::PushButton8_Click()
 {

@@ -56,8 +56,8 @@ public:
     // --- the window's procedures ---
     void SetHScrollbarByPercent(short percent);
     void SetVScrollbarByPercent(short percent);
-    void ZoomIn();   // "Zoom In"
-    void ZoomOut();  // "Zoom Out"
+    void ZoomIn();       // "Zoom In"
+    void ZoomOut();      // "Zoom Out"
     void SaveResults();  // "Save Results To Excel File"
     void Back();         // "< Back"
 

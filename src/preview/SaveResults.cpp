@@ -77,7 +77,8 @@ bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorRepo
         if (!exists) {
             trap.Step(126, [&] { answer = kAnswerYes; });
         } else {
-            trap.Step(120, [&] { answer = dialogs.AskYesNo(OverwriteQuestion(target)) ? kAnswerYes : kAnswerNo; });
+            trap.Step(120,
+                      [&] { answer = dialogs.AskYesNo(OverwriteQuestion(target)) ? kAnswerYes : kAnswerNo; });
             // The old file is not deleted ahead of the copy: the copy replaces it in one step, so
             // a failed copy keeps it.
         }

@@ -29,7 +29,8 @@ QString StatusText(QSettings::Status status)
 
 [[noreturn]] void ThrowStoreError(const QString& path, const QString& what)
 {
-    throw SettingsStoreError(QStringLiteral("The settings file \"%1\" %2.").arg(QDir::toNativeSeparators(path), what)
+    throw SettingsStoreError(QStringLiteral("The settings file \"%1\" %2.")
+                                 .arg(QDir::toNativeSeparators(path), what)
                                  .toStdString());
 }
 
@@ -45,7 +46,8 @@ void KeepDamagedCopy(const QString& path)
     for (int n = 1; QFileInfo::exists(copy); ++n)
         copy = path + QStringLiteral(".damaged%1").arg(n);
     if (!QFile::copy(path, copy))
-        ThrowStoreError(path, QStringLiteral("is damaged and no copy of it could be kept; nothing was written"));
+        ThrowStoreError(path,
+                        QStringLiteral("is damaged and no copy of it could be kept; nothing was written"));
 }
 
 }  // namespace

@@ -32,10 +32,10 @@ struct ClipboardContent {
     CellRange source;
     int rowCount = 0;
     int columnCount = 0;
-    std::vector<CellValue> values;     // row-major, rowCount * columnCount
-    std::vector<CellFormat> formats;   // row-major, effective formats
-    std::vector<CellRange> merged;     // relative to the copied block (row 1, column 1 = its top-left)
-    std::vector<double> rowHeights;    // not pasted (a plain paste keeps the target's heights)
+    std::vector<CellValue> values;    // row-major, rowCount * columnCount
+    std::vector<CellFormat> formats;  // row-major, effective formats
+    std::vector<CellRange> merged;    // relative to the copied block (row 1, column 1 = its top-left)
+    std::vector<double> rowHeights;   // not pasted (a plain paste keeps the target's heights)
 };
 
 class Workbooks {

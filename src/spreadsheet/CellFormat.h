@@ -20,7 +20,7 @@ struct FontFormat {
     bool bold = false;
     bool italic = false;
     bool strikethrough = false;
-    int underline = xlUnderlineStyleNone;  // xlUnderlineStyle* constant
+    int underline = xlUnderlineStyleNone;    // xlUnderlineStyle* constant
     int colorIndex = xlColorIndexAutomatic;  // 1..56 or automatic
 
     friend bool operator==(const FontFormat&, const FontFormat&) = default;
@@ -37,7 +37,7 @@ struct BorderLine {
 
 struct InteriorFormat {
     // With pattern none the colours carry no meaning and are kept at none / automatic.
-    int pattern = xlPatternNone;  // xlPatternSolid, xlGray50, ... or none
+    int pattern = xlPatternNone;        // xlPatternSolid, xlGray50, ... or none
     int colorIndex = xlColorIndexNone;  // foreground (the fill colour of a solid pattern)
     int patternColorIndex = xlColorIndexAutomatic;
 

@@ -20,7 +20,10 @@ struct CellRange {
     static CellRange Checked(int firstRow, int firstColumn, int lastRow, int lastColumn);
     static CellRange WholeSheet() { return {1, 1, kMaxRows, kMaxColumns}; }
     static CellRange WholeRows(int firstRow, int lastRow) { return {firstRow, 1, lastRow, kMaxColumns}; }
-    static CellRange WholeColumns(int firstColumn, int lastColumn) { return {1, firstColumn, kMaxRows, lastColumn}; }
+    static CellRange WholeColumns(int firstColumn, int lastColumn)
+    {
+        return {1, firstColumn, kMaxRows, lastColumn};
+    }
 
     // Parses "A1", "$A$1", "A1:BD5", "A:BD", "1:70" (letters in either case). Throws AddressError for a
     // malformed address or one beyond the sheet limits.
@@ -34,14 +37,17 @@ struct CellRange {
     bool SpansAllRows() const { return firstRow == 1 && lastRow == kMaxRows; }
     bool IsWholeSheet() const { return SpansAllColumns() && SpansAllRows(); }
 
-    bool Contains(int row, int column) const {
+    bool Contains(int row, int column) const
+    {
         return row >= firstRow && row <= lastRow && column >= firstColumn && column <= lastColumn;
     }
-    bool Contains(const CellRange& other) const {
+    bool Contains(const CellRange& other) const
+    {
         return other.firstRow >= firstRow && other.lastRow <= lastRow && other.firstColumn >= firstColumn &&
                other.lastColumn <= lastColumn;
     }
-    bool Intersects(const CellRange& other) const {
+    bool Intersects(const CellRange& other) const
+    {
         return other.firstRow <= lastRow && other.lastRow >= firstRow && other.firstColumn <= lastColumn &&
                other.lastColumn >= firstColumn;
     }

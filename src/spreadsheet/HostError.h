@@ -22,13 +22,17 @@ public:
 class PropertyError : public HostError {
 public:
     PropertyError(const std::string& property, const std::string& objectClass)
-        : HostError("Unable to set the " + property + " property of the " + objectClass + " class") {}
+        : HostError("Unable to set the " + property + " property of the " + objectClass + " class")
+    {
+    }
 };
 
 // A call on an object that no longer exists: a quit application, a closed workbook, a deleted sheet.
 class DisconnectedError : public HostError {
 public:
-    DisconnectedError() : HostError("Automation error: the object invoked has disconnected from its clients.") {}
+    DisconnectedError() : HostError("Automation error: the object invoked has disconnected from its clients.")
+    {
+    }
 };
 
 // A missing collection item.

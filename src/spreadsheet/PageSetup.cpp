@@ -11,50 +11,78 @@ constexpr int kMaxFitPages = 32767;
 
 }  // namespace
 
-PageLayout& PageSetup::Layout() const {
+PageLayout& PageSetup::Layout() const
+{
     sheet_->CheckAlive();
     return sheet_->layout_;
 }
 
-int PageSetup::Orientation() const { return Layout().landscape ? xlLandscape : xlPortrait; }
-void PageSetup::Orientation(int orientation) {
+int PageSetup::Orientation() const
+{
+    return Layout().landscape ? xlLandscape : xlPortrait;
+}
+void PageSetup::Orientation(int orientation)
+{
     PageLayout& layout = Layout();
-    if (orientation != xlPortrait && orientation != xlLandscape) throw PropertyError("Orientation", "PageSetup");
+    if (orientation != xlPortrait && orientation != xlLandscape)
+        throw PropertyError("Orientation", "PageSetup");
     layout.landscape = orientation == xlLandscape;
 }
 
-std::optional<int> PageSetup::Zoom() const {
+std::optional<int> PageSetup::Zoom() const
+{
     const PageLayout& layout = Layout();
-    if (layout.fitToPages) return std::nullopt;
+    if (layout.fitToPages)
+        return std::nullopt;
     return layout.zoom;
 }
-void PageSetup::Zoom(int percent) {
+void PageSetup::Zoom(int percent)
+{
     PageLayout& layout = Layout();
-    if (percent < kMinZoom || percent > kMaxZoom) throw PropertyError("Zoom", "PageSetup");
+    if (percent < kMinZoom || percent > kMaxZoom)
+        throw PropertyError("Zoom", "PageSetup");
     layout.zoom = percent;
     layout.fitToPages = false;
 }
-void PageSetup::Zoom(bool zoom) {
+void PageSetup::Zoom(bool zoom)
+{
     PageLayout& layout = Layout();
     // True is no scale: only False, "fit to pages", means something.
-    if (zoom) throw PropertyError("Zoom", "PageSetup");
+    if (zoom)
+        throw PropertyError("Zoom", "PageSetup");
     layout.fitToPages = true;
 }
 
-int PageSetup::FitToPagesWide() const { return Layout().fitPagesWide; }
-void PageSetup::FitToPagesWide(int pages) {
+int PageSetup::FitToPagesWide() const
+{
+    return Layout().fitPagesWide;
+}
+void PageSetup::FitToPagesWide(int pages)
+{
     PageLayout& layout = Layout();
-    if (pages < 0 || pages > kMaxFitPages) throw PropertyError("FitToPagesWide", "PageSetup");
+    if (pages < 0 || pages > kMaxFitPages)
+        throw PropertyError("FitToPagesWide", "PageSetup");
     layout.fitPagesWide = pages;
 }
-int PageSetup::FitToPagesTall() const { return Layout().fitPagesTall; }
-void PageSetup::FitToPagesTall(int pages) {
+int PageSetup::FitToPagesTall() const
+{
+    return Layout().fitPagesTall;
+}
+void PageSetup::FitToPagesTall(int pages)
+{
     PageLayout& layout = Layout();
-    if (pages < 0 || pages > kMaxFitPages) throw PropertyError("FitToPagesTall", "PageSetup");
+    if (pages < 0 || pages > kMaxFitPages)
+        throw PropertyError("FitToPagesTall", "PageSetup");
     layout.fitPagesTall = pages;
 }
 
-bool PageSetup::CenterHorizontally() const { return Layout().centerHorizontally; }
-void PageSetup::CenterHorizontally(bool center) { Layout().centerHorizontally = center; }
+bool PageSetup::CenterHorizontally() const
+{
+    return Layout().centerHorizontally;
+}
+void PageSetup::CenterHorizontally(bool center)
+{
+    Layout().centerHorizontally = center;
+}
 
 }  // namespace morvessa::sheet

@@ -42,7 +42,7 @@ private:
 class Interior {
 public:
     Interior(Worksheet& sheet, const CellRange& area) : sheet_(&sheet), area_(area) {}
-    int ColorIndex() const;  // xlColorIndexNone without fill
+    int ColorIndex() const;      // xlColorIndexNone without fill
     void ColorIndex(int index);  // 1..56 fills (solid unless a pattern is set); none / automatic clear
     int Pattern() const;
     void Pattern(int pattern);  // xlPatternSolid, xlPatternNone, xlGray50, ...
@@ -74,7 +74,9 @@ private:
 // The rows or the columns of a range, as Range.Rows / Range.Columns.
 class RangeAxis {
 public:
-    RangeAxis(Worksheet& sheet, const CellRange& area, bool rows) : sheet_(&sheet), area_(area), rows_(rows) {}
+    RangeAxis(Worksheet& sheet, const CellRange& area, bool rows) : sheet_(&sheet), area_(area), rows_(rows)
+    {
+    }
     int Count() const;
     sheet::Range Item(int index) const;  // 1-based within the range
     sheet::Range operator()(int index) const;
@@ -128,8 +130,8 @@ public:
     void Copy() const;
     void Copy(const sheet::Range& destination) const;
     // Pastes the clipboard's values only (xlPasteValues) or everything (xlPasteAll) into this range.
-    void PasteSpecial(int paste = xlPasteAll, int operation = xlPasteSpecialOperationNone, bool skipBlanks = false,
-                      bool transpose = false) const;
+    void PasteSpecial(int paste = xlPasteAll, int operation = xlPasteSpecialOperationNone,
+                      bool skipBlanks = false, bool transpose = false) const;
     void Delete(int shift = xlShiftUp) const;
     // Hands the range to the application's picture sink (the picture goes to the clipboard).
     void CopyPicture() const;

@@ -14,27 +14,37 @@ namespace {
 // Beyond this many cells a cell-by-cell operation would take the whole memory of the machine.
 constexpr std::int64_t kMaxCellsPerOperation = 4'000'000;
 
-void CheckCellLimits(int row, int column) {
-    if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns) CellRange::Checked(row, column, row, column);
+void CheckCellLimits(int row, int column)
+{
+    if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns)
+        CellRange::Checked(row, column, row, column);
 }
 
-void CheckOperationSize(const CellRange& area, const char* what) {
+void CheckOperationSize(const CellRange& area, const char* what)
+{
     if (area.CellCount() > kMaxCellsPerOperation)
-        throw HostError(std::string(what) + " failed: the range " + area.Address() + " is too large for this host");
+        throw HostError(std::string(what) + " failed: the range " + area.Address() +
+                        " is too large for this host");
 }
 
-[[noreturn]] void MergedCellConflict() { throw HostError("Cannot change part of a merged cell."); }
+[[noreturn]] void MergedCellConflict()
+{
+    throw HostError("Cannot change part of a merged cell.");
+}
 
 // Merged-area numbers of the cells of `area` (-1 outside any), row-major.
-std::vector<int> MergeGrid(const std::vector<CellRange>& merged, const CellRange& area) {
+std::vector<int> MergeGrid(const std::vector<CellRange>& merged, const CellRange& area)
+{
     std::vector<int> grid(std::size_t(area.CellCount()), -1);
     for (std::size_t m = 0; m < merged.size(); ++m) {
         const CellRange& a = merged[m];
-        if (!a.Intersects(area)) continue;
+        if (!a.Intersects(area))
+            continue;
         for (int r = std::max(a.firstRow, area.firstRow); r <= std::min(a.lastRow, area.lastRow); ++r)
-            for (int c = std::max(a.firstColumn, area.firstColumn); c <= std::min(a.lastColumn, area.lastColumn); ++c)
-                grid[std::size_t(r - area.firstRow) * std::size_t(area.ColumnCount()) + std::size_t(c - area.firstColumn)] =
-                    int(m);
+            for (int c = std::max(a.firstColumn, area.firstColumn);
+                 c <= std::min(a.lastColumn, area.lastColumn); ++c)
+                grid[std::size_t(r - area.firstRow) * std::size_t(area.ColumnCount()) +
+                     std::size_t(c - area.firstColumn)] = int(m);
     }
     return grid;
 }
@@ -42,95 +52,123 @@ std::vector<int> MergeGrid(const std::vector<CellRange>& merged, const CellRange
 }  // namespace
 
 Worksheet::Worksheet(Workbook& parent, std::string name)
-    : parent_(&parent), name_(std::move(name)), columns_(std::size_t(kMaxColumns)) {}
+    : parent_(&parent), name_(std::move(name)), columns_(std::size_t(kMaxColumns))
+{
+}
 
 // ---- Model: reading -------------------------------------------------------------------------------
 
-const Cell* Worksheet::FindCell(int row, int column) const {
-    if (row < 1 || column < 1 || std::size_t(row) > rows_.size()) return nullptr;
+const Cell* Worksheet::FindCell(int row, int column) const
+{
+    if (row < 1 || column < 1 || std::size_t(row) > rows_.size())
+        return nullptr;
     const auto& cells = rows_[std::size_t(row - 1)].cells;
-    if (std::size_t(column) > cells.size()) return nullptr;
+    if (std::size_t(column) > cells.size())
+        return nullptr;
     const Cell& cell = cells[std::size_t(column - 1)];
     return cell.Exists() ? &cell : nullptr;
 }
 
-FormatId Worksheet::RowFormatId(int row) const {
-    if (row < 1 || std::size_t(row) > rows_.size()) return kNoFormat;
+FormatId Worksheet::RowFormatId(int row) const
+{
+    if (row < 1 || std::size_t(row) > rows_.size())
+        return kNoFormat;
     return rows_[std::size_t(row - 1)].formatId;
 }
 
-FormatId Worksheet::ColumnFormatId(int column) const {
-    if (column < 1 || column > kMaxColumns) return kNoFormat;
+FormatId Worksheet::ColumnFormatId(int column) const
+{
+    if (column < 1 || column > kMaxColumns)
+        return kNoFormat;
     return columns_[std::size_t(column - 1)].formatId;
 }
 
-FormatId Worksheet::EffectiveFormatId(int row, int column) const {
+FormatId Worksheet::EffectiveFormatId(int row, int column) const
+{
     if (row >= 1 && std::size_t(row) <= rows_.size()) {
         const RowData& data = rows_[std::size_t(row - 1)];
         if (column >= 1 && std::size_t(column) <= data.cells.size()) {
             FormatId own = data.cells[std::size_t(column - 1)].formatId;
-            if (own != kNoFormat) return own;
+            if (own != kNoFormat)
+                return own;
         }
-        if (data.formatId != kNoFormat) return data.formatId;
+        if (data.formatId != kNoFormat)
+            return data.formatId;
     }
     FormatId columnFormat = ColumnFormatId(column);
     return columnFormat != kNoFormat ? columnFormat : sheetFormat_;
 }
 
-const CellFormat& Worksheet::EffectiveFormat(int row, int column) const {
+const CellFormat& Worksheet::EffectiveFormat(int row, int column) const
+{
     return Formats().Get(EffectiveFormatId(row, column));
 }
 
-const FormatTable& Worksheet::Formats() const { return parent_->Formats(); }
+const FormatTable& Worksheet::Formats() const
+{
+    return parent_->Formats();
+}
 
-double Worksheet::RowHeightAt(int row) const {
+double Worksheet::RowHeightAt(int row) const
+{
     if (row >= 1 && std::size_t(row) <= rows_.size() && rows_[std::size_t(row - 1)].height >= 0)
         return rows_[std::size_t(row - 1)].height;
     return standardHeight_;
 }
 
-bool Worksheet::HasCustomHeight(int row) const {
+bool Worksheet::HasCustomHeight(int row) const
+{
     return row >= 1 && std::size_t(row) <= rows_.size() && rows_[std::size_t(row - 1)].height >= 0;
 }
 
-double Worksheet::ColumnWidthAt(int column) const {
+double Worksheet::ColumnWidthAt(int column) const
+{
     if (column >= 1 && column <= kMaxColumns && columns_[std::size_t(column - 1)].width >= 0)
         return columns_[std::size_t(column - 1)].width;
     return standardWidth_;
 }
 
-bool Worksheet::HasCustomWidth(int column) const {
+bool Worksheet::HasCustomWidth(int column) const
+{
     return column >= 1 && column <= kMaxColumns && columns_[std::size_t(column - 1)].width >= 0;
 }
 
-std::vector<ColumnInfo> Worksheet::ColumnInfos() const {
+std::vector<ColumnInfo> Worksheet::ColumnInfos() const
+{
     std::vector<ColumnInfo> infos;
     for (int c = 1; c <= kMaxColumns; ++c) {
         const ColumnData& data = columns_[std::size_t(c - 1)];
-        if (data.formatId == kNoFormat && data.width < 0) continue;
+        if (data.formatId == kNoFormat && data.width < 0)
+            continue;
         infos.push_back({c, data.formatId, ColumnWidthAt(c), data.width >= 0});
     }
     return infos;
 }
 
-std::vector<RowInfo> Worksheet::RowInfos() const {
+std::vector<RowInfo> Worksheet::RowInfos() const
+{
     std::vector<RowInfo> infos;
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         const RowData& data = rows_[r];
-        bool hasCell = std::any_of(data.cells.begin(), data.cells.end(), [](const Cell& c) { return c.Exists(); });
-        if (data.formatId == kNoFormat && data.height < 0 && !hasCell) continue;
+        bool hasCell =
+            std::any_of(data.cells.begin(), data.cells.end(), [](const Cell& c) { return c.Exists(); });
+        if (data.formatId == kNoFormat && data.height < 0 && !hasCell)
+            continue;
         infos.push_back({int(r) + 1, data.formatId, RowHeightAt(int(r) + 1), data.height >= 0});
     }
     return infos;
 }
 
-const CellRange* Worksheet::MergedAreaAt(int row, int column) const {
+const CellRange* Worksheet::MergedAreaAt(int row, int column) const
+{
     for (const CellRange& area : merged_)
-        if (area.Contains(row, column)) return &area;
+        if (area.Contains(row, column))
+            return &area;
     return nullptr;
 }
 
-CellRange Worksheet::WidenedOverMerges(const CellRange& area) const {
+CellRange Worksheet::WidenedOverMerges(const CellRange& area) const
+{
     CellRange result = area;
     bool grown = true;
     while (grown) {
@@ -145,12 +183,14 @@ CellRange Worksheet::WidenedOverMerges(const CellRange& area) const {
     return result;
 }
 
-std::optional<CellRange> Worksheet::UsedArea() const {
+std::optional<CellRange> Worksheet::UsedArea() const
+{
     std::optional<CellRange> used;
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         const auto& cells = rows_[r].cells;
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            if (!cells[c].Exists()) continue;
+            if (!cells[c].Exists())
+                continue;
             CellRange cell = CellRange::Cell(int(r) + 1, int(c) + 1);
             used = used ? used->Union(cell) : cell;
         }
@@ -160,66 +200,89 @@ std::optional<CellRange> Worksheet::UsedArea() const {
 
 // ---- Model: writing -------------------------------------------------------------------------------
 
-Worksheet::RowData& Worksheet::RowAt(int row) {
-    if (std::size_t(row) > rows_.size()) rows_.resize(std::size_t(row));
+Worksheet::RowData& Worksheet::RowAt(int row)
+{
+    if (std::size_t(row) > rows_.size())
+        rows_.resize(std::size_t(row));
     return rows_[std::size_t(row - 1)];
 }
 
-Cell& Worksheet::CellAt(int row, int column) {
+Cell& Worksheet::CellAt(int row, int column)
+{
     auto& cells = RowAt(row).cells;
-    if (std::size_t(column) > cells.size()) cells.resize(std::size_t(column));
+    if (std::size_t(column) > cells.size())
+        cells.resize(std::size_t(column));
     return cells[std::size_t(column - 1)];
 }
 
-void Worksheet::SetCellValue(int row, int column, CellValue value) {
+void Worksheet::SetCellValue(int row, int column, CellValue value)
+{
     CheckCellLimits(row, column);
     CellAt(row, column).value = std::move(value);
 }
 
-void Worksheet::SetCellFormatId(int row, int column, FormatId id) {
+void Worksheet::SetCellFormatId(int row, int column, FormatId id)
+{
     CheckCellLimits(row, column);
     CellAt(row, column).formatId = id;
 }
 
-void Worksheet::SetSheetFormatId(FormatId id) { sheetFormat_ = id; }
+void Worksheet::SetSheetFormatId(FormatId id)
+{
+    sheetFormat_ = id;
+}
 
-void Worksheet::SetRowFormatId(int row, FormatId id) {
+void Worksheet::SetRowFormatId(int row, FormatId id)
+{
     CheckCellLimits(row, 1);
     RowAt(row).formatId = id;
 }
 
-void Worksheet::SetColumnFormatId(int column, FormatId id) {
+void Worksheet::SetColumnFormatId(int column, FormatId id)
+{
     CheckCellLimits(1, column);
     columns_[std::size_t(column - 1)].formatId = id;
 }
 
-void Worksheet::SetRowHeight(int row, double points) {
+void Worksheet::SetRowHeight(int row, double points)
+{
     CheckCellLimits(row, 1);
     RowAt(row).height = points;
 }
 
-void Worksheet::SetColumnWidth(int column, double characters) {
+void Worksheet::SetColumnWidth(int column, double characters)
+{
     CheckCellLimits(1, column);
     columns_[std::size_t(column - 1)].width = characters;
 }
 
-void Worksheet::SetStandardHeight(double points) { standardHeight_ = points; }
-void Worksheet::SetStandardWidth(double characters) { standardWidth_ = characters; }
+void Worksheet::SetStandardHeight(double points)
+{
+    standardHeight_ = points;
+}
+void Worksheet::SetStandardWidth(double characters)
+{
+    standardWidth_ = characters;
+}
 
-void Worksheet::AddMergedArea(const CellRange& area) {
+void Worksheet::AddMergedArea(const CellRange& area)
+{
     CellRange::Checked(area.firstRow, area.firstColumn, area.lastRow, area.lastColumn);
-    if (area.IsSingleCell()) return;
+    if (area.IsSingleCell())
+        return;
     for (const CellRange& m : merged_)
         if (m.Intersects(area))
             throw HostError("The merged area " + area.Address() + " overlaps the merged area " + m.Address());
     merged_.push_back(area);
 }
 
-void Worksheet::RemoveMergedAreas(const CellRange& area) {
+void Worksheet::RemoveMergedAreas(const CellRange& area)
+{
     std::erase_if(merged_, [&](const CellRange& m) { return m.Intersects(area); });
 }
 
-void Worksheet::SetSelection(const CellRange& area, int activeRow, int activeColumn) {
+void Worksheet::SetSelection(const CellRange& area, int activeRow, int activeColumn)
+{
     CellRange::Checked(area.firstRow, area.firstColumn, area.lastRow, area.lastColumn);
     CheckCellLimits(activeRow, activeColumn);
     selection_ = area;
@@ -227,27 +290,34 @@ void Worksheet::SetSelection(const CellRange& area, int activeRow, int activeCol
     activeColumn_ = activeColumn;
 }
 
-FormatId Worksheet::Changed(FormatId id, const FormatChange& change, std::vector<FormatId>& cache) {
-    if (std::size_t(id) < cache.size() && cache[std::size_t(id)] != kNoFormat) return cache[std::size_t(id)];
+FormatId Worksheet::Changed(FormatId id, const FormatChange& change, std::vector<FormatId>& cache)
+{
+    if (std::size_t(id) < cache.size() && cache[std::size_t(id)] != kNoFormat)
+        return cache[std::size_t(id)];
     CellFormat format = parent_->Formats().Get(id);
     change(format);
     FormatId result = parent_->Formats().Intern(format);
-    if (std::size_t(id) >= cache.size()) cache.resize(std::size_t(id) + 1, kNoFormat);
+    if (std::size_t(id) >= cache.size())
+        cache.resize(std::size_t(id) + 1, kNoFormat);
     cache[std::size_t(id)] = result;
     return result;
 }
 
-void Worksheet::ApplyFormat(const CellRange& area, const FormatChange& change) {
+void Worksheet::ApplyFormat(const CellRange& area, const FormatChange& change)
+{
     CellRange::Checked(area.firstRow, area.firstColumn, area.lastRow, area.lastColumn);
     std::vector<FormatId> cache(parent_->Formats().Size(), kNoFormat);
     if (area.IsWholeSheet()) {
         sheetFormat_ = Changed(sheetFormat_, change, cache);
         for (ColumnData& column : columns_)
-            if (column.formatId != kNoFormat) column.formatId = Changed(column.formatId, change, cache);
+            if (column.formatId != kNoFormat)
+                column.formatId = Changed(column.formatId, change, cache);
         for (RowData& row : rows_) {
-            if (row.formatId != kNoFormat) row.formatId = Changed(row.formatId, change, cache);
+            if (row.formatId != kNoFormat)
+                row.formatId = Changed(row.formatId, change, cache);
             for (Cell& cell : row.cells)
-                if (cell.formatId != kNoFormat) cell.formatId = Changed(cell.formatId, change, cache);
+                if (cell.formatId != kNoFormat)
+                    cell.formatId = Changed(cell.formatId, change, cache);
         }
     } else if (area.SpansAllRows()) {
         ApplyToColumns(area.firstColumn, area.lastColumn, change, cache);
@@ -259,30 +329,37 @@ void Worksheet::ApplyFormat(const CellRange& area, const FormatChange& change) {
 }
 
 void Worksheet::ApplyToColumns(int firstColumn, int lastColumn, const FormatChange& change,
-                               std::vector<FormatId>& cache) {
+                               std::vector<FormatId>& cache)
+{
     // Cells of formatted rows show the row's format, so they take the change on their own.
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         RowData& row = rows_[r];
         if (row.formatId == kNoFormat) {
             for (int c = firstColumn; c <= std::min(lastColumn, int(row.cells.size())); ++c) {
                 Cell& cell = row.cells[std::size_t(c - 1)];
-                if (cell.formatId != kNoFormat) cell.formatId = Changed(cell.formatId, change, cache);
+                if (cell.formatId != kNoFormat)
+                    cell.formatId = Changed(cell.formatId, change, cache);
             }
         } else {
-            if (row.cells.size() < std::size_t(lastColumn)) row.cells.resize(std::size_t(lastColumn));
+            if (row.cells.size() < std::size_t(lastColumn))
+                row.cells.resize(std::size_t(lastColumn));
             for (int c = firstColumn; c <= lastColumn; ++c) {
                 Cell& cell = row.cells[std::size_t(c - 1)];
-                cell.formatId = Changed(cell.formatId != kNoFormat ? cell.formatId : row.formatId, change, cache);
+                cell.formatId =
+                    Changed(cell.formatId != kNoFormat ? cell.formatId : row.formatId, change, cache);
             }
         }
     }
     for (int c = firstColumn; c <= lastColumn; ++c) {
         ColumnData& column = columns_[std::size_t(c - 1)];
-        column.formatId = Changed(column.formatId != kNoFormat ? column.formatId : sheetFormat_, change, cache);
+        column.formatId =
+            Changed(column.formatId != kNoFormat ? column.formatId : sheetFormat_, change, cache);
     }
 }
 
-void Worksheet::ApplyToRows(int firstRow, int lastRow, const FormatChange& change, std::vector<FormatId>& cache) {
+void Worksheet::ApplyToRows(int firstRow, int lastRow, const FormatChange& change,
+                            std::vector<FormatId>& cache)
+{
     int lastFormattedColumn = 0;
     for (int c = kMaxColumns; c >= 1; --c) {
         if (columns_[std::size_t(c - 1)].formatId != kNoFormat) {
@@ -294,7 +371,8 @@ void Worksheet::ApplyToRows(int firstRow, int lastRow, const FormatChange& chang
         RowData& row = RowAt(r);
         if (row.formatId == kNoFormat && lastFormattedColumn > 0) {
             // Cells of formatted columns showed the column's format; they keep it, changed.
-            if (row.cells.size() < std::size_t(lastFormattedColumn)) row.cells.resize(std::size_t(lastFormattedColumn));
+            if (row.cells.size() < std::size_t(lastFormattedColumn))
+                row.cells.resize(std::size_t(lastFormattedColumn));
             for (int c = 1; c <= lastFormattedColumn; ++c) {
                 Cell& cell = row.cells[std::size_t(c - 1)];
                 FormatId columnFormat = columns_[std::size_t(c - 1)].formatId;
@@ -304,37 +382,46 @@ void Worksheet::ApplyToRows(int firstRow, int lastRow, const FormatChange& chang
                     cell.formatId = Changed(cell.formatId, change, cache);
             }
             for (std::size_t c = std::size_t(lastFormattedColumn); c < row.cells.size(); ++c)
-                if (row.cells[c].formatId != kNoFormat) row.cells[c].formatId = Changed(row.cells[c].formatId, change, cache);
+                if (row.cells[c].formatId != kNoFormat)
+                    row.cells[c].formatId = Changed(row.cells[c].formatId, change, cache);
         } else {
             for (Cell& cell : row.cells)
-                if (cell.formatId != kNoFormat) cell.formatId = Changed(cell.formatId, change, cache);
+                if (cell.formatId != kNoFormat)
+                    cell.formatId = Changed(cell.formatId, change, cache);
         }
         row.formatId = Changed(row.formatId != kNoFormat ? row.formatId : sheetFormat_, change, cache);
     }
 }
 
-void Worksheet::ApplyToCells(const CellRange& area, const FormatChange& change, std::vector<FormatId>& cache) {
+void Worksheet::ApplyToCells(const CellRange& area, const FormatChange& change, std::vector<FormatId>& cache)
+{
     CheckOperationSize(area, "Formatting");
     for (int r = area.firstRow; r <= area.lastRow; ++r) {
         RowData& row = RowAt(r);
-        if (row.cells.size() < std::size_t(area.lastColumn)) row.cells.resize(std::size_t(area.lastColumn));
+        if (row.cells.size() < std::size_t(area.lastColumn))
+            row.cells.resize(std::size_t(area.lastColumn));
         for (int c = area.firstColumn; c <= area.lastColumn; ++c) {
             Cell& cell = row.cells[std::size_t(c - 1)];
             FormatId base = cell.formatId;
-            if (base == kNoFormat) base = row.formatId;
-            if (base == kNoFormat) base = columns_[std::size_t(c - 1)].formatId;
-            if (base == kNoFormat) base = sheetFormat_;
+            if (base == kNoFormat)
+                base = row.formatId;
+            if (base == kNoFormat)
+                base = columns_[std::size_t(c - 1)].formatId;
+            if (base == kNoFormat)
+                base = sheetFormat_;
             cell.formatId = Changed(base, change, cache);
         }
     }
 }
 
-void Worksheet::ApplyBorder(const CellRange& area, int index, const std::function<void(BorderLine&)>& change) {
+void Worksheet::ApplyBorder(const CellRange& area, int index, const std::function<void(BorderLine&)>& change)
+{
     if (index < xlDiagonalDown || index > xlInsideHorizontal)
         throw HostError("Unable to get the Item property of the Borders class");
     auto sides = [&](std::initializer_list<int> which) {
         return [which, &change](CellFormat& format) {
-            for (int side : which) change(format.Border(side));
+            for (int side : which)
+                change(format.Border(side));
         };
     };
     const CellRange& a = area;
@@ -342,11 +429,21 @@ void Worksheet::ApplyBorder(const CellRange& area, int index, const std::functio
         // Whole rows or columns: stay on the row / column level; merged areas do not split such lines.
         switch (index) {
         case xlDiagonalDown:
-        case xlDiagonalUp: ApplyFormat(a, sides({index})); break;
-        case xlEdgeLeft: ApplyFormat({a.firstRow, a.firstColumn, a.lastRow, a.firstColumn}, sides({index})); break;
-        case xlEdgeRight: ApplyFormat({a.firstRow, a.lastColumn, a.lastRow, a.lastColumn}, sides({index})); break;
-        case xlEdgeTop: ApplyFormat({a.firstRow, a.firstColumn, a.firstRow, a.lastColumn}, sides({index})); break;
-        case xlEdgeBottom: ApplyFormat({a.lastRow, a.firstColumn, a.lastRow, a.lastColumn}, sides({index})); break;
+        case xlDiagonalUp:
+            ApplyFormat(a, sides({index}));
+            break;
+        case xlEdgeLeft:
+            ApplyFormat({a.firstRow, a.firstColumn, a.lastRow, a.firstColumn}, sides({index}));
+            break;
+        case xlEdgeRight:
+            ApplyFormat({a.firstRow, a.lastColumn, a.lastRow, a.lastColumn}, sides({index}));
+            break;
+        case xlEdgeTop:
+            ApplyFormat({a.firstRow, a.firstColumn, a.firstRow, a.lastColumn}, sides({index}));
+            break;
+        case xlEdgeBottom:
+            ApplyFormat({a.lastRow, a.firstColumn, a.lastRow, a.lastColumn}, sides({index}));
+            break;
         case xlInsideVertical:
             if (a.ColumnCount() > 1) {
                 ApplyFormat({a.firstRow, a.firstColumn, a.lastRow, a.lastColumn - 1}, sides({xlEdgeRight}));
@@ -379,21 +476,40 @@ void Worksheet::ApplyBorder(const CellRange& area, int index, const std::functio
             auto split = [&](int r2, int c2) { return here < 0 || mergeAt(r2, c2) != here; };
             switch (index) {
             case xlDiagonalDown:
-            case xlDiagonalUp: add(index); break;
-            case xlEdgeLeft: if (c == a.firstColumn) add(xlEdgeLeft); break;
-            case xlEdgeRight: if (c == a.lastColumn) add(xlEdgeRight); break;
-            case xlEdgeTop: if (r == a.firstRow) add(xlEdgeTop); break;
-            case xlEdgeBottom: if (r == a.lastRow) add(xlEdgeBottom); break;
+            case xlDiagonalUp:
+                add(index);
+                break;
+            case xlEdgeLeft:
+                if (c == a.firstColumn)
+                    add(xlEdgeLeft);
+                break;
+            case xlEdgeRight:
+                if (c == a.lastColumn)
+                    add(xlEdgeRight);
+                break;
+            case xlEdgeTop:
+                if (r == a.firstRow)
+                    add(xlEdgeTop);
+                break;
+            case xlEdgeBottom:
+                if (r == a.lastRow)
+                    add(xlEdgeBottom);
+                break;
             case xlInsideVertical:
-                if (c < a.lastColumn && split(r, c + 1)) add(xlEdgeRight);
-                if (c > a.firstColumn && split(r, c - 1)) add(xlEdgeLeft);
+                if (c < a.lastColumn && split(r, c + 1))
+                    add(xlEdgeRight);
+                if (c > a.firstColumn && split(r, c - 1))
+                    add(xlEdgeLeft);
                 break;
             case xlInsideHorizontal:
-                if (r < a.lastRow && split(r + 1, c)) add(xlEdgeBottom);
-                if (r > a.firstRow && split(r - 1, c)) add(xlEdgeTop);
+                if (r < a.lastRow && split(r + 1, c))
+                    add(xlEdgeBottom);
+                if (r > a.firstRow && split(r - 1, c))
+                    add(xlEdgeTop);
                 break;
             }
-            if (mask == 0) continue;
+            if (mask == 0)
+                continue;
             FormatId base = EffectiveFormatId(r, c);
             std::uint64_t key = std::uint64_t(mask) << 32 | std::uint32_t(base);
             auto found = cache.find(key);
@@ -403,7 +519,8 @@ void Worksheet::ApplyBorder(const CellRange& area, int index, const std::functio
             } else {
                 CellFormat format = parent_->Formats().Get(base);
                 for (int side = xlDiagonalDown; side <= xlEdgeRight; ++side)
-                    if (mask & (1u << (side - xlDiagonalDown))) change(format.Border(side));
+                    if (mask & (1u << (side - xlDiagonalDown)))
+                        change(format.Border(side));
                 result = parent_->Formats().Intern(format);
                 cache.emplace(key, result);
             }
@@ -412,42 +529,51 @@ void Worksheet::ApplyBorder(const CellRange& area, int index, const std::functio
     }
 }
 
-void Worksheet::WriteValue(const CellRange& area, const CellValue& value) {
+void Worksheet::WriteValue(const CellRange& area, const CellValue& value)
+{
     CellRange::Checked(area.firstRow, area.firstColumn, area.lastRow, area.lastColumn);
     CheckOperationSize(area, "Writing a value");
     std::vector<CellRange> touching;
     for (const CellRange& m : merged_)
-        if (m.Intersects(area)) touching.push_back(m);
+        if (m.Intersects(area))
+            touching.push_back(m);
     for (int r = area.firstRow; r <= area.lastRow; ++r) {
         for (int c = area.firstColumn; c <= area.lastColumn; ++c) {
             bool hidden = std::any_of(touching.begin(), touching.end(), [&](const CellRange& m) {
                 return m.Contains(r, c) && !(m.firstRow == r && m.firstColumn == c);
             });
-            if (hidden) continue;
-            if (value.IsEmpty() && !FindCell(r, c)) continue;
+            if (hidden)
+                continue;
+            if (value.IsEmpty() && !FindCell(r, c))
+                continue;
             CellAt(r, c).value = value;
         }
     }
 }
 
-void Worksheet::MergeRange(const CellRange& area) {
+void Worksheet::MergeRange(const CellRange& area)
+{
     CellRange target = WidenedOverMerges(area);
     CellRange::Checked(target.firstRow, target.firstColumn, target.lastRow, target.lastColumn);
     RemoveMergedAreas(target);
-    if (target.IsSingleCell()) return;
+    if (target.IsSingleCell())
+        return;
     // Only the upper-left value survives a merge.
-    for (std::size_t r = std::size_t(target.firstRow - 1); r < std::min(rows_.size(), std::size_t(target.lastRow)); ++r) {
+    for (std::size_t r = std::size_t(target.firstRow - 1);
+         r < std::min(rows_.size(), std::size_t(target.lastRow)); ++r) {
         auto& cells = rows_[r].cells;
-        for (std::size_t c = std::size_t(target.firstColumn - 1); c < std::min(cells.size(), std::size_t(target.lastColumn));
-             ++c) {
-            if (int(r) + 1 == target.firstRow && int(c) + 1 == target.firstColumn) continue;
+        for (std::size_t c = std::size_t(target.firstColumn - 1);
+             c < std::min(cells.size(), std::size_t(target.lastColumn)); ++c) {
+            if (int(r) + 1 == target.firstRow && int(c) + 1 == target.firstColumn)
+                continue;
             cells[c].value = CellValue();
         }
     }
     merged_.push_back(target);
 }
 
-void Worksheet::DeleteShiftUp(const CellRange& area) {
+void Worksheet::DeleteShiftUp(const CellRange& area)
+{
     CellRange::Checked(area.firstRow, area.firstColumn, area.lastRow, area.lastColumn);
     const int count = area.RowCount();
     if (area.SpansAllColumns()) {
@@ -466,10 +592,12 @@ void Worksheet::DeleteShiftUp(const CellRange& area) {
             }
             int first = std::min(m.firstRow, area.firstRow);
             int last = m.lastRow > area.lastRow ? m.lastRow - count : area.firstRow - 1;
-            if (last < first) continue;
+            if (last < first)
+                continue;
             m.firstRow = first;
             m.lastRow = last;
-            if (!m.IsSingleCell()) kept.push_back(m);
+            if (!m.IsSingleCell())
+                kept.push_back(m);
         }
         merged_ = std::move(kept);
         if (std::size_t(area.firstRow) <= rows_.size()) {
@@ -486,17 +614,21 @@ void Worksheet::DeleteShiftUp(const CellRange& area) {
     for (const CellRange& m : merged_) {
         bool inColumns = m.firstColumn >= area.firstColumn && m.lastColumn <= area.lastColumn;
         bool besideColumns = m.lastColumn < area.firstColumn || m.firstColumn > area.lastColumn;
-        if (besideColumns || m.lastRow < area.firstRow) continue;
-        if (!inColumns) MergedCellConflict();
+        if (besideColumns || m.lastRow < area.firstRow)
+            continue;
+        if (!inColumns)
+            MergedCellConflict();
         bool inside = m.firstRow >= area.firstRow && m.lastRow <= area.lastRow;
         bool below = m.firstRow > area.lastRow;
-        if (!inside && !below) MergedCellConflict();
+        if (!inside && !below)
+            MergedCellConflict();
     }
     std::vector<CellRange> kept;
     for (CellRange m : merged_) {
         bool inColumns = m.firstColumn >= area.firstColumn && m.lastColumn <= area.lastColumn;
         if (inColumns && m.firstRow >= area.firstRow) {
-            if (m.lastRow <= area.lastRow) continue;
+            if (m.lastRow <= area.lastRow)
+                continue;
             m.firstRow -= count;
             m.lastRow -= count;
         }
@@ -505,7 +637,8 @@ void Worksheet::DeleteShiftUp(const CellRange& area) {
     // Effective formats move with the cells; a moved cell keeps its look even where row formats differ.
     auto baseFormat = [&](int row, int column) {
         FormatId rowFormat = RowFormatId(row);
-        if (rowFormat != kNoFormat) return rowFormat;
+        if (rowFormat != kNoFormat)
+            return rowFormat;
         FormatId columnFormat = ColumnFormatId(column);
         return columnFormat != kNoFormat ? columnFormat : sheetFormat_;
     };
@@ -515,18 +648,21 @@ void Worksheet::DeleteShiftUp(const CellRange& area) {
             int from = r + count;
             Cell moved;
             if (from <= kMaxRows) {
-                if (const Cell* source = FindCell(from, c)) moved = *source;
+                if (const Cell* source = FindCell(from, c))
+                    moved = *source;
                 if (moved.formatId == kNoFormat && baseFormat(from, c) != baseFormat(r, c))
                     moved.formatId = baseFormat(from, c);
             }
-            if (!moved.Exists() && !FindCell(r, c)) continue;
+            if (!moved.Exists() && !FindCell(r, c))
+                continue;
             CellAt(r, c) = std::move(moved);
         }
     }
     merged_ = std::move(kept);
 }
 
-ClipboardContent Worksheet::CopyToClipboard(const CellRange& area) const {
+ClipboardContent Worksheet::CopyToClipboard(const CellRange& area) const
+{
     CellRange::Checked(area.firstRow, area.firstColumn, area.lastRow, area.lastColumn);
     CheckOperationSize(area, "Copy method of Range class");
     ClipboardContent content;
@@ -544,7 +680,8 @@ ClipboardContent Worksheet::CopyToClipboard(const CellRange& area) const {
         }
     }
     for (const CellRange& m : merged_) {
-        if (!area.Contains(m)) continue;
+        if (!area.Contains(m))
+            continue;
         content.merged.push_back({m.firstRow - area.firstRow + 1, m.firstColumn - area.firstColumn + 1,
                                   m.lastRow - area.firstRow + 1, m.lastColumn - area.firstColumn + 1});
     }
@@ -552,8 +689,10 @@ ClipboardContent Worksheet::CopyToClipboard(const CellRange& area) const {
 }
 
 void Worksheet::PasteClipboard(const CellRange& destination, const ClipboardContent& content, PasteKind kind,
-                               bool skipBlanks) {
-    if (content.rowCount < 1 || content.columnCount < 1) throw HostError("Paste method of Worksheet class failed");
+                               bool skipBlanks)
+{
+    if (content.rowCount < 1 || content.columnCount < 1)
+        throw HostError("Paste method of Worksheet class failed");
     const int rows = content.rowCount;
     const int columns = content.columnCount;
     // A single cell or one merged area anchors one block; a larger target takes whole copies only.
@@ -563,8 +702,9 @@ void Worksheet::PasteClipboard(const CellRange& destination, const ClipboardCont
     int tilesAcross = 1;
     if (!anchorOnly) {
         if (destination.RowCount() % rows != 0 || destination.ColumnCount() % columns != 0)
-            throw HostError("The information cannot be pasted because the Copy area and the paste area are not the "
-                            "same size and shape.");
+            throw HostError(
+                "The information cannot be pasted because the Copy area and the paste area are not the "
+                "same size and shape.");
         tilesDown = destination.RowCount() / rows;
         tilesAcross = destination.ColumnCount() / columns;
     }
@@ -573,14 +713,16 @@ void Worksheet::PasteClipboard(const CellRange& destination, const ClipboardCont
                                                destination.firstColumn + columns * tilesAcross - 1);
     if (kind == PasteKind::All) {
         for (const CellRange& m : merged_)
-            if (m.Intersects(whole) && !whole.Contains(m)) MergedCellConflict();
+            if (m.Intersects(whole) && !whole.Contains(m))
+                MergedCellConflict();
         RemoveMergedAreas(whole);
     }
     FormatTable& table = parent_->Formats();
     std::vector<FormatId> ids;
     if (kind != PasteKind::Values) {
         ids.reserve(content.formats.size());
-        for (const CellFormat& format : content.formats) ids.push_back(table.Intern(format));
+        for (const CellFormat& format : content.formats)
+            ids.push_back(table.Intern(format));
     }
     for (int tr = 0; tr < tilesDown; ++tr) {
         for (int tc = 0; tc < tilesAcross; ++tc) {
@@ -594,9 +736,11 @@ void Worksheet::PasteClipboard(const CellRange& destination, const ClipboardCont
                         CellAt(top + r, left + c).formatId = ids[i];
                         continue;
                     }
-                    if (skipBlanks && value.IsEmpty()) continue;
+                    if (skipBlanks && value.IsEmpty())
+                        continue;
                     if (kind == PasteKind::Values) {
-                        if (value.IsEmpty() && !FindCell(top + r, left + c)) continue;
+                        if (value.IsEmpty() && !FindCell(top + r, left + c))
+                            continue;
                         CellAt(top + r, left + c).value = value;
                     } else {
                         Cell& cell = CellAt(top + r, left + c);
@@ -615,7 +759,8 @@ void Worksheet::PasteClipboard(const CellRange& destination, const ClipboardCont
     SetSelection(whole, whole.firstRow, whole.firstColumn);
 }
 
-void Worksheet::CopyContentFrom(const Worksheet& source) {
+void Worksheet::CopyContentFrom(const Worksheet& source)
+{
     rows_ = source.rows_;
     columns_ = source.columns_;
     merged_ = source.merged_;
@@ -626,164 +771,205 @@ void Worksheet::CopyContentFrom(const Worksheet& source) {
     activeRow_ = source.activeRow_;
     activeColumn_ = source.activeColumn_;
     layout_ = source.layout_;
-    if (&source.Parent() == parent_) return;
+    if (&source.Parent() == parent_)
+        return;
     // Another workbook: the format ids belong to its table.
     const FormatTable& from = source.Formats();
     std::vector<FormatId> map(from.Size(), kNoFormat);
     auto remap = [&](FormatId& id) {
-        if (id == kNoFormat) return;
+        if (id == kNoFormat)
+            return;
         FormatId& target = map[std::size_t(id)];
-        if (target == kNoFormat) target = parent_->Formats().Intern(from.Get(id));
+        if (target == kNoFormat)
+            target = parent_->Formats().Intern(from.Get(id));
         id = target;
     };
     remap(sheetFormat_);
-    for (ColumnData& column : columns_) remap(column.formatId);
+    for (ColumnData& column : columns_)
+        remap(column.formatId);
     for (RowData& row : rows_) {
         remap(row.formatId);
-        for (Cell& cell : row.cells) remap(cell.formatId);
+        for (Cell& cell : row.cells)
+            remap(cell.formatId);
     }
 }
 
 // ---- Automation -----------------------------------------------------------------------------------
 
-void Worksheet::CheckAlive() const {
-    if (deleted_) throw DisconnectedError();
+void Worksheet::CheckAlive() const
+{
+    if (deleted_)
+        throw DisconnectedError();
     parent_->CheckAlive();
 }
 
-void Worksheet::Name(const std::string& name) {
+void Worksheet::Name(const std::string& name)
+{
     CheckAlive();
     parent_->CheckSheetName(name, this);
     name_ = name;
 }
 
-int Worksheet::Index() const {
+int Worksheet::Index() const
+{
     CheckAlive();
     return parent_->PositionOf(*this) + 1;
 }
 
-sheet::Range Worksheet::Range(std::string_view address) {
+sheet::Range Worksheet::Range(std::string_view address)
+{
     CheckAlive();
     return sheet::Range(*this, CellRange::Parse(address));
 }
 
-sheet::Range Worksheet::Range(const sheet::Range& cell1, const sheet::Range& cell2) {
+sheet::Range Worksheet::Range(const sheet::Range& cell1, const sheet::Range& cell2)
+{
     CheckAlive();
     if (&cell1.Worksheet() != this || &cell2.Worksheet() != this)
         throw HostError("Method 'Range' of object '_Worksheet' failed: the cells belong to another sheet");
     return sheet::Range(*this, cell1.Area().Union(cell2.Area()));
 }
 
-sheet::Range Worksheet::Cells(int row, int column) {
+sheet::Range Worksheet::Cells(int row, int column)
+{
     CheckAlive();
     return sheet::Range(*this, CellRange::Checked(row, column, row, column));
 }
 
-sheet::Range Worksheet::Cells() {
+sheet::Range Worksheet::Cells()
+{
     CheckAlive();
     return sheet::Range(*this, CellRange::WholeSheet());
 }
 
 namespace {
 
-CellRange ParseLines(std::string_view text, bool rows) {
+CellRange ParseLines(std::string_view text, bool rows)
+{
     std::string address(text);
     bool plain = !address.empty();
     for (char ch : address) {
         bool allowed = ch == '$' || ch == ':' || ch == ' ' ||
                        (rows ? (ch >= '0' && ch <= '9') : std::isalpha(static_cast<unsigned char>(ch)) != 0);
-        if (!allowed) plain = false;
+        if (!allowed)
+            plain = false;
     }
     if (!plain) {
-        throw AddressError("\"" + address + "\" is not a valid " + (rows ? "row range such as \"1:70\"" : "column range such as \"A:BD\""));
+        throw AddressError("\"" + address + "\" is not a valid " +
+                           (rows ? "row range such as \"1:70\"" : "column range such as \"A:BD\""));
     }
-    if (address.find(':') == std::string::npos) address += ":" + address;
+    if (address.find(':') == std::string::npos)
+        address += ":" + address;
     return CellRange::Parse(address);
 }
 
 }  // namespace
 
-sheet::Range Worksheet::Rows(std::string_view rows) {
+sheet::Range Worksheet::Rows(std::string_view rows)
+{
     CheckAlive();
     return sheet::Range(*this, ParseLines(rows, true));
 }
 
-sheet::Range Worksheet::Rows(int row) {
+sheet::Range Worksheet::Rows(int row)
+{
     CheckAlive();
     CellRange::Checked(row, 1, row, 1);
     return sheet::Range(*this, CellRange::WholeRows(row, row));
 }
 
-sheet::Range Worksheet::Rows() { return Cells(); }
+sheet::Range Worksheet::Rows()
+{
+    return Cells();
+}
 
-sheet::Range Worksheet::Columns(std::string_view columns) {
+sheet::Range Worksheet::Columns(std::string_view columns)
+{
     CheckAlive();
     return sheet::Range(*this, ParseLines(columns, false));
 }
 
-sheet::Range Worksheet::Columns(int column) {
+sheet::Range Worksheet::Columns(int column)
+{
     CheckAlive();
     CellRange::Checked(1, column, 1, column);
     return sheet::Range(*this, CellRange::WholeColumns(column, column));
 }
 
-sheet::Range Worksheet::Columns() { return Cells(); }
+sheet::Range Worksheet::Columns()
+{
+    return Cells();
+}
 
-sheet::Range Worksheet::UsedRange() {
+sheet::Range Worksheet::UsedRange()
+{
     CheckAlive();
     return sheet::Range(*this, UsedArea().value_or(CellRange::Cell(1, 1)));
 }
 
-sheet::Range Worksheet::Selection() {
+sheet::Range Worksheet::Selection()
+{
     CheckAlive();
     return sheet::Range(*this, selection_);
 }
 
-sheet::Range Worksheet::ActiveCell() {
+sheet::Range Worksheet::ActiveCell()
+{
     CheckAlive();
     return sheet::Range(*this, CellRange::Cell(activeRow_, activeColumn_));
 }
 
-sheet::PageSetup Worksheet::PageSetup() {
+sheet::PageSetup Worksheet::PageSetup()
+{
     CheckAlive();
     return sheet::PageSetup(*this);
 }
 
-void Worksheet::Select() {
+void Worksheet::Select()
+{
     CheckAlive();
     parent_->SetActiveSheetIndex(parent_->PositionOf(*this) + 1);
 }
 
-void Worksheet::Activate() { Select(); }
+void Worksheet::Activate()
+{
+    Select();
+}
 
-void Worksheet::Delete() {
+void Worksheet::Delete()
+{
     CheckAlive();
     parent_->RemoveSheet(*this);
 }
 
-Worksheet& Worksheet::Copy(const After& after) {
+Worksheet& Worksheet::Copy(const After& after)
+{
     CheckAlive();
     after.sheet.CheckAlive();
     Workbook& target = after.sheet.Parent();
     return target.CopySheet(*this, target.PositionOf(after.sheet) + 1);
 }
 
-Worksheet& Worksheet::Copy(const Before& before) {
+Worksheet& Worksheet::Copy(const Before& before)
+{
     CheckAlive();
     before.sheet.CheckAlive();
     Workbook& target = before.sheet.Parent();
     return target.CopySheet(*this, target.PositionOf(before.sheet));
 }
 
-void Worksheet::Paste() {
+void Worksheet::Paste()
+{
     CheckAlive();
     Paste(sheet::Range(*this, selection_));
 }
 
-void Worksheet::Paste(const sheet::Range& destination) {
+void Worksheet::Paste(const sheet::Range& destination)
+{
     CheckAlive();
     Application* application = parent_->Parent();
-    if (!application || !application->Clipboard()) throw HostError("Paste method of Worksheet class failed");
+    if (!application || !application->Clipboard())
+        throw HostError("Paste method of Worksheet class failed");
     if (&destination.Worksheet() != this)
         throw HostError("Paste method of Worksheet class failed: the destination is on another sheet");
     PasteClipboard(destination.Area(), *application->Clipboard(), PasteKind::All);

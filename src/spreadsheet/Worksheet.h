@@ -214,7 +214,7 @@ private:
 
     struct RowData {
         FormatId formatId = kNoFormat;
-        double height = -1;  // < 0: standard height
+        double height = -1;       // < 0: standard height
         std::vector<Cell> cells;  // index column - 1, grown on demand
     };
     struct ColumnData {
@@ -225,7 +225,8 @@ private:
     Cell& CellAt(int row, int column);  // creates the storage
     RowData& RowAt(int row);
     void CopyContentFrom(const Worksheet& source);
-    void ApplyToColumns(int firstColumn, int lastColumn, const FormatChange& change, std::vector<FormatId>& cache);
+    void ApplyToColumns(int firstColumn, int lastColumn, const FormatChange& change,
+                        std::vector<FormatId>& cache);
     void ApplyToRows(int firstRow, int lastRow, const FormatChange& change, std::vector<FormatId>& cache);
     void ApplyToCells(const CellRange& area, const FormatChange& change, std::vector<FormatId>& cache);
     FormatId Changed(FormatId id, const FormatChange& change, std::vector<FormatId>& cache);
@@ -246,11 +247,13 @@ private:
 };
 
 template <class F>
-void Worksheet::ForEachCell(F&& f) const {
+void Worksheet::ForEachCell(F&& f) const
+{
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         const auto& cells = rows_[r].cells;
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            if (cells[c].Exists()) f(int(r) + 1, int(c) + 1, cells[c]);
+            if (cells[c].Exists())
+                f(int(r) + 1, int(c) + 1, cells[c]);
         }
     }
 }

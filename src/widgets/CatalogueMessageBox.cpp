@@ -6,7 +6,8 @@
 
 namespace morvessa {
 
-void CatalogueMessageBox::ShowMessage(const QString& text) {
+void CatalogueMessageBox::ShowMessage(const QString& text)
+{
     ShowValidationMessage(QApplication::activeWindow(), text);
 }
 

@@ -13,7 +13,8 @@ class LittleEndianReader {
 public:
     LittleEndianReader(const QByteArray& data, qsizetype offset) : data_(data), pos_(offset) {}
 
-    uint32_t Read(int bytes) {
+    uint32_t Read(int bytes)
+    {
         if (pos_ < 0 || bytes > data_.size() - pos_) {
             ok_ = false;
             return 0;
@@ -47,12 +48,16 @@ struct DirectoryEntry {
 
 constexpr int kMaxCursorSide = 1024;
 
-bool BitAt(const uint8_t* row, int x) { return (row[x / 8] >> (7 - x % 8)) & 1; }
+bool BitAt(const uint8_t* row, int x)
+{
+    return (row[x / 8] >> (7 - x % 8)) & 1;
+}
 
 // Decodes a device-independent bitmap as stored in icon and cursor files: a header, the palette,
 // the colour (XOR) rows and the 1-bit transparency (AND) rows, both bottom-up with rows padded
 // to 4 bytes; the header's height counts both masks.
-std::optional<QImage> DecodeDib(const QByteArray& data, uint32_t offset, uint32_t size) {
+std::optional<QImage> DecodeDib(const QByteArray& data, uint32_t offset, uint32_t size)
+{
     if (offset > uint32_t(data.size()) || size > uint32_t(data.size()) - offset)
         return std::nullopt;
     const QByteArray dib = data.mid(offset, size);
@@ -118,7 +123,8 @@ std::optional<QImage> DecodeDib(const QByteArray& data, uint32_t offset, uint32_
     }
     for (int y = 0; y < height; ++y) {
         const uint8_t* row = bytes + pixelsStart + colourStride * (height - 1 - y);
-        const uint8_t* mask = hasMask ? bytes + pixelsStart + colourBytes + maskStride * (height - 1 - y) : nullptr;
+        const uint8_t* mask =
+            hasMask ? bytes + pixelsStart + colourBytes + maskStride * (height - 1 - y) : nullptr;
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             QRgb colour = 0;
@@ -156,7 +162,8 @@ std::optional<QImage> DecodeDib(const QByteArray& data, uint32_t offset, uint32_
 
 }  // namespace
 
-std::optional<CursorPicture> DecodeCursorFile(const QByteArray& data) {
+std::optional<CursorPicture> DecodeCursorFile(const QByteArray& data)
+{
     LittleEndianReader reader(data, 0);
     const uint16_t reserved = reader.U16();
     const uint16_t type = reader.U16();
@@ -201,11 +208,13 @@ std::optional<CursorPicture> DecodeCursorFile(const QByteArray& data) {
 
     CursorPicture picture;
     picture.image = *image;
-    picture.hotspot = QPoint(std::min(entry.hotspotX, image->width() - 1), std::min(entry.hotspotY, image->height() - 1));
+    picture.hotspot =
+        QPoint(std::min(entry.hotspotX, image->width() - 1), std::min(entry.hotspotY, image->height() - 1));
     return picture;
 }
 
-std::optional<CursorPicture> ReadCursorFile(const QString& path) {
+std::optional<CursorPicture> ReadCursorFile(const QString& path)
+{
     QFile file(path);
     // A cursor is small; anything much larger is not one.
     if (!file.open(QIODevice::ReadOnly) || file.size() > 16 * 1024 * 1024)

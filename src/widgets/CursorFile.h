@@ -10,8 +10,8 @@
 namespace morvessa {
 
 struct CursorPicture {
-    QImage image;   // ARGB32, transparent where the cursor shows the screen
-    QPoint hotspot; // clamped into the image
+    QImage image;    // ARGB32, transparent where the cursor shows the screen
+    QPoint hotspot;  // clamped into the image
 };
 
 // Decodes the largest entry of a cursor file held in memory. Bitmap entries of 1, 4, 8, 24 and

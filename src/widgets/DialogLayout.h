@@ -11,7 +11,10 @@ namespace morvessa {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int TwipsToPixels(int twips) { return qRound(twips / double(kTwipsPerPixel)); }
+inline int TwipsToPixels(int twips)
+{
+    return qRound(twips / double(kTwipsPerPixel));
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height)
 {

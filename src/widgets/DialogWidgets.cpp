@@ -25,7 +25,8 @@ protected:
             // the selection straight after.
             QPointer<QLineEdit> edit = qobject_cast<QLineEdit*>(watched);
             QTimer::singleShot(0, edit, [edit] {
-                if (edit && edit->hasFocus()) edit->selectAll();
+                if (edit && edit->hasFocus())
+                    edit->selectAll();
             });
         }
         return false;

@@ -17,13 +17,17 @@
 #include <QWidget>
 
 // The icon is compiled into this static library; its initialiser must be called by name.
-static void InitialiseIconResource() { Q_INIT_RESOURCE(morvessa_icon); }
+static void InitialiseIconResource()
+{
+    Q_INIT_RESOURCE(morvessa_icon);
+}
 
 namespace morvessa {
 
 namespace {
 
-void PaintBackground(QWidget* widget, const QColor& colour) {
+void PaintBackground(QWidget* widget, const QColor& colour)
+{
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     // Buttons (option buttons, check boxes) fill their background from the Button role.
@@ -34,76 +38,98 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
 
 }  // namespace
 
-QColor SystemFaceColour() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
+QColor SystemFaceColour()
+{
+    return QApplication::palette().color(QPalette::Active, QPalette::Button);
+}
 
-void PaintWindowBackground(QWidget* window, const QColor& colour) {
+void PaintWindowBackground(QWidget* window, const QColor& colour)
+{
     PaintBackground(window, colour);
     const auto children = window->findChildren<QWidget*>();
     for (QWidget* child : children) {
-        if (qobject_cast<QRadioButton*>(child) || qobject_cast<QCheckBox*>(child) || qobject_cast<QGroupBox*>(child) ||
-            qobject_cast<QLabel*>(child))
+        if (qobject_cast<QRadioButton*>(child) || qobject_cast<QCheckBox*>(child) ||
+            qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child))
             PaintBackground(child, colour);
     }
 }
 
-void UseSystemFaceColour(QWidget* window) { PaintWindowBackground(window, SystemFaceColour()); }
+void UseSystemFaceColour(QWidget* window)
+{
+    PaintWindowBackground(window, SystemFaceColour());
+}
 
-QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+QString ProgramFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
 
-std::optional<QCursor> LoadHandCursor(const QString& path) {
+std::optional<QCursor> LoadHandCursor(const QString& path)
+{
     const std::optional<CursorPicture> picture = ReadCursorFile(path);
     if (!picture)
         return std::nullopt;
     return QCursor(QPixmap::fromImage(picture->image), picture->hotspot.x(), picture->hotspot.y());
 }
 
-const std::optional<QCursor>& HandCursor() {
-    static const std::optional<QCursor> cursor = LoadHandCursor(QDir(ProgramFolder()).filePath(kHandCursorFileName));
+const std::optional<QCursor>& HandCursor()
+{
+    static const std::optional<QCursor> cursor =
+        LoadHandCursor(QDir(ProgramFolder()).filePath(kHandCursorFileName));
     return cursor;
 }
 
-void ApplyHandCursor(QAbstractButton* button) {
+void ApplyHandCursor(QAbstractButton* button)
+{
     if (HandCursor())
         button->setCursor(*HandCursor());
     else
         button->unsetCursor();
 }
 
-QIcon ApplicationIcon() {
+QIcon ApplicationIcon()
+{
     InitialiseIconResource();
     static const QIcon icon(QStringLiteral(":/morvessa/morvessa.png"));
     return icon;
 }
 
-QString MessageBoxText(const std::string& text) {
+QString MessageBoxText(const std::string& text)
+{
     QString shown = QString::fromStdString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
 
-void MessageBoxErrorReporter::Report(const std::string& message) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kErrorBoxTitle.data(), qsizetype(kErrorBoxTitle.size())),
+void MessageBoxErrorReporter::Report(const std::string& message)
+{
+    QMessageBox box(QMessageBox::Warning,
+                    QString::fromUtf8(kErrorBoxTitle.data(), qsizetype(kErrorBoxTitle.size())),
                     MessageBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-void InstallMessageBoxErrorReporter() {
+void InstallMessageBoxErrorReporter()
+{
     static MessageBoxErrorReporter reporter;
     SetErrorReporter(&reporter);
 }
 
-void ShowValidationMessage(QWidget* parent, const QString& text) {
+void ShowValidationMessage(QWidget* parent, const QString& text)
+{
     QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-bool AskYesNo(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+bool AskYesNo(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;

@@ -7,7 +7,8 @@
 namespace morvessa {
 namespace {
 
-HolidayTable FixedTable(std::initializer_list<std::tuple<HolidayCell, HolidayCell, HolidayCell>> rows) {
+HolidayTable FixedTable(std::initializer_list<std::tuple<HolidayCell, HolidayCell, HolidayCell>> rows)
+{
     HolidayTable table(3);
     table.Reset(int(rows.size()));
     int row = 1;
@@ -20,7 +21,8 @@ HolidayTable FixedTable(std::initializer_list<std::tuple<HolidayCell, HolidayCel
     return table;
 }
 
-TEST(HolidayNames, FirstOfTwoEqualNamesWinsAndMatchingIsExact) {
+TEST(HolidayNames, FirstOfTwoEqualNamesWinsAndMatchingIsExact)
+{
     const HolidayTable table = FixedTable({{1, 1, "New Year"}, {2, 3, "Feast"}, {5, 6, "Feast"}});
     EXPECT_EQ(HolidayNames(table, 3), QStringList({"New Year", "Feast", "Feast"}));
     EXPECT_EQ(FirstRowNamed(table, 3, "Feast"), 2);
@@ -29,8 +31,10 @@ TEST(HolidayNames, FirstOfTwoEqualNamesWinsAndMatchingIsExact) {
     EXPECT_EQ(FirstRowNamed(table, 3, ""), 0);
 }
 
-TEST(FixedHolidayView, ShowsMonthDayAndNameAndLeavesEmptyCellsAlone) {
-    const HolidayTable table = FixedTable({{12, 25, "Christmas"}, {{}, {}, {}}, {"3", "x", "Typed"}, {13, 1, "Bad"}});
+TEST(FixedHolidayView, ShowsMonthDayAndNameAndLeavesEmptyCellsAlone)
+{
+    const HolidayTable table =
+        FixedTable({{12, 25, "Christmas"}, {{}, {}, {}}, {"3", "x", "Typed"}, {13, 1, "Bad"}});
     const FixedHolidayView christmas = ViewOfFixedHoliday(table, 1);
     EXPECT_EQ(christmas.monthIndex, 11);
     EXPECT_EQ(christmas.dayText, "25");
@@ -50,7 +54,8 @@ TEST(FixedHolidayView, ShowsMonthDayAndNameAndLeavesEmptyCellsAlone) {
     EXPECT_THROW(ViewOfFixedHoliday(table, 5), std::out_of_range);
 }
 
-TEST(FloatingHolidayView, MapsWeekdayAndOccurrenceAndKeepsSelectionsForOtherValues) {
+TEST(FloatingHolidayView, MapsWeekdayAndOccurrenceAndKeepsSelectionsForOtherValues)
+{
     HolidayTable table(4);
     table.Reset(3);
     table.Cell(1, 1) = 5;
@@ -78,11 +83,12 @@ TEST(FloatingHolidayView, MapsWeekdayAndOccurrenceAndKeepsSelectionsForOtherValu
     EXPECT_THROW(ViewOfFloatingHoliday(table, 3), std::out_of_range);  // month 0
     table.Cell(3, 1) = 1;
     const FloatingHolidayView odd = ViewOfFloatingHoliday(table, 3);
-    EXPECT_EQ(odd.weekdayIndex, -1);      // weekday 9
-    EXPECT_EQ(odd.occurrenceIndex, -1);   // "last" is not "Last"
+    EXPECT_EQ(odd.weekdayIndex, -1);     // weekday 9
+    EXPECT_EQ(odd.occurrenceIndex, -1);  // "last" is not "Last"
 }
 
-TEST(YearCheck, WholeNumbersPassWithBlanksDecimalsAndWordsDoNot) {
+TEST(YearCheck, WholeNumbersPassWithBlanksDecimalsAndWordsDoNot)
+{
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_TRUE(IsValidYearText("2021"));

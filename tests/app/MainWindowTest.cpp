@@ -28,7 +28,8 @@ namespace {
 class FakeInstanceUi final : public InstanceCheckUi {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string& text) override {
+    bool AskYesNo(const std::string& text) override
+    {
         questions.push_back(text);
         return answerYes;
     }
@@ -39,7 +40,8 @@ public:
     bool ended = false;
 };
 
-bool Contains(const std::vector<std::string>& reports, const std::string& part) {
+bool Contains(const std::vector<std::string>& reports, const std::string& part)
+{
     for (const auto& report : reports)
         if (report.find(part) != std::string::npos)
             return true;
@@ -49,12 +51,15 @@ bool Contains(const std::vector<std::string>& reports, const std::string& part) 
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
-        : registry_(registryDir_.path().toStdString()), reporterScope_(errors_), catalogueScope_(catalogueMessages_) {
+        : registry_(registryDir_.path().toStdString()), reporterScope_(errors_),
+          catalogueScope_(catalogueMessages_)
+    {
         test::TestApplication();
     }
     ~MainWindowTest() override { form_.reset(); }
 
-    MainWindow& Load() {
+    MainWindow& Load()
+    {
         MainWindowEnvironment environment;
         environment.programFolder = programFolder_.path();
         environment.instanceUi = useWindowBoxes_ ? nullptr : &instanceUi_;
@@ -72,13 +77,18 @@ protected:
     }
 
     template <typename Widget>
-    Widget* Control(const char* name) {
+    Widget* Control(const char* name)
+    {
         auto* widget = form_->findChild<Widget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QString Setting(const char* name) { return ReadSetting(QString::fromLatin1(name), QStringLiteral("<absent>")); }
-    void SelectName(const char* box, int index) {
+    QString Setting(const char* name)
+    {
+        return ReadSetting(QString::fromLatin1(name), QStringLiteral("<absent>"));
+    }
+    void SelectName(const char* box, int index)
+    {
         auto* combo = Control<QComboBox>(box);
         combo->setCurrentIndex(index);
         emit combo->activated(index);
@@ -104,7 +114,8 @@ protected:
     std::unique_ptr<MainWindow> form_;
 };
 
-TEST_F(MainWindowTest, AfterLoadEveryListIsFilledAndTheFirstHolidaysAreShown) {
+TEST_F(MainWindowTest, AfterLoadEveryListIsFilledAndTheFirstHolidaysAreShown)
+{
     MainWindow& form = Load();
     EXPECT_TRUE(errors_.messages.empty()) << errors_.messages.front();
     EXPECT_TRUE(form.Ready());
@@ -154,7 +165,8 @@ TEST_F(MainWindowTest, AfterLoadEveryListIsFilledAndTheFirstHolidaysAreShown) {
     EXPECT_FALSE(form.windowIcon().isNull());
 }
 
-TEST_F(MainWindowTest, LayoutFollowsTheDesignInPixels) {
+TEST_F(MainWindowTest, LayoutFollowsTheDesignInPixels)
+{
     MainWindow& form = Load();
     EXPECT_EQ(form.size(), QSize(536, 602));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
@@ -225,12 +237,14 @@ TEST_F(MainWindowTest, LayoutFollowsTheDesignInPixels) {
     }
 }
 
-TEST_F(MainWindowTest, TabOrderStartsAtTheYearAndRunsThroughTheButtonsLast) {
+TEST_F(MainWindowTest, TabOrderStartsAtTheYearAndRunsThroughTheButtonsLast)
+{
     MainWindow& form = Load();
-    const QStringList order = {"Text5",       "Option1",      "Option2",      "cmbNameFixed", "cmbMonth2",
-                               "Text2",       "cmbNameFloating", "cmbMonth1",  "List1",        "List2",
-                               "PushButton2", "PushButton4",  "PushButton5",  "PushButton10", "PushButton8",
-                               "PushButton9", "PushButton11", "PushButton1",  "PushButton12", "PushButton13"};
+    const QStringList order = {"Text5",        "Option1",      "Option2",         "cmbNameFixed",
+                               "cmbMonth2",    "Text2",        "cmbNameFloating", "cmbMonth1",
+                               "List1",        "List2",        "PushButton2",     "PushButton4",
+                               "PushButton5",  "PushButton10", "PushButton8",     "PushButton9",
+                               "PushButton11", "PushButton1",  "PushButton12",    "PushButton13"};
     QStringList seen;
     QWidget* start = Control<QWidget>("Text5");
     QWidget* widget = start;
@@ -246,7 +260,8 @@ TEST_F(MainWindowTest, TabOrderStartsAtTheYearAndRunsThroughTheButtonsLast) {
     EXPECT_EQ(seen, order);
 }
 
-TEST_F(MainWindowTest, FocusingTheYearBoxSelectsItsWholeText) {
+TEST_F(MainWindowTest, FocusingTheYearBoxSelectsItsWholeText)
+{
     Load();
     auto* year = Control<QLineEdit>("Text5");
     year->setText("1999");
@@ -257,7 +272,8 @@ TEST_F(MainWindowTest, FocusingTheYearBoxSelectsItsWholeText) {
     EXPECT_EQ(year->selectedText(), "1999");
 }
 
-TEST_F(MainWindowTest, ChoosingANameTwoHolidaysShareMakesTheFirstCurrent) {
+TEST_F(MainWindowTest, ChoosingANameTwoHolidaysShareMakesTheFirstCurrent)
+{
     MainWindow& form = Load();
     FixedHolidays().Cell(5, fixed_column::Name) = HolidayCell("Flag Day");  // row 2 is "Flag Day" too
     SaveHolidays();
@@ -278,7 +294,8 @@ TEST_F(MainWindowTest, ChoosingANameTwoHolidaysShareMakesTheFirstCurrent) {
     EXPECT_TRUE(errors_.messages.empty());
 }
 
-TEST_F(MainWindowTest, ANameTheCatalogueDoesNotHoldChangesNothing) {
+TEST_F(MainWindowTest, ANameTheCatalogueDoesNotHoldChangesNothing)
+{
     MainWindow& form = Load();
     auto* names = Control<QComboBox>("cmbNameFixed");
     names->addItem("Not a holiday");
@@ -289,7 +306,8 @@ TEST_F(MainWindowTest, ANameTheCatalogueDoesNotHoldChangesNothing) {
     EXPECT_EQ(FixedHolidays().RowCount(), 7);
 }
 
-TEST_F(MainWindowTest, DeletingTheLastHolidayMakesTheOneBeforeItCurrent) {
+TEST_F(MainWindowTest, DeletingTheLastHolidayMakesTheOneBeforeItCurrent)
+{
     MainWindow& form = Load();
     SelectName("cmbNameFixed", 6);  // "Halloween"
     ASSERT_EQ(form.CurrentFixed(), 7);
@@ -310,7 +328,8 @@ TEST_F(MainWindowTest, DeletingTheLastHolidayMakesTheOneBeforeItCurrent) {
     EXPECT_TRUE(errors_.messages.empty());
 }
 
-TEST_F(MainWindowTest, DeletingInTheMiddleShowsTheHolidayThatMovedUp) {
+TEST_F(MainWindowTest, DeletingInTheMiddleShowsTheHolidayThatMovedUp)
+{
     MainWindow& form = Load();
     SelectName("cmbNameFixed", 1);  // "Flag Day"
     Click("PushButton5");
@@ -322,7 +341,8 @@ TEST_F(MainWindowTest, DeletingInTheMiddleShowsTheHolidayThatMovedUp) {
     EXPECT_FALSE(Setting("3Data").contains("Flag Day"));
 }
 
-TEST_F(MainWindowTest, TheLastRemainingHolidayCannotBeDeleted) {
+TEST_F(MainWindowTest, TheLastRemainingHolidayCannotBeDeleted)
+{
     MainWindow& form = Load();
     for (int i = 0; i < 6; ++i)
         Click("PushButton5");
@@ -339,7 +359,8 @@ TEST_F(MainWindowTest, TheLastRemainingHolidayCannotBeDeleted) {
     EXPECT_TRUE(errors_.messages.empty());
 }
 
-TEST_F(MainWindowTest, RestoreDefaultsBringsBackTheListWithTheFirstHolidayCurrent) {
+TEST_F(MainWindowTest, RestoreDefaultsBringsBackTheListWithTheFirstHolidayCurrent)
+{
     MainWindow& form = Load();
     SelectName("cmbNameFixed", 3);
     Click("PushButton5");
@@ -359,7 +380,8 @@ TEST_F(MainWindowTest, RestoreDefaultsBringsBackTheListWithTheFirstHolidayCurren
     EXPECT_EQ(Control<QComboBox>("cmbNameFloating")->currentText(), "Memorial Day");
 }
 
-TEST_F(MainWindowTest, EasterOptionFollowsTheSettingAndStoresTheChoice) {
+TEST_F(MainWindowTest, EasterOptionFollowsTheSettingAndStoresTheChoice)
+{
     {
         Load();
         EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
@@ -377,7 +399,8 @@ TEST_F(MainWindowTest, EasterOptionFollowsTheSettingAndStoresTheChoice) {
     EXPECT_TRUE(errors_.messages.empty());
 }
 
-TEST_F(MainWindowTest, AnUnreadableEasterSettingIsReportedAndYesIsChosen) {
+TEST_F(MainWindowTest, AnUnreadableEasterSettingIsReportedAndYesIsChosen)
+{
     WriteSetting(key::Easter, "maybe");
     Load();
     ASSERT_EQ(errors_.messages.size(), 1u);
@@ -386,7 +409,8 @@ TEST_F(MainWindowTest, AnUnreadableEasterSettingIsReportedAndYesIsChosen) {
     EXPECT_EQ(Setting(key::Easter), "1");
 }
 
-TEST_F(MainWindowTest, YearCheckAcceptsWholeNumbersAndRefusesTheRest) {
+TEST_F(MainWindowTest, YearCheckAcceptsWholeNumbersAndRefusesTheRest)
+{
     Load();
     auto* year = Control<QLineEdit>("Text5");
     test::ModalBoxWatcher boxes;
@@ -413,7 +437,8 @@ TEST_F(MainWindowTest, YearCheckAcceptsWholeNumbersAndRefusesTheRest) {
     EXPECT_TRUE(errors_.messages.empty());
 }
 
-TEST_F(MainWindowTest, ARunningHostStopsTheStartUnlessTheUserSaysYes) {
+TEST_F(MainWindowTest, ARunningHostStopsTheStartUnlessTheUserSaysYes)
+{
     Load();
     ApplicationPtr running = CreateObject(kHostProgId);
     instanceUi_.answerYes = false;
@@ -426,7 +451,8 @@ TEST_F(MainWindowTest, ARunningHostStopsTheStartUnlessTheUserSaysYes) {
     EXPECT_EQ(generatedYears_.size(), 1u);
 }
 
-TEST_F(MainWindowTest, TheRunningHostWarningIsAYesNoBoxWithTheApplicationTitle) {
+TEST_F(MainWindowTest, TheRunningHostWarningIsAYesNoBoxWithTheApplicationTitle)
+{
     useWindowBoxes_ = true;
     Load();
     ApplicationPtr running = CreateObject(kHostProgId);
@@ -440,7 +466,8 @@ TEST_F(MainWindowTest, TheRunningHostWarningIsAYesNoBoxWithTheApplicationTitle) 
     EXPECT_EQ(boxes.boxes()[0].text, MessageBoxText(kExcelOpenWarningMessage));
 }
 
-TEST_F(MainWindowTest, ColourButtonsStoreTheColourAfterSaveAndAfterCancel) {
+TEST_F(MainWindowTest, ColourButtonsStoreTheColourAfterSaveAndAfterCancel)
+{
     runDialog_ = [](QDialog&) { CurrentColorIndex() = 5; };  // the picker saved colour 5
     Load();
     Click("PushButton1");
@@ -456,7 +483,8 @@ TEST_F(MainWindowTest, ColourButtonsStoreTheColourAfterSaveAndAfterCancel) {
     EXPECT_TRUE(errors_.messages.empty());
 }
 
-TEST_F(MainWindowTest, AddHolidayOpensTheDialogOwnedByTheMainWindowAndItsSaveShowsInTheList) {
+TEST_F(MainWindowTest, AddHolidayOpensTheDialogOwnedByTheMainWindowAndItsSaveShowsInTheList)
+{
     std::vector<std::string> opened;
     runDialog_ = [&](QDialog& dialog) {
         opened.push_back(dialog.objectName().toStdString());
@@ -488,7 +516,8 @@ TEST_F(MainWindowTest, AddHolidayOpensTheDialogOwnedByTheMainWindowAndItsSaveSho
 }
 
 // Presses the real picker's button with the given caption once it is open.
-std::function<void(QDialog&)> PressInPicker(const QString& caption) {
+std::function<void(QDialog&)> PressInPicker(const QString& caption)
+{
     return [caption](QDialog& dialog) {
         QTimer::singleShot(0, &dialog, [&dialog, caption] {
             for (QPushButton* button : dialog.findChildren<QPushButton*>())
@@ -502,7 +531,8 @@ std::function<void(QDialog&)> PressInPicker(const QString& caption) {
     };
 }
 
-TEST_F(MainWindowTest, TheRealColourPickerExchangesTheColourThroughTheButtons) {
+TEST_F(MainWindowTest, TheRealColourPickerExchangesTheColourThroughTheButtons)
+{
     runDialog_ = PressInPicker("Cancel");
     Load();
     Click("PushButton12");
@@ -519,7 +549,8 @@ TEST_F(MainWindowTest, TheRealColourPickerExchangesTheColourThroughTheButtons) {
     EXPECT_TRUE(errors_.messages.empty()) << errors_.messages.front();
 }
 
-TEST_F(MainWindowTest, StartHandsTheResultToThePreviewAndHidesTheMainWindow) {
+TEST_F(MainWindowTest, StartHandsTheResultToThePreviewAndHidesTheMainWindow)
+{
     handover_ = [this](GenerationUi& ui) {
         EXPECT_EQ(ui.MonthSelectorIndex(), Control<QComboBox>("cmbMonth2")->currentIndex());
         QImage picture(40, 30, QImage::Format_RGB32);
@@ -542,7 +573,8 @@ TEST_F(MainWindowTest, StartHandsTheResultToThePreviewAndHidesTheMainWindow) {
     form.Preview()->hide();
 }
 
-TEST_F(MainWindowTest, AFullStartGeneratesTheWorkbookAndShowsThePreview) {
+TEST_F(MainWindowTest, AFullStartGeneratesTheWorkbookAndShowsThePreview)
+{
     const QByteArray previousTemp = qgetenv("TEMP");
     qputenv("TEMP", settings_.Folder().toUtf8());
     recordGeneration_ = false;
@@ -565,7 +597,8 @@ TEST_F(MainWindowTest, AFullStartGeneratesTheWorkbookAndShowsThePreview) {
     form.Preview()->hide();
 }
 
-TEST_F(MainWindowTest, WithoutTheHostTheInstallCheckEndsTheProgram) {
+TEST_F(MainWindowTest, WithoutTheHostTheInstallCheckEndsTheProgram)
+{
     ScopedInstanceFactory noHost([]() -> ApplicationPtr { throw HostInstanceError("cannot start"); });
     Load();
     ASSERT_EQ(instanceUi_.messages.size(), 1u);
@@ -573,7 +606,8 @@ TEST_F(MainWindowTest, WithoutTheHostTheInstallCheckEndsTheProgram) {
     EXPECT_TRUE(instanceUi_.ended);
 }
 
-TEST_F(MainWindowTest, ADamagedCatalogueIsReportedAndTheLoadGoesOn) {
+TEST_F(MainWindowTest, ADamagedCatalogueIsReportedAndTheLoadGoesOn)
+{
     WriteSetting(key::FixedHolidaysCount, "-3");
     WriteSetting(key::FloatingHolidaysCount, "-3");
     Load();
@@ -583,7 +617,8 @@ TEST_F(MainWindowTest, ADamagedCatalogueIsReportedAndTheLoadGoesOn) {
     EXPECT_EQ(Setting(key::FixedHolidaysCount), "-3");  // nothing overwritten
 }
 
-TEST_F(MainWindowTest, WithoutTheSkinTheWindowIsWhiteWithItTakesTheFaceColour) {
+TEST_F(MainWindowTest, WithoutTheSkinTheWindowIsWhiteWithItTakesTheFaceColour)
+{
     MainWindow& plain = Load();
     EXPECT_FALSE(plain.SkinApplied());
     EXPECT_EQ(plain.palette().color(QPalette::Window), QColor(Qt::white));
@@ -603,12 +638,14 @@ TEST_F(MainWindowTest, WithoutTheSkinTheWindowIsWhiteWithItTakesTheFaceColour) {
     EXPECT_EQ(skinnedOption->palette().color(skinnedOption->backgroundRole()), SystemFaceColour());
 }
 
-TEST_F(MainWindowTest, ButtonsShowTheHandCursorOnlyWhenTheFileIsThere) {
+TEST_F(MainWindowTest, ButtonsShowTheHandCursorOnlyWhenTheFileIsThere)
+{
     MainWindow& without = Load();
     EXPECT_FALSE(without.CustomPointer());
     EXPECT_EQ(Control<QPushButton>("PushButton2")->cursor().shape(), Qt::ArrowCursor);
 
-    ASSERT_TRUE(QFile::copy(MORVESSA_SOURCE_DIR "/resources/HAND-M.CUR", programFolder_.filePath("HAND-M.CUR")));
+    ASSERT_TRUE(
+        QFile::copy(MORVESSA_SOURCE_DIR "/resources/HAND-M.CUR", programFolder_.filePath("HAND-M.CUR")));
     MainWindow& with = Load();
     ASSERT_TRUE(with.CustomPointer());
     for (const char* name : {"PushButton2", "PushButton5", "PushButton13"})
@@ -618,7 +655,8 @@ TEST_F(MainWindowTest, ButtonsShowTheHandCursorOnlyWhenTheFileIsThere) {
     EXPECT_TRUE(errors_.messages.empty());
 }
 
-TEST_F(MainWindowTest, AnUnreadableCursorFileIsReportedAndTheButtonsKeepTheArrow) {
+TEST_F(MainWindowTest, AnUnreadableCursorFileIsReportedAndTheButtonsKeepTheArrow)
+{
     QFile junk(programFolder_.filePath("HAND-M.CUR"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a cursor");
@@ -631,7 +669,8 @@ TEST_F(MainWindowTest, AnUnreadableCursorFileIsReportedAndTheButtonsKeepTheArrow
     EXPECT_EQ(Control<QListWidget>("List1")->count(), 7);  // the load went on
 }
 
-TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram) {
+TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram)
+{
     MainWindow& form = Load();
     form.show();
     form.close();

@@ -17,9 +17,8 @@ namespace fs = std::filesystem;
 // Bottom to top. Layers that share a rank (holidays and colours' users, dialogs and preview) may
 // not include each other: only strictly lower ranks are allowed.
 const std::map<std::string, int> kLayerRank = {
-    {"spreadsheet", 0}, {"core", 1},    {"settings", 2}, {"colours", 3},
-    {"holidays", 4},    {"host", 5},    {"calendar", 6}, {"widgets", 7},
-    {"dialogs", 8},     {"preview", 8}, {"app", 9},
+    {"spreadsheet", 0}, {"core", 1},    {"settings", 2}, {"colours", 3}, {"holidays", 4}, {"host", 5},
+    {"calendar", 6},    {"widgets", 7}, {"dialogs", 8},  {"preview", 8}, {"app", 9},
 };
 
 const fs::path kSourceRoot = fs::path(MORVESSA_SOURCE_DIR) / "src";
@@ -30,7 +29,10 @@ struct Include {
     std::string target;
 };
 
-std::string LayerOf(const fs::path& relative) { return relative.begin()->string(); }
+std::string LayerOf(const fs::path& relative)
+{
+    return relative.begin()->string();
+}
 
 std::vector<Include> QuotedIncludes(const fs::path& file)
 {
@@ -92,8 +94,8 @@ TEST(LayerRule, IncludesOnlyRunDownward)
                 continue;
             }
             EXPECT_LT(toRank->second, fromRank->second)
-                << file << ":" << include.line << " (" << from << ") includes \"" << include.target
-                << "\" (" << to << "), which is not below it";
+                << file << ":" << include.line << " (" << from << ") includes \"" << include.target << "\" ("
+                << to << "), which is not below it";
         }
     }
     EXPECT_GT(checked, 100);

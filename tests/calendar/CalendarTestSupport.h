@@ -50,7 +50,6 @@ protected:
     QString TempPath() const { return folder_.filePath(QStringLiteral("temp")); }
     QString FolderPath(const QString& name) const { return folder_.filePath(name); }
 
-
 private:
     QTemporaryDir folder_;
     std::unique_ptr<ScopedSettingsFile> settings_;
@@ -107,10 +106,7 @@ class RecordingGenerationUi final : public GenerationUi {
 public:
     explicit RecordingGenerationUi(int monthIndex = 0) : monthIndex(monthIndex) {}
     int MonthSelectorIndex() const override { return monthIndex; }
-    void SetMainMousePointer(int pointer) override
-    {
-        calls.push_back("pointer " + std::to_string(pointer));
-    }
+    void SetMainMousePointer(int pointer) override { calls.push_back("pointer " + std::to_string(pointer)); }
     void SetPreviewPicture(const QImage& image) override
     {
         picture = image;

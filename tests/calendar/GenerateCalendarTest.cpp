@@ -28,7 +28,8 @@ protected:
     void SetUp() override
     {
         IsolatedCalendarTest::SetUp();
-        registry_ = std::make_unique<ScopedInstanceRegistryFolder>(FolderPath(QStringLiteral("instances")).toStdString());
+        registry_ = std::make_unique<ScopedInstanceRegistryFolder>(
+            FolderPath(QStringLiteral("instances")).toStdString());
         reporter_ = std::make_unique<ScopedErrorReporter>(reports_);
         messages_ = std::make_unique<ScopedCatalogueMessageSink>(catalogueMessages_);
     }
@@ -48,7 +49,10 @@ protected:
         return year;
     }
 
-    QStringList TempFiles() const { return QDir(TempPath()).entryList(QDir::Files | QDir::System | QDir::Hidden); }
+    QStringList TempFiles() const
+    {
+        return QDir(TempPath()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    }
 
     // Lines of the reports so far, in order.
     std::vector<int> ReportedLines() const
@@ -64,8 +68,8 @@ protected:
 
     // Stores the tables and colours, and writes the same settings for the independent checker.
     QString StoreSettings(const std::vector<std::vector<HolidayCell>>& fixed,
-                          const std::vector<std::vector<HolidayCell>>& floating, int easter, int holidaysColour,
-                          int daysColour, int emptyColour)
+                          const std::vector<std::vector<HolidayCell>>& floating, int easter,
+                          int holidaysColour, int daysColour, int emptyColour)
     {
         LoadHolidays();
         QJsonObject json;
@@ -76,7 +80,8 @@ protected:
                 QJsonArray row;
                 for (int c = 0; c < table.ColumnCount(); ++c) {
                     table.Cell(r + 1, c + 1) = rows[r][c];
-                    row.append(rows[r][c].IsNumber() ? QJsonValue(rows[r][c].Number()) : QJsonValue(rows[r][c].Text()));
+                    row.append(rows[r][c].IsNumber() ? QJsonValue(rows[r][c].Number())
+                                                     : QJsonValue(rows[r][c].Text()));
                 }
                 array.append(row);
             }
@@ -125,7 +130,8 @@ TEST_F(GenerateCalendarTest, MarchSelectedGivesAMarchWorkbookAndSnapshotInTheTem
     // Only the workbook is left in TEMP: "tqmrex" + eight digits 1..9 + ".xls"; no "temp.bmp".
     const QFileInfo workbook(QString::fromStdString(ui_.workbook));
     EXPECT_EQ(QDir(workbook.absolutePath()).canonicalPath(), QDir(TempPath()).canonicalPath());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tqmrex[1-9]{8}\\.xls$")).match(workbook.fileName()).hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^tqmrex[1-9]{8}\\.xls$")).match(workbook.fileName()).hasMatch())
         << workbook.fileName().toStdString();
     EXPECT_EQ(TempFiles(), QStringList{workbook.fileName()});
 
@@ -182,36 +188,47 @@ TEST_F(GenerateCalendarTest, EachMonthPrintsAsOneLandscapePageElsewhere)
     QProcess convert;
     convert.setProcessChannelMode(QProcess::MergedChannels);
     // A profile of its own: a running office of the user's is neither used nor disturbed.
-    convert.start(office, {QStringLiteral("-env:UserInstallation=file://") + out.filePath(QStringLiteral("profile")),
-                           QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                           QStringLiteral("--outdir"), out.path(), QString::fromStdString(ui_.workbook)});
+    convert.start(office,
+                  {QStringLiteral("-env:UserInstallation=file://") + out.filePath(QStringLiteral("profile")),
+                   QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                   QStringLiteral("--outdir"), out.path(), QString::fromStdString(ui_.workbook)});
     ASSERT_TRUE(convert.waitForFinished(180000)) << "the conversion did not finish";
-    const QString pdf = out.filePath(QFileInfo(QString::fromStdString(ui_.workbook)).completeBaseName() + ".pdf");
+    const QString pdf =
+        out.filePath(QFileInfo(QString::fromStdString(ui_.workbook)).completeBaseName() + ".pdf");
     ASSERT_TRUE(QFileInfo::exists(pdf)) << convert.readAll().toStdString();
 
     QProcess info;
-    info.start(pdfInfo, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("99"), pdf});
+    info.start(pdfInfo,
+               {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("99"), pdf});
     ASSERT_TRUE(info.waitForFinished(60000));
     const QString text = QString::fromUtf8(info.readAllStandardOutput());
-    const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption).match(text);
+    const auto pages =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+            .match(text);
     ASSERT_TRUE(pages.hasMatch()) << text.toStdString();
     EXPECT_EQ(pages.captured(1).toInt(), 12);
-    static const QRegularExpression kPageSize(QStringLiteral("^Page\\s+(\\d+) size:\\s+([\\d.]+) x ([\\d.]+)"),
-                                              QRegularExpression::MultilineOption);
+    static const QRegularExpression kPageSize(
+        QStringLiteral("^Page\\s+(\\d+) size:\\s+([\\d.]+) x ([\\d.]+)"),
+        QRegularExpression::MultilineOption);
     int sized = 0;
     for (auto it = kPageSize.globalMatch(text); it.hasNext(); ++sized) {
         const auto size = it.next();
-        EXPECT_GT(size.captured(2).toDouble(), size.captured(3).toDouble()) << "page " << size.captured(1).toStdString();
+        EXPECT_GT(size.captured(2).toDouble(), size.captured(3).toDouble())
+            << "page " << size.captured(1).toStdString();
     }
     EXPECT_EQ(sized, 12);
 }
 
 TEST_F(GenerateCalendarTest, SharedDatesColoursOfNoneAndBadHolidays)
 {
-    const QString json = StoreSettings(
-        {{3, 31, "Fixed"}, {4, 31, "No Such Day"}, {2, 29, "Leap Day"}, {12, 25, "Christmas"}, {7, 4, "1984"}},
-        {{3, 1, "Last", "Last Sunday"}, {6, 2, 5, "Fifth Monday"}, {11, 5, 4, "Thanksgiving"}},
-        /*easter*/ 1, /*holidays*/ 0, /*days*/ 0, /*empty*/ 0);
+    const QString json =
+        StoreSettings({{3, 31, "Fixed"},
+                       {4, 31, "No Such Day"},
+                       {2, 29, "Leap Day"},
+                       {12, 25, "Christmas"},
+                       {7, 4, "1984"}},
+                      {{3, 1, "Last", "Last Sunday"}, {6, 2, 5, "Fifth Monday"}, {11, 5, 4, "Thanksgiving"}},
+                      /*easter*/ 1, /*holidays*/ 0, /*days*/ 0, /*empty*/ 0);
     Generate("2024");
     // 31 April is reported once, by name; 29 February 2024 exists; the rest are marked.
     ASSERT_EQ(ReportedLines(), (std::vector<int>{152, 152}));
@@ -251,7 +268,8 @@ TEST_F(GenerateCalendarTest, NoSelectedMonthIsReportedAndDecemberStaysActive)
 
 TEST_F(GenerateCalendarTest, HostThatCannotStartFailsEveryHostStepInOrderAndStillHandsOver)
 {
-    ScopedInstanceFactory noHost([]() -> ApplicationPtr { throw HostInstanceError("ActiveX component can't create object"); });
+    ScopedInstanceFactory noHost(
+        []() -> ApplicationPtr { throw HostInstanceError("ActiveX component can't create object"); });
     Generate("2024");
     const std::vector<int> lines = ReportedLines();
     ASSERT_FALSE(lines.empty());
@@ -285,7 +303,9 @@ TEST(TempWorkbookTest, NamesAreRandomDigitsOneToNine)
     std::set<std::string> names;
     for (int i = 0; i < 50; ++i) {
         const std::string name = RandomTempWorkbookName();
-        ASSERT_TRUE(QRegularExpression(QStringLiteral("^tqmrex[1-9]{8}\\.xls$")).match(QString::fromStdString(name)).hasMatch())
+        ASSERT_TRUE(QRegularExpression(QStringLiteral("^tqmrex[1-9]{8}\\.xls$"))
+                        .match(QString::fromStdString(name))
+                        .hasMatch())
             << name;
         names.insert(name);
     }
@@ -316,7 +336,8 @@ TEST(TempWorkbookTest, ExclusiveCreationNeverTouchesWhatIsThere)
     EXPECT_EQ(CreateFileExclusively(fresh), ExclusiveCreate::Created);
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(fresh)));
 
-    EXPECT_THROW(CreateFileExclusively(folder.filePath(QStringLiteral("missing/x.xls")).toStdString()), std::runtime_error);
+    EXPECT_THROW(CreateFileExclusively(folder.filePath(QStringLiteral("missing/x.xls")).toStdString()),
+                 std::runtime_error);
 }
 
 }  // namespace

@@ -118,7 +118,8 @@ TEST_F(HolidayMarkingTest, UnplaceableHolidaysAreReportedOnceEachAndSkipped)
 
     // 29 February of a common year is skipped silently; every other bad row gives one report.
     ASSERT_EQ(reports.size(), 6u);
-    const char* const names[] = {"No Such Day", "Bad Month", "Month Thirteen", "Bad Day", "Fifth Monday", "Bad Weekday"};
+    const char* const names[] = {"No Such Day", "Bad Month",    "Month Thirteen",
+                                 "Bad Day",     "Fifth Monday", "Bad Weekday"};
     for (int i = 0; i < 6; ++i) {
         EXPECT_NE(reports[i].find(std::string("\"") + names[i] + "\""), std::string::npos) << reports[i];
         EXPECT_NE(reports[i].find("Calendar.GenerateCalendar at line 152"), std::string::npos) << reports[i];
@@ -128,7 +129,7 @@ TEST_F(HolidayMarkingTest, UnplaceableHolidaysAreReportedOnceEachAndSkipped)
               0);
 
     // Everything after the bad rows is still marked, Easter included (9 April 2023, a Sunday).
-    EXPECT_EQ(ValueAt(Sheet("July"), "Q19"), sheet::CellValue("Independence Day"));  // a Tuesday
+    EXPECT_EQ(ValueAt(Sheet("July"), "Q19"), sheet::CellValue("Independence Day"));   // a Tuesday
     EXPECT_EQ(ValueAt(Sheet("November"), "AG35"), sheet::CellValue("Thanksgiving"));  // 23 November
     EXPECT_EQ(ValueAt(Sheet("April"), "A27"), sheet::CellValue("Easter"));
     // The fifth Monday that June 2023 lacks does not spill onto 3 July (or 3 June).

@@ -155,7 +155,8 @@ TEST_F(MonthSheetTest, EveryDayOfEveryMonthIsAtItsCellAndTheSheetsAreInOrder)
         for (int day = 1; day <= length; ++day) {
             const DayCellPosition cell = DayCell(day, first);
             ASSERT_NE(ws.FindCell(cell.row, cell.column), nullptr);
-            EXPECT_EQ(ws.FindCell(cell.row, cell.column)->value, sheet::CellValue(day)) << ws.Name() << " " << day;
+            EXPECT_EQ(ws.FindCell(cell.row, cell.column)->value, sheet::CellValue(day))
+                << ws.Name() << " " << day;
         }
         // The grid ends at row 8 * rows + 8.
         const int lastRow = 8 * WeekRowCount(2100, month) + 8;

@@ -11,7 +11,8 @@
 
 namespace morvessa::calendar_test {
 
-inline const QString kCheckerScript = QStringLiteral(MORVESSA_SOURCE_DIR "/tests/calendar/check_calendar_xls.py");
+inline const QString kCheckerScript =
+    QStringLiteral(MORVESSA_SOURCE_DIR "/tests/calendar/check_calendar_xls.py");
 
 // Success when the checker finds no difference; its findings otherwise.
 inline ::testing::AssertionResult CalendarFileMatches(const QString& file, int year, int activeMonth,

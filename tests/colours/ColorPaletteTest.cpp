@@ -25,7 +25,7 @@ TEST_F(ColorPaletteTest, HoldsAllFiftySixEntriesDuplicatesIncluded)
     EXPECT_EQ(Entry(48), (PaletteColor{150, 150, 150}));
     EXPECT_EQ(Entry(56), (PaletteColor{51, 51, 51}));
     EXPECT_EQ(Entry(36).Argb(), 0xffffff99u);
-    const std::pair<int, int> repeats[] = {{25, 11}, {26, 7}, {27, 6}, {28, 8}, {29, 13},
+    const std::pair<int, int> repeats[] = {{25, 11}, {26, 7},  {27, 6}, {28, 8},  {29, 13},
                                            {30, 9},  {31, 14}, {32, 5}, {34, 20}, {54, 18}};
     for (const auto& [later, earlier] : repeats)
         EXPECT_EQ(Entry(later), Entry(earlier)) << later;
@@ -74,8 +74,10 @@ TEST_F(ColorPaletteTest, ExistingKeysAreNeverOverwrittenButNoneCountsAsAbsent)
 TEST_F(ColorPaletteTest, StoredTextBecomesAnIndex)
 {
     const std::pair<const char*, std::int32_t> cases[] = {
-        {"0", kNoColorIndex}, {"-4142", kNoColorIndex}, {"12abc", 12}, {"abc", kNoColorIndex},
-        {"", kNoColorIndex},  {"57", 57},               {"2.5", 2},    {"3.5", 4},
+        {"0", kNoColorIndex}, {"-4142", kNoColorIndex},
+        {"12abc", 12},        {"abc", kNoColorIndex},
+        {"", kNoColorIndex},  {"57", 57},
+        {"2.5", 2},           {"3.5", 4},
         {" 44", 44},          {"0.4", kNoColorIndex},
     };
     for (const auto& [stored, expected] : cases) {

@@ -9,7 +9,10 @@ namespace morvessa::test {
 
 class ScopedLocale {
 public:
-    explicit ScopedLocale(QLocale::Language language) : previous_(QLocale()) { QLocale::setDefault(QLocale(language)); }
+    explicit ScopedLocale(QLocale::Language language) : previous_(QLocale())
+    {
+        QLocale::setDefault(QLocale(language));
+    }
     ~ScopedLocale() { QLocale::setDefault(previous_); }
 
 private:

@@ -47,7 +47,8 @@ TEST(ColorPickerModel, PaletteStripShowsEveryEntryBetweenBlackLines)
         const QColor expected = QColor::fromRgb(DefaultColorPalette()[index - 1].Argb());
         for (int y : {0, 35, 70}) {
             EXPECT_EQ(strip.pixelColor(left, y), QColor(Qt::black)) << index;
-            for (int x = left + 1; x <= left + 3; ++x) EXPECT_EQ(strip.pixelColor(x, y), expected) << index << "," << x;
+            for (int x = left + 1; x <= left + 3; ++x)
+                EXPECT_EQ(strip.pixelColor(x, y), expected) << index << "," << x;
         }
     }
     EXPECT_EQ(strip.pixelColor(224, 35), QColor(Qt::black));
@@ -70,7 +71,10 @@ protected:
     }
 
     static QScrollBar* Scroll(ColorPickerDialog& picker) { return picker.findChild<QScrollBar*>("HScroll1"); }
-    static ColorSwatch* Swatch(ColorPickerDialog& picker) { return picker.findChild<ColorSwatch*>("shpColor"); }
+    static ColorSwatch* Swatch(ColorPickerDialog& picker)
+    {
+        return picker.findChild<ColorSwatch*>("shpColor");
+    }
     static QLabel* Caption(ColorPickerDialog& picker) { return picker.findChild<QLabel*>("Label1"); }
     static void Click(ColorPickerDialog& picker, const char* button)
     {
@@ -138,7 +142,8 @@ TEST_F(ColorPicker, NoColourOpensAtZeroWithTheCaptionReadable)
         const QImage shot = picker.grab(Caption(picker)->geometry()).toImage();
         int dark = 0;
         for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x) dark += shot.pixelColor(x, y).lightness() < 80;
+            for (int x = 0; x < shot.width(); ++x)
+                dark += shot.pixelColor(x, y).lightness() < 80;
         EXPECT_GT(dark, 50);
         Click(picker, "PushButton2");
     });
@@ -197,7 +202,8 @@ TEST_F(ColorPicker, ValueAboveThePaletteIsReportedAndOpensAtBlack)
     WriteSetting(key::HolidaysColor, "57");
     EditColour(key::HolidaysColor, [this](ColorPickerDialog& picker) {
         ASSERT_EQ(errors_.messages.size(), 1u);
-        EXPECT_EQ(errors_.messages.front(), ErrorReportText("Invalid property value", location::frmColor_Form_Load, 106));
+        EXPECT_EQ(errors_.messages.front(),
+                  ErrorReportText("Invalid property value", location::frmColor_Form_Load, 106));
         EXPECT_EQ(Scroll(picker)->value(), 1);
         EXPECT_TRUE(Swatch(picker)->IsOpaque());
         EXPECT_EQ(PaintedSwatch(picker), QColor(0, 0, 0));

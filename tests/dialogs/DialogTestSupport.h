@@ -28,7 +28,8 @@ inline void EnsureApplication()
     static int argc = 1;
     static char name[] = "test_settings_ui";
     static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);  // lives for the whole run
+    if (!QApplication::instance())
+        new QApplication(argc, argv);  // lives for the whole run
 }
 
 inline QStringList EnglishMonthNames()
@@ -59,14 +60,19 @@ inline void ClickAt(QWidget* widget, QPoint position)
 {
     const QPointF local(position);
     const QPointF global(widget->mapToGlobal(position));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
     QApplication::processEvents();
 }
 
-inline void Click(QWidget* widget) { ClickAt(widget, widget->rect().center()); }
+inline void Click(QWidget* widget)
+{
+    ClickAt(widget, widget->rect().center());
+}
 
 inline void PressKey(QWidget* widget, int key, const QString& text = {})
 {
@@ -78,7 +84,8 @@ inline void PressKey(QWidget* widget, int key, const QString& text = {})
 
 inline void TypeText(QWidget* widget, const QString& text)
 {
-    for (QChar c : text) PressKey(widget, c.toUpper().unicode(), QString(c));
+    for (QChar c : text)
+        PressKey(widget, c.toUpper().unicode(), QString(c));
     QApplication::processEvents();
 }
 

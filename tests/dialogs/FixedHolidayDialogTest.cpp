@@ -73,8 +73,9 @@ TEST_F(FixedHolidayDialogTest, OpensEmptyWithItsDesignedLayout)
 
 TEST_F(FixedHolidayDialogTest, KeyboardFocusMovesNameMonthDaySaveClose)
 {
-    const QList<QWidget*> order = {Child<QLineEdit>("Text3"), Child<QComboBox>("cmbMonth1"), Child<QLineEdit>("Text2"),
-                                   Child<QPushButton>("PushButton8"), Child<QPushButton>("PushButton6")};
+    const QList<QWidget*> order = {Child<QLineEdit>("Text3"), Child<QComboBox>("cmbMonth1"),
+                                   Child<QLineEdit>("Text2"), Child<QPushButton>("PushButton8"),
+                                   Child<QPushButton>("PushButton6")};
     for (int i = 0; i + 1 < order.size(); ++i) {
         EXPECT_EQ(test::NextTabStop(order[i]), order[i + 1]) << i;
     }
@@ -89,7 +90,8 @@ TEST_F(FixedHolidayDialogTest, FocusSelectsTheWholeText)
     name->setText("Harvest Home");
     day->setText("17");
     day->setFocus(Qt::OtherFocusReason);
-    EXPECT_TRUE(test::WaitUntil([&] { return day->selectedText() == "17"; })) << day->selectedText().toStdString();
+    EXPECT_TRUE(test::WaitUntil([&] { return day->selectedText() == "17"; }))
+        << day->selectedText().toStdString();
     // A click: the focus arrives first, then the press that would place the caret.
     name->setFocus(Qt::MouseFocusReason);
     test::ClickAt(name, QPoint(5, name->height() / 2));
@@ -201,7 +203,8 @@ TEST_F(FixedHolidayDialogTest, AFullTableIsReportedAndNothingElseHappens)
     Fill("Test", 2, "17");
     ClickSave();
     ASSERT_EQ(errors_.messages.size(), 1u);
-    EXPECT_NE(errors_.messages.front().find(std::string(location::frmFixedHolidays_PushButton8_Click) + "at line 102"),
+    EXPECT_NE(errors_.messages.front().find(std::string(location::frmFixedHolidays_PushButton8_Click) +
+                                            "at line 102"),
               std::string::npos)
         << errors_.messages.front();
     errors_.messages.clear();
@@ -220,7 +223,8 @@ TEST_F(FixedHolidayDialogTest, AStoreThatCannotBeWrittenIsReportedByTheTrap)
     Fill("Test", 2, "17");
     ClickSave();
     ASSERT_EQ(errors_.messages.size(), 1u);
-    EXPECT_NE(errors_.messages.front().find(std::string(location::frmFixedHolidays_PushButton8_Click) + "at line 106"),
+    EXPECT_NE(errors_.messages.front().find(std::string(location::frmFixedHolidays_PushButton8_Click) +
+                                            "at line 106"),
               std::string::npos)
         << errors_.messages.front();
     errors_.messages.clear();

@@ -68,8 +68,9 @@ TEST_F(FloatingHolidayDialogTest, OpensEmptyWithItsDesignedLayout)
     EXPECT_EQ(Child<QComboBox>("cmbMonth1")->currentIndex(), -1);
     EXPECT_TRUE(Child<QLineEdit>("Text6")->text().isEmpty());
 
-    const QList<QWidget*> order = {Child<QLineEdit>("Text6"), Child<QComboBox>("cmbMonth1"), weekdays, occurrences,
-                                   Child<QPushButton>("PushButton8"), Child<QPushButton>("PushButton6")};
+    const QList<QWidget*> order = {
+        Child<QLineEdit>("Text6"),         Child<QComboBox>("cmbMonth1"),    weekdays, occurrences,
+        Child<QPushButton>("PushButton8"), Child<QPushButton>("PushButton6")};
     for (int i = 0; i + 1 < order.size(); ++i) {
         EXPECT_EQ(test::NextTabStop(order[i]), order[i + 1]) << i;
     }
@@ -173,7 +174,8 @@ TEST_F(FloatingHolidayDialogTest, WithoutATestSinkTheMessageIsAPlainOkBox)
     QMessageBox::StandardButtons buttons;
     // The box is modal; close it from the event loop it runs, as a user pressing OK would.
     QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(test::WaitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }));
+        ASSERT_TRUE(
+            test::WaitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }));
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         text = box->text();
         title = box->windowTitle();

@@ -35,7 +35,8 @@ TEST(HolidayDialogModel, NamesHoldingTheStoredSeparatorsAreRefused)
 
 TEST(HolidayDialogModel, DayMustBeAWholeNumberWithinTheMonthsLongestLength)
 {
-    for (const char* day : {"1", "17", "31", " 7 ", "017"}) EXPECT_TRUE(FixedDayRefusal(day, 3).isEmpty()) << day;
+    for (const char* day : {"1", "17", "31", " 7 ", "017"})
+        EXPECT_TRUE(FixedDayRefusal(day, 3).isEmpty()) << day;
     for (const char* day : {"0", "32", "-1", "1.5", "17a", "abc", "1e1", "+5", "", "   ", "99999999999"})
         EXPECT_FALSE(FixedDayRefusal(day, 3).isEmpty()) << day;
 
@@ -89,8 +90,8 @@ TEST(HolidayDialogModel, FloatingCheckNamesTheFirstMissingFieldInOrder)
 
 TEST(HolidayDialogModel, ListItemsMapToTheStoredValues)
 {
-    EXPECT_EQ(WeekdayItems(), QStringList({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
-                                           "Saturday"}));
+    EXPECT_EQ(WeekdayItems(),
+              QStringList({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}));
     EXPECT_EQ(OccurrenceItems(), QStringList({"1st", "2nd", "3rd", "4th", "Last"}));
     EXPECT_EQ(OccurrenceCell(0), HolidayCell(1));
     EXPECT_EQ(OccurrenceCell(3), HolidayCell(4));
@@ -117,7 +118,8 @@ TEST(HolidayDialogModel, FloatingRowHoldsNumbersAndLastAsText)
 {
     HolidayTable table(4);
     table.Reset(1);
-    EXPECT_EQ(AppendFloatingHoliday(table, EnglishMonthNames(), "September", 5, kLastOccurrenceItem, "Harvest"), 2);
+    EXPECT_EQ(
+        AppendFloatingHoliday(table, EnglishMonthNames(), "September", 5, kLastOccurrenceItem, "Harvest"), 2);
     EXPECT_EQ(table.Cell(2, floating_column::Month), HolidayCell(9));
     EXPECT_EQ(table.Cell(2, floating_column::Weekday), HolidayCell(6));
     EXPECT_EQ(table.Cell(2, floating_column::Occurrence), HolidayCell(QString("Last")));

@@ -29,7 +29,10 @@ protected:
         TempSettingsTest::TearDown();
     }
 
-    static QString Read(const char* keyName) { return ReadSetting(QString::fromLatin1(keyName), QStringLiteral("<none>")); }
+    static QString Read(const char* keyName)
+    {
+        return ReadSetting(QString::fromLatin1(keyName), QStringLiteral("<none>"));
+    }
 
     RecordingCatalogueMessageSink messages_;
 
@@ -90,7 +93,8 @@ TEST_F(HolidayCatalogueTest, AnAddedRowSurvivesSaveAndLoad)
     LoadHolidays();
     ASSERT_EQ(FixedHolidays().RowCount(), 8);
     EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Day), HolidayCell(17));  // numeric text became a number
-    EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Name).Text(), QStringLiteral("Test, with a comma = and \"quotes\""));
+    EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Name).Text(),
+              QStringLiteral("Test, with a comma = and \"quotes\""));
     EXPECT_EQ(FloatingHolidays(), DefaultFloatingHolidays());
 }
 

@@ -44,7 +44,8 @@ std::vector<fs::path> Entries(const std::string& folder)
     std::vector<fs::path> entries;
     std::error_code ec;
     for (const auto& item : fs::directory_iterator(folder, ec)) {
-        if (item.path().extension() == ".instance") entries.push_back(item.path());
+        if (item.path().extension() == ".instance")
+            entries.push_back(item.path());
     }
     return entries;
 }
@@ -54,8 +55,8 @@ void WriteEntry(const std::string& folder, const std::string& file, long long pi
 {
     fs::create_directories(folder);
     ::chmod(folder.c_str(), 0700);
-    std::ofstream(folder + "/" + file) << "pid=" << pid << "\nstart=" << start << "\nname=" << name
-                                       << "\nversion=16.0\n";
+    std::ofstream(folder + "/" + file)
+        << "pid=" << pid << "\nstart=" << start << "\nname=" << name << "\nversion=16.0\n";
 }
 
 // A child process that keeps an instance until told to quit it; it talks through two pipes.
@@ -76,7 +77,8 @@ public:
             char byte = 'r';
             (void)!::write(toParent[1], &byte, 1);
             (void)!::read(toChild[0], &byte, 1);
-            if (crash) ::_exit(0);
+            if (crash)
+                ::_exit(0);
             app->Quit();
             (void)!::write(toParent[1], &byte, 1);
             (void)!::read(toChild[0], &byte, 1);
@@ -101,7 +103,8 @@ public:
     }
     void Finish()
     {
-        if (pid_ <= 0) return;
+        if (pid_ <= 0)
+            return;
         ::close(toChild_);
         ::close(fromChild_);
         ::waitpid(pid_, nullptr, 0);
@@ -193,7 +196,8 @@ TEST(InstanceTable, AnEntryWhosePidNowBelongsToAnotherProcessIsStale)
 TEST(InstanceTable, ARunningInstanceWithAnotherNameDoesNotCount)
 {
     test::PrivateInstanceTable table;
-    WriteEntry(table.Folder(), "other.instance", ::getpid(), ProcessStartTime(::getpid()), "Microsoft Excel 2");
+    WriteEntry(table.Folder(), "other.instance", ::getpid(), ProcessStartTime(::getpid()),
+               "Microsoft Excel 2");
     EXPECT_EQ(GetObject("Excel.Application").Name(), "Microsoft Excel 2");
     EXPECT_FALSE(IsExcelRunning());
     RecordingInstanceUi ui;
@@ -204,7 +208,8 @@ TEST(InstanceTable, ARunningInstanceWithAnotherNameDoesNotCount)
 TEST(InstanceTable, AFolderOthersCanWriteIsNotTrusted)
 {
     test::PrivateInstanceTable table;
-    WriteEntry(table.Folder(), "planted.instance", ::getpid(), ProcessStartTime(::getpid()), "Microsoft Excel");
+    WriteEntry(table.Folder(), "planted.instance", ::getpid(), ProcessStartTime(::getpid()),
+               "Microsoft Excel");
     ASSERT_TRUE(IsExcelRunning());
     ::chmod(table.Folder().c_str(), 0777);
     EXPECT_FALSE(IsExcelRunning());
@@ -253,8 +258,9 @@ TEST(CheckExcelInstalled, SaysNothingWhenAnInstanceCanBeCreatedAndDoesNotQuitIt)
 TEST(CheckExcelInstalled, ShowsItsMessageThenEndsTheProgramWhenCreationFails)
 {
     test::PrivateInstanceTable table;
-    for (InstanceFactory failing : {InstanceFactory([]() -> ApplicationPtr { throw std::runtime_error("no host"); }),
-                                    InstanceFactory([] { return ApplicationPtr(); })}) {
+    for (InstanceFactory failing :
+         {InstanceFactory([]() -> ApplicationPtr { throw std::runtime_error("no host"); }),
+          InstanceFactory([] { return ApplicationPtr(); })}) {
         ScopedInstanceFactory factory(failing);
         RecordingInstanceUi ui;
         CheckExcelInstalled(ui);
@@ -262,10 +268,9 @@ TEST(CheckExcelInstalled, ShowsItsMessageThenEndsTheProgramWhenCreationFails)
     }
 }
 
-const std::string kWarningText =
-    "Excel may be open. It is recommended that you close Excel first.\r"
-    "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
-    "Would you like to proceed anyway?";
+const std::string kWarningText = "Excel may be open. It is recommended that you close Excel first.\r"
+                                 "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
+                                 "Would you like to proceed anyway?";
 
 TEST(WarnExcelOpen, AsksOnlyWhenAnInstanceRunsAndStopsUnlessTheAnswerIsYes)
 {
@@ -343,7 +348,8 @@ TEST(OpenWorkbookInNewInstance, OpensTheFileInAFreshListedInstance)
     }
     ApplicationPtr app = OpenWorkbookInNewInstance(path);
     ASSERT_EQ(app->Workbooks().Count(), 1);
-    EXPECT_EQ(app->Workbooks()(app->Workbooks().Count()).ActiveSheet().Range("B2").Value(), sheet::CellValue("kept"));
+    EXPECT_EQ(app->Workbooks()(app->Workbooks().Count()).ActiveSheet().Range("B2").Value(),
+              sheet::CellValue("kept"));
     EXPECT_TRUE(IsExcelRunning());
     app->Quit();
     EXPECT_FALSE(IsExcelRunning());

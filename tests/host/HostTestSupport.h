@@ -15,8 +15,10 @@ namespace morvessa::test {
 // Pictures need a QGuiApplication (fonts, clipboard); the host never creates one itself.
 inline void EnsureGuiApplication()
 {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "test_host";
     static char* argv[] = {name, nullptr};

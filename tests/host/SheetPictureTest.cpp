@@ -47,7 +47,8 @@ std::optional<QRect> DarkBox(const QImage& image, const QRect& within)
     std::optional<QRect> box;
     for (int y = within.top(); y <= within.bottom(); ++y) {
         for (int x = within.left(); x <= within.right(); ++x) {
-            if (!IsDark(image.pixel(x, y))) continue;
+            if (!IsDark(image.pixel(x, y)))
+                continue;
             box = box ? box->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
         }
     }
@@ -104,21 +105,28 @@ TEST_F(SheetPictureTest, AMergedAreaIsFilledAsOneCellAndHidesItsGridlines)
     });
     const QImage picture = Render("A1:D4");
     const QRgb red = qRgb(255, 0, 0);
-    EXPECT_EQ(picture.pixel(100, 30), red);    // inside
-    EXPECT_EQ(picture.pixel(128, 30), red);    // where B and C meet
-    EXPECT_EQ(picture.pixel(100, 34), red);    // where rows 2 and 3 meet
-    EXPECT_EQ(picture.pixel(64, 25), red);     // the fill also covers its own edge
-    EXPECT_EQ(picture.pixel(30, 17), kGrid);   // unfilled neighbours keep theirs
+    EXPECT_EQ(picture.pixel(100, 30), red);   // inside
+    EXPECT_EQ(picture.pixel(128, 30), red);   // where B and C meet
+    EXPECT_EQ(picture.pixel(100, 34), red);   // where rows 2 and 3 meet
+    EXPECT_EQ(picture.pixel(64, 25), red);    // the fill also covers its own edge
+    EXPECT_EQ(picture.pixel(30, 17), kGrid);  // unfilled neighbours keep theirs
     EXPECT_EQ(picture.pixel(30, 25), kWhite);
 }
 
 TEST_F(SheetPictureTest, BordersDrawOnTheEdgesEachCellGives)
 {
-    Format("A1", [](CellFormat& f) { f.Border(sheet::xlEdgeBottom) = {sheet::xlContinuous, sheet::xlThin, sheet::xlAutomatic}; });
-    Format("B1", [](CellFormat& f) { f.Border(sheet::xlEdgeBottom) = {sheet::xlContinuous, sheet::xlMedium, 5}; });
-    Format("D1", [](CellFormat& f) { f.Border(sheet::xlEdgeLeft) = {sheet::xlContinuous, sheet::xlThin, sheet::xlAutomatic}; });
+    Format("A1", [](CellFormat& f) {
+        f.Border(sheet::xlEdgeBottom) = {sheet::xlContinuous, sheet::xlThin, sheet::xlAutomatic};
+    });
+    Format("B1", [](CellFormat& f) {
+        f.Border(sheet::xlEdgeBottom) = {sheet::xlContinuous, sheet::xlMedium, 5};
+    });
+    Format("D1", [](CellFormat& f) {
+        f.Border(sheet::xlEdgeLeft) = {sheet::xlContinuous, sheet::xlThin, sheet::xlAutomatic};
+    });
     const QImage picture = Render("A1:D2");
-    for (int x : {0, 30, 63}) EXPECT_EQ(picture.pixel(x, 17), kBlack) << x;
+    for (int x : {0, 30, 63})
+        EXPECT_EQ(picture.pixel(x, 17), kBlack) << x;
     EXPECT_EQ(picture.pixel(30, 16), kWhite);
     EXPECT_EQ(picture.pixel(30, 18), kWhite);
     const QRgb blue = qRgb(0, 0, 255);
@@ -221,7 +229,8 @@ TEST_F(SheetPictureTest, FontColourComesFromThePalette)
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb pixel = picture.pixel(x, y);
-            if (qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60) ++reddish;
+            if (qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60)
+                ++reddish;
         }
     }
     EXPECT_GT(reddish, 20);

@@ -19,13 +19,17 @@ namespace {
 // A clipboard that refuses a number of requests before it answers (or never answers).
 class StubbornClipboard final : public ClipboardPictureSource {
 public:
-    explicit StubbornClipboard(int refusals, QImage picture = {}) : refusals_(refusals), picture_(std::move(picture)) {}
+    explicit StubbornClipboard(int refusals, QImage picture = {})
+        : refusals_(refusals), picture_(std::move(picture))
+    {
+    }
     std::optional<QImage> TryReadPicture(int format) override
     {
         ++requests;
         lastFormat = format;
         if (requests <= refusals_) {
-            if (requests % 2) throw std::runtime_error("clipboard busy");  // either way of refusing counts
+            if (requests % 2)
+                throw std::runtime_error("clipboard busy");  // either way of refusing counts
             return std::nullopt;
         }
         return picture_;
@@ -209,7 +213,8 @@ TEST_F(SnapshotTest, TheUsersClipboardComesBackAfterThePictureWasRead)
     EXPECT_FALSE(now->hasFormat(kSheetPictureMimeType));
     EXPECT_EQ(now->text(), "the user's text");
     EXPECT_EQ(now->html(), "<b>the user's text</b>");
-    EXPECT_EQ(qvariant_cast<QImage>(now->imageData()).convertToFormat(QImage::Format_RGB32), Swatch(Qt::cyan));
+    EXPECT_EQ(qvariant_cast<QImage>(now->imageData()).convertToFormat(QImage::Format_RGB32),
+              Swatch(Qt::cyan));
 }
 
 TEST_F(SnapshotTest, AnEmptyClipboardIsLeftEmpty)

@@ -227,7 +227,7 @@ TEST_F(PreviewModelTest, NewPictureRunsTheDisplaySetupAgain)
 
 TEST_F(PreviewModelTest, DragClampsAPictureWiderAndHigherThanTheViewport)
 {
-    ShowPicture(800, 600);  // 11998 x 8998 in a 9270 x 7365 drawing area
+    ShowPicture(800, 600);     // 11998 x 8998 in a 9270 x 7365 drawing area
     Drag(100, 100, 400, 600);  // towards the right and down: stops at 0
     EXPECT_EQ(model.Picture1().left, 0);
     EXPECT_EQ(model.Picture1().top, 0);

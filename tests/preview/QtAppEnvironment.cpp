@@ -4,6 +4,6 @@
 #include <QApplication>
 
 namespace {
-[[maybe_unused]] ::testing::Environment* const g_qtEnvironment = ::testing::AddGlobalTestEnvironment(
-    new morvessa::test::QtAppEnvironment<QApplication>("test_preview"));
+[[maybe_unused]] ::testing::Environment* const g_qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new morvessa::test::QtAppEnvironment<QApplication>("test_preview"));
 }  // namespace

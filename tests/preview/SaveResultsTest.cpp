@@ -48,7 +48,8 @@ protected:
     }
     bool ReportedAt(int line) const
     {
-        const std::string needle = std::string(location::Form2_PushButton6_Click) + "at line " + std::to_string(line);
+        const std::string needle =
+            std::string(location::Form2_PushButton6_Click) + "at line " + std::to_string(line);
         for (const std::string& message : reports.messages)
             if (message.find(needle) != std::string::npos)
                 return true;
@@ -159,7 +160,8 @@ public:
     {
         if (immutable_)
             QProcess::execute("chattr", {"-i", path_});
-        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(path_,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     bool Writable() const
     {
@@ -208,7 +210,8 @@ TEST_F(SaveResultsTest, BackDropsTheWorkbookThenShowsAndHides)
 
     // Already gone: only the windows change.
     calls.clear();
-    BackToMainWindow(workbook, [&] { calls.push_back("show"); }, [&] { calls.push_back("hide"); }, &reports);
+    BackToMainWindow(
+        workbook, [&] { calls.push_back("show"); }, [&] { calls.push_back("hide"); }, &reports);
     EXPECT_EQ(calls, (std::vector<std::string>{"show", "hide"}));
     EXPECT_TRUE(reports.messages.empty());
 }

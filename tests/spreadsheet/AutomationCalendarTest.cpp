@@ -13,11 +13,13 @@ using testing::BuildCalendar;
 
 class AutomationCalendar : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         app = new Application();
         book = &BuildCalendar(*app, 2022);
     }
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         delete app;
         app = nullptr;
     }
@@ -29,15 +31,18 @@ protected:
 Application* AutomationCalendar::app = nullptr;
 Workbook* AutomationCalendar::book = nullptr;
 
-TEST_F(AutomationCalendar, TwelveMonthSheetsWithJanuaryActiveAtI11) {
+TEST_F(AutomationCalendar, TwelveMonthSheetsWithJanuaryActiveAtI11)
+{
     ASSERT_EQ(book->Sheets().Count(), 12);
-    for (int m = 1; m <= 12; ++m) EXPECT_EQ(book->Sheets().Item(m).Name(), testing::kMonthNames[m - 1]);
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(book->Sheets().Item(m).Name(), testing::kMonthNames[m - 1]);
     EXPECT_EQ(app->ActiveSheet().Name(), "January");
     EXPECT_EQ(app->ActiveCell().Address(), "$I$11");
     EXPECT_EQ(app->Selection().Address(), "$I$11:$P$16");
 }
 
-TEST_F(AutomationCalendar, TitleAndHeader) {
+TEST_F(AutomationCalendar, TitleAndHeader)
+{
     Worksheet& january = Month("January");
     EXPECT_EQ(january.Range("A1").Value(), CellValue("January 2022"));
     EXPECT_EQ(january.Range("A1").MergeArea().Address(), "$A$1:$BD$5");
@@ -53,12 +58,13 @@ TEST_F(AutomationCalendar, TitleAndHeader) {
     EXPECT_EQ(january.Range("A20").RowHeight(), 9);
 }
 
-TEST_F(AutomationCalendar, JanuaryDaysFillsAndBands) {
+TEST_F(AutomationCalendar, JanuaryDaysFillsAndBands)
+{
     Worksheet& january = Month("January");
     EXPECT_EQ(january.Range("AW9").Value(), CellValue(1.0));
     EXPECT_EQ(january.Range("I49").Value(), CellValue(31.0));
     EXPECT_EQ(january.Range("A6:BD100").Find(31, xlFormulas, xlWhole).Address(), "$I$49");
-    EXPECT_EQ(january.Range("A9").Interior().ColorIndex(), 15);    // before the 1st
+    EXPECT_EQ(january.Range("A9").Interior().ColorIndex(), 15);  // before the 1st
     EXPECT_EQ(january.Range("AV16").Interior().ColorIndex(), 15);
     EXPECT_EQ(january.Range("AW9").Interior().ColorIndex(), 19);   // a day cell
     EXPECT_EQ(january.Range("AW11").Interior().ColorIndex(), 36);  // its notes
@@ -73,7 +79,8 @@ TEST_F(AutomationCalendar, JanuaryDaysFillsAndBands) {
     EXPECT_EQ(january.MergedAreas().size(), 94u);
 }
 
-TEST_F(AutomationCalendar, MiniMonthsSitBelowTheGrid) {
+TEST_F(AutomationCalendar, MiniMonthsSitBelowTheGrid)
+{
     Worksheet& january = Month("January");
     EXPECT_EQ(january.Range("Q58").Value(), CellValue("December 2021"));
     EXPECT_EQ(january.Range("Q58").MergeArea().Address(), "$Q$58:$W$58");
@@ -87,7 +94,8 @@ TEST_F(AutomationCalendar, MiniMonthsSitBelowTheGrid) {
     EXPECT_EQ(january.UsedRange().Address(), "$A$1:$BD$64");
 }
 
-TEST_F(AutomationCalendar, FebruaryEndsWithItsFifthBand) {
+TEST_F(AutomationCalendar, FebruaryEndsWithItsFifthBand)
+{
     Worksheet& february = Month("February");
     // 2022: 1 February was a Tuesday, so the month needs five bands.
     EXPECT_EQ(february.Range("Q9").Value(), CellValue(1.0));
@@ -96,7 +104,8 @@ TEST_F(AutomationCalendar, FebruaryEndsWithItsFifthBand) {
     EXPECT_EQ(february.Range("A49").MergeArea().Address(), "$A$49");
 }
 
-TEST_F(AutomationCalendar, HolidaysLandInTheNotesCellBelowTheirDay) {
+TEST_F(AutomationCalendar, HolidaysLandInTheNotesCellBelowTheirDay)
+{
     Worksheet& july = Month("July");
     // 4 July 2022 was a Monday in the second band.
     EXPECT_EQ(july.Range("I17").Value(), CellValue(4.0));
@@ -105,7 +114,8 @@ TEST_F(AutomationCalendar, HolidaysLandInTheNotesCellBelowTheirDay) {
     EXPECT_EQ(july.Range("I17").Interior().ColorIndex(), 19);
 }
 
-TEST(AutomationCalendarMonths, MonthsEndingOnSaturdayLoseTheirUnusedBands) {
+TEST(AutomationCalendarMonths, MonthsEndingOnSaturdayLoseTheirUnusedBands)
+{
     Application app;
     Workbook& book = testing::PrepareWorkbook(app, 36);
     testing::BuildMonth(app, book, 2026, 2, 15);  // 28 days from a Sunday
@@ -122,7 +132,8 @@ TEST(AutomationCalendarMonths, MonthsEndingOnSaturdayLoseTheirUnusedBands) {
     EXPECT_EQ(app.ActiveSheet().Range("AO9").Value(), CellValue(1.0));
 }
 
-TEST(AutomationCalendarMonths, AMissingDayFailsTheHolidayAndLeavesTheSheetAlone) {
+TEST(AutomationCalendarMonths, AMissingDayFailsTheHolidayAndLeavesTheSheetAlone)
+{
     Application app;
     Workbook& book = testing::PrepareWorkbook(app, 36);
     testing::BuildMonth(app, book, 2023, 2, 15);

@@ -12,7 +12,8 @@
 namespace morvessa::sheet {
 namespace {
 
-std::string ErrorOfOpen(Application& app, const std::string& path) {
+std::string ErrorOfOpen(Application& app, const std::string& path)
+{
     try {
         app.Workbooks().Open(path);
     } catch (const std::exception& error) {
@@ -23,7 +24,8 @@ std::string ErrorOfOpen(Application& app, const std::string& path) {
 
 class AutomationFile : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         folder = std::filesystem::temp_directory_path() / ("automation_file_" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder);
     }
@@ -31,7 +33,8 @@ protected:
     std::filesystem::path folder;
 };
 
-TEST_F(AutomationFile, SavedCalendarReopensInASecondInstanceAsItWasLeft) {
+TEST_F(AutomationFile, SavedCalendarReopensInASecondInstanceAsItWasLeft)
+{
     const std::string path = (folder / "tqmrex12345678.xls").string();
     {
         Application app;
@@ -67,7 +70,8 @@ TEST_F(AutomationFile, SavedCalendarReopensInASecondInstanceAsItWasLeft) {
     EXPECT_EQ(ErrorOfOpen(second, path), "A document with the name 'tqmrex12345678.xls' is already open.");
 }
 
-TEST_F(AutomationFile, NormalFileFormatAlsoWritesA97To2003Workbook) {
+TEST_F(AutomationFile, NormalFileFormatAlsoWritesA97To2003Workbook)
+{
     const std::string path = (folder / "old.xls").string();
     Application app;
     Workbook& book = app.Workbooks().Add();
@@ -77,7 +81,8 @@ TEST_F(AutomationFile, NormalFileFormatAlsoWritesA97To2003Workbook) {
     EXPECT_EQ(other.Workbooks().Open(path).Sheets().Item(1).Range("B2").Value(), CellValue("kept"));
 }
 
-TEST_F(AutomationFile, OpeningAMissingOrBrokenFileFailsAndOpensNothing) {
+TEST_F(AutomationFile, OpeningAMissingOrBrokenFileFailsAndOpensNothing)
+{
     Application app;
     EXPECT_THROW(app.Workbooks().Open((folder / "missing.xls").string()), std::runtime_error);
     const std::filesystem::path broken = folder / "broken.xls";

@@ -9,7 +9,8 @@
 namespace morvessa::sheet {
 namespace {
 
-std::string ErrorOf(const std::function<void()>& call) {
+std::string ErrorOf(const std::function<void()>& call)
+{
     try {
         call();
     } catch (const HostError& error) {
@@ -24,7 +25,8 @@ protected:
     Workbook& book = app.Workbooks().Add();
 };
 
-TEST_F(Automation, ApplicationSettingsAndIdentity) {
+TEST_F(Automation, ApplicationSettingsAndIdentity)
+{
     EXPECT_EQ(app.Name(), "Microsoft Excel");
     EXPECT_EQ(app.Version(), "16.0");
     EXPECT_EQ(Application("11.0").Version(), "11.0");
@@ -42,7 +44,8 @@ TEST_F(Automation, ApplicationSettingsAndIdentity) {
     EXPECT_THROW(app.EnableCancelKey(3), PropertyError);
 }
 
-TEST_F(Automation, QuitDisconnectsEverythingAndTellsListenersOnce) {
+TEST_F(Automation, QuitDisconnectsEverythingAndTellsListenersOnce)
+{
     int told = 0;
     app.OnQuit([&] { ++told; });
     Worksheet& sheet = app.ActiveSheet();
@@ -60,7 +63,8 @@ TEST_F(Automation, QuitDisconnectsEverythingAndTellsListenersOnce) {
     EXPECT_EQ(told, 1);
 }
 
-TEST_F(Automation, NewWorkbooksAndTheirSheets) {
+TEST_F(Automation, NewWorkbooksAndTheirSheets)
+{
     EXPECT_EQ(book.Name(), "Book1");
     EXPECT_EQ(app.Sheets().Count(), 1);
     EXPECT_EQ(app.ActiveSheet().Name(), "Sheet1");
@@ -78,7 +82,8 @@ TEST_F(Automation, NewWorkbooksAndTheirSheets) {
     EXPECT_THROW(second.Sheets(), DisconnectedError);
 }
 
-TEST_F(Automation, SheetsByNameAndNumberAddAndDelete) {
+TEST_F(Automation, SheetsByNameAndNumberAddAndDelete)
+{
     Sheets sheets = app.Sheets();
     Worksheet& added = sheets.Add(After{sheets.Item(sheets.Count())});
     EXPECT_EQ(added.Name(), "Sheet2");
@@ -97,7 +102,8 @@ TEST_F(Automation, SheetsByNameAndNumberAddAndDelete) {
     EXPECT_EQ(ErrorOf([&] { added.Delete(); }), "A workbook must contain at least one visible worksheet.");
 }
 
-TEST_F(Automation, DeletedSheetsFailCleanlyAndTheNextSheetBecomesActive) {
+TEST_F(Automation, DeletedSheetsFailCleanlyAndTheNextSheetBecomesActive)
+{
     Sheets sheets = app.Sheets();
     Worksheet& second = sheets.Add(After{sheets.Item(1)});
     Worksheet& third = sheets.Add(After{second});
@@ -110,7 +116,8 @@ TEST_F(Automation, DeletedSheetsFailCleanlyAndTheNextSheetBecomesActive) {
     EXPECT_EQ(app.ActiveSheet().Name(), "Sheet1");
 }
 
-TEST_F(Automation, CopyAfterTheLastSheetPutsTheCopyLastAndActivatesIt) {
+TEST_F(Automation, CopyAfterTheLastSheetPutsTheCopyLastAndActivatesIt)
+{
     Sheets sheets = app.Sheets();
     sheets.Item(1).Name("Calendar Template");
     sheets.Add(Before{sheets.Item(1)}).Name("Dead");
@@ -134,7 +141,8 @@ TEST_F(Automation, CopyAfterTheLastSheetPutsTheCopyLastAndActivatesIt) {
     EXPECT_TRUE(copy.Range("C3").MergeCells());
 }
 
-TEST_F(Automation, SheetNamesAreCheckedWhenRenaming) {
+TEST_F(Automation, SheetNamesAreCheckedWhenRenaming)
+{
     Worksheet& sheet = app.ActiveSheet();
     EXPECT_NO_THROW(sheet.Name("Sheet1"));
     EXPECT_NO_THROW(sheet.Name(std::string(31, 'N')));
@@ -146,7 +154,8 @@ TEST_F(Automation, SheetNamesAreCheckedWhenRenaming) {
     EXPECT_EQ(sheet.Copy(After{sheet}).Name(), std::string(27, 'N') + " (2)");
 }
 
-TEST_F(Automation, SelectingWidensOverMergedAreasAndKeepsTheActiveCell) {
+TEST_F(Automation, SelectingWidensOverMergedAreasAndKeepsTheActiveCell)
+{
     app.Range("A9:H10").Merge();
     app.Range("I9:P10").Merge();
     app.Range("A11:H16").Merge();
@@ -160,7 +169,8 @@ TEST_F(Automation, SelectingWidensOverMergedAreasAndKeepsTheActiveCell) {
     EXPECT_EQ(app.Selection().Count(), 8 * 16);
 }
 
-TEST_F(Automation, SelectingOnASheetThatIsNotActiveFails) {
+TEST_F(Automation, SelectingOnASheetThatIsNotActiveFails)
+{
     Worksheet& first = app.ActiveSheet();
     app.Sheets().Add(After{first});
     EXPECT_THROW(first.Range("A1").Select(), HostError);
@@ -168,7 +178,8 @@ TEST_F(Automation, SelectingOnASheetThatIsNotActiveFails) {
     EXPECT_NO_THROW(first.Range("A1").Select());
 }
 
-TEST_F(Automation, OffsetTreatsAMergedAreaAsOneCell) {
+TEST_F(Automation, OffsetTreatsAMergedAreaAsOneCell)
+{
     app.Range("A9:H10").Merge();
     app.Range("A11:H16").Merge();
     app.Range("I9:P10").Merge();
@@ -183,7 +194,8 @@ TEST_F(Automation, OffsetTreatsAMergedAreaAsOneCell) {
     EXPECT_THROW(app.Range("A65536").Offset(1, 0), AddressError);
 }
 
-TEST_F(Automation, ValuesFromTextBecomeNumbersWhenNumeric) {
+TEST_F(Automation, ValuesFromTextBecomeNumbersWhenNumeric)
+{
     app.Range("A1").FormulaR1C1("29");
     app.Range("A2").Value("Sunday");
     app.Range("A3").FormulaR1C1(7);
@@ -203,11 +215,13 @@ TEST_F(Automation, ValuesFromTextBecomeNumbersWhenNumeric) {
     EXPECT_TRUE(app.Range("A1").Value().IsEmpty());
 }
 
-TEST_F(Automation, FindMatchesWholeCellsAndReturnsNothingOtherwise) {
+TEST_F(Automation, FindMatchesWholeCellsAndReturnsNothingOtherwise)
+{
     Worksheet& sheet = app.ActiveSheet();
     int day = 1;
     for (int row : {9, 17, 25, 33, 41})
-        for (int column = 1; column <= 49 && day <= 31; column += 8) sheet.Range(ColumnLetters(column) + std::to_string(row)).Value(day++);
+        for (int column = 1; column <= 49 && day <= 31; column += 8)
+            sheet.Range(ColumnLetters(column) + std::to_string(row)).Value(day++);
     sheet.Range("A6").Value("Sunday");
     Range one = sheet.Range("A6:BD100").Find(1, xlFormulas, xlWhole);
     EXPECT_EQ(one.Address(), "$A$9");
@@ -224,7 +238,8 @@ TEST_F(Automation, FindMatchesWholeCellsAndReturnsNothingOtherwise) {
     EXPECT_EQ(sheet.Range("A1:A2").Find(5).Address(), "$A$1");
 }
 
-TEST_F(Automation, ColourIndexesOutsideThePaletteFailLikeTheHost) {
+TEST_F(Automation, ColourIndexesOutsideThePaletteFailLikeTheHost)
+{
     Range cells = app.Range("A1:B2");
     for (int ok : {1, 56, xlColorIndexNone, xlColorIndexAutomatic}) {
         EXPECT_NO_THROW(cells.Interior().ColorIndex(ok)) << ok;
@@ -234,7 +249,8 @@ TEST_F(Automation, ColourIndexesOutsideThePaletteFailLikeTheHost) {
     for (int bad : {0, 57, -1, 64, -4143}) {
         EXPECT_EQ(ErrorOf([&] { cells.Interior().ColorIndex(bad); }),
                   "Unable to set the ColorIndex property of the Interior class");
-        EXPECT_EQ(ErrorOf([&] { cells.Font().ColorIndex(bad); }), "Unable to set the ColorIndex property of the Font class");
+        EXPECT_EQ(ErrorOf([&] { cells.Font().ColorIndex(bad); }),
+                  "Unable to set the ColorIndex property of the Font class");
         EXPECT_EQ(ErrorOf([&] { cells.Borders(xlEdgeLeft).ColorIndex(bad); }),
                   "Unable to set the ColorIndex property of the Border class");
     }
@@ -246,7 +262,8 @@ TEST_F(Automation, ColourIndexesOutsideThePaletteFailLikeTheHost) {
     EXPECT_EQ(app.Range("B2").Interior().Pattern(), xlPatternNone);
 }
 
-TEST_F(Automation, FontStylesIncludeTheRussianBoldName) {
+TEST_F(Automation, FontStylesIncludeTheRussianBoldName)
+{
     Font font = app.Range("A1:BD5").Font();
     font.FontStyle("Bold");
     EXPECT_TRUE(font.Bold());
@@ -257,7 +274,8 @@ TEST_F(Automation, FontStylesIncludeTheRussianBoldName) {
     EXPECT_FALSE(font.Italic());
     font.FontStyle("bold italic");
     EXPECT_EQ(font.FontStyle(), "Bold Italic");
-    EXPECT_EQ(ErrorOf([&] { font.FontStyle("Heavy"); }), "Unable to set the FontStyle property of the Font class");
+    EXPECT_EQ(ErrorOf([&] { font.FontStyle("Heavy"); }),
+              "Unable to set the FontStyle property of the Font class");
     EXPECT_EQ(font.FontStyle(), "Bold Italic");
     EXPECT_THROW(font.Size(0), PropertyError);
     EXPECT_THROW(font.Size(410), PropertyError);
@@ -265,7 +283,8 @@ TEST_F(Automation, FontStylesIncludeTheRussianBoldName) {
     EXPECT_THROW(font.Name(""), PropertyError);
 }
 
-TEST_F(Automation, OtherPropertyChecks) {
+TEST_F(Automation, OtherPropertyChecks)
+{
     Range cells = app.Range("A1");
     EXPECT_THROW(cells.HorizontalAlignment(0), PropertyError);
     EXPECT_THROW(cells.VerticalAlignment(xlLeft), PropertyError);
@@ -284,10 +303,12 @@ TEST_F(Automation, OtherPropertyChecks) {
     EXPECT_EQ(cells.NumberFormat(), "mmmm yyyy");
 }
 
-TEST_F(Automation, BordersGoOnEdgesAndBetweenCellsButNotInsideMergedAreas) {
+TEST_F(Automation, BordersGoOnEdgesAndBetweenCellsButNotInsideMergedAreas)
+{
     app.Range("A1:H2").Merge();
     Range block = app.Range("A1:H4");
-    for (int index : {xlEdgeLeft, xlEdgeTop, xlEdgeBottom, xlEdgeRight, xlInsideVertical, xlInsideHorizontal}) {
+    for (int index :
+         {xlEdgeLeft, xlEdgeTop, xlEdgeBottom, xlEdgeRight, xlInsideVertical, xlInsideHorizontal}) {
         block.Borders(index).LineStyle(xlContinuous);
         block.Borders(index).Weight(xlThin);
     }
@@ -298,9 +319,9 @@ TEST_F(Automation, BordersGoOnEdgesAndBetweenCellsButNotInsideMergedAreas) {
     };
     EXPECT_EQ(line("A1", xlEdgeLeft), xlContinuous);
     EXPECT_EQ(line("A1", xlEdgeTop), xlContinuous);
-    EXPECT_EQ(line("A1", xlEdgeRight), xlLineStyleNone);   // inside the merged area
+    EXPECT_EQ(line("A1", xlEdgeRight), xlLineStyleNone);  // inside the merged area
     EXPECT_EQ(line("A1", xlEdgeBottom), xlLineStyleNone);
-    EXPECT_EQ(line("A2", xlEdgeBottom), xlContinuous);      // the merged area's lower edge
+    EXPECT_EQ(line("A2", xlEdgeBottom), xlContinuous);  // the merged area's lower edge
     EXPECT_EQ(line("B3", xlEdgeLeft), xlContinuous);
     EXPECT_EQ(line("B3", xlEdgeRight), xlContinuous);
     EXPECT_EQ(line("H3", xlEdgeRight), xlContinuous);
@@ -312,7 +333,8 @@ TEST_F(Automation, BordersGoOnEdgesAndBetweenCellsButNotInsideMergedAreas) {
     EXPECT_EQ(line("B3", xlEdgeLeft), xlContinuous);
 }
 
-TEST_F(Automation, WholeSheetColumnAndRowSizes) {
+TEST_F(Automation, WholeSheetColumnAndRowSizes)
+{
     app.Columns("A:BD").ColumnWidth(1.57);
     app.Rows("1:70").RowHeight(9);
     EXPECT_EQ(app.Range("BD1").ColumnWidth(), 1.57);
@@ -328,7 +350,8 @@ TEST_F(Automation, WholeSheetColumnAndRowSizes) {
     EXPECT_FALSE(app.ActiveSheet().UsedArea().has_value());
 }
 
-TEST_F(Automation, PasteBringsValuesFormatsBordersAndMergedAreas) {
+TEST_F(Automation, PasteBringsValuesFormatsBordersAndMergedAreas)
+{
     Worksheet& source = app.ActiveSheet();
     source.Range("A1:G1").Merge();
     source.Range("A1").Value("December 2023");
@@ -367,11 +390,12 @@ TEST_F(Automation, PasteBringsValuesFormatsBordersAndMergedAreas) {
     EXPECT_EQ(target.Range("Z60").Font().Size(), 14);
     EXPECT_EQ(target.Range("Z60").Borders(xlEdgeBottom).LineStyle(), xlLineStyleNone);
     EXPECT_THROW(target.Range("Y61:AB61").PasteSpecial(xlPasteValues), HostError);  // 4 columns for 7
-    EXPECT_NO_THROW(target.Range("Y62:AL62").PasteSpecial(xlPasteValues));           // twice the block
+    EXPECT_NO_THROW(target.Range("Y62:AL62").PasteSpecial(xlPasteValues));          // twice the block
     EXPECT_EQ(target.Range("AG62").Value(), CellValue(9.0));
 }
 
-TEST_F(Automation, PasteOverPartOfAMergedAreaFails) {
+TEST_F(Automation, PasteOverPartOfAMergedAreaFails)
+{
     Worksheet& sheet = app.ActiveSheet();
     sheet.Range("A1:B1").Value(1);
     sheet.Range("A1:B1").Copy();
@@ -380,7 +404,8 @@ TEST_F(Automation, PasteOverPartOfAMergedAreaFails) {
     EXPECT_NO_THROW(sheet.Paste(sheet.Range("D6")));
 }
 
-TEST_F(Automation, RowsDeleteShiftUpAndUsedRange) {
+TEST_F(Automation, RowsDeleteShiftUpAndUsedRange)
+{
     Worksheet& sheet = app.ActiveSheet();
     sheet.Range("A9:H10").Merge();
     sheet.Range("A49:H50").Merge();
@@ -397,12 +422,15 @@ TEST_F(Automation, RowsDeleteShiftUpAndUsedRange) {
     EXPECT_THROW(app.Range("A1").Delete(xlShiftToLeft), HostError);
 }
 
-TEST_F(Automation, SaveAsAcceptsOnlyThe97To2003Codes) {
-    EXPECT_NE(ErrorOf([&] { book.SaveAs("/tmp/never-written.xlsx", 51); }).find("file format 51"), std::string::npos);
+TEST_F(Automation, SaveAsAcceptsOnlyThe97To2003Codes)
+{
+    EXPECT_NE(ErrorOf([&] { book.SaveAs("/tmp/never-written.xlsx", 51); }).find("file format 51"),
+              std::string::npos);
     EXPECT_THROW(book.SaveAs("/tmp/never-written.xls", 0), HostError);
 }
 
-TEST_F(Automation, SheetsCopyBetweenWorkbooksKeepTheirLook) {
+TEST_F(Automation, SheetsCopyBetweenWorkbooksKeepTheirLook)
+{
     Worksheet& source = app.ActiveSheet();
     source.Range("B2").Value("Easter");
     source.Range("B2").Interior().ColorIndex(36);
@@ -428,7 +456,8 @@ TEST_F(Automation, SheetsCopyBetweenWorkbooksKeepTheirLook) {
     EXPECT_EQ(app.CutCopyMode(), 0);
 }
 
-TEST_F(Automation, BordersOnWholeColumnsStayOnTheColumnLevel) {
+TEST_F(Automation, BordersOnWholeColumnsStayOnTheColumnLevel)
+{
     app.Columns("A:C").Borders(xlInsideVertical).LineStyle(xlContinuous);
     const Worksheet& sheet = app.ActiveSheet();
     EXPECT_FALSE(sheet.UsedArea().has_value());
@@ -446,7 +475,8 @@ TEST_F(Automation, BordersOnWholeColumnsStayOnTheColumnLevel) {
 
 class RecordingSink : public PictureSink {
 public:
-    void CopyPicture(const Worksheet& sheet, const CellRange& area) override {
+    void CopyPicture(const Worksheet& sheet, const CellRange& area) override
+    {
         sheetName = sheet.Name();
         address = area.Address();
     }
@@ -454,7 +484,8 @@ public:
     std::string address;
 };
 
-TEST_F(Automation, CopyPictureGoesToThePictureSink) {
+TEST_F(Automation, CopyPictureGoesToThePictureSink)
+{
     EXPECT_EQ(ErrorOf([&] { app.Range("A1:B2").CopyPicture(); }), "CopyPicture method of Range class failed");
     RecordingSink sink;
     app.SetPictureSink(&sink);

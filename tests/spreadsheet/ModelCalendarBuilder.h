@@ -11,26 +11,41 @@
 
 namespace morvessa::sheet::testing {
 
-inline const char* const kMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                            "July",    "August",   "September", "October", "November", "December"};
+inline const char* const kMonthNames[12] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
 
-inline int DaysIn(int year, int month) {
+inline int DaysIn(int year, int month)
+{
     using namespace std::chrono;
-    return int(unsigned((year_month_day_last(::std::chrono::year(year), month_day_last(::std::chrono::month(unsigned(month))))).day()));
+    return int(unsigned((year_month_day_last(::std::chrono::year(year),
+                                             month_day_last(::std::chrono::month(unsigned(month)))))
+                            .day()));
 }
 
 // 1 = Sunday .. 7 = Saturday.
-inline int FirstWeekdayOf(int year, int month) {
+inline int FirstWeekdayOf(int year, int month)
+{
     using namespace std::chrono;
-    return int(weekday(sys_days(::std::chrono::year(year) / ::std::chrono::month(unsigned(month)) / 1)).c_encoding()) + 1;
+    return int(weekday(sys_days(::std::chrono::year(year) / ::std::chrono::month(unsigned(month)) / 1))
+                   .c_encoding()) +
+           1;
 }
 
-inline int WeekRows(int year, int month) { return (DaysIn(year, month) + FirstWeekdayOf(year, month) - 1 + 6) / 7; }
+inline int WeekRows(int year, int month)
+{
+    return (DaysIn(year, month) + FirstWeekdayOf(year, month) - 1 + 6) / 7;
+}
 
-inline std::string Letters(int column) { return ColumnLetters(column); }
+inline std::string Letters(int column)
+{
+    return ColumnLetters(column);
+}
 
-inline void ThinBorders(Application& app) {
-    for (int index : {xlEdgeLeft, xlEdgeTop, xlEdgeBottom, xlEdgeRight, xlInsideVertical, xlInsideHorizontal}) {
+inline void ThinBorders(Application& app)
+{
+    for (int index :
+         {xlEdgeLeft, xlEdgeTop, xlEdgeBottom, xlEdgeRight, xlInsideVertical, xlInsideHorizontal}) {
         Border border = app.Selection().Borders(index);
         border.LineStyle(xlContinuous);
         border.Weight(xlThin);
@@ -39,7 +54,8 @@ inline void ThinBorders(Application& app) {
 }
 
 // The template on the active sheet.
-inline void BuildTemplate(Application& app, int daysColor) {
+inline void BuildTemplate(Application& app, int daysColor)
+{
     app.Cells().Select();
     app.Selection().Font().Name("Arial");
     app.Selection().Font().Size(12);
@@ -57,14 +73,16 @@ inline void BuildTemplate(Application& app, int daysColor) {
     app.Selection().Font().Size(20);
     app.Selection().HorizontalAlignment(xlCenter);
     app.Selection().VerticalAlignment(xlCenter);
-    for (int t = 1; t <= 7; ++t) app.Range(Letters(8 * t - 7) + "6:" + Letters(8 * t) + "8").Merge();
+    for (int t = 1; t <= 7; ++t)
+        app.Range(Letters(8 * t - 7) + "6:" + Letters(8 * t) + "8").Merge();
     for (int j = 1; j <= 6; ++j) {
         for (int i = 1; i <= 7; ++i) {
             Range day = app.Range(Letters(8 * i - 7) + std::to_string(8 * j + 1) + ":" + Letters(8 * i) +
                                   std::to_string(8 * j + 2));
             day.Merge();
             day.Interior().ColorIndex(19);
-            app.Range(Letters(8 * i - 7) + std::to_string(8 * j + 3) + ":" + Letters(8 * i) + std::to_string(8 * j + 8))
+            app.Range(Letters(8 * i - 7) + std::to_string(8 * j + 3) + ":" + Letters(8 * i) +
+                      std::to_string(8 * j + 8))
                 .Merge();
         }
     }
@@ -80,7 +98,8 @@ inline void BuildTemplate(Application& app, int daysColor) {
     app.Selection().WrapText(false);
     app.Selection().MergeCells(true);
     app.Selection().Font().Name("Times New Roman");
-    app.Selection().Font().FontStyle("\xD0\x9F\xD0\xBE\xD0\xBB\xD1\x83\xD0\xB6\xD0\xB8\xD1\x80\xD0\xBD\xD1\x8B\xD0\xB9");
+    app.Selection().Font().FontStyle(
+        "\xD0\x9F\xD0\xBE\xD0\xBB\xD1\x83\xD0\xB6\xD0\xB8\xD1\x80\xD0\xBD\xD1\x8B\xD0\xB9");
     app.Selection().Font().Size(20);
     app.Selection().NumberFormat("mmmm yyyy");
     const char* days[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
@@ -97,11 +116,14 @@ inline void BuildTemplate(Application& app, int daysColor) {
 }
 
 // A new workbook holding "Dead" and a laid-out "Calendar Template".
-inline Workbook& PrepareWorkbook(Application& app, int daysColor) {
+inline Workbook& PrepareWorkbook(Application& app, int daysColor)
+{
     Workbook& book = app.Workbooks().Add();
-    while (app.Sheets().Count() > 2) app.Sheets().Item(2).Delete();
+    while (app.Sheets().Count() > 2)
+        app.Sheets().Item(2).Delete();
     app.Sheets().Item(1).Name("Dead");
-    if (app.Sheets().Count() < 2) app.Worksheets().Add(After{app.Sheets().Item(app.Sheets().Count())});
+    if (app.Sheets().Count() < 2)
+        app.Worksheets().Add(After{app.Sheets().Item(app.Sheets().Count())});
     app.Sheets().Item(2).Name("Calendar Template");
     app.Sheets().Item("Calendar Template").Select();
     BuildTemplate(app, daysColor);
@@ -109,7 +131,8 @@ inline Workbook& PrepareWorkbook(Application& app, int daysColor) {
 }
 
 // One month sheet, moving the selection from day to day as a user would.
-inline void BuildMonth(Application& app, Workbook& book, int year, int month, int emptyColor) {
+inline void BuildMonth(Application& app, Workbook& book, int year, int month, int emptyColor)
+{
     const int n = DaysIn(year, month);
     const int first = FirstWeekdayOf(year, month);
     int r = 9;
@@ -144,7 +167,8 @@ inline void BuildMonth(Application& app, Workbook& book, int year, int month, in
 }
 
 // Writes `name` into the notes cell below `day` on sheet `month`; throws when the day is missing.
-inline void MarkHoliday(Application& app, int month, int day, const std::string& name, int colour) {
+inline void MarkHoliday(Application& app, int month, int day, const std::string& name, int colour)
+{
     app.Sheets().Item(month).Activate();
     Range found = app.ActiveSheet().Range("A6:BD100").Find(day, xlFormulas, xlWhole);
     app.Range(found.Address()).Offset(1, 0).Select();
@@ -155,7 +179,8 @@ inline void MarkHoliday(Application& app, int month, int day, const std::string&
 }
 
 // The "SubCalendar" working sheet: title, weekday letters and borders for a seven-column mini month.
-inline void BuildSubCalendar(Application& app) {
+inline void BuildSubCalendar(Application& app)
+{
     app.Worksheets().Add(After{app.Sheets().Item(app.Sheets().Count())});
     app.Sheets().Item(app.Sheets().Count()).Name("SubCalendar");
     app.Cells().Select();
@@ -165,7 +190,8 @@ inline void BuildSubCalendar(Application& app) {
     app.Columns("A:BD").ColumnWidth(1.57);
     app.Rows("1:70").RowHeight(9);
     const char* letters[7] = {"S", "M", "T", "W", "T", "F", "S"};
-    for (int c = 1; c <= 7; ++c) app.Cells(2, c).FormulaR1C1(letters[c - 1]);
+    for (int c = 1; c <= 7; ++c)
+        app.Cells(2, c).FormulaR1C1(letters[c - 1]);
     app.Range("A1:G1").Select();
     app.Selection().Merge();
     app.Selection().HorizontalAlignment(xlCenter);
@@ -182,7 +208,8 @@ inline void BuildSubCalendar(Application& app) {
 // One mini month under the target month, computed directly on "SubCalendar" and pasted twice
 // (everything, then values only over the day cells).
 inline void PlaceMiniMonth(Application& app, int miniYear, int miniMonth, bool previous, int targetYear,
-                           int targetMonth) {
+                           int targetMonth)
+{
     const int n = DaysIn(miniYear, miniMonth);
     const int first = FirstWeekdayOf(miniYear, miniMonth);
     const int k = (n + first - 1 + 6) / 7;
@@ -213,14 +240,16 @@ inline void PlaceMiniMonth(Application& app, int miniYear, int miniMonth, bool p
 }
 
 // The whole calendar workbook of `year`: twelve month sheets, holidays, mini months.
-inline Workbook& BuildCalendar(Application& app, int year) {
+inline Workbook& BuildCalendar(Application& app, int year)
+{
     app.ScreenUpdating(false);
     app.DisplayAlerts(false);
     app.EnableEvents(false);
     app.EnableCancelKey(xlDisabled);
     app.Cursor(xlWait);
     Workbook& book = PrepareWorkbook(app, 36);
-    for (int month = 1; month <= 12; ++month) BuildMonth(app, book, year, month, 15);
+    for (int month = 1; month <= 12; ++month)
+        BuildMonth(app, book, year, month, 15);
     app.Sheets().Item("Dead").Delete();
     app.Sheets().Item("Calendar Template").Delete();
     MarkHoliday(app, 1, 1, "New Year's Day", 36);

@@ -13,7 +13,8 @@
 namespace morvessa::sheet {
 namespace {
 
-TEST(ModelCellRange, ParsesCellsRangesColumnsAndRows) {
+TEST(ModelCellRange, ParsesCellsRangesColumnsAndRows)
+{
     EXPECT_EQ(CellRange::Parse("A1"), CellRange::Cell(1, 1));
     EXPECT_EQ(CellRange::Parse("$AW$49"), CellRange::Cell(49, 49));
     EXPECT_EQ(CellRange::Parse("a1:bd5"), (CellRange{1, 1, 5, 56}));
@@ -25,19 +26,22 @@ TEST(ModelCellRange, ParsesCellsRangesColumnsAndRows) {
     EXPECT_TRUE(CellRange::Parse("1:65536").IsWholeSheet());
 }
 
-TEST(ModelCellRange, RejectsMalformedAddressesWithAClearMessage) {
-    for (const char* bad : {"", " ", "A", "1", "A1:", ":A1", "A1:B2:C3", "1A", "A$", "A1,B2", "$$A1", "A 1", "A1:5",
-                            "A-1", "R1C1x"}) {
+TEST(ModelCellRange, RejectsMalformedAddressesWithAClearMessage)
+{
+    for (const char* bad : {"", " ", "A", "1", "A1:", ":A1", "A1:B2:C3", "1A", "A$", "A1,B2", "$$A1", "A 1",
+                            "A1:5", "A-1", "R1C1x"}) {
         try {
             CellRange::Parse(bad);
             ADD_FAILURE() << "accepted \"" << bad << "\"";
         } catch (const AddressError& error) {
-            EXPECT_NE(std::string(error.what()).find("not a valid"), std::string::npos) << bad << ": " << error.what();
+            EXPECT_NE(std::string(error.what()).find("not a valid"), std::string::npos)
+                << bad << ": " << error.what();
         }
     }
 }
 
-TEST(ModelCellRange, RejectsAddressesBeyondTheSheetLimits) {
+TEST(ModelCellRange, RejectsAddressesBeyondTheSheetLimits)
+{
     for (const char* outside : {"IW1", "A65537", "A0", "AAAA1", "XFD1", "A1:A70000", "IV:IW", "0:3"}) {
         try {
             CellRange::Parse(outside);
@@ -51,7 +55,8 @@ TEST(ModelCellRange, RejectsAddressesBeyondTheSheetLimits) {
     EXPECT_THROW(CellRange::Checked(5, 1, 4, 1), AddressError);
 }
 
-TEST(ModelCellRange, FormatsAddresses) {
+TEST(ModelCellRange, FormatsAddresses)
+{
     EXPECT_EQ(CellRange::Cell(1, 1).Address(), "$A$1");
     EXPECT_EQ((CellRange{1, 1, 5, 56}).Address(), "$A$1:$BD$5");
     EXPECT_EQ((CellRange{1, 1, 5, 56}).Address(false, false), "A1:BD5");
@@ -60,7 +65,8 @@ TEST(ModelCellRange, FormatsAddresses) {
     EXPECT_EQ(CellRange::Parse(CellRange::Cell(49, 49).Address()), CellRange::Cell(49, 49));
 }
 
-TEST(ModelCellRange, ConvertsColumnLettersBothWays) {
+TEST(ModelCellRange, ConvertsColumnLettersBothWays)
+{
     EXPECT_EQ(ColumnLetters(1), "A");
     EXPECT_EQ(ColumnLetters(8), "H");
     EXPECT_EQ(ColumnLetters(26), "Z");
@@ -68,14 +74,16 @@ TEST(ModelCellRange, ConvertsColumnLettersBothWays) {
     EXPECT_EQ(ColumnLetters(31), "AE");
     EXPECT_EQ(ColumnLetters(56), "BD");
     EXPECT_EQ(ColumnLetters(256), "IV");
-    for (int c = 1; c <= kMaxColumns; ++c) ASSERT_EQ(ColumnNumber(ColumnLetters(c)), c);
+    for (int c = 1; c <= kMaxColumns; ++c)
+        ASSERT_EQ(ColumnNumber(ColumnLetters(c)), c);
     EXPECT_THROW(ColumnLetters(0), AddressError);
     EXPECT_THROW(ColumnLetters(257), AddressError);
     EXPECT_THROW(ColumnNumber("IW"), AddressError);
     EXPECT_THROW(ColumnNumber("A1"), AddressError);
 }
 
-TEST(ModelCellValue, TypedInputBecomesNumberTextOrNothing) {
+TEST(ModelCellValue, TypedInputBecomesNumberTextOrNothing)
+{
     EXPECT_EQ(CellValue::FromInput("29"), CellValue(29.0));
     EXPECT_EQ(CellValue::FromInput(" -1.5 "), CellValue(-1.5));
     EXPECT_EQ(CellValue::FromInput("1e3"), CellValue(1000.0));
@@ -87,7 +95,8 @@ TEST(ModelCellValue, TypedInputBecomesNumberTextOrNothing) {
     EXPECT_THROW(CellValue::FromInput("=SUM(A1:A3)"), HostError);
 }
 
-TEST(ModelCellValue, FormulaTextOfNumbersIsShortest) {
+TEST(ModelCellValue, FormulaTextOfNumbersIsShortest)
+{
     EXPECT_EQ(CellValue(29.0).FormulaText(), "29");
     EXPECT_EQ(CellValue(0.5).FormulaText(), "0.5");
     EXPECT_EQ(CellValue(-3.0).FormulaText(), "-3");
@@ -98,7 +107,8 @@ TEST(ModelCellValue, FormulaTextOfNumbersIsShortest) {
     EXPECT_THROW(CellValue(1.0).Text(), HostError);
 }
 
-TEST(ModelFormatTable, InternsEqualFormatsToOneId) {
+TEST(ModelFormatTable, InternsEqualFormatsToOneId)
+{
     FormatTable table;
     const CellFormat defaults;
     EXPECT_EQ(table.Intern(defaults), FormatTable::kDefaultId);
@@ -121,24 +131,29 @@ protected:
     Workbook book;
     Worksheet& sheet = book.AddSheet("Sheet1");
 
-    static FormatChange Fill(int colour) {
+    static FormatChange Fill(int colour)
+    {
         return [colour](CellFormat& f) { f.interior = {xlPatternSolid, colour, xlColorIndexAutomatic}; };
     }
-    static FormatChange FontSize(double size) {
+    static FormatChange FontSize(double size)
+    {
         return [size](CellFormat& f) { f.font.size = size; };
     }
-    int CellCount() const {
+    int CellCount() const
+    {
         int count = 0;
         sheet.ForEachCell([&](int, int, const Cell&) { ++count; });
         return count;
     }
-    const CellFormat& At(const char* cell) const {
+    const CellFormat& At(const char* cell) const
+    {
         CellRange r = CellRange::Parse(cell);
         return sheet.EffectiveFormat(r.firstRow, r.firstColumn);
     }
 };
 
-TEST_F(ModelSheet, WholeSheetColumnAndRowFormatsCreateNoCells) {
+TEST_F(ModelSheet, WholeSheetColumnAndRowFormatsCreateNoCells)
+{
     sheet.ApplyFormat(CellRange::WholeSheet(), FontSize(12));
     sheet.ApplyFormat(CellRange::Parse("80:90"), [](CellFormat& f) { f.font.bold = true; });
     sheet.ApplyFormat(CellRange::Parse("A:BD"), Fill(2));
@@ -165,7 +180,8 @@ TEST_F(ModelSheet, WholeSheetColumnAndRowFormatsCreateNoCells) {
     EXPECT_EQ(other.RowInfos().size(), 70u);
 }
 
-TEST_F(ModelSheet, ChangingOnePropertyKeepsTheOthersOnEveryLevel) {
+TEST_F(ModelSheet, ChangingOnePropertyKeepsTheOthersOnEveryLevel)
+{
     sheet.ApplyFormat(CellRange::WholeSheet(), Fill(2));
     sheet.ApplyFormat(CellRange::Parse("A11:BD16"), Fill(36));
     sheet.ApplyFormat(CellRange::Parse("C:C"), [](CellFormat& f) { f.font.italic = true; });
@@ -179,7 +195,8 @@ TEST_F(ModelSheet, ChangingOnePropertyKeepsTheOthersOnEveryLevel) {
     EXPECT_EQ(At("Z9000").interior.colorIndex, 2);
 }
 
-TEST_F(ModelSheet, ColumnFormatReachesCellsOfFormattedRows) {
+TEST_F(ModelSheet, ColumnFormatReachesCellsOfFormattedRows)
+{
     sheet.ApplyFormat(CellRange::Parse("5:5"), Fill(6));
     sheet.ApplyFormat(CellRange::Parse("B:B"), [](CellFormat& f) { f.font.bold = true; });
     // Row 5 showed its own fill; in column B it now shows the fill and the bold font.
@@ -190,7 +207,8 @@ TEST_F(ModelSheet, ColumnFormatReachesCellsOfFormattedRows) {
     EXPECT_FALSE(At("B6").interior.HasFill());
 }
 
-TEST_F(ModelSheet, RowFormatReachesCellsOfFormattedColumns) {
+TEST_F(ModelSheet, RowFormatReachesCellsOfFormattedColumns)
+{
     sheet.ApplyFormat(CellRange::Parse("B:B"), Fill(6));
     sheet.ApplyFormat(CellRange::Parse("3:4"), [](CellFormat& f) { f.font.bold = true; });
     EXPECT_EQ(At("B3").interior.colorIndex, 6);
@@ -201,7 +219,8 @@ TEST_F(ModelSheet, RowFormatReachesCellsOfFormattedColumns) {
     EXPECT_FALSE(At("B5").font.bold);
 }
 
-TEST_F(ModelSheet, UsedAreaCoversValuesAndOwnFormatsOnly) {
+TEST_F(ModelSheet, UsedAreaCoversValuesAndOwnFormatsOnly)
+{
     sheet.ApplyFormat(CellRange::Parse("A:BD"), Fill(2));
     sheet.SetRowHeight(100, 30);
     sheet.SetCellValue(3, 4, CellValue(7.0));
@@ -209,7 +228,8 @@ TEST_F(ModelSheet, UsedAreaCoversValuesAndOwnFormatsOnly) {
     EXPECT_EQ(sheet.UsedArea(), (CellRange{3, 2, 12, 4}));
 }
 
-TEST_F(ModelSheet, MergedAreasMayNotOverlapAndWidenSelections) {
+TEST_F(ModelSheet, MergedAreasMayNotOverlapAndWidenSelections)
+{
     sheet.AddMergedArea(CellRange::Parse("A9:H10"));
     sheet.AddMergedArea(CellRange::Parse("I9:P10"));
     sheet.AddMergedArea(CellRange::Parse("B11:C12"));
@@ -222,27 +242,30 @@ TEST_F(ModelSheet, MergedAreasMayNotOverlapAndWidenSelections) {
     EXPECT_EQ(sheet.MergedAreaAt(11, 1), nullptr);
 }
 
-TEST_F(ModelSheet, DeletingWholeRowsMovesEverythingBelowUp) {
-    for (int r = 1; r <= 70; ++r) sheet.SetRowHeight(r, 9);
+TEST_F(ModelSheet, DeletingWholeRowsMovesEverythingBelowUp)
+{
+    for (int r = 1; r <= 70; ++r)
+        sheet.SetRowHeight(r, 9);
     sheet.SetRowHeight(60, 30);
     sheet.SetCellValue(60, 2, CellValue("below"));
     sheet.ApplyFormat(CellRange::Parse("B60"), Fill(4));
-    sheet.AddMergedArea(CellRange::Parse("A41:H42"));   // inside the deleted rows
-    sheet.AddMergedArea(CellRange::Parse("A58:C59"));   // below them
-    sheet.AddMergedArea(CellRange::Parse("J38:K44"));   // across the first deleted row
+    sheet.AddMergedArea(CellRange::Parse("A41:H42"));  // inside the deleted rows
+    sheet.AddMergedArea(CellRange::Parse("A58:C59"));  // below them
+    sheet.AddMergedArea(CellRange::Parse("J38:K44"));  // across the first deleted row
     sheet.DeleteShiftUp(CellRange::WholeRows(41, 56));
     EXPECT_EQ(sheet.FindCell(44, 2)->value, CellValue("below"));
     EXPECT_EQ(sheet.EffectiveFormat(44, 2).interior.colorIndex, 4);
     EXPECT_EQ(sheet.FindCell(60, 2), nullptr);
     EXPECT_EQ(sheet.RowHeightAt(44), 30);
-    EXPECT_EQ(sheet.RowHeightAt(54), 9);   // row 70 moved to 54
+    EXPECT_EQ(sheet.RowHeightAt(54), 9);  // row 70 moved to 54
     EXPECT_EQ(sheet.RowHeightAt(55), 12.75);
     ASSERT_EQ(sheet.MergedAreas().size(), 2u);
     EXPECT_EQ(sheet.MergedAreas()[0], CellRange::Parse("A42:C43"));
     EXPECT_EQ(sheet.MergedAreas()[1], CellRange::Parse("J38:K40"));
 }
 
-TEST_F(ModelSheet, DeletingPartOfTheColumnsShiftsOnlyThoseColumns) {
+TEST_F(ModelSheet, DeletingPartOfTheColumnsShiftsOnlyThoseColumns)
+{
     sheet.SetCellValue(5, 1, CellValue(1.0));
     sheet.SetCellValue(5, 3, CellValue(3.0));
     sheet.SetCellValue(8, 1, CellValue(8.0));
@@ -261,12 +284,14 @@ TEST_F(ModelSheet, DeletingPartOfTheColumnsShiftsOnlyThoseColumns) {
     EXPECT_THROW(sheet.DeleteShiftUp(CellRange::Parse("A10:B10")), HostError);
 }
 
-TEST_F(ModelSheet, SheetNamesFollowTheHostRules) {
+TEST_F(ModelSheet, SheetNamesFollowTheHostRules)
+{
     EXPECT_NO_THROW(book.CheckSheetName(std::string(31, 'x')));
     EXPECT_THROW(book.CheckSheetName(std::string(32, 'x')), HostError);
     // 31 Cyrillic letters are 31 characters although they take 62 bytes.
     std::string cyrillic;
-    for (int i = 0; i < 31; ++i) cyrillic += "\xD0\x96";
+    for (int i = 0; i < 31; ++i)
+        cyrillic += "\xD0\x96";
     EXPECT_NO_THROW(book.CheckSheetName(cyrillic));
     EXPECT_THROW(book.CheckSheetName(cyrillic + "\xD0\x96"), HostError);
     for (const char* bad : {"", "a:b", "a\\b", "a/b", "a?b", "a*b", "a[b", "a]b", "'quoted", "quoted'"})

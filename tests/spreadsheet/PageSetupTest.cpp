@@ -16,7 +16,8 @@ protected:
     Worksheet& sheet = app.ActiveSheet();
 };
 
-TEST_F(PageSetupAutomation, DefaultsAreAPortraitPageAtFullSize) {
+TEST_F(PageSetupAutomation, DefaultsAreAPortraitPageAtFullSize)
+{
     EXPECT_EQ(xlPortrait, 1);
     EXPECT_EQ(xlLandscape, 2);
     PageSetup page = sheet.PageSetup();
@@ -28,7 +29,8 @@ TEST_F(PageSetupAutomation, DefaultsAreAPortraitPageAtFullSize) {
     EXPECT_EQ(sheet.Layout(), PageLayout{});
 }
 
-TEST_F(PageSetupAutomation, ZoomFalseFitsToPagesAndAPercentageStopsFitting) {
+TEST_F(PageSetupAutomation, ZoomFalseFitsToPagesAndAPercentageStopsFitting)
+{
     PageSetup page = sheet.PageSetup();
     page.Orientation(xlLandscape);
     page.Zoom(false);
@@ -50,7 +52,8 @@ TEST_F(PageSetupAutomation, ZoomFalseFitsToPagesAndAPercentageStopsFitting) {
     EXPECT_EQ(page.FitToPagesWide(), 0);
 }
 
-TEST_F(PageSetupAutomation, ValuesTheHostRefusesFailAndChangeNothing) {
+TEST_F(PageSetupAutomation, ValuesTheHostRefusesFailAndChangeNothing)
+{
     PageSetup page = sheet.PageSetup();
     page.Orientation(xlLandscape);
     const PageLayout before = sheet.Layout();
@@ -67,7 +70,8 @@ TEST_F(PageSetupAutomation, ValuesTheHostRefusesFailAndChangeNothing) {
     EXPECT_EQ(page.Zoom(), std::optional<int>(400));
 }
 
-TEST_F(PageSetupAutomation, CopiesTakeTheLayoutAlongAndDeletedSheetsFail) {
+TEST_F(PageSetupAutomation, CopiesTakeTheLayoutAlongAndDeletedSheetsFail)
+{
     PageSetup page = sheet.PageSetup();
     page.Orientation(xlLandscape);
     page.Zoom(false);

@@ -14,19 +14,23 @@
 namespace morvessa::sheet::xls {
 namespace {
 
-std::vector<uint8_t> Pattern(size_t size, unsigned seed) {
+std::vector<uint8_t> Pattern(size_t size, unsigned seed)
+{
     std::mt19937 random(seed);
     std::vector<uint8_t> data(size);
-    for (auto& b : data) b = static_cast<uint8_t>(random());
+    for (auto& b : data)
+        b = static_cast<uint8_t>(random());
     return data;
 }
 
-TEST(XlsCompoundFile, StreamsOfEverySizeComeBackExactly) {
+TEST(XlsCompoundFile, StreamsOfEverySizeComeBackExactly)
+{
     // Sizes around the mini-sector (64), the cutoff (4096) and the sector (512) boundaries.
     const size_t sizes[] = {0, 1, 63, 64, 65, 4095, 4096, 4097, 511 * 9, 100000};
     std::vector<CompoundStream> streams;
     for (size_t i = 0; i < std::size(sizes); ++i)
-        streams.push_back({u"Stream" + std::u16string(1, char16_t(u'A' + i)), Pattern(sizes[i], unsigned(i))});
+        streams.push_back(
+            {u"Stream" + std::u16string(1, char16_t(u'A' + i)), Pattern(sizes[i], unsigned(i))});
     const auto file = WriteCompoundFile(streams);
     EXPECT_EQ(file.size() % 512, 0u);
     const CompoundFileReader reader(file);
@@ -39,7 +43,8 @@ TEST(XlsCompoundFile, StreamsOfEverySizeComeBackExactly) {
     EXPECT_FALSE(reader.ReadStream(u"Workbook").has_value());
 }
 
-TEST(XlsCompoundFile, LargeStreamNeedsAllocationTableSectorsBeyondTheHeader) {
+TEST(XlsCompoundFile, LargeStreamNeedsAllocationTableSectorsBeyondTheHeader)
+{
     // 8 MB and the FAT itself need 130 FAT sectors; the header lists 109, the rest go into a DIFAT sector.
     const std::vector<CompoundStream> streams{{u"Workbook", Pattern(8u << 20, 7)}};
     const auto file = WriteCompoundFile(streams);
@@ -48,7 +53,8 @@ TEST(XlsCompoundFile, LargeStreamNeedsAllocationTableSectorsBeyondTheHeader) {
     EXPECT_EQ(*CompoundFileReader(file).ReadStream(u"Workbook"), streams[0].data);
 }
 
-TEST(XlsCompoundFile, HeaderAndDirectoryFollowTheFormat) {
+TEST(XlsCompoundFile, HeaderAndDirectoryFollowTheFormat)
+{
     const auto file = WriteCompoundFile({{u"Workbook", Pattern(5000, 1)}});
     const uint8_t signature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
     EXPECT_TRUE(std::equal(std::begin(signature), std::end(signature), file.begin()));
@@ -59,12 +65,13 @@ TEST(XlsCompoundFile, HeaderAndDirectoryFollowTheFormat) {
     // 5000 bytes = 10 sectors, then the directory, then the FAT: 12 sectors after the header.
     EXPECT_EQ(file.size(), 512u * 13);
     const size_t directory = 512 * (GetU32(&file[48]) + 1);
-    EXPECT_EQ(file[directory + 66], 5);  // root entry
-    EXPECT_EQ(file[directory + 128 + 66], 2);  // the stream
+    EXPECT_EQ(file[directory + 66], 5);            // root entry
+    EXPECT_EQ(file[directory + 128 + 66], 2);      // the stream
     EXPECT_EQ(GetU32(&file[directory + 76]), 1u);  // root's child is entry 1
 }
 
-TEST(XlsRecords, LongRecordsContinueInContinueRecords) {
+TEST(XlsRecords, LongRecordsContinueInContinueRecords)
+{
     BiffRecordWriter out;
     const auto data = Pattern(20000, 3);
     out.Write(0x1234, data);
@@ -78,7 +85,8 @@ TEST(XlsRecords, LongRecordsContinueInContinueRecords) {
     EXPECT_FALSE(reader.Next(record));
 }
 
-TEST(XlsRecords, SharedStringsNeverBreakACharacterAndContinuationsCarryTheirFlag) {
+TEST(XlsRecords, SharedStringsNeverBreakACharacterAndContinuationsCarryTheirFlag)
+{
     SharedStringTable table;
     std::vector<std::u16string> texts;
     for (int i = 0; i < 400; ++i) {
@@ -87,7 +95,8 @@ TEST(XlsRecords, SharedStringsNeverBreakACharacterAndContinuationsCarryTheirFlag
     }
     texts.push_back(std::u16string(20000, u'\x20AC'));  // spans three records by itself
     texts.push_back(std::u16string(20000, u'z'));
-    for (const auto& t : texts) table.Add(t);
+    for (const auto& t : texts)
+        table.Add(t);
     EXPECT_EQ(table.Add(texts[5]), 5u);  // a repeated text keeps its index
 
     BiffRecordWriter out;
@@ -100,7 +109,8 @@ TEST(XlsRecords, SharedStringsNeverBreakACharacterAndContinuationsCarryTheirFlag
     ASSERT_TRUE(reader.Next(ext));
     ASSERT_EQ(sst.id, 0x00FC);
     EXPECT_GT(sst.continues.size(), 10u);
-    for (const auto& part : sst.continues) EXPECT_LE(part.size(), 8224u);
+    for (const auto& part : sst.continues)
+        EXPECT_LE(part.size(), 8224u);
     EXPECT_EQ(GetU32(&sst.data[0]), texts.size() + 1);  // uses
     EXPECT_EQ(ReadSharedStrings(sst), texts);
 

@@ -19,7 +19,8 @@ namespace {
 
 const std::filesystem::path kData = std::filesystem::path(MORVESSA_SOURCE_DIR) / "tests/spreadsheet/data";
 
-std::string OpenError(const std::string& path) {
+std::string OpenError(const std::string& path)
+{
     try {
         OpenWorkbook(path);
     } catch (const XlsError& e) {
@@ -28,21 +29,29 @@ std::string OpenError(const std::string& path) {
     return "<opened>";
 }
 
-TEST(XlsHostileInput, EveryBrokenFileOfTheCorpusFailsWithItsReason) {
+TEST(XlsHostileInput, EveryBrokenFileOfTheCorpusFailsWithItsReason)
+{
     const std::pair<const char*, const char*> expected[] = {
         {"not_a_compound_file.xls", "The file is not a valid workbook: it is not an Excel 97-2003"},
         {"cut_inside_header.xls", "The file is not a valid workbook: it is too short"},
         {"cut_inside_workbook_stream.xls", "The file is not a valid workbook: "},
-        {"directory_chain_loops.xls", "The file is not a valid workbook: the sector chain of the directory loops."},
-        {"workbook_chain_loops.xls", "The file is not a valid workbook: the sector chain of the workbook stream loops."},
-        {"directory_outside_file.xls", "The file is not a valid workbook: the sector chain of the directory points outside"},
-        {"workbook_size_too_large.xls", "The file is not a valid workbook: the workbook stream claims to be larger"},
+        {"directory_chain_loops.xls",
+         "The file is not a valid workbook: the sector chain of the directory loops."},
+        {"workbook_chain_loops.xls",
+         "The file is not a valid workbook: the sector chain of the workbook stream loops."},
+        {"directory_outside_file.xls",
+         "The file is not a valid workbook: the sector chain of the directory points outside"},
+        {"workbook_size_too_large.xls",
+         "The file is not a valid workbook: the workbook stream claims to be larger"},
         {"no_workbook_stream.xls", "The file is not a valid workbook: it holds no workbook stream."},
         {"older_excel_format.xls", "The file was saved in an Excel format older than Excel 97"},
         {"record_longer_than_stream.xls", "The file is not a valid workbook: a record is cut short."},
-        {"shared_string_index_out_of_range.xls", "The file is not a valid workbook: a cell refers to a shared string"},
-        {"sheet_outside_stream.xls", "The file is not a valid workbook: a sheet lies outside the workbook stream."},
-        {"merged_area_outside_sheet.xls", "The file is not a valid workbook: a merged area lies outside the sheet."},
+        {"shared_string_index_out_of_range.xls",
+         "The file is not a valid workbook: a cell refers to a shared string"},
+        {"sheet_outside_stream.xls",
+         "The file is not a valid workbook: a sheet lies outside the workbook stream."},
+        {"merged_area_outside_sheet.xls",
+         "The file is not a valid workbook: a merged area lies outside the sheet."},
         {"sheet_name_not_allowed.xls", "The file is not a valid workbook: "},
     };
     size_t files = 0;
@@ -57,7 +66,8 @@ TEST(XlsHostileInput, EveryBrokenFileOfTheCorpusFailsWithItsReason) {
 }
 
 // Every change to a good file either opens or fails with XlsError; nothing else escapes.
-TEST(XlsHostileInput, DamagedCalendarFilesOpenOrFailCleanly) {
+TEST(XlsHostileInput, DamagedCalendarFilesOpenOrFailCleanly)
+{
     Application app;
     Workbook& book = sheet::testing::PrepareWorkbook(app, 36);
     sheet::testing::BuildMonth(app, book, 2024, 3, 15);
@@ -73,16 +83,23 @@ TEST(XlsHostileInput, DamagedCalendarFilesOpenOrFailCleanly) {
             ASSERT_EQ(std::string(e.what()).rfind("The ", 0), 0u) << e.what();
         }
     };
-    for (size_t cut = 0; cut < good.size(); cut += 97) attempt({good.begin(), good.begin() + long(cut)});
+    for (size_t cut = 0; cut < good.size(); cut += 97)
+        attempt({good.begin(), good.begin() + long(cut)});
     for (int round = 0; round < 1500; ++round) {
         std::vector<uint8_t> bytes = good;
         const int changes = 1 + int(random() % 8);
         for (int k = 0; k < changes; ++k) {
             const size_t at = random() % bytes.size();
             switch (random() % 3) {
-                case 0: bytes[at] ^= uint8_t(1u << (random() % 8)); break;
-                case 1: bytes[at] = 0xFF; break;
-                default: bytes[at] = uint8_t(random()); break;
+            case 0:
+                bytes[at] ^= uint8_t(1u << (random() % 8));
+                break;
+            case 1:
+                bytes[at] = 0xFF;
+                break;
+            default:
+                bytes[at] = uint8_t(random());
+                break;
             }
         }
         attempt(bytes);
@@ -94,7 +111,8 @@ TEST(XlsHostileInput, DamagedCalendarFilesOpenOrFailCleanly) {
 // A workbook stream made record by record: globals with one sheet "S", then the sheet's records.
 class RawWorkbook {
 public:
-    RawWorkbook() {
+    RawWorkbook()
+    {
         Bof(0x0005);
         std::vector<uint8_t> boundSheet;
         offsetField_ = out_.Bytes().size() + 4;
@@ -108,14 +126,16 @@ public:
         SetU32(out_.Bytes(), offsetField_, uint32_t(out_.Position()));
         Bof(0x0010);
     }
-    void Bof(uint16_t type) {
+    void Bof(uint16_t type)
+    {
         std::vector<uint8_t> d;
         PutU16(d, 0x0600);
         PutU16(d, type);
         d.resize(16, 0);
         out_.Write(0x0809, d);
     }
-    void Number(uint16_t row, uint16_t column, double value) {
+    void Number(uint16_t row, uint16_t column, double value)
+    {
         std::vector<uint8_t> d;
         PutU16(d, row);
         PutU16(d, column);
@@ -123,7 +143,8 @@ public:
         PutF64(d, value);
         out_.Write(0x0203, d);
     }
-    void Blank(uint16_t row, uint16_t column) {
+    void Blank(uint16_t row, uint16_t column)
+    {
         std::vector<uint8_t> d;
         PutU16(d, row);
         PutU16(d, column);
@@ -140,9 +161,11 @@ private:
 
 // A small file must not make the model hold millions of cells: one cell at column IV in each of
 // 65,536 rows would need 16.7 million.
-TEST(XlsHostileInput, FileThatWouldFillTheWholeGridIsRefused) {
+TEST(XlsHostileInput, FileThatWouldFillTheWholeGridIsRefused)
+{
     RawWorkbook raw;
-    for (uint32_t row = 0; row < 65536; ++row) raw.Blank(uint16_t(row), 255);
+    for (uint32_t row = 0; row < 65536; ++row)
+        raw.Blank(uint16_t(row), 255);
     raw.Eof();
     try {
         ReadWorkbookBytes(raw.File());
@@ -152,7 +175,8 @@ TEST(XlsHostileInput, FileThatWouldFillTheWholeGridIsRefused) {
     }
 }
 
-TEST(XlsHostileInput, ChartsEmbeddedInASheetAreSkippedAndOddNumbersKeptAsText) {
+TEST(XlsHostileInput, ChartsEmbeddedInASheetAreSkippedAndOddNumbersKeptAsText)
+{
     RawWorkbook raw;
     raw.Number(0, 0, 1.5);
     raw.Bof(0x0020);  // an embedded chart, itself holding a nested substream

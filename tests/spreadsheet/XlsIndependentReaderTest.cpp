@@ -19,23 +19,28 @@ namespace {
 
 constexpr const char* kPython = "/usr/bin/python3";
 
-bool XlrdAvailable() {
-    if (!std::filesystem::exists(kPython)) return false;
+bool XlrdAvailable()
+{
+    if (!std::filesystem::exists(kPython))
+        return false;
     return std::system((std::string(kPython) + " -c 'import xlrd' 2>/dev/null").c_str()) == 0;
 }
 
 // The reader's view: "cell Sheet!A1" -> its properties, "merged Sheet!A1:B2" -> "", etc.
 class XlrdView {
 public:
-    explicit XlrdView(const Workbook& wb) {
-        const auto path = std::filesystem::temp_directory_path() / ("morvessa-xlrd-" + std::to_string(::getpid()) + ".xls");
+    explicit XlrdView(const Workbook& wb)
+    {
+        const auto path =
+            std::filesystem::temp_directory_path() / ("morvessa-xlrd-" + std::to_string(::getpid()) + ".xls");
         SaveWorkbook(wb, path.string());
         const std::string command = std::string(kPython) + " " + MORVESSA_SOURCE_DIR +
                                     "/tests/spreadsheet/xlrd_dump.py " + path.string() + " 2>&1";
         FILE* pipe = ::popen(command.c_str(), "r");
         std::string text;
         char buffer[65536];
-        for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+        for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, n);
         status_ = pipe ? ::pclose(pipe) : -1;
         std::filesystem::remove(path);
         std::istringstream lines(text);
@@ -46,24 +51,30 @@ public:
             facts_[key] = second == std::string::npos ? "" : line.substr(second + 1);
             order_.push_back(key);
         }
-        if (status_ != 0) ADD_FAILURE() << "xlrd failed: " << text;
+        if (status_ != 0)
+            ADD_FAILURE() << "xlrd failed: " << text;
     }
 
     bool Has(const std::string& key) const { return facts_.count(key) != 0; }
-    std::string Fact(const std::string& key) const {
+    std::string Fact(const std::string& key) const
+    {
         auto it = facts_.find(key);
         return it == facts_.end() ? "<missing " + key + ">" : it->second;
     }
     // One property ("fill", "font", ...) of a cell.
-    std::string Cell(const std::string& where, const std::string& property) const {
+    std::string Cell(const std::string& where, const std::string& property) const
+    {
         std::istringstream parts(Fact("cell " + where));
         for (std::string part; std::getline(parts, part, '\t');)
-            if (part.rfind(property + "=", 0) == 0) return part.substr(property.size() + 1);
+            if (part.rfind(property + "=", 0) == 0)
+                return part.substr(property.size() + 1);
         return "<no " + property + " at " + where + ">";
     }
-    size_t Count(const std::string& prefix) const {
+    size_t Count(const std::string& prefix) const
+    {
         size_t n = 0;
-        for (const auto& key : order_) n += key.rfind(prefix, 0) == 0;
+        for (const auto& key : order_)
+            n += key.rfind(prefix, 0) == 0;
         return n;
     }
     const std::vector<std::string>& Keys() const { return order_; }
@@ -76,18 +87,22 @@ private:
 
 class XlsIndependentReader : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (!XlrdAvailable()) GTEST_SKIP() << "/usr/bin/python3 with xlrd is not installed";
+    void SetUp() override
+    {
+        if (!XlrdAvailable())
+            GTEST_SKIP() << "/usr/bin/python3 with xlrd is not installed";
     }
 };
 
-TEST_F(XlsIndependentReader, CalendarMonthShowsItsLayoutColoursAndText) {
+TEST_F(XlsIndependentReader, CalendarMonthShowsItsLayoutColoursAndText)
+{
     Application app;
     Workbook& book = sheet::testing::BuildCalendar(app, 2024);
     app.Sheets().Item("March").Activate();
     const XlrdView view(book);
 
-    for (int m = 0; m < 12; ++m) EXPECT_TRUE(view.Has(std::string("sheet ") + sheet::testing::kMonthNames[m]));
+    for (int m = 0; m < 12; ++m)
+        EXPECT_TRUE(view.Has(std::string("sheet ") + sheet::testing::kMonthNames[m]));
     EXPECT_EQ(view.Count("sheet "), 12u);
     EXPECT_EQ(view.Fact("sheet March"), "index=2 selected=1");
     EXPECT_EQ(view.Fact("sheet January"), "index=0 selected=0");
@@ -130,7 +145,8 @@ TEST_F(XlsIndependentReader, CalendarMonthShowsItsLayoutColoursAndText) {
     EXPECT_EQ(view.Fact("height March!56"), "180 custom=1");
 }
 
-TEST_F(XlsIndependentReader, FillPatternsBordersFontsAndFormatsOfSingleCells) {
+TEST_F(XlsIndependentReader, FillPatternsBordersFontsAndFormatsOfSingleCells)
+{
     Workbook wb;
     Worksheet& s = wb.AddSheet("Cells");
     CellFormat f;
@@ -166,7 +182,8 @@ TEST_F(XlsIndependentReader, FillPatternsBordersFontsAndFormatsOfSingleCells) {
     EXPECT_EQ(view.Fact("height Cells!3"), "495 custom=1");
 }
 
-TEST_F(XlsIndependentReader, TinyWorkbookInTheMiniStreamOpens) {
+TEST_F(XlsIndependentReader, TinyWorkbookInTheMiniStreamOpens)
+{
     Workbook wb;
     wb.AddSheet("Tiny").SetCellValue(1, 1, std::string("x"));
     ASSERT_LT(WriteWorkbookBytes(wb).size(), 8192u);
@@ -174,13 +191,15 @@ TEST_F(XlsIndependentReader, TinyWorkbookInTheMiniStreamOpens) {
     EXPECT_EQ(view.Cell("Tiny!A1", "value"), "\"x\"");
 }
 
-TEST_F(XlsIndependentReader, SharedStringsSplitOverContinueRecordsReadBackWhole) {
+TEST_F(XlsIndependentReader, SharedStringsSplitOverContinueRecordsReadBackWhole)
+{
     Workbook wb;
     Worksheet& s = wb.AddSheet("Texts");
     // Enough long texts, single-byte and two-byte, to cross several record boundaries.
     for (int r = 1; r <= 300; ++r) {
         std::string text = "row " + std::to_string(r) + " ";
-        while (text.size() < size_t(50 + 3 * r)) text += (r % 2) ? "abc" : "\xD0\xB6";
+        while (text.size() < size_t(50 + 3 * r))
+            text += (r % 2) ? "abc" : "\xD0\xB6";
         s.SetCellValue(r, 1, text);
     }
     const XlrdView view(wb);

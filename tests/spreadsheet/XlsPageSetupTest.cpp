@@ -15,7 +15,8 @@ namespace morvessa::sheet::xls {
 namespace {
 
 // Sheets "Plain" (default), "Month" (landscape, one page, centred) and "Zoomed" (portrait at 80 %).
-Workbook& LayoutWorkbook(Application& app) {
+Workbook& LayoutWorkbook(Application& app)
+{
     Workbook& book = app.Workbooks().Add();
     Worksheet& plain = book.Sheets().Item(1);
     plain.Name("Plain");
@@ -41,12 +42,14 @@ struct SheetPrintRecords {
     size_t setupOffset = 0;  // in the stream
 };
 
-std::vector<uint8_t> WorkbookStream(const Workbook& book) {
+std::vector<uint8_t> WorkbookStream(const Workbook& book)
+{
     return *CompoundFileReader(WriteWorkbookBytes(book)).ReadStream(u"Workbook");
 }
 
 // The print records of each worksheet substream, in sheet order.
-std::vector<SheetPrintRecords> PrintRecords(const std::vector<uint8_t>& stream) {
+std::vector<SheetPrintRecords> PrintRecords(const std::vector<uint8_t>& stream)
+{
     std::vector<SheetPrintRecords> sheets;
     BiffRecordReader reader(stream, 0);
     bool inSheet = false;
@@ -54,7 +57,8 @@ std::vector<SheetPrintRecords> PrintRecords(const std::vector<uint8_t>& stream) 
         const std::vector<uint8_t> data(r.data.begin(), r.data.end());
         if (r.id == rec::kBof) {
             inSheet = GetU16(&data[2]) == kBofWorksheet;
-            if (inSheet) sheets.emplace_back();
+            if (inSheet)
+                sheets.emplace_back();
         } else if (inSheet && r.id == rec::kWsBool) {
             sheets.back().wsBool = data;
         } else if (inSheet && r.id == rec::kHCenter) {
@@ -67,17 +71,20 @@ std::vector<SheetPrintRecords> PrintRecords(const std::vector<uint8_t>& stream) 
     return sheets;
 }
 
-std::vector<uint8_t> SetupBytes(uint16_t paper, uint16_t scale, uint16_t fitWide, uint16_t fitTall, uint16_t flags,
-                                uint16_t resolution) {
+std::vector<uint8_t> SetupBytes(uint16_t paper, uint16_t scale, uint16_t fitWide, uint16_t fitTall,
+                                uint16_t flags, uint16_t resolution)
+{
     std::vector<uint8_t> d;
-    for (uint16_t v : {paper, scale, uint16_t(1), fitWide, fitTall, flags, resolution, resolution}) PutU16(d, v);
+    for (uint16_t v : {paper, scale, uint16_t(1), fitWide, fitTall, flags, resolution, resolution})
+        PutU16(d, v);
     PutF64(d, 0.5);
     PutF64(d, 0.5);
     PutU16(d, 1);
     return d;
 }
 
-TEST(XlsPageSetup, RecordsHoldOrientationFittingAndCentring) {
+TEST(XlsPageSetup, RecordsHoldOrientationFittingAndCentring)
+{
     Application app;
     const auto sheets = PrintRecords(WorkbookStream(LayoutWorkbook(app)));
     ASSERT_EQ(sheets.size(), 3u);
@@ -93,19 +100,22 @@ TEST(XlsPageSetup, RecordsHoldOrientationFittingAndCentring) {
     EXPECT_EQ(sheets[2].setup, SetupBytes(9, 80, 1, 0, kSetupPortrait, 600));
 }
 
-TEST(XlsPageSetup, LayoutsComeBackAndSaveToTheSameBytes) {
+TEST(XlsPageSetup, LayoutsComeBackAndSaveToTheSameBytes)
+{
     Application app;
     const Workbook& book = LayoutWorkbook(app);
     const std::vector<uint8_t> first = WriteWorkbookBytes(book);
     const auto back = ReadWorkbookBytes(first);
     ASSERT_EQ(back->SheetCount(), 3);
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(back->Sheet(i).Layout(), book.Sheet(i).Layout()) << i;
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(back->Sheet(i).Layout(), book.Sheet(i).Layout()) << i;
     EXPECT_TRUE(back->Sheet(2).Layout().landscape);
     EXPECT_EQ(back->Sheet(3).Layout().zoom, 80);
     EXPECT_EQ(WriteWorkbookBytes(*back), first);
 }
 
-TEST(XlsPageSetup, OddSetupFieldsKeepTheDefaultsInsteadOfFailing) {
+TEST(XlsPageSetup, OddSetupFieldsKeepTheDefaultsInsteadOfFailing)
+{
     Application app;
     std::vector<uint8_t> stream = WorkbookStream(LayoutWorkbook(app));
     const auto sheets = PrintRecords(stream);

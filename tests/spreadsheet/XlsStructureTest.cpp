@@ -22,21 +22,25 @@ struct Stream {
     std::vector<BiffRecord> records;  // spans into bytes
 };
 
-Stream CalendarStream() {
+Stream CalendarStream()
+{
     Application app;
     Workbook& book = sheet::testing::BuildCalendar(app, 2026);
     app.Sheets().Item("May").Activate();
     Stream s;
     s.bytes = *CompoundFileReader(WriteWorkbookBytes(book)).ReadStream(u"Workbook");
     BiffRecordReader reader(s.bytes, 0);
-    for (BiffRecord r; reader.Next(r);) s.records.push_back(r);
+    for (BiffRecord r; reader.Next(r);)
+        s.records.push_back(r);
     return s;
 }
 
-std::vector<uint16_t> Ids(const std::vector<BiffRecord>& records, size_t from, size_t to) {
+std::vector<uint16_t> Ids(const std::vector<BiffRecord>& records, size_t from, size_t to)
+{
     std::vector<uint16_t> ids;
     for (size_t i = from; i < to; ++i)
-        if (ids.empty() || ids.back() != records[i].id) ids.push_back(records[i].id);  // runs as one
+        if (ids.empty() || ids.back() != records[i].id)
+            ids.push_back(records[i].id);  // runs as one
     return ids;
 }
 
@@ -45,32 +49,41 @@ protected:
     static void SetUpTestSuite() { stream_ = new Stream(CalendarStream()); }
     static void TearDownTestSuite() { delete stream_; }
     static const std::vector<BiffRecord>& Records() { return stream_->records; }
-    size_t GlobalsEnd() const {
-        return size_t(std::find_if(Records().begin(), Records().end(), [](auto& r) { return r.id == rec::kEof; }) -
-                      Records().begin());
+    size_t GlobalsEnd() const
+    {
+        return size_t(
+            std::find_if(Records().begin(), Records().end(), [](auto& r) { return r.id == rec::kEof; }) -
+            Records().begin());
     }
     static Stream* stream_;
 };
 Stream* XlsStructure::stream_ = nullptr;
 
-TEST_F(XlsStructure, GlobalsComeInTheOrderOfTheFormat) {
+TEST_F(XlsStructure, GlobalsComeInTheOrderOfTheFormat)
+{
     using namespace rec;
     const std::vector<uint16_t> expected{
-        kBof,  kInterfaceHdr, kMms,       kInterfaceEnd, kWriteAccess, kCodePage, kDsf,       kTabId,
-        kWindowProtect, kProtect, kPassword, kProt4Rev, kProt4RevPass, kWindow1, kBackup, kHideObj, kDate1904,
-        kCalcPrecision, kRefreshAll, kBookBool, kFont, kFormat, kXf, kStyle, kPalette, kUsesElfs, kBoundSheet,
-        kCountry, kSst, kExtSst, kEof};
+        kBof,          kInterfaceHdr, kMms,           kInterfaceEnd, kWriteAccess, kCodePage,
+        kDsf,          kTabId,        kWindowProtect, kProtect,      kPassword,    kProt4Rev,
+        kProt4RevPass, kWindow1,      kBackup,        kHideObj,      kDate1904,    kCalcPrecision,
+        kRefreshAll,   kBookBool,     kFont,          kFormat,       kXf,          kStyle,
+        kPalette,      kUsesElfs,     kBoundSheet,    kCountry,      kSst,         kExtSst,
+        kEof};
     EXPECT_EQ(Ids(Records(), 0, GlobalsEnd() + 1), expected);
 }
 
-TEST_F(XlsStructure, FontsXfsAndNumberFormatsSitWhereReadersLookForThem) {
+TEST_F(XlsStructure, FontsXfsAndNumberFormatsSitWhereReadersLookForThem)
+{
     size_t fonts = 0, xfs = 0;
     std::vector<uint16_t> formatIds;
     for (size_t i = 0; i < GlobalsEnd(); ++i) {
         const BiffRecord& r = Records()[i];
-        if (r.id == rec::kFont) ++fonts;
-        if (r.id == rec::kFormat) formatIds.push_back(GetU16(r.data.data()));
-        if (r.id != rec::kXf) continue;
+        if (r.id == rec::kFont)
+            ++fonts;
+        if (r.id == rec::kFormat)
+            formatIds.push_back(GetU16(r.data.data()));
+        if (r.id != rec::kXf)
+            continue;
         const uint16_t font = GetU16(r.data.data());
         const bool styleXf = (GetU16(r.data.data() + 4) & 0x0004) != 0;
         EXPECT_NE(font, 4) << "XF " << xfs;  // font index 4 does not exist
@@ -84,14 +97,17 @@ TEST_F(XlsStructure, FontsXfsAndNumberFormatsSitWhereReadersLookForThem) {
     EXPECT_NE(std::find(formatIds.begin(), formatIds.end(), 164), formatIds.end());
 }
 
-TEST_F(XlsStructure, SheetsAreWhereBoundSheetSaysAndIndexPointsAtTheirBlocks) {
+TEST_F(XlsStructure, SheetsAreWhereBoundSheetSaysAndIndexPointsAtTheirBlocks)
+{
     std::vector<uint32_t> sheetPositions;
     for (size_t i = 0; i < GlobalsEnd(); ++i)
-        if (Records()[i].id == rec::kBoundSheet) sheetPositions.push_back(GetU32(Records()[i].data.data()));
+        if (Records()[i].id == rec::kBoundSheet)
+            sheetPositions.push_back(GetU32(Records()[i].data.data()));
     ASSERT_EQ(sheetPositions.size(), 12u);
     auto recordAt = [&](size_t position) -> const BiffRecord* {
         for (const auto& r : Records())
-            if (r.offset == position) return &r;
+            if (r.offset == position)
+                return &r;
         return nullptr;
     };
     int selected = 0;
@@ -102,12 +118,32 @@ TEST_F(XlsStructure, SheetsAreWhereBoundSheetSaysAndIndexPointsAtTheirBlocks) {
         EXPECT_EQ(GetU16(bof->data.data() + 2), kBofWorksheet);
         const size_t first = size_t(bof - Records().data());
         size_t end = first;
-        while (Records()[end].id != rec::kEof) ++end;
+        while (Records()[end].id != rec::kEof)
+            ++end;
         using namespace rec;
-        const std::vector<uint16_t> expected{
-            kBof, kIndex, kCalcMode, kCalcCount, kRefMode, kIteration, kDelta, kSaveRecalc, kPrintRowColHeaders,
-            kPrintGridlines, kGridSet, kGuts, kDefaultRowHeight, kWsBool, kHeader, kFooter, kHCenter, kVCenter,
-            kSetup, kDefColWidth, kColInfo, kDimensions, kRow};
+        const std::vector<uint16_t> expected{kBof,
+                                             kIndex,
+                                             kCalcMode,
+                                             kCalcCount,
+                                             kRefMode,
+                                             kIteration,
+                                             kDelta,
+                                             kSaveRecalc,
+                                             kPrintRowColHeaders,
+                                             kPrintGridlines,
+                                             kGridSet,
+                                             kGuts,
+                                             kDefaultRowHeight,
+                                             kWsBool,
+                                             kHeader,
+                                             kFooter,
+                                             kHCenter,
+                                             kVCenter,
+                                             kSetup,
+                                             kDefColWidth,
+                                             kColInfo,
+                                             kDimensions,
+                                             kRow};
         const auto ids = Ids(Records(), first, end + 1);
         ASSERT_GE(ids.size(), expected.size());
         EXPECT_TRUE(std::equal(expected.begin(), expected.end(), ids.begin()));
@@ -118,7 +154,8 @@ TEST_F(XlsStructure, SheetsAreWhereBoundSheetSaysAndIndexPointsAtTheirBlocks) {
         const BiffRecord& index = Records()[first + 1];
         EXPECT_EQ(recordAt(GetU32(index.data.data() + 12))->id, rec::kDefColWidth);
         size_t rows = 0;
-        for (size_t i = first; i < end; ++i) rows += Records()[i].id == rec::kRow;
+        for (size_t i = first; i < end; ++i)
+            rows += Records()[i].id == rec::kRow;
         const size_t blocks = (index.data.size() - 16) / 4;
         EXPECT_EQ(blocks, (rows + 31) / 32);
         for (size_t b = 0; b < blocks; ++b) {
@@ -128,7 +165,8 @@ TEST_F(XlsStructure, SheetsAreWhereBoundSheetSaysAndIndexPointsAtTheirBlocks) {
             EXPECT_EQ(recordAt(dbCell->offset - GetU32(dbCell->data.data()))->id, rec::kRow);
         }
         for (size_t i = first; i < end; ++i) {
-            if (Records()[i].id == rec::kWindow2) selected += (GetU16(Records()[i].data.data()) & 0x0200) != 0;
+            if (Records()[i].id == rec::kWindow2)
+                selected += (GetU16(Records()[i].data.data()) & 0x0200) != 0;
             if (Records()[i].id == rec::kMergedCells) {
                 EXPECT_LE(GetU16(Records()[i].data.data()), 1026);
             }

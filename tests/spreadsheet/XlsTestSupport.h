@@ -11,7 +11,8 @@ namespace morvessa::sheet::xls::testing {
 
 // Compares what a user would see: names, values, effective formats over the used area and
 // one row and column beyond, merged areas, heights, widths, page layout, selection and active sheet.
-inline void ExpectSameWorkbook(const Workbook& expected, const Workbook& actual) {
+inline void ExpectSameWorkbook(const Workbook& expected, const Workbook& actual)
+{
     ASSERT_EQ(expected.SheetCount(), actual.SheetCount());
     EXPECT_EQ(expected.ActiveSheetIndex(), actual.ActiveSheetIndex());
     for (int i = 1; i <= expected.SheetCount(); ++i) {

@@ -17,7 +17,8 @@
 
 namespace morvessa::test {
 
-inline QApplication& TestApplication() {
+inline QApplication& TestApplication()
+{
     static int argc = 1;
     static char name[] = "test_shell_ui";
     static char* argv[] = {name, nullptr};
@@ -39,7 +40,8 @@ struct SeenBox {
 // Polls for modal message boxes while alive; records each one and answers it with `answer`.
 class ModalBoxWatcher {
 public:
-    explicit ModalBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer_(answer) {
+    explicit ModalBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer_(answer)
+    {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();
@@ -48,11 +50,13 @@ public:
     const std::vector<SeenBox>& boxes() const { return boxes_; }
 
 private:
-    void Poll() {
+    void Poll()
+    {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        boxes_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->windowModality()});
+        boxes_.push_back(
+            {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->windowModality()});
         QAbstractButton* button = box->button(answer_);
         if (!button)
             button = box->buttons().value(0);

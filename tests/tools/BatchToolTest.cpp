@@ -69,8 +69,8 @@ private:
 
 TEST_F(BatchToolTest, WritesTheWorkbookAndSnapshotAndCleansUp)
 {
-    const RunResult run = Run({"--year", "2025", "--out", Path("calendar.xls"), "--settings", Path("settings.ini"),
-                               "--month", "7", "--snapshot", Path("july.bmp")});
+    const RunResult run = Run({"--year", "2025", "--out", Path("calendar.xls"), "--settings",
+                               Path("settings.ini"), "--month", "7", "--snapshot", Path("july.bmp")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(CalendarFileMatches(Path("calendar.xls"), 2025, 7));
     QFile snapshot(Path("july.bmp"));
@@ -99,10 +99,12 @@ TEST_F(BatchToolTest, ReplacesAnExistingOutputAndReportsFailedStepsWithStatusOne
                    "FloatingHolidaysCount=1\n4Data=11|\n5Data=5|\n6Data=4|\n7Data=Thanksgiving|\n");
     settings.close();
 
-    const RunResult run = Run({"--year", "2024", "--out", Path("calendar.xls"), "--settings", Path("settings.ini")});
+    const RunResult run =
+        Run({"--year", "2024", "--out", Path("calendar.xls"), "--settings", Path("settings.ini")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("\"April Fool\""))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Calendar.GenerateCalendar at line 152"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Calendar.GenerateCalendar at line 152")))
+        << run.err.toStdString();
     // Everything else is still built and written.
     const QString json = Path("settings.json");
     QFile jsonFile(json);

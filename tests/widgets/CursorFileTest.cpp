@@ -11,17 +11,20 @@ namespace {
 
 const QString kShippedCursor = QStringLiteral(MORVESSA_SOURCE_DIR "/resources/HAND-M.CUR");
 
-void PutU16(QByteArray& out, int value) {
+void PutU16(QByteArray& out, int value)
+{
     out.append(char(value & 0xFF));
     out.append(char((value >> 8) & 0xFF));
 }
-void PutU32(QByteArray& out, uint32_t value) {
+void PutU32(QByteArray& out, uint32_t value)
+{
     for (int i = 0; i < 4; ++i)
         out.append(char((value >> (8 * i)) & 0xFF));
 }
 
 // One-entry cursor file around an image payload.
-QByteArray CursorWith(const QByteArray& payload, int side, int hotX, int hotY) {
+QByteArray CursorWith(const QByteArray& payload, int side, int hotX, int hotY)
+{
     QByteArray file;
     PutU16(file, 0);
     PutU16(file, 2);
@@ -38,7 +41,8 @@ QByteArray CursorWith(const QByteArray& payload, int side, int hotX, int hotY) {
 }
 
 // A 32-bit bitmap entry of the given colour with alpha, plus an all-zero mask.
-QByteArray Bitmap32(int side, QRgb colour) {
+QByteArray Bitmap32(int side, QRgb colour)
+{
     QByteArray dib;
     PutU32(dib, 40);
     PutU32(dib, uint32_t(side));
@@ -57,7 +61,8 @@ QByteArray Bitmap32(int side, QRgb colour) {
     return dib;
 }
 
-TEST(CursorFile, ShippedHandCursorIsAMonochromeCursorWithItsHotspotOnTheFingertip) {
+TEST(CursorFile, ShippedHandCursorIsAMonochromeCursorWithItsHotspotOnTheFingertip)
+{
     const auto picture = ReadCursorFile(kShippedCursor);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->image.size(), QSize(32, 32));
@@ -68,7 +73,8 @@ TEST(CursorFile, ShippedHandCursorIsAMonochromeCursorWithItsHotspotOnTheFingerti
     EXPECT_EQ(qAlpha(picture->image.pixel(31, 31)), 0);
 }
 
-TEST(CursorFile, ThirtyTwoBitAndPngEntriesKeepTheirColoursAndHotspot) {
+TEST(CursorFile, ThirtyTwoBitAndPngEntriesKeepTheirColoursAndHotspot)
+{
     const auto bitmap = DecodeCursorFile(CursorWith(Bitmap32(16, qRgba(10, 20, 30, 128)), 16, 3, 4));
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->image.pixel(0, 0), qRgba(10, 20, 30, 128));
@@ -86,7 +92,8 @@ TEST(CursorFile, ThirtyTwoBitAndPngEntriesKeepTheirColoursAndHotspot) {
     EXPECT_EQ(fromPng->hotspot, QPoint(23, 2));  // a hotspot beyond the picture is kept inside it
 }
 
-TEST(CursorFile, MalformedFilesGiveNothingInsteadOfReadingOutOfBounds) {
+TEST(CursorFile, MalformedFilesGiveNothingInsteadOfReadingOutOfBounds)
+{
     QFile file(kShippedCursor);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray good = file.readAll();
@@ -118,7 +125,8 @@ TEST(CursorFile, MalformedFilesGiveNothingInsteadOfReadingOutOfBounds) {
     EXPECT_FALSE(ReadCursorFile(QStringLiteral("/nonexistent/HAND-M.CUR")));
 }
 
-TEST(HandCursor, LoadsAsABitmapPointerWithTheFilesHotspot) {
+TEST(HandCursor, LoadsAsABitmapPointerWithTheFilesHotspot)
+{
     test::TestApplication();
     const auto cursor = LoadHandCursor(kShippedCursor);
     ASSERT_TRUE(cursor);

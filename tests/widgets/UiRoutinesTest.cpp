@@ -16,12 +16,15 @@ namespace {
 
 MORVESSA_LOCATION(kStartClick, "Form1.PushButton1_Click")
 
-TEST(MessageBoxText, CarriageReturnsBecomeLineBreaks) {
-    EXPECT_EQ(MessageBoxText("Overflow\r\nin X at line 102\r\rPlease"), QStringLiteral("Overflow\nin X at line 102\n\nPlease"));
+TEST(MessageBoxText, CarriageReturnsBecomeLineBreaks)
+{
+    EXPECT_EQ(MessageBoxText("Overflow\r\nin X at line 102\r\rPlease"),
+              QStringLiteral("Overflow\nin X at line 102\n\nPlease"));
     EXPECT_EQ(MessageBoxText("a\r\n\r\nb"), QStringLiteral("a\n\nb"));
 }
 
-TEST(ErrorBox, ATrappedFailureShowsTheWarningBoxWithOkOnlyAndTheProcedureGoesOn) {
+TEST(ErrorBox, ATrappedFailureShowsTheWarningBoxWithOkOnlyAndTheProcedureGoesOn)
+{
     test::TestApplication();
     InstallMessageBoxErrorReporter();
     test::ModalBoxWatcher watcher;
@@ -37,13 +40,15 @@ TEST(ErrorBox, ATrappedFailureShowsTheWarningBoxWithOkOnlyAndTheProcedureGoesOn)
     EXPECT_EQ(box.icon, QMessageBox::Warning);
     EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(box.modality, Qt::ApplicationModal);
-    EXPECT_EQ(box.text, QStringLiteral("Type mismatch\nin Quorvant2021/08/31.Form1.PushButton1_Click at line 102\n\n"
-                                       "Please email screenshot of this message to ") +
-                            QString::fromLatin1(kSupportAddress.data(), kSupportAddress.size()));
+    EXPECT_EQ(box.text,
+              QStringLiteral("Type mismatch\nin Quorvant2021/08/31.Form1.PushButton1_Click at line 102\n\n"
+                             "Please email screenshot of this message to ") +
+                  QString::fromLatin1(kSupportAddress.data(), kSupportAddress.size()));
     EXPECT_TRUE(laterStepRan);
 }
 
-TEST(ValidationMessage, TitledWithTheApplicationTitleOkOnlyNoIcon) {
+TEST(ValidationMessage, TitledWithTheApplicationTitleOkOnlyNoIcon)
+{
     test::TestApplication();
     test::ModalBoxWatcher watcher;
     ShowValidationMessage(nullptr, QStringLiteral("You must enter a valid year."));
@@ -54,7 +59,8 @@ TEST(ValidationMessage, TitledWithTheApplicationTitleOkOnlyNoIcon) {
     EXPECT_EQ(watcher.boxes()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
-TEST(CatalogueMessages, ShowAsPlainBoxesWithTheApplicationTitle) {
+TEST(CatalogueMessages, ShowAsPlainBoxesWithTheApplicationTitle)
+{
     test::TestApplication();
     test::ModalBoxWatcher watcher;
     CatalogueMessageBox sink;
@@ -65,7 +71,8 @@ TEST(CatalogueMessages, ShowAsPlainBoxesWithTheApplicationTitle) {
     EXPECT_EQ(watcher.boxes()[0].icon, QMessageBox::NoIcon);
 }
 
-TEST(YesNoQuestion, ReturnsTheAnswer) {
+TEST(YesNoQuestion, ReturnsTheAnswer)
+{
     test::TestApplication();
     test::ModalBoxWatcher watcher(QMessageBox::Yes);
     EXPECT_TRUE(AskYesNo(nullptr, QStringLiteral("Proceed?")));
@@ -76,7 +83,8 @@ TEST(YesNoQuestion, ReturnsTheAnswer) {
     EXPECT_EQ(watcher.boxes()[0].icon, QMessageBox::NoIcon);
 }
 
-TEST(SystemFaceColour, ColoursTheWindowFramesLabelsAndOptionsButNotInputControls) {
+TEST(SystemFaceColour, ColoursTheWindowFramesLabelsAndOptionsButNotInputControls)
+{
     test::TestApplication();
     QWidget window;
     auto* frame = new QGroupBox(&window);
@@ -92,16 +100,19 @@ TEST(SystemFaceColour, ColoursTheWindowFramesLabelsAndOptionsButNotInputControls
     UseSystemFaceColour(&window);
     const QColor face = SystemFaceColour();
     ASSERT_NE(face, QColor(Qt::white)) << "the test needs a face colour that differs from white";
-    for (QWidget* widget : {static_cast<QWidget*>(&window), static_cast<QWidget*>(frame), static_cast<QWidget*>(label),
-                            static_cast<QWidget*>(option), static_cast<QWidget*>(check)}) {
-        EXPECT_EQ(widget->palette().color(widget->backgroundRole()), face) << widget->metaObject()->className();
+    for (QWidget* widget :
+         {static_cast<QWidget*>(&window), static_cast<QWidget*>(frame), static_cast<QWidget*>(label),
+          static_cast<QWidget*>(option), static_cast<QWidget*>(check)}) {
+        EXPECT_EQ(widget->palette().color(widget->backgroundRole()), face)
+            << widget->metaObject()->className();
         EXPECT_TRUE(widget->autoFillBackground()) << widget->metaObject()->className();
     }
     EXPECT_FALSE(text->autoFillBackground());
     EXPECT_FALSE(button->autoFillBackground());
 }
 
-TEST(ApplicationIcon, IsTheProjectsOwnPicture) {
+TEST(ApplicationIcon, IsTheProjectsOwnPicture)
+{
     test::TestApplication();
     const QIcon icon = ApplicationIcon();
     ASSERT_FALSE(icon.isNull());

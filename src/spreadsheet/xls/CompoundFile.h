@@ -38,8 +38,8 @@ private:
     };
 
     std::span<const uint8_t> SectorBytes(uint32_t sector) const;
-    std::vector<uint32_t> Chain(uint32_t start, const std::vector<uint32_t>& table,
-                                size_t sectorLimit, const char* what) const;
+    std::vector<uint32_t> Chain(uint32_t start, const std::vector<uint32_t>& table, size_t sectorLimit,
+                                const char* what) const;
     std::vector<uint8_t> ReadChainBytes(uint32_t start, uint64_t size, const char* what) const;
     void ReadFat(uint32_t fatSectorCount, uint32_t firstDifat, uint32_t difatCount);
     void ReadDirectory(uint32_t firstDirectorySector);

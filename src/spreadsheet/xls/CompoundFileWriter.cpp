@@ -10,16 +10,25 @@ namespace {
 
 using namespace cfb;
 
-uint32_t CeilDiv(uint64_t a, uint64_t b) { return static_cast<uint32_t>((a + b - 1) / b); }
+uint32_t CeilDiv(uint64_t a, uint64_t b)
+{
+    return static_cast<uint32_t>((a + b - 1) / b);
+}
 
-char16_t UpperForOrder(char16_t c) { return (c >= u'a' && c <= u'z') ? c - 32 : c; }
+char16_t UpperForOrder(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? c - 32 : c;
+}
 
 // Directory siblings are ordered by name length first, then by upper-cased name.
-bool NameLess(const std::u16string& a, const std::u16string& b) {
-    if (a.size() != b.size()) return a.size() < b.size();
+bool NameLess(const std::u16string& a, const std::u16string& b)
+{
+    if (a.size() != b.size())
+        return a.size() < b.size();
     for (size_t i = 0; i < a.size(); ++i) {
         const char16_t x = UpperForOrder(a[i]), y = UpperForOrder(b[i]);
-        if (x != y) return x < y;
+        if (x != y)
+            return x < y;
     }
     return false;
 }
@@ -35,11 +44,14 @@ struct DirEntry {
 
 // Balanced tree over the sorted children; the nodes on the deepest level are red, so every
 // path holds the same number of black nodes (a valid red-black tree).
-uint32_t BuildSiblingTree(std::vector<DirEntry>& entries, const std::vector<uint32_t>& sorted) {
-    if (sorted.empty()) return kNoStream;
+uint32_t BuildSiblingTree(std::vector<DirEntry>& entries, const std::vector<uint32_t>& sorted)
+{
+    if (sorted.empty())
+        return kNoStream;
     int maxDepth = 0;
     std::function<uint32_t(size_t, size_t, int)> build = [&](size_t lo, size_t hi, int depth) {
-        if (lo >= hi) return kNoStream;
+        if (lo >= hi)
+            return kNoStream;
         const size_t mid = lo + (hi - lo) / 2;
         const uint32_t id = sorted[mid];
         maxDepth = std::max(maxDepth, depth);
@@ -49,7 +61,8 @@ uint32_t BuildSiblingTree(std::vector<DirEntry>& entries, const std::vector<uint
     };
     const uint32_t root = build(0, sorted.size(), 1);
     std::function<void(uint32_t, int)> paint = [&](uint32_t id, int depth) {
-        if (id == kNoStream) return;
+        if (id == kNoStream)
+            return;
         entries[id].colour = (depth == maxDepth && maxDepth > 1) ? kColourRed : kColourBlack;
         paint(entries[id].left, depth + 1);
         paint(entries[id].right, depth + 1);
@@ -58,11 +71,13 @@ uint32_t BuildSiblingTree(std::vector<DirEntry>& entries, const std::vector<uint
     return root;
 }
 
-void AppendEntry(std::vector<uint8_t>& out, const DirEntry& e) {
+void AppendEntry(std::vector<uint8_t>& out, const DirEntry& e)
+{
     const size_t base = out.size();
     out.resize(base + kDirectoryEntrySize, 0);
     const size_t chars = std::min<size_t>(e.name.size(), 31);
-    for (size_t i = 0; i < chars; ++i) SetU16(out, base + 2 * i, e.name[i]);
+    for (size_t i = 0; i < chars; ++i)
+        SetU16(out, base + 2 * i, e.name[i]);
     SetU16(out, base + kOffEntryNameLength,
            e.type == kTypeEmpty ? 0 : static_cast<uint16_t>((chars + 1) * 2));
     out[base + kOffEntryType] = e.type;
@@ -76,19 +91,23 @@ void AppendEntry(std::vector<uint8_t>& out, const DirEntry& e) {
 
 // Appends data padded to whole sectors and chains the sectors in the table.
 uint32_t PlaceChain(std::vector<uint8_t>& area, std::vector<uint32_t>& table, const uint8_t* data,
-                    size_t size, uint32_t unit) {
-    if (size == 0) return kEndOfChain;
+                    size_t size, uint32_t unit)
+{
+    if (size == 0)
+        return kEndOfChain;
     const uint32_t first = static_cast<uint32_t>(table.size());
     const uint32_t count = CeilDiv(size, unit);
     area.insert(area.end(), data, data + size);
     area.resize(area.size() + (static_cast<size_t>(count) * unit - size), 0);
-    for (uint32_t i = 0; i < count; ++i) table.push_back(i + 1 == count ? kEndOfChain : first + i + 1);
+    for (uint32_t i = 0; i < count; ++i)
+        table.push_back(i + 1 == count ? kEndOfChain : first + i + 1);
     return first;
 }
 
 }  // namespace
 
-std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& streams) {
+std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& streams)
+{
     std::vector<DirEntry> entries(1 + streams.size());
     entries[0].name = u"Root Entry";
     entries[0].type = kTypeRoot;
@@ -103,7 +122,8 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
         e.name = streams[i].name.substr(0, 31);
         e.type = kTypeStream;
         const auto& data = streams[i].data;
-        if (data.size() > UINT32_MAX) throw XlsError("The workbook is too large to be saved.");
+        if (data.size() > UINT32_MAX)
+            throw XlsError("The workbook is too large to be saved.");
         e.size = static_cast<uint32_t>(data.size());
         e.start = data.size() >= kMiniStreamCutoff
                       ? PlaceChain(body, fat, data.data(), data.size(), kSectorSize)
@@ -113,23 +133,27 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
     entries[0].start = PlaceChain(body, fat, miniStream.data(), miniStream.size(), kSectorSize);
 
     // Unused MiniFAT slots of the last sector are free, not zero (zero would chain to sector 0).
-    while (miniFat.size() % (kSectorSize / 4) != 0) miniFat.push_back(kFreeSector);
+    while (miniFat.size() % (kSectorSize / 4) != 0)
+        miniFat.push_back(kFreeSector);
     std::vector<uint8_t> miniFatBytes;
-    for (uint32_t v : miniFat) PutU32(miniFatBytes, v);
+    for (uint32_t v : miniFat)
+        PutU32(miniFatBytes, v);
     const uint32_t miniFatSectors = CeilDiv(miniFatBytes.size(), kSectorSize);
     const uint32_t firstMiniFat =
         PlaceChain(body, fat, miniFatBytes.data(), miniFatBytes.size(), kSectorSize);
 
     std::vector<uint32_t> children;
-    for (uint32_t i = 1; i < entries.size(); ++i) children.push_back(i);
+    for (uint32_t i = 1; i < entries.size(); ++i)
+        children.push_back(i);
     std::sort(children.begin(), children.end(),
               [&](uint32_t a, uint32_t b) { return NameLess(entries[a].name, entries[b].name); });
     entries[0].child = BuildSiblingTree(entries, children);
     std::vector<uint8_t> directory;
-    for (const auto& e : entries) AppendEntry(directory, e);
-    while (directory.size() % kSectorSize != 0) AppendEntry(directory, DirEntry{});
-    const uint32_t firstDirectory =
-        PlaceChain(body, fat, directory.data(), directory.size(), kSectorSize);
+    for (const auto& e : entries)
+        AppendEntry(directory, e);
+    while (directory.size() % kSectorSize != 0)
+        AppendEntry(directory, DirEntry{});
+    const uint32_t firstDirectory = PlaceChain(body, fat, directory.data(), directory.size(), kSectorSize);
 
     // The FAT also covers its own sectors and the DIFAT sectors that list them.
     const uint32_t dataSectors = static_cast<uint32_t>(fat.size());
@@ -139,19 +163,24 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
         const uint32_t needFat = CeilDiv(dataSectors + fatSectors + difatSectors, perSector);
         const uint32_t needDifat =
             needFat > kHeaderDifatEntries ? CeilDiv(needFat - kHeaderDifatEntries, perSector - 1) : 0;
-        if (needFat == fatSectors && needDifat == difatSectors) break;
+        if (needFat == fatSectors && needDifat == difatSectors)
+            break;
         fatSectors = needFat;
         difatSectors = needDifat;
     }
     const uint32_t firstFat = dataSectors;
     const uint32_t firstDifat = firstFat + fatSectors;
-    for (uint32_t i = 0; i < fatSectors; ++i) fat.push_back(kFatSector);
-    for (uint32_t i = 0; i < difatSectors; ++i) fat.push_back(kDifatSector);
+    for (uint32_t i = 0; i < fatSectors; ++i)
+        fat.push_back(kFatSector);
+    for (uint32_t i = 0; i < difatSectors; ++i)
+        fat.push_back(kDifatSector);
     fat.resize(static_cast<size_t>(fatSectors) * perSector, kFreeSector);
-    for (uint32_t v : fat) PutU32(body, v);
+    for (uint32_t v : fat)
+        PutU32(body, v);
 
     std::vector<uint32_t> fatIds;
-    for (uint32_t i = 0; i < fatSectors; ++i) fatIds.push_back(firstFat + i);
+    for (uint32_t i = 0; i < fatSectors; ++i)
+        fatIds.push_back(firstFat + i);
     for (uint32_t d = 0; d < difatSectors; ++d) {
         for (uint32_t k = 0; k < perSector - 1; ++k) {
             const size_t index = kHeaderDifatEntries + static_cast<size_t>(d) * (perSector - 1) + k;

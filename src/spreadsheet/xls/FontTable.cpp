@@ -23,27 +23,40 @@ constexpr size_t kMaxFontNameChars = 31;
 constexpr uint16_t kMinHeightTwips = 20;    // 1 point
 constexpr uint16_t kMaxHeightTwips = 8180;  // 409 points
 
-uint8_t UnderlineCode(int underline) {
+uint8_t UnderlineCode(int underline)
+{
     switch (underline) {
-        case xlUnderlineStyleSingle: return kUnderlineSingle;
-        case xlUnderlineStyleDouble: return kUnderlineDouble;
-        case xlUnderlineStyleSingleAccounting: return kUnderlineSingleAccounting;
-        case xlUnderlineStyleDoubleAccounting: return kUnderlineDoubleAccounting;
-        default: return kUnderlineNone;
+    case xlUnderlineStyleSingle:
+        return kUnderlineSingle;
+    case xlUnderlineStyleDouble:
+        return kUnderlineDouble;
+    case xlUnderlineStyleSingleAccounting:
+        return kUnderlineSingleAccounting;
+    case xlUnderlineStyleDoubleAccounting:
+        return kUnderlineDoubleAccounting;
+    default:
+        return kUnderlineNone;
     }
 }
 
-int UnderlineStyle(uint8_t code) {
+int UnderlineStyle(uint8_t code)
+{
     switch (code) {
-        case kUnderlineSingle: return xlUnderlineStyleSingle;
-        case kUnderlineDouble: return xlUnderlineStyleDouble;
-        case kUnderlineSingleAccounting: return xlUnderlineStyleSingleAccounting;
-        case kUnderlineDoubleAccounting: return xlUnderlineStyleDoubleAccounting;
-        default: return xlUnderlineStyleNone;
+    case kUnderlineSingle:
+        return xlUnderlineStyleSingle;
+    case kUnderlineDouble:
+        return xlUnderlineStyleDouble;
+    case kUnderlineSingleAccounting:
+        return xlUnderlineStyleSingleAccounting;
+    case kUnderlineDoubleAccounting:
+        return xlUnderlineStyleDoubleAccounting;
+    default:
+        return xlUnderlineStyleNone;
     }
 }
 
-FontFormat Variant(FontFormat font, bool bold, bool italic) {
+FontFormat Variant(FontFormat font, bool bold, bool italic)
+{
     font.bold = bold;
     font.italic = italic;
     return font;
@@ -51,7 +64,8 @@ FontFormat Variant(FontFormat font, bool bold, bool italic) {
 
 }  // namespace
 
-std::vector<uint8_t> FontRecordData(const FontFormat& font) {
+std::vector<uint8_t> FontRecordData(const FontFormat& font)
+{
     std::vector<uint8_t> data;
     const double twips = std::isfinite(font.size) ? std::round(font.size * 20) : 200;
     PutU16(data, static_cast<uint16_t>(std::clamp<double>(twips, kMinHeightTwips, kMaxHeightTwips)));
@@ -68,7 +82,8 @@ std::vector<uint8_t> FontRecordData(const FontFormat& font) {
     return data;
 }
 
-FontFormat ReadFontRecord(ByteReader& in) {
+FontFormat ReadFontRecord(ByteReader& in)
+{
     FontFormat font;
     font.size = in.U16() / 20.0;
     const uint16_t flags = in.U16();
@@ -83,7 +98,8 @@ FontFormat ReadFontRecord(ByteReader& in) {
     return font;
 }
 
-FontTable::FontTable(const FontFormat& defaultFont) {
+FontTable::FontTable(const FontFormat& defaultFont)
+{
     const FontFormat variants[4] = {Variant(defaultFont, defaultFont.bold, defaultFont.italic),
                                     Variant(defaultFont, true, false), Variant(defaultFont, false, true),
                                     Variant(defaultFont, true, true)};
@@ -94,15 +110,20 @@ FontTable::FontTable(const FontFormat& defaultFont) {
     }
 }
 
-uint16_t FontTable::IndexFor(const FontFormat& font) {
+uint16_t FontTable::IndexFor(const FontFormat& font)
+{
     auto data = FontRecordData(font);
-    auto [it, added] = indexes_.try_emplace(std::string(data.begin(), data.end()), FontIndexOfPosition(records_.size()));
-    if (added) records_.push_back(std::move(data));
+    auto [it, added] =
+        indexes_.try_emplace(std::string(data.begin(), data.end()), FontIndexOfPosition(records_.size()));
+    if (added)
+        records_.push_back(std::move(data));
     return it->second;
 }
 
-void FontTable::Write(BiffRecordWriter& out) const {
-    for (const auto& data : records_) out.Write(rec::kFont, data);
+void FontTable::Write(BiffRecordWriter& out) const
+{
+    for (const auto& data : records_)
+        out.Write(rec::kFont, data);
 }
 
 }  // namespace morvessa::sheet::xls

@@ -27,11 +27,12 @@ public:
 
 private:
     std::vector<std::vector<uint8_t>> records_;  // in file order (no entry for index 4)
-    std::map<std::string, uint16_t> indexes_;  // keyed by record data
+    std::map<std::string, uint16_t> indexes_;    // keyed by record data
 };
 
 // The file's font index for position `position` of the FONT records, and back.
-inline uint16_t FontIndexOfPosition(size_t position) {
+inline uint16_t FontIndexOfPosition(size_t position)
+{
     return static_cast<uint16_t>(position < 4 ? position : position + 1);
 }
 

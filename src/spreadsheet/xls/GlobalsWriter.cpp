@@ -23,11 +23,14 @@ struct U16Record {
     uint16_t value;
 };
 
-void WriteU16Records(BiffRecordWriter& out, std::initializer_list<U16Record> records) {
-    for (const U16Record& record : records) out.WriteU16(record.id, record.value);
+void WriteU16Records(BiffRecordWriter& out, std::initializer_list<U16Record> records)
+{
+    for (const U16Record& record : records)
+        out.WriteU16(record.id, record.value);
 }
 
-void WriteInterface(BiffRecordWriter& out) {
+void WriteInterface(BiffRecordWriter& out)
+{
     out.WriteU16(rec::kInterfaceHdr, kCodePageUtf16);
     out.WriteU16(rec::kMms, 0);
     out.Write(rec::kInterfaceEnd, {});
@@ -39,13 +42,16 @@ void WriteInterface(BiffRecordWriter& out) {
     out.WriteU16(rec::kDsf, 0);
 }
 
-void WriteTabIds(size_t sheets, BiffRecordWriter& out) {
+void WriteTabIds(size_t sheets, BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
-    for (size_t i = 0; i < sheets; ++i) PutU16(d, static_cast<uint16_t>(i + 1));
+    for (size_t i = 0; i < sheets; ++i)
+        PutU16(d, static_cast<uint16_t>(i + 1));
     out.Write(rec::kTabId, d);
 }
 
-void WriteProtection(BiffRecordWriter& out) {
+void WriteProtection(BiffRecordWriter& out)
+{
     WriteU16Records(out, {{rec::kWindowProtect, 0},
                           {rec::kProtect, 0},
                           {rec::kPassword, 0},
@@ -53,7 +59,8 @@ void WriteProtection(BiffRecordWriter& out) {
                           {rec::kProt4RevPass, 0}});
 }
 
-void WriteWindow1(const GlobalsInfo& info, BiffRecordWriter& out) {
+void WriteWindow1(const GlobalsInfo& info, BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
     PutU16(d, 0);
     PutU16(d, 0);
@@ -67,7 +74,8 @@ void WriteWindow1(const GlobalsInfo& info, BiffRecordWriter& out) {
     out.Write(rec::kWindow1, d);
 }
 
-void WriteBookSettings(BiffRecordWriter& out) {
+void WriteBookSettings(BiffRecordWriter& out)
+{
     WriteU16Records(out, {{rec::kBackup, 0},
                           {rec::kHideObj, 0},
                           {rec::kDate1904, 0},
@@ -76,7 +84,8 @@ void WriteBookSettings(BiffRecordWriter& out) {
                           {rec::kBookBool, 0}});
 }
 
-std::vector<size_t> WriteBoundSheets(const GlobalsInfo& info, BiffRecordWriter& out) {
+std::vector<size_t> WriteBoundSheets(const GlobalsInfo& info, BiffRecordWriter& out)
+{
     std::vector<size_t> fields;
     for (const auto& name : info.sheetNames) {
         std::vector<uint8_t> d;
@@ -90,7 +99,8 @@ std::vector<size_t> WriteBoundSheets(const GlobalsInfo& info, BiffRecordWriter& 
     return fields;
 }
 
-void WriteCountry(BiffRecordWriter& out) {
+void WriteCountry(BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
     PutU16(d, kCountryUnitedStates);
     PutU16(d, kCountryUnitedStates);
@@ -100,7 +110,8 @@ void WriteCountry(BiffRecordWriter& out) {
 }  // namespace
 
 std::vector<size_t> WriteGlobals(const GlobalsInfo& info, const XfTable& xfs,
-                                 const SharedStringTable& strings, BiffRecordWriter& out) {
+                                 const SharedStringTable& strings, BiffRecordWriter& out)
+{
     out.WriteBof(kBofGlobals);
     WriteInterface(out);
     WriteTabIds(info.sheetNames.size(), out);

@@ -59,29 +59,38 @@ constexpr std::array<uint16_t, 8> kAlwaysWritten{5, 6, 7, 8, 42, 41, 44, 43};
 
 }  // namespace
 
-const char* BuiltInNumberFormat(uint16_t id) {
+const char* BuiltInNumberFormat(uint16_t id)
+{
     for (const auto& b : kBuiltIns)
-        if (b.id == id) return b.text;
+        if (b.id == id)
+            return b.text;
     return nullptr;
 }
 
 NumberFormatTable::NumberFormatTable() = default;
 
-uint16_t NumberFormatTable::IdFor(const std::string& format) {
+uint16_t NumberFormatTable::IdFor(const std::string& format)
+{
     for (const auto& b : kBuiltIns)
-        if (b.localeIndependent && format == b.text) return b.id;
+        if (b.localeIndependent && format == b.text)
+            return b.id;
     auto [it, added] =
         custom_.try_emplace(format, static_cast<uint16_t>(kFirstUserNumberFormat + order_.size()));
-    if (added) order_.push_back(format);
+    if (added)
+        order_.push_back(format);
     return it->second;
 }
 
-void NumberFormatTable::Write(BiffRecordWriter& out) const {
-    for (uint16_t id : kAlwaysWritten) out.Write(rec::kFormat, FormatRecordData(id, BuiltInNumberFormat(id)));
-    for (const auto& text : order_) out.Write(rec::kFormat, FormatRecordData(custom_.at(text), text));
+void NumberFormatTable::Write(BiffRecordWriter& out) const
+{
+    for (uint16_t id : kAlwaysWritten)
+        out.Write(rec::kFormat, FormatRecordData(id, BuiltInNumberFormat(id)));
+    for (const auto& text : order_)
+        out.Write(rec::kFormat, FormatRecordData(custom_.at(text), text));
 }
 
-std::vector<uint8_t> FormatRecordData(uint16_t id, const std::string& utf8Text) {
+std::vector<uint8_t> FormatRecordData(uint16_t id, const std::string& utf8Text)
+{
     std::vector<uint8_t> data;
     PutU16(data, id);
     PutUnicodeString(data, utf8Text, LengthField::k16Bit, 255);

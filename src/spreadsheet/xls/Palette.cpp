@@ -5,7 +5,8 @@
 
 namespace morvessa::sheet::xls {
 
-std::vector<uint8_t> PaletteRecordData() {
+std::vector<uint8_t> PaletteRecordData()
+{
     std::vector<uint8_t> data;
     PutU16(data, static_cast<uint16_t>(kDefaultPalette.size()));
     for (const Rgb& c : kDefaultPalette) {
@@ -17,16 +18,20 @@ std::vector<uint8_t> PaletteRecordData() {
     return data;
 }
 
-bool IsPaletteIndex(int colorIndex) { return colorIndex >= 1 && colorIndex <= kPaletteSize; }
-
-uint16_t ToIcv(int colorIndex, uint16_t automatic) {
-    return IsPaletteIndex(colorIndex) ? static_cast<uint16_t>(colorIndex - 1 + kIcvPaletteFirst)
-                                      : automatic;
+bool IsPaletteIndex(int colorIndex)
+{
+    return colorIndex >= 1 && colorIndex <= kPaletteSize;
 }
 
-int FromIcv(uint16_t icv, int otherwise) {
+uint16_t ToIcv(int colorIndex, uint16_t automatic)
+{
+    return IsPaletteIndex(colorIndex) ? static_cast<uint16_t>(colorIndex - 1 + kIcvPaletteFirst) : automatic;
+}
+
+int FromIcv(uint16_t icv, int otherwise)
+{
     return (icv >= kIcvPaletteFirst && icv < kIcvPaletteFirst + kPaletteSize) ? icv - kIcvPaletteFirst + 1
-                                                                     : otherwise;
+                                                                              : otherwise;
 }
 
 }  // namespace morvessa::sheet::xls

@@ -15,7 +15,8 @@ constexpr uint16_t kMinStringsPerBucket = 8;
 constexpr size_t kMaxBuckets = 128;
 constexpr size_t kMaxStringChars = 32767;  // longest cell text
 
-bool NeedsHighByte(const std::u16string& text) {
+bool NeedsHighByte(const std::u16string& text)
+{
     return std::any_of(text.begin(), text.end(), [](char16_t c) { return c > 0xFF; });
 }
 
@@ -26,15 +27,18 @@ struct BucketStart {
 
 }  // namespace
 
-uint32_t SharedStringTable::Add(const std::u16string& text) {
+uint32_t SharedStringTable::Add(const std::u16string& text)
+{
     ++totalUses_;
     const std::u16string key = text.size() > kMaxStringChars ? text.substr(0, kMaxStringChars) : text;
     auto [it, added] = index_.try_emplace(key, static_cast<uint32_t>(strings_.size()));
-    if (added) strings_.push_back(key);
+    if (added)
+        strings_.push_back(key);
     return it->second;
 }
 
-void SharedStringTable::Write(BiffRecordWriter& out) const {
+void SharedStringTable::Write(BiffRecordWriter& out) const
+{
     std::vector<std::vector<uint8_t>> parts(1);
     PutU32(parts[0], totalUses_);
     PutU32(parts[0], static_cast<uint32_t>(strings_.size()));
@@ -48,8 +52,10 @@ void SharedStringTable::Write(BiffRecordWriter& out) const {
         const bool high = NeedsHighByte(text);
         const size_t unit = high ? 2 : 1;
         // The header and the first character stay together in one record.
-        if (parts.back().size() + kStringHeaderSize + unit > kMaxRecordData) parts.emplace_back();
-        if (i % perBucket == 0) buckets.push_back({parts.size() - 1, parts.back().size()});
+        if (parts.back().size() + kStringHeaderSize + unit > kMaxRecordData)
+            parts.emplace_back();
+        if (i % perBucket == 0)
+            buckets.push_back({parts.size() - 1, parts.back().size()});
         PutU16(parts.back(), static_cast<uint16_t>(text.size()));
         PutU8(parts.back(), high ? kFlagHighByte : 0);
         for (size_t c = 0; c < text.size(); ++c) {
@@ -57,8 +63,10 @@ void SharedStringTable::Write(BiffRecordWriter& out) const {
                 parts.emplace_back();
                 PutU8(parts.back(), high ? kFlagHighByte : 0);
             }
-            if (high) PutU16(parts.back(), text[c]);
-            else PutU8(parts.back(), static_cast<uint8_t>(text[c]));
+            if (high)
+                PutU16(parts.back(), text[c]);
+            else
+                PutU8(parts.back(), static_cast<uint8_t>(text[c]));
         }
     }
 
@@ -80,14 +88,16 @@ void SharedStringTable::Write(BiffRecordWriter& out) const {
     out.Write(rec::kExtSst, ext);
 }
 
-std::vector<std::u16string> ReadSharedStrings(const BiffRecord& sst) {
+std::vector<std::u16string> ReadSharedStrings(const BiffRecord& sst)
+{
     ContinuedReader in(sst);
     in.U32();  // total uses
     const uint32_t unique = in.U32();
     std::vector<std::u16string> strings;
     // The count is only a claim: a string needs at least 3 bytes, so the record size caps it.
     size_t available = sst.data.size();
-    for (const auto& part : sst.continues) available += part.size();
+    for (const auto& part : sst.continues)
+        available += part.size();
     strings.reserve(std::min<size_t>(unique, available / kStringHeaderSize));
     for (uint32_t i = 0; i < unique && !in.AtEnd(); ++i) {
         const uint16_t cch = in.U16();

@@ -19,6 +19,9 @@ uint16_t StandardWidthToFile(double characters);
 double StandardWidthFromFile(uint16_t characters);
 
 uint16_t PointsToTwips(double points);
-inline double TwipsToPoints(uint16_t twips) { return twips / 20.0; }
+inline double TwipsToPoints(uint16_t twips)
+{
+    return twips / 20.0;
+}
 
 }  // namespace morvessa::sheet::xls

@@ -15,7 +15,7 @@ constexpr size_t kRowRecordSize = 4 + 16;
 constexpr uint16_t kRowAlwaysSet = 0x0100;
 constexpr uint16_t kDefaultRowHeightUnsynced = 0x0001;
 constexpr uint16_t kStandardRowTwips = 255;  // 12.75 points, the default font's row
-constexpr uint16_t kWindow2Shown = 0x00B6;  // gridlines, headers, zeros, default header colour, outline
+constexpr uint16_t kWindow2Shown = 0x00B6;   // gridlines, headers, zeros, default header colour, outline
 constexpr uint16_t kWindow2Displayed = 0x0400;
 constexpr uint16_t kWsBoolDefault = 0x04C1;
 constexpr uint16_t kCalcAutomatic = 1;
@@ -34,13 +34,16 @@ struct IndexPlaceholders {
     size_t firstBlockField = 0;
 };
 
-IndexPlaceholders WriteIndex(const SheetPlan& plan, BiffRecordWriter& out) {
+IndexPlaceholders WriteIndex(const SheetPlan& plan, BiffRecordWriter& out)
+{
     const size_t blocks = (plan.rows.size() + kRowsPerBlock - 1) / kRowsPerBlock;
     // The row range counts only rows that hold cells (0, 0 without any).
     uint32_t firstRow = 0, endRow = 0;
     for (const auto& row : plan.rows) {
-        if (row.cells.empty()) continue;
-        if (endRow == 0) firstRow = row.row;
+        if (row.cells.empty())
+            continue;
+        if (endRow == 0)
+            firstRow = row.row;
         endRow = row.row + 1u;
     }
     std::vector<uint8_t> d;
@@ -48,13 +51,15 @@ IndexPlaceholders WriteIndex(const SheetPlan& plan, BiffRecordWriter& out) {
     PutU32(d, firstRow);
     PutU32(d, endRow);
     PutU32(d, 0);
-    for (size_t i = 0; i < blocks; ++i) PutU32(d, 0);
+    for (size_t i = 0; i < blocks; ++i)
+        PutU32(d, 0);
     const size_t start = out.Bytes().size();
     out.Write(rec::kIndex, d);
     return {start + 4 + 12, start + 4 + 16};
 }
 
-void WriteCalculationSettings(BiffRecordWriter& out) {
+void WriteCalculationSettings(BiffRecordWriter& out)
+{
     out.WriteU16(rec::kCalcMode, kCalcAutomatic);
     out.WriteU16(rec::kCalcCount, kCalcIterations);
     out.WriteU16(rec::kRefMode, kRefModeA1);
@@ -65,21 +70,24 @@ void WriteCalculationSettings(BiffRecordWriter& out) {
     out.WriteU16(rec::kSaveRecalc, 1);
 }
 
-void WritePrintSettings(BiffRecordWriter& out) {
+void WritePrintSettings(BiffRecordWriter& out)
+{
     out.WriteU16(rec::kPrintRowColHeaders, 0);
     out.WriteU16(rec::kPrintGridlines, 0);
     out.WriteU16(rec::kGridSet, 1);
     out.Write(rec::kGuts, std::vector<uint8_t>(8, 0));
 }
 
-void WriteDefaultRowHeight(const SheetPlan& plan, BiffRecordWriter& out) {
+void WriteDefaultRowHeight(const SheetPlan& plan, BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
     PutU16(d, plan.standardHeightTwips == kStandardRowTwips ? 0 : kDefaultRowHeightUnsynced);
     PutU16(d, plan.standardHeightTwips);
     out.Write(rec::kDefaultRowHeight, d);
 }
 
-void WritePageSetup(const PageLayout& layout, BiffRecordWriter& out) {
+void WritePageSetup(const PageLayout& layout, BiffRecordWriter& out)
+{
     out.Write(rec::kHeader, {});
     out.Write(rec::kFooter, {});
     out.WriteU16(rec::kHCenter, layout.centerHorizontally ? 1 : 0);
@@ -87,7 +95,8 @@ void WritePageSetup(const PageLayout& layout, BiffRecordWriter& out) {
     // A default layout leaves the printer fields undefined, so the user's printer decides the paper.
     const bool printerFieldsSet = layout.landscape || layout.zoom != PageLayout{}.zoom;
     uint16_t flags = layout.landscape ? 0 : kSetupPortrait;
-    if (!printerFieldsSet) flags |= kSetupNoPrinterFields;
+    if (!printerFieldsSet)
+        flags |= kSetupNoPrinterFields;
     std::vector<uint8_t> d;
     PutU16(d, printerFieldsSet ? kSetupPaperA4 : 0);
     PutU16(d, static_cast<uint16_t>(layout.zoom));
@@ -103,7 +112,8 @@ void WritePageSetup(const PageLayout& layout, BiffRecordWriter& out) {
     out.Write(rec::kSetup, d);
 }
 
-void WriteColumns(const SheetPlan& plan, BiffRecordWriter& out) {
+void WriteColumns(const SheetPlan& plan, BiffRecordWriter& out)
+{
     for (const auto& c : plan.columns) {
         std::vector<uint8_t> d;
         PutU16(d, c.first);
@@ -116,11 +126,13 @@ void WriteColumns(const SheetPlan& plan, BiffRecordWriter& out) {
     }
 }
 
-void WriteDimensions(const SheetPlan& plan, BiffRecordWriter& out) {
+void WriteDimensions(const SheetPlan& plan, BiffRecordWriter& out)
+{
     uint32_t firstRow = UINT32_MAX, lastRow = 0;
     uint16_t firstColumn = UINT16_MAX, lastColumn = 0;
     for (const auto& row : plan.rows) {
-        if (row.cells.empty()) continue;
+        if (row.cells.empty())
+            continue;
         firstRow = std::min<uint32_t>(firstRow, row.row);
         lastRow = std::max<uint32_t>(lastRow, row.row);
         firstColumn = std::min(firstColumn, row.cells.front().column);
@@ -136,7 +148,8 @@ void WriteDimensions(const SheetPlan& plan, BiffRecordWriter& out) {
     out.Write(rec::kDimensions, d);
 }
 
-void WriteRowRecord(const PlannedRow& row, BiffRecordWriter& out) {
+void WriteRowRecord(const PlannedRow& row, BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
     PutU16(d, row.row);
     PutU16(d, row.cells.empty() ? 0 : row.cells.front().column);
@@ -150,14 +163,16 @@ void WriteRowRecord(const PlannedRow& row, BiffRecordWriter& out) {
     out.Write(rec::kRow, d);
 }
 
-void CellHeader(std::vector<uint8_t>& d, uint16_t row, const PlannedCell& cell) {
+void CellHeader(std::vector<uint8_t>& d, uint16_t row, const PlannedCell& cell)
+{
     PutU16(d, row);
     PutU16(d, cell.column);
     PutU16(d, cell.xf);
 }
 
 // The compact RK form holds integers of 30 bits and doubles whose low 34 bits are zero.
-bool ToRk(double value, uint32_t& rk) {
+bool ToRk(double value, uint32_t& rk)
+{
     if (value == std::floor(value) && value >= -kRkIntegerLimit && value < kRkIntegerLimit &&
         !(value == 0 && std::signbit(value))) {
         rk = (static_cast<uint32_t>(static_cast<int32_t>(value)) << 2) | 0x2;
@@ -165,12 +180,14 @@ bool ToRk(double value, uint32_t& rk) {
     }
     uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
-    if ((bits & 0x3FFFFFFFFull) != 0) return false;
+    if ((bits & 0x3FFFFFFFFull) != 0)
+        return false;
     rk = static_cast<uint32_t>(bits >> 32);
     return true;
 }
 
-void WriteNumberCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& out) {
+void WriteNumberCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
     CellHeader(d, row, cell);
     uint32_t rk;
@@ -183,7 +200,8 @@ void WriteNumberCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& ou
     }
 }
 
-void WriteTextCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& out) {
+void WriteTextCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
     CellHeader(d, row, cell);
     PutU32(d, cell.stringIndex);
@@ -191,7 +209,8 @@ void WriteTextCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& out)
 }
 
 // Adjacent formatted empty cells share one MULBLANK record.
-void WriteBlanks(uint16_t row, const PlannedCell* first, size_t count, BiffRecordWriter& out) {
+void WriteBlanks(uint16_t row, const PlannedCell* first, size_t count, BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
     if (count == 1) {
         CellHeader(d, row, *first);
@@ -200,12 +219,14 @@ void WriteBlanks(uint16_t row, const PlannedCell* first, size_t count, BiffRecor
     }
     PutU16(d, row);
     PutU16(d, first->column);
-    for (size_t i = 0; i < count; ++i) PutU16(d, first[i].xf);
+    for (size_t i = 0; i < count; ++i)
+        PutU16(d, first[i].xf);
     PutU16(d, first[count - 1].column);
     out.Write(rec::kMulBlank, d);
 }
 
-void WriteRowCells(const PlannedRow& row, BiffRecordWriter& out) {
+void WriteRowCells(const PlannedRow& row, BiffRecordWriter& out)
+{
     const auto& cells = row.cells;
     for (size_t i = 0; i < cells.size();) {
         if (cells[i].kind == PlannedCell::Kind::kBlank) {
@@ -217,19 +238,23 @@ void WriteRowCells(const PlannedRow& row, BiffRecordWriter& out) {
             i += run;
             continue;
         }
-        if (cells[i].kind == PlannedCell::Kind::kNumber) WriteNumberCell(row.row, cells[i], out);
-        else WriteTextCell(row.row, cells[i], out);
+        if (cells[i].kind == PlannedCell::Kind::kNumber)
+            WriteNumberCell(row.row, cells[i], out);
+        else
+            WriteTextCell(row.row, cells[i], out);
         ++i;
     }
 }
 
 // Rows in blocks of 32: the ROW records, their cells, then a DBCELL pointing back into the block.
-std::vector<size_t> WriteCellTable(const SheetPlan& plan, BiffRecordWriter& out) {
+std::vector<size_t> WriteCellTable(const SheetPlan& plan, BiffRecordWriter& out)
+{
     std::vector<size_t> dbCellPositions;
     for (size_t blockStart = 0; blockStart < plan.rows.size(); blockStart += kRowsPerBlock) {
         const size_t blockEnd = std::min(plan.rows.size(), blockStart + kRowsPerBlock);
         const size_t firstRowPosition = out.Position();
-        for (size_t r = blockStart; r < blockEnd; ++r) WriteRowRecord(plan.rows[r], out);
+        for (size_t r = blockStart; r < blockEnd; ++r)
+            WriteRowRecord(plan.rows[r], out);
         std::vector<size_t> cellStarts;
         for (size_t r = blockStart; r < blockEnd; ++r) {
             cellStarts.push_back(out.Position());
@@ -249,11 +274,13 @@ std::vector<size_t> WriteCellTable(const SheetPlan& plan, BiffRecordWriter& out)
     return dbCellPositions;
 }
 
-void WriteWindow(const SheetPlan& plan, BiffRecordWriter& out) {
+void WriteWindow(const SheetPlan& plan, BiffRecordWriter& out)
+{
     std::vector<uint8_t> d;
-    PutU16(d, static_cast<uint16_t>(kWindow2Shown | (plan.active ? kWindow2Selected | kWindow2Displayed : 0)));
-    PutU16(d, 0);  // top row
-    PutU16(d, 0);  // left column
+    PutU16(d,
+           static_cast<uint16_t>(kWindow2Shown | (plan.active ? kWindow2Selected | kWindow2Displayed : 0)));
+    PutU16(d, 0);                     // top row
+    PutU16(d, 0);                     // left column
     PutU16(d, kIcvAutomaticPattern);  // gridline colour
     PutU16(d, 0);
     PutU16(d, 0);  // page break preview zoom: default
@@ -274,7 +301,8 @@ void WriteWindow(const SheetPlan& plan, BiffRecordWriter& out) {
     out.Write(rec::kSelection, s);
 }
 
-void WriteMergedCells(const SheetPlan& plan, BiffRecordWriter& out) {
+void WriteMergedCells(const SheetPlan& plan, BiffRecordWriter& out)
+{
     for (size_t start = 0; start < plan.merged.size(); start += kMaxMergedAreasPerRecord) {
         const size_t end = std::min(plan.merged.size(), start + kMaxMergedAreasPerRecord);
         std::vector<uint8_t> d;
@@ -290,7 +318,8 @@ void WriteMergedCells(const SheetPlan& plan, BiffRecordWriter& out) {
     }
 }
 
-void PlanColumns(const Worksheet& sheet, XfTable& xfs, SheetPlan& plan) {
+void PlanColumns(const Worksheet& sheet, XfTable& xfs, SheetPlan& plan)
+{
     const uint16_t sheetXf = xfs.XfFor(sheet.SheetFormatId());
     const uint16_t standardWidth = ColumnWidthToFile(sheet.StandardWidth());
     for (int c = 1; c <= kMaxColumns; ++c) {
@@ -300,7 +329,8 @@ void PlanColumns(const Worksheet& sheet, XfTable& xfs, SheetPlan& plan) {
         column.xf = own != kNoFormat ? xfs.XfFor(own) : sheetXf;
         column.customWidth = sheet.HasCustomWidth(c);
         column.width = column.customWidth ? ColumnWidthToFile(sheet.ColumnWidthAt(c)) : standardWidth;
-        if (!column.customWidth && column.xf == kDefaultCellXf) continue;
+        if (!column.customWidth && column.xf == kDefaultCellXf)
+            continue;
         if (!plan.columns.empty()) {
             PlannedColumns& last = plan.columns.back();
             if (last.last + 1 == column.first && last.xf == column.xf && last.width == column.width &&
@@ -313,7 +343,8 @@ void PlanColumns(const Worksheet& sheet, XfTable& xfs, SheetPlan& plan) {
     }
 }
 
-PlannedRow PlanRow(const Worksheet& sheet, const RowInfo& info, XfTable& xfs) {
+PlannedRow PlanRow(const Worksheet& sheet, const RowInfo& info, XfTable& xfs)
+{
     PlannedRow row;
     row.row = static_cast<uint16_t>(info.row - 1);
     row.customHeight = info.customHeight;
@@ -323,29 +354,34 @@ PlannedRow PlanRow(const Worksheet& sheet, const RowInfo& info, XfTable& xfs) {
         row.heightTwips = PointsToTwips(sheet.StandardHeight());
     }
     row.hasFormat = info.formatId != kNoFormat;
-    if (row.hasFormat) row.xf = xfs.XfFor(info.formatId);
+    if (row.hasFormat)
+        row.xf = xfs.XfFor(info.formatId);
     return row;
 }
 
 }  // namespace
 
-SheetPlan PlanSheet(const Worksheet& sheet, bool active, XfTable& xfs, SharedStringTable& strings) {
+SheetPlan PlanSheet(const Worksheet& sheet, bool active, XfTable& xfs, SharedStringTable& strings)
+{
     SheetPlan plan;
     plan.name = sheet.Name();
     plan.active = active;
     plan.standardHeightTwips = PointsToTwips(sheet.StandardHeight());
     plan.standardWidth = StandardWidthToFile(sheet.StandardWidth());
     PlanColumns(sheet, xfs, plan);
-    for (const RowInfo& info : sheet.RowInfos()) plan.rows.push_back(PlanRow(sheet, info, xfs));
+    for (const RowInfo& info : sheet.RowInfos())
+        plan.rows.push_back(PlanRow(sheet, info, xfs));
 
     size_t next = 0;
     sheet.ForEachCell([&](int r, int c, const Cell& cell) {
         const auto row = static_cast<uint16_t>(r - 1);
-        while (next < plan.rows.size() && plan.rows[next].row < row) ++next;
+        while (next < plan.rows.size() && plan.rows[next].row < row)
+            ++next;
         if (next == plan.rows.size() || plan.rows[next].row != row) {
             RowInfo info;
             info.row = r;
-            plan.rows.insert(plan.rows.begin() + static_cast<std::ptrdiff_t>(next), PlanRow(sheet, info, xfs));
+            plan.rows.insert(plan.rows.begin() + static_cast<std::ptrdiff_t>(next),
+                             PlanRow(sheet, info, xfs));
         }
         PlannedCell planned;
         planned.column = static_cast<uint16_t>(c - 1);
@@ -368,7 +404,8 @@ SheetPlan PlanSheet(const Worksheet& sheet, bool active, XfTable& xfs, SharedStr
     return plan;
 }
 
-void WriteSheet(const SheetPlan& plan, BiffRecordWriter& out) {
+void WriteSheet(const SheetPlan& plan, BiffRecordWriter& out)
+{
     out.WriteBof(kBofWorksheet);
     const IndexPlaceholders index = WriteIndex(plan, out);
     WriteCalculationSettings(out);

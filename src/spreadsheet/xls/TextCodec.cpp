@@ -7,7 +7,8 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf8(std::string& out, char32_t c) {
+void AppendUtf8(std::string& out, char32_t c)
+{
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
     } else if (c < 0x800) {
@@ -27,7 +28,8 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
-std::u16string Utf8ToUtf16(const std::string& text) {
+std::u16string Utf8ToUtf16(const std::string& text)
+{
     std::u16string out;
     out.reserve(text.size());
     size_t i = 0;
@@ -37,15 +39,32 @@ std::u16string Utf8ToUtf16(const std::string& text) {
         int extra = 0;
         char32_t c = 0;
         char32_t minimum = 0;
-        if (lead < 0x80) { c = lead; }
-        else if ((lead & 0xE0) == 0xC0) { c = lead & 0x1F; extra = 1; minimum = 0x80; }
-        else if ((lead & 0xF0) == 0xE0) { c = lead & 0x0F; extra = 2; minimum = 0x800; }
-        else if ((lead & 0xF8) == 0xF0) { c = lead & 0x07; extra = 3; minimum = 0x10000; }
-        else { out.push_back(static_cast<char16_t>(kReplacement)); ++i; continue; }
+        if (lead < 0x80) {
+            c = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            c = lead & 0x1F;
+            extra = 1;
+            minimum = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            c = lead & 0x0F;
+            extra = 2;
+            minimum = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            c = lead & 0x07;
+            extra = 3;
+            minimum = 0x10000;
+        } else {
+            out.push_back(static_cast<char16_t>(kReplacement));
+            ++i;
+            continue;
+        }
         bool ok = true;
         size_t j = i + 1;
         for (int k = 0; ok && k < extra; ++k, ++j) {
-            if (j >= n || (static_cast<uint8_t>(text[j]) & 0xC0) != 0x80) { ok = false; break; }
+            if (j >= n || (static_cast<uint8_t>(text[j]) & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
             c = (c << 6) | (static_cast<uint8_t>(text[j]) & 0x3F);
         }
         if (!ok || c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
@@ -65,7 +84,8 @@ std::u16string Utf8ToUtf16(const std::string& text) {
     return out;
 }
 
-std::string Utf16ToUtf8(const std::u16string& text) {
+std::string Utf16ToUtf8(const std::u16string& text)
+{
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {

@@ -11,8 +11,8 @@ namespace {
 constexpr size_t kXfSize = 20;
 constexpr uint16_t kXfLocked = 0x0001;
 constexpr uint16_t kXfHidden = 0x0002;
-constexpr uint16_t kStyleXfFlags = 0xFFF5;  // locked, style XF, no parent
-constexpr uint16_t kStyleXfOmitted = 0xF400;  // outline styles carry only their font
+constexpr uint16_t kStyleXfFlags = 0xFFF5;         // locked, style XF, no parent
+constexpr uint16_t kStyleXfOmitted = 0xF400;       // outline styles carry only their font
 constexpr uint16_t kCellXfOwnAttributes = 0xFC00;  // the cell XF sets every attribute itself
 constexpr uint8_t kAlignBottom = 0x20;
 constexpr uint16_t kDefaultFillColours = kIcvAutomaticPattern | (kIcvAutomaticBackground << 7);
@@ -23,121 +23,195 @@ constexpr uint8_t kStackedText = 255;
 
 // Border line codes of the file.
 enum BorderCode : uint8_t {
-    kBorderNone = 0, kBorderThin = 1, kBorderMedium = 2, kBorderDashed = 3, kBorderDotted = 4,
-    kBorderThick = 5, kBorderDouble = 6, kBorderHair = 7, kBorderMediumDashed = 8,
-    kBorderDashDot = 9, kBorderMediumDashDot = 10, kBorderDashDotDot = 11,
-    kBorderMediumDashDotDot = 12, kBorderSlantDashDot = 13,
+    kBorderNone = 0,
+    kBorderThin = 1,
+    kBorderMedium = 2,
+    kBorderDashed = 3,
+    kBorderDotted = 4,
+    kBorderThick = 5,
+    kBorderDouble = 6,
+    kBorderHair = 7,
+    kBorderMediumDashed = 8,
+    kBorderDashDot = 9,
+    kBorderMediumDashDot = 10,
+    kBorderDashDotDot = 11,
+    kBorderMediumDashDotDot = 12,
+    kBorderSlantDashDot = 13,
 };
 
-bool IsHeavy(int weight) { return weight == xlMedium || weight == xlThick; }
+bool IsHeavy(int weight)
+{
+    return weight == xlMedium || weight == xlThick;
+}
 
-uint8_t BorderCodeOf(const BorderLine& line) {
+uint8_t BorderCodeOf(const BorderLine& line)
+{
     switch (line.lineStyle) {
-        case xlContinuous:
-            if (line.weight == xlHairline) return kBorderHair;
-            if (line.weight == xlMedium) return kBorderMedium;
-            if (line.weight == xlThick) return kBorderThick;
-            return kBorderThin;
-        case xlDash: return IsHeavy(line.weight) ? kBorderMediumDashed : kBorderDashed;
-        case xlDot: return kBorderDotted;
-        case xlDouble: return kBorderDouble;
-        case xlDashDot: return IsHeavy(line.weight) ? kBorderMediumDashDot : kBorderDashDot;
-        case xlDashDotDot: return IsHeavy(line.weight) ? kBorderMediumDashDotDot : kBorderDashDotDot;
-        case xlSlantDashDot: return kBorderSlantDashDot;
-        default: return kBorderNone;
+    case xlContinuous:
+        if (line.weight == xlHairline)
+            return kBorderHair;
+        if (line.weight == xlMedium)
+            return kBorderMedium;
+        if (line.weight == xlThick)
+            return kBorderThick;
+        return kBorderThin;
+    case xlDash:
+        return IsHeavy(line.weight) ? kBorderMediumDashed : kBorderDashed;
+    case xlDot:
+        return kBorderDotted;
+    case xlDouble:
+        return kBorderDouble;
+    case xlDashDot:
+        return IsHeavy(line.weight) ? kBorderMediumDashDot : kBorderDashDot;
+    case xlDashDotDot:
+        return IsHeavy(line.weight) ? kBorderMediumDashDotDot : kBorderDashDotDot;
+    case xlSlantDashDot:
+        return kBorderSlantDashDot;
+    default:
+        return kBorderNone;
     }
 }
 
-BorderLine BorderLineOf(uint8_t code, uint16_t icv) {
+BorderLine BorderLineOf(uint8_t code, uint16_t icv)
+{
     BorderLine line;
     const int colour = FromIcv(icv, xlColorIndexAutomatic);
     auto make = [&](int style, int weight) { return BorderLine{style, weight, colour}; };
     switch (code) {
-        case kBorderThin: return make(xlContinuous, xlThin);
-        case kBorderMedium: return make(xlContinuous, xlMedium);
-        case kBorderDashed: return make(xlDash, xlThin);
-        case kBorderDotted: return make(xlDot, xlThin);
-        case kBorderThick: return make(xlContinuous, xlThick);
-        case kBorderDouble: return make(xlDouble, xlThick);
-        case kBorderHair: return make(xlContinuous, xlHairline);
-        case kBorderMediumDashed: return make(xlDash, xlMedium);
-        case kBorderDashDot: return make(xlDashDot, xlThin);
-        case kBorderMediumDashDot: return make(xlDashDot, xlMedium);
-        case kBorderDashDotDot: return make(xlDashDotDot, xlThin);
-        case kBorderMediumDashDotDot: return make(xlDashDotDot, xlMedium);
-        case kBorderSlantDashDot: return make(xlSlantDashDot, xlMedium);
-        default: return line;
+    case kBorderThin:
+        return make(xlContinuous, xlThin);
+    case kBorderMedium:
+        return make(xlContinuous, xlMedium);
+    case kBorderDashed:
+        return make(xlDash, xlThin);
+    case kBorderDotted:
+        return make(xlDot, xlThin);
+    case kBorderThick:
+        return make(xlContinuous, xlThick);
+    case kBorderDouble:
+        return make(xlDouble, xlThick);
+    case kBorderHair:
+        return make(xlContinuous, xlHairline);
+    case kBorderMediumDashed:
+        return make(xlDash, xlMedium);
+    case kBorderDashDot:
+        return make(xlDashDot, xlThin);
+    case kBorderMediumDashDot:
+        return make(xlDashDot, xlMedium);
+    case kBorderDashDotDot:
+        return make(xlDashDotDot, xlThin);
+    case kBorderMediumDashDotDot:
+        return make(xlDashDotDot, xlMedium);
+    case kBorderSlantDashDot:
+        return make(xlSlantDashDot, xlMedium);
+    default:
+        return line;
     }
 }
 
-uint16_t BorderIcv(const BorderLine& line) {
+uint16_t BorderIcv(const BorderLine& line)
+{
     return line.IsNone() ? 0 : ToIcv(line.colorIndex, kIcvAutomaticBorder);
 }
 
 // Fill pattern codes of the file, by position; the model's pattern constants beside them.
-constexpr int kPatterns[] = {xlPatternNone, xlSolid, xlGray50, xlGray75, xlGray25, xlHorizontal,
-                             xlVertical, xlDown, xlUp, xlChecker, xlSemiGray75, xlLightHorizontal,
-                             xlLightVertical, xlLightDown, xlLightUp, xlGrid, xlCrissCross,
-                             xlGray16, xlGray8};
+constexpr int kPatterns[] = {xlPatternNone, xlSolid,           xlGray50,        xlGray75,    xlGray25,
+                             xlHorizontal,  xlVertical,        xlDown,          xlUp,        xlChecker,
+                             xlSemiGray75,  xlLightHorizontal, xlLightVertical, xlLightDown, xlLightUp,
+                             xlGrid,        xlCrissCross,      xlGray16,        xlGray8};
 
-uint8_t PatternCode(int pattern) {
+uint8_t PatternCode(int pattern)
+{
     for (uint8_t i = 0; i < std::size(kPatterns); ++i)
-        if (kPatterns[i] == pattern) return i;
+        if (kPatterns[i] == pattern)
+            return i;
     return 0;
 }
 
-uint8_t HorizontalCode(int alignment) {
+uint8_t HorizontalCode(int alignment)
+{
     switch (alignment) {
-        case xlLeft: return 1;
-        case xlCenter: return 2;
-        case xlRight: return 3;
-        case xlFill: return 4;
-        case xlJustify: return 5;
-        case xlCenterAcrossSelection: return 6;
-        case xlDistributed: return 7;
-        default: return 0;
+    case xlLeft:
+        return 1;
+    case xlCenter:
+        return 2;
+    case xlRight:
+        return 3;
+    case xlFill:
+        return 4;
+    case xlJustify:
+        return 5;
+    case xlCenterAcrossSelection:
+        return 6;
+    case xlDistributed:
+        return 7;
+    default:
+        return 0;
     }
 }
 
-int HorizontalAlignment(uint8_t code) {
-    constexpr int kValues[] = {xlGeneral, xlLeft, xlCenter, xlRight, xlFill, xlJustify,
-                               xlCenterAcrossSelection, xlDistributed};
+int HorizontalAlignment(uint8_t code)
+{
+    constexpr int kValues[] = {
+        xlGeneral, xlLeft, xlCenter, xlRight, xlFill, xlJustify, xlCenterAcrossSelection, xlDistributed};
     return code < std::size(kValues) ? kValues[code] : xlGeneral;
 }
 
-uint8_t VerticalCode(int alignment) {
+uint8_t VerticalCode(int alignment)
+{
     switch (alignment) {
-        case xlTop: return 0;
-        case xlCenter: return 1;
-        case xlJustify: return 3;
-        case xlDistributed: return 4;
-        default: return 2;
+    case xlTop:
+        return 0;
+    case xlCenter:
+        return 1;
+    case xlJustify:
+        return 3;
+    case xlDistributed:
+        return 4;
+    default:
+        return 2;
     }
 }
 
-int VerticalAlignment(uint8_t code) {
+int VerticalAlignment(uint8_t code)
+{
     constexpr int kValues[] = {xlTop, xlCenter, xlBottom, xlJustify, xlDistributed};
     return code < std::size(kValues) ? kValues[code] : xlBottom;
 }
 
-uint8_t ReadingOrderCode(int order) { return order == xlLTR ? 1 : order == xlRTL ? 2 : 0; }
-int ReadingOrder(uint8_t code) { return code == 1 ? xlLTR : code == 2 ? xlRTL : xlContext; }
+uint8_t ReadingOrderCode(int order)
+{
+    return order == xlLTR ? 1 : order == xlRTL ? 2 : 0;
+}
+int ReadingOrder(uint8_t code)
+{
+    return code == 1 ? xlLTR : code == 2 ? xlRTL : xlContext;
+}
 
-uint8_t RotationCode(int orientation) {
-    if (orientation == kStackedText) return kStackedText;
-    if (orientation >= 0 && orientation <= 90) return static_cast<uint8_t>(orientation);
-    if (orientation < 0 && orientation >= -90) return static_cast<uint8_t>(90 - orientation);
+uint8_t RotationCode(int orientation)
+{
+    if (orientation == kStackedText)
+        return kStackedText;
+    if (orientation >= 0 && orientation <= 90)
+        return static_cast<uint8_t>(orientation);
+    if (orientation < 0 && orientation >= -90)
+        return static_cast<uint8_t>(90 - orientation);
     return 0;
 }
 
-int Orientation(uint8_t code) {
-    if (code == kStackedText) return kStackedText;
-    if (code <= 90) return code;
-    if (code <= 180) return 90 - code;
+int Orientation(uint8_t code)
+{
+    if (code == kStackedText)
+        return kStackedText;
+    if (code <= 90)
+        return code;
+    if (code <= 180)
+        return 90 - code;
     return 0;
 }
 
-std::vector<uint8_t> StyleXfData(uint16_t fontIndex, uint16_t attributes) {
+std::vector<uint8_t> StyleXfData(uint16_t fontIndex, uint16_t attributes)
+{
     std::vector<uint8_t> data;
     PutU16(data, fontIndex);
     PutU16(data, 0);
@@ -153,7 +227,8 @@ std::vector<uint8_t> StyleXfData(uint16_t fontIndex, uint16_t attributes) {
 
 }  // namespace
 
-std::vector<uint8_t> CellXfData(const CellFormat& f, uint16_t fontIndex, uint16_t numberFormatId) {
+std::vector<uint8_t> CellXfData(const CellFormat& f, uint16_t fontIndex, uint16_t numberFormatId)
+{
     std::vector<uint8_t> data;
     PutU16(data, fontIndex);
     PutU16(data, numberFormatId);
@@ -178,7 +253,8 @@ std::vector<uint8_t> CellXfData(const CellFormat& f, uint16_t fontIndex, uint16_
 
     const InteriorFormat& fill = f.interior;
     const uint8_t pattern = fill.HasFill() ? PatternCode(fill.pattern) : 0;
-    PutU32(data, BorderIcv(top) | (BorderIcv(bottom) << 7) | (static_cast<uint32_t>(BorderIcv(diagonal)) << 14) |
+    PutU32(data, BorderIcv(top) | (BorderIcv(bottom) << 7) |
+                     (static_cast<uint32_t>(BorderIcv(diagonal)) << 14) |
                      (static_cast<uint32_t>(BorderCodeOf(diagonal)) << 21) |
                      (static_cast<uint32_t>(pattern) << 26));
 
@@ -196,36 +272,47 @@ std::vector<uint8_t> CellXfData(const CellFormat& f, uint16_t fontIndex, uint16_
 }
 
 XfTable::XfTable(const FormatTable& formats)
-    : formats_(formats), fonts_(formats.Get(FormatTable::kDefaultId).font) {
+    : formats_(formats), fonts_(formats.Get(FormatTable::kDefaultId).font)
+{
     const CellFormat& normal = formats.Get(FormatTable::kDefaultId);
     auto data = CellXfData(normal, fonts_.IndexFor(normal.font), numberFormats_.IdFor(normal.numberFormat));
     xfIndexes_.emplace(std::string(data.begin(), data.end()), kDefaultCellXf);
     cellXfs_.push_back(std::move(data));
     xfOfId_.assign(formats.Size(), -1);
-    if (!xfOfId_.empty()) xfOfId_[FormatTable::kDefaultId] = kDefaultCellXf;
+    if (!xfOfId_.empty())
+        xfOfId_[FormatTable::kDefaultId] = kDefaultCellXf;
 }
 
-uint16_t XfTable::XfFor(FormatTable::Id id) {
-    if (id < 0 || static_cast<size_t>(id) >= formats_.Size()) return kDefaultCellXf;
-    if (xfOfId_.size() < formats_.Size()) xfOfId_.resize(formats_.Size(), -1);
+uint16_t XfTable::XfFor(FormatTable::Id id)
+{
+    if (id < 0 || static_cast<size_t>(id) >= formats_.Size())
+        return kDefaultCellXf;
+    if (xfOfId_.size() < formats_.Size())
+        xfOfId_.resize(formats_.Size(), -1);
     int& known = xfOfId_[static_cast<size_t>(id)];
-    if (known >= 0) return static_cast<uint16_t>(known);
+    if (known >= 0)
+        return static_cast<uint16_t>(known);
     const CellFormat& format = formats_.Get(id);
     auto data = CellXfData(format, fonts_.IndexFor(format.font), numberFormats_.IdFor(format.numberFormat));
-    auto [it, added] = xfIndexes_.try_emplace(std::string(data.begin(), data.end()), static_cast<uint16_t>(kStyleXfCount + cellXfs_.size()));
-    if (added) cellXfs_.push_back(std::move(data));
+    auto [it, added] = xfIndexes_.try_emplace(std::string(data.begin(), data.end()),
+                                              static_cast<uint16_t>(kStyleXfCount + cellXfs_.size()));
+    if (added)
+        cellXfs_.push_back(std::move(data));
     known = it->second;
     return it->second;
 }
 
-void XfTable::WriteXfs(BiffRecordWriter& out) const {
+void XfTable::WriteXfs(BiffRecordWriter& out) const
+{
     out.Write(rec::kXf, StyleXfData(0, 0));
     for (uint16_t i = 1; i < kStyleXfCount; ++i)
         out.Write(rec::kXf, StyleXfData(i <= 2 ? 1 : i <= 4 ? 2 : 0, kStyleXfOmitted));
-    for (const auto& data : cellXfs_) out.Write(rec::kXf, data);
+    for (const auto& data : cellXfs_)
+        out.Write(rec::kXf, data);
 }
 
-void XfTable::WriteStyles(BiffRecordWriter& out) const {
+void XfTable::WriteStyles(BiffRecordWriter& out) const
+{
     std::vector<uint8_t> data;
     PutU16(data, kStyleNormalBuiltIn | 0);  // built-in style on XF 0
     PutU8(data, kStyleNormalId);
@@ -233,21 +320,28 @@ void XfTable::WriteStyles(BiffRecordWriter& out) const {
     out.Write(rec::kStyle, data);
 }
 
-void XfDecoder::AddXf(std::span<const uint8_t> data) {
-    if (data.size() < kXfSize) FailInvalid("an XF record is too short.");
+void XfDecoder::AddXf(std::span<const uint8_t> data)
+{
+    if (data.size() < kXfSize)
+        FailInvalid("an XF record is too short.");
     xfs_.emplace_back(data.begin(), data.begin() + kXfSize);
 }
 
-CellFormat XfDecoder::Decode(uint16_t index) const {
+CellFormat XfDecoder::Decode(uint16_t index) const
+{
     CellFormat f;
-    if (index >= xfs_.size()) return f;
+    if (index >= xfs_.size())
+        return f;
     const uint8_t* p = xfs_[index].data();
     const uint16_t fontIndex = GetU16(p);
     const size_t fontPosition = fontIndex < 4 ? fontIndex : fontIndex - 1u;
-    if (fontIndex != 4 && fontPosition < fonts_.size()) f.font = fonts_[fontPosition];
+    if (fontIndex != 4 && fontPosition < fonts_.size())
+        f.font = fonts_[fontPosition];
     const uint16_t numberFormat = GetU16(p + 2);
-    if (auto it = numberFormats_.find(numberFormat); it != numberFormats_.end()) f.numberFormat = it->second;
-    else if (const char* builtIn = BuiltInNumberFormat(numberFormat)) f.numberFormat = builtIn;
+    if (auto it = numberFormats_.find(numberFormat); it != numberFormats_.end())
+        f.numberFormat = it->second;
+    else if (const char* builtIn = BuiltInNumberFormat(numberFormat))
+        f.numberFormat = builtIn;
     const uint16_t protection = GetU16(p + 4);
     f.locked = (protection & kXfLocked) != 0;
     f.formulaHidden = (protection & kXfHidden) != 0;
@@ -267,8 +361,10 @@ CellFormat XfDecoder::Decode(uint16_t index) const {
     f.Border(xlEdgeTop) = BorderLineOf((edges >> 8) & 0x0F, more & 0x7F);
     f.Border(xlEdgeBottom) = BorderLineOf((edges >> 12) & 0x0F, (more >> 7) & 0x7F);
     const BorderLine diagonal = BorderLineOf((more >> 21) & 0x0F, (more >> 14) & 0x7F);
-    if (edges & (1u << 30)) f.Border(xlDiagonalDown) = diagonal;
-    if (edges & (1u << 31)) f.Border(xlDiagonalUp) = diagonal;
+    if (edges & (1u << 30))
+        f.Border(xlDiagonalDown) = diagonal;
+    if (edges & (1u << 31))
+        f.Border(xlDiagonalUp) = diagonal;
 
     const uint8_t pattern = (more >> 26) & 0x3F;
     const uint16_t colours = GetU16(p + 18);
@@ -276,7 +372,8 @@ CellFormat XfDecoder::Decode(uint16_t index) const {
     if (pattern == 1) {
         f.interior = {xlSolid, FromIcv(fore, xlColorIndexAutomatic), FromIcv(back, xlColorIndexAutomatic)};
     } else if (pattern != 0 && pattern < std::size(kPatterns)) {
-        f.interior = {kPatterns[pattern], FromIcv(back, xlColorIndexNone), FromIcv(fore, xlColorIndexAutomatic)};
+        f.interior = {kPatterns[pattern], FromIcv(back, xlColorIndexNone),
+                      FromIcv(fore, xlColorIndexAutomatic)};
     }
     return f;
 }

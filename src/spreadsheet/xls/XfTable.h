@@ -39,7 +39,7 @@ private:
     NumberFormatTable numberFormats_;
     std::vector<std::vector<uint8_t>> cellXfs_;  // XF 15 onwards
     std::map<std::string, uint16_t> xfIndexes_;  // keyed by record data
-    std::vector<int> xfOfId_;  // -1: not yet mapped
+    std::vector<int> xfOfId_;                    // -1: not yet mapped
 };
 
 // Rebuilds cell formats from the fonts, number formats and XF records of a file.

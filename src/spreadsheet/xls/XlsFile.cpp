@@ -23,8 +23,10 @@ constexpr size_t kMaxFonts = 510;
 
 }  // namespace
 
-std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb) {
-    if (wb.SheetCount() == 0) throw XlsError("A workbook without sheets cannot be saved.");
+std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
+{
+    if (wb.SheetCount() == 0)
+        throw XlsError("A workbook without sheets cannot be saved.");
     XfTable xfs(wb.Formats());
     SharedStringTable strings;
     GlobalsInfo info;
@@ -45,7 +47,8 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb) {
     return WriteCompoundFile({{kWorkbookStream, std::move(out.Bytes())}});
 }
 
-void SaveWorkbook(const Workbook& wb, const std::string& path) {
+void SaveWorkbook(const Workbook& wb, const std::string& path)
+{
     const std::vector<uint8_t> bytes = WriteWorkbookBytes(wb);
     // Write beside the target and move into place, so a failed save never leaves half a file.
     const std::filesystem::path target(path);
@@ -53,7 +56,8 @@ void SaveWorkbook(const Workbook& wb, const std::string& path) {
     partial += ".saving";
     {
         std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        if (!file) throw XlsError("The file could not be saved: " + path + " (" + std::strerror(errno) + ").");
+        if (!file)
+            throw XlsError("The file could not be saved: " + path + " (" + std::strerror(errno) + ").");
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         file.close();
         if (!file) {
@@ -71,7 +75,8 @@ void SaveWorkbook(const Workbook& wb, const std::string& path) {
     }
 }
 
-std::unique_ptr<Workbook> ReadWorkbookBytes(std::span<const uint8_t> bytes) {
+std::unique_ptr<Workbook> ReadWorkbookBytes(std::span<const uint8_t> bytes)
+{
     const CompoundFileReader container(bytes);
     auto stream = container.ReadStream(kWorkbookStream);
     if (!stream) {
@@ -82,13 +87,17 @@ std::unique_ptr<Workbook> ReadWorkbookBytes(std::span<const uint8_t> bytes) {
     return ReadWorkbookStream(*stream);
 }
 
-std::unique_ptr<Workbook> OpenWorkbook(const std::string& path) {
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path)
+{
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    if (error) throw XlsError("The file could not be opened: " + path + " (" + error.message() + ").");
-    if (size > kMaxFileBytes) throw XlsError("The file is too large to be opened: " + path + ".");
+    if (error)
+        throw XlsError("The file could not be opened: " + path + " (" + error.message() + ").");
+    if (size > kMaxFileBytes)
+        throw XlsError("The file is too large to be opened: " + path + ".");
     std::ifstream file(path, std::ios::binary);
-    if (!file) throw XlsError("The file could not be opened: " + path + " (" + std::strerror(errno) + ").");
+    if (!file)
+        throw XlsError("The file could not be opened: " + path + " (" + std::strerror(errno) + ").");
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
     file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (file.gcount() != static_cast<std::streamsize>(bytes.size()))
