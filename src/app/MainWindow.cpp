@@ -25,6 +25,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -102,8 +104,10 @@ void MainWindow::BuildControls()
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsToPixels(8040), TwipsToPixels(9030));
     setFont(ArialBold(kDialogFontPoints));
+    const int barHeight = BuildMenuBar();
+    setFixedSize(TwipsToPixels(8040), TwipsToPixels(9030) + barHeight);
+    menuBar_->setGeometry(0, 0, TwipsToPixels(8040), barHeight);
 
     auto button = [this](QWidget* container, const char* name, const char* caption, int l, int t, int w,
                          int h) {
@@ -162,6 +166,11 @@ void MainWindow::BuildControls()
     PushButton12_ = button(Frame5_, "PushButton12", "Day", 2760, 270, 2415, 405);
     PushButton13_ = button(Frame5_, "PushButton13", "Other", 5280, 270, 2295, 405);
 
+    // The controls keep their design places below the menu bar.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != menuBar_)
+            child->move(child->x(), child->y() + barHeight);
+
     // The design colours; the optional skin replaces them during the load.
     PaintWindowBackground(this, Qt::white);
 
@@ -189,6 +198,24 @@ void MainWindow::BuildControls()
     connect(cmbNameFixed_, &QComboBox::activated, this, &MainWindow::cmbNameFixed_Click);
     connect(cmbNameFloating_, &QComboBox::activated, this, &MainWindow::cmbNameFloating_Click);
     Text5_->installEventFilter(this);
+}
+
+// The bar's own font, not the window's bold design font; returns the bar's height.
+int MainWindow::BuildMenuBar()
+{
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    const QFont system = QApplication::font();
+    QFont barFont = system;
+    barFont.setBold(false);
+    // Every property counts as set, so the window's bold design font does not reach the bar.
+    barFont.setResolveMask(QFont::AllPropertiesResolved);
+    menuBar_->setFont(barFont);
+    holidaysMenu_ = menuBar_->addMenu(QStringLiteral("&Holidays"));
+    holidaysMenu_->setObjectName(QStringLiteral("HolidaysMenu"));
+    calendarMenu_ = menuBar_->addMenu(QStringLiteral("&Calendar"));
+    calendarMenu_->setObjectName(QStringLiteral("CalendarMenu"));
+    return menuBar_->sizeHint().height();
 }
 
 void MainWindow::Form_Load()

@@ -21,6 +21,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 
@@ -87,6 +89,11 @@ public:
     // The preview window, once a generation has handed its result over.
     PreviewWindow* Preview() const { return preview_.get(); }
 
+    // The menu bar above the window's controls; the controls sit below it at their own places.
+    QMenuBar* MenuBar() const { return menuBar_; }
+    QMenu* HolidaysMenu() const { return holidaysMenu_; }
+    QMenu* CalendarMenu() const { return calendarMenu_; }
+
     // --- the handlers, as the buttons run them ---
     void PushButton2_Click();   // Start Creating Template
     void PushButton4_Click();   // fixed Add Holiday
@@ -109,6 +116,7 @@ protected:
 
 private:
     void BuildControls();
+    int BuildMenuBar();
     void Form_Load();
     void ApplySkin();
     void PickColour(std::string_view location, const char* colourKey);
@@ -142,6 +150,9 @@ private:
     bool busy_ = false;
     std::optional<QCursor> handCursor_;
 
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* holidaysMenu_ = nullptr;
+    QMenu* calendarMenu_ = nullptr;
     QPushButton* PushButton2_ = nullptr;
     QGroupBox* Frame4_ = nullptr;
     QLineEdit* Text5_ = nullptr;

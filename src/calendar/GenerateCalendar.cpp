@@ -6,6 +6,7 @@
 #include "calendar/Template.h"
 #include "calendar/TempWorkbook.h"
 #include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayRules.h"
 #include "host/HostInstances.h"
 #include "host/SheetSnapshot.h"
 #include "core/ErrorTrap.h"
@@ -68,6 +69,7 @@ void GenerateCalendar(std::string& yearText, GenerationUi& ui)
 
     trap.Step(102, [&] { app = CreateObject(kHostProgId); });
     trap.Step(104, [&] { LoadHolidays(); });
+    trap.Step(104, [&] { LoadRuleHolidays(); });
 
     bool belowRange = false;
     trap.Step(106, [&] { belowRange = ToNumber(QString::fromStdString(yearText)) < 1900; });

@@ -2,15 +2,20 @@
 
 #include "calendar/DateRules.h"
 #include "calendar/MonthSheet.h"
+#include "calendar/RuleDates.h"
 #include "calendar/Template.h"
 #include "colours/ColorPalette.h"
 #include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayRules.h"
 #include "settings/SettingsStore.h"
 #include "core/ErrorTrap.h"
 #include "core/NumericText.h"
 #include "spreadsheet/Application.h"
 
 #include <cmath>
+#include <QStringList>
+
+#include <map>
 #include <stdexcept>
 
 namespace morvessa {
@@ -114,11 +119,27 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
 {
     app.Sheets()(kTemplateSheetName).Delete();
 
+    // With "Show every holiday of a day" a day's names gather, one per line; otherwise the later
+    // holiday replaces the earlier one.
+    const bool showEvery = ShowEveryHolidayOfDay();
+    std::map<std::pair<int, int>, QStringList> namesOfDay;
+    const auto mark = [&](int month, int day, const QString& name) {
+        QString text = name;
+        if (showEvery) {
+            QStringList& names = namesOfDay[{month, day}];
+            if (names.contains(name))
+                return;
+            names.append(name);
+            text = names.join(u'\n');
+        }
+        MarkHoliday(app, CalendarMonthName(month), day, text.toStdString());
+    };
+
     const auto markOrReport = [&](const HolidayCell& nameCell, const auto& place) {
         const std::string name = nameCell.Text().toStdString();
         try {
             const Placement placement = place();
-            MarkHoliday(app, CalendarMonthName(placement.month), placement.day, name);
+            mark(placement.month, placement.day, nameCell.Text());
         } catch (const SilentlySkipped&) {
         } catch (...) {
             trap.Fail(line, "The holiday \"" + name +
@@ -137,9 +158,29 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
 
     if (ToWholeNumber(ReadSetting(key::Easter, QStringLiteral("1"))) == 1) {
         const CalendarDate easter = EasterDate(year);
-        MarkHoliday(app, CalendarMonthName(easter.month), easter.day, "Easter");
+        mark(easter.month, easter.day, QStringLiteral("Easter"));
         app.Sheets()("January").Activate();
     }
+
+    const std::vector<HolidayRule>& rules = RuleHolidays();
+    if (rules.empty())
+        return;
+    std::vector<HolidayOccurrence> occurrences;
+    try {
+        occurrences = HolidaysInYear(rules, int(year));
+    } catch (...) {
+        trap.Fail(line, "The rule holidays cannot be placed: " + CurrentExceptionDescription() + ".");
+        return;
+    }
+    for (const HolidayOccurrence& occurrence : occurrences) {
+        try {
+            mark(occurrence.date.month, occurrence.date.day, occurrence.label);
+        } catch (...) {
+            trap.Fail(line, "The holiday \"" + occurrence.label.toStdString() +
+                                "\" cannot be placed: " + CurrentExceptionDescription() + ".");
+        }
+    }
+    app.Sheets()("January").Activate();
 }
 
 }  // namespace morvessa

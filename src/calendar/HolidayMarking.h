@@ -1,7 +1,8 @@
 #pragma once
 // Writes every holiday of the year into the notes cell of its day and colours that cell: the fixed
-// holidays, then the floating ones, then Easter when the "Easter" setting is 1. A later holiday on
-// the same date replaces the name of an earlier one.
+// holidays, then the floating ones, then Easter when the "Easter" setting is 1, then the rule
+// holidays with their observed days. A later holiday on the same date replaces the name of an earlier
+// one, unless "Show every holiday of a day" is on: then the cell lists each name once, one per line.
 
 #include <string>
 

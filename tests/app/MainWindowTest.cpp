@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -168,7 +170,12 @@ TEST_F(MainWindowTest, AfterLoadEveryListIsFilledAndTheFirstHolidaysAreShown)
 TEST_F(MainWindowTest, LayoutFollowsTheDesignInPixels)
 {
     MainWindow& form = Load();
-    EXPECT_EQ(form.size(), QSize(536, 602));
+    // The menu bar sits above the design area and the window grows by its height.
+    ASSERT_NE(form.MenuBar(), nullptr);
+    const int bar = form.MenuBar()->height();
+    EXPECT_GT(bar, 0);
+    EXPECT_EQ(form.MenuBar()->geometry(), QRect(0, 0, 536, bar));
+    EXPECT_EQ(form.size(), QSize(536, 602 + bar));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -217,7 +224,8 @@ TEST_F(MainWindowTest, LayoutFollowsTheDesignInPixels)
         QWidget* widget = Control<QWidget>(e.name);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->parentWidget()->objectName(), e.container) << e.name;
-        EXPECT_EQ(widget->geometry(), e.geometry) << e.name;
+        const bool onTheWindow = QLatin1String(e.container) == QLatin1String("Form1");
+        EXPECT_EQ(widget->geometry(), e.geometry.translated(0, onTheWindow ? bar : 0)) << e.name;
         QString caption;
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             caption = button->text();
@@ -235,6 +243,19 @@ TEST_F(MainWindowTest, LayoutFollowsTheDesignInPixels)
         const bool pushButton = qobject_cast<QPushButton*>(widget) != nullptr;
         EXPECT_DOUBLE_EQ(font.pointSizeF(), pushButton ? 11.25 : 9.0) << e.name;
     }
+}
+
+TEST_F(MainWindowTest, TheMenuBarHoldsTheHolidaysAndCalendarMenus)
+{
+    MainWindow& form = Load();
+    const QList<QAction*> menus = form.MenuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->menu(), form.HolidaysMenu());
+    EXPECT_EQ(menus[1]->menu(), form.CalendarMenu());
+    EXPECT_EQ(form.HolidaysMenu()->title(), "&Holidays");
+    EXPECT_EQ(form.CalendarMenu()->title(), "&Calendar");
+    // The bar does not take the design font of the controls.
+    EXPECT_FALSE(form.MenuBar()->font().bold());
 }
 
 TEST_F(MainWindowTest, TabOrderStartsAtTheYearAndRunsThroughTheButtonsLast)

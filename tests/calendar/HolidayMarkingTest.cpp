@@ -3,6 +3,7 @@
 #include "calendar/HolidayMarking.h"
 #include "calendar/GenerateCalendar.h"
 #include "calendar/CalendarTestSupport.h"
+#include "holidays/HolidayRules.h"
 
 #include <algorithm>
 
@@ -15,6 +16,22 @@ protected:
     {
         IsolatedCalendarTest::SetUp();
         LoadHolidays();
+        RuleHolidays().clear();
+    }
+    void TearDown() override
+    {
+        RuleHolidays().clear();
+        IsolatedCalendarTest::TearDown();
+    }
+
+    static void UseRules(std::vector<std::pair<const char*, const char*>> rules)
+    {
+        RuleHolidays().clear();
+        for (const auto& [text, name] : rules) {
+            HolidayRule rule = ParseRuleText(QString::fromLatin1(text));
+            rule.name = QString::fromUtf8(name);
+            RuleHolidays().push_back(rule);
+        }
     }
 
     // Marks the current tables on the twelve sheets of `year`; returns the reports of line 152.
@@ -93,6 +110,46 @@ TEST_F(HolidayMarkingTest, LaterHolidayOnTheSameDateWins)
     WriteSetting(key::Easter, QStringLiteral("2"));
     EXPECT_TRUE(Mark("2024").empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Floating"));
+}
+
+TEST_F(HolidayMarkingTest, RuleHolidaysAndTheirObservedDaysAreMarkedAfterTheTables)
+{
+    UseFixed({{12, 25, "Christmas"}});
+    UseFloating({{5, 2, "Last", "Memorial Day"}});
+    UseRules({{"easter -2", "Good Friday"},
+              {"fixed 12-25 observe=next", "Christmas Day"},
+              {"fixed 12-26 observe=next", "Boxing Day"},
+              {"date 2021-06-12", "Wedding"},
+              {"date 2022-06-12", "Not this year"}});
+    EXPECT_TRUE(Mark("2021").empty());
+    // Good Friday 2021 is 2 April (Friday, band 1): AO11.
+    EXPECT_EQ(ValueAt(Sheet("April"), "AO9"), sheet::CellValue(2));
+    EXPECT_EQ(ValueAt(Sheet("April"), "AO11"), sheet::CellValue("Good Friday"));
+    EXPECT_EQ(FillAt(Sheet("April"), "AO11"), 36);
+    // Christmas 2021 is a Saturday: the rule's name replaces the table's; the observed days are the
+    // 27th and 28th (Monday and Tuesday of band 5).
+    EXPECT_EQ(ValueAt(Sheet("December"), "I41"), sheet::CellValue(27));
+    EXPECT_EQ(ValueAt(Sheet("December"), "I43"), sheet::CellValue("Christmas Day (observed)"));
+    EXPECT_EQ(ValueAt(Sheet("December"), "Q43"), sheet::CellValue("Boxing Day (observed)"));
+    EXPECT_EQ(ValueAt(Sheet("December"), "AW35"), sheet::CellValue("Christmas Day"));
+    // 12 June 2021 is a Saturday in band 2.
+    EXPECT_EQ(ValueAt(Sheet("June"), "AW19"), sheet::CellValue("Wedding"));
+    EXPECT_EQ(built_.app->ActiveSheet().Name(), "January");
+}
+
+TEST_F(HolidayMarkingTest, ShowEveryHolidayListsEachNameOfADayOncePerLine)
+{
+    UseFixed({{3, 31, "Fixed first"}, {3, 31, "Fixed second"}, {3, 31, "Fixed first"}});
+    UseFloating({{3, 1, "Last", "Floating"}});
+    UseRules({{"easter +0", "Easter Sunday"}});
+    SetShowEveryHolidayOfDay(true);
+    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_EQ(ValueAt(Sheet("March"), "A51"),
+              sheet::CellValue("Fixed first\nFixed second\nFloating\nEaster\nEaster Sunday"));
+
+    SetShowEveryHolidayOfDay(false);
+    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Easter Sunday"));
 }
 
 TEST_F(HolidayMarkingTest, HolidayColourOfNoneKeepsTheRedFont)

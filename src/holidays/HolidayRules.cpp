@@ -1,0 +1,375 @@
+#include "holidays/HolidayRules.h"
+
+#include "holidays/HolidayCatalogue.h"
+#include "settings/SettingsStore.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <array>
+
+namespace morvessa {
+
+namespace {
+
+std::vector<HolidayRule> g_rules;
+
+constexpr std::array<const char*, 7> kWeekdayTokens = {"sun", "mon", "tue", "wed", "thu", "fri", "sat"};
+constexpr std::array<const char*, 7> kWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                      "Thursday", "Friday", "Saturday"};
+constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
+
+[[noreturn]] void Fail(const QString& text, const QString& why)
+{
+    throw HolidayRuleError(QStringLiteral("The rule \"%1\" cannot be read: %2").arg(text, why).toStdString());
+}
+
+int WeekdayOfToken(const QString& text, const QString& token)
+{
+    for (std::size_t i = 0; i < kWeekdayTokens.size(); ++i)
+        if (token.compare(QLatin1String(kWeekdayTokens[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i) + 1;
+    Fail(text, QStringLiteral("\"%1\" is not a weekday (sun, mon, ... sat)").arg(token));
+}
+
+int NumberOf(const QString& text, const QString& token, int low, int high, const char* what)
+{
+    bool ok = false;
+    const int value = token.toInt(&ok);
+    if (!ok || value < low || value > high)
+        Fail(text, QStringLiteral("the %1 \"%2\" is not a whole number from %3 to %4")
+                       .arg(QLatin1String(what), token)
+                       .arg(low)
+                       .arg(high));
+    return value;
+}
+
+int DaysInMonthOfAnyYear(int month)
+{
+    static constexpr std::array<int, 12> days = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return days[static_cast<std::size_t>(month - 1)];
+}
+
+// "MM-DD" into month and day (29 February allowed).
+void ReadMonthDay(const QString& text, const QString& token, int& month, int& day)
+{
+    const QStringList parts = token.split(u'-');
+    if (parts.size() != 2)
+        Fail(text, QStringLiteral("\"%1\" is not a month-day date such as 12-25").arg(token));
+    month = NumberOf(text, parts[0], 1, 12, "month");
+    day = NumberOf(text, parts[1], 1, DaysInMonthOfAnyYear(month), "day");
+}
+
+bool IsLeap(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+QString TwoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QString MonthDayText(int month, int day)
+{
+    return TwoDigits(month) + u'-' + TwoDigits(day);
+}
+
+QString ObservedToken(HolidayRule::Observed observed)
+{
+    switch (observed) {
+    case HolidayRule::Observed::SaturdayToFridaySundayToMonday:
+        return QStringLiteral(" observe=us");
+    case HolidayRule::Observed::NextFreeWeekday:
+        return QStringLiteral(" observe=next");
+    case HolidayRule::Observed::SundayToMonday:
+        return QStringLiteral(" observe=sunday");
+    case HolidayRule::Observed::None:
+        break;
+    }
+    return QString();
+}
+
+QString WeekdayName(int weekday)
+{
+    return QString::fromLatin1(kWeekdayNames[static_cast<std::size_t>(weekday - 1)]);
+}
+
+QString MonthName(int month)
+{
+    return QString::fromLatin1(kMonthNames[static_cast<std::size_t>(month - 1)]);
+}
+
+QString Ordinal(int n)
+{
+    static constexpr std::array<const char*, 5> ordinals = {"1st", "2nd", "3rd", "4th", "5th"};
+    return QString::fromLatin1(ordinals[static_cast<std::size_t>(n - 1)]);
+}
+
+}  // namespace
+
+bool HolidayRule::InForce(int year) const
+{
+    if (kind == Kind::Dated)
+        return year == this->year;
+    return (firstYear == 0 || year >= firstYear) && (lastYear == 0 || year <= lastYear);
+}
+
+QString RuleText(const HolidayRule& rule)
+{
+    QString text;
+    switch (rule.kind) {
+    case HolidayRule::Kind::Fixed:
+        text = QStringLiteral("fixed ") + MonthDayText(rule.month, rule.day) + ObservedToken(rule.observed);
+        break;
+    case HolidayRule::Kind::NthWeekday:
+        text = (rule.occurrence == HolidayRule::kLast ? QStringLiteral("last")
+                                                      : QStringLiteral("nth %1").arg(rule.occurrence)) +
+               u' ' + QLatin1String(kWeekdayTokens[static_cast<std::size_t>(rule.weekday - 1)]) + u' ' +
+               TwoDigits(rule.month);
+        break;
+    case HolidayRule::Kind::EasterOffset:
+        text = QStringLiteral("easter %1%2")
+                   .arg(rule.offset < 0 ? QString() : QStringLiteral("+"))
+                   .arg(rule.offset);
+        break;
+    case HolidayRule::Kind::WeekdayOnOrAfter:
+    case HolidayRule::Kind::WeekdayOnOrBefore:
+        text = QLatin1String(kWeekdayTokens[static_cast<std::size_t>(rule.weekday - 1)]) +
+               (rule.kind == HolidayRule::Kind::WeekdayOnOrAfter ? QStringLiteral(" on-or-after ")
+                                                                 : QStringLiteral(" on-or-before ")) +
+               MonthDayText(rule.month, rule.day);
+        break;
+    case HolidayRule::Kind::Dated:
+        return QStringLiteral("date %1-%2")
+            .arg(rule.year, 4, 10, QLatin1Char('0'))
+            .arg(MonthDayText(rule.month, rule.day));
+    }
+    if (rule.firstYear != 0)
+        text += QStringLiteral(" from %1").arg(rule.firstYear);
+    if (rule.lastYear != 0)
+        text += QStringLiteral(" until %1").arg(rule.lastYear);
+    return text;
+}
+
+HolidayRule ParseRuleText(const QString& text)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QStringList words = text.trimmed().split(blanks, Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        Fail(text, QStringLiteral("it is empty"));
+    HolidayRule rule;
+
+    // Years in force come last, in either order.
+    while (words.size() >= 2 && (words[words.size() - 2] == QLatin1String("from") ||
+                                 words[words.size() - 2] == QLatin1String("until"))) {
+        const int year = NumberOf(text, words.last(), 1583, 9999, "year");
+        (words[words.size() - 2] == QLatin1String("from") ? rule.firstYear : rule.lastYear) = year;
+        words.resize(words.size() - 2);
+    }
+    if (rule.firstYear != 0 && rule.lastYear != 0 && rule.lastYear < rule.firstYear)
+        Fail(text, QStringLiteral("it ends before it starts"));
+    if (words.isEmpty())
+        Fail(text, QStringLiteral("it names no date"));
+
+    const QString kind = words[0].toLower();
+    const auto expectWords = [&](qsizetype low, qsizetype high) {
+        if (words.size() < low || words.size() > high)
+            Fail(text, QStringLiteral("a \"%1\" rule takes %2 words").arg(kind).arg(low));
+    };
+    if (kind == QLatin1String("fixed")) {
+        expectWords(2, 3);
+        ReadMonthDay(text, words[1], rule.month, rule.day);
+        if (words.size() == 3) {
+            const QString observe = words[2].toLower();
+            if (observe == QLatin1String("observe=us"))
+                rule.observed = HolidayRule::Observed::SaturdayToFridaySundayToMonday;
+            else if (observe == QLatin1String("observe=next"))
+                rule.observed = HolidayRule::Observed::NextFreeWeekday;
+            else if (observe == QLatin1String("observe=sunday"))
+                rule.observed = HolidayRule::Observed::SundayToMonday;
+            else
+                Fail(
+                    text,
+                    QStringLiteral("\"%1\" is not observe=us, observe=next or observe=sunday").arg(words[2]));
+        }
+    } else if (kind == QLatin1String("nth")) {
+        expectWords(4, 4);
+        rule.kind = HolidayRule::Kind::NthWeekday;
+        rule.occurrence = NumberOf(text, words[1], 1, 5, "occurrence");
+        rule.weekday = WeekdayOfToken(text, words[2]);
+        rule.month = NumberOf(text, words[3], 1, 12, "month");
+    } else if (kind == QLatin1String("last")) {
+        expectWords(3, 3);
+        rule.kind = HolidayRule::Kind::NthWeekday;
+        rule.occurrence = HolidayRule::kLast;
+        rule.weekday = WeekdayOfToken(text, words[1]);
+        rule.month = NumberOf(text, words[2], 1, 12, "month");
+    } else if (kind == QLatin1String("easter")) {
+        expectWords(2, 2);
+        rule.kind = HolidayRule::Kind::EasterOffset;
+        QString offset = words[1];
+        if (offset.startsWith(u'+'))
+            offset.remove(0, 1);
+        rule.offset = NumberOf(text, offset, -366, 366, "offset");
+    } else if (kind == QLatin1String("date")) {
+        expectWords(2, 2);
+        if (rule.firstYear != 0 || rule.lastYear != 0)
+            Fail(text, QStringLiteral("a dated event has its own year"));
+        rule.kind = HolidayRule::Kind::Dated;
+        const QStringList parts = words[1].split(u'-');
+        if (parts.size() != 3)
+            Fail(text, QStringLiteral("\"%1\" is not a date such as 2027-06-12").arg(words[1]));
+        rule.year = NumberOf(text, parts[0], 1583, 9999, "year");
+        ReadMonthDay(text, parts[1] + u'-' + parts[2], rule.month, rule.day);
+        if (rule.month == 2 && rule.day == 29 && !IsLeap(rule.year))
+            Fail(text, QStringLiteral("%1 is not a leap year").arg(rule.year));
+    } else {
+        expectWords(3, 3);
+        rule.weekday = WeekdayOfToken(text, words[0]);
+        const QString relation = words[1].toLower();
+        if (relation == QLatin1String("on-or-after"))
+            rule.kind = HolidayRule::Kind::WeekdayOnOrAfter;
+        else if (relation == QLatin1String("on-or-before"))
+            rule.kind = HolidayRule::Kind::WeekdayOnOrBefore;
+        else
+            Fail(text, QStringLiteral("\"%1\" is neither on-or-after nor on-or-before").arg(words[1]));
+        ReadMonthDay(text, words[2], rule.month, rule.day);
+    }
+    return rule;
+}
+
+QString DescribeRule(const HolidayRule& rule)
+{
+    QString when;
+    switch (rule.kind) {
+    case HolidayRule::Kind::Fixed:
+        when = QStringLiteral("%1 %2").arg(rule.day).arg(MonthName(rule.month));
+        switch (rule.observed) {
+        case HolidayRule::Observed::SaturdayToFridaySundayToMonday:
+            when += QStringLiteral(", observed Friday/Monday when on a weekend");
+            break;
+        case HolidayRule::Observed::NextFreeWeekday:
+            when += QStringLiteral(", observed on the next free weekday when on a weekend");
+            break;
+        case HolidayRule::Observed::SundayToMonday:
+            when += QStringLiteral(", observed Monday when on a Sunday");
+            break;
+        case HolidayRule::Observed::None:
+            break;
+        }
+        break;
+    case HolidayRule::Kind::NthWeekday:
+        when = QStringLiteral("%1 %2 of %3")
+                   .arg(rule.occurrence == HolidayRule::kLast ? QStringLiteral("Last")
+                                                              : Ordinal(rule.occurrence),
+                        WeekdayName(rule.weekday), MonthName(rule.month));
+        break;
+    case HolidayRule::Kind::EasterOffset:
+        when = rule.offset == 0 ? QStringLiteral("Easter Sunday")
+                                : QStringLiteral("Easter %1%2 days")
+                                      .arg(rule.offset < 0 ? QString() : QStringLiteral("+"))
+                                      .arg(rule.offset);
+        break;
+    case HolidayRule::Kind::WeekdayOnOrAfter:
+    case HolidayRule::Kind::WeekdayOnOrBefore:
+        when = QStringLiteral("%1 on or %2 %3 %4")
+                   .arg(WeekdayName(rule.weekday), rule.kind == HolidayRule::Kind::WeekdayOnOrAfter
+                                                       ? QStringLiteral("after")
+                                                       : QStringLiteral("before"))
+                   .arg(rule.day)
+                   .arg(MonthName(rule.month));
+        break;
+    case HolidayRule::Kind::Dated:
+        when = QStringLiteral("%1 %2 %3").arg(rule.day).arg(MonthName(rule.month)).arg(rule.year);
+        break;
+    }
+    if (rule.firstYear != 0 && rule.lastYear != 0)
+        when += QStringLiteral(", %1 to %2").arg(rule.firstYear).arg(rule.lastYear);
+    else if (rule.firstYear != 0)
+        when += QStringLiteral(", from %1").arg(rule.firstYear);
+    else if (rule.lastYear != 0)
+        when += QStringLiteral(", until %1").arg(rule.lastYear);
+    return rule.name + QStringLiteral(" - ") + when;
+}
+
+std::vector<HolidayRule>& RuleHolidays()
+{
+    return g_rules;
+}
+
+QString RuleListText(const std::vector<HolidayRule>& rules)
+{
+    QJsonArray list;
+    for (const HolidayRule& rule : rules) {
+        QJsonObject entry;
+        entry.insert(QStringLiteral("name"), rule.name);
+        entry.insert(QStringLiteral("rule"), RuleText(rule));
+        list.append(entry);
+    }
+    return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
+}
+
+std::vector<HolidayRule> ParseRuleList(const QString& text)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        throw HolidayRuleError("The stored rule holidays are damaged: " +
+                               (error.error != QJsonParseError::NoError ? error.errorString().toStdString()
+                                                                        : std::string("not a list")));
+    std::vector<HolidayRule> rules;
+    for (const QJsonValue& value : document.array()) {
+        const QJsonObject entry = value.toObject();
+        if (!value.isObject() || !entry.value(QStringLiteral("name")).isString() ||
+            !entry.value(QStringLiteral("rule")).isString())
+            throw HolidayRuleError("The stored rule holidays are damaged: an entry lacks its name or rule");
+        HolidayRule rule = ParseRuleText(entry.value(QStringLiteral("rule")).toString());
+        rule.name = entry.value(QStringLiteral("name")).toString();
+        rules.push_back(std::move(rule));
+    }
+    return rules;
+}
+
+void LoadRuleHolidays()
+{
+    const QString text = ReadSetting(QString::fromLatin1(key::RuleHolidays), QString());
+    if (text.isEmpty()) {
+        g_rules.clear();
+        return;
+    }
+    try {
+        g_rules = ParseRuleList(text);
+    } catch (const HolidayRuleError& error) {
+        g_rules.clear();
+        WriteSettings({{QString::fromLatin1(key::RuleHolidaysDamaged), text}});
+        CurrentCatalogueMessageSink().ShowMessage(
+            QString::fromUtf8(error.what()) +
+            QStringLiteral(". They were kept aside under %1 and the list starts empty.")
+                .arg(QString::fromLatin1(key::RuleHolidaysDamaged)));
+    }
+}
+
+void SaveRuleHolidays()
+{
+    WriteSettings({{QString::fromLatin1(key::RuleHolidays), RuleListText(g_rules)}});
+}
+
+bool ShowEveryHolidayOfDay()
+{
+    return ReadSetting(QString::fromLatin1(key::ShowEveryHoliday), QStringLiteral("0")).trimmed() ==
+           QLatin1String("1");
+}
+
+void SetShowEveryHolidayOfDay(bool on)
+{
+    WriteSetting(QString::fromLatin1(key::ShowEveryHoliday), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+}  // namespace morvessa

@@ -1,0 +1,224 @@
+#include "holidays/HolidayRules.h"
+
+#include "holidays/HolidayCatalogue.h"
+#include "settings/SettingsStore.h"
+#include "support/SettingsTestSupport.h"
+
+namespace morvessa {
+namespace {
+
+HolidayRule Named(HolidayRule rule, const char* name)
+{
+    rule.name = QString::fromUtf8(name);
+    return rule;
+}
+
+TEST(HolidayRuleTextTest, EveryKindReadsBackFromItsOwnText)
+{
+    const char* const texts[] = {
+        "fixed 12-25",
+        "fixed 12-26 observe=next",
+        "fixed 07-04 observe=us from 1870",
+        "fixed 07-01 observe=sunday",
+        "fixed 02-29",
+        "nth 3 mon 01 from 1986",
+        "last mon 05",
+        "easter -47",
+        "easter +60",
+        "easter +0",
+        "mon on-or-before 05-24",
+        "sat on-or-after 06-20 from 1953 until 2099",
+        "date 2027-06-12",
+        "date 2028-02-29",
+    };
+    for (const char* text : texts) {
+        const HolidayRule rule = ParseRuleText(QString::fromLatin1(text));
+        EXPECT_EQ(RuleText(rule), QString::fromLatin1(text));
+        EXPECT_EQ(ParseRuleText(RuleText(rule)), rule) << text;
+    }
+}
+
+TEST(HolidayRuleTextTest, FieldsAreReadIntoTheRule)
+{
+    const HolidayRule victoria =
+        ParseRuleText(QStringLiteral("  MON  on-or-before 5-24 until 2030 from 1952 "));
+    EXPECT_EQ(victoria.kind, HolidayRule::Kind::WeekdayOnOrBefore);
+    EXPECT_EQ(victoria.weekday, 2);
+    EXPECT_EQ(victoria.month, 5);
+    EXPECT_EQ(victoria.day, 24);
+    EXPECT_EQ(victoria.firstYear, 1952);
+    EXPECT_EQ(victoria.lastYear, 2030);
+
+    const HolidayRule last = ParseRuleText(QStringLiteral("last sun 10"));
+    EXPECT_EQ(last.kind, HolidayRule::Kind::NthWeekday);
+    EXPECT_EQ(last.occurrence, HolidayRule::kLast);
+    EXPECT_EQ(last.weekday, 1);
+
+    EXPECT_EQ(ParseRuleText(QStringLiteral("easter -2")).offset, -2);
+    EXPECT_EQ(ParseRuleText(QStringLiteral("fixed 12-25 observe=us")).observed,
+              HolidayRule::Observed::SaturdayToFridaySundayToMonday);
+}
+
+TEST(HolidayRuleTextTest, BadTextsAreRefusedWithTheReason)
+{
+    const char* const bad[] = {
+        "",
+        "fixed",
+        "fixed 13-01",
+        "fixed 04-31",
+        "fixed 12-25 observe=sometimes",
+        "nth 6 mon 01",
+        "nth 1 mo 01",
+        "last mon 00",
+        "easter",
+        "easter two",
+        "easter +400",
+        "mon on-or-around 05-24",
+        "date 2027-13-01",
+        "date 2027-02-29",
+        "date 2027-06-12 from 2020",
+        "fixed 01-01 from 2030 until 2020",
+        "fixed 01-01 from 99",
+        "weekly",
+    };
+    for (const char* text : bad) {
+        try {
+            ParseRuleText(QString::fromLatin1(text));
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const HolidayRuleError& error) {
+            EXPECT_NE(std::string(error.what()).find("cannot be read"), std::string::npos) << text;
+        }
+    }
+}
+
+TEST(HolidayRuleTextTest, DescriptionsSayTheRuleInWords)
+{
+    EXPECT_EQ(DescribeRule(Named(ParseRuleText(QStringLiteral("easter -2")), "Good Friday")),
+              "Good Friday - Easter -2 days");
+    EXPECT_EQ(DescribeRule(
+                  Named(ParseRuleText(QStringLiteral("mon on-or-before 05-24 from 1952")), "Victoria Day")),
+              "Victoria Day - Monday on or before 24 May, from 1952");
+    EXPECT_EQ(DescribeRule(Named(ParseRuleText(QStringLiteral("last mon 05")), "Memorial Day")),
+              "Memorial Day - Last Monday of May");
+    EXPECT_EQ(DescribeRule(Named(ParseRuleText(QStringLiteral("fixed 12-26 observe=next")), "Boxing Day")),
+              "Boxing Day - 26 December, observed on the next free weekday when on a weekend");
+}
+
+TEST(HolidayRuleTest, YearsInForceBoundTheRuleAndADatedEventHasOneYear)
+{
+    const HolidayRule rule = ParseRuleText(QStringLiteral("fixed 06-19 from 2021 until 2030"));
+    EXPECT_FALSE(rule.InForce(2020));
+    EXPECT_TRUE(rule.InForce(2021));
+    EXPECT_TRUE(rule.InForce(2030));
+    EXPECT_FALSE(rule.InForce(2031));
+    const HolidayRule event = ParseRuleText(QStringLiteral("date 2027-06-12"));
+    EXPECT_TRUE(event.InForce(2027));
+    EXPECT_FALSE(event.InForce(2026));
+}
+
+class RuleHolidayStoreTest : public testing::TempSettingsTest {
+protected:
+    void SetUp() override
+    {
+        TempSettingsTest::SetUp();
+        RuleHolidays().clear();
+        sink_ = std::make_unique<ScopedCatalogueMessageSink>(messages_);
+    }
+    void TearDown() override
+    {
+        sink_.reset();
+        RuleHolidays().clear();
+        TempSettingsTest::TearDown();
+    }
+    RecordingCatalogueMessageSink messages_;
+
+private:
+    std::unique_ptr<ScopedCatalogueMessageSink> sink_;
+};
+
+TEST_F(RuleHolidayStoreTest, ASavedListLoadsBackWithNamesOfAnyText)
+{
+    RuleHolidays() = {
+        Named(ParseRuleText(QStringLiteral("easter +1")), "Ostermontag"),
+        Named(ParseRuleText(QStringLiteral("fixed 12-26 observe=next")),
+              "Boxing Day | \"St Stephen's\", ¬ = ; ø"),
+        Named(ParseRuleText(QStringLiteral("date 2027-06-12")), "Wedding\nparty"),
+    };
+    const std::vector<HolidayRule> saved = RuleHolidays();
+    SaveRuleHolidays();
+    RuleHolidays().clear();
+    LoadRuleHolidays();
+    EXPECT_EQ(RuleHolidays(), saved);
+    EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(RuleHolidayStoreTest, NoStoredListIsAnEmptyListAndNothingIsWritten)
+{
+    LoadRuleHolidays();
+    EXPECT_TRUE(RuleHolidays().empty());
+    EXPECT_TRUE(RawSettings().isEmpty());
+    EXPECT_FALSE(ShowEveryHolidayOfDay());
+}
+
+TEST_F(RuleHolidayStoreTest, ADamagedListIsKeptAsideReportedAndLeftEmpty)
+{
+    const QString damaged = QStringLiteral(
+        "[{\"name\":\"Good Friday\",\"rule\":\"easter -2\"},{\"name\":\"X\",\"rule\":\"fixed 13-40\"}]");
+    WriteSetting(QString::fromLatin1(key::RuleHolidays), damaged);
+    RuleHolidays() = {Named(ParseRuleText(QStringLiteral("easter -2")), "Before")};
+    LoadRuleHolidays();
+    EXPECT_TRUE(RuleHolidays().empty());
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("fixed 13-40")))
+        << messages_.messages[0].toStdString();
+    EXPECT_EQ(ReadSetting(QString::fromLatin1(key::RuleHolidaysDamaged), QString()), damaged);
+    EXPECT_EQ(ReadSetting(QString::fromLatin1(key::RuleHolidays), QString()), damaged);
+
+    for (const char* text : {"not json", "{\"name\":1}", "[1,2]", "[{\"name\":\"x\"}]"}) {
+        WriteSetting(QString::fromLatin1(key::RuleHolidays), QString::fromLatin1(text));
+        LoadRuleHolidays();
+        EXPECT_TRUE(RuleHolidays().empty()) << text;
+    }
+    EXPECT_EQ(messages_.messages.size(), 5u);
+}
+
+// A store written before the rule holidays existed: every table row survives, the new keys are
+// added beside them and survive a save of the tables.
+TEST_F(RuleHolidayStoreTest, AStoreFromBeforeLoadsIntactAndTheNewKeysSurviveASave)
+{
+    const QByteArray before = QStringLiteral("[Morvessa]\n"
+                                             "HolidaysColor=36\nDaysColor=2\nEmptyColor=15\nEaster=1\n"
+                                             "FixedHolidaysCount=2\n"
+                                             "1Data=7|¬4|\n2Data=4|¬1|\n3Data=Independence Day|¬Our Day|\n"
+                                             "FloatingHolidaysCount=1\n"
+                                             "4Data=5|\n5Data=2|\n6Data=Last|\n7Data=Memorial Day|\n")
+                                  .toUtf8();
+    WriteRawSettings(before);
+    LoadHolidays();
+    LoadRuleHolidays();
+    ASSERT_EQ(FixedHolidays().RowCount(), 2);
+    EXPECT_EQ(FixedHolidays().Cell(1, fixed_column::Name).Text(), "Independence Day");
+    EXPECT_EQ(FixedHolidays().Cell(2, fixed_column::Name).Text(), "Our Day");
+    EXPECT_EQ(FixedHolidays().Cell(2, fixed_column::Month).Number(), 4);
+    ASSERT_EQ(FloatingHolidays().RowCount(), 1);
+    EXPECT_EQ(FloatingHolidays().Cell(1, floating_column::Occurrence).Text(), "Last");
+    EXPECT_TRUE(RuleHolidays().empty());
+    EXPECT_TRUE(messages_.messages.empty());
+
+    RuleHolidays().push_back(Named(ParseRuleText(QStringLiteral("easter -2")), "Good Friday"));
+    SaveRuleHolidays();
+    SetShowEveryHolidayOfDay(true);
+    SaveHolidays();
+    RuleHolidays().clear();
+    LoadHolidays();
+    LoadRuleHolidays();
+    ASSERT_EQ(RuleHolidays().size(), 1u);
+    EXPECT_EQ(RuleHolidays()[0].name, "Good Friday");
+    EXPECT_TRUE(ShowEveryHolidayOfDay());
+    EXPECT_EQ(FixedHolidays().RowCount(), 2);
+    EXPECT_EQ(ReadSetting(QStringLiteral("3Data"), QString()), QStringLiteral("Independence Day|¬Our Day|"));
+    EXPECT_EQ(ReadSetting(QStringLiteral("HolidaysColor"), QString()), "36");
+}
+
+}  // namespace
+}  // namespace morvessa
