@@ -8,6 +8,7 @@ packages=(
   fonts-liberation fontconfig
   python3 python3-xlrd
   clang
+  dpkg-dev help2man appstream desktop-file-utils man-db
 )
 missing=()
 for p in "${packages[@]}"; do

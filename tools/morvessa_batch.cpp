@@ -133,11 +133,13 @@ int main(int argc, char** argv)
     UseOffscreenPlatformUnlessChosen();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("morvessa-batch"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
     SetApplicationTitle();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption yearOption(
         QStringLiteral("year"),
         QStringLiteral("The calendar's year; years outside 1900..2100 are clamped to them."),
@@ -163,6 +165,10 @@ int main(int argc, char** argv)
     if (!parser.parse(QCoreApplication::arguments())) {
         UsageError(parser.errorText());
         return kExitUsage;
+    }
+    if (parser.isSet(versionOption)) {
+        std::printf("morvessa-batch %s\n", MORVESSA_VERSION);
+        return kExitOk;
     }
     if (parser.isSet(helpOption)) {
         std::fputs(qUtf8Printable(parser.helpText()), stdout);

@@ -2,15 +2,26 @@
 
 #include "widgets/UiRoutines.h"
 #include "widgets/CatalogueMessageBox.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 int main(int argc, char* argv[])
 {
+    if (const auto answer =
+            morvessa::AnswerCommandLine(std::vector<std::string>(argv, argv + argc), MORVESSA_VERSION)) {
+        std::fputs(answer->out.c_str(), stdout);
+        return answer->exitStatus;
+    }
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
     QApplication::setWindowIcon(morvessa::ApplicationIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("morvessa"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.morvessa.Morvessa"));
 
     morvessa::InstallMessageBoxErrorReporter();
     morvessa::CatalogueMessageBox catalogueMessages;

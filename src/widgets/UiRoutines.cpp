@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -61,7 +62,15 @@ void UseSystemFaceColour(QWidget* window)
 
 QString ProgramFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    // Beside the program in the build tree and in a flat install; a package keeps the files the
+    // program ships with in its data folder instead (../share/morvessa from the binary).
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    if (!QFileInfo::exists(programDir.filePath(QString::fromLatin1(kHandCursorFileName)))) {
+        const QString dataFolder = QDir::cleanPath(programDir.filePath(QStringLiteral("../share/morvessa")));
+        if (QFileInfo::exists(QDir(dataFolder).filePath(QString::fromLatin1(kHandCursorFileName))))
+            return dataFolder;
+    }
+    return programDir.path();
 }
 
 std::optional<QCursor> LoadHandCursor(const QString& path)

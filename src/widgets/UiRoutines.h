@@ -24,7 +24,8 @@ QColor SystemFaceColour();
 // Gives the window, and its option buttons, check boxes, frames and labels, the background colour.
 void PaintWindowBackground(QWidget* window, const QColor& colour);
 
-// The folder that holds the program file.
+// The folder of the files that ship with the program (hand cursor, skin): the program's own folder,
+// or its data folder when a package installed it.
 QString ProgramFolder();
 
 // The hand pointer loaded from "HAND-M.CUR" next to the program; empty when the file is missing

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the .deb and checks it as a user would meet it: its contents and fields, the programs run
+# from an unpacked copy, the desktop entry and the AppStream data valid. Fails on the first error.
+#   scripts/check-package.sh [BUILD_DIR]   (default build/package)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+dir="${1:-$root/build/package}"
+"$root/scripts/package.sh" "$dir" > /dev/null
+deb="$(ls -t "$dir"/morvessa_*.deb | head -n 1)"
+fail() { echo "check-package: $*" >&2; exit 1; }
+
+version="$(sed -n 's/^project(Morvessa VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+[ "$(dpkg-deb -f "$deb" Package)" = "morvessa" ] || fail "package name is not morvessa"
+depends="$(dpkg-deb -f "$deb" Depends)"
+[ -n "$depends" ] || fail "Depends is empty"
+case "$depends" in *libqt6widgets6*) ;; *) fail "Depends lacks Qt 6 Widgets: $depends" ;; esac
+
+contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
+for path in ./usr/bin/morvessa ./usr/bin/morvessa-batch ./usr/share/morvessa/HAND-M.CUR \
+    ./usr/share/applications/app.morvessa.Morvessa.desktop \
+    ./usr/share/metainfo/app.morvessa.Morvessa.metainfo.xml \
+    ./usr/share/icons/hicolor/16x16/apps/morvessa.png ./usr/share/icons/hicolor/256x256/apps/morvessa.png \
+    ./usr/share/icons/hicolor/scalable/apps/morvessa.svg \
+    ./usr/share/man/man1/morvessa.1.gz ./usr/share/man/man1/morvessa-batch.1.gz \
+    ./usr/share/bash-completion/completions/morvessa-batch \
+    ./usr/share/doc/morvessa/copyright ./usr/share/doc/morvessa/changelog.gz; do
+  grep -qxF "$path" <<< "$contents" || fail "the package lacks $path"
+done
+
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+dpkg -x "$deb" "$scratch"
+"$scratch/usr/bin/morvessa-batch" --version | grep -qx "morvessa-batch $version" || fail "morvessa-batch --version"
+"$scratch/usr/bin/morvessa" --version | grep -qx "morvessa $version" || fail "morvessa --version"
+"$scratch/usr/bin/morvessa-batch" --help | grep -q -- '--year' || fail "morvessa-batch --help"
+: > "$scratch/settings.ini"
+"$scratch/usr/bin/morvessa-batch" --year 2027 --settings "$scratch/settings.ini" --out "$scratch/c.xls" \
+    || fail "the installed morvessa-batch could not make a calendar"
+[ -s "$scratch/c.xls" ] || fail "the installed morvessa-batch wrote nothing"
+MANWIDTH=100 man -l "$scratch/usr/share/man/man1/morvessa-batch.1.gz" 2>/dev/null | grep -q -- '--settings' \
+    || fail "the manual page of morvessa-batch does not list --settings"
+
+desktop-file-validate "$scratch/usr/share/applications/app.morvessa.Morvessa.desktop"
+appstreamcli validate --no-net "$scratch/usr/share/metainfo/app.morvessa.Morvessa.metainfo.xml" > /dev/null
+bash -n "$scratch/usr/share/bash-completion/completions/morvessa-batch"
+echo "check-package: $(basename "$deb") is sound (Depends: $depends)"
