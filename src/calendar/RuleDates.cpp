@@ -36,7 +36,9 @@ YearDays DaysOfHolidayYear(const std::vector<HolidayRule>& rules, int year)
     std::set<long> taken;
     std::vector<std::size_t> moving;
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        if (rules[i].observed != HolidayRule::Observed::NextFreeWeekday || !days.actual[i])
+        if ((rules[i].observed != HolidayRule::Observed::NextFreeWeekday &&
+             rules[i].observed != HolidayRule::Observed::SundayToNextFreeWeekday) ||
+            !days.actual[i])
             continue;
         taken.insert(DayNumber(*days.actual[i]));
         moving.push_back(i);
@@ -54,10 +56,7 @@ YearDays DaysOfHolidayYear(const std::vector<HolidayRule>& rules, int year)
         case HolidayRule::Observed::SaturdayToFridaySundayToMonday:
             days.observed[i] = AddDays(date, sunday ? 1 : -1);
             break;
-        case HolidayRule::Observed::SundayToMonday:
-            if (sunday)
-                days.observed[i] = AddDays(date, 1);
-            break;
+        case HolidayRule::Observed::SundayToNextFreeWeekday:
         case HolidayRule::Observed::NextFreeWeekday:
         case HolidayRule::Observed::None:
             break;
@@ -65,7 +64,8 @@ YearDays DaysOfHolidayYear(const std::vector<HolidayRule>& rules, int year)
     }
     for (const std::size_t i : moving) {
         const CalendarDate date = *days.actual[i];
-        if (!IsWeekend(date))
+        if (!IsWeekend(date) || (rules[i].observed == HolidayRule::Observed::SundayToNextFreeWeekday &&
+                                 WeekdayOf(date) != kSunday))
             continue;
         CalendarDate candidate = AddDays(date, 1);
         while (IsWeekend(candidate) || taken.count(DayNumber(candidate)) != 0)

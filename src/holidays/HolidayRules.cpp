@@ -88,7 +88,7 @@ QString ObservedToken(HolidayRule::Observed observed)
         return QStringLiteral(" observe=us");
     case HolidayRule::Observed::NextFreeWeekday:
         return QStringLiteral(" observe=next");
-    case HolidayRule::Observed::SundayToMonday:
+    case HolidayRule::Observed::SundayToNextFreeWeekday:
         return QStringLiteral(" observe=sunday");
     case HolidayRule::Observed::None:
         break;
@@ -193,7 +193,7 @@ HolidayRule ParseRuleText(const QString& text)
             else if (observe == QLatin1String("observe=next"))
                 rule.observed = HolidayRule::Observed::NextFreeWeekday;
             else if (observe == QLatin1String("observe=sunday"))
-                rule.observed = HolidayRule::Observed::SundayToMonday;
+                rule.observed = HolidayRule::Observed::SundayToNextFreeWeekday;
             else
                 Fail(
                     text,
@@ -258,8 +258,8 @@ QString DescribeRule(const HolidayRule& rule)
         case HolidayRule::Observed::NextFreeWeekday:
             when += QStringLiteral(", observed on the next free weekday when on a weekend");
             break;
-        case HolidayRule::Observed::SundayToMonday:
-            when += QStringLiteral(", observed Monday when on a Sunday");
+        case HolidayRule::Observed::SundayToNextFreeWeekday:
+            when += QStringLiteral(", observed on the next free weekday when on a Sunday");
             break;
         case HolidayRule::Observed::None:
             break;

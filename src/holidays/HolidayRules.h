@@ -6,6 +6,8 @@
 //
 // A rule also has a short text form, used by the country files and shown in the rule list:
 //   fixed 12-25 [observe=us|next|sunday]   a date each year; the observed day when it falls on a weekend
+//                                          (us: Saturday to Friday, Sunday to Monday; next: to the next
+//                                          free weekday; sunday: only a Sunday, to the next free weekday)
 //   nth 2 mon 05  /  last mon 05           the n-th (1..5) or last weekday of a month
 //   easter -2                              days before (-) or after (+) Easter Sunday
 //   mon on-or-before 05-24                 the weekday on or before / on or after a date
@@ -33,7 +35,7 @@ struct HolidayRule {
         None,
         SaturdayToFridaySundayToMonday,  // US federal
         NextFreeWeekday,                 // UK: Saturday or Sunday to the next weekday no holiday holds
-        SundayToMonday,                  // only a Sunday moves, to the Monday
+        SundayToNextFreeWeekday,         // only a Sunday moves, to the next weekday no holiday holds
     };
     static constexpr int kLast = -1;  // occurrence of the last weekday of the month
 

@@ -84,7 +84,7 @@ std::vector<std::pair<CalendarDate, QString>> Days(const std::vector<HolidayRule
 
 using Days_ = std::vector<std::pair<CalendarDate, QString>>;
 
-TEST(RuleDatesTest, UsObservedDaysMoveSaturdayToFridayAndSundayToMondayEvenAcrossNewYear)
+TEST(RuleDatesTest, UsObservedDaysMoveSaturdayToFridayAndSundayToNextFreeWeekdayEvenAcrossNewYear)
 {
     const std::vector<HolidayRule> rules = {Rule("fixed 01-01 observe=us", "New Year's Day"),
                                             Rule("fixed 07-04 observe=us", "Independence Day")};
@@ -138,8 +138,19 @@ TEST(RuleDatesTest, NewZealandStyleFirstAndSecondOfJanuaryMoveInTurn)
                                         {{2022, 1, 3}, "New Year's Day (observed)"}}));
 }
 
-TEST(RuleDatesTest, SundayOnlyShiftLeavesSaturdayAlone)
+TEST(RuleDatesTest, SundayOnlyShiftLeavesSaturdayAloneAndSkipsTakenDays)
 {
+    // Irish style: Christmas 2022 on a Sunday, St Stephen's Day on the Monday: Tuesday the 27th.
+    const std::vector<HolidayRule> irish = {Rule("fixed 12-25 observe=sunday", "Christmas Day"),
+                                            Rule("fixed 12-26 observe=sunday", "St. Stephen's Day")};
+    EXPECT_EQ(Days(irish, 2022), (Days_{{{2022, 12, 25}, "Christmas Day"},
+                                        {{2022, 12, 27}, "Christmas Day (observed)"},
+                                        {{2022, 12, 26}, "St. Stephen's Day"}}));
+    // 2021: Christmas on the Saturday stays; St Stephen's Day on the Sunday moves to the Monday.
+    EXPECT_EQ(Days(irish, 2021), (Days_{{{2021, 12, 25}, "Christmas Day"},
+                                        {{2021, 12, 26}, "St. Stephen's Day"},
+                                        {{2021, 12, 27}, "St. Stephen's Day (observed)"}}));
+
     const std::vector<HolidayRule> rules = {Rule("fixed 07-01 observe=sunday", "Canada Day")};
     EXPECT_EQ(Days(rules, 2029).size(), 2u);  // 1 July 2029 is a Sunday
     EXPECT_EQ(Days(rules, 2029)[1].first, (CalendarDate{2029, 7, 2}));
