@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "spreadsheet/xls/Bytes.h"
+#include "spreadsheet/xls/GlobalsRecords.h"
+#include "spreadsheet/xls/SheetRecords.h"
 
 namespace morvessa::sheet::xls {
 
@@ -35,21 +37,14 @@ void BiffRecordWriter::WriteParts(uint16_t id, const std::vector<std::vector<uin
 
 void BiffRecordWriter::WriteU16(uint16_t id, uint16_t value)
 {
-    std::vector<uint8_t> data;
-    PutU16(data, value);
-    Write(id, data);
+    Write(id, EncodeU16(value));
 }
 
 void BiffRecordWriter::WriteBof(uint16_t substreamType)
 {
-    std::vector<uint8_t> data;
-    PutU16(data, kBiff8Version);
-    PutU16(data, substreamType);
-    PutU16(data, kBofBuild);
-    PutU16(data, kBofYear);
-    PutU32(data, 0);                   // file history flags
-    PutU32(data, kBiff8Version >> 8);  // lowest version that can read the file: BIFF8
-    Write(rec::kBof, data);
+    BofRecord bof;
+    bof.type = substreamType;
+    Write(rec::kBof, bof.Encode());
 }
 
 }  // namespace morvessa::sheet::xls

@@ -12,8 +12,7 @@ namespace morvessa::sheet::xls {
 class BiffRecordWriter {
 public:
     // Position in the stream of the next record (the stream starts at 0).
-    size_t Position() const { return base_ + out_.size(); }
-    void SetBase(size_t base) { base_ = base; }
+    size_t Position() const { return out_.size(); }
 
     // One record; data longer than a record holds goes on in CONTINUE records.
     void Write(uint16_t id, std::span<const uint8_t> data);
@@ -34,7 +33,6 @@ private:
     void Header(uint16_t id, size_t length);
 
     std::vector<uint8_t> out_;
-    size_t base_ = 0;
 };
 
 }  // namespace morvessa::sheet::xls

@@ -79,6 +79,8 @@ constexpr uint16_t kFormat = 0x041E;
 constexpr uint16_t kBof = 0x0809;
 }  // namespace rec
 
+// Id and length before each record's data.
+constexpr size_t kRecordHeaderSize = 4;
 // Largest data part of one record; longer data continues in CONTINUE records.
 constexpr size_t kMaxRecordData = 8224;
 

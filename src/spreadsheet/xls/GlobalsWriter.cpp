@@ -1,7 +1,7 @@
 #include "spreadsheet/xls/GlobalsWriter.h"
 
-#include "spreadsheet/xls/BiffStrings.h"
 #include "spreadsheet/xls/Bytes.h"
+#include "spreadsheet/xls/GlobalsRecords.h"
 #include "spreadsheet/xls/Palette.h"
 
 #include <initializer_list>
@@ -9,14 +9,12 @@
 namespace morvessa::sheet::xls {
 namespace {
 
-constexpr size_t kWriteAccessSize = 112;
 constexpr const char* kWriterName = "Morvessa";
 constexpr uint16_t kWindow1Flags = 0x0038;  // scroll bars and sheet tabs shown
 constexpr uint16_t kTabRatio = 600;
 constexpr uint16_t kWindowWidth = 0x3A5C, kWindowHeight = 0x23BE;
 constexpr uint16_t kCountryUnitedStates = 1;
 constexpr uint8_t kSheetVisible = 0;
-constexpr size_t kMaxSheetNameChars = 31;
 
 struct U16Record {
     uint16_t id;
@@ -34,20 +32,17 @@ void WriteInterface(BiffRecordWriter& out)
     out.WriteU16(rec::kInterfaceHdr, kCodePageUtf16);
     out.WriteU16(rec::kMms, 0);
     out.Write(rec::kInterfaceEnd, {});
-    std::vector<uint8_t> access;
-    PutUnicodeString(access, kWriterName, LengthField::k16Bit, 54);
-    access.resize(kWriteAccessSize, ' ');
-    out.Write(rec::kWriteAccess, access);
+    out.Write(rec::kWriteAccess, WriteAccessRecord{kWriterName}.Encode());
     out.WriteU16(rec::kCodePage, kCodePageUtf16);
     out.WriteU16(rec::kDsf, 0);
 }
 
 void WriteTabIds(size_t sheets, BiffRecordWriter& out)
 {
-    std::vector<uint8_t> d;
+    TabIdRecord tabs;
     for (size_t i = 0; i < sheets; ++i)
-        PutU16(d, static_cast<uint16_t>(i + 1));
-    out.Write(rec::kTabId, d);
+        tabs.ids.push_back(static_cast<uint16_t>(i + 1));
+    out.Write(rec::kTabId, tabs.Encode());
 }
 
 void WriteProtection(BiffRecordWriter& out)
@@ -61,17 +56,15 @@ void WriteProtection(BiffRecordWriter& out)
 
 void WriteWindow1(const GlobalsInfo& info, BiffRecordWriter& out)
 {
-    std::vector<uint8_t> d;
-    PutU16(d, 0);
-    PutU16(d, 0);
-    PutU16(d, kWindowWidth);
-    PutU16(d, kWindowHeight);
-    PutU16(d, kWindow1Flags);
-    PutU16(d, static_cast<uint16_t>(info.activeSheet));
-    PutU16(d, 0);  // first visible tab
-    PutU16(d, 1);  // selected tabs
-    PutU16(d, kTabRatio);
-    out.Write(rec::kWindow1, d);
+    Window1Record window;
+    window.width = kWindowWidth;
+    window.height = kWindowHeight;
+    window.flags = kWindow1Flags;
+    window.activeTab = static_cast<uint16_t>(info.activeSheet);
+    window.firstTab = 0;
+    window.selectedTabs = 1;
+    window.tabRatio = kTabRatio;
+    out.Write(rec::kWindow1, window.Encode());
 }
 
 void WriteBookSettings(BiffRecordWriter& out)
@@ -88,23 +81,19 @@ std::vector<size_t> WriteBoundSheets(const GlobalsInfo& info, BiffRecordWriter& 
 {
     std::vector<size_t> fields;
     for (const auto& name : info.sheetNames) {
-        std::vector<uint8_t> d;
-        PutU32(d, 0);
-        PutU8(d, kSheetVisible);
-        PutU8(d, kSheetWorksheet);
-        PutUnicodeString(d, name, LengthField::k8Bit, kMaxSheetNameChars);
-        fields.push_back(out.Bytes().size() + 4);
-        out.Write(rec::kBoundSheet, d);
+        BoundSheetRecord sheet;
+        sheet.visibility = kSheetVisible;
+        sheet.type = kSheetWorksheet;
+        sheet.name = name;
+        fields.push_back(out.Position() + kRecordHeaderSize + BoundSheetRecord::kPositionOffset);
+        out.Write(rec::kBoundSheet, sheet.Encode());
     }
     return fields;
 }
 
 void WriteCountry(BiffRecordWriter& out)
 {
-    std::vector<uint8_t> d;
-    PutU16(d, kCountryUnitedStates);
-    PutU16(d, kCountryUnitedStates);
-    out.Write(rec::kCountry, d);
+    out.Write(rec::kCountry, CountryRecord{kCountryUnitedStates, kCountryUnitedStates}.Encode());
 }
 
 }  // namespace

@@ -97,4 +97,13 @@ std::vector<uint8_t> FormatRecordData(uint16_t id, const std::string& utf8Text)
     return data;
 }
 
+FormatRecord ReadFormatRecord(std::span<const uint8_t> data)
+{
+    ByteReader in(data, "FORMAT");
+    FormatRecord r;
+    r.id = in.U16();
+    r.text = ReadUnicodeString(in, LengthField::k16Bit);
+    return r;
+}
+
 }  // namespace morvessa::sheet::xls

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,10 @@ private:
 
 // FORMAT record data: id and text.
 std::vector<uint8_t> FormatRecordData(uint16_t id, const std::string& utf8Text);
+struct FormatRecord {
+    uint16_t id = 0;
+    std::string text;  // UTF-8
+};
+FormatRecord ReadFormatRecord(std::span<const uint8_t> data);
 
 }  // namespace morvessa::sheet::xls

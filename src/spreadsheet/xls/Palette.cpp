@@ -18,6 +18,22 @@ std::vector<uint8_t> PaletteRecordData()
     return data;
 }
 
+std::vector<Rgb> ReadPaletteRecord(std::span<const uint8_t> data)
+{
+    ByteReader in(data, "PALETTE");
+    const uint16_t count = in.U16();
+    if (in.Remaining() < size_t{count} * 4)
+        FailInvalid("a PALETTE record is too short.");
+    std::vector<Rgb> colours(count);
+    for (Rgb& c : colours) {
+        c.red = in.U8();
+        c.green = in.U8();
+        c.blue = in.U8();
+        in.U8();
+    }
+    return colours;
+}
+
 bool IsPaletteIndex(int colorIndex)
 {
     return colorIndex >= 1 && colorIndex <= kPaletteSize;

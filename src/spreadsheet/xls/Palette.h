@@ -5,12 +5,15 @@
 #include "spreadsheet/DefaultPalette.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace morvessa::sheet::xls {
 
 // PALETTE record data: the count and the 56 colours.
 std::vector<uint8_t> PaletteRecordData();
+// The colours of a PALETTE record (a file may replace any of the 56).
+std::vector<Rgb> ReadPaletteRecord(std::span<const uint8_t> data);
 
 // Model colour index (1..56) to file colour index and back; anything else is automatic.
 bool IsPaletteIndex(int colorIndex);

@@ -5,15 +5,13 @@
 
 #include "spreadsheet/xls/Bytes.h"
 #include "spreadsheet/xls/SheetGeometry.h"
+#include "spreadsheet/xls/SheetRecords.h"
 #include "spreadsheet/xls/TextCodec.h"
 
 namespace morvessa::sheet::xls {
 namespace {
 
 constexpr size_t kRowsPerBlock = 32;
-constexpr size_t kRowRecordSize = 4 + 16;
-constexpr uint16_t kRowAlwaysSet = 0x0100;
-constexpr uint16_t kDefaultRowHeightUnsynced = 0x0001;
 constexpr uint16_t kStandardRowTwips = 255;  // 12.75 points, the default font's row
 constexpr uint16_t kWindow2Shown = 0x00B6;   // gridlines, headers, zeros, default header colour, outline
 constexpr uint16_t kWindow2Displayed = 0x0400;
@@ -26,7 +24,6 @@ constexpr double kCalcDelta = 0.001;
 constexpr uint16_t kSetupPaperA4 = 9;
 constexpr uint16_t kSetupResolutionDpi = 600;
 constexpr double kHeaderMarginInches = 0.5;
-constexpr int32_t kRkIntegerLimit = 1 << 29;
 
 // Position of the INDEX record's fields that are known only later.
 struct IndexPlaceholders {
@@ -46,16 +43,13 @@ IndexPlaceholders WriteIndex(const SheetPlan& plan, BiffRecordWriter& out)
             firstRow = row.row;
         endRow = row.row + 1u;
     }
-    std::vector<uint8_t> d;
-    PutU32(d, 0);
-    PutU32(d, firstRow);
-    PutU32(d, endRow);
-    PutU32(d, 0);
-    for (size_t i = 0; i < blocks; ++i)
-        PutU32(d, 0);
-    const size_t start = out.Bytes().size();
-    out.Write(rec::kIndex, d);
-    return {start + 4 + 12, start + 4 + 16};
+    IndexRecord index;
+    index.firstRow = firstRow;
+    index.endRow = endRow;
+    index.dbCellPositions.resize(blocks);
+    const size_t data = out.Position() + kRecordHeaderSize;
+    out.Write(rec::kIndex, index.Encode());
+    return {data + IndexRecord::kDefColWidthOffset, data + IndexRecord::kFirstDbCellOffset};
 }
 
 void WriteCalculationSettings(BiffRecordWriter& out)
@@ -64,9 +58,7 @@ void WriteCalculationSettings(BiffRecordWriter& out)
     out.WriteU16(rec::kCalcCount, kCalcIterations);
     out.WriteU16(rec::kRefMode, kRefModeA1);
     out.WriteU16(rec::kIteration, 0);
-    std::vector<uint8_t> delta;
-    PutF64(delta, kCalcDelta);
-    out.Write(rec::kDelta, delta);
+    out.Write(rec::kDelta, EncodeF64(kCalcDelta));
     out.WriteU16(rec::kSaveRecalc, 1);
 }
 
@@ -80,10 +72,10 @@ void WritePrintSettings(BiffRecordWriter& out)
 
 void WriteDefaultRowHeight(const SheetPlan& plan, BiffRecordWriter& out)
 {
-    std::vector<uint8_t> d;
-    PutU16(d, plan.standardHeightTwips == kStandardRowTwips ? 0 : kDefaultRowHeightUnsynced);
-    PutU16(d, plan.standardHeightTwips);
-    out.Write(rec::kDefaultRowHeight, d);
+    DefaultRowHeightRecord height;
+    height.flags = plan.standardHeightTwips == kStandardRowTwips ? 0 : DefaultRowHeightRecord::kUnsynced;
+    height.heightTwips = plan.standardHeightTwips;
+    out.Write(rec::kDefaultRowHeight, height.Encode());
 }
 
 void WritePageSetup(const PageLayout& layout, BiffRecordWriter& out)
@@ -97,32 +89,25 @@ void WritePageSetup(const PageLayout& layout, BiffRecordWriter& out)
     uint16_t flags = layout.landscape ? 0 : kSetupPortrait;
     if (!printerFieldsSet)
         flags |= kSetupNoPrinterFields;
-    std::vector<uint8_t> d;
-    PutU16(d, printerFieldsSet ? kSetupPaperA4 : 0);
-    PutU16(d, static_cast<uint16_t>(layout.zoom));
-    PutU16(d, 1);  // first page number
-    PutU16(d, static_cast<uint16_t>(layout.fitPagesWide));
-    PutU16(d, static_cast<uint16_t>(layout.fitPagesTall));
-    PutU16(d, flags);
-    PutU16(d, printerFieldsSet ? kSetupResolutionDpi : 0);
-    PutU16(d, printerFieldsSet ? kSetupResolutionDpi : 0);
-    PutF64(d, kHeaderMarginInches);
-    PutF64(d, kHeaderMarginInches);
-    PutU16(d, 1);  // copies
-    out.Write(rec::kSetup, d);
+    SetupRecord setup;
+    setup.paper = printerFieldsSet ? kSetupPaperA4 : 0;
+    setup.scale = static_cast<uint16_t>(layout.zoom);
+    setup.firstPage = 1;
+    setup.fitWide = static_cast<uint16_t>(layout.fitPagesWide);
+    setup.fitTall = static_cast<uint16_t>(layout.fitPagesTall);
+    setup.flags = flags;
+    setup.horizontalDpi = setup.verticalDpi = printerFieldsSet ? kSetupResolutionDpi : 0;
+    setup.headerMargin = setup.footerMargin = kHeaderMarginInches;
+    setup.copies = 1;
+    out.Write(rec::kSetup, setup.Encode());
 }
 
 void WriteColumns(const SheetPlan& plan, BiffRecordWriter& out)
 {
     for (const auto& c : plan.columns) {
-        std::vector<uint8_t> d;
-        PutU16(d, c.first);
-        PutU16(d, c.last);
-        PutU16(d, c.width);
-        PutU16(d, c.xf);
-        PutU16(d, c.customWidth ? kColumnCustomWidth : 0);
-        PutU16(d, 0);
-        out.Write(rec::kColInfo, d);
+        const ColInfoRecord columns{c.first, c.last, c.width, c.xf,
+                                    static_cast<uint16_t>(c.customWidth ? kColumnCustomWidth : 0)};
+        out.Write(rec::kColInfo, columns.Encode());
     }
 }
 
@@ -138,91 +123,50 @@ void WriteDimensions(const SheetPlan& plan, BiffRecordWriter& out)
         firstColumn = std::min(firstColumn, row.cells.front().column);
         lastColumn = std::max(lastColumn, row.cells.back().column);
     }
-    std::vector<uint8_t> d;
-    const bool empty = firstRow == UINT32_MAX;
-    PutU32(d, empty ? 0 : firstRow);
-    PutU32(d, empty ? 0 : lastRow + 1);
-    PutU16(d, empty ? 0 : firstColumn);
-    PutU16(d, empty ? 0 : static_cast<uint16_t>(lastColumn + 1));
-    PutU16(d, 0);
-    out.Write(rec::kDimensions, d);
+    DimensionsRecord dimensions;
+    if (firstRow != UINT32_MAX)
+        dimensions = {firstRow, lastRow + 1, firstColumn, static_cast<uint16_t>(lastColumn + 1)};
+    out.Write(rec::kDimensions, dimensions.Encode());
 }
 
 void WriteRowRecord(const PlannedRow& row, BiffRecordWriter& out)
 {
-    std::vector<uint8_t> d;
-    PutU16(d, row.row);
-    PutU16(d, row.cells.empty() ? 0 : row.cells.front().column);
-    PutU16(d, row.cells.empty() ? 0 : static_cast<uint16_t>(row.cells.back().column + 1));
-    PutU16(d, row.heightTwips);
-    PutU16(d, 0);
-    PutU16(d, 0);
-    PutU16(d, static_cast<uint16_t>(kRowAlwaysSet | (row.customHeight ? kRowCustomHeight : 0) |
-                                    (row.hidden ? kRowHidden : 0) | (row.hasFormat ? kRowHasFormat : 0)));
-    PutU16(d, row.hasFormat ? row.xf : kDefaultCellXf);
-    out.Write(rec::kRow, d);
+    RowRecord record;
+    record.row = row.row;
+    record.firstColumn = row.cells.empty() ? 0 : row.cells.front().column;
+    record.endColumn = row.cells.empty() ? 0 : static_cast<uint16_t>(row.cells.back().column + 1);
+    record.heightTwips = row.heightTwips;
+    record.flags = static_cast<uint16_t>(RowRecord::kAlwaysSet | (row.customHeight ? kRowCustomHeight : 0) |
+                                         (row.hidden ? kRowHidden : 0) | (row.hasFormat ? kRowHasFormat : 0));
+    record.xf = row.hasFormat ? row.xf : kDefaultCellXf;
+    out.Write(rec::kRow, record.Encode());
 }
 
-void CellHeader(std::vector<uint8_t>& d, uint16_t row, const PlannedCell& cell)
+CellAddress AddressOf(uint16_t row, const PlannedCell& cell)
 {
-    PutU16(d, row);
-    PutU16(d, cell.column);
-    PutU16(d, cell.xf);
-}
-
-// The compact RK form holds integers of 30 bits and doubles whose low 34 bits are zero.
-bool ToRk(double value, uint32_t& rk)
-{
-    if (value == std::floor(value) && value >= -kRkIntegerLimit && value < kRkIntegerLimit &&
-        !(value == 0 && std::signbit(value))) {
-        rk = (static_cast<uint32_t>(static_cast<int32_t>(value)) << 2) | 0x2;
-        return true;
-    }
-    uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    if ((bits & 0x3FFFFFFFFull) != 0)
-        return false;
-    rk = static_cast<uint32_t>(bits >> 32);
-    return true;
+    return {row, cell.column, cell.xf};
 }
 
 void WriteNumberCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& out)
 {
-    std::vector<uint8_t> d;
-    CellHeader(d, row, cell);
     uint32_t rk;
-    if (ToRk(cell.number, rk)) {
-        PutU32(d, rk);
-        out.Write(rec::kRk, d);
-    } else {
-        PutF64(d, cell.number);
-        out.Write(rec::kNumber, d);
-    }
-}
-
-void WriteTextCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& out)
-{
-    std::vector<uint8_t> d;
-    CellHeader(d, row, cell);
-    PutU32(d, cell.stringIndex);
-    out.Write(rec::kLabelSst, d);
+    if (EncodeRk(cell.number, rk))
+        out.Write(rec::kRk, RkRecord{AddressOf(row, cell), rk}.Encode());
+    else
+        out.Write(rec::kNumber, NumberRecord{AddressOf(row, cell), cell.number}.Encode());
 }
 
 // Adjacent formatted empty cells share one MULBLANK record.
 void WriteBlanks(uint16_t row, const PlannedCell* first, size_t count, BiffRecordWriter& out)
 {
-    std::vector<uint8_t> d;
     if (count == 1) {
-        CellHeader(d, row, *first);
-        out.Write(rec::kBlank, d);
+        out.Write(rec::kBlank, BlankRecord{AddressOf(row, *first)}.Encode());
         return;
     }
-    PutU16(d, row);
-    PutU16(d, first->column);
+    MulBlankRecord blanks{row, first->column, {}};
     for (size_t i = 0; i < count; ++i)
-        PutU16(d, first[i].xf);
-    PutU16(d, first[count - 1].column);
-    out.Write(rec::kMulBlank, d);
+        blanks.xfs.push_back(first[i].xf);
+    out.Write(rec::kMulBlank, blanks.Encode());
 }
 
 void WriteRowCells(const PlannedRow& row, BiffRecordWriter& out)
@@ -241,7 +185,8 @@ void WriteRowCells(const PlannedRow& row, BiffRecordWriter& out)
         if (cells[i].kind == PlannedCell::Kind::kNumber)
             WriteNumberCell(row.row, cells[i], out);
         else
-            WriteTextCell(row.row, cells[i], out);
+            out.Write(rec::kLabelSst,
+                      LabelSstRecord{AddressOf(row.row, cells[i]), cells[i].stringIndex}.Encode());
         ++i;
     }
 }
@@ -261,14 +206,14 @@ std::vector<size_t> WriteCellTable(const SheetPlan& plan, BiffRecordWriter& out)
             WriteRowCells(plan.rows[r], out);
         }
         const size_t dbCell = out.Position();
-        std::vector<uint8_t> d;
-        PutU32(d, static_cast<uint32_t>(dbCell - firstRowPosition));
-        size_t previous = firstRowPosition + kRowRecordSize;
+        DbCellRecord index;
+        index.toFirstRow = static_cast<uint32_t>(dbCell - firstRowPosition);
+        size_t previous = firstRowPosition + kRecordHeaderSize + RowRecord::kSize;
         for (size_t start : cellStarts) {
-            PutU16(d, static_cast<uint16_t>(start - previous));
+            index.cellOffsets.push_back(static_cast<uint16_t>(start - previous));
             previous = start;
         }
-        out.Write(rec::kDbCell, d);
+        out.Write(rec::kDbCell, index.Encode());
         dbCellPositions.push_back(dbCell);
     }
     return dbCellPositions;
@@ -276,45 +221,35 @@ std::vector<size_t> WriteCellTable(const SheetPlan& plan, BiffRecordWriter& out)
 
 void WriteWindow(const SheetPlan& plan, BiffRecordWriter& out)
 {
-    std::vector<uint8_t> d;
-    PutU16(d,
-           static_cast<uint16_t>(kWindow2Shown | (plan.active ? kWindow2Selected | kWindow2Displayed : 0)));
-    PutU16(d, 0);                     // top row
-    PutU16(d, 0);                     // left column
-    PutU16(d, kIcvAutomaticPattern);  // gridline colour
-    PutU16(d, 0);
-    PutU16(d, 0);  // page break preview zoom: default
-    PutU16(d, 0);  // normal zoom: default
-    PutU32(d, 0);
-    out.Write(rec::kWindow2, d);
+    Window2Record window;
+    window.flags =
+        static_cast<uint16_t>(kWindow2Shown | (plan.active ? kWindow2Selected | kWindow2Displayed : 0));
+    out.Write(rec::kWindow2, window.Encode());
 
-    std::vector<uint8_t> s;
-    PutU8(s, kPaneTopLeft);
-    PutU16(s, static_cast<uint16_t>(plan.activeRow - 1));
-    PutU16(s, static_cast<uint16_t>(plan.activeColumn - 1));
-    PutU16(s, 0);  // the active cell lies in the first area
-    PutU16(s, 1);
-    PutU16(s, static_cast<uint16_t>(plan.selection.firstRow - 1));
-    PutU16(s, static_cast<uint16_t>(plan.selection.lastRow - 1));
-    PutU8(s, static_cast<uint8_t>(plan.selection.firstColumn - 1));
-    PutU8(s, static_cast<uint8_t>(plan.selection.lastColumn - 1));
-    out.Write(rec::kSelection, s);
+    SelectionRecord selection;
+    selection.pane = kPaneTopLeft;
+    selection.activeRow = static_cast<uint16_t>(plan.activeRow - 1);
+    selection.activeColumn = static_cast<uint16_t>(plan.activeColumn - 1);
+    selection.activeArea = 0;
+    const CellRange& area = plan.selection;
+    selection.areas = {{static_cast<uint16_t>(area.firstRow - 1), static_cast<uint16_t>(area.lastRow - 1),
+                        static_cast<uint8_t>(area.firstColumn - 1),
+                        static_cast<uint8_t>(area.lastColumn - 1)}};
+    out.Write(rec::kSelection, selection.Encode());
 }
 
 void WriteMergedCells(const SheetPlan& plan, BiffRecordWriter& out)
 {
     for (size_t start = 0; start < plan.merged.size(); start += kMaxMergedAreasPerRecord) {
         const size_t end = std::min(plan.merged.size(), start + kMaxMergedAreasPerRecord);
-        std::vector<uint8_t> d;
-        PutU16(d, static_cast<uint16_t>(end - start));
+        MergedCellsRecord record;
         for (size_t i = start; i < end; ++i) {
             const CellRange& m = plan.merged[i];
-            PutU16(d, static_cast<uint16_t>(m.firstRow - 1));
-            PutU16(d, static_cast<uint16_t>(m.lastRow - 1));
-            PutU16(d, static_cast<uint16_t>(m.firstColumn - 1));
-            PutU16(d, static_cast<uint16_t>(m.lastColumn - 1));
+            record.areas.push_back(
+                {static_cast<uint16_t>(m.firstRow - 1), static_cast<uint16_t>(m.lastRow - 1),
+                 static_cast<uint16_t>(m.firstColumn - 1), static_cast<uint16_t>(m.lastColumn - 1)});
         }
-        out.Write(rec::kMergedCells, d);
+        out.Write(rec::kMergedCells, record.Encode());
     }
 }
 

@@ -14,17 +14,15 @@
 #include "spreadsheet/xls/BiffStrings.h"
 #include "spreadsheet/xls/Bytes.h"
 #include "spreadsheet/xls/FontTable.h"
+#include "spreadsheet/xls/GlobalsRecords.h"
 #include "spreadsheet/xls/SharedStrings.h"
 #include "spreadsheet/xls/SheetGeometry.h"
+#include "spreadsheet/xls/SheetRecords.h"
 #include "spreadsheet/xls/TextCodec.h"
 #include "spreadsheet/xls/XfTable.h"
 
 namespace morvessa::sheet::xls {
 namespace {
-
-constexpr uint8_t kBoolErrIsError = 1;
-constexpr uint16_t kFormulaNonNumber = 0xFFFF;
-constexpr uint8_t kFormulaString = 0, kFormulaBool = 1, kFormulaError = 2;
 
 struct SheetEntry {
     uint32_t offset = 0;
@@ -89,18 +87,6 @@ std::string ErrorText(uint8_t code)
     }
 }
 
-double DecodeRk(uint32_t rk)
-{
-    double value;
-    if (rk & 0x2) {
-        value = static_cast<double>(static_cast<int32_t>(rk) >> 2);
-    } else {
-        const uint64_t bits = static_cast<uint64_t>(rk & 0xFFFFFFFCu) << 32;
-        std::memcpy(&value, &bits, sizeof value);
-    }
-    return (rk & 0x1) ? value / 100 : value;
-}
-
 // A double from the file may be NaN or infinite; the model keeps only finite numbers.
 CellValue NumberValue(double value)
 {
@@ -111,12 +97,10 @@ void CheckBof(const BiffRecord& record, uint16_t expectedType, const char* where
 {
     if (record.id != rec::kBof)
         FailInvalid(std::string("the ") + where + " does not begin with a BOF record.");
-    ByteReader in(record.data, "BOF");
-    const uint16_t version = in.U16();
-    const uint16_t type = in.U16();
-    if (version != kBiff8Version)
+    const BofRecord bof = BofRecord::Decode(record.data);
+    if (bof.version != kBiff8Version)
         throw XlsError("The file was saved in an Excel format older than Excel 97 and cannot be opened.");
-    if (type != expectedType)
+    if (bof.type != expectedType)
         FailInvalid(std::string("the ") + where + " has the wrong type.");
 }
 
@@ -139,30 +123,21 @@ Globals ReadGlobals(std::span<const uint8_t> stream)
             break;
         }
         case rec::kFormat: {
-            ByteReader in(record.data, "FORMAT");
-            const uint16_t id = in.U16();
-            g.xfs.AddNumberFormat(id, ReadUnicodeString(in, LengthField::k16Bit));
+            FormatRecord format = ReadFormatRecord(record.data);
+            g.xfs.AddNumberFormat(format.id, std::move(format.text));
             break;
         }
         case rec::kXf:
             g.xfs.AddXf(record.data);
             break;
-        case rec::kWindow1: {
-            ByteReader in(record.data, "WINDOW1");
-            in.Skip(10);
-            g.activeTab = in.U16();
+        case rec::kWindow1:
+            g.activeTab = Window1Record::Decode(record.data).activeTab;
             break;
-        }
         case rec::kBoundSheet: {
-            ByteReader in(record.data, "BOUNDSHEET");
-            SheetEntry entry;
-            entry.offset = in.U32();
-            in.U8();
-            entry.type = in.U8();
-            entry.name = ReadUnicodeString(in, LengthField::k8Bit);
+            BoundSheetRecord sheet = BoundSheetRecord::Decode(record.data);
             if (g.sheets.size() >= kMaxSheets)
                 throw XlsError("The workbook has too many sheets to be opened.");
-            g.sheets.push_back(std::move(entry));
+            g.sheets.push_back({sheet.position, sheet.type, std::move(sheet.name)});
             break;
         }
         case rec::kSst:
@@ -184,135 +159,107 @@ Globals ReadGlobals(std::span<const uint8_t> stream)
 
 void ReadColumnInfo(const BiffRecord& record, SheetContent& s)
 {
-    ByteReader in(record.data, "COLINFO");
-    const uint16_t first = in.U16();
-    const uint16_t last = in.U16();
-    const uint16_t width = in.U16();
-    const uint16_t xf = in.U16();
-    const uint16_t flags = in.U16();
-    for (uint32_t c = first; c <= std::min<uint32_t>(last, kLastColumnIndex); ++c) {
-        s.columns[c].xf = xf;
-        s.columns[c].widthUnits = width;
-        s.columns[c].userSet = (flags & kColumnCustomWidth) != 0;
+    const ColInfoRecord info = ColInfoRecord::Decode(record.data);
+    for (uint32_t c = info.first; c <= std::min<uint32_t>(info.last, kLastColumnIndex); ++c) {
+        s.columns[c].xf = info.xf;
+        s.columns[c].widthUnits = info.width;
+        s.columns[c].userSet = (info.flags & kColumnCustomWidth) != 0;
     }
 }
 
-void ReadRowRecord(const BiffRecord& record, SheetContent& s)
+void ReadRowRecord(std::span<const uint8_t> data, SheetContent& s)
 {
-    ByteReader in(record.data, "ROW");
+    const RowRecord record = RowRecord::Decode(data);
     ReadRow row;
-    row.row = in.U16();
-    in.Skip(4);
-    const uint16_t height = in.U16() & 0x7FFF;
-    in.Skip(4);
-    const uint16_t flags = in.U16();
-    const uint16_t xf = in.U16() & 0x0FFF;
-    row.customHeight = (flags & (kRowCustomHeight | kRowHidden)) != 0;
-    row.height = (flags & kRowHidden) ? 0 : TwipsToPoints(height);
-    if (flags & kRowHasFormat)
-        row.xf = xf;
+    row.row = record.row;
+    row.customHeight = (record.flags & (kRowCustomHeight | kRowHidden)) != 0;
+    row.height = (record.flags & kRowHidden) ? 0 : TwipsToPoints(record.heightTwips);
+    if (record.flags & kRowHasFormat)
+        row.xf = record.xf;
     s.rows.push_back(row);
 }
 
-ReadCell CellAt(ByteReader& in)
+ReadCell CellAt(const CellAddress& address, CellValue value = {})
 {
-    ReadCell cell;
-    cell.row = in.U16();
-    cell.column = in.U16();
-    cell.xf = in.U16();
-    return cell;
+    return {address.row, address.column, address.xf, std::move(value)};
+}
+
+// The value a FORMULA record stored; a text result follows in the STRING record after it.
+void ReadFormula(const FormulaRecord& formula, SheetContent& s, std::optional<size_t>& pendingFormulaString)
+{
+    // The host keeps values, not formulas.
+    ReadCell cell = CellAt(formula.cell);
+    if (formula.IsNumber())
+        cell.value = NumberValue(formula.Number());
+    else if (formula.Type() == FormulaRecord::ResultType::kString)
+        pendingFormulaString = s.cells.size();
+    else if (formula.Type() == FormulaRecord::ResultType::kBool)
+        cell.value = std::string(formula.Value() ? "TRUE" : "FALSE");
+    else if (formula.Type() == FormulaRecord::ResultType::kError)
+        cell.value = ErrorText(formula.Value());
+    s.cells.push_back(std::move(cell));
 }
 
 void ReadCellRecord(const BiffRecord& record, const Globals& g, SheetContent& s,
                     std::optional<size_t>& pendingFormulaString)
 {
-    ByteReader in(record.data, "cell");
     switch (record.id) {
     case rec::kBlank:
-        s.cells.push_back(CellAt(in));
+        s.cells.push_back(CellAt(BlankRecord::Decode(record.data).cell));
         break;
     case rec::kNumber: {
-        ReadCell cell = CellAt(in);
-        cell.value = NumberValue(in.F64());
-        s.cells.push_back(std::move(cell));
+        const NumberRecord number = NumberRecord::Decode(record.data);
+        s.cells.push_back(CellAt(number.cell, NumberValue(number.value)));
         break;
     }
     case rec::kRk: {
-        ReadCell cell = CellAt(in);
-        cell.value = NumberValue(DecodeRk(in.U32()));
-        s.cells.push_back(std::move(cell));
+        const RkRecord rk = RkRecord::Decode(record.data);
+        s.cells.push_back(CellAt(rk.cell, NumberValue(DecodeRk(rk.rk))));
         break;
     }
     case rec::kLabelSst: {
-        ReadCell cell = CellAt(in);
-        const uint32_t index = in.U32();
-        if (index >= g.strings.size())
+        const LabelSstRecord label = LabelSstRecord::Decode(record.data);
+        if (label.stringIndex >= g.strings.size())
             FailInvalid("a cell refers to a shared string that does not exist.");
-        cell.value = Utf16ToUtf8(g.strings[index]);
-        s.cells.push_back(std::move(cell));
+        s.cells.push_back(CellAt(label.cell, Utf16ToUtf8(g.strings[label.stringIndex])));
         break;
     }
     case rec::kLabel: {
-        ReadCell cell = CellAt(in);
-        cell.value = ReadUnicodeString(in, LengthField::k16Bit);
-        s.cells.push_back(std::move(cell));
+        LabelRecord label = LabelRecord::Decode(record.data);
+        s.cells.push_back(CellAt(label.cell, std::move(label.text)));
         break;
     }
     case rec::kBoolErr: {
-        ReadCell cell = CellAt(in);
-        const uint8_t value = in.U8();
-        const uint8_t isError = in.U8();
-        cell.value = isError == kBoolErrIsError ? ErrorText(value) : std::string(value ? "TRUE" : "FALSE");
-        s.cells.push_back(std::move(cell));
+        const BoolErrRecord b = BoolErrRecord::Decode(record.data);
+        s.cells.push_back(CellAt(b.cell, b.isError == BoolErrRecord::kIsError
+                                             ? ErrorText(b.value)
+                                             : std::string(b.value ? "TRUE" : "FALSE")));
         break;
     }
-    case rec::kMulBlank:
+    case rec::kMulBlank: {
+        const MulBlankRecord blanks = MulBlankRecord::Decode(record.data);
+        for (size_t i = 0; i < blanks.xfs.size(); ++i)
+            s.cells.push_back(
+                CellAt({blanks.row, static_cast<uint16_t>(blanks.firstColumn + i), blanks.xfs[i]}));
+        break;
+    }
     case rec::kMulRk: {
-        const bool numbers = record.id == rec::kMulRk;
-        const uint16_t row = in.U16();
-        uint16_t column = in.U16();
-        const size_t itemSize = numbers ? 6 : 2;
-        if (in.Remaining() < 2)
-            FailInvalid("a MULBLANK or MULRK record is too short.");
-        const size_t items = (in.Remaining() - 2) / itemSize;
-        for (size_t i = 0; i < items; ++i, ++column) {
-            ReadCell cell;
-            cell.row = row;
-            cell.column = column;
-            cell.xf = in.U16();
-            if (numbers)
-                cell.value = NumberValue(DecodeRk(in.U32()));
-            s.cells.push_back(std::move(cell));
+        const MulRkRecord numbers = MulRkRecord::Decode(record.data);
+        for (size_t i = 0; i < numbers.items.size(); ++i)
+            s.cells.push_back(
+                CellAt({numbers.row, static_cast<uint16_t>(numbers.firstColumn + i), numbers.items[i].xf},
+                       NumberValue(DecodeRk(numbers.items[i].rk))));
+        break;
+    }
+    case rec::kFormula:
+        ReadFormula(FormulaRecord::Decode(record.data), s, pendingFormulaString);
+        break;
+    case rec::kString:
+        if (pendingFormulaString) {
+            s.cells[*pendingFormulaString].value = StringRecord::Decode(record.Joined()).text;
+            pendingFormulaString.reset();
         }
         break;
-    }
-    case rec::kFormula: {
-        // The host keeps values, not formulas: take the result the file stored.
-        ReadCell cell = CellAt(in);
-        const auto result = in.Bytes(8);
-        if (GetU16(&result[6]) != kFormulaNonNumber) {
-            double value;
-            std::memcpy(&value, result.data(), sizeof value);
-            cell.value = NumberValue(value);
-        } else if (result[0] == kFormulaString) {
-            pendingFormulaString = s.cells.size();
-        } else if (result[0] == kFormulaBool) {
-            cell.value = std::string(result[2] ? "TRUE" : "FALSE");
-        } else if (result[0] == kFormulaError) {
-            cell.value = ErrorText(result[2]);
-        }
-        s.cells.push_back(std::move(cell));
-        break;
-    }
-    case rec::kString: {
-        if (!pendingFormulaString)
-            break;
-        const std::vector<uint8_t> joined = record.Joined();
-        ByteReader text(joined, "STRING");
-        s.cells[*pendingFormulaString].value = ReadUnicodeString(text, LengthField::k16Bit);
-        pendingFormulaString.reset();
-        break;
-    }
     default:
         break;
     }
@@ -320,11 +267,9 @@ void ReadCellRecord(const BiffRecord& record, const Globals& g, SheetContent& s,
 
 void ReadMergedCells(const BiffRecord& record, SheetContent& s)
 {
-    ByteReader in(record.data, "MERGEDCELLS");
-    const uint16_t count = in.U16();
-    for (uint16_t i = 0; i < count; ++i) {
-        const int firstRow = in.U16() + 1, lastRow = in.U16() + 1;
-        const int firstColumn = in.U16() + 1, lastColumn = in.U16() + 1;
+    for (const MergedArea& a : MergedCellsRecord::Decode(record.data).areas) {
+        const int firstRow = a.firstRow + 1, lastRow = a.lastRow + 1;
+        const int firstColumn = a.firstColumn + 1, lastColumn = a.lastColumn + 1;
         if (firstRow > lastRow || firstColumn > lastColumn || lastColumn > kMaxColumns)
             FailInvalid("a merged area lies outside the sheet.");
         s.merged.push_back({firstRow, firstColumn, lastRow, lastColumn});
@@ -333,16 +278,19 @@ void ReadMergedCells(const BiffRecord& record, SheetContent& s)
 
 void ReadSelection(const BiffRecord& record, SheetContent& s)
 {
-    ByteReader in(record.data, "SELECTION");
-    if (in.U8() != kPaneTopLeft)
-        return;
-    const int activeRow = in.U16() + 1, activeColumn = in.U16() + 1;
-    in.U16();
-    if (in.U16() == 0)
-        return;
-    const int firstRow = in.U16() + 1, lastRow = in.U16() + 1;
-    const int firstColumn = in.U8() + 1, lastColumn = in.U8() + 1;
     // An odd selection is only a view setting: keep the default rather than refuse the file.
+    SelectionRecord selection;
+    try {
+        selection = SelectionRecord::Decode(record.data);
+    } catch (const XlsError&) {
+        return;
+    }
+    if (selection.pane != kPaneTopLeft || selection.areas.empty())
+        return;
+    const int activeRow = selection.activeRow + 1, activeColumn = selection.activeColumn + 1;
+    const SelectionArea& area = selection.areas.front();
+    const int firstRow = area.firstRow + 1, lastRow = area.lastRow + 1;
+    const int firstColumn = area.firstColumn + 1, lastColumn = area.lastColumn + 1;
     if (firstRow > lastRow || firstColumn > lastColumn || activeColumn > kMaxColumns)
         return;
     s.selection = CellRange{firstRow, firstColumn, lastRow, lastColumn};
@@ -357,23 +305,18 @@ void ReadSetup(const BiffRecord& record, PageLayout& layout)
     constexpr uint16_t kMinZoom = 10, kMaxZoom = 400, kMaxFitPages = 32767;
     if (record.data.size() < kFieldsUsed)
         return;
-    ByteReader in(record.data, "SETUP");
-    in.U16();  // paper: the printer's choice is kept
-    const uint16_t scale = in.U16();
-    in.U16();
-    const uint16_t fitWide = in.U16();
-    const uint16_t fitTall = in.U16();
-    const uint16_t flags = in.U16();
-    if (fitWide <= kMaxFitPages)
-        layout.fitPagesWide = fitWide;
-    if (fitTall <= kMaxFitPages)
-        layout.fitPagesTall = fitTall;
-    if (flags & kSetupNoPrinterFields)
+    // The paper is left to the printer's choice.
+    const SetupRecord setup = SetupRecord::Decode(record.data);
+    if (setup.fitWide <= kMaxFitPages)
+        layout.fitPagesWide = setup.fitWide;
+    if (setup.fitTall <= kMaxFitPages)
+        layout.fitPagesTall = setup.fitTall;
+    if (setup.flags & kSetupNoPrinterFields)
         return;
-    if (scale >= kMinZoom && scale <= kMaxZoom)
-        layout.zoom = scale;
-    if (!(flags & kSetupNoOrientation))
-        layout.landscape = !(flags & kSetupPortrait);
+    if (setup.scale >= kMinZoom && setup.scale <= kMaxZoom)
+        layout.zoom = setup.scale;
+    if (!(setup.flags & kSetupNoOrientation))
+        layout.landscape = !(setup.flags & kSetupPortrait);
 }
 
 // Charts embedded in a sheet come as their own BOF .. EOF inside it; the host keeps no charts.
@@ -405,31 +348,24 @@ SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry&
     bool ended = false;
     while (!ended && reader.Next(record)) {
         switch (record.id) {
-        case rec::kDefaultRowHeight: {
-            ByteReader in(record.data, "DEFAULTROWHEIGHT");
-            in.U16();
-            s.standardHeight = TwipsToPoints(in.U16() & 0x7FFF);
+        case rec::kDefaultRowHeight:
+            s.standardHeight = TwipsToPoints(DefaultRowHeightRecord::Decode(record.data).heightTwips);
             break;
-        }
-        case rec::kDefColWidth: {
-            ByteReader in(record.data, "DEFCOLWIDTH");
-            s.standardWidth = StandardWidthFromFile(in.U16());
+        case rec::kDefColWidth:
+            s.standardWidth = StandardWidthFromFile(DecodeU16(record.data, "DEFCOLWIDTH"));
             break;
-        }
         case rec::kColInfo:
             ReadColumnInfo(record, s);
             break;
         case rec::kRow:
-            ReadRowRecord(record, s);
+            ReadRowRecord(record.data, s);
             break;
         case rec::kMergedCells:
             ReadMergedCells(record, s);
             break;
-        case rec::kWindow2: {
-            ByteReader in(record.data, "WINDOW2");
-            selected = (in.U16() & kWindow2Selected) != 0;
+        case rec::kWindow2:
+            selected = (Window2Record::Decode(record.data).flags & kWindow2Selected) != 0;
             break;
-        }
         case rec::kSelection:
             ReadSelection(record, s);
             break;

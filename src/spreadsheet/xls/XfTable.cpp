@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "spreadsheet/xls/Bytes.h"
+#include "spreadsheet/xls/GlobalsRecords.h"
 #include "spreadsheet/xls/Palette.h"
 
 namespace morvessa::sheet::xls {
@@ -16,7 +17,6 @@ constexpr uint16_t kStyleXfOmitted = 0xF400;       // outline styles carry only 
 constexpr uint16_t kCellXfOwnAttributes = 0xFC00;  // the cell XF sets every attribute itself
 constexpr uint8_t kAlignBottom = 0x20;
 constexpr uint16_t kDefaultFillColours = kIcvAutomaticPattern | (kIcvAutomaticBackground << 7);
-constexpr uint16_t kStyleNormalBuiltIn = 0x8000;
 constexpr uint8_t kStyleNormalId = 0;
 constexpr uint8_t kStyleNoLevel = 0xFF;
 constexpr uint8_t kStackedText = 255;
@@ -313,11 +313,11 @@ void XfTable::WriteXfs(BiffRecordWriter& out) const
 
 void XfTable::WriteStyles(BiffRecordWriter& out) const
 {
-    std::vector<uint8_t> data;
-    PutU16(data, kStyleNormalBuiltIn | 0);  // built-in style on XF 0
-    PutU8(data, kStyleNormalId);
-    PutU8(data, kStyleNoLevel);
-    out.Write(rec::kStyle, data);
+    StyleRecord normal;  // built-in style on XF 0
+    normal.xfAndFlags = StyleRecord::kBuiltIn | 0;
+    normal.builtInId = kStyleNormalId;
+    normal.level = kStyleNoLevel;
+    out.Write(rec::kStyle, normal.Encode());
 }
 
 void XfDecoder::AddXf(std::span<const uint8_t> data)
