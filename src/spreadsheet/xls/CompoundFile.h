@@ -27,6 +27,8 @@ public:
 
     // A stream directly in the root storage, by name (letter case ignored); nothing when absent.
     std::optional<std::vector<uint8_t>> ReadStream(std::u16string_view name) const;
+    // The names of the streams directly in the root storage.
+    std::vector<std::u16string> StreamNames() const;
 
 private:
     struct Entry {
@@ -37,6 +39,7 @@ private:
         uint64_t size = 0;
     };
 
+    std::vector<uint32_t> RootStreams() const;  // entry ids
     std::span<const uint8_t> SectorBytes(uint32_t sector) const;
     std::vector<uint32_t> Chain(uint32_t start, const std::vector<uint32_t>& table, size_t sectorLimit,
                                 const char* what) const;

@@ -181,23 +181,43 @@ void CompoundFileReader::ReadDirectory(uint32_t firstDirectorySector)
         FailInvalid("the compound-file directory has no root entry.");
 }
 
-std::optional<std::vector<uint8_t>> CompoundFileReader::ReadStream(std::u16string_view name) const
+std::vector<uint32_t> CompoundFileReader::RootStreams() const
 {
     // Walk the root's sibling tree; each entry is visited at most once, so a cyclic tree ends.
+    std::vector<uint32_t> streams;
     std::vector<bool> seen(entries_.size(), false);
     std::vector<uint32_t> pending{entries_[0].child};
-    const Entry* found = nullptr;
-    while (!pending.empty() && !found) {
+    while (!pending.empty()) {
         const uint32_t id = pending.back();
         pending.pop_back();
         if (id >= entries_.size() || seen[id])
             continue;
         seen[id] = true;
         const Entry& e = entries_[id];
-        if (e.type == kTypeStream && SameName(e.name, name))
-            found = &e;
+        if (e.type == kTypeStream)
+            streams.push_back(id);
         pending.push_back(e.left);
         pending.push_back(e.right);
+    }
+    return streams;
+}
+
+std::vector<std::u16string> CompoundFileReader::StreamNames() const
+{
+    std::vector<std::u16string> names;
+    for (uint32_t id : RootStreams())
+        names.push_back(entries_[id].name);
+    return names;
+}
+
+std::optional<std::vector<uint8_t>> CompoundFileReader::ReadStream(std::u16string_view name) const
+{
+    const Entry* found = nullptr;
+    for (uint32_t id : RootStreams()) {
+        if (SameName(entries_[id].name, name)) {
+            found = &entries_[id];
+            break;
+        }
     }
     if (!found)
         return std::nullopt;
