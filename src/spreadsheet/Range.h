@@ -106,8 +106,6 @@ public:
     void Value(const CellValue& value) const;  // numeric text becomes a number
     std::string FormulaR1C1() const;
     void FormulaR1C1(const CellValue& formula) const;
-    std::string Formula() const { return FormulaR1C1(); }
-    void Formula(const CellValue& formula) const { FormulaR1C1(formula); }
 
     std::string Address(bool rowAbsolute = true, bool columnAbsolute = true) const;
     int Row() const;

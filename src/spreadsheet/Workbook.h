@@ -70,7 +70,6 @@ public:
     void SetName(std::string name) { name_ = std::move(name); }
     const std::string& FullName() const { return fullName_; }
     Application* Parent() const { return application_; }
-    bool IsClosed() const { return closed_; }
 
     // Throws HostError when `name` is not acceptable for a sheet of this workbook (`except` may keep it).
     void CheckSheetName(const std::string& name, const Worksheet* except = nullptr) const;

@@ -414,100 +414,122 @@ void Worksheet::ApplyToCells(const CellRange& area, const FormatChange& change, 
     }
 }
 
+namespace {
+
+// The sides of cell (r, c) that border `index` of area a sets, as bits (bit k: border index 5 + k).
+// Inside lines skip the cells of one merged area.
+template <typename MergeAt>
+unsigned BorderSidesOfCell(int index, const CellRange& a, int r, int c, const MergeAt& mergeAt)
+{
+    unsigned mask = 0;
+    auto add = [&](int side) { mask |= 1u << (side - xlDiagonalDown); };
+    const int here = mergeAt(r, c);
+    auto split = [&](int r2, int c2) { return here < 0 || mergeAt(r2, c2) != here; };
+    switch (index) {
+    case xlDiagonalDown:
+    case xlDiagonalUp:
+        add(index);
+        break;
+    case xlEdgeLeft:
+        if (c == a.firstColumn)
+            add(xlEdgeLeft);
+        break;
+    case xlEdgeRight:
+        if (c == a.lastColumn)
+            add(xlEdgeRight);
+        break;
+    case xlEdgeTop:
+        if (r == a.firstRow)
+            add(xlEdgeTop);
+        break;
+    case xlEdgeBottom:
+        if (r == a.lastRow)
+            add(xlEdgeBottom);
+        break;
+    case xlInsideVertical:
+        if (c < a.lastColumn && split(r, c + 1))
+            add(xlEdgeRight);
+        if (c > a.firstColumn && split(r, c - 1))
+            add(xlEdgeLeft);
+        break;
+    case xlInsideHorizontal:
+        if (r < a.lastRow && split(r + 1, c))
+            add(xlEdgeBottom);
+        if (r > a.firstRow && split(r - 1, c))
+            add(xlEdgeTop);
+        break;
+    }
+    return mask;
+}
+
+}  // namespace
+
 void Worksheet::ApplyBorder(const CellRange& area, int index, const std::function<void(BorderLine&)>& change)
 {
     if (index < xlDiagonalDown || index > xlInsideHorizontal)
         throw HostError("Unable to get the Item property of the Borders class");
+    if (area.SpansAllRows() || area.SpansAllColumns())
+        ApplyBorderToLines(area, index, change);
+    else
+        ApplyBorderToCells(area, index, change);
+}
+
+// Whole rows or columns: stay on the row / column level; merged areas do not split such lines.
+void Worksheet::ApplyBorderToLines(const CellRange& a, int index,
+                                   const std::function<void(BorderLine&)>& change)
+{
     auto sides = [&](std::initializer_list<int> which) {
         return [which, &change](CellFormat& format) {
             for (int side : which)
                 change(format.Border(side));
         };
     };
-    const CellRange& a = area;
-    if (a.SpansAllRows() || a.SpansAllColumns()) {
-        // Whole rows or columns: stay on the row / column level; merged areas do not split such lines.
-        switch (index) {
-        case xlDiagonalDown:
-        case xlDiagonalUp:
-            ApplyFormat(a, sides({index}));
-            break;
-        case xlEdgeLeft:
-            ApplyFormat({a.firstRow, a.firstColumn, a.lastRow, a.firstColumn}, sides({index}));
-            break;
-        case xlEdgeRight:
-            ApplyFormat({a.firstRow, a.lastColumn, a.lastRow, a.lastColumn}, sides({index}));
-            break;
-        case xlEdgeTop:
-            ApplyFormat({a.firstRow, a.firstColumn, a.firstRow, a.lastColumn}, sides({index}));
-            break;
-        case xlEdgeBottom:
-            ApplyFormat({a.lastRow, a.firstColumn, a.lastRow, a.lastColumn}, sides({index}));
-            break;
-        case xlInsideVertical:
-            if (a.ColumnCount() > 1) {
-                ApplyFormat({a.firstRow, a.firstColumn, a.lastRow, a.lastColumn - 1}, sides({xlEdgeRight}));
-                ApplyFormat({a.firstRow, a.firstColumn + 1, a.lastRow, a.lastColumn}, sides({xlEdgeLeft}));
-            }
-            break;
-        case xlInsideHorizontal:
-            if (a.RowCount() > 1) {
-                ApplyFormat({a.firstRow, a.firstColumn, a.lastRow - 1, a.lastColumn}, sides({xlEdgeBottom}));
-                ApplyFormat({a.firstRow + 1, a.firstColumn, a.lastRow, a.lastColumn}, sides({xlEdgeTop}));
-            }
-            break;
+    switch (index) {
+    case xlDiagonalDown:
+    case xlDiagonalUp:
+        ApplyFormat(a, sides({index}));
+        break;
+    case xlEdgeLeft:
+        ApplyFormat({a.firstRow, a.firstColumn, a.lastRow, a.firstColumn}, sides({index}));
+        break;
+    case xlEdgeRight:
+        ApplyFormat({a.firstRow, a.lastColumn, a.lastRow, a.lastColumn}, sides({index}));
+        break;
+    case xlEdgeTop:
+        ApplyFormat({a.firstRow, a.firstColumn, a.firstRow, a.lastColumn}, sides({index}));
+        break;
+    case xlEdgeBottom:
+        ApplyFormat({a.lastRow, a.firstColumn, a.lastRow, a.lastColumn}, sides({index}));
+        break;
+    case xlInsideVertical:
+        if (a.ColumnCount() > 1) {
+            ApplyFormat({a.firstRow, a.firstColumn, a.lastRow, a.lastColumn - 1}, sides({xlEdgeRight}));
+            ApplyFormat({a.firstRow, a.firstColumn + 1, a.lastRow, a.lastColumn}, sides({xlEdgeLeft}));
         }
-        return;
+        break;
+    case xlInsideHorizontal:
+        if (a.RowCount() > 1) {
+            ApplyFormat({a.firstRow, a.firstColumn, a.lastRow - 1, a.lastColumn}, sides({xlEdgeBottom}));
+            ApplyFormat({a.firstRow + 1, a.firstColumn, a.lastRow, a.lastColumn}, sides({xlEdgeTop}));
+        }
+        break;
     }
+}
 
+void Worksheet::ApplyBorderToCells(const CellRange& a, int index,
+                                   const std::function<void(BorderLine&)>& change)
+{
     CheckOperationSize(a, "Setting a border");
     const std::vector<int> grid = MergeGrid(merged_, a);
     const std::size_t width = std::size_t(a.ColumnCount());
     auto mergeAt = [&](int r, int c) {
         return grid[std::size_t(r - a.firstRow) * width + std::size_t(c - a.firstColumn)];
     };
-    // One cache per combination of sides: bit k stands for border index 5 + k.
+    // One cache per combination of sides and starting format.
     std::unordered_map<std::uint64_t, FormatId> cache;
     for (int r = a.firstRow; r <= a.lastRow; ++r) {
         for (int c = a.firstColumn; c <= a.lastColumn; ++c) {
-            unsigned mask = 0;
-            auto add = [&](int side) { mask |= 1u << (side - xlDiagonalDown); };
-            const int here = mergeAt(r, c);
-            auto split = [&](int r2, int c2) { return here < 0 || mergeAt(r2, c2) != here; };
-            switch (index) {
-            case xlDiagonalDown:
-            case xlDiagonalUp:
-                add(index);
-                break;
-            case xlEdgeLeft:
-                if (c == a.firstColumn)
-                    add(xlEdgeLeft);
-                break;
-            case xlEdgeRight:
-                if (c == a.lastColumn)
-                    add(xlEdgeRight);
-                break;
-            case xlEdgeTop:
-                if (r == a.firstRow)
-                    add(xlEdgeTop);
-                break;
-            case xlEdgeBottom:
-                if (r == a.lastRow)
-                    add(xlEdgeBottom);
-                break;
-            case xlInsideVertical:
-                if (c < a.lastColumn && split(r, c + 1))
-                    add(xlEdgeRight);
-                if (c > a.firstColumn && split(r, c - 1))
-                    add(xlEdgeLeft);
-                break;
-            case xlInsideHorizontal:
-                if (r < a.lastRow && split(r + 1, c))
-                    add(xlEdgeBottom);
-                if (r > a.firstRow && split(r - 1, c))
-                    add(xlEdgeTop);
-                break;
-            }
+            const unsigned mask = BorderSidesOfCell(index, a, r, c, mergeAt);
             if (mask == 0)
                 continue;
             FormatId base = EffectiveFormatId(r, c);

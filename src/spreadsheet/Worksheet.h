@@ -99,7 +99,6 @@ public:
     Workbook& Parent() { return *parent_; }
     const Workbook& Parent() const { return *parent_; }
     const std::string& Name() const { return name_; }
-    bool IsDeleted() const { return deleted_; }
 
     // nullptr when the cell does not exist.
     const Cell* FindCell(int row, int column) const;
@@ -230,6 +229,8 @@ private:
     void ApplyToRows(int firstRow, int lastRow, const FormatChange& change, std::vector<FormatId>& cache);
     void ApplyToCells(const CellRange& area, const FormatChange& change, std::vector<FormatId>& cache);
     FormatId Changed(FormatId id, const FormatChange& change, std::vector<FormatId>& cache);
+    void ApplyBorderToLines(const CellRange& area, int index, const std::function<void(BorderLine&)>& change);
+    void ApplyBorderToCells(const CellRange& area, int index, const std::function<void(BorderLine&)>& change);
 
     Workbook* parent_;
     std::string name_;

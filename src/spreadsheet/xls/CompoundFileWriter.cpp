@@ -104,19 +104,22 @@ uint32_t PlaceChain(std::vector<uint8_t>& area, std::vector<uint32_t>& table, co
     return first;
 }
 
-}  // namespace
-
-std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& streams)
-{
-    std::vector<DirEntry> entries(1 + streams.size());
-    entries[0].name = u"Root Entry";
-    entries[0].type = kTypeRoot;
-
-    std::vector<uint8_t> body;  // every sector after the header, in order
+// The sectors after the header, and where the header must point into them.
+struct Body {
+    std::vector<uint8_t> bytes;  // every sector after the header, in order
     std::vector<uint32_t> fat;
+    uint32_t firstMiniFat = kEndOfChain, miniFatSectors = 0;
+    uint32_t firstDirectory = kEndOfChain;
+    uint32_t fatSectors = 0, difatSectors = 0, firstDifat = kEndOfChain;
+    std::vector<uint32_t> fatIds;  // the FAT's own sectors, in order
+};
+
+// Large streams go into regular sectors, small ones into the mini stream; then the mini stream
+// and its MiniFAT themselves.
+void PlaceStreams(const std::vector<CompoundStream>& streams, std::vector<DirEntry>& entries, Body& body)
+{
     std::vector<uint8_t> miniStream;
     std::vector<uint32_t> miniFat;
-
     for (size_t i = 0; i < streams.size(); ++i) {
         DirEntry& e = entries[i + 1];
         e.name = streams[i].name.substr(0, 31);
@@ -126,11 +129,11 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
             throw XlsError("The workbook is too large to be saved.");
         e.size = static_cast<uint32_t>(data.size());
         e.start = data.size() >= kMiniStreamCutoff
-                      ? PlaceChain(body, fat, data.data(), data.size(), kSectorSize)
+                      ? PlaceChain(body.bytes, body.fat, data.data(), data.size(), kSectorSize)
                       : PlaceChain(miniStream, miniFat, data.data(), data.size(), kMiniSectorSize);
     }
     entries[0].size = static_cast<uint32_t>(miniStream.size());
-    entries[0].start = PlaceChain(body, fat, miniStream.data(), miniStream.size(), kSectorSize);
+    entries[0].start = PlaceChain(body.bytes, body.fat, miniStream.data(), miniStream.size(), kSectorSize);
 
     // Unused MiniFAT slots of the last sector are free, not zero (zero would chain to sector 0).
     while (miniFat.size() % (kSectorSize / 4) != 0)
@@ -138,10 +141,13 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
     std::vector<uint8_t> miniFatBytes;
     for (uint32_t v : miniFat)
         PutU32(miniFatBytes, v);
-    const uint32_t miniFatSectors = CeilDiv(miniFatBytes.size(), kSectorSize);
-    const uint32_t firstMiniFat =
-        PlaceChain(body, fat, miniFatBytes.data(), miniFatBytes.size(), kSectorSize);
+    body.miniFatSectors = CeilDiv(miniFatBytes.size(), kSectorSize);
+    body.firstMiniFat =
+        PlaceChain(body.bytes, body.fat, miniFatBytes.data(), miniFatBytes.size(), kSectorSize);
+}
 
+void PlaceDirectory(std::vector<DirEntry>& entries, Body& body)
+{
     std::vector<uint32_t> children;
     for (uint32_t i = 1; i < entries.size(); ++i)
         children.push_back(i);
@@ -153,10 +159,13 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
         AppendEntry(directory, e);
     while (directory.size() % kSectorSize != 0)
         AppendEntry(directory, DirEntry{});
-    const uint32_t firstDirectory = PlaceChain(body, fat, directory.data(), directory.size(), kSectorSize);
+    body.firstDirectory = PlaceChain(body.bytes, body.fat, directory.data(), directory.size(), kSectorSize);
+}
 
-    // The FAT also covers its own sectors and the DIFAT sectors that list them.
-    const uint32_t dataSectors = static_cast<uint32_t>(fat.size());
+// The FAT also covers its own sectors and the DIFAT sectors that list them.
+void PlaceFat(Body& body)
+{
+    const uint32_t dataSectors = static_cast<uint32_t>(body.fat.size());
     const uint32_t perSector = kSectorSize / 4;
     uint32_t fatSectors = 0, difatSectors = 0;
     for (;;) {
@@ -171,24 +180,29 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
     const uint32_t firstFat = dataSectors;
     const uint32_t firstDifat = firstFat + fatSectors;
     for (uint32_t i = 0; i < fatSectors; ++i)
-        fat.push_back(kFatSector);
+        body.fat.push_back(kFatSector);
     for (uint32_t i = 0; i < difatSectors; ++i)
-        fat.push_back(kDifatSector);
-    fat.resize(static_cast<size_t>(fatSectors) * perSector, kFreeSector);
-    for (uint32_t v : fat)
-        PutU32(body, v);
+        body.fat.push_back(kDifatSector);
+    body.fat.resize(static_cast<size_t>(fatSectors) * perSector, kFreeSector);
+    for (uint32_t v : body.fat)
+        PutU32(body.bytes, v);
 
-    std::vector<uint32_t> fatIds;
     for (uint32_t i = 0; i < fatSectors; ++i)
-        fatIds.push_back(firstFat + i);
+        body.fatIds.push_back(firstFat + i);
     for (uint32_t d = 0; d < difatSectors; ++d) {
         for (uint32_t k = 0; k < perSector - 1; ++k) {
             const size_t index = kHeaderDifatEntries + static_cast<size_t>(d) * (perSector - 1) + k;
-            PutU32(body, index < fatIds.size() ? fatIds[index] : kFreeSector);
+            PutU32(body.bytes, index < body.fatIds.size() ? body.fatIds[index] : kFreeSector);
         }
-        PutU32(body, d + 1 == difatSectors ? kEndOfChain : firstDifat + d + 1);
+        PutU32(body.bytes, d + 1 == difatSectors ? kEndOfChain : firstDifat + d + 1);
     }
+    body.fatSectors = fatSectors;
+    body.difatSectors = difatSectors;
+    body.firstDifat = firstDifat;
+}
 
+std::vector<uint8_t> Header(const Body& body)
+{
     std::vector<uint8_t> file(kSectorSize, 0);
     std::copy(std::begin(kSignature), std::end(kSignature), file.begin());
     SetU16(file, kOffMinorVersion, 0x003E);
@@ -196,16 +210,31 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
     SetU16(file, kOffByteOrder, 0xFFFE);
     SetU16(file, kOffSectorShift, 9);
     SetU16(file, kOffMiniSectorShift, 6);
-    SetU32(file, kOffFatSectorCount, fatSectors);
-    SetU32(file, kOffFirstDirectorySector, firstDirectory);
+    SetU32(file, kOffFatSectorCount, body.fatSectors);
+    SetU32(file, kOffFirstDirectorySector, body.firstDirectory);
     SetU32(file, kOffMiniStreamCutoff, kMiniStreamCutoff);
-    SetU32(file, kOffFirstMiniFatSector, miniFatSectors ? firstMiniFat : kEndOfChain);
-    SetU32(file, kOffMiniFatSectorCount, miniFatSectors);
-    SetU32(file, kOffFirstDifatSector, difatSectors ? firstDifat : kEndOfChain);
-    SetU32(file, kOffDifatSectorCount, difatSectors);
+    SetU32(file, kOffFirstMiniFatSector, body.miniFatSectors ? body.firstMiniFat : kEndOfChain);
+    SetU32(file, kOffMiniFatSectorCount, body.miniFatSectors);
+    SetU32(file, kOffFirstDifatSector, body.difatSectors ? body.firstDifat : kEndOfChain);
+    SetU32(file, kOffDifatSectorCount, body.difatSectors);
     for (uint32_t i = 0; i < kHeaderDifatEntries; ++i)
-        SetU32(file, kOffHeaderDifat + 4 * i, i < fatIds.size() ? fatIds[i] : kFreeSector);
-    file.insert(file.end(), body.begin(), body.end());
+        SetU32(file, kOffHeaderDifat + 4 * i, i < body.fatIds.size() ? body.fatIds[i] : kFreeSector);
+    return file;
+}
+
+}  // namespace
+
+std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& streams)
+{
+    std::vector<DirEntry> entries(1 + streams.size());
+    entries[0].name = u"Root Entry";
+    entries[0].type = kTypeRoot;
+    Body body;
+    PlaceStreams(streams, entries, body);
+    PlaceDirectory(entries, body);
+    PlaceFat(body);
+    std::vector<uint8_t> file = Header(body);
+    file.insert(file.end(), body.bytes.begin(), body.bytes.end());
     return file;
 }
 

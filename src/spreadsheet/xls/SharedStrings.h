@@ -15,8 +15,6 @@ class SharedStringTable {
 public:
     // Index of the text, adding it on first use; counts every use for the SST header.
     uint32_t Add(const std::u16string& text);
-    size_t UniqueCount() const { return strings_.size(); }
-    const std::vector<std::u16string>& Strings() const { return strings_; }
 
     // Writes SST (split over CONTINUE records without breaking a character) and EXTSST.
     void Write(BiffRecordWriter& out) const;
