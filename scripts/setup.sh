@@ -6,7 +6,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
-  python3 python3-xlrd
+  libxlsxwriter-dev
+  python3 python3-xlrd python3-openpyxl
   clang
   dpkg-dev help2man appstream desktop-file-utils man-db
 )

@@ -121,5 +121,6 @@ inline constexpr int xlLandscape = 2;
 inline constexpr int xlExcel8 = 56;
 inline constexpr int xlNormal = -4143;
 inline constexpr int xlWorkbookNormal = -4143;
+inline constexpr int xlOpenXMLWorkbook = 51;
 
 }  // namespace morvessa::sheet

@@ -6,6 +6,7 @@
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "spreadsheet/xlsx/XlsxFile.h"
 
 namespace morvessa::sheet {
 namespace {
@@ -293,11 +294,15 @@ void Workbook::Activate()
 void Workbook::SaveAs(const std::string& path, int fileFormat)
 {
     CheckAlive();
-    if (fileFormat != xlExcel8 && fileFormat != xlWorkbookNormal) {
+    if (fileFormat == xlExcel8 || fileFormat == xlWorkbookNormal) {
+        xls::SaveWorkbook(*this, path);
+    } else if (fileFormat == xlOpenXMLWorkbook) {
+        xlsx::SaveWorkbook(*this, path);
+    } else {
         throw HostError("SaveAs method of Workbook class failed: file format " + std::to_string(fileFormat) +
-                        " is not supported; this host writes Excel 97-2003 workbooks (56)");
+                        " is not supported; this host writes Excel 97-2003 workbooks (56) and Excel "
+                        "workbooks (51)");
     }
-    xls::SaveWorkbook(*this, path);
     fullName_ = path;
     name_ = std::filesystem::path(path).filename().string();
 }

@@ -80,7 +80,8 @@ public:
     sheet::Sheets Worksheets();
     Worksheet& ActiveSheet();
     void Activate();
-    // Writes the file (xlExcel8 = 56 or xlNormal = -4143 for the 97-2003 format; other codes throw).
+    // Writes the file: xlExcel8 = 56 or xlNormal = -4143 for the 97-2003 format, xlOpenXMLWorkbook = 51
+    // for an Excel Workbook (.xlsx); other codes throw.
     // The workbook takes the file's name.
     void SaveAs(const std::string& path, int fileFormat = xlExcel8);
     // Closes without saving; every later call on the workbook or its sheets throws.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
 
@@ -422,11 +424,12 @@ TEST_F(Automation, RowsDeleteShiftUpAndUsedRange)
     EXPECT_THROW(app.Range("A1").Delete(xlShiftToLeft), HostError);
 }
 
-TEST_F(Automation, SaveAsAcceptsOnlyThe97To2003Codes)
+TEST_F(Automation, SaveAsAcceptsOnlyTheCodesOfItsTwoFormats)
 {
-    EXPECT_NE(ErrorOf([&] { book.SaveAs("/tmp/never-written.xlsx", 51); }).find("file format 51"),
+    EXPECT_NE(ErrorOf([&] { book.SaveAs("/tmp/never-written.xlsb", 50); }).find("file format 50"),
               std::string::npos);
     EXPECT_THROW(book.SaveAs("/tmp/never-written.xls", 0), HostError);
+    EXPECT_FALSE(std::filesystem::exists("/tmp/never-written.xlsb"));
 }
 
 TEST_F(Automation, SheetsCopyBetweenWorkbooksKeepTheirLook)

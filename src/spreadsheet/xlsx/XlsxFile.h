@@ -1,0 +1,30 @@
+#pragma once
+// Excel Workbook (.xlsx) files, written through libxlsxwriter. The file carries what the .xls
+// writer puts in its file: sheets in order, values, formats with the palette's colours as RGB,
+// merged areas, column widths and row heights, page setup, the active sheet and its selection.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace morvessa::sheet {
+class Workbook;
+}
+
+namespace morvessa::sheet::xlsx {
+
+// Raised when the file cannot be written. The text is meant for the user.
+class XlsxError : public std::runtime_error {
+public:
+    explicit XlsxError(const std::string& description) : std::runtime_error(description) {}
+};
+
+// Writes the workbook to path. An existing file is replaced in one step only once the new one is
+// complete; a failed save leaves it as it was. Throws XlsxError.
+void SaveWorkbook(const Workbook& wb, const std::string& path);
+
+// The complete file as bytes. Throws XlsxError.
+std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb);
+
+}  // namespace morvessa::sheet::xlsx
