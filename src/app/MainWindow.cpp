@@ -7,7 +7,12 @@
 #include "settings/SettingsStore.h"
 #include "widgets/DialogLayout.h"
 #include "dialogs/FixedHolidayDialog.h"
+#include "dialogs/CountryHolidaysDialog.h"
 #include "dialogs/FloatingHolidayDialog.h"
+#include "dialogs/HolidayListDialog.h"
+#include "dialogs/RuleHolidayDialog.h"
+#include "holidays/HolidayEditing.h"
+#include "holidays/HolidayRules.h"
 #include "preview/PreviewWindow.h"
 #include "widgets/UiRoutines.h"
 #include "core/ErrorTrap.h"
@@ -27,10 +32,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeySequence>
+#include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -215,7 +223,133 @@ int MainWindow::BuildMenuBar()
     holidaysMenu_->setObjectName(QStringLiteral("HolidaysMenu"));
     calendarMenu_ = menuBar_->addMenu(QStringLiteral("&Calendar"));
     calendarMenu_->setObjectName(QStringLiteral("CalendarMenu"));
+    BuildHolidaysMenu();
     return menuBar_->sizeHint().height();
+}
+
+void MainWindow::BuildHolidaysMenu()
+{
+    const auto add = [this](const char* name, const QString& text, auto handler) {
+        QAction* action = holidaysMenu_->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add("AddByRule", QStringLiteral("Add Holiday by &Rule..."), [this] { AddHolidayByRule_Click(); });
+    add("AddCountry", QStringLiteral("Add a &Country's Holidays..."), [this] { AddCountryHolidays_Click(); });
+    add("EditHoliday", QStringLiteral("&Edit Holiday..."), [this] { EditHoliday_Click(); });
+    holidaysMenu_->addSeparator();
+    QAction* every = add("ShowEveryHoliday", QStringLiteral("Show E&very Holiday of a Day"),
+                         [this](bool on) { ShowEveryHoliday_Click(on); });
+    every->setCheckable(true);
+    holidaysMenu_->addSeparator();
+    QAction* undo = add("Undo", QStringLiteral("&Undo"), [this] { Undo_Click(); });
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WindowShortcut);
+    // The menu shows what Undo would put back, and the stored choice of the check box.
+    connect(holidaysMenu_, &QMenu::aboutToShow, this, [this, undo, every] {
+        const HolidayUndo& history = ProgramHolidayUndo();
+        undo->setText(history.CanUndo() ? QStringLiteral("&") + history.UndoText() : QStringLiteral("&Undo"));
+        undo->setEnabled(history.CanUndo());
+        try {
+            every->setChecked(ShowEveryHolidayOfDay());
+        } catch (const std::exception&) {
+        }
+    });
+}
+
+QAction* MainWindow::HolidaysAction(const char* name) const
+{
+    for (QAction* action : holidaysMenu_->actions())
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    return nullptr;
+}
+
+void MainWindow::ShowMessage(const QString& text)
+{
+    if (environment_.showMessage)
+        environment_.showMessage(text);
+    else
+        ShowValidationMessage(this, text);
+}
+
+// The main window's two lists after a change made elsewhere: counts from the tables, the current
+// holidays kept where they still exist.
+void MainWindow::RefreshHolidayLists()
+{
+    fixedCount_ = FixedHolidays().RowCount();
+    floatingCount_ = FloatingHolidays().RowCount();
+    currentFixed_ = std::clamp(currentFixed_, 1, std::max(1, fixedCount_));
+    currentFloating_ = std::clamp(currentFloating_, 1, std::max(1, floatingCount_));
+    const bool wasReady = ready_;
+    ready_ = false;
+    ShowSelectedHolidays();
+    ready_ = wasReady;
+}
+
+void MainWindow::AddHolidayByRule_Click()
+{
+    try {
+        const auto run = [this](RuleHolidayDialog& dialog) {
+            ShowDialog(dialog);
+            return dialog.result();
+        };
+        if (AddHolidayByRule(this, run, [this](const QString& text) { ShowMessage(text); }))
+            RefreshHolidayLists();
+    } catch (const std::exception& error) {
+        ShowMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::AddCountryHolidays_Click()
+{
+    try {
+        CountryHolidaysDialog dialog(this);
+        ShowDialog(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return;
+        const QString outcome = AddCountryToRuleHolidays(dialog.SelectedCode(), dialog.Names());
+        RefreshHolidayLists();
+        ShowMessage(outcome);
+    } catch (const std::exception& error) {
+        ShowMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::EditHoliday_Click()
+{
+    try {
+        HolidayListDialog dialog(this);
+        dialog.showMessage = [this](const QString& text) { ShowMessage(text); };
+        dialog.runRuleDialog = [this](RuleHolidayDialog& rule) {
+            ShowDialog(rule);
+            return rule.result();
+        };
+        ShowDialog(dialog);
+        RefreshHolidayLists();
+    } catch (const std::exception& error) {
+        ShowMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::ShowEveryHoliday_Click(bool on)
+{
+    try {
+        SetShowEveryHolidayOfDay(on);
+    } catch (const std::exception& error) {
+        ShowMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::Undo_Click()
+{
+    try {
+        if (ProgramHolidayUndo().Undo())
+            RefreshHolidayLists();
+    } catch (const std::exception& error) {
+        ShowMessage(QString::fromUtf8(error.what()));
+    }
 }
 
 void MainWindow::Form_Load()
@@ -252,6 +386,7 @@ void MainWindow::Form_Load()
     }
     trap.Step(160, [&] { Text5_->setText(QString::number(QDate::currentDate().year())); });
     trap.Step(162, [&] { LoadHolidays(); });
+    trap.Step(162, [&] { LoadRuleHolidays(); });
 
     int fixedRows = 0;
     trap.Step(164, [&] { fixedRows = FixedHolidays().RowCount(); });
@@ -398,8 +533,11 @@ void MainWindow::DeleteSelectedHoliday(std::string_view location, HolidayTable& 
     bool deleted = false;
     trap.Step(100, [&] {
         const int rowsBefore = table.RowCount();
+        ProgramHolidayUndo().Remember(QStringLiteral("Delete"));
         DeleteHolidayRow(table, current);
         deleted = table.RowCount() < rowsBefore;
+        if (!deleted)
+            ProgramHolidayUndo().Forget();
     });
     // The last holiday of a kind stays, and nothing else changes either.
     if (!deleted)
@@ -428,6 +566,7 @@ void MainWindow::RestoreDefaults(std::string_view location, bool fixed)
 {
     ErrorTrap trap(location);
     trap.Step(100, [&] {
+        ProgramHolidayUndo().Remember(QStringLiteral("Restore Defaults"));
         if (fixed)
             RestoreFixedDefaults(true);
         else

@@ -20,6 +20,7 @@ class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QAction;
 class QListWidget;
 class QMenu;
 class QMenuBar;
@@ -59,6 +60,8 @@ struct MainWindowEnvironment {
     std::function<void(QDialog& dialog)> runDialog;
     // Ends the whole program when the window is closed; empty: QApplication::quit.
     std::function<void()> quit;
+    // Shows the outcome of a Holidays menu command; empty: a message box.
+    std::function<void(const QString& text)> showMessage;
 };
 
 class MainWindow : public QWidget, public HolidayEditorState, private GenerationUi {
@@ -94,6 +97,16 @@ public:
     QMenu* HolidaysMenu() const { return holidaysMenu_; }
     QMenu* CalendarMenu() const { return calendarMenu_; }
 
+    // --- the Holidays menu ---
+    void AddHolidayByRule_Click();
+    void AddCountryHolidays_Click();
+    void EditHoliday_Click();
+    void ShowEveryHoliday_Click(bool on);
+    void Undo_Click();
+    // The menu's command of that object name ("AddByRule", "AddCountry", "EditHoliday",
+    // "ShowEveryHoliday", "Undo", ...).
+    QAction* HolidaysAction(const char* name) const;
+
     // --- the handlers, as the buttons run them ---
     void PushButton2_Click();   // Start Creating Template
     void PushButton4_Click();   // fixed Add Holiday
@@ -117,6 +130,9 @@ protected:
 private:
     void BuildControls();
     int BuildMenuBar();
+    void BuildHolidaysMenu();
+    void RefreshHolidayLists();
+    void ShowMessage(const QString& text);
     void Form_Load();
     void ApplySkin();
     void PickColour(std::string_view location, const char* colourKey);

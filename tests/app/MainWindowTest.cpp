@@ -1,5 +1,9 @@
 #include "app/MainWindow.h"
 
+#include "dialogs/CountryHolidaysDialog.h"
+#include "holidays/HolidayEditing.h"
+#include "holidays/HolidayRules.h"
+
 #include "colours/ColorPalette.h"
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
@@ -20,6 +24,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QAction>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -74,6 +80,7 @@ protected:
             };
         environment.runDialog = runDialog_;
         environment.quit = [this] { ++quitCalls_; };
+        environment.showMessage = showMessage_;
         form_ = std::make_unique<MainWindow>(environment);
         return *form_;
     }
@@ -112,6 +119,7 @@ protected:
     bool busyDuringGeneration_ = false;
     std::function<void(GenerationUi&)> handover_;
     std::function<void(QDialog&)> runDialog_;
+    std::function<void(const QString&)> showMessage_;
     int quitCalls_ = 0;
     std::unique_ptr<MainWindow> form_;
 };
@@ -256,6 +264,59 @@ TEST_F(MainWindowTest, TheMenuBarHoldsTheHolidaysAndCalendarMenus)
     EXPECT_EQ(form.CalendarMenu()->title(), "&Calendar");
     // The bar does not take the design font of the controls.
     EXPECT_FALSE(form.MenuBar()->font().bold());
+}
+
+TEST_F(MainWindowTest, HolidaysMenuAddsACountryAndUndoTakesBackItAndADelete)
+{
+    ProgramHolidayUndo().Clear();
+    RuleHolidays().clear();
+    std::vector<QString> messages;
+    runDialog_ = [](QDialog& dialog) {
+        if (auto* country = qobject_cast<CountryHolidaysDialog*>(&dialog)) {
+            country->SelectCountry(QStringLiteral("DE"));
+            country->accept();
+        }
+    };
+    showMessage_ = [&](const QString& text) { messages.push_back(text); };
+    MainWindow& form = Load();
+    QAction* undo = form.HolidaysAction("Undo");
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+
+    form.HolidaysAction("AddCountry")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Added 9 holidays of Germany.");
+    EXPECT_EQ(RuleHolidays().size(), 9u);
+    EXPECT_EQ(RuleHolidays()[0].name, "Neujahr");
+
+    // The Parts' delete button is undoable too, and Undo goes back one change at a time.
+    Click("PushButton5");
+    EXPECT_EQ(Setting(key::FixedHolidaysCount), "6");
+    emit form.HolidaysMenu()->aboutToShow();
+    EXPECT_EQ(undo->text(), "&Undo Delete");
+    undo->trigger();
+    EXPECT_EQ(Setting(key::FixedHolidaysCount), "7");
+    EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->count(), 7);
+    EXPECT_EQ(form.FixedCount(), 7);
+    undo->trigger();
+    EXPECT_TRUE(RuleHolidays().empty());
+    emit form.HolidaysMenu()->aboutToShow();
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(MainWindowTest, ShowEveryHolidayIsAStoredCheckOfTheHolidaysMenu)
+{
+    MainWindow& form = Load();
+    QAction* every = form.HolidaysAction("ShowEveryHoliday");
+    ASSERT_NE(every, nullptr);
+    EXPECT_TRUE(every->isCheckable());
+    emit form.HolidaysMenu()->aboutToShow();
+    EXPECT_FALSE(every->isChecked());
+    EXPECT_EQ(Setting(key::ShowEveryHoliday), "<absent>");  // the default is not written
+    every->trigger();
+    EXPECT_EQ(Setting(key::ShowEveryHoliday), "1");
+    every->trigger();
+    EXPECT_EQ(Setting(key::ShowEveryHoliday), "0");
 }
 
 TEST_F(MainWindowTest, TabOrderStartsAtTheYearAndRunsThroughTheButtonsLast)

@@ -1,0 +1,161 @@
+#include "dialogs/HolidayListDialog.h"
+
+#include "dialogs/RuleHolidayDialog.h"
+#include "widgets/UiRoutines.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace morvessa {
+
+namespace {
+
+int RunModally(RuleHolidayDialog& dialog)
+{
+    return dialog.exec();
+}
+
+}  // namespace
+
+bool AddHolidayByRule(QWidget* parent, const std::function<int(RuleHolidayDialog&)>& run,
+                      const std::function<void(const QString&)>& showMessage,
+                      std::optional<HolidayEntry>* added)
+{
+    RuleHolidayDialog dialog(HolidayRule{}, parent);
+    if ((run ? run(dialog) : RunModally(dialog)) != QDialog::Accepted)
+        return false;
+    ProgramHolidayUndo().Remember(QStringLiteral("Add Holiday"));
+    try {
+        const HolidayEntry entry = AddHoliday(dialog.Rule());
+        if (added)
+            *added = entry;
+    } catch (const std::exception& error) {
+        ProgramHolidayUndo().Forget();
+        showMessage(QString::fromUtf8(error.what()));
+        return false;
+    }
+    return true;
+}
+
+HolidayListDialog::HolidayListDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("HolidayListDialog"));
+    setWindowTitle(QStringLiteral("Holidays"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    showMessage = [this](const QString& text) { ShowValidationMessage(this, text); };
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("Holidays"));
+    list_->setMinimumSize(520, 360);
+    auto* add = new QPushButton(QStringLiteral("&Add by Rule..."), this);
+    add->setObjectName(QStringLiteral("AddByRule"));
+    edit_ = new QPushButton(QStringLiteral("&Edit..."), this);
+    edit_->setObjectName(QStringLiteral("Edit"));
+    delete_ = new QPushButton(QStringLiteral("&Delete"), this);
+    delete_->setObjectName(QStringLiteral("Delete"));
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(add, &QPushButton::clicked, this, &HolidayListDialog::AddByRule);
+    connect(edit_, &QPushButton::clicked, this, &HolidayListDialog::EditSelected);
+    connect(delete_, &QPushButton::clicked, this, &HolidayListDialog::DeleteSelected);
+    connect(list_, &QListWidget::itemActivated, this, &HolidayListDialog::EditSelected);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(edit_);
+    buttons->addWidget(delete_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+    Refresh(std::nullopt);
+}
+
+void HolidayListDialog::Refresh(std::optional<HolidayEntry> current)
+{
+    entries_ = AllHolidayEntries();
+    list_->clear();
+    for (const HolidayEntry& entry : entries_)
+        list_->addItem(EntryText(entry));
+    if (current)
+        Select(*current);
+    else if (!entries_.empty())
+        list_->setCurrentRow(0);
+}
+
+void HolidayListDialog::Select(const HolidayEntry& entry)
+{
+    const auto found = std::find(entries_.begin(), entries_.end(), entry);
+    if (found != entries_.end())
+        list_->setCurrentRow(static_cast<int>(found - entries_.begin()));
+}
+
+std::optional<HolidayEntry> HolidayListDialog::Selected() const
+{
+    const int row = list_->currentRow();
+    if (row < 0 || row >= static_cast<int>(entries_.size()))
+        return std::nullopt;
+    return entries_[static_cast<std::size_t>(row)];
+}
+
+void HolidayListDialog::AddByRule()
+{
+    std::optional<HolidayEntry> added;
+    if (AddHolidayByRule(this, runRuleDialog, showMessage, &added))
+        Refresh(added);
+}
+
+void HolidayListDialog::EditSelected()
+{
+    const std::optional<HolidayEntry> entry = Selected();
+    if (!entry)
+        return;
+    HolidayRule rule;
+    try {
+        rule = RuleOfEntry(*entry);
+    } catch (const std::exception& error) {
+        showMessage(QString::fromUtf8(error.what()));
+        return;
+    }
+    RuleHolidayDialog dialog(rule, this);
+    if ((runRuleDialog ? runRuleDialog(dialog) : RunModally(dialog)) != QDialog::Accepted)
+        return;
+    ProgramHolidayUndo().Remember(QStringLiteral("Edit Holiday"));
+    try {
+        Refresh(ReplaceHoliday(*entry, dialog.Rule()));
+    } catch (const std::exception& error) {
+        ProgramHolidayUndo().Forget();
+        showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidayListDialog::DeleteSelected()
+{
+    const std::optional<HolidayEntry> entry = Selected();
+    if (!entry)
+        return;
+    ProgramHolidayUndo().Remember(QStringLiteral("Delete"));
+    try {
+        if (!DeleteHoliday(*entry)) {
+            ProgramHolidayUndo().Forget();
+            showMessage(
+                QStringLiteral("The last fixed and the last floating holiday stay: each list keeps one."));
+            return;
+        }
+    } catch (const std::exception& error) {
+        ProgramHolidayUndo().Forget();
+        showMessage(QString::fromUtf8(error.what()));
+        return;
+    }
+    const int row = list_->currentRow();
+    Refresh(std::nullopt);
+    list_->setCurrentRow(std::min(row, list_->count() - 1));
+}
+
+}  // namespace morvessa

@@ -1,0 +1,214 @@
+#include "dialogs/RuleHolidayDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace morvessa {
+
+namespace {
+
+using Kind = HolidayRule::Kind;
+using Observed = HolidayRule::Observed;
+
+// Kinds in the order of the kind box.
+const Kind kKinds[] = {
+    Kind::Fixed, Kind::NthWeekday, Kind::EasterOffset, Kind::WeekdayOnOrAfter, Kind::WeekdayOnOrBefore,
+    Kind::Dated};
+const char* const kKindNames[] = {"Fixed date",
+                                  "Weekday of a month (1st to 5th or last)",
+                                  "Days from Easter Sunday",
+                                  "Weekday on or after a date",
+                                  "Weekday on or before a date",
+                                  "One day of one year"};
+const Observed kObserved[] = {Observed::None, Observed::SaturdayToFridaySundayToMonday,
+                              Observed::NextFreeWeekday, Observed::SundayToNextFreeWeekday};
+const char* const kObservedNames[] = {"No", "Saturday on the Friday, Sunday on the Monday",
+                                      "Weekend on the next free weekday", "Sunday on the next free weekday"};
+
+template <typename T, std::size_t N>
+int IndexOf(const T (&values)[N], T value)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (values[i] == value)
+            return static_cast<int>(i);
+    return 0;
+}
+
+QSpinBox* YearBox(QWidget* parent, const char* name, bool optional)
+{
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    // 1582 shows as "any": the years before the Gregorian calendar are never in question here.
+    box->setRange(optional ? 1582 : 1583, 9999);
+    if (optional)
+        box->setSpecialValueText(QStringLiteral("any"));
+    return box;
+}
+
+}  // namespace
+
+RuleHolidayDialog::RuleHolidayDialog(const HolidayRule& rule, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("RuleHolidayDialog"));
+    setWindowTitle(rule.name.isEmpty() ? QStringLiteral("Add Holiday by Rule")
+                                       : QStringLiteral("Edit Holiday"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("Name"));
+    kind_ = new QComboBox(this);
+    kind_->setObjectName(QStringLiteral("Kind"));
+    for (const char* text : kKindNames)
+        kind_->addItem(QString::fromLatin1(text));
+    month_ = new QComboBox(this);
+    month_->setObjectName(QStringLiteral("Month"));
+    for (int m = 1; m <= 12; ++m)
+        month_->addItem(QLocale::c().standaloneMonthName(m));
+    day_ = new QSpinBox(this);
+    day_->setObjectName(QStringLiteral("Day"));
+    day_->setRange(1, 31);
+    year_ = YearBox(this, "Year", false);
+    weekday_ = new QComboBox(this);
+    weekday_->setObjectName(QStringLiteral("Weekday"));
+    for (const char* text : {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
+        weekday_->addItem(QString::fromLatin1(text));
+    occurrence_ = new QComboBox(this);
+    occurrence_->setObjectName(QStringLiteral("Occurrence"));
+    for (const char* text : {"1st", "2nd", "3rd", "4th", "5th", "Last"})
+        occurrence_->addItem(QString::fromLatin1(text));
+    offset_ = new QSpinBox(this);
+    offset_->setObjectName(QStringLiteral("Offset"));
+    offset_->setRange(-366, 366);
+    offset_->setSuffix(QStringLiteral(" days"));
+    observed_ = new QComboBox(this);
+    observed_->setObjectName(QStringLiteral("Observed"));
+    for (const char* text : kObservedNames)
+        observed_->addItem(QString::fromLatin1(text));
+    firstYear_ = YearBox(this, "FirstYear", true);
+    lastYear_ = YearBox(this, "LastYear", true);
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("Message"));
+    message_->setWordWrap(true);
+
+    form_ = new QFormLayout;
+    form_->addRow(QStringLiteral("&Name:"), name_);
+    form_->addRow(QStringLiteral("&Kind:"), kind_);
+    form_->addRow(QStringLiteral("&Occurrence:"), occurrence_);
+    form_->addRow(QStringLiteral("&Weekday:"), weekday_);
+    form_->addRow(QStringLiteral("&Month:"), month_);
+    form_->addRow(QStringLiteral("&Day:"), day_);
+    form_->addRow(QStringLiteral("&Year:"), year_);
+    form_->addRow(QStringLiteral("&Easter offset:"), offset_);
+    form_->addRow(QStringLiteral("On a &weekend, observed:"), observed_);
+    form_->addRow(QStringLiteral("In force &from:"), firstYear_);
+    form_->addRow(QStringLiteral("&until:"), lastYear_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("Buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &RuleHolidayDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &RuleHolidayDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form_);
+    layout->addWidget(message_);
+    layout->addWidget(buttons);
+
+    SetRule(rule);
+    const auto changed = [this] { UpdateFields(); };
+    connect(name_, &QLineEdit::textChanged, this, changed);
+    for (QComboBox* box : {kind_, month_, weekday_, occurrence_, observed_})
+        connect(box, &QComboBox::currentIndexChanged, this, changed);
+    for (QSpinBox* box : {day_, year_, offset_, firstYear_, lastYear_})
+        connect(box, &QSpinBox::valueChanged, this, changed);
+    UpdateFields();
+}
+
+void RuleHolidayDialog::SetRule(const HolidayRule& rule)
+{
+    name_->setText(rule.name);
+    kind_->setCurrentIndex(IndexOf(kKinds, rule.kind));
+    month_->setCurrentIndex(rule.month - 1);
+    day_->setValue(rule.day);
+    year_->setValue(rule.kind == Kind::Dated ? rule.year : 2027);
+    weekday_->setCurrentIndex(rule.weekday - 1);
+    occurrence_->setCurrentIndex(rule.occurrence == HolidayRule::kLast ? 5 : rule.occurrence - 1);
+    offset_->setValue(rule.offset);
+    observed_->setCurrentIndex(IndexOf(kObserved, rule.observed));
+    firstYear_->setValue(rule.firstYear == 0 ? firstYear_->minimum() : rule.firstYear);
+    lastYear_->setValue(rule.lastYear == 0 ? lastYear_->minimum() : rule.lastYear);
+    UpdateFields();
+}
+
+HolidayRule RuleHolidayDialog::Rule() const
+{
+    HolidayRule rule;
+    rule.kind = kKinds[kind_->currentIndex()];
+    rule.name = name_->text().trimmed();
+    rule.month = month_->currentIndex() + 1;
+    rule.day = day_->value();
+    rule.weekday = weekday_->currentIndex() + 1;
+    rule.occurrence = occurrence_->currentIndex() == 5 ? HolidayRule::kLast : occurrence_->currentIndex() + 1;
+    rule.offset = offset_->value();
+    if (rule.kind == Kind::Fixed)
+        rule.observed = kObserved[observed_->currentIndex()];
+    if (rule.kind == Kind::Dated) {
+        rule.year = year_->value();
+    } else {
+        rule.firstYear = firstYear_->value() == firstYear_->minimum() ? 0 : firstYear_->value();
+        rule.lastYear = lastYear_->value() == lastYear_->minimum() ? 0 : lastYear_->value();
+    }
+    // Unused fields go back to their defaults, so equal rules compare equal.
+    HolidayRule clean = ParseRuleText(RuleText(rule));
+    clean.name = rule.name;
+    return clean;
+}
+
+void RuleHolidayDialog::UpdateFields()
+{
+    const Kind kind = kKinds[kind_->currentIndex()];
+    const bool weekday =
+        kind == Kind::NthWeekday || kind == Kind::WeekdayOnOrAfter || kind == Kind::WeekdayOnOrBefore;
+    form_->setRowVisible(occurrence_, kind == Kind::NthWeekday);
+    form_->setRowVisible(weekday_, weekday);
+    form_->setRowVisible(month_, kind != Kind::EasterOffset);
+    form_->setRowVisible(day_, kind != Kind::EasterOffset && kind != Kind::NthWeekday);
+    form_->setRowVisible(year_, kind == Kind::Dated);
+    form_->setRowVisible(offset_, kind == Kind::EasterOffset);
+    form_->setRowVisible(observed_, kind == Kind::Fixed);
+    form_->setRowVisible(firstYear_, kind != Kind::Dated);
+    form_->setRowVisible(lastYear_, kind != Kind::Dated);
+    try {
+        message_->setText(DescribeRule(Rule()));
+    } catch (const HolidayRuleError& error) {
+        message_->setText(QString::fromUtf8(error.what()));
+    }
+    adjustSize();
+}
+
+QString RuleHolidayDialog::MessageText() const
+{
+    return message_->text();
+}
+
+void RuleHolidayDialog::accept()
+{
+    try {
+        if (Rule().name.isEmpty()) {
+            message_->setText(QStringLiteral("Please give the holiday a name."));
+            name_->setFocus();
+            return;
+        }
+    } catch (const HolidayRuleError& error) {
+        message_->setText(QString::fromUtf8(error.what()));
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace morvessa

@@ -1,0 +1,83 @@
+#pragma once
+// Editing any holiday in place, whichever list holds it: the fixed table, the floating table or the
+// rule holidays. Each holiday is an entry of its own, so holidays that share a name stay reachable.
+// Every change can be undone: the lists are kept as they were before it.
+
+#include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayRules.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace morvessa {
+
+struct HolidayEntry {
+    enum class Source { Fixed, Floating, Rule };
+    Source source = Source::Rule;
+    int index = 0;  // table row (from 1) or position in the rule list (from 0)
+
+    friend bool operator==(const HolidayEntry&, const HolidayEntry&) = default;
+};
+
+// Every holiday: the fixed rows, the floating rows, then the rule holidays.
+std::vector<HolidayEntry> AllHolidayEntries();
+
+// The holiday of an entry as a rule: a fixed row is a Fixed rule, a floating row an NthWeekday rule.
+// A row whose cells do not form a date (a hand-edited store) throws HolidayRuleError.
+HolidayRule RuleOfEntry(const HolidayEntry& entry);
+
+// What the holiday list shows for an entry: "Fixed: Christmas - 25 December".
+QString EntryText(const HolidayEntry& entry);
+
+// Replaces the holiday of `entry` by `rule` and saves. A table row keeps its place when the table can
+// hold the new rule (a plain date for the fixed table, an n-th or last weekday without years for the
+// floating one); otherwise the holiday moves to the rule list. A table's last row cannot move (the
+// tables always keep a row): that throws HolidayRuleError and changes nothing. Returns the entry the
+// holiday has afterwards.
+HolidayEntry ReplaceHoliday(const HolidayEntry& entry, const HolidayRule& rule);
+
+// Adds a holiday and saves: a plain date to the fixed table, an n-th or last weekday (1st to 4th or
+// last, no years) to the floating table, any other rule to the rule list. Returns its entry.
+HolidayEntry AddHoliday(const HolidayRule& rule);
+
+// Removes the holiday of `entry` and saves; a table's last row stays (returns false then).
+bool DeleteHoliday(const HolidayEntry& entry);
+
+// The three lists at one moment.
+struct HolidayLists {
+    HolidayTable fixed{3};
+    HolidayTable floating{4};
+    std::vector<HolidayRule> rules;
+};
+HolidayLists CurrentHolidayLists();
+
+// Undo of the last changes: Remember() before a change, Undo() puts the lists back and saves them.
+class HolidayUndo {
+public:
+    void Remember(const QString& what);
+    bool CanUndo() const { return !steps_.empty(); }
+    // "Undo Delete", "Undo Import", ...; empty when there is nothing to undo.
+    QString UndoText() const;
+    // Puts back the lists of the last Remember and saves them; false when there is nothing to undo.
+    bool Undo();
+    void Clear() { steps_.clear(); }
+    // Drops the last Remember, for a change that did not happen.
+    void Forget()
+    {
+        if (!steps_.empty())
+            steps_.pop_back();
+    }
+
+private:
+    struct Step {
+        QString what;
+        HolidayLists lists;
+    };
+    std::vector<Step> steps_;
+};
+
+// The program's undo history.
+HolidayUndo& ProgramHolidayUndo();
+
+}  // namespace morvessa

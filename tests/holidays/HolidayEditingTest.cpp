@@ -1,0 +1,150 @@
+#include "holidays/HolidayEditing.h"
+
+#include "support/SettingsTestSupport.h"
+
+namespace morvessa {
+namespace {
+
+class HolidayEditingTest : public testing::TempSettingsTest {
+protected:
+    void SetUp() override
+    {
+        TempSettingsTest::SetUp();
+        sink_ = std::make_unique<ScopedCatalogueMessageSink>(messages_);
+        LoadHolidays();  // first run: the default tables
+        RuleHolidays().clear();
+        ProgramHolidayUndo().Clear();
+    }
+    void TearDown() override
+    {
+        RuleHolidays().clear();
+        ProgramHolidayUndo().Clear();
+        sink_.reset();
+        TempSettingsTest::TearDown();
+    }
+    static HolidayRule Rule(const char* text, const char* name)
+    {
+        HolidayRule rule = ParseRuleText(QString::fromLatin1(text));
+        rule.name = QString::fromUtf8(name);
+        return rule;
+    }
+    // The three lists as the store holds them now.
+    static HolidayLists Stored()
+    {
+        LoadHolidays();
+        LoadRuleHolidays();
+        return CurrentHolidayLists();
+    }
+
+    RecordingCatalogueMessageSink messages_;
+
+private:
+    std::unique_ptr<ScopedCatalogueMessageSink> sink_;
+};
+
+TEST_F(HolidayEditingTest, EveryHolidayIsAnEntryEvenWhenNamesRepeat)
+{
+    RuleHolidays() = {Rule("easter -2", "Christmas"), Rule("easter -2", "Christmas")};
+    const std::vector<HolidayEntry> entries = AllHolidayEntries();
+    ASSERT_EQ(entries.size(), 7u + 10u + 2u);
+    EXPECT_EQ(EntryText(entries[3]), "Fixed: Christmas - 25 December");
+    EXPECT_EQ(EntryText(entries[7]), "Floating: Memorial Day - Last Monday of May");
+    EXPECT_EQ(EntryText(entries[17]), "Rule: Christmas - Easter -2 days");
+    EXPECT_EQ(entries[18], (HolidayEntry{HolidayEntry::Source::Rule, 1}));
+}
+
+TEST_F(HolidayEditingTest, EditingATableRowKeepsItsPlaceAndItsStoredForm)
+{
+    const HolidayEntry christmas{HolidayEntry::Source::Fixed, 4};
+    EXPECT_EQ(ReplaceHoliday(christmas, Rule("fixed 12-24", "Christmas Eve")), christmas);
+    const HolidayEntry memorial{HolidayEntry::Source::Floating, 1};
+    EXPECT_EQ(ReplaceHoliday(memorial, Rule("nth 2 mon 05", "Second Monday")), memorial);
+    const HolidayLists stored = Stored();
+    EXPECT_EQ(stored.fixed.Cell(4, fixed_column::Name).Text(), "Christmas Eve");
+    EXPECT_EQ(stored.fixed.Cell(4, fixed_column::Day).Text(), "24");
+    EXPECT_EQ(stored.floating.Cell(1, floating_column::Occurrence).Text(), "2");
+    EXPECT_EQ(ReadSetting(QStringLiteral("3Data"), QString()).count(QStringLiteral("Christmas Eve")), 1);
+    // Back to "Last": stored as the text the tables use.
+    ReplaceHoliday(memorial, Rule("last mon 05", "Memorial Day"));
+    EXPECT_EQ(Stored().floating.Cell(1, floating_column::Occurrence).Text(), "Last");
+}
+
+TEST_F(HolidayEditingTest, ARuleTheTableCannotHoldMovesTheHolidayToTheRuleList)
+{
+    const HolidayEntry moved =
+        ReplaceHoliday({HolidayEntry::Source::Fixed, 3}, Rule("fixed 07-04 observe=us", "Independence Day"));
+    EXPECT_EQ(moved, (HolidayEntry{HolidayEntry::Source::Rule, 0}));
+    const HolidayLists stored = Stored();
+    EXPECT_EQ(stored.fixed.RowCount(), 6);
+    ASSERT_EQ(stored.rules.size(), 1u);
+    EXPECT_EQ(RuleText(stored.rules[0]), "fixed 07-04 observe=us");
+
+    // The last row of a table keeps its kind.
+    FixedHolidays().Reset(1);
+    FixedHolidays().Cell(1, 1) = 1;
+    FixedHolidays().Cell(1, 2) = 1;
+    FixedHolidays().Cell(1, 3) = "Only";
+    EXPECT_THROW(ReplaceHoliday({HolidayEntry::Source::Fixed, 1}, Rule("easter +1", "Other")),
+                 HolidayRuleError);
+    EXPECT_EQ(FixedHolidays().Cell(1, 3).Text(), "Only");
+    EXPECT_EQ(RuleHolidays().size(), 1u);
+}
+
+TEST_F(HolidayEditingTest, UndoPutsBackDeletesEditsAndRestoresInTurn)
+{
+    const HolidayLists start = CurrentHolidayLists();
+    ProgramHolidayUndo().Remember(QStringLiteral("Delete"));
+    EXPECT_TRUE(DeleteHoliday({HolidayEntry::Source::Fixed, 2}));
+    ProgramHolidayUndo().Remember(QStringLiteral("Edit"));
+    ReplaceHoliday({HolidayEntry::Source::Floating, 2}, Rule("easter +1", "Easter Monday"));
+    RuleHolidays().push_back(Rule("date 2027-06-12", "Wedding"));
+    SaveRuleHolidays();
+    const HolidayLists afterEdit = CurrentHolidayLists();
+
+    EXPECT_EQ(ProgramHolidayUndo().UndoText(), "Undo Edit");
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    HolidayLists stored = Stored();
+    EXPECT_EQ(stored.fixed.RowCount(), 6);
+    EXPECT_EQ(stored.floating, start.floating);
+    EXPECT_TRUE(stored.rules.empty());
+    EXPECT_NE(stored.rules, afterEdit.rules);
+
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    stored = Stored();
+    EXPECT_EQ(stored.fixed, start.fixed);
+    EXPECT_FALSE(ProgramHolidayUndo().Undo());
+    EXPECT_EQ(ProgramHolidayUndo().UndoText(), "");
+}
+
+TEST_F(HolidayEditingTest, AddingPutsEachKindWhereTheListsCanHoldIt)
+{
+    EXPECT_EQ(AddHoliday(Rule("fixed 06-12", "Birthday")), (HolidayEntry{HolidayEntry::Source::Fixed, 8}));
+    EXPECT_EQ(AddHoliday(Rule("nth 1 sun 06", "Picnic")), (HolidayEntry{HolidayEntry::Source::Floating, 11}));
+    EXPECT_EQ(AddHoliday(Rule("nth 5 sun 06", "Rare")), (HolidayEntry{HolidayEntry::Source::Rule, 0}));
+    EXPECT_EQ(AddHoliday(Rule("fixed 06-12 from 2030", "Later")),
+              (HolidayEntry{HolidayEntry::Source::Rule, 1}));
+    const HolidayLists stored = Stored();
+    EXPECT_EQ(stored.fixed.Cell(8, fixed_column::Name).Text(), "Birthday");
+    EXPECT_EQ(stored.floating.Cell(11, floating_column::Weekday).Text(), "1");
+    EXPECT_EQ(stored.rules.size(), 2u);
+}
+
+TEST_F(HolidayEditingTest, DeletingKeepsTheLastTableRowAndRefusesUnknownEntries)
+{
+    RuleHolidays() = {Rule("easter -2", "Good Friday")};
+    EXPECT_TRUE(DeleteHoliday({HolidayEntry::Source::Rule, 0}));
+    EXPECT_FALSE(DeleteHoliday({HolidayEntry::Source::Rule, 0}));
+    EXPECT_FALSE(DeleteHoliday({HolidayEntry::Source::Fixed, 99}));
+    FloatingHolidays().Reset(1);
+    EXPECT_FALSE(DeleteHoliday({HolidayEntry::Source::Floating, 1}));
+}
+
+TEST_F(HolidayEditingTest, AHandEditedRowThatIsNoDateIsShownAndRefusedForEditing)
+{
+    FixedHolidays().Cell(2, fixed_column::Month) = "June-ish";
+    EXPECT_EQ(EntryText({HolidayEntry::Source::Fixed, 2}), "Fixed: Flag Day - (not a valid date)");
+    EXPECT_THROW(RuleOfEntry({HolidayEntry::Source::Fixed, 2}), HolidayRuleError);
+}
+
+}  // namespace
+}  // namespace morvessa
