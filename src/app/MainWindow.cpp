@@ -54,17 +54,22 @@ constexpr std::string_view kOption2Location = "in Quorvant2021/08/31.Form1.Optio
 
 constexpr const char* kSkinFile = "x/o.cjs";
 
+std::string TranslatedInstanceMessage(const std::string& text)
+{
+    return QCoreApplication::translate("HostInstances", text.c_str()).toStdString();
+}
+
 // The instance checks' boxes for the program: application title, no icon.
 class MessageBoxInstanceUi final : public InstanceCheckUi {
 public:
     explicit MessageBoxInstanceUi(QWidget* parent) : parent_(parent) {}
     void ShowMessage(const std::string& text) override
     {
-        ShowValidationMessage(parent_, MessageBoxText(text));
+        ShowValidationMessage(parent_, MessageBoxText(TranslatedInstanceMessage(text)));
     }
     bool AskYesNo(const std::string& text) override
     {
-        return morvessa::AskYesNo(parent_, MessageBoxText(text));
+        return morvessa::AskYesNo(parent_, MessageBoxText(TranslatedInstanceMessage(text)));
     }
     void EndProgram() override { std::exit(0); }
 
@@ -117,62 +122,63 @@ void MainWindow::BuildControls()
     setFixedSize(TwipsToPixels(8040), TwipsToPixels(9030) + barHeight);
     menuBar_->setGeometry(0, 0, TwipsToPixels(8040), barHeight);
 
-    auto button = [this](QWidget* container, const char* name, const char* caption, int l, int t, int w,
+    auto button = [this](QWidget* container, const char* name, const QString& caption, int l, int t, int w,
                          int h) {
         auto* b = MakeControl<QPushButton>(container, name, l, t, w, h);
-        b->setText(QString::fromUtf8(caption));
+        b->setText(caption);
         b->setFont(ArialBold(kPushButtonFontPoints));
         b->setAutoDefault(false);
         return b;
     };
-    auto frame = [this](const char* name, const char* caption, int l, int t, int w, int h) {
+    auto frame = [this](const char* name, const QString& caption, int l, int t, int w, int h) {
         auto* f = MakeControl<QGroupBox>(this, name, l, t, w, h);
-        f->setTitle(QString::fromUtf8(caption));
+        f->setTitle(caption);
         return f;
     };
-    auto label = [](QWidget* container, const char* name, const char* caption, int l, int t, int w, int h) {
+    auto label = [](QWidget* container, const char* name, const QString& caption, int l, int t, int w,
+                    int h) {
         auto* lb = MakeControl<QLabel>(container, name, l, t, w, h);
-        lb->setText(QString::fromUtf8(caption));
+        lb->setText(caption);
         return lb;
     };
 
-    PushButton2_ = button(this, "PushButton2", "Start Creating Template", 120, 107, 7800, 400);
-    Frame4_ = frame("Frame4", "What year?", 120, 540, 3840, 780);
+    PushButton2_ = button(this, "PushButton2", tr("Start Creating Template"), 120, 107, 7800, 400);
+    Frame4_ = frame("Frame4", tr("What year?"), 120, 540, 3840, 780);
     Text5_ = MakeControl<QLineEdit>(Frame4_, "Text5", 240, 270, 3345, 345);
-    Frame3_ = frame("Frame3", "Include Easter?", 4080, 540, 3840, 780);
+    Frame3_ = frame("Frame3", tr("Include Easter?"), 4080, 540, 3840, 780);
     Option1_ = MakeControl<QRadioButton>(Frame3_, "Option1", 240, 330, 735, 255);
-    Option1_->setText(QStringLiteral(" Yes"));
+    Option1_->setText(tr(" Yes"));
     Option2_ = MakeControl<QRadioButton>(Frame3_, "Option2", 1200, 330, 735, 255);
-    Option2_->setText(QStringLiteral(" No"));
+    Option2_->setText(tr(" No"));
 
-    Frame1_ = frame("Frame1", "Fixed Date Holidays", 120, 1380, 7800, 2865);
-    Label3_ = label(Frame1_, "Label3", "Name:", 240, 360, 615, 255);
+    Frame1_ = frame("Frame1", tr("Fixed Date Holidays"), 120, 1380, 7800, 2865);
+    Label3_ = label(Frame1_, "Label3", tr("Name:"), 240, 360, 615, 255);
     cmbNameFixed_ = MakeControl<QComboBox>(Frame1_, "cmbNameFixed", 960, 300, 6580, 345);
-    Label1_ = label(Frame1_, "Label1", "Month:", 240, 840, 615, 255);
+    Label1_ = label(Frame1_, "Label1", tr("Month:"), 240, 840, 615, 255);
     cmbMonth2_ = MakeControl<QComboBox>(Frame1_, "cmbMonth2", 960, 780, 2860, 345);
-    Label2_ = label(Frame1_, "Label2", "Day:", 4200, 840, 375, 255);
+    Label2_ = label(Frame1_, "Label2", tr("Day:"), 4200, 840, 375, 255);
     Text2_ = MakeControl<QLineEdit>(Frame1_, "Text2", 4680, 780, 2860, 345);
-    PushButton4_ = button(Frame1_, "PushButton4", "Add Holiday", 240, 1260, 7300, 405);
-    PushButton5_ = button(Frame1_, "PushButton5", "Delete Selected Holiday", 240, 1770, 7300, 405);
-    PushButton10_ = button(Frame1_, "PushButton10", "Restore Defaults", 240, 2280, 7300, 405);
+    PushButton4_ = button(Frame1_, "PushButton4", tr("Add Holiday"), 240, 1260, 7300, 405);
+    PushButton5_ = button(Frame1_, "PushButton5", tr("Delete Selected Holiday"), 240, 1770, 7300, 405);
+    PushButton10_ = button(Frame1_, "PushButton10", tr("Restore Defaults"), 240, 2280, 7300, 405);
 
-    Frame2_ = frame("Frame2", "Floating Date Holidays", 120, 4300, 7800, 3735);
-    Label6_ = label(Frame2_, "Label6", "Name:", 240, 360, 615, 255);
+    Frame2_ = frame("Frame2", tr("Floating Date Holidays"), 120, 4300, 7800, 3735);
+    Label6_ = label(Frame2_, "Label6", tr("Name:"), 240, 360, 615, 255);
     cmbNameFloating_ = MakeControl<QComboBox>(Frame2_, "cmbNameFloating", 960, 300, 6580, 345);
-    Label4_ = label(Frame2_, "Label4", "Month:", 240, 840, 615, 255);
+    Label4_ = label(Frame2_, "Label4", tr("Month:"), 240, 840, 615, 255);
     cmbMonth1_ = MakeControl<QComboBox>(Frame2_, "cmbMonth1", 960, 780, 6580, 345);
-    Label5_ = label(Frame2_, "Label5", "Day:", 240, 1320, 375, 255);
+    Label5_ = label(Frame2_, "Label5", tr("Day:"), 240, 1320, 375, 255);
     List1_ = MakeControl<QListWidget>(Frame2_, "List1", 960, 1260, 2630, 735);
-    Label7_ = label(Frame2_, "Label7", "Occurance:", 3720, 1320, 1095, 255);
+    Label7_ = label(Frame2_, "Label7", tr("Occurance:"), 3720, 1320, 1095, 255);
     List2_ = MakeControl<QListWidget>(Frame2_, "List2", 4900, 1260, 2630, 735);
-    PushButton8_ = button(Frame2_, "PushButton8", "Add Holiday", 240, 2120, 7300, 405);
-    PushButton9_ = button(Frame2_, "PushButton9", "Delete Selected Holiday", 240, 2630, 7300, 405);
-    PushButton11_ = button(Frame2_, "PushButton11", "Restore Defaults", 240, 3140, 7300, 405);
+    PushButton8_ = button(Frame2_, "PushButton8", tr("Add Holiday"), 240, 2120, 7300, 405);
+    PushButton9_ = button(Frame2_, "PushButton9", tr("Delete Selected Holiday"), 240, 2630, 7300, 405);
+    PushButton11_ = button(Frame2_, "PushButton11", tr("Restore Defaults"), 240, 3140, 7300, 405);
 
-    Frame5_ = frame("Frame5", "Color", 120, 8090, 7800, 840);
-    PushButton1_ = button(Frame5_, "PushButton1", "Holiday", 240, 270, 2415, 405);
-    PushButton12_ = button(Frame5_, "PushButton12", "Day", 2760, 270, 2415, 405);
-    PushButton13_ = button(Frame5_, "PushButton13", "Other", 5280, 270, 2295, 405);
+    Frame5_ = frame("Frame5", tr("Color"), 120, 8090, 7800, 840);
+    PushButton1_ = button(Frame5_, "PushButton1", tr("Holiday"), 240, 270, 2415, 405);
+    PushButton12_ = button(Frame5_, "PushButton12", tr("Day"), 2760, 270, 2415, 405);
+    PushButton13_ = button(Frame5_, "PushButton13", tr("Other"), 5280, 270, 2295, 405);
 
     // The controls keep their design places below the menu bar.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -497,7 +503,7 @@ void MainWindow::PushButton2_Click()
         trap.Step(108, [&] { SetBusy(false); });
         return;
     }
-    trap.Step(110, [&] { ShowValidationMessage(this, kInvalidYearMessage); });
+    trap.Step(110, [&] { ShowValidationMessage(this, tr(kInvalidYearText)); });
 }
 
 void MainWindow::ShowDialog(QDialog& dialog)

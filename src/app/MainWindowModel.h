@@ -58,6 +58,8 @@ inline const QString kEasterNo = QStringLiteral("2");
 // A year the generation accepts: numeric in the user's locale, blanks around it allowed, and whole
 // (a decimal part such as 2021.5 would fail every month of the generation).
 bool IsValidYearText(const QString& text);
-inline const QString kInvalidYearMessage = QStringLiteral("You must enter a valid year.");
+inline constexpr const char* kInvalidYearText =
+    QT_TRANSLATE_NOOP("morvessa::MainWindow", "You must enter a valid year.");
+inline const QString kInvalidYearMessage = QString::fromLatin1(kInvalidYearText);
 
 }  // namespace morvessa

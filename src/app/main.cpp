@@ -3,6 +3,7 @@
 #include "widgets/UiRoutines.h"
 #include "widgets/CatalogueMessageBox.h"
 #include "app/CommandLine.h"
+#include "widgets/Translations.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -20,6 +21,9 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
+    // The windows speak the system's language when there is a translation for it, else English.
+    morvessa::ProgramTranslation translation;
+    translation.Install(QLocale::system());
     QApplication::setWindowIcon(morvessa::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("app.morvessa.Morvessa"));
 

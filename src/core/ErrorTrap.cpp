@@ -1,5 +1,7 @@
 #include "core/ErrorTrap.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -10,6 +12,27 @@ namespace morvessa {
 namespace {
 StderrErrorReporter g_stderrReporter;
 ErrorReporter* g_reporter = nullptr;
+
+// The descriptions the runtime itself gives; a translation shows them in the user's language. Any
+// other description (a file name, a reason from the system) is shown as it came.
+[[maybe_unused]] const char* const kKnownDescriptions[] = {
+    QT_TRANSLATE_NOOP("ErrorReport", "Out of memory"),
+    QT_TRANSLATE_NOOP("ErrorReport", "Subscript out of range"),
+    QT_TRANSLATE_NOOP("ErrorReport", "Application-defined or object-defined error"),
+    QT_TRANSLATE_NOOP("ErrorReport", "Type mismatch"),
+    QT_TRANSLATE_NOOP("ErrorReport", "Overflow"),
+    QT_TRANSLATE_NOOP("ErrorReport", "File not found"),
+    QT_TRANSLATE_NOOP("ErrorReport", "Invalid picture"),
+    QT_TRANSLATE_NOOP("ErrorReport", "Invalid property value"),
+    QT_TRANSLATE_NOOP("ErrorReport", "ActiveX component can't create object"),
+    QT_TRANSLATE_NOOP("ErrorReport", "Object variable or With block variable not set"),
+};
+
+// The installed translation of an English text of the report (the text itself without one).
+std::string Translated(const char* text)
+{
+    return QCoreApplication::translate("ErrorReport", text).toStdString();
+}
 }  // namespace
 
 void StderrErrorReporter::Report(const std::string& message)
@@ -41,13 +64,13 @@ std::string ErrorReportText(std::string_view description, std::string_view locat
 {
     std::string text;
     text.reserve(description.size() + location.size() + 96);
-    text.append(description);
+    text.append(Translated(std::string(description).c_str()));
     text.append("\r\n");
     text.append(location);
-    text.append("at line ");
+    text.append(Translated(QT_TRANSLATE_NOOP("ErrorReport", "at line ")));
     text.append(std::to_string(line));
     text.append("\r\r");
-    text.append("Please email screenshot of this message to ");
+    text.append(Translated(QT_TRANSLATE_NOOP("ErrorReport", "Please email screenshot of this message to ")));
     text.append(kSupportAddress);
     return text;
 }

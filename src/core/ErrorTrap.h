@@ -47,6 +47,7 @@ private:
     ErrorReporter* previous_;
 };
 
+// Translated where the box is shown (context "ErrorReport").
 inline constexpr std::string_view kErrorBoxTitle = "Application Error";
 inline constexpr std::string_view kSupportAddress = "support@morvessa.app";
 

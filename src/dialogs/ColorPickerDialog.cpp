@@ -18,7 +18,7 @@ namespace morvessa {
 ColorPickerDialog::ColorPickerDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmColor"));
-    SetUpFixedDialog(this, QStringLiteral("Color Picker"), TwipsRect(0, 0, 8040, 1890).size());
+    SetUpFixedDialog(this, tr("Color Picker"), TwipsRect(0, 0, 8040, 1890).size());
 
     shpColor_ = new ColorSwatch(this);
     shpColor_->setObjectName(QStringLiteral("shpColor"));
@@ -27,7 +27,7 @@ ColorPickerDialog::ColorPickerDialog(QWidget* parent) : QDialog(parent)
 
     // Stacked under the swatch, whose border stays drawn over it, and shown only while the swatch
     // is see-through: readable at "no colour", never hiding a colour.
-    Label1_ = new QLabel(QStringLiteral("No color"), this);
+    Label1_ = new QLabel(tr("No color"), this);
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setFont(ArialBold(20.25));
     Label1_->setGeometry(TwipsRect(1440, 120, 1935, 375));
@@ -51,9 +51,9 @@ ColorPickerDialog::ColorPickerDialog(QWidget* parent) : QDialog(parent)
     Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
     Image1_->setPixmap(QPixmap::fromImage(PaletteStripImage()));
 
-    PushButton1_ = MakePushButton(QStringLiteral("PushButton1"), QStringLiteral("Save"), this);
+    PushButton1_ = MakePushButton(QStringLiteral("PushButton1"), tr("Save"), this);
     PushButton1_->setGeometry(TwipsRect(120, 1395, 3840, 405));
-    PushButton2_ = MakePushButton(QStringLiteral("PushButton2"), QStringLiteral("Cancel"), this);
+    PushButton2_ = MakePushButton(QStringLiteral("PushButton2"), tr("Cancel"), this);
     PushButton2_->setGeometry(TwipsRect(4080, 1395, 3840, 405));
 
     setTabOrder(HScroll1_, PushButton1_);

@@ -18,16 +18,15 @@ FixedHolidayDialog::FixedHolidayDialog(HolidayEditorState& state, QWidget* paren
     : HolidayDialogBase(state, parent)
 {
     setObjectName(QStringLiteral("frmFixedHolidays"));
-    SetUpFixedDialog(this, QStringLiteral("Fixed Date Holidays"), TwipsRect(0, 0, 3720, 2040).size());
+    SetUpFixedDialog(this, tr("Fixed Date Holidays"), TwipsRect(0, 0, 3720, 2040).size());
 
-    Frame1_ = Place(new QGroupBox(QStringLiteral("Add new fixed date holiday"), this), "Frame1",
+    Frame1_ = Place(new QGroupBox(tr("Add new fixed date holiday"), this), "Frame1",
                     TwipsRect(120, 120, 3480, 1815));
-    Label6_ =
-        Place(new QLabel(QStringLiteral("Holiday Name:"), Frame1_), "Label6", TwipsRect(240, 345, 1215, 255));
+    Label6_ = Place(new QLabel(tr("Holiday Name:"), Frame1_), "Label6", TwipsRect(240, 345, 1215, 255));
     Text3_ = Place(new QLineEdit(Frame1_), "Text3", TwipsRect(1560, 300, 1695, 345));
-    Label4_ = Place(new QLabel(QStringLiteral("Month:"), Frame1_), "Label4", TwipsRect(240, 765, 615, 255));
+    Label4_ = Place(new QLabel(tr("Month:"), Frame1_), "Label4", TwipsRect(240, 765, 615, 255));
     cmbMonth1_ = Place(new QComboBox(Frame1_), "cmbMonth1", TwipsRect(840, 720, 1215, 345));
-    Label2_ = Place(new QLabel(QStringLiteral("Day:"), Frame1_), "Label2", TwipsRect(2160, 765, 375, 255));
+    Label2_ = Place(new QLabel(tr("Day:"), Frame1_), "Label2", TwipsRect(2160, 765, 375, 255));
     Text2_ = Place(new QLineEdit(Frame1_), "Text2", TwipsRect(2640, 720, 615, 345));
     AddSaveAndCloseButtons(Frame1_, TwipsRect(240, 1200, 1455, 405), TwipsRect(1800, 1200, 1455, 405));
 

@@ -29,18 +29,17 @@ FloatingHolidayDialog::FloatingHolidayDialog(HolidayEditorState& state, QWidget*
     : HolidayDialogBase(state, parent)
 {
     setObjectName(QStringLiteral("frmFloatingHolidays"));
-    SetUpFixedDialog(this, QStringLiteral("Floating Date Holidays"), TwipsRect(0, 0, 6000, 2415).size());
+    SetUpFixedDialog(this, tr("Floating Date Holidays"), TwipsRect(0, 0, 6000, 2415).size());
 
-    Frame1_ = Place(new QGroupBox(QStringLiteral("Add new floating date holiday"), this), "Frame1",
+    Frame1_ = Place(new QGroupBox(tr("Add new floating date holiday"), this), "Frame1",
                     TwipsRect(120, 120, 5760, 2175));
-    Label6_ = Place(new QLabel(QStringLiteral("Name:"), Frame1_), "Label6", TwipsRect(240, 345, 615, 255));
+    Label6_ = Place(new QLabel(tr("Name:"), Frame1_), "Label6", TwipsRect(240, 345, 615, 255));
     Text6_ = Place(new QLineEdit(Frame1_), "Text6", TwipsRect(960, 300, 1935, 345));
-    Label4_ = Place(new QLabel(QStringLiteral("Month:"), Frame1_), "Label4", TwipsRect(3120, 345, 615, 255));
+    Label4_ = Place(new QLabel(tr("Month:"), Frame1_), "Label4", TwipsRect(3120, 345, 615, 255));
     cmbMonth1_ = Place(new QComboBox(Frame1_), "cmbMonth1", TwipsRect(4320, 300, 1215, 345));
-    Label5_ = Place(new QLabel(QStringLiteral("Day:"), Frame1_), "Label5", TwipsRect(240, 765, 375, 255));
+    Label5_ = Place(new QLabel(tr("Day:"), Frame1_), "Label5", TwipsRect(240, 765, 375, 255));
     List1_ = Place(new QListWidget(Frame1_), "List1", TwipsRect(960, 720, 1215, 735));
-    Label7_ =
-        Place(new QLabel(QStringLiteral("Occurence:"), Frame1_), "Label7", TwipsRect(3120, 765, 975, 255));
+    Label7_ = Place(new QLabel(tr("Occurence:"), Frame1_), "Label7", TwipsRect(3120, 765, 975, 255));
     List2_ = Place(new QListWidget(Frame1_), "List2", TwipsRect(4320, 720, 1215, 735));
     AddSaveAndCloseButtons(Frame1_, TwipsRect(240, 1530, 2655, 405), TwipsRect(3000, 1545, 2535, 405));
     for (QListWidget* list : {List1_, List2_}) {

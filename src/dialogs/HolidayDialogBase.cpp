@@ -20,9 +20,9 @@ void HolidayDialogBase::SetValidationMessageSink(ValidationMessageSink sink)
 
 void HolidayDialogBase::AddSaveAndCloseButtons(QWidget* frame, QRect saveGeometry, QRect closeGeometry)
 {
-    PushButton8_ = MakePushButton(QStringLiteral("PushButton8"), QStringLiteral("Save"), frame);
+    PushButton8_ = MakePushButton(QStringLiteral("PushButton8"), tr("Save"), frame);
     PushButton8_->setGeometry(saveGeometry);
-    PushButton6_ = MakePushButton(QStringLiteral("PushButton6"), QStringLiteral("Close"), frame);
+    PushButton6_ = MakePushButton(QStringLiteral("PushButton6"), tr("Close"), frame);
     PushButton6_->setGeometry(closeGeometry);
 
     connect(PushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });

@@ -1,5 +1,7 @@
 #include "dialogs/HolidayDialogModel.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace morvessa {
@@ -36,7 +38,8 @@ int LongestMonthLength(int month)
 QString HolidayNameRefusal(const QString& name)
 {
     if (name.contains(kFieldSeparator) || name.contains(kRowSeparator)) {
-        return QStringLiteral("A holiday name cannot contain the characters \"|\" or \"%1\".")
+        return QCoreApplication::translate("HolidayDialog",
+                                           "A holiday name cannot contain the characters \"|\" or \"%1\".")
             .arg(kRowSeparator);
     }
     return {};
@@ -52,7 +55,9 @@ QString FixedDayRefusal(const QString& dayText, int month)
     const int value = wholeNumber ? day.toInt() : 0;
     if (value >= 1 && value <= longest)
         return {};
-    return QStringLiteral("Please enter the day as a whole number from 1 to %1.").arg(longest);
+    return QCoreApplication::translate("HolidayDialog",
+                                       "Please enter the day as a whole number from 1 to %1.")
+        .arg(longest);
 }
 
 HolidayInputCheck CheckFixedHolidayInput(const QString& name, const QString& monthText,
@@ -74,15 +79,16 @@ HolidayInputCheck CheckFloatingHolidayInput(const QString& name, int monthIndex,
 {
     using Verdict = HolidayInputCheck::Verdict;
     if (name.isEmpty())
-        return {Verdict::Incomplete, QStringLiteral("Please add name.")};
+        return {Verdict::Incomplete, QCoreApplication::translate("HolidayDialog", "Please add name.")};
     if (QString why = HolidayNameRefusal(name); !why.isEmpty())
         return {Verdict::Refused, why};
     if (monthIndex < 0)
-        return {Verdict::Incomplete, QStringLiteral("Please select month.")};
+        return {Verdict::Incomplete, QCoreApplication::translate("HolidayDialog", "Please select month.")};
     if (weekdayIndex < 0)
-        return {Verdict::Incomplete, QStringLiteral("Please select day.")};
+        return {Verdict::Incomplete, QCoreApplication::translate("HolidayDialog", "Please select day.")};
     if (occurrenceIndex < 0)
-        return {Verdict::Incomplete, QStringLiteral("Please select occurence.")};
+        return {Verdict::Incomplete,
+                QCoreApplication::translate("HolidayDialog", "Please select occurence.")};
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "settings/SettingsStore.h"
 #include "core/NumericText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -131,7 +132,8 @@ void ReadColumnInto(HolidayTable& table, int keyNumber, const QString& countKey)
         ThrowSubscript();
     const QString text = ReadSetting(ColumnKey(keyNumber), QString());
     if (text.isEmpty()) {
-        CurrentCatalogueMessageSink().ShowMessage(QString::fromUtf8(kNoSavedValueMessage));
+        CurrentCatalogueMessageSink().ShowMessage(
+            QCoreApplication::translate("HolidayCatalogue", kNoSavedValueMessage));
         return;
     }
     const QStringList pieces = text.split(kRowEnd);

@@ -115,7 +115,8 @@ void RestoreFixedDefaults(bool save);
 void RestoreFloatingDefaults(bool save);
 
 // The message for an empty column key (nothing is appended to it).
-inline constexpr const char* kNoSavedValueMessage = "No Saved Value To Retrieve For Range : ";
+inline constexpr const char* kNoSavedValueMessage =
+    QT_TRANSLATE_NOOP("HolidayCatalogue", "No Saved Value To Retrieve For Range : ");
 
 // Where the catalogue's messages go: a message box (OK only, no icon, application title) in the
 // program; stderr by default.

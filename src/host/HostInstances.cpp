@@ -19,7 +19,8 @@
 
 namespace morvessa {
 
-const std::string kExcelNotInstalledMessage =
+const std::string kExcelNotInstalledMessage = QT_TRANSLATE_NOOP(
+    "HostInstances",
     "Error 842001. A normal instance of Excel could not be created.\r\n\r\n"
     "1. Please make sure Excel is installed on this computer.\r\n\r\n"
     "2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any "
@@ -27,12 +28,12 @@ const std::string kExcelNotInstalledMessage =
     "3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally "
     "without any interrupting messages.\r\n\r\n"
     "4. All versions of Excel are supported by this software except for the rare Excel Starter and "
-    "Student editions.";
+    "Student editions.");
 
 const std::string kExcelOpenWarningMessage =
-    "Excel may be open. It is recommended that you close Excel first.\r"
-    "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
-    "Would you like to proceed anyway?";
+    QT_TRANSLATE_NOOP("HostInstances", "Excel may be open. It is recommended that you close Excel first.\r"
+                                       "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
+                                       "Would you like to proceed anyway?");
 
 namespace {
 

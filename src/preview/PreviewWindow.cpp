@@ -203,19 +203,19 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
         bar->setEnabled(false);
     }
 
-    frame1_ = new QGroupBox(QStringLiteral("Zoom:"), this);
+    frame1_ = new QGroupBox(tr("Zoom:"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setGeometry(TwipsRect(120, 7860, 9600, 855));
-    pushButton1_ = new QPushButton(QStringLiteral("Zoom In"), frame1_);
+    pushButton1_ = new QPushButton(tr("Zoom In"), frame1_);
     pushButton1_->setObjectName(QStringLiteral("PushButton1"));
     pushButton1_->setGeometry(TwipsRect(240, 300, 4440, 405));
-    pushButton2_ = new QPushButton(QStringLiteral("Zoom Out"), frame1_);
+    pushButton2_ = new QPushButton(tr("Zoom Out"), frame1_);
     pushButton2_->setObjectName(QStringLiteral("PushButton2"));
     pushButton2_->setGeometry(TwipsRect(4800, 300, 4560, 405));
-    pushButton8_ = new QPushButton(QStringLiteral("< Back"), this);
+    pushButton8_ = new QPushButton(tr("< Back"), this);
     pushButton8_->setObjectName(QStringLiteral("PushButton8"));
     pushButton8_->setGeometry(TwipsRect(120, 8850, 4680, 405));
-    pushButton6_ = new QPushButton(QStringLiteral("Save Results To Excel File"), this);
+    pushButton6_ = new QPushButton(tr("Save Results To Excel File"), this);
     pushButton6_->setObjectName(QStringLiteral("PushButton6"));
     pushButton6_->setGeometry(TwipsRect(4920, 8850, 4800, 405));
 

@@ -25,7 +25,8 @@ constexpr qint64 kCopyChunk = 1 << 16;
 
 QString OverwriteQuestion(const QString& targetName)
 {
-    return QStringLiteral("Are you sure you wish to overwrite ") + targetName + QStringLiteral(" ?");
+    return QCoreApplication::translate("SaveResults", "Are you sure you wish to overwrite %1 ?")
+        .arg(targetName);
 }
 
 void CopyFileReplacing(const QString& source, const QString& target)
@@ -67,8 +68,8 @@ bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorRepo
     bool copyFailed = false;
 
     trap.Step(106, [&] { dialogFileName.clear(); });
-    trap.Step(108, [&] { dialogTitle = QString::fromLatin1(kSaveDialogTitle); });
-    trap.Step(110, [&] { dialogFilter = QString::fromLatin1(kSaveDialogFilter); });
+    trap.Step(108, [&] { dialogTitle = QCoreApplication::translate("SaveResults", kSaveDialogTitle); });
+    trap.Step(110, [&] { dialogFilter = QCoreApplication::translate("SaveResults", kSaveDialogFilter); });
     trap.Step(112, [&] { dialogFileName = dialogs.AskSaveFileName(dialogTitle, dialogFilter); });
     trap.Step(114, [&] { target = dialogFileName; });
     if (!target.isEmpty()) {
@@ -89,7 +90,8 @@ bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorRepo
     }
     // A failed copy was reported above; "Done." would claim otherwise.
     if (!copyFailed)
-        trap.Step(132, [&] { dialogs.ShowMessage(QString::fromLatin1(kDoneMessage)); });
+        trap.Step(132,
+                  [&] { dialogs.ShowMessage(QCoreApplication::translate("SaveResults", kDoneMessage)); });
     return copied;
 }
 

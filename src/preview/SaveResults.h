@@ -10,9 +10,10 @@
 
 namespace morvessa {
 
-inline constexpr const char* kSaveDialogTitle = "Save File";
-inline constexpr const char* kSaveDialogFilter = "Excel Files (*.xls)";
-inline constexpr const char* kDoneMessage = "Done.";
+// English as written; shown through the translation of context "SaveResults".
+inline constexpr const char* kSaveDialogTitle = QT_TRANSLATE_NOOP("SaveResults", "Save File");
+inline constexpr const char* kSaveDialogFilter = QT_TRANSLATE_NOOP("SaveResults", "Excel Files (*.xls)");
+inline constexpr const char* kDoneMessage = QT_TRANSLATE_NOOP("SaveResults", "Done.");
 
 // The user interaction of saving, so tests can answer it without a screen.
 class SaveDialogs {

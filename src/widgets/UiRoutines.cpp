@@ -113,8 +113,7 @@ QString MessageBoxText(const std::string& text)
 
 void MessageBoxErrorReporter::Report(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Warning,
-                    QString::fromUtf8(kErrorBoxTitle.data(), qsizetype(kErrorBoxTitle.size())),
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("ErrorReport", "Application Error"),
                     MessageBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

@@ -1,0 +1,240 @@
+// The German and French builds: every text the windows show has a translation, the translation
+// files are complete, and no translated text is wider than its control.
+
+#include "app/MainWindow.h"
+
+#include "dialogs/ColorPickerDialog.h"
+#include "dialogs/FixedHolidayDialog.h"
+#include "dialogs/FloatingHolidayDialog.h"
+#include "dialogs/HolidayDialogModel.h"
+#include "holidays/HolidayCatalogue.h"
+#include "host/HostInstances.h"
+#include "preview/PreviewWindow.h"
+#include "preview/SaveResults.h"
+#include "widgets/Translations.h"
+#include "core/ErrorTrap.h"
+#include "support/UiTestSupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace morvessa {
+namespace {
+
+// Installed before the translation under test, so it is asked last: whatever reaches it found no
+// translation. Qt's own contexts (Q...) are left to Qt's translation files.
+class MissingTranslations final : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (context && context[0] != 'Q' && source && *source)
+            missing.insert(std::string(context) + " | " + source);
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+    mutable std::set<std::string> missing;
+};
+
+// Captions that German writes as English does.
+const QStringList kSameInBothLanguages = {QStringLiteral("Name:"), QStringLiteral("Zoom:")};
+
+class AcceptAllInstanceUi final : public InstanceCheckUi {
+public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return true; }
+    void EndProgram() override {}
+};
+
+// One text a control shows, with the width it has for it.
+struct ShownText {
+    QString text;
+    int textWidth = 0;
+    int room = 0;
+};
+
+// Every caption of the window's labels, buttons and frames, by the control's name.
+std::map<QString, ShownText> ShownTexts(QWidget& window)
+{
+    std::map<QString, ShownText> shown;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const QFontMetrics metrics(widget->font());
+        ShownText entry;
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap()) {
+            entry.text = label->text();
+            entry.room = label->contentsRect().width();
+        } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            entry.text = radio->text();
+            entry.room = radio->width() - radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+                         radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            entry.text = button->text();
+            entry.room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            entry.text = frame->title();
+            entry.room = frame->width() - 16;
+        }
+        if (entry.text.isEmpty())
+            continue;
+        entry.textWidth = metrics.horizontalAdvance(entry.text);
+        shown[widget->metaObject()->className() + QStringLiteral(":") + widget->objectName()] = entry;
+    }
+    return shown;
+}
+
+class TranslationTest : public ::testing::TestWithParam<const char*> {
+protected:
+    TranslationTest() : registry_(registryDir_.path().toStdString()), reporterScope_(errors_)
+    {
+        test::TestApplication();
+    }
+
+    // Each window of the program, built afresh: the main window, its three dialogs, the preview.
+    using WindowCheck = std::function<void(const char* window, QWidget&)>;
+    void ForEachWindow(const WindowCheck& check)
+    {
+        AcceptAllInstanceUi instanceUi;
+        MainWindowEnvironment environment;
+        environment.programFolder = programFolder_.path();
+        environment.instanceUi = &instanceUi;
+        environment.generate = [](std::string&, GenerationUi&) {};
+        environment.runDialog = [](QDialog&) {};
+        environment.quit = [] {};
+        MainWindow main(environment);
+        check("main window", main);
+        FixedHolidayDialog fixed(main, &main);
+        check("fixed holiday dialog", fixed);
+        FloatingHolidayDialog floating(main, &main);
+        check("floating holiday dialog", floating);
+        ColorPickerDialog picker(&main);
+        check("colour picker", picker);
+        PreviewWindow preview(&main);
+        check("preview", preview);
+    }
+
+    // The messages the windows build without being driven to them.
+    static void AskForEveryMessage()
+    {
+        const QStringList months = {QStringLiteral("January")};
+        CheckFixedHolidayInput(QStringLiteral("A|B"), months[0], QStringLiteral("1"), months);
+        CheckFixedHolidayInput(QStringLiteral("A"), months[0], QStringLiteral("40"), months);
+        for (int monthIndex : {-1, 0})
+            for (int weekdayIndex : {-1, 0})
+                for (int occurrenceIndex : {-1, 0})
+                    CheckFloatingHolidayInput(QStringLiteral("A"), monthIndex, weekdayIndex, occurrenceIndex);
+        CheckFloatingHolidayInput(QString(), 0, 0, 0);
+        OverwriteQuestion(QStringLiteral("x.xls"));
+        QCoreApplication::translate("SaveResults", kSaveDialogTitle);
+        QCoreApplication::translate("SaveResults", kSaveDialogFilter);
+        QCoreApplication::translate("SaveResults", kDoneMessage);
+        QCoreApplication::translate("HostInstances", kExcelNotInstalledMessage.c_str());
+        QCoreApplication::translate("HostInstances", kExcelOpenWarningMessage.c_str());
+        QCoreApplication::translate("HolidayCatalogue", kNoSavedValueMessage);
+        ErrorReportText("Subscript out of range", "in Test.Step ", 100);
+        QCoreApplication::translate("ErrorReport", "Application Error");
+    }
+
+    QTemporaryDir programFolder_;
+    test::PrivateSettings settings_;
+    QTemporaryDir registryDir_;
+    ScopedInstanceRegistryFolder registry_;
+    RecordingErrorReporter errors_;
+    ScopedErrorReporter reporterScope_;
+};
+
+TEST_P(TranslationTest, TheTranslationFileIsComplete)
+{
+    QFile file(QStringLiteral(MORVESSA_SOURCE_DIR "/translations/morvessa_%1.ts").arg(GetParam()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    int messages = 0;
+    QString source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == QLatin1String("translation")) {
+            ++messages;
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            EXPECT_TRUE(type.isEmpty()) << type.toStdString() << ": " << source.toStdString();
+            EXPECT_FALSE(translation.isEmpty()) << source.toStdString();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(messages, 60);
+}
+
+TEST_P(TranslationTest, EveryShownTextIsTranslatedAndFitsItsControl)
+{
+    std::map<std::string, std::map<QString, ShownText>> english;
+    ForEachWindow([&](const char* window, QWidget& widget) { english[window] = ShownTexts(widget); });
+
+    MissingTranslations recorder;
+    QCoreApplication::installTranslator(&recorder);
+    {
+        ProgramTranslation translation;
+        ASSERT_TRUE(translation.Install(QLocale(QString::fromLatin1(GetParam()))));
+        EXPECT_EQ(translation.Language(), QString::fromLatin1(GetParam()));
+
+        int compared = 0;
+        ForEachWindow([&](const char* window, QWidget& widget) {
+            for (const auto& [control, shown] : ShownTexts(widget)) {
+                const auto original = english[window].find(control);
+                ASSERT_NE(original, english[window].end()) << window << " " << control.toStdString();
+                ++compared;
+                // A caption still in English was never passed through the translation.
+                EXPECT_TRUE(shown.text != original->second.text || kSameInBothLanguages.contains(shown.text))
+                    << window << " " << control.toStdString() << " still shows \"" << shown.text.toStdString()
+                    << "\"";
+                // Where the English caption already overruns its control, the translation may take
+                // as much room as the English does, no more.
+                const int allowed = std::max(shown.room, original->second.textWidth);
+                EXPECT_LE(shown.textWidth, allowed)
+                    << window << " " << control.toStdString() << ": \"" << shown.text.toStdString()
+                    << "\" needs " << shown.textWidth << " px, the control has " << shown.room;
+            }
+        });
+        EXPECT_GT(compared, 40);
+        AskForEveryMessage();
+    }
+    QCoreApplication::removeTranslator(&recorder);
+    for (const std::string& text : recorder.missing)
+        ADD_FAILURE() << "no translation: " << text;
+}
+
+TEST(TranslationFallbackTest, AnEnglishOrUnknownSystemKeepsTheEnglishTexts)
+{
+    test::TestApplication();
+    for (const char* name : {"en_US", "C", "ja_JP"}) {
+        ProgramTranslation translation;
+        EXPECT_FALSE(translation.Install(QLocale(QString::fromLatin1(name)))) << name;
+        EXPECT_TRUE(translation.Language().isEmpty());
+        EXPECT_EQ(QCoreApplication::translate("SaveResults", kDoneMessage), QStringLiteral("Done."));
+    }
+    ProgramTranslation swiss;
+    ASSERT_TRUE(swiss.Install(QLocale(QStringLiteral("de_CH"))));
+    EXPECT_EQ(QCoreApplication::translate("SaveResults", kDoneMessage), QStringLiteral("Fertig."));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::Values("de", "fr"));
+
+}  // namespace
+}  // namespace morvessa
