@@ -1,24 +1,45 @@
 // Writes the fuzzer's seed workbooks: a tiny one (mini stream), one with every kind of format,
-// and a calendar month. Built and run by scripts/fuzz.sh when the corpus is empty.
+// a calendar month, and the hostile shapes cut to the fuzzer's input size. Built and run by
+// scripts/fuzz.sh when the corpus is empty.
+//   make_seeds DIR              the seeds
+//   make_seeds --hostile DIR    the hostile shapes at full size, for measuring the reader
 
 #include <fstream>
 #include <string>
 
 #include "spreadsheet/Application.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "../tests/spreadsheet/HostileWorkbooks.h"
 #include "../tests/spreadsheet/ModelCalendarBuilder.h"
 
 using namespace morvessa::sheet;
 
+static void SaveBytes(const std::vector<uint8_t>& bytes, const std::string& path)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
 static void Save(const Workbook& wb, const std::string& path)
 {
-    const auto bytes = xls::WriteWorkbookBytes(wb);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    SaveBytes(xls::WriteWorkbookBytes(wb), path);
 }
 
 int main(int argc, char** argv)
 {
+    namespace hostile = testing::hostile;
+    if (argc > 2 && std::string(argv[1]) == "--hostile") {
+        for (const auto& [name, bytes] : hostile::FullSizeShapes())
+            SaveBytes(bytes, std::string(argv[2]) + "/" + name);
+        return 0;
+    }
     const std::string dir = argc > 1 ? argv[1] : ".";
+    // The fuzzer reads at most 64 KB of a seed: the same shapes, scaled to fit.
+    SaveBytes(hostile::AliasedSheets(), dir + "/hostile_aliased_sheets.xls");
+    SaveBytes(hostile::SheetsReachingTheLastRow(1024), dir + "/hostile_sheets_reaching_last_row.xls");
+    SaveBytes(hostile::SheetInsideAnother(), dir + "/hostile_sheet_inside_another.xls");
+    SaveBytes(hostile::ManyMergedAreas(7000), dir + "/hostile_merged_areas.xls");
+    SaveBytes(hostile::ManyMergedAreas(6000, 60), dir + "/hostile_merged_areas_in_sheets.xls");
+    SaveBytes(hostile::OverlappingMergedAreas(), dir + "/hostile_merged_areas_overlapping_late.xls");
     {
         Workbook wb;
         wb.AddSheet("Tiny").SetCellValue(1, 1, std::string("x"));

@@ -1,6 +1,7 @@
 #include "spreadsheet/Worksheet.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_map>
 
 #include "spreadsheet/Application.h"
@@ -274,6 +275,43 @@ void Worksheet::AddMergedArea(const CellRange& area)
         if (m.Intersects(area))
             throw HostError("The merged area " + area.Address() + " overlaps the merged area " + m.Address());
     merged_.push_back(area);
+}
+
+void Worksheet::AddMergedAreas(const std::vector<CellRange>& areas)
+{
+    std::vector<CellRange> added;
+    added.reserve(areas.size());
+    for (const CellRange& area : areas) {
+        CellRange::Checked(area.firstRow, area.firstColumn, area.lastRow, area.lastColumn);
+        if (!area.IsSingleCell())
+            added.push_back(area);
+    }
+    // Sort and sweep: in order of first row, an area can only meet the areas still open at that
+    // row. Those cannot overlap one another, so they hold distinct columns: at most 256 of them.
+    std::vector<CellRange> all = merged_;
+    all.insert(all.end(), added.begin(), added.end());
+    std::vector<std::size_t> order(all.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::tie(all[a].firstRow, a) < std::tie(all[b].firstRow, b);
+    });
+    std::vector<std::size_t> open;
+    for (std::size_t i : order) {
+        const CellRange& area = all[i];
+        std::erase_if(open, [&](std::size_t k) { return all[k].lastRow < area.firstRow; });
+        for (std::size_t k : open) {
+            if (all[k].Intersects(area)) {
+                // Name them in the order they were added, as one call at a time would.
+                const CellRange& later = all[std::max(i, k)];
+                const CellRange& earlier = all[std::min(i, k)];
+                throw HostError("The merged area " + later.Address() + " overlaps the merged area " +
+                                earlier.Address());
+            }
+        }
+        open.push_back(i);
+    }
+    merged_.insert(merged_.end(), added.begin(), added.end());
 }
 
 void Worksheet::RemoveMergedAreas(const CellRange& area)

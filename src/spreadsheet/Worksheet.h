@@ -150,6 +150,9 @@ public:
     void SetStandardWidth(double characters);
     // Throws HostError when the area overlaps an existing merged area.
     void AddMergedArea(const CellRange& area);
+    // The same for many areas at once, checked against each other and the sheet's own in
+    // O(n log n) rather than pair by pair; nothing is added when one overlaps.
+    void AddMergedAreas(const std::vector<CellRange>& areas);
     // Removes every merged area that intersects `area`.
     void RemoveMergedAreas(const CellRange& area);
     void SetSelection(const CellRange& area, int activeRow, int activeColumn);

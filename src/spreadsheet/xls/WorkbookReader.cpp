@@ -35,6 +35,34 @@ struct Globals {
     std::vector<std::u16string> strings;
     std::vector<SheetEntry> sheets;
     uint16_t activeTab = 0;
+    size_t end = 0;  // stream position after the globals' EOF
+};
+
+// What the whole workbook may make the model hold, counted as it is read so that a small
+// file cannot claim gigabytes or minutes: cell and row slots, and merged areas.
+class ReadBudget {
+public:
+    void AddSlots(size_t slots)
+    {
+        slots_ += slots;
+        if (slots_ > kMaxCellSlots)
+            throw XlsError("The workbook is too large to be opened.");
+    }
+    // Checked as the areas are read; counted once their sheet is built.
+    void CheckMergedAreas(size_t pending) const
+    {
+        if (mergedAreas_ + pending > kMaxMergedAreas)
+            throw XlsError("The workbook has too many merged areas to be opened.");
+    }
+    void AddMergedAreas(size_t areas)
+    {
+        CheckMergedAreas(areas);
+        mergedAreas_ += areas;
+    }
+
+private:
+    size_t slots_ = 0;
+    size_t mergedAreas_ = 0;
 };
 
 struct ReadCell {
@@ -65,6 +93,7 @@ struct SheetContent {
     std::optional<CellRange> selection;
     int activeRow = 1, activeColumn = 1;
     PageLayout layout;
+    size_t end = 0;  // stream position after the sheet's EOF
 };
 
 std::string ErrorText(uint8_t code)
@@ -145,6 +174,7 @@ Globals ReadGlobals(std::span<const uint8_t> stream)
             break;
         case rec::kEof:
             ended = true;
+            g.end = record.offset + kRecordHeaderSize + record.data.size();
             break;
         default:
             break;  // records this program does not use
@@ -265,9 +295,11 @@ void ReadCellRecord(const BiffRecord& record, const Globals& g, SheetContent& s,
     }
 }
 
-void ReadMergedCells(const BiffRecord& record, SheetContent& s)
+void ReadMergedCells(const BiffRecord& record, SheetContent& s, const ReadBudget& budget)
 {
-    for (const MergedArea& a : MergedCellsRecord::Decode(record.data).areas) {
+    const MergedCellsRecord merged = MergedCellsRecord::Decode(record.data);
+    budget.CheckMergedAreas(s.merged.size() + merged.areas.size());
+    for (const MergedArea& a : merged.areas) {
         const int firstRow = a.firstRow + 1, lastRow = a.lastRow + 1;
         const int firstColumn = a.firstColumn + 1, lastColumn = a.lastColumn + 1;
         if (firstRow > lastRow || firstColumn > lastColumn || lastColumn > kMaxColumns)
@@ -334,7 +366,7 @@ void SkipEmbeddedSubstream(BiffRecordReader& reader)
 }
 
 SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry& entry, const Globals& g,
-                              bool& selected)
+                              const ReadBudget& budget, bool& selected)
 {
     if (entry.offset >= stream.size())
         FailInvalid("a sheet lies outside the workbook stream.");
@@ -361,7 +393,7 @@ SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry&
             ReadRowRecord(record.data, s);
             break;
         case rec::kMergedCells:
-            ReadMergedCells(record, s);
+            ReadMergedCells(record, s, budget);
             break;
         case rec::kWindow2:
             selected = (Window2Record::Decode(record.data).flags & kWindow2Selected) != 0;
@@ -385,6 +417,7 @@ SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry&
             break;
         case rec::kEof:
             ended = true;
+            s.end = record.offset + kRecordHeaderSize + record.data.size();
             break;
         default:
             ReadCellRecord(record, g, s, pendingFormulaString);
@@ -433,8 +466,33 @@ uint16_t MostCommonColumnXf(const SheetContent& s)
     return best;
 }
 
-void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, size_t& cellSlots)
+// The cells each row of the model will store (up to its last one), by row number; counted
+// against the budget, with the row table itself, before the model grows.
+std::vector<uint16_t> CountedRowWidths(const SheetContent& s, ReadBudget& budget)
 {
+    size_t lastRow = 0;
+    for (const ReadRow& row : s.rows)
+        lastRow = std::max<size_t>(lastRow, row.row + 1u);
+    for (const ReadCell& cell : s.cells)
+        lastRow = std::max<size_t>(lastRow, cell.row + 1u);
+    std::vector<uint16_t> rowWidth(lastRow + 1, 0);
+    for (const ReadCell& cell : s.cells) {
+        const int column = cell.column + 1;
+        if (column > kMaxColumns)
+            FailInvalid("a cell lies outside the sheet.");
+        rowWidth[cell.row + 1] = std::max(rowWidth[cell.row + 1], static_cast<uint16_t>(column));
+    }
+    // Each row of the row table costs about what a cell does.
+    size_t slots = lastRow;
+    for (uint16_t width : rowWidth)
+        slots += width;
+    budget.AddSlots(slots);
+    return rowWidth;
+}
+
+void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, ReadBudget& budget)
+{
+    const std::vector<uint16_t> rowWidth = CountedRowWidths(s, budget);
     sheet.SetStandardHeight(s.standardHeight);
     if (s.standardWidth)
         sheet.SetStandardWidth(*s.standardWidth);
@@ -452,13 +510,7 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
         if (column.widthUnits && (column.userSet || *column.widthUnits != standardUnits))
             sheet.SetColumnWidth(c, ColumnWidthFromFile(*column.widthUnits));
     }
-    // Indexed by row number; only as long as the sheet's last row needs.
-    size_t lastRow = 0;
-    for (const ReadRow& row : s.rows)
-        lastRow = std::max<size_t>(lastRow, row.row + 1u);
-    for (const ReadCell& cell : s.cells)
-        lastRow = std::max<size_t>(lastRow, cell.row + 1u);
-    std::vector<FormatId> rowFormat(lastRow + 1, kNoFormat);
+    std::vector<FormatId> rowFormat(rowWidth.size(), kNoFormat);
     for (const ReadRow& row : s.rows) {
         if (row.customHeight)
             sheet.SetRowHeight(row.row + 1, row.height);
@@ -467,18 +519,9 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
             sheet.SetRowFormatId(row.row + 1, rowFormat[row.row + 1]);
         }
     }
-    std::vector<uint16_t> rowWidth(lastRow + 1, 0);
     const FormatId sheetFormat = sheet.SheetFormatId();
     for (const ReadCell& cell : s.cells) {
         const int row = cell.row + 1, column = cell.column + 1;
-        if (column > kMaxColumns)
-            FailInvalid("a cell lies outside the sheet.");
-        if (column > rowWidth[row]) {
-            cellSlots += column - rowWidth[row];
-            rowWidth[row] = static_cast<uint16_t>(column);
-            if (cellSlots > kMaxCellSlots)
-                throw XlsError("The workbook is too large to be opened.");
-        }
         const FormatId own = formats.IdOf(cell.xf);
         const FormatId inherited = rowFormat[row] != kNoFormat         ? rowFormat[row]
                                    : columnFormat[column] != kNoFormat ? columnFormat[column]
@@ -489,8 +532,8 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
         if (!cell.value.IsEmpty())
             sheet.SetCellValue(row, column, cell.value);
     }
-    for (const CellRange& area : s.merged)
-        sheet.AddMergedArea(area);
+    budget.AddMergedAreas(s.merged.size());
+    sheet.AddMergedAreas(s.merged);
     sheet.SetLayout(s.layout);
     if (s.selection) {
         try {
@@ -501,6 +544,29 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
     }
 }
 
+// Each sheet has its own bytes: a position named twice, or one inside the globals, would let a
+// small file stand for any number of sheets.
+std::vector<uint32_t> CheckedSheetPositions(const Globals& g)
+{
+    std::vector<uint32_t> positions;
+    for (const SheetEntry& entry : g.sheets)
+        positions.push_back(entry.offset);
+    std::sort(positions.begin(), positions.end());
+    if (std::adjacent_find(positions.begin(), positions.end()) != positions.end())
+        FailInvalid("two sheets start at the same position of the workbook stream.");
+    if (positions.front() < g.end)
+        FailInvalid("a sheet lies inside the workbook globals.");
+    return positions;
+}
+
+// A sheet that starts inside the one just read (in an embedded chart, say) is refused.
+void CheckNoSheetInside(const std::vector<uint32_t>& positions, uint32_t start, size_t end)
+{
+    const auto next = std::upper_bound(positions.begin(), positions.end(), start);
+    if (next != positions.end() && *next < end)
+        FailInvalid("a sheet lies inside another sheet.");
+}
+
 }  // namespace
 
 std::unique_ptr<Workbook> ReadWorkbookStream(std::span<const uint8_t> stream)
@@ -508,7 +574,8 @@ std::unique_ptr<Workbook> ReadWorkbookStream(std::span<const uint8_t> stream)
     const Globals globals = ReadGlobals(stream);
     auto workbook = std::make_unique<Workbook>();
     FormatMapper formats(globals.xfs, workbook->Formats());
-    size_t cellSlots = 0;
+    const std::vector<uint32_t> positions = CheckedSheetPositions(globals);
+    ReadBudget budget;
     int activeSheet = 0;
     int selectedSheet = 0;
     try {
@@ -517,9 +584,10 @@ std::unique_ptr<Workbook> ReadWorkbookStream(std::span<const uint8_t> stream)
             if (entry.type != kSheetWorksheet)
                 continue;  // charts and macro sheets are not kept
             bool selected = false;
-            const SheetContent content = ReadSheetRecords(stream, entry, globals, selected);
+            const SheetContent content = ReadSheetRecords(stream, entry, globals, budget, selected);
+            CheckNoSheetInside(positions, entry.offset, content.end);
             Worksheet& sheet = workbook->AddSheet(entry.name);
-            BuildSheet(content, sheet, formats, cellSlots);
+            BuildSheet(content, sheet, formats, budget);
             if (i == globals.activeTab)
                 activeSheet = workbook->SheetCount();
             if (selected && selectedSheet == 0)

@@ -9,9 +9,12 @@
 
 namespace morvessa::sheet::xls {
 
-// Most cells a file may make the model hold (a row stores its cells up to its last one).
-constexpr size_t kMaxCellSlots = 4'000'000;
+// Most cells a file may make the model hold (a row stores its cells up to its last one; the
+// rows up to a sheet's last one count too).
+constexpr size_t kMaxCellSlots = 2'000'000;
 constexpr size_t kMaxSheets = 1024;
+// Most merged areas in one workbook; a calendar month has under a hundred.
+constexpr size_t kMaxMergedAreas = 65'536;
 
 std::unique_ptr<Workbook> ReadWorkbookStream(std::span<const uint8_t> stream);
 
