@@ -1,0 +1,69 @@
+#include "host/BmpCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QPainter>
+
+namespace morvessa {
+namespace {
+
+// Odd sizes so that every row needs padding; a gradient so that every channel and row differs.
+QImage SamplePicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 7) & 0xff, (y * 13) & 0xff, (x + y) & 0xff));
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image;
+}
+
+QByteArray QtBmp(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "BMP"));
+    return bytes;
+}
+
+TEST(BmpCodec, WritesTheSameFileAsQtAndReadsBackTheSamePicture)
+{
+    for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(897, 730), QSize(64, 5)}) {
+        const QImage picture = SamplePicture(size.width(), size.height());
+        const QByteArray file = EncodeBmp24(picture);
+        EXPECT_EQ(file, QtBmp(picture)) << size.width() << "x" << size.height();
+
+        const std::optional<QImage> read = DecodeBmp24(file);
+        ASSERT_TRUE(read.has_value());
+        const QImage qtRead = QImage::fromData(file, "BMP");
+        EXPECT_EQ(read->format(), qtRead.format());
+        EXPECT_EQ(*read, qtRead);
+        EXPECT_EQ(read->dotsPerMeterX(), 3780);
+    }
+}
+
+TEST(BmpCodec, OtherFormatsAndDamagedFilesAreLeftToTheGeneralReader)
+{
+    const QByteArray good = EncodeBmp24(SamplePicture(5, 4));
+    EXPECT_FALSE(DecodeBmp24(QByteArray()).has_value());
+    EXPECT_FALSE(DecodeBmp24(good.left(53)).has_value());
+    EXPECT_FALSE(DecodeBmp24(good.left(good.size() - 1)).has_value()) << "a row is missing";
+
+    auto patched = [&](int offset, QByteArray bytes) {
+        QByteArray file = good;
+        file.replace(offset, bytes.size(), bytes);
+        return DecodeBmp24(file);
+    };
+    EXPECT_FALSE(patched(0, "PM").has_value());
+    EXPECT_FALSE(patched(28, QByteArray("\x20\x00", 2)).has_value()) << "32 bits per pixel";
+    EXPECT_FALSE(patched(30, QByteArray("\x01\x00\x00\x00", 4)).has_value()) << "run-length compressed";
+    EXPECT_FALSE(patched(22, QByteArray("\xfc\xff\xff\xff", 4)).has_value()) << "top-down rows";
+    EXPECT_FALSE(patched(18, QByteArray("\xff\xff\xff\x7f", 4)).has_value()) << "an absurd width";
+    EXPECT_FALSE(patched(10, QByteArray("\xff\xff\xff\xff", 4)).has_value()) << "pixels past the end";
+}
+
+}  // namespace
+}  // namespace morvessa
