@@ -1,4 +1,5 @@
 #include "calendar/GenerateCalendar.h"
+#include "host/BmpCodec.h"
 
 #include "calendar/HolidayMarking.h"
 #include "calendar/MiniMonths.h"
@@ -17,6 +18,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFile>
 #include <QImage>
 
 #include <stdexcept>
@@ -48,7 +50,14 @@ QImage LoadSnapshotPicture(const std::string& path)
     const QString file = QString::fromStdString(path);
     if (!QFileInfo(file).isFile())
         throw std::runtime_error("File not found");
-    QImage picture(file);
+    QFile in(file);
+    QImage picture;
+    if (in.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = in.readAll();
+        // The picture keeps its own format whatever the file is called.
+        std::optional<QImage> direct = DecodeBmp24(bytes);
+        picture = direct ? std::move(*direct) : QImage::fromData(bytes);
+    }
     if (picture.isNull())
         throw std::runtime_error("Invalid picture");
     return picture;

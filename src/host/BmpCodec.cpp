@@ -1,6 +1,7 @@
 #include "host/BmpCodec.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace morvessa {
 
@@ -44,8 +45,12 @@ uint32_t GetU32(const char* at)
 
 }  // namespace
 
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "pixels are copied as little-endian words");
+
 QByteArray EncodeBmp24(const QImage& picture)
 {
+    if (picture.isNull())
+        return {};
     const QImage image = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
                              ? picture
                              : picture.convertToFormat(QImage::Format_RGB32);
@@ -71,15 +76,19 @@ QByteArray EncodeBmp24(const QImage& picture)
     PutU32(info + 24, uint32_t(image.dotsPerMeterX()));
     PutU32(info + 28, uint32_t(image.dotsPerMeterY()));
 
+    // A little-endian 0xAARRGGBB pixel is blue, green, red, alpha in memory: each pixel is stored as
+    // four bytes whose fourth the next pixel overwrites; the row's last pixel goes byte by byte so
+    // that nothing is written past the row.
     char* row = out + kPixelDataOffset;
     for (int y = height - 1; y >= 0; --y, row += rowBytes) {
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         char* p = row;
-        for (int x = 0; x < width; ++x) {
-            *p++ = char(qBlue(pixels[x]));
-            *p++ = char(qGreen(pixels[x]));
-            *p++ = char(qRed(pixels[x]));
-        }
+        for (int x = 0; x + 1 < width; ++x, p += 3)
+            std::memcpy(p, &pixels[x], 4);
+        const QRgb last = pixels[width - 1];
+        p[0] = char(qBlue(last));
+        p[1] = char(qGreen(last));
+        p[2] = char(qRed(last));
     }
     return file;
 }
@@ -113,8 +122,12 @@ std::optional<QImage> DecodeBmp24(const QByteArray& file)
     for (int y = height - 1; y >= 0; --y, row += rowBytes) {
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
         const uint8_t* p = row;
-        for (int x = 0; x < width; ++x, p += 3)
-            pixels[x] = qRgb(p[2], p[1], p[0]);
+        for (int x = 0; x + 1 < width; ++x, p += 3) {
+            uint32_t bgr;
+            std::memcpy(&bgr, p, 4);  // the fourth byte belongs to the next pixel
+            pixels[x] = 0xff000000u | (bgr & 0x00ffffffu);
+        }
+        pixels[width - 1] = qRgb(p[2], p[1], p[0]);
     }
     return image;
 }

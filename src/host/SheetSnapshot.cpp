@@ -1,4 +1,5 @@
 #include "host/SheetSnapshot.h"
+#include "host/BmpCodec.h"
 
 #include "host/SheetPicture.h"
 #include "core/ErrorTrap.h"
@@ -102,7 +103,8 @@ void SavePictureFile(const QImage& picture, const std::string& path)
     if (picture.isNull())
         throw sheet::HostError("Invalid picture");
     QTemporaryFile file(QString::fromStdString(path) + QStringLiteral(".XXXXXX"));
-    const bool written = file.open() && picture.save(&file, "BMP") && file.flush();
+    const QByteArray bytes = EncodeBmp24(picture);
+    const bool written = file.open() && file.write(bytes) == bytes.size() && file.flush();
     file.close();
     if (!written || std::rename(QFile::encodeName(file.fileName()).constData(), path.c_str()) != 0) {
         throw sheet::HostError("Path/File access error: " + path);
