@@ -10,6 +10,7 @@ packages=(
   libxlsxwriter-dev
   python3 python3-xlrd python3-openpyxl
   clang
+  libical-dev
   dpkg-dev help2man appstream desktop-file-utils man-db
 )
 missing=()

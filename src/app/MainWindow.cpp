@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "calendar/GenerateCalendar.h"
+#include "calendar/HolidayIcs.h"
 #include "colours/ColorPalette.h"
 #include "dialogs/ColorPickerDialog.h"
 #include "holidays/HolidayCatalogue.h"
@@ -24,6 +25,10 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QSpinBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -245,6 +250,9 @@ void MainWindow::BuildHolidaysMenu()
     add("AddCountry", QStringLiteral("Add a &Country's Holidays..."), [this] { AddCountryHolidays_Click(); });
     add("EditHoliday", QStringLiteral("&Edit Holiday..."), [this] { EditHoliday_Click(); });
     holidaysMenu_->addSeparator();
+    add("ImportIcs", QStringLiteral("&Import iCalendar File..."), [this] { ImportIcs_Click(); });
+    add("ExportIcs", QStringLiteral("E&xport iCalendar File..."), [this] { ExportIcs_Click(); });
+    holidaysMenu_->addSeparator();
     QAction* every = add("ShowEveryHoliday", QStringLiteral("Show E&very Holiday of a Day"),
                          [this](bool on) { ShowEveryHoliday_Click(on); });
     every->setCheckable(true);
@@ -334,6 +342,89 @@ void MainWindow::EditHoliday_Click()
         };
         ShowDialog(dialog);
         RefreshHolidayLists();
+    } catch (const std::exception& error) {
+        ShowMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::ImportIcs_Click()
+{
+    try {
+        const QString path =
+            environment_.chooseIcsFile
+                ? environment_.chooseIcsFile(false)
+                : QFileDialog::getOpenFileName(this, QStringLiteral("Import iCalendar File"), QString(),
+                                               QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+        if (path.isEmpty())
+            return;
+        // Everything is read first: a file that cannot be read changes nothing.
+        const IcsImport import = ReadIcsFile(path);
+        ProgramHolidayUndo().Remember(QStringLiteral("Import"));
+        AddedToLists added;
+        try {
+            added = AddHolidays(import.holidays);
+        } catch (...) {
+            ProgramHolidayUndo().Forget();
+            throw;
+        }
+        if (added.added == 0)
+            ProgramHolidayUndo().Forget();
+        RefreshHolidayLists();
+        ShowMessage(IcsImportSummary(import, added.added, added.alreadyThere));
+    } catch (const std::exception& error) {
+        ShowMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::ExportIcs_Click()
+{
+    try {
+        // The years for the holidays iCalendar cannot repeat by itself; from the year in the box.
+        bool numeric = false;
+        const int shown = Text5_->text().trimmed().toInt(&numeric);
+        const int first = numeric && shown >= 1583 && shown <= 9990 ? shown : QDate::currentDate().year();
+        QDialog years(this);
+        years.setObjectName(QStringLiteral("ExportYearsDialog"));
+        years.setWindowTitle(QStringLiteral("Export iCalendar File"));
+        auto* from = new QSpinBox(&years);
+        from->setObjectName(QStringLiteral("FirstYear"));
+        from->setRange(1583, 9999);
+        from->setValue(first);
+        auto* to = new QSpinBox(&years);
+        to->setObjectName(QStringLiteral("LastYear"));
+        to->setRange(1583, 9999);
+        to->setValue(first + 4);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &years);
+        connect(buttons, &QDialogButtonBox::accepted, &years, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, &years, &QDialog::reject);
+        auto* form = new QFormLayout(&years);
+        form->addRow(
+            new QLabel(QStringLiteral("Holidays that repeat by a rule iCalendar cannot say (Easter,\n"
+                                      "observed days, ...) are written for these years:"),
+                       &years));
+        form->addRow(QStringLiteral("&From:"), from);
+        form->addRow(QStringLiteral("&To:"), to);
+        form->addRow(buttons);
+        ShowDialog(years);
+        if (years.result() != QDialog::Accepted)
+            return;
+        if (to->value() < from->value()) {
+            ShowMessage(QStringLiteral("The last year comes before the first; nothing was exported."));
+            return;
+        }
+        const QString path =
+            environment_.chooseIcsFile
+                ? environment_.chooseIcsFile(true)
+                : QFileDialog::getSaveFileName(this, QStringLiteral("Export iCalendar File"),
+                                               QStringLiteral("holidays.ics"),
+                                               QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+        if (path.isEmpty())
+            return;
+        const std::vector<HolidayRule> rules = AllHolidayRules();
+        WriteIcsFile(path, rules, from->value(), to->value());
+        ShowMessage(QStringLiteral("Exported %1 holidays to %2.")
+                        .arg(rules.size())
+                        .arg(QDir::toNativeSeparators(path)));
     } catch (const std::exception& error) {
         ShowMessage(QString::fromUtf8(error.what()));
     }

@@ -62,6 +62,9 @@ struct MainWindowEnvironment {
     std::function<void()> quit;
     // Shows the outcome of a Holidays menu command; empty: a message box.
     std::function<void(const QString& text)> showMessage;
+    // Asks for an .ics file to read (save false) or to write (save true); empty: the file dialog.
+    // An empty answer cancels.
+    std::function<QString(bool save)> chooseIcsFile;
 };
 
 class MainWindow : public QWidget, public HolidayEditorState, private GenerationUi {
@@ -102,6 +105,8 @@ public:
     void AddCountryHolidays_Click();
     void EditHoliday_Click();
     void ShowEveryHoliday_Click(bool on);
+    void ImportIcs_Click();
+    void ExportIcs_Click();
     void Undo_Click();
     // The menu's command of that object name ("AddByRule", "AddCountry", "EditHoliday",
     // "ShowEveryHoliday", "Undo", ...).

@@ -3,6 +3,7 @@
 #include "core/NumericText.h"
 
 #include <cmath>
+#include <set>
 
 namespace morvessa {
 
@@ -178,6 +179,53 @@ HolidayEntry AddHoliday(const HolidayRule& rule)
     RuleHolidays().push_back(rule);
     SaveRuleHolidays();
     return {HolidayEntry::Source::Rule, static_cast<int>(RuleHolidays().size() - 1)};
+}
+
+AddedToLists AddHolidays(const std::vector<HolidayRule>& rules)
+{
+    const HolidayLists before = CurrentHolidayLists();
+    std::set<std::pair<QString, QString>> there;
+    for (const HolidayRule& rule : AllHolidayRules())
+        there.insert({rule.name, RuleText(rule)});
+    AddedToLists result;
+    try {
+        for (const HolidayRule& rule : rules) {
+            if (!there.insert({rule.name, RuleText(rule)}).second) {
+                ++result.alreadyThere;
+                continue;
+            }
+            if (FitsFixedTable(rule)) {
+                AppendHolidayRow(FixedHolidays());
+                WriteFixedRow(FixedHolidays().RowCount(), rule);
+            } else if (FitsFloatingTable(rule)) {
+                AppendHolidayRow(FloatingHolidays());
+                WriteFloatingRow(FloatingHolidays().RowCount(), rule);
+            } else {
+                RuleHolidays().push_back(rule);
+            }
+            ++result.added;
+        }
+        if (result.added > 0)
+            SaveAll();
+    } catch (...) {
+        FixedHolidays() = before.fixed;
+        FloatingHolidays() = before.floating;
+        RuleHolidays() = before.rules;
+        throw;
+    }
+    return result;
+}
+
+std::vector<HolidayRule> AllHolidayRules()
+{
+    std::vector<HolidayRule> rules;
+    for (const HolidayEntry& entry : AllHolidayEntries()) {
+        try {
+            rules.push_back(RuleOfEntry(entry));
+        } catch (const HolidayRuleError&) {
+        }
+    }
+    return rules;
 }
 
 bool DeleteHoliday(const HolidayEntry& entry)

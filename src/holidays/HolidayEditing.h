@@ -41,6 +41,17 @@ HolidayEntry ReplaceHoliday(const HolidayEntry& entry, const HolidayRule& rule);
 // last, no years) to the floating table, any other rule to the rule list. Returns its entry.
 HolidayEntry AddHoliday(const HolidayRule& rule);
 
+// Adds many holidays as AddHoliday does, skipping each one a list already holds under the same name
+// with the same rule, and saves once. When the save fails the lists stay as they were (and it throws).
+struct AddedToLists {
+    int added = 0;
+    int alreadyThere = 0;
+};
+AddedToLists AddHolidays(const std::vector<HolidayRule>& rules);
+
+// Every holiday as a rule, in list order (rows that form no date left out): what an export writes.
+std::vector<HolidayRule> AllHolidayRules();
+
 // Removes the holiday of `entry` and saves; a table's last row stays (returns false then).
 bool DeleteHoliday(const HolidayEntry& entry);
 

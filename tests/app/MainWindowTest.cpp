@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "dialogs/CountryHolidaysDialog.h"
+#include "holidays/CountryPresets.h"
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
 
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QAction>
 #include <QKeySequence>
 #include <QPushButton>
@@ -81,6 +83,7 @@ protected:
         environment.runDialog = runDialog_;
         environment.quit = [this] { ++quitCalls_; };
         environment.showMessage = showMessage_;
+        environment.chooseIcsFile = chooseIcsFile_;
         form_ = std::make_unique<MainWindow>(environment);
         return *form_;
     }
@@ -120,6 +123,7 @@ protected:
     std::function<void(GenerationUi&)> handover_;
     std::function<void(QDialog&)> runDialog_;
     std::function<void(const QString&)> showMessage_;
+    std::function<QString(bool)> chooseIcsFile_;
     int quitCalls_ = 0;
     std::unique_ptr<MainWindow> form_;
 };
@@ -302,6 +306,58 @@ TEST_F(MainWindowTest, HolidaysMenuAddsACountryAndUndoTakesBackItAndADelete)
     EXPECT_TRUE(RuleHolidays().empty());
     emit form.HolidaysMenu()->aboutToShow();
     EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(MainWindowTest, ExportThenImportIntoAnotherStoreBringsTheHolidaysBackAndBadFilesChangeNothing)
+{
+    ProgramHolidayUndo().Clear();
+    RuleHolidays().clear();
+    std::vector<QString> messages;
+    showMessage_ = [&](const QString& text) { messages.push_back(text); };
+    QString chosen;
+    chooseIcsFile_ = [&](bool) { return chosen; };
+    runDialog_ = [](QDialog& dialog) {
+        if (auto* country = qobject_cast<CountryHolidaysDialog*>(&dialog)) {
+            country->SelectCountry(QStringLiteral("GB"));
+            country->accept();
+        } else if (dialog.objectName() == "ExportYearsDialog") {
+            dialog.findChild<QSpinBox*>(QStringLiteral("FirstYear"))->setValue(2025);
+            dialog.findChild<QSpinBox*>(QStringLiteral("LastYear"))->setValue(2026);
+            dialog.accept();
+        }
+    };
+    MainWindow& form = Load();
+    form.HolidaysAction("AddCountry")->trigger();
+    const std::vector<HolidayRule> exported = AllHolidayRules();
+    chosen = programFolder_.filePath(QStringLiteral("holidays.ics"));
+    form.HolidaysAction("ExportIcs")->trigger();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Exported %1 holidays").arg(exported.size())));
+
+    // Another user's store: the defaults only.
+    form_.reset();
+    test::PrivateSettings other;
+    RuleHolidays().clear();
+    MainWindow& fresh = Load();
+    fresh.HolidaysAction("ImportIcs")->trigger();
+    ASSERT_EQ(messages.size(), 3u);
+    const std::size_t gb = LoadCountryPreset(QStringLiteral("GB")).holidays.size();
+    EXPECT_EQ(messages[2], QStringLiteral("Imported %1 holidays; 17 were already there.").arg(gb));
+    EXPECT_EQ(AllHolidayRules(), exported);
+
+    // A broken file: a clear message and nothing changes; Undo takes back the import.
+    QFile broken(programFolder_.filePath(QStringLiteral("broken.ics")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\x89PNG\r\n\x1a\n\0\0garbage");
+    broken.close();
+    chosen = broken.fileName();
+    fresh.HolidaysAction("ImportIcs")->trigger();
+    ASSERT_EQ(messages.size(), 4u);
+    EXPECT_TRUE(messages[3].contains(QStringLiteral("nothing was imported")));
+    EXPECT_EQ(AllHolidayRules(), exported);
+    fresh.HolidaysAction("Undo")->trigger();
+    EXPECT_TRUE(RuleHolidays().empty());
+    EXPECT_EQ(Setting(key::RuleHolidays), "[]");
 }
 
 TEST_F(MainWindowTest, ShowEveryHolidayIsAStoredCheckOfTheHolidaysMenu)

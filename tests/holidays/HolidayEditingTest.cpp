@@ -129,6 +129,20 @@ TEST_F(HolidayEditingTest, AddingPutsEachKindWhereTheListsCanHoldIt)
     EXPECT_EQ(stored.rules.size(), 2u);
 }
 
+TEST_F(HolidayEditingTest, AddingManySkipsThoseThereAndSavesOnce)
+{
+    const AddedToLists added =
+        AddHolidays({Rule("fixed 12-25", "Christmas"), Rule("fixed 12-25", "Christmas Day"),
+                     Rule("last mon 05", "Memorial Day"), Rule("easter -2", "Good Friday"),
+                     Rule("easter -2", "Good Friday")});
+    EXPECT_EQ(added.added, 2);
+    EXPECT_EQ(added.alreadyThere, 3);
+    const HolidayLists stored = Stored();
+    EXPECT_EQ(stored.fixed.RowCount(), 8);
+    EXPECT_EQ(stored.rules.size(), 1u);
+    EXPECT_EQ(AllHolidayRules().size(), 8u + 10u + 1u);
+}
+
 TEST_F(HolidayEditingTest, DeletingKeepsTheLastTableRowAndRefusesUnknownEntries)
 {
     RuleHolidays() = {Rule("easter -2", "Good Friday")};

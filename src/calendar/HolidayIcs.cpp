@@ -1,0 +1,364 @@
+#include "calendar/HolidayIcs.h"
+
+#include "calendar/RuleDates.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+namespace morvessa {
+
+namespace {
+
+constexpr const char* kRuleProperty = "X-MORVESSA-RULE";
+constexpr const char* kNameProperty = "X-MORVESSA-NAME";
+constexpr int kMaxDaysOfOneEvent = 366;
+
+struct ComponentFree {
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+using ComponentPtr = std::unique_ptr<icalcomponent, ComponentFree>;
+
+QString Utf8(const char* text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+// The value of the first X- property named `name`, or empty.
+QString XProperty(icalcomponent* event, const char* name)
+{
+    for (icalproperty* property = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); property;
+         property = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
+        if (qstricmp(icalproperty_get_x_name(property), name) == 0)
+            return Utf8(icalproperty_get_x(property));
+    }
+    return QString();
+}
+
+bool IsValidDate(int year, int month, int day)
+{
+    return year >= 1583 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= DaysInMonth(year, month);
+}
+
+void AddUnique(std::vector<HolidayRule>& rules, std::set<std::pair<QString, QString>>& seen,
+               const HolidayRule& rule)
+{
+    if (!seen.insert({rule.name, RuleText(rule)}).second)
+        return;
+    if (rules.size() >= kMaxIcsHolidays)
+        throw IcsError("The calendar file holds more than " + std::to_string(kMaxIcsHolidays) +
+                       " holidays; nothing was imported.");
+    rules.push_back(rule);
+}
+
+// The holiday of a yearly RRULE, or nothing when no holiday rule says it.
+std::optional<HolidayRule> YearlyRule(const icalrecurrencetype& recurrence, const icaltimetype& start)
+{
+    if (recurrence.freq != ICAL_YEARLY_RECURRENCE || (recurrence.interval != 0 && recurrence.interval != 1))
+        return std::nullopt;
+    const auto count = [](const short* values, int size) {
+        int n = 0;
+        while (n < size && values[n] != ICAL_RECURRENCE_ARRAY_MAX)
+            ++n;
+        return n;
+    };
+    const int months = count(recurrence.by_month, ICAL_BY_MONTH_SIZE);
+    const int monthDays = count(recurrence.by_month_day, ICAL_BY_MONTHDAY_SIZE);
+    const int days = count(recurrence.by_day, ICAL_BY_DAY_SIZE);
+    const int setPositions = count(recurrence.by_set_pos, ICAL_BY_SETPOS_SIZE);
+    if (months > 1 || monthDays > 1 || days > 1 || setPositions > 1 || (monthDays == 1 && days == 1) ||
+        count(recurrence.by_year_day, ICAL_BY_YEARDAY_SIZE) > 0 ||
+        count(recurrence.by_week_no, ICAL_BY_WEEKNO_SIZE) > 0)
+        return std::nullopt;
+
+    HolidayRule rule;
+    rule.month = months == 1 ? icalrecurrencetype_month_month(recurrence.by_month[0]) : start.month;
+    if (rule.month < 1 || rule.month > 12)
+        return std::nullopt;
+    if (days == 1) {
+        rule.kind = HolidayRule::Kind::NthWeekday;
+        rule.weekday = static_cast<int>(icalrecurrencetype_day_day_of_week(recurrence.by_day[0]));
+        int position = icalrecurrencetype_day_position(recurrence.by_day[0]);
+        if (setPositions == 1) {
+            if (position != 0)
+                return std::nullopt;
+            position = recurrence.by_set_pos[0];
+        }
+        if (rule.weekday < 1 || rule.weekday > 7 || position == 0 || position < -1 || position > 5)
+            return std::nullopt;
+        rule.occurrence = position == -1 ? HolidayRule::kLast : position;
+    } else {
+        rule.day = monthDays == 1 ? recurrence.by_month_day[0] : start.day;
+        if (rule.day < 1 || rule.day > 31 || rule.day > DaysInMonth(2000, rule.month))
+            return std::nullopt;
+    }
+    if (!icaltime_is_null_time(recurrence.until))
+        rule.lastYear = recurrence.until.year;
+    else if (recurrence.count > 0)
+        rule.lastYear = start.year + recurrence.count - 1;
+    if (rule.lastYear != 0 && (rule.lastYear < 1583 || rule.lastYear > 9999))
+        return std::nullopt;
+    return rule;
+}
+
+void ReadEvent(icalcomponent* event, IcsImport& result, std::set<std::pair<QString, QString>>& seen)
+{
+    QString name = Utf8(icalcomponent_get_summary(event)).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("(no title)");
+
+    // This program's own exports name their rule.
+    const QString ownRule = XProperty(event, kRuleProperty);
+    if (!ownRule.isEmpty()) {
+        try {
+            HolidayRule rule = ParseRuleText(ownRule);
+            const QString ownName = XProperty(event, kNameProperty);
+            rule.name = ownName.isEmpty() ? name : ownName;
+            AddUnique(result.holidays, seen, rule);
+            return;
+        } catch (const HolidayRuleError&) {
+            // Read as any other event.
+        }
+    }
+
+    // libical marks what it could not parse; such an event is not trusted.
+    icalproperty* startProperty = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    if (!startProperty || icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY)) {
+        ++result.unsupportedSkipped;
+        return;
+    }
+    const icaltimetype start = icalproperty_get_dtstart(startProperty);
+    if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) {
+        ++result.unsupportedSkipped;
+        return;
+    }
+    if (!start.is_date) {
+        ++result.timedSkipped;
+        return;
+    }
+    if (!IsValidDate(start.year, start.month, start.day)) {
+        ++result.unsupportedSkipped;
+        return;
+    }
+
+    if (icalproperty* rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
+        std::optional<HolidayRule> rule = YearlyRule(icalproperty_get_rrule(rrule), start);
+        if (!rule) {
+            ++result.unsupportedSkipped;
+            return;
+        }
+        rule->name = name;
+        AddUnique(result.holidays, seen, *rule);
+        return;
+    }
+
+    // A single all-day event, one dated event per day it covers (DTEND is the day after the last).
+    int dayCount = 1;
+    const icaltimetype end = icalcomponent_get_dtend(event);
+    if (!icaltime_is_null_time(end) && end.is_date && IsValidDate(end.year, end.month, end.day)) {
+        const long span =
+            DayNumber({end.year, end.month, end.day}) - DayNumber({start.year, start.month, start.day});
+        dayCount = static_cast<int>(std::clamp(span, 1L, long(kMaxDaysOfOneEvent)));
+    }
+    const CalendarDate first{start.year, start.month, start.day};
+    for (int i = 0; i < dayCount; ++i) {
+        const CalendarDate date = AddDays(first, i);
+        if (date.year > 9999)
+            break;
+        HolidayRule rule;
+        rule.kind = HolidayRule::Kind::Dated;
+        rule.name = name;
+        rule.year = date.year;
+        rule.month = date.month;
+        rule.day = date.day;
+        AddUnique(result.holidays, seen, rule);
+    }
+}
+
+// An RRULE for the rules iCalendar says directly, empty for the others.
+QByteArray RecurrenceOf(const HolidayRule& rule)
+{
+    static const char* const weekdays[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
+    QByteArray text;
+    if (rule.kind == HolidayRule::Kind::Fixed && rule.observed == HolidayRule::Observed::None)
+        text = "FREQ=YEARLY;BYMONTH=" + QByteArray::number(rule.month) +
+               ";BYMONTHDAY=" + QByteArray::number(rule.day);
+    else if (rule.kind == HolidayRule::Kind::NthWeekday)
+        text = "FREQ=YEARLY;BYMONTH=" + QByteArray::number(rule.month) +
+               ";BYDAY=" + QByteArray::number(rule.occurrence == HolidayRule::kLast ? -1 : rule.occurrence) +
+               weekdays[rule.weekday - 1];
+    else
+        return text;
+    if (rule.lastYear != 0)
+        text += ";UNTIL=" + QByteArray::number(rule.lastYear) + "1231";
+    return text;
+}
+
+icaltimetype DateValue(const CalendarDate& date)
+{
+    icaltimetype time = icaltime_null_date();
+    time.year = date.year;
+    time.month = date.month;
+    time.day = date.day;
+    return time;
+}
+
+void AddText(icalcomponent* event, const char* name, const QString& value)
+{
+    icalproperty* property = icalproperty_new_x(value.toUtf8().constData());
+    icalproperty_set_x_name(property, name);
+    icalcomponent_add_property(event, property);
+}
+
+icalcomponent* NewEvent(const QString& uid, const QString& summary, const CalendarDate& date,
+                        const HolidayRule& rule)
+{
+    icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+    icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
+                                          0, 0, icaltimezone_get_utc_timezone())));
+    icalcomponent_add_property(event, icalproperty_new_dtstart(DateValue(date)));
+    icalcomponent_add_property(event, icalproperty_new_dtend(DateValue(AddDays(date, 1))));
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
+    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    AddText(event, kRuleProperty, RuleText(rule));
+    AddText(event, kNameProperty, rule.name);
+    return event;
+}
+
+}  // namespace
+
+IcsImport ReadIcs(const QByteArray& data)
+{
+    if (data.size() > kMaxIcsBytes)
+        throw IcsError("The calendar file is larger than 8 MB; nothing was imported.");
+    if (data.contains('\0'))
+        throw IcsError("This is not an iCalendar file (it holds binary data); nothing was imported.");
+    if (!data.toUpper().contains("BEGIN:VCALENDAR"))
+        throw IcsError("This is not an iCalendar file (no BEGIN:VCALENDAR); nothing was imported.");
+
+    icalerror_set_errors_are_fatal(0);
+    ComponentPtr root(icalparser_parse_string(data.constData()));
+    icalerror_clear_errno();
+    if (!root)
+        throw IcsError("The iCalendar file cannot be read; nothing was imported.");
+
+    // A file may hold one calendar or, after concatenation, several in an XROOT.
+    std::vector<icalcomponent*> calendars;
+    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
+        calendars.push_back(root.get());
+    } else {
+        for (icalcomponent* c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
+             c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+            calendars.push_back(c);
+    }
+    if (calendars.empty())
+        throw IcsError("The file holds no calendar (VCALENDAR); nothing was imported.");
+
+    IcsImport result;
+    std::set<std::pair<QString, QString>> seen;
+    for (icalcomponent* calendar : calendars) {
+        for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            ReadEvent(event, result, seen);
+    }
+    return result;
+}
+
+IcsImport ReadIcsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw IcsError(
+            QStringLiteral("The file \"%1\" cannot be read: %2").arg(path, file.errorString()).toStdString());
+    if (file.size() > kMaxIcsBytes)
+        throw IcsError("The calendar file is larger than 8 MB; nothing was imported.");
+    return ReadIcs(file.read(kMaxIcsBytes + 1));
+}
+
+QString IcsImportSummary(const IcsImport& import, int added, int alreadyThere)
+{
+    QString text = QStringLiteral("Imported %1 holiday%2").arg(added).arg(added == 1 ? "" : "s");
+    if (alreadyThere > 0)
+        text +=
+            QStringLiteral("; %1 %2 already there").arg(alreadyThere).arg(alreadyThere == 1 ? "was" : "were");
+    if (import.timedSkipped > 0)
+        text += QStringLiteral("; %1 timed event%2 skipped")
+                    .arg(import.timedSkipped)
+                    .arg(import.timedSkipped == 1 ? " was" : "s were");
+    if (import.unsupportedSkipped > 0)
+        text +=
+            QStringLiteral("; %1 event%2 that could not be read or that no holiday rule can say %3 skipped")
+                .arg(import.unsupportedSkipped)
+                .arg(import.unsupportedSkipped == 1 ? "" : "s")
+                .arg(import.unsupportedSkipped == 1 ? "was" : "were");
+    return text + u'.';
+}
+
+QByteArray WriteIcs(const std::vector<HolidayRule>& rules, int firstYear, int lastYear)
+{
+    if (firstYear < 1583 || lastYear > 9999 || firstYear > lastYear)
+        throw std::invalid_argument(
+            "The years to export must run from 1583 to 9999, the first not after the last");
+    ComponentPtr calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Morvessa//Holidays//EN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const HolidayRule& rule = rules[i];
+        const QString uid = QStringLiteral("holiday-%1-%2@morvessa").arg(i + 1);
+        const QByteArray recurrence = RecurrenceOf(rule);
+        if (!recurrence.isEmpty()) {
+            // The first day in the range (or of the years in force) the rule gives.
+            // It starts with its years in force, else with the range (but not after its last year).
+            std::optional<CalendarDate> start;
+            const int from = rule.firstYear != 0
+                                 ? rule.firstYear
+                                 : (rule.lastYear != 0 ? std::min(firstYear, rule.lastYear) : firstYear);
+            for (int year = from; year <= 9999 && !start && year < from + 28; ++year)
+                start = RuleDate(rule, year);
+            if (!start)
+                continue;
+            icalcomponent* event = NewEvent(uid.arg(0), rule.name, *start, rule);
+            icalcomponent_add_property(
+                event, icalproperty_new_rrule(icalrecurrencetype_from_string(recurrence.constData())));
+            icalcomponent_add_component(calendar.get(), event);
+            continue;
+        }
+        // A dated event is written whatever the range; the other rules give dated events, the observed
+        // days included, for each year of the range.
+        const std::vector<HolidayRule> single{rule};
+        const bool dated = rule.kind == HolidayRule::Kind::Dated;
+        for (int year = dated ? rule.year : firstYear; year <= (dated ? rule.year : lastYear); ++year) {
+            int n = 0;
+            for (const HolidayOccurrence& occurrence : HolidaysInYear(single, year)) {
+                icalcomponent* event = NewEvent(uid.arg(QStringLiteral("%1-%2").arg(year).arg(++n)),
+                                                occurrence.label, occurrence.date, rule);
+                icalcomponent_add_component(calendar.get(), event);
+            }
+        }
+    }
+    char* text = icalcomponent_as_ical_string_r(calendar.get());
+    QByteArray result(text);
+    icalmemory_free_buffer(text);
+    return result;
+}
+
+void WriteIcsFile(const QString& path, const std::vector<HolidayRule>& rules, int firstYear, int lastYear)
+{
+    const QByteArray text = WriteIcs(rules, firstYear, lastYear);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw IcsError(QStringLiteral("The file \"%1\" cannot be written: %2")
+                           .arg(path, file.errorString())
+                           .toStdString());
+}
+
+}  // namespace morvessa

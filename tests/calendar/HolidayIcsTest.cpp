@@ -1,0 +1,178 @@
+#include "calendar/HolidayIcs.h"
+
+#include "calendar/RuleDates.h"
+#include "holidays/CountryPresets.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace morvessa {
+namespace {
+
+HolidayRule Rule(const char* text, const char* name)
+{
+    HolidayRule rule = ParseRuleText(QString::fromLatin1(text));
+    rule.name = QString::fromUtf8(name);
+    return rule;
+}
+
+std::vector<std::string> Texts(const std::vector<HolidayRule>& rules)
+{
+    std::vector<std::string> texts;
+    for (const HolidayRule& rule : rules)
+        texts.push_back((rule.name + QStringLiteral(" = ") + RuleText(rule)).toStdString());
+    return texts;
+}
+
+// Drops this program's own rule properties, as another calendar program's file would lack them.
+QByteArray WithoutOwnProperties(const QByteArray& ics)
+{
+    QByteArray out;
+    for (const QByteArray& line : ics.split('\n'))
+        if (!line.startsWith("X-MORVESSA") && !line.startsWith(' '))
+            out += line + '\n';
+    return out;
+}
+
+TEST(HolidayIcsTest, ExportedHolidaysComeBackExactlyInAnEmptyList)
+{
+    std::vector<HolidayRule> rules = {
+        Rule("fixed 12-25", "Christmas"),
+        Rule("nth 3 mon 01 from 1986", "Birthday of Martin Luther King, Jr."),
+        Rule("last mon 05 until 2030", "Memorial Day"),
+        Rule("easter -2", "Good Friday"),
+        Rule("fixed 12-26 observe=next", "Boxing Day"),
+        Rule("mon on-or-before 05-24", "Victoria Day"),
+        Rule("date 2031-06-12", "Wedding; \"party\", ø"),
+    };
+    AddCountryHolidays(rules, LoadCountryPreset(QStringLiteral("NZ")), PresetNames::English);
+    const QByteArray ics = WriteIcs(rules, 2024, 2026);
+    EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_TRUE(ics.contains("DTSTART;VALUE=DATE:19860120\r\nDTEND;VALUE=DATE:19860121\r\n"));
+    EXPECT_TRUE(ics.contains("RRULE:FREQ=YEARLY;BYDAY=3MO;BYMONTH=1\r\n")) << ics.toStdString();
+    EXPECT_TRUE(ics.contains("RRULE:FREQ=YEARLY;UNTIL=20301231;BYDAY=-1MO;BYMONTH=5\r\n"));
+    EXPECT_TRUE(ics.contains("DTSTART;VALUE=DATE:20261228\r\n"));  // Boxing Day 2026, observed
+    EXPECT_TRUE(ics.contains("SUMMARY:Boxing Day (observed)\r\n"));
+
+    const IcsImport back = ReadIcs(ics);
+    EXPECT_EQ(Texts(back.holidays), Texts(rules));
+    EXPECT_EQ(back.timedSkipped, 0);
+    EXPECT_EQ(back.unsupportedSkipped, 0);
+}
+
+TEST(HolidayIcsTest, AnotherProgramReadsTheRulesItCanSayAndDatedEventsForTheRest)
+{
+    const std::vector<HolidayRule> rules = {Rule("fixed 07-04", "Independence Day"),
+                                            Rule("nth 4 thu 11", "Thanksgiving"),
+                                            Rule("easter +1", "Easter Monday")};
+    const IcsImport back = ReadIcs(WithoutOwnProperties(WriteIcs(rules, 2025, 2026)));
+    EXPECT_EQ(
+        Texts(back.holidays),
+        (std::vector<std::string>{"Independence Day = fixed 07-04", "Thanksgiving = nth 4 thu 11",
+                                  "Easter Monday = date 2025-04-21", "Easter Monday = date 2026-04-06"}));
+}
+
+TEST(HolidayIcsTest, RealWorldShapesCrlfFoldedLinesTimeZonesAndBothValueTypes)
+{
+    const QByteArray ics =
+        "BEGIN:VCALENDAR\r\n"
+        "VERSION:2.0\r\n"
+        "PRODID:-//Some feed//EN\r\n"
+        "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:STANDARD\r\nDTSTART:19701025T030000\r\n"
+        "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+        "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20240101\r\nDTEND;VALUE=DATE:20240102\r\n"
+        "RRULE:FREQ=YEARLY\r\nSUMMARY:New Year's\r\n  Day\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;VALUE=DATE:20240527\r\n"
+        "RRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=MO;BYSETPOS=-1\r\nSUMMARY:Memorial Day\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:3\r\nDTSTART;VALUE=DATE:20240415\r\n"
+        "RRULE:FREQ=YEARLY;BYMONTH=4;BYDAY=3MO;COUNT=3\r\nSUMMARY:Patriots' Day\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:4\r\nDTSTART;VALUE=DATE:20250612\r\nDTEND;VALUE=DATE:20250615\r\n"
+        "SUMMARY:Trip\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:5\r\nDTSTART;TZID=Europe/Berlin:20250612T090000\r\n"
+        "DTEND;TZID=Europe/Berlin:20250612T100000\r\nSUMMARY:Meeting\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:6\r\nDTSTART:20250613T090000Z\r\nSUMMARY:Call\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:7\r\nDTSTART;VALUE=DATE:20250101\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:Weekly\r\nEND:"
+        "VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:8\r\nDTSTART;VALUE=DATE:20240229\r\nRRULE:FREQ=YEARLY;INTERVAL=2\r\n"
+        "SUMMARY:Every other year\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n";
+    const IcsImport result = ReadIcs(ics);
+    EXPECT_EQ(Texts(result.holidays),
+              (std::vector<std::string>{"New Year's Day = fixed 01-01", "Memorial Day = last mon 05",
+                                        "Patriots' Day = nth 3 mon 04 until 2026", "Trip = date 2025-06-12",
+                                        "Trip = date 2025-06-13", "Trip = date 2025-06-14"}));
+    EXPECT_EQ(result.timedSkipped, 2);
+    EXPECT_EQ(result.unsupportedSkipped, 2);
+    EXPECT_EQ(IcsImportSummary(result, 5, 1).toStdString(),
+              "Imported 5 holidays; 1 was already there; 2 timed events were skipped; 2 events that could not "
+              "be read or that no holiday rule can say were skipped.");
+    // The same with bare line feeds.
+    QByteArray unix = ics;
+    unix.replace("\r\n", "\n");
+    EXPECT_EQ(Texts(ReadIcs(unix).holidays), Texts(result.holidays));
+}
+
+TEST(HolidayIcsTest, HostileOrBrokenFilesGiveAClearMessage)
+{
+    const QByteArray bad[] = {
+        QByteArray(),
+        QByteArray("just some text"),
+        QByteArray("BEGIN:VCALENDAR\r\n\0\0\0\r\nEND:VCALENDAR\r\n", 40),
+        QByteArray(kMaxIcsBytes + 1, 'A'),
+    };
+    for (const QByteArray& data : bad) {
+        try {
+            ReadIcs(data);
+            ADD_FAILURE() << data.left(40).toStdString();
+        } catch (const IcsError& error) {
+            EXPECT_NE(std::string(error.what()).find("nothing was imported"), std::string::npos)
+                << error.what();
+        }
+    }
+    // Damaged events inside a calendar are skipped, not trusted.
+    const QByteArray damaged =
+        "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20241345\r\nSUMMARY:Bad date\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nSUMMARY:No start\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240101\r\nRRULE:FREQ=YEARLY;BYMONTHDAY=40\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240101\r\nDTEND;VALUE=DATE:99991231\r\nSUMMARY:Long\r\nEND:"
+        "VEVENT\r\n"
+        "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240101\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30\r\nEND:"
+        "VEVENT\r\n"
+        "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240101\r\nX-MORVESSA-RULE:fixed "
+        "13-13\r\nSUMMARY:Own\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n";
+    const IcsImport result = ReadIcs(damaged);
+    EXPECT_EQ(result.unsupportedSkipped, 4);
+    ASSERT_EQ(result.holidays.size(), 367u);  // "Long" for 366 days, "Own" as a dated event
+    EXPECT_EQ(RuleText(result.holidays.back()), "date 2024-01-01");
+    EXPECT_EQ(result.holidays.back().name, "Own");
+
+    // Too many holidays in one file.
+    QByteArray many = "BEGIN:VCALENDAR\r\n";
+    for (int i = 0; i < 60; ++i)
+        many += "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" + QByteArray::number(2000 + i) +
+                "0101\r\nDTEND;VALUE=DATE:" + QByteArray::number(2001 + i) +
+                "0101\r\nSUMMARY:Year\r\nEND:VEVENT\r\n";
+    many += "END:VCALENDAR\r\n";
+    EXPECT_THROW(ReadIcs(many), IcsError);
+}
+
+TEST(HolidayIcsTest, FilesAreReadAndWrittenWithMessagesNamingThem)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.ics"));
+    WriteIcsFile(path, {Rule("easter +1", "Easter Monday")}, 2024, 2024);
+    EXPECT_EQ(Texts(ReadIcsFile(path).holidays), (std::vector<std::string>{"Easter Monday = easter +1"}));
+    try {
+        ReadIcsFile(dir.filePath(QStringLiteral("missing.ics")));
+        ADD_FAILURE();
+    } catch (const IcsError& error) {
+        EXPECT_NE(std::string(error.what()).find("missing.ics"), std::string::npos);
+    }
+    EXPECT_THROW(WriteIcsFile(dir.filePath(QStringLiteral("no/folder/x.ics")), {}, 2024, 2024), IcsError);
+    EXPECT_THROW(WriteIcs({}, 2025, 2024), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace morvessa
