@@ -38,7 +38,7 @@ using namespace morvessa;
 class BenchUi final : public GenerationUi {
 public:
     int MonthSelectorIndex() const override { return 0; }
-    void SetMainMousePointer(int) override {}
+    void SetMainMousePointer(MousePointer) override {}
     void SetPreviewPicture(const QImage& image) override { picture = image; }
     void SetPreviewWorkbook(const std::string& path) override { workbook = path; }
     void ShowPreview() override {}
@@ -60,15 +60,14 @@ void CheckNoReports(benchmark::State& state, const RecordingErrorReporter& repor
         state.SkipWithError(reports.messages.front().c_str());
 }
 
-// The driver from the year text to the handover, and the deletion of the temporary workbook.
+// The driver from the year to the handover, and the deletion of the temporary workbook.
 void BM_GenerateCalendar(benchmark::State& state)
 {
     RecordingErrorReporter reports;
     ScopedErrorReporter scoped(reports);
     for (auto _ : state) {
         BenchUi ui;
-        std::string year = "2024";
-        GenerateCalendar(year, ui);
+        GenerateCalendar(CalendarYear::Clamped(2024), ui);
         benchmark::DoNotOptimize(ui.picture.constBits());
         QFile::remove(QString::fromStdString(ui.workbook));
     }
@@ -86,14 +85,14 @@ std::unique_ptr<sheet::Application> BuildWorkbook(RecordingErrorReporter& report
     auto app = std::make_unique<sheet::Application>();
     CalendarWorkbookState books;
     ErrorTrap trap(location::Calendar_GenerateCalendar, &reports);
-    BuildMonthSheet(*app, books, "", "", true, 0);
+    PrepareWorkbook(*app, books);
     for (int month = 1; month <= 12; ++month)
-        BuildMonthSheet(*app, books, CalendarMonthName(month), "2024", false, month);
+        BuildMonthSheet(*app, books, 2024, month);
     app->Sheets()("Dead").Delete();
     MarkHolidays(*app, 2024, trap, 152);
     BuildSubCalendar(*app);
     for (int month = 1; month <= 12; ++month)
-        AddMiniMonths(*app, CalendarMonthName(month), "2024", month);
+        AddMiniMonths(*app, 2024, month);
     app->Sheets()("SubCalendar").Delete();
     return app;
 }

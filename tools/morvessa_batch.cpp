@@ -5,8 +5,8 @@
 #include "calendar/GenerationUi.h"
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
+#include "core/CalendarYear.h"
 #include "core/ErrorTrap.h"
-#include "core/NumericText.h"
 #include "core/SharedRoutines.h"
 
 #include <QCommandLineParser>
@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -44,7 +45,7 @@ public:
     explicit BatchGenerationUi(int monthIndex) : monthIndex_(monthIndex) {}
 
     int MonthSelectorIndex() const override { return monthIndex_; }
-    void SetMainMousePointer(int) override {}
+    void SetMainMousePointer(MousePointer) override {}
     void SetPreviewPicture(const QImage& picture) override { picture_ = picture; }
     void SetPreviewWorkbook(const std::string& path) override { workbookPath_ = path; }
     void ShowPreview() override { previewShown_ = true; }
@@ -126,90 +127,155 @@ void UseOffscreenPlatformUnlessChosen()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-}  // namespace
+// What one run is asked to do, read and checked from the command line.
+struct BatchOptions {
+    CalendarYear year = CalendarYear::Clamped(CalendarYear::kFirst);
+    QString outPath;
+    QString settingsPath;  // empty: the user's own settings
+    int month = 1;         // 1..12
+    QString snapshotPath;  // empty: no snapshot file
+};
 
-int main(int argc, char** argv)
-{
-    UseOffscreenPlatformUnlessChosen();
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("morvessa-batch"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
-    SetApplicationTitle();
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(kDescription));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption yearOption(
-        QStringLiteral("year"),
-        QStringLiteral("The calendar's year; years outside 1900..2100 are clamped to them."),
-        QStringLiteral("YEAR"));
-    const QCommandLineOption outOption(
-        QStringLiteral("out"), QStringLiteral("Where the workbook is written (replaced if it exists)."),
-        QStringLiteral("PATH.xls"));
-    const QCommandLineOption settingsOption(
-        QStringLiteral("settings"),
-        QStringLiteral("An INI settings file to use instead of the user's own (same format). "
-                       "An empty file gives the default holidays and colours, written into it."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption monthOption(
-        QStringLiteral("month"),
-        QStringLiteral("The month sheet that is active when the workbook opens and that the snapshot "
-                       "shows, 1..12 (default 1, January)."),
-        QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption snapshotOption(
-        QStringLiteral("snapshot"), QStringLiteral("Also write the snapshot picture of that month (BMP)."),
-        QStringLiteral("PATH.bmp"));
-    parser.addOptions({yearOption, outOption, settingsOption, monthOption, snapshotOption});
-
-    if (!parser.parse(QCoreApplication::arguments())) {
-        UsageError(parser.errorText());
-        return kExitUsage;
-    }
-    if (parser.isSet(versionOption)) {
-        std::printf("morvessa-batch %s\n", MORVESSA_VERSION);
-        return kExitOk;
-    }
-    if (parser.isSet(helpOption)) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
-        return kExitOk;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        UsageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-        return kExitUsage;
-    }
-    if (!parser.isSet(yearOption) || !parser.isSet(outOption)) {
-        UsageError(QStringLiteral("--year and --out are required"));
-        return kExitUsage;
+// The command line's options; Parse checks them and fills BatchOptions.
+class BatchCommandLine {
+public:
+    BatchCommandLine()
+        : help_(parser_.addHelpOption()), version_(parser_.addVersionOption()),
+          year_(QStringLiteral("year"),
+                QStringLiteral("The calendar's year; years outside 1900..2100 are clamped to them."),
+                QStringLiteral("YEAR")),
+          out_(QStringLiteral("out"),
+               QStringLiteral("Where the workbook is written (replaced if it exists)."),
+               QStringLiteral("PATH.xls")),
+          settings_(QStringLiteral("settings"),
+                    QStringLiteral("An INI settings file to use instead of the user's own (same format). "
+                                   "An empty file gives the default holidays and colours, written into it."),
+                    QStringLiteral("FILE")),
+          month_(
+              QStringLiteral("month"),
+              QStringLiteral("The month sheet that is active when the workbook opens and that the snapshot "
+                             "shows, 1..12 (default 1, January)."),
+              QStringLiteral("N"), QStringLiteral("1")),
+          snapshot_(QStringLiteral("snapshot"),
+                    QStringLiteral("Also write the snapshot picture of that month (BMP)."),
+                    QStringLiteral("PATH.bmp"))
+    {
+        parser_.setApplicationDescription(QString::fromUtf8(kDescription));
+        parser_.addOptions({year_, out_, settings_, month_, snapshot_});
     }
 
-    const QString yearArgument = parser.value(yearOption).trimmed();
-    if (!IsWholeNumber(yearArgument)) {
-        UsageError(QStringLiteral("You must enter a valid year."));
-        return kExitUsage;
-    }
-    bool monthOk = false;
-    const int month = parser.value(monthOption).trimmed().toInt(&monthOk);
-    if (!monthOk || month < 1 || month > 12) {
-        UsageError(QStringLiteral("--month must be a whole number from 1 to 12"));
-        return kExitUsage;
-    }
-    const QString outPath = parser.value(outOption);
-    if (outPath.isEmpty() || QFileInfo(outPath).isDir()) {
-        UsageError(QStringLiteral("--out must name a file"));
-        return kExitUsage;
-    }
-
-    if (parser.isSet(settingsOption)) {
-        const QString settingsPath = parser.value(settingsOption);
-        // A typo must not silently produce a calendar from fresh defaults.
-        if (!QFileInfo(settingsPath).isFile()) {
-            UsageError(QStringLiteral("settings file '%1' does not exist (an empty file gives the defaults)")
-                           .arg(settingsPath));
-            return kExitUsage;
+    // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
+    // reported), with the exit status in `exitStatus`.
+    std::optional<BatchOptions> Parse(const QStringList& arguments, int& exitStatus)
+    {
+        exitStatus = kExitUsage;
+        if (!parser_.parse(arguments)) {
+            UsageError(parser_.errorText());
+            return std::nullopt;
         }
-        SetSettingsFile(QFileInfo(settingsPath).absoluteFilePath());
+        if (parser_.isSet(version_)) {
+            std::printf("morvessa-batch %s\n", MORVESSA_VERSION);
+            exitStatus = kExitOk;
+            return std::nullopt;
+        }
+        if (parser_.isSet(help_)) {
+            std::fputs(qUtf8Printable(parser_.helpText()), stdout);
+            exitStatus = kExitOk;
+            return std::nullopt;
+        }
+        if (!parser_.positionalArguments().isEmpty()) {
+            UsageError(QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
+            return std::nullopt;
+        }
+        if (!parser_.isSet(year_) || !parser_.isSet(out_)) {
+            UsageError(QStringLiteral("--year and --out are required"));
+            return std::nullopt;
+        }
+
+        BatchOptions options;
+        const std::optional<CalendarYear> year = CalendarYear::FromText(parser_.value(year_));
+        if (!year) {
+            UsageError(QStringLiteral("You must enter a valid year."));
+            return std::nullopt;
+        }
+        options.year = *year;
+        bool monthOk = false;
+        options.month = parser_.value(month_).trimmed().toInt(&monthOk);
+        if (!monthOk || options.month < 1 || options.month > 12) {
+            UsageError(QStringLiteral("--month must be a whole number from 1 to 12"));
+            return std::nullopt;
+        }
+        options.outPath = parser_.value(out_);
+        if (options.outPath.isEmpty() || QFileInfo(options.outPath).isDir()) {
+            UsageError(QStringLiteral("--out must name a file"));
+            return std::nullopt;
+        }
+        if (parser_.isSet(settings_)) {
+            const QString settingsPath = parser_.value(settings_);
+            // A typo must not silently produce a calendar from fresh defaults.
+            if (!QFileInfo(settingsPath).isFile()) {
+                UsageError(
+                    QStringLiteral("settings file '%1' does not exist (an empty file gives the defaults)")
+                        .arg(settingsPath));
+                return std::nullopt;
+            }
+            options.settingsPath = QFileInfo(settingsPath).absoluteFilePath();
+        }
+        if (parser_.isSet(snapshot_))
+            options.snapshotPath = parser_.value(snapshot_);
+        return options;
     }
+
+private:
+    QCommandLineParser parser_;
+    QCommandLineOption help_;
+    QCommandLineOption version_;
+    QCommandLineOption year_;
+    QCommandLineOption out_;
+    QCommandLineOption settings_;
+    QCommandLineOption month_;
+    QCommandLineOption snapshot_;
+};
+
+// Copies the generated workbook to --out; false (reported) when it cannot.
+bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options)
+{
+    const QString tempWorkbook = QString::fromStdString(ui.workbookPath());
+    bool written = false;
+    if (tempWorkbook.isEmpty() || !ui.previewShown()) {
+        std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
+    } else {
+        QString error;
+        written = CopyFileReplacing(tempWorkbook, options.outPath, error);
+        if (!written)
+            std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(error));
+    }
+    if (!tempWorkbook.isEmpty())
+        DeleteFileQuietly(tempWorkbook);
+    return written;
+}
+
+// Writes the snapshot picture to --snapshot; false (reported) when it cannot.
+bool WriteSnapshot(const BatchGenerationUi& ui, const QString& snapshotPath)
+{
+    if (ui.picture().isNull()) {
+        std::fprintf(stderr, "morvessa-batch: no snapshot picture was taken\n");
+        return false;
+    }
+    QSaveFile out(snapshotPath);
+    if (!out.open(QIODevice::WriteOnly) || !ui.picture().save(&out, "BMP") || !out.commit()) {
+        std::fprintf(stderr, "morvessa-batch: cannot write %s: %s\n", qUtf8Printable(snapshotPath),
+                     qUtf8Printable(out.errorString()));
+        return false;
+    }
+    return true;
+}
+
+// Generates the calendar and writes the files asked for; the exit status.
+int RunBatch(const BatchOptions& options)
+{
+    if (!options.settingsPath.isEmpty())
+        SetSettingsFile(options.settingsPath);
 
     CountingStderrReporter reporter;
     ScopedErrorReporter useReporter(reporter);
@@ -226,43 +292,30 @@ int main(int argc, char** argv)
     }
     qputenv("TEMP", QFile::encodeName(runFolder.path()));
 
-    BatchGenerationUi ui(month - 1);
-    // A whole number in any spelling ("2024.0", "1e3") becomes plain digits; far-off years need
-    // no integer conversion since the generation clamps them anyway.
-    const double yearValue = ToNumber(yearArgument);
-    std::string yearText = yearValue < 1900   ? "1900"
-                           : yearValue > 2100 ? "2100"
-                                              : QString::number(static_cast<int>(yearValue)).toStdString();
-    GenerateCalendar(yearText, ui);
+    BatchGenerationUi ui(options.month - 1);
+    GenerateCalendar(options.year, ui);
 
-    int status = reporter.count == 0 ? kExitOk : kExitFailedSteps;
-    const QString tempWorkbook = QString::fromStdString(ui.workbookPath());
-    if (tempWorkbook.isEmpty() || !ui.previewShown()) {
-        std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
-        status = kExitFailedSteps;
-    } else {
-        QString error;
-        if (!CopyFileReplacing(tempWorkbook, outPath, error)) {
-            std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(error));
-            status = kExitFailedSteps;
-        }
-    }
-    if (!tempWorkbook.isEmpty())
-        DeleteFileQuietly(tempWorkbook);
+    bool succeeded = reporter.count == 0;
+    succeeded = WriteWorkbook(ui, options) && succeeded;
+    if (!options.snapshotPath.isEmpty())
+        succeeded = WriteSnapshot(ui, options.snapshotPath) && succeeded;
+    return succeeded ? kExitOk : kExitFailedSteps;
+}
 
-    if (parser.isSet(snapshotOption)) {
-        const QString snapshotPath = parser.value(snapshotOption);
-        if (ui.picture().isNull()) {
-            std::fprintf(stderr, "morvessa-batch: no snapshot picture was taken\n");
-            status = kExitFailedSteps;
-        } else {
-            QSaveFile out(snapshotPath);
-            if (!out.open(QIODevice::WriteOnly) || !ui.picture().save(&out, "BMP") || !out.commit()) {
-                std::fprintf(stderr, "morvessa-batch: cannot write %s: %s\n", qUtf8Printable(snapshotPath),
-                             qUtf8Printable(out.errorString()));
-                status = kExitFailedSteps;
-            }
-        }
-    }
-    return status;
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    UseOffscreenPlatformUnlessChosen();
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("morvessa-batch"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
+    SetApplicationTitle();
+
+    BatchCommandLine commandLine;
+    int exitStatus = kExitOk;
+    const std::optional<BatchOptions> options = commandLine.Parse(QCoreApplication::arguments(), exitStatus);
+    if (!options)
+        return exitStatus;
+    return RunBatch(*options);
 }

@@ -3,6 +3,8 @@
 #include "calendar/GenerateCalendar.h"
 #include "calendar/HolidayIcs.h"
 #include "colours/ColorPalette.h"
+#include "core/CalendarNames.h"
+#include "core/CalendarYear.h"
 #include "dialogs/ColorPickerDialog.h"
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
@@ -45,6 +47,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 namespace morvessa {
@@ -97,6 +100,32 @@ Widget* MakeControl(QWidget* container, const char* name, int left, int top, int
     return widget;
 }
 
+QPushButton* MakeButton(QWidget* container, const char* name, const QString& caption, int left, int top,
+                        int width, int height)
+{
+    auto* button = MakeControl<QPushButton>(container, name, left, top, width, height);
+    button->setText(caption);
+    button->setFont(ArialBold(kPushButtonFontPoints));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QGroupBox* MakeFrame(QWidget* window, const char* name, const QString& caption, int left, int top, int width,
+                     int height)
+{
+    auto* frame = MakeControl<QGroupBox>(window, name, left, top, width, height);
+    frame->setTitle(caption);
+    return frame;
+}
+
+QLabel* MakeLabel(QWidget* container, const char* name, const QString& caption, int left, int top, int width,
+                  int height)
+{
+    auto* label = MakeControl<QLabel>(container, name, left, top, width, height);
+    label->setText(caption);
+    return label;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowEnvironment environment) : environment_(std::move(environment))
@@ -127,63 +156,17 @@ void MainWindow::BuildControls()
     setFixedSize(TwipsToPixels(8040), TwipsToPixels(9030) + barHeight);
     menuBar_->setGeometry(0, 0, TwipsToPixels(8040), barHeight);
 
-    auto button = [this](QWidget* container, const char* name, const QString& caption, int l, int t, int w,
-                         int h) {
-        auto* b = MakeControl<QPushButton>(container, name, l, t, w, h);
-        b->setText(caption);
-        b->setFont(ArialBold(kPushButtonFontPoints));
-        b->setAutoDefault(false);
-        return b;
-    };
-    auto frame = [this](const char* name, const QString& caption, int l, int t, int w, int h) {
-        auto* f = MakeControl<QGroupBox>(this, name, l, t, w, h);
-        f->setTitle(caption);
-        return f;
-    };
-    auto label = [](QWidget* container, const char* name, const QString& caption, int l, int t, int w,
-                    int h) {
-        auto* lb = MakeControl<QLabel>(container, name, l, t, w, h);
-        lb->setText(caption);
-        return lb;
-    };
-
-    PushButton2_ = button(this, "PushButton2", tr("Start Creating Template"), 120, 107, 7800, 400);
-    Frame4_ = frame("Frame4", tr("What year?"), 120, 540, 3840, 780);
+    PushButton2_ = MakeButton(this, "PushButton2", tr("Start Creating Template"), 120, 107, 7800, 400);
+    Frame4_ = MakeFrame(this, "Frame4", tr("What year?"), 120, 540, 3840, 780);
     Text5_ = MakeControl<QLineEdit>(Frame4_, "Text5", 240, 270, 3345, 345);
-    Frame3_ = frame("Frame3", tr("Include Easter?"), 4080, 540, 3840, 780);
+    Frame3_ = MakeFrame(this, "Frame3", tr("Include Easter?"), 4080, 540, 3840, 780);
     Option1_ = MakeControl<QRadioButton>(Frame3_, "Option1", 240, 330, 735, 255);
     Option1_->setText(tr(" Yes"));
     Option2_ = MakeControl<QRadioButton>(Frame3_, "Option2", 1200, 330, 735, 255);
     Option2_->setText(tr(" No"));
-
-    Frame1_ = frame("Frame1", tr("Fixed Date Holidays"), 120, 1380, 7800, 2865);
-    Label3_ = label(Frame1_, "Label3", tr("Name:"), 240, 360, 615, 255);
-    cmbNameFixed_ = MakeControl<QComboBox>(Frame1_, "cmbNameFixed", 960, 300, 6580, 345);
-    Label1_ = label(Frame1_, "Label1", tr("Month:"), 240, 840, 615, 255);
-    cmbMonth2_ = MakeControl<QComboBox>(Frame1_, "cmbMonth2", 960, 780, 2860, 345);
-    Label2_ = label(Frame1_, "Label2", tr("Day:"), 4200, 840, 375, 255);
-    Text2_ = MakeControl<QLineEdit>(Frame1_, "Text2", 4680, 780, 2860, 345);
-    PushButton4_ = button(Frame1_, "PushButton4", tr("Add Holiday"), 240, 1260, 7300, 405);
-    PushButton5_ = button(Frame1_, "PushButton5", tr("Delete Selected Holiday"), 240, 1770, 7300, 405);
-    PushButton10_ = button(Frame1_, "PushButton10", tr("Restore Defaults"), 240, 2280, 7300, 405);
-
-    Frame2_ = frame("Frame2", tr("Floating Date Holidays"), 120, 4300, 7800, 3735);
-    Label6_ = label(Frame2_, "Label6", tr("Name:"), 240, 360, 615, 255);
-    cmbNameFloating_ = MakeControl<QComboBox>(Frame2_, "cmbNameFloating", 960, 300, 6580, 345);
-    Label4_ = label(Frame2_, "Label4", tr("Month:"), 240, 840, 615, 255);
-    cmbMonth1_ = MakeControl<QComboBox>(Frame2_, "cmbMonth1", 960, 780, 6580, 345);
-    Label5_ = label(Frame2_, "Label5", tr("Day:"), 240, 1320, 375, 255);
-    List1_ = MakeControl<QListWidget>(Frame2_, "List1", 960, 1260, 2630, 735);
-    Label7_ = label(Frame2_, "Label7", tr("Occurance:"), 3720, 1320, 1095, 255);
-    List2_ = MakeControl<QListWidget>(Frame2_, "List2", 4900, 1260, 2630, 735);
-    PushButton8_ = button(Frame2_, "PushButton8", tr("Add Holiday"), 240, 2120, 7300, 405);
-    PushButton9_ = button(Frame2_, "PushButton9", tr("Delete Selected Holiday"), 240, 2630, 7300, 405);
-    PushButton11_ = button(Frame2_, "PushButton11", tr("Restore Defaults"), 240, 3140, 7300, 405);
-
-    Frame5_ = frame("Frame5", tr("Color"), 120, 8090, 7800, 840);
-    PushButton1_ = button(Frame5_, "PushButton1", tr("Holiday"), 240, 270, 2415, 405);
-    PushButton12_ = button(Frame5_, "PushButton12", tr("Day"), 2760, 270, 2415, 405);
-    PushButton13_ = button(Frame5_, "PushButton13", tr("Other"), 5280, 270, 2295, 405);
+    BuildFixedHolidayControls();
+    BuildFloatingHolidayControls();
+    BuildColourControls();
 
     // The controls keep their design places below the menu bar.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -200,7 +183,49 @@ void MainWindow::BuildControls()
                                       PushButton11_, PushButton1_,  PushButton12_,    PushButton13_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    ConnectControls();
+}
 
+void MainWindow::BuildFixedHolidayControls()
+{
+    Frame1_ = MakeFrame(this, "Frame1", tr("Fixed Date Holidays"), 120, 1380, 7800, 2865);
+    Label3_ = MakeLabel(Frame1_, "Label3", tr("Name:"), 240, 360, 615, 255);
+    cmbNameFixed_ = MakeControl<QComboBox>(Frame1_, "cmbNameFixed", 960, 300, 6580, 345);
+    Label1_ = MakeLabel(Frame1_, "Label1", tr("Month:"), 240, 840, 615, 255);
+    cmbMonth2_ = MakeControl<QComboBox>(Frame1_, "cmbMonth2", 960, 780, 2860, 345);
+    Label2_ = MakeLabel(Frame1_, "Label2", tr("Day:"), 4200, 840, 375, 255);
+    Text2_ = MakeControl<QLineEdit>(Frame1_, "Text2", 4680, 780, 2860, 345);
+    PushButton4_ = MakeButton(Frame1_, "PushButton4", tr("Add Holiday"), 240, 1260, 7300, 405);
+    PushButton5_ = MakeButton(Frame1_, "PushButton5", tr("Delete Selected Holiday"), 240, 1770, 7300, 405);
+    PushButton10_ = MakeButton(Frame1_, "PushButton10", tr("Restore Defaults"), 240, 2280, 7300, 405);
+}
+
+void MainWindow::BuildFloatingHolidayControls()
+{
+    Frame2_ = MakeFrame(this, "Frame2", tr("Floating Date Holidays"), 120, 4300, 7800, 3735);
+    Label6_ = MakeLabel(Frame2_, "Label6", tr("Name:"), 240, 360, 615, 255);
+    cmbNameFloating_ = MakeControl<QComboBox>(Frame2_, "cmbNameFloating", 960, 300, 6580, 345);
+    Label4_ = MakeLabel(Frame2_, "Label4", tr("Month:"), 240, 840, 615, 255);
+    cmbMonth1_ = MakeControl<QComboBox>(Frame2_, "cmbMonth1", 960, 780, 6580, 345);
+    Label5_ = MakeLabel(Frame2_, "Label5", tr("Day:"), 240, 1320, 375, 255);
+    List1_ = MakeControl<QListWidget>(Frame2_, "List1", 960, 1260, 2630, 735);
+    Label7_ = MakeLabel(Frame2_, "Label7", tr("Occurance:"), 3720, 1320, 1095, 255);
+    List2_ = MakeControl<QListWidget>(Frame2_, "List2", 4900, 1260, 2630, 735);
+    PushButton8_ = MakeButton(Frame2_, "PushButton8", tr("Add Holiday"), 240, 2120, 7300, 405);
+    PushButton9_ = MakeButton(Frame2_, "PushButton9", tr("Delete Selected Holiday"), 240, 2630, 7300, 405);
+    PushButton11_ = MakeButton(Frame2_, "PushButton11", tr("Restore Defaults"), 240, 3140, 7300, 405);
+}
+
+void MainWindow::BuildColourControls()
+{
+    Frame5_ = MakeFrame(this, "Frame5", tr("Color"), 120, 8090, 7800, 840);
+    PushButton1_ = MakeButton(Frame5_, "PushButton1", tr("Holiday"), 240, 270, 2415, 405);
+    PushButton12_ = MakeButton(Frame5_, "PushButton12", tr("Day"), 2760, 270, 2415, 405);
+    PushButton13_ = MakeButton(Frame5_, "PushButton13", tr("Other"), 5280, 270, 2295, 405);
+}
+
+void MainWindow::ConnectControls()
+{
     connect(PushButton2_, &QPushButton::clicked, this, &MainWindow::PushButton2_Click);
     connect(PushButton4_, &QPushButton::clicked, this, &MainWindow::PushButton4_Click);
     connect(PushButton5_, &QPushButton::clicked, this, &MainWindow::PushButton5_Click);
@@ -576,20 +601,19 @@ void MainWindow::ShowSelectedHolidays()
 void MainWindow::PushButton2_Click()
 {
     ErrorTrap trap(location::Form1_PushButton2_Click);
-    bool numeric = false;
-    trap.Step(100, [&] { numeric = IsValidYearText(Text5_->text()); });
-    if (numeric) {
+    std::optional<CalendarYear> year;
+    trap.Step(100, [&] { year = CalendarYear::FromText(Text5_->text()); });
+    if (year) {
         bool stop = false;
         trap.Step(102, [&] { stop = WarnExcelOpen(*environment_.instanceUi); });
         if (stop)
             return;
         trap.Step(104, [&] { SetBusy(true); });
         trap.Step(106, [&] {
-            std::string yearText = Text5_->text().toStdString();
             if (environment_.generate)
-                environment_.generate(yearText, *this);
+                environment_.generate(*year, *this);
             else
-                GenerateCalendar(yearText, *this);
+                GenerateCalendar(*year, *this);
         });
         trap.Step(108, [&] { SetBusy(false); });
         return;
@@ -798,9 +822,9 @@ int MainWindow::MonthSelectorIndex() const
     return cmbMonth2_->currentIndex();
 }
 
-void MainWindow::SetMainMousePointer(int pointer)
+void MainWindow::SetMainMousePointer(MousePointer pointer)
 {
-    SetBusy(pointer == 11);
+    SetBusy(pointer == MousePointer::Hourglass);
 }
 
 PreviewWindow& MainWindow::EnsurePreview()

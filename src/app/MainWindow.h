@@ -4,6 +4,7 @@
 
 #include "core/ErrorTrap.h"
 #include "calendar/GenerationUi.h"
+#include "core/CalendarYear.h"
 #include "dialogs/HolidayEditorState.h"
 #include "host/HostInstances.h"
 
@@ -55,7 +56,7 @@ struct MainWindowEnvironment {
     // and an immediate exit.
     InstanceCheckUi* instanceUi = nullptr;
     // The generation; empty: GenerateCalendar.
-    std::function<void(std::string& yearText, GenerationUi& ui)> generate;
+    std::function<void(CalendarYear year, GenerationUi& ui)> generate;
     // Shows a dialog modally (the holiday dialogs and the colour picker); empty: QDialog::exec.
     std::function<void(QDialog& dialog)> runDialog;
     // Ends the whole program when the window is closed; empty: QApplication::quit.
@@ -138,6 +139,10 @@ private:
     void BuildHolidaysMenu();
     void RefreshHolidayLists();
     void ShowMessage(const QString& text);
+    void BuildFixedHolidayControls();
+    void BuildFloatingHolidayControls();
+    void BuildColourControls();
+    void ConnectControls();
     void Form_Load();
     void ApplySkin();
     void PickColour(std::string_view location, const char* colourKey);
@@ -150,7 +155,7 @@ private:
 
     // GenerationUi
     int MonthSelectorIndex() const override;
-    void SetMainMousePointer(int pointer) override;
+    void SetMainMousePointer(MousePointer pointer) override;
     void SetPreviewPicture(const QImage& picture) override;
     void SetPreviewWorkbook(const std::string& path) override;
     void ShowPreview() override;

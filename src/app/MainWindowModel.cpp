@@ -1,5 +1,6 @@
 #include "app/MainWindowModel.h"
 
+#include "core/CalendarNames.h"
 #include "settings/SettingsStore.h"
 #include "core/NumericText.h"
 
@@ -37,22 +38,6 @@ std::optional<int> WholeNumberOfCell(const HolidayCell& cell)
 }
 
 }  // namespace
-
-QStringList MonthNameList()
-{
-    return {"January", "February", "March",     "April",   "May",      "June",
-            "July",    "August",   "September", "October", "November", "December"};
-}
-
-QStringList WeekdayNameList()
-{
-    return {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-}
-
-QStringList OccurrenceNameList()
-{
-    return {"1st", "2nd", "3rd", "4th", "Last"};
-}
 
 QStringList HolidayNames(const HolidayTable& table, int nameColumn)
 {
@@ -104,7 +89,7 @@ FloatingHolidayView ViewOfFloatingHoliday(const HolidayTable& table, int row)
         view.weekdayIndex = *weekday - 1;
 
     const HolidayCell& occurrence = table.Cell(row, floating_column::Occurrence);
-    if (occurrence.IsText() && occurrence.Text() == QStringLiteral("Last"))
+    if (occurrence.IsText() && occurrence.Text() == kLastOccurrenceName)
         view.occurrenceIndex = 4;
     else if (const auto nth = WholeNumberOfCell(occurrence); nth && *nth >= 1 && *nth <= 4)
         view.occurrenceIndex = *nth - 1;
@@ -119,11 +104,6 @@ int StoredHolidayCount(const char* countKey)
 int StoredEasterChoice()
 {
     return ToWholeNumber(ReadSetting(QString::fromLatin1(key::Easter), kEasterYes));
-}
-
-bool IsValidYearText(const QString& text)
-{
-    return IsWholeNumber(text);
 }
 
 }  // namespace morvessa

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's rules that need no widgets: what the holiday controls show for a table row,
-// which row a chosen name selects, the year check and the numbers read from the settings.
+// which row a chosen name selects and the numbers read from the settings.
 
 #include "holidays/HolidayCatalogue.h"
 
@@ -8,12 +8,6 @@
 #include <QStringList>
 
 namespace morvessa {
-
-// "January" .. "December".
-QStringList MonthNameList();
-// "Sunday" .. "Saturday" (List1) and "1st" .. "4th", "Last" (List2).
-QStringList WeekdayNameList();
-QStringList OccurrenceNameList();
 
 // The names of rows 1..n of a table, in row order (text form of each name cell).
 QStringList HolidayNames(const HolidayTable& table, int nameColumn);
@@ -55,9 +49,7 @@ int StoredEasterChoice();
 inline const QString kEasterYes = QStringLiteral("1");
 inline const QString kEasterNo = QStringLiteral("2");
 
-// A year the generation accepts: numeric in the user's locale, blanks around it allowed, and whole
-// (a decimal part such as 2021.5 would fail every month of the generation).
-bool IsValidYearText(const QString& text);
+// What the year box says when its text is no year (CalendarYear::FromText is the rule).
 inline constexpr const char* kInvalidYearText =
     QT_TRANSLATE_NOOP("morvessa::MainWindow", "You must enter a valid year.");
 inline const QString kInvalidYearMessage = QString::fromLatin1(kInvalidYearText);

@@ -1,8 +1,5 @@
 #include "calendar/DateRules.h"
 
-#include "core/NumericText.h"
-
-#include <array>
 #include <chrono>
 #include <stdexcept>
 
@@ -37,21 +34,6 @@ void CheckWeekday(int weekday)
         throw std::out_of_range("Weekday " + std::to_string(weekday) + " is outside 1 to 7");
 }
 
-// Reads the year text the way a date text would accept it: digits only, 100 to 9999.
-int ParseYearText(const QString& yearText)
-{
-    const QString trimmed = yearText.trimmed();
-    if (trimmed.isEmpty() || trimmed.size() > 4)
-        throw ConversionError(kTypeMismatch);
-    for (const QChar c : trimmed)
-        if (c < u'0' || c > u'9')
-            throw ConversionError(kTypeMismatch);
-    const int year = trimmed.toInt();
-    if (year < 100)
-        throw ConversionError(kTypeMismatch);
-    return year;
-}
-
 }  // namespace
 
 CalendarDate MakeDate(int year, int month, int day)
@@ -82,21 +64,6 @@ long DayNumber(const CalendarDate& date)
     return static_cast<long>(ToSysDays(date).time_since_epoch().count());
 }
 
-int MonthNumber(const QString& monthName)
-{
-    static const std::array<const char*, 12> names = {"January",   "February", "March",    "April",
-                                                      "May",       "June",     "July",     "August",
-                                                      "September", "October",  "November", "December"};
-    const QString trimmed = monthName.trimmed();
-    for (int i = 0; i < 12; ++i) {
-        const QString name = QString::fromLatin1(names[static_cast<std::size_t>(i)]);
-        if (trimmed.compare(name, Qt::CaseInsensitive) == 0 ||
-            (trimmed.size() == 3 && trimmed.compare(name.left(3), Qt::CaseInsensitive) == 0))
-            return i + 1;
-    }
-    throw ConversionError(kTypeMismatch);
-}
-
 int DaysInMonth(int year, int month)
 {
     CheckMonth(month);
@@ -115,21 +82,6 @@ int WeekRowCount(int year, int month)
 {
     const int cells = DaysInMonth(year, month) + FirstWeekday(year, month) - 1;
     return (cells + 6) / 7;
-}
-
-int DaysInMonth(const QString& monthName, const QString& yearText)
-{
-    return DaysInMonth(ParseYearText(yearText), MonthNumber(monthName));
-}
-
-int FirstWeekday(const QString& monthName, const QString& yearText)
-{
-    return FirstWeekday(ParseYearText(yearText), MonthNumber(monthName));
-}
-
-int WeekRowCount(const QString& monthName, const QString& yearText)
-{
-    return WeekRowCount(ParseYearText(yearText), MonthNumber(monthName));
 }
 
 CalendarDate NthWeekdayDate(int year, int month, int weekday, int n)

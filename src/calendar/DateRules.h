@@ -3,8 +3,6 @@
 // last weekday of a month, and Easter. Gregorian calendar, whole days, weekday 1 = Sunday .. 7 =
 // Saturday; the week starts on Sunday.
 
-#include <QString>
-
 #include <compare>
 
 namespace morvessa {
@@ -32,18 +30,7 @@ CalendarDate AddDays(const CalendarDate& date, long days);
 // Days since 1 January 1970 (negative before), for comparisons and differences.
 long DayNumber(const CalendarDate& date);
 
-// Month number 1..12 of an English month name ("January" .. "December", any letter case, or its
-// first three letters); throws ConversionError("Type mismatch") for any other text.
-int MonthNumber(const QString& monthName);
-
-// The operations that take the month by name and the year as text, as the month sheets call them.
-// The year text must be a whole number (blanks around allowed) from 100 to 9999; anything else, like
-// an unknown month name, throws ConversionError("Type mismatch").
-int DaysInMonth(const QString& monthName, const QString& yearText);   // 28, 29, 30 or 31
-int FirstWeekday(const QString& monthName, const QString& yearText);  // weekday of the 1st
-int WeekRowCount(const QString& monthName, const QString& yearText);  // 4, 5 or 6
-
-// The same by month number (1..12; others throw std::out_of_range).
+// Length, weekday of the 1st and week rows of a month (1..12; others throw std::out_of_range).
 int DaysInMonth(int year, int month);
 int FirstWeekday(int year, int month);
 int WeekRowCount(int year, int month);

@@ -11,7 +11,6 @@
 #include "host/HostInstances.h"
 #include "host/SheetSnapshot.h"
 #include "core/ErrorTrap.h"
-#include "core/NumericText.h"
 #include "core/SharedRoutines.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
@@ -63,107 +62,127 @@ QImage LoadSnapshotPicture(const std::string& path)
     return picture;
 }
 
-}  // namespace
+// One run of the generation: the steps share the trap, the host instances and the paths.
+class GenerationRun {
+public:
+    GenerationRun(CalendarYear year, GenerationUi& ui)
+        : trap_(location::Calendar_GenerateCalendar), year_(year.Number()), ui_(ui),
+          snapshotPath_(SnapshotPath())
+    {
+    }
 
-void GenerateCalendar(std::string& yearText, GenerationUi& ui)
-{
-    ErrorTrap trap(location::Calendar_GenerateCalendar);
-    ApplicationPtr app;
-    CalendarWorkbookState state;
-    std::string TempWorkbookPath;
-    bool tempWorkbookCreated = false;
-    ApplicationPtr snapshotApp;
-    sheet::Workbook* snapshotWorkbook = nullptr;
-    const std::string snapshotPath = SnapshotPath();
+    void Run()
+    {
+        trap_.Step(102, [&] { app_ = CreateObject(kHostProgId); });
+        trap_.Step(104, [&] { LoadHolidays(); });
+        trap_.Step(104, [&] { LoadRuleHolidays(); });
+        BuildWorkbook();
+        SaveTempWorkbook();
+        HandOverSnapshot();
+        try {
+            DeleteFileQuietly(snapshotPath_);
+        } catch (...) {
+            // Failures of the clean-up are not reported.
+        }
+    }
 
-    trap.Step(102, [&] { app = CreateObject(kHostProgId); });
-    trap.Step(104, [&] { LoadHolidays(); });
-    trap.Step(104, [&] { LoadRuleHolidays(); });
+private:
+    sheet::Application& App() { return Require(app_.get()); }
 
-    bool belowRange = false;
-    trap.Step(106, [&] { belowRange = ToNumber(QString::fromStdString(yearText)) < 1900; });
-    if (belowRange)
-        trap.Step(108, [&] { yearText = "1900"; });
-    bool aboveRange = false;
-    trap.Step(110, [&] { aboveRange = ToNumber(QString::fromStdString(yearText)) > 2100; });
-    if (aboveRange)
-        trap.Step(112, [&] { yearText = "2100"; });
+    // The twelve month sheets with holidays and mini months; the month the main window's selector
+    // shows is active.
+    void BuildWorkbook()
+    {
+        trap_.Step(114, [&] { App().ScreenUpdating(false); });
+        trap_.Step(116, [&] { App().DisplayAlerts(false); });
+        trap_.Step(118, [&] { App().EnableEvents(false); });
+        trap_.Step(120, [&] { App().EnableCancelKey(sheet::xlDisabled); });
+        trap_.Step(122, [&] { App().Cursor(sheet::xlWait); });
 
-    trap.Step(114, [&] { Require(app.get()).ScreenUpdating(false); });
-    trap.Step(116, [&] { Require(app.get()).DisplayAlerts(false); });
-    trap.Step(118, [&] { Require(app.get()).EnableEvents(false); });
-    trap.Step(120, [&] { Require(app.get()).EnableCancelKey(sheet::xlDisabled); });
-    trap.Step(122, [&] { Require(app.get()).Cursor(sheet::xlWait); });
+        trap_.Step(124, [&] { PrepareWorkbook(App(), state_); });
+        for (int month = 1; month <= 12; ++month)
+            trap_.Step(124 + 2 * month, [&] { BuildMonthSheet(App(), state_, year_, month); });
+        trap_.Step(150, [&] { App().Sheets()(kDeadSheetName).Delete(); });
+        trap_.Step(152, [&] { MarkHolidays(App(), year_, trap_, 152); });
+        trap_.Step(154, [&] { BuildSubCalendar(App()); });
+        for (int month = 1; month <= 12; ++month)
+            trap_.Step(154 + 2 * month, [&] { AddMiniMonths(App(), year_, month); });
+        trap_.Step(180, [&] { App().Sheets()(kSubCalendarSheetName).Delete(); });
+        trap_.Step(182, [&] { App().Sheets()(ui_.MonthSelectorIndex() + 1).Select(); });
+        trap_.Step(198, [&] { App().Range("I11").Select(); });
+        trap_.Step(200, [&] { App().Cursor(sheet::xlDefault); });
+        trap_.Step(202, [&] { App().ScreenUpdating(true); });
+        trap_.Step(204, [&] { App().DisplayAlerts(true); });
+        trap_.Step(206, [&] { App().EnableEvents(true); });
+        trap_.Step(208, [&] { App().EnableCancelKey(sheet::xlInterrupt); });
+    }
 
-    trap.Step(124, [&] { BuildMonthSheet(Require(app.get()), state, "", "", true, 0); });
-    for (int month = 1; month <= 12; ++month) {
-        trap.Step(124 + 2 * month, [&] {
-            BuildMonthSheet(Require(app.get()), state, CalendarMonthName(month), yearText, false, month);
+    // Saves the workbook under a fresh name in the temporary folder and closes its instance.
+    void SaveTempWorkbook()
+    {
+        bool created = false;
+        // A fresh random name until one can be created exclusively: an existing file, or one
+        // another process creates at the same moment, is never overwritten.
+        for (int attempt = 0; attempt < kMaxTempNameAttempts && !created; ++attempt) {
+            if (!trap_.Step(210, [&] { tempWorkbookPath_ = TempWorkbookPathFor(RandomTempWorkbookName()); }))
+                break;
+            if (!trap_.Step(224, [&] {
+                    if (!FileExists(tempWorkbookPath_))
+                        created = CreateFileExclusively(tempWorkbookPath_) == ExclusiveCreate::Created;
+                }))
+                break;
+        }
+        trap_.Step(226, [&] {
+            if (!created)
+                throw std::runtime_error("No temporary workbook file could be created in " +
+                                         TempFolder().toStdString());
+            Require(state_.CalendarWorkbook).SaveAs(tempWorkbookPath_, GetXlsFileFormat(app_.get()));
+        });
+        trap_.Step(228, [&] { App().DisplayAlerts(false); });
+        trap_.Step(230, [&] { Require(state_.CalendarWorkbook).Close(); });
+        trap_.Step(232, [&] { App().Quit(); });
+        trap_.Step(234, [&] {
+            app_.reset();
+            state_.CalendarWorkbook = nullptr;
         });
     }
-    trap.Step(150, [&] { Require(app.get()).Sheets()(kDeadSheetName).Delete(); });
-    trap.Step(152, [&] {
-        MarkHolidays(Require(app.get()), ToWholeNumber(QString::fromStdString(yearText)), trap, 152);
-    });
-    trap.Step(154, [&] { BuildSubCalendar(Require(app.get())); });
-    for (int month = 1; month <= 12; ++month) {
-        trap.Step(154 + 2 * month,
-                  [&] { AddMiniMonths(Require(app.get()), CalendarMonthName(month), yearText, month); });
-    }
-    trap.Step(180, [&] { Require(app.get()).Sheets()(kSubCalendarSheetName).Delete(); });
-    trap.Step(182, [&] { Require(app.get()).Sheets()(ui.MonthSelectorIndex() + 1).Select(); });
-    trap.Step(198, [&] { Require(app.get()).Range("I11").Select(); });
-    trap.Step(200, [&] { Require(app.get()).Cursor(sheet::xlDefault); });
-    trap.Step(202, [&] { Require(app.get()).ScreenUpdating(true); });
-    trap.Step(204, [&] { Require(app.get()).DisplayAlerts(true); });
-    trap.Step(206, [&] { Require(app.get()).EnableEvents(true); });
-    trap.Step(208, [&] { Require(app.get()).EnableCancelKey(sheet::xlInterrupt); });
 
-    // A fresh random name until one can be created exclusively: an existing file, or one another
-    // process creates at the same moment, is never overwritten.
-    for (int attempt = 0; attempt < kMaxTempNameAttempts && !tempWorkbookCreated; ++attempt) {
-        if (!trap.Step(210, [&] { TempWorkbookPath = TempWorkbookPathFor(RandomTempWorkbookName()); }))
-            break;
-        if (!trap.Step(224, [&] {
-                if (!FileExists(TempWorkbookPath))
-                    tempWorkbookCreated = CreateFileExclusively(TempWorkbookPath) == ExclusiveCreate::Created;
-            }))
-            break;
+    // Reopens the saved workbook in a new instance for the snapshot, then hands both to the preview.
+    void HandOverSnapshot()
+    {
+        ApplicationPtr snapshotApp;
+        sheet::Workbook* snapshotWorkbook = nullptr;
+        trap_.Step(236, [&] { snapshotApp = OpenWorkbookInNewInstance(tempWorkbookPath_); });
+        trap_.Step(238, [&] { ui_.SetMainMousePointer(MousePointer::Hourglass); });
+        trap_.Step(240, [&] {
+            sheet::Workbooks& workbooks = Require(snapshotApp.get()).Workbooks();
+            snapshotWorkbook = &workbooks(workbooks.Count());
+        });
+        trap_.Step(242, [&] { saveCellsActivesheet(Require(snapshotWorkbook), snapshotPath_); });
+        trap_.Step(244, [&] { Require(snapshotApp.get()).DisplayAlerts(false); });
+        trap_.Step(246, [&] { Require(snapshotWorkbook).Close(); });
+        trap_.Step(248, [&] { Require(snapshotApp.get()).Quit(); });
+        trap_.Step(250, [&] { ui_.SetMainMousePointer(MousePointer::Default); });
+        trap_.Step(252, [&] { ui_.SetPreviewPicture(LoadSnapshotPicture(snapshotPath_)); });
+        trap_.Step(254, [&] { ui_.SetPreviewWorkbook(tempWorkbookPath_); });
+        trap_.Step(256, [&] { ui_.ShowPreview(); });
+        trap_.Step(258, [&] { ui_.HideMainWindow(); });
     }
-    trap.Step(226, [&] {
-        if (!tempWorkbookCreated)
-            throw std::runtime_error("No temporary workbook file could be created in " +
-                                     TempFolder().toStdString());
-        Require(state.CalendarWorkbook).SaveAs(TempWorkbookPath, GetXlsFileFormat(app.get()));
-    });
-    trap.Step(228, [&] { Require(app.get()).DisplayAlerts(false); });
-    trap.Step(230, [&] { Require(state.CalendarWorkbook).Close(); });
-    trap.Step(232, [&] { Require(app.get()).Quit(); });
-    trap.Step(234, [&] {
-        app.reset();
-        state.CalendarWorkbook = nullptr;
-    });
 
-    trap.Step(236, [&] { snapshotApp = OpenWorkbookInNewInstance(TempWorkbookPath); });
-    trap.Step(238, [&] { ui.SetMainMousePointer(11); });
-    trap.Step(240, [&] {
-        sheet::Workbooks& workbooks = Require(snapshotApp.get()).Workbooks();
-        snapshotWorkbook = &workbooks(workbooks.Count());
-    });
-    trap.Step(242, [&] { saveCellsActivesheet(Require(snapshotWorkbook), snapshotPath); });
-    trap.Step(244, [&] { Require(snapshotApp.get()).DisplayAlerts(false); });
-    trap.Step(246, [&] { Require(snapshotWorkbook).Close(); });
-    trap.Step(248, [&] { Require(snapshotApp.get()).Quit(); });
-    trap.Step(250, [&] { ui.SetMainMousePointer(0); });
-    trap.Step(252, [&] { ui.SetPreviewPicture(LoadSnapshotPicture(snapshotPath)); });
-    trap.Step(254, [&] { ui.SetPreviewWorkbook(TempWorkbookPath); });
-    trap.Step(256, [&] { ui.ShowPreview(); });
-    trap.Step(258, [&] { ui.HideMainWindow(); });
-    try {
-        DeleteFileQuietly(snapshotPath);
-    } catch (...) {
-        // Failures of the clean-up are not reported.
-    }
+    ErrorTrap trap_;
+    const int year_;
+    GenerationUi& ui_;
+    const std::string snapshotPath_;
+    ApplicationPtr app_;
+    CalendarWorkbookState state_;
+    std::string tempWorkbookPath_;
+};
+
+}  // namespace
+
+void GenerateCalendar(CalendarYear year, GenerationUi& ui)
+{
+    GenerationRun(year, ui).Run();
 }
 
 }  // namespace morvessa

@@ -5,8 +5,7 @@
 
 #include "core/ErrorTrap.h"
 #include "calendar/GenerationUi.h"
-
-#include <string>
+#include "core/CalendarYear.h"
 
 namespace morvessa {
 
@@ -15,7 +14,7 @@ MORVESSA_LOCATION(Calendar_GenerateCalendar, "Calendar.GenerateCalendar")
 }  // namespace location
 
 // Runs every numbered step under the trap "Calendar.GenerateCalendar"; a failing step is reported
-// and the next one runs. `yearText` must be numeric; it is clamped in place to 1900..2100.
-void GenerateCalendar(std::string& yearText, GenerationUi& ui);
+// and the next one runs.
+void GenerateCalendar(CalendarYear year, GenerationUi& ui);
 
 }  // namespace morvessa

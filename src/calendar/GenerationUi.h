@@ -8,14 +8,20 @@
 
 namespace morvessa {
 
+// The main window's mouse pointer while the generation runs.
+enum class MousePointer {
+    Default = 0,
+    Hourglass = 11,
+};
+
 class GenerationUi {
 public:
     virtual ~GenerationUi() = default;
 
     // List index of the fixed-holiday month selector (0 = January, -1 = nothing selected).
     virtual int MonthSelectorIndex() const = 0;
-    // The main window's mouse pointer: 11 (hourglass) while the snapshot is taken, 0 afterwards.
-    virtual void SetMainMousePointer(int pointer) = 0;
+    // The main window's mouse pointer: the hourglass while the snapshot is taken, then the default.
+    virtual void SetMainMousePointer(MousePointer pointer) = 0;
 
     // The handover, in this order: the snapshot picture, the temporary workbook path (from now on
     // owned by the preview), show the preview, hide the main window.

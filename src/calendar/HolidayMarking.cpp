@@ -5,6 +5,7 @@
 #include "calendar/RuleDates.h"
 #include "calendar/Template.h"
 #include "colours/ColorPalette.h"
+#include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
 #include "settings/SettingsStore.h"
@@ -71,7 +72,7 @@ Placement PlaceFixed(const HolidayTable& table, int row, long year)
     if (month == 2 && day == 29 && DaysInMonth(int(year), 2) == 28)
         throw SilentlySkipped{};
     if (day < 1 || day > DaysInMonth(int(year), month))
-        throw UnplaceableHoliday(CalendarMonthName(month) + " " + std::to_string(year) + " has no day " +
+        throw UnplaceableHoliday(MonthName(month) + " " + std::to_string(year) + " has no day " +
                                  std::to_string(day));
     return {month, day};
 }
@@ -84,13 +85,13 @@ Placement PlaceFloating(const HolidayTable& table, int row, long year)
         throw UnplaceableHoliday("its weekday " + std::to_string(weekday) + " is not 1 to 7");
     const HolidayCell& occurrenceCell = table.Cell(row, floating_column::Occurrence);
     const int count = WeekdayCountInMonth(int(year), month, weekday);
-    const int occurrence = occurrenceCell.IsText() && occurrenceCell.Text() == QLatin1String("Last")
+    const int occurrence = occurrenceCell.IsText() && occurrenceCell.Text() == kLastOccurrenceName
                                ? count
                                : WholeNumberOf(occurrenceCell, "occurrence");
     // The n-th weekday beyond the month's last one would land in the next month.
     if (occurrence < 1 || occurrence > count)
         throw UnplaceableHoliday(
-            CalendarMonthName(month) + " " + std::to_string(year) + " has no " +
+            MonthName(month) + " " + std::to_string(year) + " has no " +
             (occurrence >= 1 && occurrence <= 5 ? kOrdinals[occurrence] : std::to_string(occurrence)) +
             " of weekday " + std::to_string(weekday));
     const CalendarDate date = NthWeekdayDate(int(year), month, weekday, occurrence);
@@ -132,7 +133,7 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
             names.append(name);
             text = names.join(u'\n');
         }
-        MarkHoliday(app, CalendarMonthName(month), day, text.toStdString());
+        MarkHoliday(app, MonthName(month), day, text.toStdString());
     };
 
     const auto markOrReport = [&](const HolidayCell& nameCell, const auto& place) {

@@ -1,10 +1,11 @@
 #include "calendar/MiniMonths.h"
 
 #include "calendar/DateRules.h"
-#include "calendar/MonthSheet.h"
 #include "calendar/Template.h"
-#include "core/NumericText.h"
+#include "core/CalendarNames.h"
 #include "spreadsheet/Application.h"
+
+#include <string>
 
 namespace morvessa {
 
@@ -22,47 +23,41 @@ void Silently(const Step& step)
 
 }  // namespace
 
-void AddMiniMonths(sheet::Application& app, const std::string& monthName, const std::string& yearText,
-                   int monthNumber)
+void AddMiniMonths(sheet::Application& app, int year, int month)
 {
-    const int yearNumber = ToWholeNumber(QString::fromStdString(yearText));
-    const int previous = monthNumber == 1 ? 12 : monthNumber - 1;
-    const std::string previousYear = monthNumber == 1 ? std::to_string(yearNumber - 1) : yearText;
-    PlaceMiniMonth(app, CalendarMonthName(previous), previousYear, true, monthName, yearText);
-
-    const int next = monthNumber == 12 ? 1 : monthNumber + 1;
-    const std::string nextYear = monthNumber == 12 ? std::to_string(yearNumber + 1) : yearText;
-    PlaceMiniMonth(app, CalendarMonthName(next), nextYear, false, monthName, yearText);
+    if (month == 1)
+        PlaceMiniMonth(app, year - 1, 12, true, year, month);
+    else
+        PlaceMiniMonth(app, year, month - 1, true, year, month);
+    if (month == 12)
+        PlaceMiniMonth(app, year + 1, 1, false, year, month);
+    else
+        PlaceMiniMonth(app, year, month + 1, false, year, month);
 }
 
-void PlaceMiniMonth(sheet::Application& app, const std::string& miniMonthName,
-                    const std::string& miniYearText, bool previous, const std::string& targetMonthName,
-                    const std::string& targetYearText)
+void PlaceMiniMonth(sheet::Application& app, int miniYear, int miniMonth, bool previous, int targetYear,
+                    int targetMonth)
 {
-    const QString miniMonth = QString::fromStdString(miniMonthName);
-    const QString miniYear = QString::fromStdString(miniYearText);
     int length = 0;
     int firstWeekday = 1;
     int rowCount = 0;
     int topRow = 0;
     const int firstColumn = previous ? 17 : 25;  // Q or Y
+    std::string targetMonthName;
 
     Silently([&] {
-        length = DaysInMonth(miniMonth, miniYear);
-        firstWeekday = FirstWeekday(miniMonth, miniYear);
-        rowCount = WeekRowCount(miniMonth, miniYear);
+        length = DaysInMonth(miniYear, miniMonth);
+        firstWeekday = FirstWeekday(miniYear, miniMonth);
+        rowCount = WeekRowCount(miniYear, miniMonth);
     });
+    Silently([&] { targetMonthName = MonthName(targetMonth); });
     Silently([&] { app.Sheets()(kSubCalendarSheetName).Select(); });
     Silently([&] {
         app.Range("A1").Select();
-        app.ActiveCell().FormulaR1C1(miniMonthName + " " + miniYearText);
+        app.ActiveCell().FormulaR1C1(MonthName(miniMonth) + " " + std::to_string(miniYear));
     });
     Silently([&] { app.Range("A1:G" + std::to_string(rowCount + 2)).Copy(); });
-    Silently([&] {
-        topRow = 8 * WeekRowCount(QString::fromStdString(targetMonthName),
-                                  QString::fromStdString(targetYearText)) +
-                 10;
-    });
+    Silently([&] { topRow = 8 * WeekRowCount(targetYear, targetMonth) + 10; });
     Silently([&] { app.Sheets()(targetMonthName).Select(); });
     // Addressed by name, so a target that is missing never sends the block onto the working sheet.
     Silently([&] {

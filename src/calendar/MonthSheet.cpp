@@ -3,11 +3,12 @@
 #include "calendar/DateRules.h"
 #include "calendar/Template.h"
 #include "colours/ColorPalette.h"
+#include "core/CalendarNames.h"
 #include "settings/SettingsStore.h"
 #include "spreadsheet/Application.h"
 
-#include <array>
 #include <stdexcept>
+#include <string>
 
 namespace morvessa {
 
@@ -32,16 +33,6 @@ void FillEmptyBlocks(sheet::Application& app)
 }
 
 }  // namespace
-
-const std::string& CalendarMonthName(int month)
-{
-    static const std::array<std::string, 12> kNames = {"January",   "February", "March",    "April",
-                                                       "May",       "June",     "July",     "August",
-                                                       "September", "October",  "November", "December"};
-    if (month < 1 || month > 12)
-        throw std::out_of_range("Subscript out of range");
-    return kNames[std::size_t(month - 1)];
-}
 
 DayCellPosition DayCell(int day, int firstWeekday)
 {
@@ -70,24 +61,18 @@ void PrepareWorkbook(sheet::Application& app, CalendarWorkbookState& state)
     BuildCalendarTemplate(app);
 }
 
-void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, const std::string& monthName,
-                     const std::string& yearText, bool prepare, int /*monthNumber*/)
+void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, int year, int month)
 {
-    if (prepare) {
-        PrepareWorkbook(app, state);
-        return;
-    }
-    const QString month = QString::fromStdString(monthName);
-    const QString year = QString::fromStdString(yearText);
-    const int length = DaysInMonth(month, year);
-    const int firstWeekday = FirstWeekday(month, year);
+    const std::string& monthName = MonthName(month);
+    const int length = DaysInMonth(year, month);
+    const int firstWeekday = FirstWeekday(year, month);
 
     sheet::Workbook& workbook = app.Workbooks()(state.WorkbookName);
     sheet::Worksheet& monthSheet =
         app.Sheets()(kTemplateSheetName).Copy(sheet::After{workbook.Sheets()(workbook.Sheets().Count())});
     monthSheet.Name(monthName);
     monthSheet.Range("A1").Font().Name("Arial");
-    monthSheet.Range("A1").FormulaR1C1(monthName + " " + yearText);
+    monthSheet.Range("A1").FormulaR1C1(monthName + " " + std::to_string(year));
 
     // Each day straight into its day cell (the position the selection would walk to).
     for (int day = 1; day <= length; ++day) {

@@ -17,20 +17,15 @@ struct CalendarWorkbookState {
     std::string WorkbookName;                     // its name, where month sheets are copied to
 };
 
-// "January" .. "December" for 1..12 (std::out_of_range otherwise); the month sheets' names.
-const std::string& CalendarMonthName(int month);
-
 // New workbook; surplus sheets deleted; sheet 1 named "Dead", sheet 2 "Calendar Template" (added
 // when the new workbook has only one); then BuildCalendarTemplate.
 void PrepareWorkbook(sheet::Application& app, CalendarWorkbookState& state);
 
-// With `prepare`: PrepareWorkbook (name and year unused). Otherwise copies the template to the end
-// of the workbook as the sheet `monthName`: title "<month> <year>", the day numbers in their day
-// cells, the blocks before the 1st and after the last day filled with the "EmptyColor" setting, the
-// unused week bands removed (the grid ends at row 8 * WeekRowCount + 8). `monthNumber` is unused:
-// the month is known by its name.
-void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, const std::string& monthName,
-                     const std::string& yearText, bool prepare, int monthNumber);
+// Copies the template to the end of the workbook as the sheet named for `month` (1..12): title
+// "<month> <year>", the day numbers in their day cells, the blocks before the 1st and after the last
+// day filled with the "EmptyColor" setting, the unused week bands removed (the grid ends at row
+// 8 * WeekRowCount + 8).
+void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, int year, int month);
 
 // Row and column of the day-number cell of `day` in a month whose 1st falls on `firstWeekday`.
 struct DayCellPosition {

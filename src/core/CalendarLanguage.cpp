@@ -1,5 +1,7 @@
 #include "core/CalendarLanguage.h"
 
+#include "core/CalendarNames.h"
+
 #include <QDate>
 
 #include <array>
@@ -10,12 +12,7 @@ namespace morvessa {
 
 namespace {
 
-// The program's English words, as the sheets have always been written.
-constexpr std::array<const char*, 12> kEnglishMonths = {"January",   "February", "March",    "April",
-                                                        "May",       "June",     "July",     "August",
-                                                        "September", "October",  "November", "December"};
-constexpr std::array<const char*, 7> kEnglishWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                         "Thursday", "Friday", "Saturday"};
+// English month and weekday names are the program's own vocabulary (core/CalendarNames).
 constexpr std::array<const char*, 7> kEnglishLetters = {"S", "M", "T", "W", "T", "F", "S"};
 
 constexpr int kSheetNameLimit = 31;
@@ -131,7 +128,7 @@ std::string CalendarLanguage::MonthName(int month) const
 {
     CheckMonth(month);
     if (!locale_)
-        return kEnglishMonths[std::size_t(month - 1)];
+        return morvessa::MonthName(month);
     QString name = CapitaliseFirst(*locale_, locale_->standaloneMonthName(month, QLocale::LongFormat));
     // Characters the .xls sheet names refuse.
     for (QChar& c : name)
@@ -144,7 +141,7 @@ std::string CalendarLanguage::MonthTitle(int year, int month) const
 {
     CheckMonth(month);
     if (!locale_)
-        return std::string(kEnglishMonths[std::size_t(month - 1)]) + " " + std::to_string(year);
+        return morvessa::MonthName(month) + " " + std::to_string(year);
 
     // The month and year fields of the locale's long date format, with what stands between and
     // after them: "MMMM yyyy" (German), "yyyy. MMMM" (Hungarian), "yyyy年M月" (Japanese).
@@ -198,7 +195,7 @@ std::string CalendarLanguage::WeekdayName(int weekday) const
 {
     CheckWeekday(weekday);
     if (!locale_)
-        return kEnglishWeekdays[std::size_t(weekday - 1)];
+        return morvessa::WeekdayName(weekday);
     return CapitaliseFirst(*locale_, locale_->standaloneDayName(QtDayOfWeek(weekday), QLocale::LongFormat))
         .toStdString();
 }

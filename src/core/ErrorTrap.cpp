@@ -50,14 +50,9 @@ void SetErrorReporter(ErrorReporter* reporter)
     g_reporter = reporter;
 }
 
-ScopedErrorReporter::ScopedErrorReporter(ErrorReporter& reporter) : previous_(g_reporter)
+ErrorReporterHook::Value& ErrorReporterHook::Slot()
 {
-    g_reporter = &reporter;
-}
-
-ScopedErrorReporter::~ScopedErrorReporter()
-{
-    g_reporter = previous_;
+    return g_reporter;
 }
 
 std::string ErrorReportText(std::string_view description, std::string_view location, int line)

@@ -2,6 +2,7 @@
 // The uniform error trap: a procedure runs as numbered steps; a step that throws is reported with the
 // procedure's location text and the step's number, and the procedure goes on with its next step.
 
+#include "core/ScopedOverride.h"
 #include <functional>
 #include <string>
 #include <string_view>
@@ -36,16 +37,11 @@ ErrorReporter& CurrentErrorReporter();
 void SetErrorReporter(ErrorReporter* reporter);
 
 // Installs a reporter for one scope and puts the previous one back afterwards.
-class ScopedErrorReporter {
-public:
-    explicit ScopedErrorReporter(ErrorReporter& reporter);
-    ~ScopedErrorReporter();
-    ScopedErrorReporter(const ScopedErrorReporter&) = delete;
-    ScopedErrorReporter& operator=(const ScopedErrorReporter&) = delete;
-
-private:
-    ErrorReporter* previous_;
+struct ErrorReporterHook {
+    using Value = ErrorReporter*;
+    static Value& Slot();
 };
+using ScopedErrorReporter = ScopedOverride<ErrorReporterHook>;
 
 // Translated where the box is shown (context "ErrorReport").
 inline constexpr std::string_view kErrorBoxTitle = "Application Error";

@@ -1,5 +1,7 @@
 #include "dialogs/FloatingHolidayDialog.h"
 
+#include "core/CalendarNames.h"
+
 #include "holidays/HolidayCatalogue.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/DialogWidgets.h"
@@ -64,9 +66,9 @@ void FloatingHolidayDialog::Form_Load()
     RunCommonLoadSteps(trap);
     trap.Step(106, [&] {
         List1_->clear();
-        List1_->addItems(WeekdayItems());
+        List1_->addItems(WeekdayNameList());
         List2_->clear();
-        List2_->addItems(OccurrenceItems());
+        List2_->addItems(OccurrenceNameList());
     });
     trap.Step(108, [&] {
         cmbMonth1_->clear();

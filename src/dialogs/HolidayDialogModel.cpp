@@ -1,5 +1,7 @@
 #include "dialogs/HolidayDialogModel.h"
 
+#include "core/CalendarNames.h"
+
 #include <QCoreApplication>
 
 #include <stdexcept>
@@ -92,24 +94,11 @@ HolidayInputCheck CheckFloatingHolidayInput(const QString& name, int monthIndex,
     return {};
 }
 
-QStringList WeekdayItems()
-{
-    return {QStringLiteral("Sunday"),    QStringLiteral("Monday"),   QStringLiteral("Tuesday"),
-            QStringLiteral("Wednesday"), QStringLiteral("Thursday"), QStringLiteral("Friday"),
-            QStringLiteral("Saturday")};
-}
-
-QStringList OccurrenceItems()
-{
-    return {QStringLiteral("1st"), QStringLiteral("2nd"), QStringLiteral("3rd"), QStringLiteral("4th"),
-            QStringLiteral("Last")};
-}
-
 HolidayCell OccurrenceCell(int occurrenceIndex)
 {
-    if (occurrenceIndex == kLastOccurrenceItem)
-        return HolidayCell(QStringLiteral("Last"));
-    if (occurrenceIndex < 0 || occurrenceIndex > kLastOccurrenceItem)
+    if (occurrenceIndex == kLastOccurrenceIndex)
+        return HolidayCell(kLastOccurrenceName);
+    if (occurrenceIndex < 0 || occurrenceIndex > kLastOccurrenceIndex)
         throw std::out_of_range("Subscript out of range");
     return HolidayCell(occurrenceIndex + 1);
 }

@@ -44,14 +44,7 @@ HolidayInputCheck CheckFixedHolidayInput(const QString& name, const QString& mon
 HolidayInputCheck CheckFloatingHolidayInput(const QString& name, int monthIndex, int weekdayIndex,
                                             int occurrenceIndex);
 
-// "Sunday" .. "Saturday": list index i is weekday value i + 1.
-QStringList WeekdayItems();
-// "1st" .. "4th", "Last": list index i is occurrence i + 1, the last item the text "Last".
-QStringList OccurrenceItems();
-
-inline constexpr int kLastOccurrenceItem = 4;
-
-// The occurrence cell for an OccurrenceItems index: 1..4 as whole numbers, the text "Last" for the
+// The occurrence cell for an OccurrenceNameList index: 1..4 as whole numbers, the text "Last" for the
 // last item - the form holiday marking and the main window recognise.
 HolidayCell OccurrenceCell(int occurrenceIndex);
 

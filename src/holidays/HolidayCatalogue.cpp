@@ -2,6 +2,7 @@
 
 #include "colours/ColorPalette.h"
 #include "settings/SettingsStore.h"
+#include "core/CalendarNames.h"
 #include "core/NumericText.h"
 
 #include <QCoreApplication>
@@ -105,7 +106,7 @@ HolidayTable MakeFloatingDefaults()
         table.Cell(r, floating_column::Month) = row.month;
         table.Cell(r, floating_column::Weekday) = row.weekday;
         table.Cell(r, floating_column::Occurrence) =
-            row.occurrence == kLast ? HolidayCell(QStringLiteral("Last")) : HolidayCell(row.occurrence);
+            row.occurrence == kLast ? HolidayCell(kLastOccurrenceName) : HolidayCell(row.occurrence);
         table.Cell(r, floating_column::Name) = QString::fromUtf8(row.name);
         ++r;
     }
@@ -371,19 +372,14 @@ void SetCatalogueMessageSink(CatalogueMessageSink* sink)
     g_sink = sink;
 }
 
+CatalogueMessageSinkHook::Value& CatalogueMessageSinkHook::Slot()
+{
+    return g_sink;
+}
+
 CatalogueMessageSink& CurrentCatalogueMessageSink()
 {
     return g_sink ? *g_sink : g_stderrSink;
-}
-
-ScopedCatalogueMessageSink::ScopedCatalogueMessageSink(CatalogueMessageSink& sink) : previous_(g_sink)
-{
-    g_sink = &sink;
-}
-
-ScopedCatalogueMessageSink::~ScopedCatalogueMessageSink()
-{
-    g_sink = previous_;
 }
 
 }  // namespace morvessa

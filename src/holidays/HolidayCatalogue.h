@@ -3,6 +3,7 @@
 // holidays (month, weekday, occurrence 1..4 or "Last", name), loaded from and saved to the settings
 // store. Rows and columns are numbered from 1, as the windows address them.
 
+#include "core/ScopedOverride.h"
 #include <QString>
 
 #include <cstddef>
@@ -138,15 +139,10 @@ public:
 };
 
 // Installs a sink for one scope and puts the previous one back afterwards.
-class ScopedCatalogueMessageSink {
-public:
-    explicit ScopedCatalogueMessageSink(CatalogueMessageSink& sink);
-    ~ScopedCatalogueMessageSink();
-    ScopedCatalogueMessageSink(const ScopedCatalogueMessageSink&) = delete;
-    ScopedCatalogueMessageSink& operator=(const ScopedCatalogueMessageSink&) = delete;
-
-private:
-    CatalogueMessageSink* previous_;
+struct CatalogueMessageSinkHook {
+    using Value = CatalogueMessageSink*;
+    static Value& Slot();
 };
+using ScopedCatalogueMessageSink = ScopedOverride<CatalogueMessageSinkHook>;
 
 }  // namespace morvessa

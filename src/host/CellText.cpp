@@ -1,6 +1,7 @@
 #include "host/CellText.h"
 
-#include <array>
+#include "core/CalendarNames.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -8,12 +9,6 @@
 
 namespace morvessa {
 namespace {
-
-constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
-                                                     "May",       "June",     "July",     "August",
-                                                     "September", "October",  "November", "December"};
-constexpr std::array<const char*, 7> kDayNames = {"Saturday",  "Sunday",   "Monday", "Tuesday",
-                                                  "Wednesday", "Thursday", "Friday"};
 
 struct CivilDate {
     int year = 1900;
@@ -138,7 +133,8 @@ std::string FormatDate(double value, std::string_view format)
             else if (run == 2)
                 out += TwoDigits(date.day);
             else {
-                const std::string name = kDayNames[static_cast<size_t>(serial % 7)];
+                // Serial 1 (1 January 1900, as the 1900 date system counts) is a Sunday.
+                const std::string& name = WeekdayName(static_cast<int>((serial + 6) % 7) + 1);
                 out += run == 3 ? name.substr(0, 3) : name;
             }
             lastWasHour = false;
@@ -156,7 +152,7 @@ std::string FormatDate(double value, std::string_view format)
             else if (run == 2)
                 out += TwoDigits(date.month);
             else {
-                const std::string name = kMonthNames[static_cast<size_t>(date.month - 1)];
+                const std::string& name = MonthName(date.month);
                 out += run == 3 ? name.substr(0, 3) : run == 4 ? name : name.substr(0, 1);
             }
             lastWasHour = false;

@@ -71,28 +71,24 @@ bool IsHostProgId(std::string_view progId)
 
 }  // namespace
 
-ScopedInstanceFactory::ScopedInstanceFactory(InstanceFactory factory)
+InstanceFactoryHook::Value& InstanceFactoryHook::Slot()
 {
-    std::lock_guard lock(SettingsMutex());
-    previous_ = std::exchange(CurrentFactory(), std::move(factory));
+    return CurrentFactory();
 }
 
-ScopedInstanceFactory::~ScopedInstanceFactory()
+std::mutex& InstanceFactoryHook::Mutex()
 {
-    std::lock_guard lock(SettingsMutex());
-    CurrentFactory() = std::move(previous_);
+    return SettingsMutex();
 }
 
-ScopedInstanceRegistryFolder::ScopedInstanceRegistryFolder(std::string folder)
+InstanceRegistryFolderHook::Value& InstanceRegistryFolderHook::Slot()
 {
-    std::lock_guard lock(SettingsMutex());
-    previous_ = std::exchange(RegistryFolderOverride(), std::move(folder));
+    return RegistryFolderOverride();
 }
 
-ScopedInstanceRegistryFolder::~ScopedInstanceRegistryFolder()
+std::mutex& InstanceRegistryFolderHook::Mutex()
 {
-    std::lock_guard lock(SettingsMutex());
-    RegistryFolderOverride() = std::move(previous_);
+    return SettingsMutex();
 }
 
 std::string InstanceRegistryFolder()

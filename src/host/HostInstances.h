@@ -4,6 +4,7 @@
 // start-up install check, the "already open" warning, the .xls file-format choice, and reopening a
 // saved workbook in a fresh instance. Instances are never shown.
 
+#include "core/ScopedOverride.h"
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -42,16 +43,12 @@ using InstanceFactory = std::function<ApplicationPtr()>;
 
 // Replaces the factory for one scope (an empty factory means the real engine) and restores the
 // previous one afterwards.
-class ScopedInstanceFactory {
-public:
-    explicit ScopedInstanceFactory(InstanceFactory factory);
-    ~ScopedInstanceFactory();
-    ScopedInstanceFactory(const ScopedInstanceFactory&) = delete;
-    ScopedInstanceFactory& operator=(const ScopedInstanceFactory&) = delete;
-
-private:
-    InstanceFactory previous_;
+struct InstanceFactoryHook {
+    using Value = InstanceFactory;
+    static Value& Slot();
+    static std::mutex& Mutex();
 };
+using ScopedInstanceFactory = ScopedOverride<InstanceFactoryHook>;
 
 // A new, invisible instance for the ProgID "Excel.Application" (the only one known; any other
 // throws HostInstanceError). It is listed in this user's running-instance table until it quits or
@@ -83,16 +80,12 @@ AttachedInstance GetObject(std::string_view progId);
 std::string InstanceRegistryFolder();
 
 // Points the table at another folder for one scope (tests, so they never meet real instances).
-class ScopedInstanceRegistryFolder {
-public:
-    explicit ScopedInstanceRegistryFolder(std::string folder);
-    ~ScopedInstanceRegistryFolder();
-    ScopedInstanceRegistryFolder(const ScopedInstanceRegistryFolder&) = delete;
-    ScopedInstanceRegistryFolder& operator=(const ScopedInstanceRegistryFolder&) = delete;
-
-private:
-    std::string previous_;
+struct InstanceRegistryFolderHook {
+    using Value = std::string;
+    static Value& Slot();
+    static std::mutex& Mutex();
 };
+using ScopedInstanceRegistryFolder = ScopedOverride<InstanceRegistryFolderHook>;
 
 // What the instance checks need from the windows: the main window shows message boxes (application
 // title, no icon) and ends the process; tests record and answer.

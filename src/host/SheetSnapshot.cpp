@@ -135,14 +135,9 @@ std::optional<QImage> SystemClipboardPictureSource::TryReadPicture(int /*format*
     return image;
 }
 
-ScopedClipboardPictureSource::ScopedClipboardPictureSource(ClipboardPictureSource& source)
-    : previous_(std::exchange(CurrentSource(), &source))
+ClipboardPictureSourceHook::Value& ClipboardPictureSourceHook::Slot()
 {
-}
-
-ScopedClipboardPictureSource::~ScopedClipboardPictureSource()
-{
-    CurrentSource() = previous_;
+    return CurrentSource();
 }
 
 QImage GetClipboardPicture(int format)

@@ -3,6 +3,7 @@
 // file that the preview shows. The user's own clipboard content is put back once the picture has
 // been read.
 
+#include "core/ScopedOverride.h"
 #include "core/ErrorTrap.h"
 #include <QImage>
 
@@ -45,16 +46,11 @@ public:
 };
 
 // Installs a source for one scope and restores the previous one afterwards.
-class ScopedClipboardPictureSource {
-public:
-    explicit ScopedClipboardPictureSource(ClipboardPictureSource& source);
-    ~ScopedClipboardPictureSource();
-    ScopedClipboardPictureSource(const ScopedClipboardPictureSource&) = delete;
-    ScopedClipboardPictureSource& operator=(const ScopedClipboardPictureSource&) = delete;
-
-private:
-    ClipboardPictureSource* previous_;
+struct ClipboardPictureSourceHook {
+    using Value = ClipboardPictureSource*;
+    static Value& Slot();
 };
+using ScopedClipboardPictureSource = ScopedOverride<ClipboardPictureSourceHook>;
 
 inline constexpr int kClipboardPictureAttempts = 1000;
 

@@ -63,11 +63,6 @@ std::int32_t ToInt32(double value)
     return ToIntChecked<std::int32_t>(value);
 }
 
-int TwipsToPixels(double twips)
-{
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
 PreviewModel::PreviewModel(PreviewCanvas* canvas, ErrorReporter* reporter)
     : canvas_(canvas), reporter_(reporter)
 {

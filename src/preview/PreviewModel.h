@@ -4,12 +4,11 @@
 // scroll bars, zoom and drag-to-pan. The window converts to pixels only where it meets Qt.
 
 #include "core/ErrorTrap.h"
+#include "widgets/Twips.h"
 
 #include <cstdint>
 
 namespace morvessa {
-
-inline constexpr int kTwipsPerPixel = 15;
 
 // A zoomed picture this wide or this high is not drawn; the zoom falls back to 1.
 inline constexpr int kZoomWidthLimit = 12700;
@@ -29,13 +28,6 @@ inline constexpr int kViewportBorder = 2 * kTwipsPerPixel;
 // the even neighbour; out of range throws "Overflow".
 std::int16_t ToInt16(double value);
 std::int32_t ToInt32(double value);
-
-// Whole twips to whole pixels (nearest) and back.
-int TwipsToPixels(double twips);
-inline int PixelsToTwips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
 
 // What the model draws through: the window's picture boxes (a recorder in tests).
 class PreviewCanvas {
@@ -115,7 +107,6 @@ public:
     int OrigWidth() const { return origWidth_; }
     int OrigHeight() const { return origHeight_; }
     int ZoomWidth() const { return zoomWidth_; }
-    int ZoomHeight() const { return zoomHeight_; }
     int HStep() const { return hStep_; }
     int VStep() const { return vStep_; }
     bool FirstActivatePending() const { return firstActivate_; }

@@ -2,6 +2,7 @@
 #include "preview/PreviewLocations.h"
 
 #include "preview/PreviewModel.h"
+#include "widgets/Twips.h"
 #include "widgets/UiRoutines.h"
 #include "core/SharedRoutines.h"
 
@@ -24,12 +25,6 @@
 namespace morvessa {
 
 namespace {
-
-// Design rectangles in twips, relative to the client area (the zoom buttons to Frame1).
-QRect TwipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
-}
 
 constexpr int kClientWidth = 9840;
 constexpr int kClientHeight = 9390;

@@ -70,14 +70,9 @@ void SetSettingsFile(const QString& path)
     g_settingsFile = path;
 }
 
-ScopedSettingsFile::ScopedSettingsFile(const QString& path) : previous_(g_settingsFile)
+SettingsFileHook::Value& SettingsFileHook::Slot()
 {
-    g_settingsFile = path;
-}
-
-ScopedSettingsFile::~ScopedSettingsFile()
-{
-    g_settingsFile = previous_;
+    return g_settingsFile;
 }
 
 QString ReadSetting(const QString& key, const QString& defaultValue)

@@ -3,6 +3,7 @@
 // "Morvessa" and key. Kept as an INI file (QSettings) in the user's configuration folder, or in a
 // file of the caller's choosing (tests, morvessa-batch --settings).
 
+#include "core/ScopedOverride.h"
 #include <QString>
 
 #include <stdexcept>
@@ -54,15 +55,10 @@ QString DefaultSettingsFilePath();
 void SetSettingsFile(const QString& path);
 
 // Uses another file for one scope and puts the previous choice back afterwards.
-class ScopedSettingsFile {
-public:
-    explicit ScopedSettingsFile(const QString& path);
-    ~ScopedSettingsFile();
-    ScopedSettingsFile(const ScopedSettingsFile&) = delete;
-    ScopedSettingsFile& operator=(const ScopedSettingsFile&) = delete;
-
-private:
-    QString previous_;
+struct SettingsFileHook {
+    using Value = QString;
+    static Value& Slot();
 };
+using ScopedSettingsFile = ScopedOverride<SettingsFileHook>;
 
 }  // namespace morvessa

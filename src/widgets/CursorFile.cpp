@@ -56,48 +56,112 @@ bool BitAt(const uint8_t* row, int x)
 // Decodes a device-independent bitmap as stored in icon and cursor files: a header, the palette,
 // the colour (XOR) rows and the 1-bit transparency (AND) rows, both bottom-up with rows padded
 // to 4 bytes; the header's height counts both masks.
+// The fields of a cursor image's bitmap header that decoding needs.
+struct DibHeader {
+    uint32_t headerSize = 0;
+    int width = 0;
+    int height = 0;  // of the colour image: the stored height covers the mask too
+    uint16_t bitCount = 0;
+    uint32_t coloursUsed = 0;
+};
+
+std::optional<DibHeader> ReadDibHeader(const QByteArray& dib)
+{
+    LittleEndianReader header(dib, 0);
+    DibHeader result;
+    result.headerSize = header.U32();
+    const int32_t width = header.S32();
+    const int32_t doubledHeight = header.S32();
+    header.U16();  // planes
+    result.bitCount = header.U16();
+    const uint32_t compression = header.U32();
+    header.U32();  // image size
+    header.U32();
+    header.U32();  // resolution
+    result.coloursUsed = header.U32();
+    if (!header.ok() || result.headerSize < 40 || result.headerSize > uint32_t(dib.size()) ||
+        compression != 0)
+        return std::nullopt;
+    if (width <= 0 || width > kMaxCursorSide || doubledHeight <= 0 || doubledHeight > 2 * kMaxCursorSide)
+        return std::nullopt;
+    result.width = width;
+    result.height = doubledHeight / 2;
+    if (result.height == 0)
+        return std::nullopt;
+    const uint16_t bits = result.bitCount;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
+        return std::nullopt;
+    return result;
+}
+
+// The colour table after the header (empty for 24- and 32-bit images); nothing when it is cut.
+std::optional<std::vector<QRgb>> ReadPalette(const QByteArray& dib, const DibHeader& header)
+{
+    std::vector<QRgb> palette;
+    if (header.bitCount > 8)
+        return palette;
+    const uint32_t maxColours = 1u << header.bitCount;
+    const uint32_t count =
+        header.coloursUsed == 0 || header.coloursUsed > maxColours ? maxColours : header.coloursUsed;
+    LittleEndianReader reader(dib, header.headerSize);
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint8_t b = reader.U8(), g = reader.U8(), r = reader.U8();
+        reader.U8();
+        palette.push_back(qRgb(r, g, b));
+    }
+    if (!reader.ok())
+        return std::nullopt;
+    return palette;
+}
+
+// Whether a 32-bit image uses its alpha channel at all; if not, the mask gives transparency.
+bool AnyAlpha(const uint8_t* pixels, const DibHeader& header, qsizetype stride)
+{
+    for (int y = 0; y < header.height; ++y) {
+        const uint8_t* row = pixels + stride * y;
+        for (int x = 0; x < header.width; ++x)
+            if (row[x * 4 + 3] != 0)
+                return true;
+    }
+    return false;
+}
+
+// The colour of pixel x of a stored row.
+QRgb PixelColour(const uint8_t* row, int x, uint16_t bitCount, const std::vector<QRgb>& palette)
+{
+    switch (bitCount) {
+    case 24:
+        return qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+    case 32:
+        return qRgb(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]);
+    default: {
+        uint32_t index = 0;
+        if (bitCount == 1)
+            index = BitAt(row, x);
+        else if (bitCount == 4)
+            index = (x % 2 == 0) ? (row[x / 2] >> 4) : (row[x / 2] & 0x0F);
+        else
+            index = row[x];
+        return index < palette.size() ? palette[index] : qRgb(0, 0, 0);
+    }
+    }
+}
+
 std::optional<QImage> DecodeDib(const QByteArray& data, uint32_t offset, uint32_t size)
 {
     if (offset > uint32_t(data.size()) || size > uint32_t(data.size()) - offset)
         return std::nullopt;
     const QByteArray dib = data.mid(offset, size);
-    LittleEndianReader header(dib, 0);
-    const uint32_t headerSize = header.U32();
-    const int32_t width = header.S32();
-    const int32_t doubledHeight = header.S32();
-    header.U16();  // planes
-    const uint16_t bitCount = header.U16();
-    const uint32_t compression = header.U32();
-    header.U32();  // image size
-    header.U32();
-    header.U32();  // resolution
-    uint32_t coloursUsed = header.U32();
-    if (!header.ok() || headerSize < 40 || headerSize > uint32_t(dib.size()) || compression != 0)
+    const std::optional<DibHeader> header = ReadDibHeader(dib);
+    if (!header)
         return std::nullopt;
-    if (width <= 0 || width > kMaxCursorSide || doubledHeight <= 0 || doubledHeight > 2 * kMaxCursorSide)
+    const std::optional<std::vector<QRgb>> palette = ReadPalette(dib, *header);
+    if (!palette)
         return std::nullopt;
-    const int height = doubledHeight / 2;
-    if (height == 0)
-        return std::nullopt;
-    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
-        return std::nullopt;
-
-    std::vector<QRgb> palette;
-    if (bitCount <= 8) {
-        const uint32_t maxColours = 1u << bitCount;
-        if (coloursUsed == 0 || coloursUsed > maxColours)
-            coloursUsed = maxColours;
-        LittleEndianReader paletteReader(dib, headerSize);
-        for (uint32_t i = 0; i < coloursUsed; ++i) {
-            const uint8_t b = paletteReader.U8(), g = paletteReader.U8(), r = paletteReader.U8();
-            paletteReader.U8();
-            palette.push_back(qRgb(r, g, b));
-        }
-        if (!paletteReader.ok())
-            return std::nullopt;
-    }
-    const qsizetype pixelsStart = qsizetype(headerSize) + qsizetype(palette.size()) * 4;
-    const qsizetype colourStride = ((qsizetype(width) * bitCount + 31) / 32) * 4;
+    const int width = header->width;
+    const int height = header->height;
+    const qsizetype pixelsStart = qsizetype(header->headerSize) + qsizetype(palette->size()) * 4;
+    const qsizetype colourStride = ((qsizetype(width) * header->bitCount + 31) / 32) * 4;
     const qsizetype maskStride = ((qsizetype(width) + 31) / 32) * 4;
     const qsizetype colourBytes = colourStride * height;
     const qsizetype maskBytes = maskStride * height;
@@ -105,53 +169,20 @@ std::optional<QImage> DecodeDib(const QByteArray& data, uint32_t offset, uint32_
         return std::nullopt;
     // Some writers leave out the mask of 32-bit entries; their alpha channel is enough then.
     const bool hasMask = pixelsStart + colourBytes + maskBytes <= dib.size();
-    if (!hasMask && bitCount != 32)
+    if (!hasMask && header->bitCount != 32)
         return std::nullopt;
 
-    const auto* bytes = reinterpret_cast<const uint8_t*>(dib.constData());
+    const auto* pixels = reinterpret_cast<const uint8_t*>(dib.constData()) + pixelsStart;
+    const bool anyAlpha = header->bitCount == 32 && AnyAlpha(pixels, *header, colourStride);
     QImage image(width, height, QImage::Format_ARGB32);
-    bool anyAlpha = false;
-    if (bitCount == 32) {
-        for (int y = 0; y < height && !anyAlpha; ++y) {
-            const uint8_t* row = bytes + pixelsStart + colourStride * (height - 1 - y);
-            for (int x = 0; x < width; ++x)
-                if (row[x * 4 + 3] != 0) {
-                    anyAlpha = true;
-                    break;
-                }
-        }
-    }
+    // Rows are stored bottom up.
     for (int y = 0; y < height; ++y) {
-        const uint8_t* row = bytes + pixelsStart + colourStride * (height - 1 - y);
-        const uint8_t* mask =
-            hasMask ? bytes + pixelsStart + colourBytes + maskStride * (height - 1 - y) : nullptr;
+        const uint8_t* row = pixels + colourStride * (height - 1 - y);
+        const uint8_t* mask = hasMask ? pixels + colourBytes + maskStride * (height - 1 - y) : nullptr;
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            QRgb colour = 0;
-            int alpha = 255;
-            switch (bitCount) {
-            case 1:
-            case 4:
-            case 8: {
-                uint32_t index = 0;
-                if (bitCount == 1)
-                    index = BitAt(row, x);
-                else if (bitCount == 4)
-                    index = (x % 2 == 0) ? (row[x / 2] >> 4) : (row[x / 2] & 0x0F);
-                else
-                    index = row[x];
-                colour = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
-                break;
-            }
-            case 24:
-                colour = qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
-                break;
-            case 32:
-                colour = qRgb(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]);
-                if (anyAlpha)
-                    alpha = row[x * 4 + 3];
-                break;
-            }
+            const QRgb colour = PixelColour(row, x, header->bitCount, *palette);
+            int alpha = anyAlpha ? row[x * 4 + 3] : 255;
             if (!anyAlpha && mask && BitAt(mask, x))
                 alpha = 0;  // AND bit set: the screen shows through (inverting pixels too)
             out[x] = qRgba(qRed(colour), qGreen(colour), qBlue(colour), alpha);

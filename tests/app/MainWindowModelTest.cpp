@@ -87,20 +87,5 @@ TEST(FloatingHolidayView, MapsWeekdayAndOccurrenceAndKeepsSelectionsForOtherValu
     EXPECT_EQ(odd.occurrenceIndex, -1);  // "last" is not "Last"
 }
 
-TEST(YearCheck, WholeNumbersPassWithBlanksDecimalsAndWordsDoNot)
-{
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_TRUE(IsValidYearText("2021"));
-    EXPECT_TRUE(IsValidYearText(" 2021 "));
-    EXPECT_TRUE(IsValidYearText("1850"));  // the generation limits the range
-    EXPECT_FALSE(IsValidYearText(""));
-    EXPECT_FALSE(IsValidYearText("   "));
-    EXPECT_FALSE(IsValidYearText("abc"));
-    EXPECT_FALSE(IsValidYearText("2021.5"));
-    EXPECT_FALSE(IsValidYearText("20 21"));
-    QLocale::setDefault(previous);
-}
-
 }  // namespace
 }  // namespace morvessa

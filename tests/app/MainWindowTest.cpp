@@ -74,8 +74,8 @@ protected:
         environment.programFolder = programFolder_.path();
         environment.instanceUi = useWindowBoxes_ ? nullptr : &instanceUi_;
         if (recordGeneration_)
-            environment.generate = [this](std::string& yearText, GenerationUi& ui) {
-                generatedYears_.push_back(yearText);
+            environment.generate = [this](CalendarYear year, GenerationUi& ui) {
+                generatedYears_.push_back(year.Number());
                 busyDuringGeneration_ = form_->Busy();
                 if (handover_)
                     handover_(ui);
@@ -118,7 +118,7 @@ protected:
     FakeInstanceUi instanceUi_;
     bool useWindowBoxes_ = false;
     bool recordGeneration_ = true;
-    std::vector<std::string> generatedYears_;
+    std::vector<int> generatedYears_;
     bool busyDuringGeneration_ = false;
     std::function<void(GenerationUi&)> handover_;
     std::function<void(QDialog&)> runDialog_;
@@ -556,7 +556,7 @@ TEST_F(MainWindowTest, YearCheckAcceptsWholeNumbersAndRefusesTheRest)
         year->setText(accepted);
         Click("PushButton2");
     }
-    EXPECT_EQ(generatedYears_, (std::vector<std::string>{"2021", " 2021 "}));
+    EXPECT_EQ(generatedYears_, (std::vector<int>{2021, 2021}));
     EXPECT_TRUE(boxes.boxes().empty());
 
     for (const char* refused : {"", "abc", "2021.5"}) {

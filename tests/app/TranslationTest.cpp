@@ -112,7 +112,7 @@ protected:
         MainWindowEnvironment environment;
         environment.programFolder = programFolder_.path();
         environment.instanceUi = &instanceUi;
-        environment.generate = [](std::string&, GenerationUi&) {};
+        environment.generate = [](CalendarYear, GenerationUi&) {};
         environment.runDialog = [](QDialog&) {};
         environment.quit = [] {};
         MainWindow main(environment);

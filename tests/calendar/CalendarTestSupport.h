@@ -4,6 +4,7 @@
 
 #include "calendar/GenerationUi.h"
 #include "calendar/MonthSheet.h"
+#include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
 #include "core/ErrorTrap.h"
@@ -64,12 +65,12 @@ struct BuiltMonths {
     CalendarWorkbookState state;
 };
 
-inline BuiltMonths BuildMonths(const std::string& year)
+inline BuiltMonths BuildMonths(int year)
 {
     BuiltMonths built;
-    BuildMonthSheet(*built.app, built.state, "", "", true, 0);
+    PrepareWorkbook(*built.app, built.state);
     for (int month = 1; month <= 12; ++month)
-        BuildMonthSheet(*built.app, built.state, CalendarMonthName(month), year, false, month);
+        BuildMonthSheet(*built.app, built.state, year, month);
     built.app->Sheets()("Dead").Delete();
     return built;
 }
@@ -106,7 +107,10 @@ class RecordingGenerationUi final : public GenerationUi {
 public:
     explicit RecordingGenerationUi(int monthIndex = 0) : monthIndex(monthIndex) {}
     int MonthSelectorIndex() const override { return monthIndex; }
-    void SetMainMousePointer(int pointer) override { calls.push_back("pointer " + std::to_string(pointer)); }
+    void SetMainMousePointer(MousePointer pointer) override
+    {
+        calls.push_back("pointer " + std::to_string(static_cast<int>(pointer)));
+    }
     void SetPreviewPicture(const QImage& image) override
     {
         picture = image;

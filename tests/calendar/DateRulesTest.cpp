@@ -1,7 +1,5 @@
 #include "calendar/DateRules.h"
 
-#include "core/NumericText.h"
-
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -14,9 +12,6 @@ namespace {
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2100;
-
-const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
 
 // Sunday = 1 from QDate's Monday = 1 .. Sunday = 7.
 int QtWeekday(const QDate& date)
@@ -72,12 +67,6 @@ TEST(DateRules, MonthFactsMatchQDateForEveryMonthOf1900To2100)
                 if (QtWeekday(QDate(year, month, day)) == 1)
                     ++rows;
             ASSERT_EQ(WeekRowCount(year, month), rows) << year << "-" << month;
-
-            const QString name = QString::fromLatin1(kMonthNames[month - 1]);
-            const QString yearText = QString::number(year);
-            ASSERT_EQ(DaysInMonth(name, yearText), length);
-            ASSERT_EQ(FirstWeekday(name, yearText), QtWeekday(first));
-            ASSERT_EQ(WeekRowCount(name, yearText), rows);
         }
     }
 }
@@ -126,14 +115,14 @@ TEST(DateRules, EasterMatchesTwoIndependentRulesFrom1900To2100)
 
 TEST(DateRules, ListedExamples)
 {
-    EXPECT_EQ(DaysInMonth(QStringLiteral("February"), QStringLiteral("2000")), 29);
-    EXPECT_EQ(DaysInMonth(QStringLiteral("February"), QStringLiteral("2024")), 29);
-    EXPECT_EQ(DaysInMonth(QStringLiteral("February"), QStringLiteral("1900")), 28);
-    EXPECT_EQ(DaysInMonth(QStringLiteral("February"), QStringLiteral("2100")), 28);
-    EXPECT_EQ(WeekRowCount(QStringLiteral("February"), QStringLiteral("2015")), 4);
-    EXPECT_EQ(WeekRowCount(QStringLiteral("February"), QStringLiteral("2026")), 4);
-    EXPECT_EQ(WeekRowCount(QStringLiteral("March"), QStringLiteral("2024")), 6);  // 31 days from a Friday
-    EXPECT_EQ(FirstWeekday(QStringLiteral("January"), QStringLiteral("2022")), 7);
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(DaysInMonth(2024, 2), 29);
+    EXPECT_EQ(DaysInMonth(1900, 2), 28);
+    EXPECT_EQ(DaysInMonth(2100, 2), 28);
+    EXPECT_EQ(WeekRowCount(2015, 2), 4);
+    EXPECT_EQ(WeekRowCount(2026, 2), 4);
+    EXPECT_EQ(WeekRowCount(2024, 3), 6);  // 31 days from a Friday
+    EXPECT_EQ(FirstWeekday(2022, 1), 7);
     EXPECT_EQ(NthWeekdayDate(2026, 5, 6, WeekdayCountInMonth(2026, 5, 6)), (CalendarDate{2026, 5, 29}));
     EXPECT_EQ(WeekdayCountInMonth(2026, 5, 6), 5);
     EXPECT_EQ(NthWeekdayDate(2024, 5, 2, WeekdayCountInMonth(2024, 5, 2)), (CalendarDate{2024, 5, 27}));
@@ -160,13 +149,6 @@ TEST(DateRules, DatesRunOverIntoNeighbouringMonths)
 
 TEST(DateRules, RejectsWhatIsNotADate)
 {
-    EXPECT_EQ(MonthNumber(QStringLiteral("september")), 9);
-    EXPECT_EQ(MonthNumber(QStringLiteral("Dec")), 12);
-    EXPECT_THROW(MonthNumber(QStringLiteral("Smarch")), ConversionError);
-    EXPECT_THROW(DaysInMonth(QStringLiteral("February"), QStringLiteral("20x4")), ConversionError);
-    EXPECT_THROW(DaysInMonth(QStringLiteral("February"), QStringLiteral("2024.5")), ConversionError);
-    EXPECT_THROW(DaysInMonth(QStringLiteral("February"), QString()), ConversionError);
-    EXPECT_EQ(DaysInMonth(QStringLiteral("February"), QStringLiteral(" 2024 ")), 29);
     EXPECT_THROW(DaysInMonth(2024, 13), std::out_of_range);
     EXPECT_THROW(NthWeekdayDate(2024, 1, 8, 1), std::out_of_range);
     EXPECT_THROW(WeekdayCountInMonth(2024, 1, 0), std::out_of_range);

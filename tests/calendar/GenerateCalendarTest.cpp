@@ -41,12 +41,17 @@ protected:
         IsolatedCalendarTest::TearDown();
     }
 
-    // Runs the generation; the year text as the driver leaves it.
-    std::string Generate(std::string year, int monthIndex = 0)
+    // Runs the generation for year text as the year box takes it; the year used, as text.
+    std::string Generate(const char* yearText, int monthIndex = 0)
     {
+        const std::optional<CalendarYear> year = CalendarYear::FromText(QString::fromUtf8(yearText));
+        if (!year) {
+            ADD_FAILURE() << "not a year: " << yearText;
+            return {};
+        }
         ui_ = RecordingGenerationUi(monthIndex);
-        GenerateCalendar(year, ui_);
-        return year;
+        GenerateCalendar(*year, ui_);
+        return year->Text();
     }
 
     QStringList TempFiles() const
@@ -139,7 +144,7 @@ TEST_F(GenerateCalendarTest, MarchSelectedGivesAMarchWorkbookAndSnapshotInTheTem
     std::unique_ptr<sheet::Workbook> reopened = sheet::xls::OpenWorkbook(ui_.workbook);
     ASSERT_EQ(reopened->SheetCount(), 12);
     for (int month = 1; month <= 12; ++month)
-        EXPECT_EQ(reopened->Sheet(month).Name(), CalendarMonthName(month));
+        EXPECT_EQ(reopened->Sheet(month).Name(), MonthName(month));
     EXPECT_EQ(reopened->ActiveSheetIndex(), 3);
     EXPECT_EQ(reopened->Sheet(3).ActiveRow(), 11);
     EXPECT_EQ(reopened->Sheet(3).ActiveColumn(), 9);

@@ -35,12 +35,12 @@ protected:
     }
 
     // Marks the current tables on the twelve sheets of `year`; returns the reports of line 152.
-    std::vector<std::string> Mark(const std::string& year)
+    std::vector<std::string> Mark(int year)
     {
         built_ = BuildMonths(year);
         RecordingErrorReporter reporter;
         ErrorTrap trap(location::Calendar_GenerateCalendar, &reporter);
-        MarkHolidays(*built_.app, std::stol(year), trap, 152);
+        MarkHolidays(*built_.app, year, trap, 152);
         return reporter.messages;
     }
 
@@ -66,7 +66,7 @@ protected:
 
 TEST_F(HolidayMarkingTest, DefaultHolidaysOf2024LandOnTheirNotesCells)
 {
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(built_.app->Sheets().Count(), 12);  // the template is gone
 
     // 4 July 2024 is a Thursday in the first band: notes cell AG11.
@@ -94,7 +94,7 @@ TEST_F(HolidayMarkingTest, DefaultHolidaysOf2024LandOnTheirNotesCells)
 TEST_F(HolidayMarkingTest, WithoutEasterTheLastMarkedSheetStaysActive)
 {
     WriteSetting(key::Easter, QStringLiteral("2"));
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue());
     // The last floating default is the last Sunday of October.
     EXPECT_EQ(built_.app->ActiveSheet().Name(), "October");
@@ -104,11 +104,11 @@ TEST_F(HolidayMarkingTest, LaterHolidayOnTheSameDateWins)
 {
     UseFixed({{3, 31, "Fixed first"}, {3, 31, "Fixed second"}});
     UseFloating({{3, 1, "Last", "Floating"}});  // last Sunday of March 2024 is the 31st, Easter too
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Easter"));
 
     WriteSetting(key::Easter, QStringLiteral("2"));
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Floating"));
 }
 
@@ -121,7 +121,7 @@ TEST_F(HolidayMarkingTest, RuleHolidaysAndTheirObservedDaysAreMarkedAfterTheTabl
               {"fixed 12-26 observe=next", "Boxing Day"},
               {"date 2021-06-12", "Wedding"},
               {"date 2022-06-12", "Not this year"}});
-    EXPECT_TRUE(Mark("2021").empty());
+    EXPECT_TRUE(Mark(2021).empty());
     // Good Friday 2021 is 2 April (Friday, band 1): AO11.
     EXPECT_EQ(ValueAt(Sheet("April"), "AO9"), sheet::CellValue(2));
     EXPECT_EQ(ValueAt(Sheet("April"), "AO11"), sheet::CellValue("Good Friday"));
@@ -143,12 +143,12 @@ TEST_F(HolidayMarkingTest, ShowEveryHolidayListsEachNameOfADayOncePerLine)
     UseFloating({{3, 1, "Last", "Floating"}});
     UseRules({{"easter +0", "Easter Sunday"}});
     SetShowEveryHolidayOfDay(true);
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"),
               sheet::CellValue("Fixed first\nFixed second\nFloating\nEaster\nEaster Sunday"));
 
     SetShowEveryHolidayOfDay(false);
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Easter Sunday"));
 }
 
@@ -156,7 +156,7 @@ TEST_F(HolidayMarkingTest, HolidayColourOfNoneKeepsTheRedFont)
 {
     WriteSetting(key::HolidaysColor, QStringLiteral("0"));
     WriteSetting(key::DaysColor, QStringLiteral("35"));
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(FillAt(Sheet("July"), "AG11"), sheet::xlColorIndexNone);
     EXPECT_EQ(FormatAt(Sheet("July"), "AG11").font.colorIndex, 3);
     EXPECT_EQ(FillAt(Sheet("July"), "AO11"), 35);
@@ -171,7 +171,7 @@ TEST_F(HolidayMarkingTest, UnplaceableHolidaysAreReportedOnceEachAndSkipped)
               {5, "abc", "Bad Day"},
               {7, 4, "Independence Day"}});
     UseFloating({{6, 2, 5, "Fifth Monday"}, {1, 9, 1, "Bad Weekday"}, {11, 5, 4, "Thanksgiving"}});
-    const std::vector<std::string> reports = Mark("2023");
+    const std::vector<std::string> reports = Mark(2023);
 
     // 29 February of a common year is skipped silently; every other bad row gives one report.
     ASSERT_EQ(reports.size(), 6u);
@@ -197,7 +197,7 @@ TEST_F(HolidayMarkingTest, UnplaceableHolidaysAreReportedOnceEachAndSkipped)
 TEST_F(HolidayMarkingTest, LeapDayIsMarkedInALeapYear)
 {
     UseFixed({{2, 29, "Leap Day"}});
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     // 29 February 2024 is a Thursday in band 5.
     EXPECT_EQ(ValueAt(Sheet("February"), "AG43"), sheet::CellValue("Leap Day"));
 }
@@ -206,7 +206,7 @@ TEST_F(HolidayMarkingTest, EasterOf2100IsTheTrueDate)
 {
     UseFixed({{1, 1, "New Year's Day"}});
     UseFloating({{1, 2, 3, "Martin Luthar King Day"}});
-    EXPECT_TRUE(Mark("2100").empty());
+    EXPECT_TRUE(Mark(2100).empty());
     // 28 March 2100 is a Sunday in band 5.
     EXPECT_EQ(ValueAt(Sheet("March"), "A41"), sheet::CellValue(28));
     EXPECT_EQ(ValueAt(Sheet("March"), "A43"), sheet::CellValue("Easter"));
@@ -214,7 +214,7 @@ TEST_F(HolidayMarkingTest, EasterOf2100IsTheTrueDate)
 
 TEST_F(HolidayMarkingTest, MissingTemplateEndsMarkingWithAnError)
 {
-    built_ = BuildMonths("2024");
+    built_ = BuildMonths(2024);
     built_.app->Sheets()("Calendar Template").Delete();
     RecordingErrorReporter reporter;
     ErrorTrap trap(location::Calendar_GenerateCalendar, &reporter);

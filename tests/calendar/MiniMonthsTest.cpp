@@ -12,16 +12,16 @@ namespace {
 class MiniMonthsTest : public IsolatedCalendarTest {
 protected:
     // The workbook after the mini-month steps of the driver for `year`.
-    void BuildWithMiniMonths(const std::string& year)
+    void BuildWithMiniMonths(int year)
     {
         LoadHolidays();
         built_ = BuildMonths(year);
         RecordingErrorReporter reporter;
         ErrorTrap trap(location::Calendar_GenerateCalendar, &reporter);
-        MarkHolidays(*built_.app, std::stol(year), trap, 152);
+        MarkHolidays(*built_.app, year, trap, 152);
         BuildSubCalendar(*built_.app);
         for (int month = 1; month <= 12; ++month)
-            AddMiniMonths(*built_.app, CalendarMonthName(month), year, month);
+            AddMiniMonths(*built_.app, year, month);
         built_.app->Sheets()("SubCalendar").Delete();
         EXPECT_TRUE(reporter.messages.empty());
     }
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(MiniMonthsTest, January2024HasDecember2023AndFebruary2024BelowItsGrid)
 {
-    BuildWithMiniMonths("2024");
+    BuildWithMiniMonths(2024);
     ASSERT_EQ(built_.app->Sheets().Count(), 12);
     sheet::Worksheet& january = Sheet("January");
 
@@ -70,7 +70,7 @@ TEST_F(MiniMonthsTest, January2024HasDecember2023AndFebruary2024BelowItsGrid)
 
 TEST_F(MiniMonthsTest, DecemberLooksIntoTheNextYearAndASundayStartBeginsAtTheBlockEdge)
 {
-    BuildWithMiniMonths("2024");
+    BuildWithMiniMonths(2024);
     sheet::Worksheet& december = Sheet("December");
     EXPECT_EQ(ValueAt(december, "Q50"), sheet::CellValue("November 2024"));
     EXPECT_EQ(ValueAt(december, "Y50"), sheet::CellValue("January 2025"));
@@ -85,7 +85,7 @@ TEST_F(MiniMonthsTest, DecemberLooksIntoTheNextYearAndASundayStartBeginsAtTheBlo
 
 TEST_F(MiniMonthsTest, FourRowMonthPlacesItsMiniMonthsAtRow42)
 {
-    BuildWithMiniMonths("2026");  // February 2026: 28 days from a Sunday
+    BuildWithMiniMonths(2026);  // February 2026: 28 days from a Sunday
     sheet::Worksheet& february = Sheet("February");
     EXPECT_EQ(ValueAt(february, "Q42"), sheet::CellValue("January 2026"));
     EXPECT_EQ(ValueAt(february, "Y42"), sheet::CellValue("March 2026"));
@@ -95,9 +95,10 @@ TEST_F(MiniMonthsTest, FourRowMonthPlacesItsMiniMonthsAtRow42)
 TEST_F(MiniMonthsTest, MissingTargetSheetIsSkippedSilently)
 {
     LoadHolidays();
-    built_ = BuildMonths("2024");
+    built_ = BuildMonths(2024);
     BuildSubCalendar(*built_.app);
-    EXPECT_NO_THROW(PlaceMiniMonth(*built_.app, "May", "2024", true, "Nowhere", "2024"));
+    built_.app->Sheets()("June").Delete();
+    EXPECT_NO_THROW(PlaceMiniMonth(*built_.app, 2024, 5, true, 2024, 6));
     // Nothing landed on the working sheet's day rows.
     EXPECT_EQ(ValueAt(Sheet("SubCalendar"), "A3"), sheet::CellValue());
     EXPECT_EQ(ValueAt(Sheet("SubCalendar"), "Q52"), sheet::CellValue());

@@ -94,7 +94,7 @@ TEST_F(MonthSheetTest, DaysColourFillsTheNotesRows)
 
 TEST_F(MonthSheetTest, January2022StartsOnSaturdayAndFillsSixBands)
 {
-    BuiltMonths built = BuildMonths("2022");
+    BuiltMonths built = BuildMonths(2022);
     sheet::Worksheet& january = built.app->Sheets()("January");
     EXPECT_EQ(ValueAt(january, "A1"), sheet::CellValue("January 2022"));
     EXPECT_EQ(FormatAt(january, "A1").font.name, "Arial");
@@ -115,7 +115,7 @@ TEST_F(MonthSheetTest, January2022StartsOnSaturdayAndFillsSixBands)
 
 TEST_F(MonthSheetTest, February2026FillsFourBandsWithoutEmptyBlocks)
 {
-    BuiltMonths built = BuildMonths("2026");
+    BuiltMonths built = BuildMonths(2026);
     sheet::Worksheet& february = built.app->Sheets()("February");
     EXPECT_EQ(ValueAt(february, "A9"), sheet::CellValue(1));
     EXPECT_EQ(ValueAt(february, "AW33"), sheet::CellValue(28));
@@ -129,7 +129,7 @@ TEST_F(MonthSheetTest, February2026FillsFourBandsWithoutEmptyBlocks)
 
 TEST_F(MonthSheetTest, March2024EndsInTheSixthBand)
 {
-    BuiltMonths built = BuildMonths("2024");
+    BuiltMonths built = BuildMonths(2024);
     sheet::Worksheet& march = built.app->Sheets()("March");
     EXPECT_EQ(ValueAt(march, "AO9"), sheet::CellValue(1));
     EXPECT_EQ(ValueAt(march, "A49"), sheet::CellValue(31));
@@ -141,12 +141,12 @@ TEST_F(MonthSheetTest, March2024EndsInTheSixthBand)
 
 TEST_F(MonthSheetTest, EveryDayOfEveryMonthIsAtItsCellAndTheSheetsAreInOrder)
 {
-    BuiltMonths built = BuildMonths("2100");
+    BuiltMonths built = BuildMonths(2100);
     ASSERT_EQ(built.app->Sheets().Count(), 13);
     EXPECT_EQ(built.app->Sheets()(1).Name(), "Calendar Template");
     for (int month = 1; month <= 12; ++month) {
         sheet::Worksheet& ws = built.app->Sheets()(month + 1);
-        ASSERT_EQ(ws.Name(), CalendarMonthName(month));
+        ASSERT_EQ(ws.Name(), MonthName(month));
         const int first = FirstWeekday(2100, month);
         const int length = DaysInMonth(2100, month);
         int numbers = 0;
@@ -167,7 +167,7 @@ TEST_F(MonthSheetTest, EveryDayOfEveryMonthIsAtItsCellAndTheSheetsAreInOrder)
 
 TEST_F(MonthSheetTest, EveryMonthSheetPrintsOnOneLandscapePageCentred)
 {
-    BuiltMonths built = BuildMonths("2025");
+    BuiltMonths built = BuildMonths(2025);
     ASSERT_EQ(built.app->Sheets().Count(), 13);
     for (int index = 1; index <= 13; ++index) {
         sheet::Worksheet& ws = built.app->Sheets()(index);
@@ -183,7 +183,7 @@ TEST_F(MonthSheetTest, EveryMonthSheetPrintsOnOneLandscapePageCentred)
 TEST_F(MonthSheetTest, EmptyColourOfNoneLeavesTheEmptyBlocksUnfilled)
 {
     WriteSetting(key::EmptyColor, QStringLiteral("-4142"));
-    BuiltMonths built = BuildMonths("2022");
+    BuiltMonths built = BuildMonths(2022);
     sheet::Worksheet& january = built.app->Sheets()("January");
     EXPECT_EQ(FillAt(january, "A9"), sheet::xlColorIndexNone);
     EXPECT_EQ(FillAt(january, "Q49"), sheet::xlColorIndexNone);

@@ -1,6 +1,7 @@
 // Input checks and row building of the add-holiday dialogs, without a screen.
 
 #include "dialogs/HolidayDialogModel.h"
+#include "core/CalendarNames.h"
 
 #include "dialogs/DialogTestSupport.h"
 
@@ -90,12 +91,12 @@ TEST(HolidayDialogModel, FloatingCheckNamesTheFirstMissingFieldInOrder)
 
 TEST(HolidayDialogModel, ListItemsMapToTheStoredValues)
 {
-    EXPECT_EQ(WeekdayItems(),
+    EXPECT_EQ(WeekdayNameList(),
               QStringList({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}));
-    EXPECT_EQ(OccurrenceItems(), QStringList({"1st", "2nd", "3rd", "4th", "Last"}));
+    EXPECT_EQ(OccurrenceNameList(), QStringList({"1st", "2nd", "3rd", "4th", "Last"}));
     EXPECT_EQ(OccurrenceCell(0), HolidayCell(1));
     EXPECT_EQ(OccurrenceCell(3), HolidayCell(4));
-    EXPECT_EQ(OccurrenceCell(kLastOccurrenceItem), HolidayCell(QString("Last")));
+    EXPECT_EQ(OccurrenceCell(kLastOccurrenceIndex), HolidayCell(QString("Last")));
     EXPECT_THROW(OccurrenceCell(5), std::out_of_range);
     EXPECT_THROW(OccurrenceCell(-1), std::out_of_range);
 }
@@ -119,7 +120,8 @@ TEST(HolidayDialogModel, FloatingRowHoldsNumbersAndLastAsText)
     HolidayTable table(4);
     table.Reset(1);
     EXPECT_EQ(
-        AppendFloatingHoliday(table, EnglishMonthNames(), "September", 5, kLastOccurrenceItem, "Harvest"), 2);
+        AppendFloatingHoliday(table, EnglishMonthNames(), "September", 5, kLastOccurrenceIndex, "Harvest"),
+        2);
     EXPECT_EQ(table.Cell(2, floating_column::Month), HolidayCell(9));
     EXPECT_EQ(table.Cell(2, floating_column::Weekday), HolidayCell(6));
     EXPECT_EQ(table.Cell(2, floating_column::Occurrence), HolidayCell(QString("Last")));
