@@ -132,8 +132,12 @@ Möchten Sie trotzdem fortfahren?</translation>
         <translation>Datei speichern</translation>
     </message>
     <message>
-        <source>Excel Files (*.xls)</source>
-        <translation>Excel-Dateien (*.xls)</translation>
+        <source>Excel 97-2003 Workbook (*.xls)</source>
+        <translation>Excel 97-2003-Arbeitsmappe (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
     </message>
     <message>
         <source>Done.</source>

@@ -132,8 +132,12 @@ Voulez-vous continuer malgré tout ?</translation>
         <translation>Enregistrer le fichier</translation>
     </message>
     <message>
-        <source>Excel Files (*.xls)</source>
-        <translation>Fichiers Excel (*.xls)</translation>
+        <source>Excel 97-2003 Workbook (*.xls)</source>
+        <translation>Classeur Excel 97-2003 (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>Done.</source>

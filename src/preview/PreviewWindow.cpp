@@ -33,20 +33,23 @@ class StandardSaveDialogs final : public SaveDialogs {
 public:
     explicit StandardSaveDialogs(QWidget* parent) : parent_(parent) {}
 
-    QString AskSaveFileName(const QString& title, const QString& filter) override
+    SaveFileChoice AskSaveFileName(const QString& title, const QStringList& filters,
+                                   const QString& folder) override
     {
-        QFileDialog dialog(parent_, title);
+        QFileDialog dialog(parent_, title, folder);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(filter);
-        // The program asks its own overwrite question; no suffix is added to the typed name.
+        dialog.setNameFilters(filters);
+        if (!filters.isEmpty())
+            dialog.selectNameFilter(filters.first());
+        // The program asks its own overwrite question and adds the chosen type's extension itself.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.selectFile(QString());
         if (dialog.exec() != QDialog::Accepted)
             return {};
         const QStringList files = dialog.selectedFiles();
-        return files.isEmpty() ? QString() : files.first();
+        return {files.isEmpty() ? QString() : files.first(), dialog.selectedNameFilter()};
     }
 
     bool AskYesNo(const QString& text) override

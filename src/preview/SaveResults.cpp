@@ -2,11 +2,15 @@
 #include "preview/PreviewLocations.h"
 
 #include "core/SharedRoutines.h"
+#include "settings/SettingsStore.h"
+#include "spreadsheet/xlsx/XlsxFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <stdexcept>
 
@@ -22,6 +26,64 @@ constexpr qint64 kCopyChunk = 1 << 16;
     throw std::runtime_error((what + " " + path + ": " + reason).toStdString());
 }
 }  // namespace
+
+QStringList SaveDialogFilters()
+{
+    return {QCoreApplication::translate("SaveResults", kXlsFilter),
+            QCoreApplication::translate("SaveResults", kXlsxFilter)};
+}
+
+SaveFileType FileTypeOfFilter(const QString& filter)
+{
+    return filter.contains(QLatin1String("(*.xlsx)")) ? SaveFileType::Xlsx : SaveFileType::Xls;
+}
+
+QString ExtensionOf(SaveFileType type)
+{
+    return type == SaveFileType::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".xls");
+}
+
+SaveTarget ResolveSaveTarget(const SaveFileChoice& choice)
+{
+    SaveTarget target{choice.fileName, FileTypeOfFilter(choice.filter)};
+    if (target.path.isEmpty())
+        return target;
+    // A typed extension of an offered type is what the user asked for: the file's content must
+    // match it, or the spreadsheet program refuses or warns when opening it.
+    const QString suffix = QFileInfo(target.path).suffix();
+    for (SaveFileType type : {SaveFileType::Xls, SaveFileType::Xlsx}) {
+        if (suffix.compare(ExtensionOf(type).mid(1), Qt::CaseInsensitive) == 0) {
+            target.type = type;
+            return target;
+        }
+    }
+    if (suffix.isEmpty()) {
+        const QString extension = ExtensionOf(target.type);
+        target.path += target.path.endsWith(QLatin1Char('.')) ? extension.mid(1) : extension;
+    }
+    return target;
+}
+
+QString SaveDialogFolder()
+{
+    QString remembered;
+    try {
+        remembered = ReadSetting(QString::fromLatin1(key::SaveFolder), QString());
+    } catch (const SettingsStoreError&) {
+        // An unreadable store only costs the remembered folder; the store's owner reports it.
+    }
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+void RememberSaveFolder(const QString& savedFile)
+{
+    WriteSetting(QString::fromLatin1(key::SaveFolder), QFileInfo(savedFile).absolutePath());
+}
 
 QString OverwriteQuestion(const QString& targetName)
 {
@@ -59,34 +121,51 @@ void CopyFileReplacing(const QString& source, const QString& target)
 bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorReporter* reporter)
 {
     ErrorTrap trap(location::Form2_PushButton6_Click, reporter);
-    QString dialogFileName;
+    SaveFileChoice choice;
     QString dialogTitle;
-    QString dialogFilter;
-    QString target;
+    QStringList dialogFilters;
+    QString dialogFolder;
+    SaveTarget target;
     int answer = 0;
     bool copied = false;
     bool copyFailed = false;
 
-    trap.Step(106, [&] { dialogFileName.clear(); });
+    trap.Step(106, [&] { choice = {}; });
     trap.Step(108, [&] { dialogTitle = QCoreApplication::translate("SaveResults", kSaveDialogTitle); });
-    trap.Step(110, [&] { dialogFilter = QCoreApplication::translate("SaveResults", kSaveDialogFilter); });
-    trap.Step(112, [&] { dialogFileName = dialogs.AskSaveFileName(dialogTitle, dialogFilter); });
-    trap.Step(114, [&] { target = dialogFileName; });
-    if (!target.isEmpty()) {
+    trap.Step(110, [&] {
+        dialogFilters = SaveDialogFilters();
+        dialogFolder = SaveDialogFolder();
+    });
+    trap.Step(112, [&] { choice = dialogs.AskSaveFileName(dialogTitle, dialogFilters, dialogFolder); });
+    trap.Step(114, [&] { target = ResolveSaveTarget(choice); });
+    if (!target.path.isEmpty()) {
         bool exists = true;
-        trap.Step(118, [&] { exists = FileExists(target); });
+        trap.Step(118, [&] { exists = FileExists(target.path); });
         if (!exists) {
             trap.Step(126, [&] { answer = kAnswerYes; });
         } else {
-            trap.Step(120,
-                      [&] { answer = dialogs.AskYesNo(OverwriteQuestion(target)) ? kAnswerYes : kAnswerNo; });
+            trap.Step(120, [&] {
+                answer = dialogs.AskYesNo(OverwriteQuestion(target.path)) ? kAnswerYes : kAnswerNo;
+            });
             // The old file is not deleted ahead of the copy: the copy replaces it in one step, so
             // a failed copy keeps it.
         }
     }
     if (answer == kAnswerYes) {
-        copyFailed = !trap.Step(130, [&] { CopyFileReplacing(excelFile, target); });
+        copyFailed = !trap.Step(130, [&] {
+            if (target.type == SaveFileType::Xlsx)
+                sheet::xlsx::SaveXlsFileAsXlsx(excelFile.toStdString(), target.path.toStdString());
+            else
+                CopyFileReplacing(excelFile, target.path);
+        });
         copied = !copyFailed;
+    }
+    if (copied) {
+        try {
+            RememberSaveFolder(target.path);
+        } catch (const SettingsStoreError&) {
+            // The file is saved; only the next dialog's starting folder is lost.
+        }
     }
     // A failed copy was reported above; "Done." would claim otherwise.
     if (!copyFailed)

@@ -5,6 +5,7 @@
 #include "core/ErrorTrap.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -12,20 +13,51 @@ namespace morvessa {
 
 // English as written; shown through the translation of context "SaveResults".
 inline constexpr const char* kSaveDialogTitle = QT_TRANSLATE_NOOP("SaveResults", "Save File");
-inline constexpr const char* kSaveDialogFilter = QT_TRANSLATE_NOOP("SaveResults", "Excel Files (*.xls)");
+inline constexpr const char* kXlsFilter = QT_TRANSLATE_NOOP("SaveResults", "Excel 97-2003 Workbook (*.xls)");
+inline constexpr const char* kXlsxFilter = QT_TRANSLATE_NOOP("SaveResults", "Excel Workbook (*.xlsx)");
 inline constexpr const char* kDoneMessage = QT_TRANSLATE_NOOP("SaveResults", "Done.");
+
+// The file types the save dialog offers, the default first.
+enum class SaveFileType { Xls, Xlsx };
+QStringList SaveDialogFilters();
+// The type of a filter of the dialog (by its pattern, so a translated filter works too), and its
+// extension with the dot (".xls").
+SaveFileType FileTypeOfFilter(const QString& filter);
+QString ExtensionOf(SaveFileType type);
+
+// What the save dialog returns: the name exactly as typed ("" when cancelled) and the filter the
+// user left chosen.
+struct SaveFileChoice {
+    QString fileName;
+    QString filter;
+};
 
 // The user interaction of saving, so tests can answer it without a screen.
 class SaveDialogs {
 public:
     virtual ~SaveDialogs() = default;
-    // The save dialog; the chosen file name exactly as given, or "" when cancelled.
-    virtual QString AskSaveFileName(const QString& title, const QString& filter) = 0;
+    // The save dialog: opens in `folder` and offers `filters`, the first one chosen.
+    virtual SaveFileChoice AskSaveFileName(const QString& title, const QStringList& filters,
+                                           const QString& folder) = 0;
     // A question with Yes and No and no icon, titled with the application title; true for Yes.
     virtual bool AskYesNo(const QString& text) = 0;
     // A message with OK only and no icon, titled with the application title.
     virtual void ShowMessage(const QString& text) = 0;
 };
+
+// The name to write and its format: a name ending in an offered type's extension is that type
+// whatever filter was chosen; otherwise the chosen type, its extension added when the name has none.
+struct SaveTarget {
+    QString path;
+    SaveFileType type = SaveFileType::Xls;
+};
+SaveTarget ResolveSaveTarget(const SaveFileChoice& choice);
+
+// Where the save dialog opens: the folder last saved to while it still exists, else the user's
+// Documents folder (the home folder when there is none).
+QString SaveDialogFolder();
+// Remembers the folder of a saved file for the next save dialog (settings key SaveFolder).
+void RememberSaveFolder(const QString& savedFile);
 
 // "Are you sure you wish to overwrite " + name + " ?"
 QString OverwriteQuestion(const QString& targetName);
@@ -35,9 +67,9 @@ QString OverwriteQuestion(const QString& targetName);
 // the old name in one step. Throws std::runtime_error with the reason when it cannot.
 void CopyFileReplacing(const QString& source, const QString& target);
 
-// "Save Results To Excel File": asks for a name, asks before replacing an existing file, copies
-// `excelFile` there and says "Done." - also after a cancel or a "No", but not after a failed copy.
-// Returns whether the copy was made.
+// "Save Results To Excel File": asks for a name and type, asks before replacing an existing file,
+// copies `excelFile` there (an .xls) or writes its workbook as an .xlsx, and says "Done." - also
+// after a cancel or a "No", but not after a failed save. Returns whether the file was written.
 bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorReporter* reporter = nullptr);
 
 // "< Back": drops the temporary workbook when it is still there, then shows the main window and

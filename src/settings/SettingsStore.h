@@ -23,6 +23,8 @@ inline constexpr const char* EmptyColor = "EmptyColor";
 inline constexpr const char* Easter = "Easter";
 inline constexpr const char* FixedHolidaysCount = "FixedHolidaysCount";
 inline constexpr const char* FloatingHolidaysCount = "FloatingHolidaysCount";
+// The folder the preview last saved a calendar to; its save dialog opens there.
+inline constexpr const char* SaveFolder = "SaveFolder";
 }  // namespace key
 
 // The store could not be read or written (an unwritable folder, a damaged file). The message says

@@ -140,7 +140,7 @@ protected:
         CheckFloatingHolidayInput(QString(), 0, 0, 0);
         OverwriteQuestion(QStringLiteral("x.xls"));
         QCoreApplication::translate("SaveResults", kSaveDialogTitle);
-        QCoreApplication::translate("SaveResults", kSaveDialogFilter);
+        SaveDialogFilters();
         QCoreApplication::translate("SaveResults", kDoneMessage);
         QCoreApplication::translate("HostInstances", kExcelNotInstalledMessage.c_str());
         QCoreApplication::translate("HostInstances", kExcelOpenWarningMessage.c_str());

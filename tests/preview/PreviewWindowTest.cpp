@@ -1,6 +1,7 @@
 #include "preview/PreviewWindow.h"
 #include "preview/PreviewModel.h"
 #include "preview/ScriptedDialogs.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QFile>
@@ -155,7 +156,8 @@ TEST_F(PreviewWindowTest, DragPansAndMouseUpSettlesTheBars)
 TEST_F(PreviewWindowTest, SaveButtonCopiesTheWorkbook)
 {
     HandOver(SamplePicture(400, 300));
-    const QString target = dir.filePath("saved");
+    ScopedSettingsFile settings(dir.filePath("Vantrelle.ini"));
+    const QString target = dir.filePath("saved.xls");
     dialogs->fileNames.push_back(target);
     Click(form->SaveButton());
     QFile saved(target);

@@ -2,16 +2,23 @@
 #include "preview/PreviewLocations.h"
 #include "preview/ScriptedDialogs.h"
 
+#include "settings/SettingsStore.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/xls/XlsFile.h"
+
 #include <QByteArray>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +48,18 @@ protected:
             workbookBytes.append(static_cast<char>(i * 7 % 256));
         workbook = dir.filePath("tqmrex12345678.xls");
         WriteAll(workbook, workbookBytes);
+        // Saving remembers its folder in the settings store: a store of this test's own.
+        settings = std::make_unique<ScopedSettingsFile>(settingsDir.filePath("Vantrelle.ini"));
+    }
+    // A real workbook file, as generation leaves it, for the saves that read it.
+    void UseRealWorkbook()
+    {
+        sheet::Workbook wb;
+        sheet::Worksheet& january = wb.AddSheet("January");
+        january.SetCellValue(1, 1, std::string("January 2026"));
+        january.SetCellValue(9, 5, 1);
+        sheet::xls::SaveWorkbook(wb, workbook.toStdString());
+        workbookBytes = ReadAll(workbook);
     }
     QStringList FilesIn(const QString& folder) const
     {
@@ -57,6 +76,8 @@ protected:
     }
 
     QTemporaryDir dir;
+    QTemporaryDir settingsDir;
+    std::unique_ptr<ScopedSettingsFile> settings;
     QByteArray workbookBytes;
     QString workbook;
     ScriptedDialogs dialogs;
@@ -69,7 +90,9 @@ TEST_F(SaveResultsTest, NewNameGetsACopyAndDone)
     dialogs.fileNames.push_back(target);
     EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
     EXPECT_EQ(dialogs.titles, QStringList{"Save File"});
-    EXPECT_EQ(dialogs.filters, QStringList{"Excel Files (*.xls)"});
+    ASSERT_EQ(dialogs.offeredFilters.size(), 1);
+    EXPECT_EQ(dialogs.offeredFilters[0],
+              (QStringList{"Excel 97-2003 Workbook (*.xls)", "Excel Workbook (*.xlsx)"}));
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_EQ(dialogs.messages, QStringList{"Done."});
     EXPECT_EQ(ReadAll(target), workbookBytes);
@@ -103,13 +126,104 @@ TEST_F(SaveResultsTest, ExistingNameAnsweredYesIsReplaced)
     EXPECT_EQ(FilesIn(dir.path()).size(), 2);  // no leftover intermediate file
 }
 
-TEST_F(SaveResultsTest, NameWithoutExtensionIsUsedAsTyped)
+TEST_F(SaveResultsTest, NameWithoutExtensionGetsTheChosenTypesExtension)
 {
-    const QString target = dir.filePath("calendar");
-    dialogs.fileNames.push_back(target);
+    dialogs.fileNames = {dir.filePath("calendar"), dir.filePath("calendar.2026"), dir.filePath("dotted.")};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(ReadAll(dir.filePath("calendar.xls")), workbookBytes);
+    EXPECT_EQ(ReadAll(dir.filePath("calendar.2026")), workbookBytes);  // has an extension of its own
+    EXPECT_EQ(ReadAll(dir.filePath("dotted.xls")), workbookBytes);
+    EXPECT_FALSE(QFile::exists(dir.filePath("calendar")));
+    EXPECT_TRUE(reports.messages.empty());
+}
+
+TEST_F(SaveResultsTest, ExcelWorkbookTypeWritesAnXlsxOfTheSameWorkbook)
+{
+    UseRealWorkbook();
+    dialogs.fileNames = {dir.filePath("calendar")};
+    dialogs.chosenFilters = {"Excel Workbook (*.xlsx)"};
     EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
-    EXPECT_EQ(ReadAll(target), workbookBytes);
-    EXPECT_FALSE(QFile::exists(target + ".xls"));
+    const QByteArray saved = ReadAll(dir.filePath("calendar.xlsx"));
+    EXPECT_TRUE(saved.startsWith("PK"));  // a zip package
+    EXPECT_TRUE(saved.contains("xl/worksheets/sheet1.xml"));
+    EXPECT_EQ(dialogs.messages, QStringList{"Done."});
+    EXPECT_EQ(FilesIn(dir.path()), (QStringList{"calendar.xlsx", "tqmrex12345678.xls"}));
+    EXPECT_EQ(ReadAll(workbook), workbookBytes);
+    EXPECT_TRUE(reports.messages.empty());
+}
+
+TEST_F(SaveResultsTest, TypedExtensionOfAnOfferedTypeDecidesTheFormat)
+{
+    UseRealWorkbook();
+    dialogs.fileNames = {dir.filePath("typed.XLSX"), dir.filePath("typed.xls")};
+    dialogs.chosenFilters = {"Excel 97-2003 Workbook (*.xls)", "Excel Workbook (*.xlsx)"};
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_TRUE(ReadAll(dir.filePath("typed.XLSX")).startsWith("PK"));
+    EXPECT_EQ(ReadAll(dir.filePath("typed.xls")), workbookBytes);
+    EXPECT_EQ(FilesIn(dir.path()).size(), 3);
+}
+
+TEST_F(SaveResultsTest, ExistingXlsxIsAskedForAndReplacedOnlyOnYes)
+{
+    UseRealWorkbook();
+    const QString target = dir.filePath("mine.xlsx");
+    WriteAll(target, "precious");
+    dialogs.fileNames = {target, target};
+    dialogs.answerYes = false;
+    EXPECT_FALSE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(ReadAll(target), QByteArray("precious"));
+    dialogs.answerYes = true;
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_TRUE(ReadAll(target).startsWith("PK"));
+    EXPECT_EQ(dialogs.questions, QStringList(2, "Are you sure you wish to overwrite " + target + " ?"));
+    EXPECT_EQ(dialogs.messages, (QStringList{"Done.", "Done."}));
+    EXPECT_EQ(FilesIn(dir.path()).size(), 2);  // no leftover intermediate file
+}
+
+TEST_F(SaveResultsTest, UnreadableWorkbookIsReportedAndNoXlsxIsLeft)
+{
+    // The fixture's workbook is not a workbook file at all.
+    const QString target = dir.filePath("mine.xlsx");
+    WriteAll(target, "precious");
+    dialogs.fileNames = {target};
+    EXPECT_FALSE(SaveResultsToFile(workbook, dialogs, &reports));
+    ASSERT_EQ(reports.messages.size(), 1u);
+    EXPECT_TRUE(ReportedAt(130));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(ReadAll(target), QByteArray("precious"));
+    EXPECT_EQ(FilesIn(dir.path()).size(), 2);
+}
+
+TEST_F(SaveResultsTest, DialogOpensWhereTheLastSaveWent)
+{
+    // Nothing remembered yet: the Documents folder (or the home folder where there is none).
+    dialogs.fileNames = {dir.filePath("one.xls")};
+    SaveResultsToFile(workbook, dialogs, &reports);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(dialogs.folders.value(0), QFileInfo(documents).isDir() ? documents : QDir::homePath());
+    EXPECT_NE(dialogs.folders.value(0), QDir::currentPath());
+
+    const QString sub = dir.filePath("sub");
+    ASSERT_TRUE(QDir().mkpath(sub));
+    dialogs.fileNames = {QDir(sub).filePath("two.xls"), dir.filePath("three.xls")};
+    SaveResultsToFile(workbook, dialogs, &reports);
+    SaveResultsToFile(workbook, dialogs, &reports);
+    EXPECT_EQ(dialogs.folders.value(1), QFileInfo(dir.filePath("one.xls")).absolutePath());
+    EXPECT_EQ(dialogs.folders.value(2), QFileInfo(sub).absoluteFilePath());
+    EXPECT_EQ(ReadSetting(QString::fromLatin1(key::SaveFolder), QString()),
+              QFileInfo(dir.path()).absoluteFilePath());
+
+    // A cancelled or failed save remembers nothing; a folder that went away is not offered.
+    dialogs.fileNames = {dir.filePath("no such folder/four.xls")};
+    SaveResultsToFile(workbook, dialogs, &reports);
+    SaveResultsToFile(workbook, dialogs, &reports);
+    EXPECT_EQ(ReadSetting(QString::fromLatin1(key::SaveFolder), QString()),
+              QFileInfo(dir.path()).absoluteFilePath());
+    WriteSetting(QString::fromLatin1(key::SaveFolder), dir.filePath("gone"));
+    SaveResultsToFile(workbook, dialogs, &reports);
+    EXPECT_EQ(dialogs.folders.last(), dialogs.folders.first());
 }
 
 TEST_F(SaveResultsTest, CancelWritesNothingButSaysDone)

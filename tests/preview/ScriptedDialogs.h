@@ -2,6 +2,7 @@
 
 #include "preview/SaveResults.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,15 +13,21 @@ namespace morvessa {
 // Answers the save dialogs from a script and records what was asked.
 class ScriptedDialogs final : public SaveDialogs {
 public:
-    QString AskSaveFileName(const QString& title, const QString& filter) override
+    SaveFileChoice AskSaveFileName(const QString& title, const QStringList& filters,
+                                   const QString& folder) override
     {
         titles.push_back(title);
-        filters.push_back(filter);
+        offeredFilters.push_back(filters);
+        folders.push_back(folder);
         if (fileNames.empty())
             return {};
-        QString name = fileNames.front();
+        SaveFileChoice choice{fileNames.front(), filters.value(0)};
         fileNames.pop_front();
-        return name;
+        if (!chosenFilters.empty()) {
+            choice.filter = chosenFilters.front();
+            chosenFilters.pop_front();
+        }
+        return choice;
     }
     bool AskYesNo(const QString& text) override
     {
@@ -30,8 +37,11 @@ public:
     void ShowMessage(const QString& text) override { messages.push_back(text); }
 
     std::deque<QString> fileNames;
+    // The filter left chosen for each name; the first offered one when none is scripted.
+    std::deque<QString> chosenFilters;
     bool answerYes = true;
-    QStringList titles, filters, questions, messages;
+    QStringList titles, folders, questions, messages;
+    QList<QStringList> offeredFilters;
 };
 
 }  // namespace morvessa

@@ -10,11 +10,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "spreadsheet/DefaultPalette.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
 #include "spreadsheet/xls/SheetGeometry.h"
+#include "spreadsheet/xls/XlsFile.h"
 
 namespace morvessa::sheet::xlsx {
 namespace {
@@ -546,6 +548,12 @@ void SaveWorkbook(const Workbook& wb, const std::string& path)
         std::filesystem::remove(partial, ignored);
         throw XlsxError("The file could not be saved: " + path + " (" + error.message() + ").");
     }
+}
+
+void SaveXlsFileAsXlsx(const std::string& xlsPath, const std::string& xlsxPath)
+{
+    const std::unique_ptr<Workbook> workbook = xls::OpenWorkbook(xlsPath);
+    SaveWorkbook(*workbook, xlsxPath);
 }
 
 }  // namespace morvessa::sheet::xlsx

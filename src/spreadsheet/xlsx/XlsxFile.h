@@ -24,6 +24,11 @@ public:
 // complete; a failed save leaves it as it was. Throws XlsxError.
 void SaveWorkbook(const Workbook& wb, const std::string& path);
 
+// Writes the workbook stored in the .xls file `xlsPath` as an .xlsx at `xlsxPath`, replaced as by
+// SaveWorkbook. Throws XlsError when the .xls cannot be read, XlsxError when the .xlsx cannot be
+// written (both are std::runtime_error).
+void SaveXlsFileAsXlsx(const std::string& xlsPath, const std::string& xlsxPath);
+
 // The complete file as bytes. Throws XlsxError.
 std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb);
 
