@@ -9,8 +9,8 @@
 
 #include "spreadsheet/Application.h"
 #include "spreadsheet/xls/XlsFile.h"
-#include "../tests/spreadsheet/HostileWorkbooks.h"
-#include "../tests/spreadsheet/ModelCalendarBuilder.h"
+#include "spreadsheet/HostileWorkbooks.h"
+#include "spreadsheet/ModelCalendarBuilder.h"
 
 using namespace morvessa::sheet;
 

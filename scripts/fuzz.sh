@@ -10,13 +10,15 @@ seconds="${1:-60}"
 out="${2:-build/fuzz}"
 mkdir -p "$out/corpus"
 
-sources=(src/spreadsheet/*.cpp src/spreadsheet/xls/*.cpp)
-flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -Isrc)
+# The engine's every source (the .xlsx writer too: saving a workbook may choose it).
+sources=(src/spreadsheet/*.cpp src/spreadsheet/xls/*.cpp src/spreadsheet/xlsx/*.cpp)
+flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -Isrc -Itests)
+libs=($(pkg-config --libs xlsxwriter))
 clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    fuzz/xls_reader_fuzzer.cpp "${sources[@]}" -o "$out/xls_reader_fuzzer"
+    fuzz/xls_reader_fuzzer.cpp "${sources[@]}" "${libs[@]}" -o "$out/xls_reader_fuzzer"
 
 if [ -z "$(ls -A fuzz/corpus 2>/dev/null)" ]; then
-    clang++ "${flags[@]}" fuzz/make_seeds.cpp "${sources[@]}" -o "$out/make_seeds"
+    clang++ "${flags[@]}" fuzz/make_seeds.cpp "${sources[@]}" "${libs[@]}" -o "$out/make_seeds"
     "$out/make_seeds" fuzz/corpus
 fi
 cp -n fuzz/corpus/* tests/spreadsheet/data/*.xls "$out/corpus/" 2>/dev/null || true

@@ -12,6 +12,7 @@
 #include "spreadsheet/xls/Bytes.h"
 #include "spreadsheet/xls/CompoundFile.h"
 #include "spreadsheet/xls/GlobalsRecords.h"
+#include "spreadsheet/xls/SharedStrings.h"
 #include "spreadsheet/xls/SheetRecords.h"
 
 namespace morvessa::sheet::testing::hostile {
@@ -22,7 +23,7 @@ using namespace morvessa::sheet::xls;
 // position is patched in when it starts (or any position given).
 class StreamBuilder {
 public:
-    explicit StreamBuilder(size_t sheets)
+    explicit StreamBuilder(size_t sheets, const std::vector<std::u16string>& sharedStrings = {})
     {
         out_.WriteBof(kBofGlobals);
         for (size_t i = 0; i < sheets; ++i) {
@@ -30,6 +31,12 @@ public:
                                       BoundSheetRecord::kPositionOffset);
             out_.Write(rec::kBoundSheet,
                        BoundSheetRecord{0, 0, kSheetWorksheet, "S" + std::to_string(i + 1)}.Encode());
+        }
+        if (!sharedStrings.empty()) {
+            SharedStringTable strings;
+            for (const auto& text : sharedStrings)
+                strings.Add(text);
+            strings.Write(out_);
         }
         out_.Write(rec::kEof, {});
     }
@@ -189,6 +196,22 @@ inline std::vector<uint8_t> CellsAtTheLastColumn(size_t rows = 65536)
     return b.File();
 }
 
+// One shared string of 32,767 characters that take three bytes each in UTF-8, used by a cell on
+// every row of as many sheets as it takes: each cell holds its own copy of the 96 KB text.
+inline std::vector<uint8_t> LongTextInEveryCell(size_t cells = 65'000)
+{
+    constexpr size_t kRowsPerSheet = 65536;
+    const size_t sheets = (cells + kRowsPerSheet - 1) / kRowsPerSheet;
+    StreamBuilder b(sheets, {std::u16string(32767, u'\u6708')});
+    for (size_t sheet = 0, cell = 0; sheet < sheets; ++sheet) {
+        b.BeginSheet(sheet);
+        for (size_t row = 0; row < kRowsPerSheet && cell < cells; ++row, ++cell)
+            b.Add(LabelSstRecord{{static_cast<uint16_t>(row), 0, 15}, 0});
+        b.Eof();
+    }
+    return b.File();
+}
+
 // The shapes by file name, at the sizes the reproductions used.
 inline std::vector<std::pair<std::string, std::vector<uint8_t>>> FullSizeShapes()
 {
@@ -202,9 +225,12 @@ inline std::vector<std::pair<std::string, std::vector<uint8_t>>> FullSizeShapes(
         {"merged_areas_in_120_sheets.xls", ManyMergedAreas(120'000, 120)},
         {"merged_areas_overlapping_late.xls", OverlappingMergedAreas()},
         {"cells_at_last_column.xls", CellsAtTheLastColumn()},
+        {"long_text_in_every_cell.xls", LongTextInEveryCell()},
         // Just inside the cell limit: these open, and must stay within the budget doing so.
         {"sheets_reaching_last_row_30.xls", SheetsReachingTheLastRow(30)},
         {"cells_at_last_column_7700_rows.xls", CellsAtTheLastColumn(7700)},
+        {"merged_areas_65536.xls", ManyMergedAreas(65'536)},
+        {"long_text_in_300_cells.xls", LongTextInEveryCell(300)},
     };
 }
 

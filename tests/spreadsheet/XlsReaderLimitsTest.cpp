@@ -68,6 +68,15 @@ TEST(XlsReaderLimits, MergedAreasAreCountedAcrossTheWorkbook)
     EXPECT_EQ(areas, kMaxMergedAreas);
 }
 
+TEST(XlsReaderLimits, CellTextIsCountedWithEveryCopy)
+{
+    // 65,000 cells sharing one 96 KB text would hold 6 GB.
+    EXPECT_EQ(ReadError(hostile::LongTextInEveryCell()), "The workbook is too large to be opened.");
+    // 300 copies, 29 MB, still open.
+    const auto book = ReadWorkbookBytes(hostile::LongTextInEveryCell(300));
+    EXPECT_EQ(book->Sheet(1).FindCell(300, 1)->value.Text().size(), 3u * 32767);
+}
+
 TEST(XlsReaderLimits, AnOverlapFarApartInTheFileIsStillFound)
 {
     EXPECT_EQ(

@@ -171,7 +171,9 @@ std::string Cell(uint32_t row, uint32_t column)
 {
     if (column < 256)
         return ColumnLetters(static_cast<int>(column) + 1) + std::to_string(row + 1);
-    return "R" + std::to_string(row + 1) + "C" + std::to_string(column + 1);
+    char text[32];
+    std::snprintf(text, sizeof text, "R%uC%u", row + 1, column + 1);
+    return text;
 }
 
 std::string CellFields(const CellAddress& cell)

@@ -59,10 +59,23 @@ public:
         CheckMergedAreas(areas);
         mergedAreas_ += areas;
     }
+    // Each cell holds its own copy of its text: a long shared string used by every cell of a
+    // small file would otherwise come to gigabytes.
+    void CheckTextBytes(size_t pending) const
+    {
+        if (textBytes_ + pending > kMaxTextBytes)
+            throw XlsError("The workbook is too large to be opened.");
+    }
+    void AddTextBytes(size_t bytes)
+    {
+        CheckTextBytes(bytes);
+        textBytes_ += bytes;
+    }
 
 private:
     size_t slots_ = 0;
     size_t mergedAreas_ = 0;
+    size_t textBytes_ = 0;
 };
 
 struct ReadCell {
@@ -93,7 +106,8 @@ struct SheetContent {
     std::optional<CellRange> selection;
     int activeRow = 1, activeColumn = 1;
     PageLayout layout;
-    size_t end = 0;  // stream position after the sheet's EOF
+    size_t end = 0;        // stream position after the sheet's EOF
+    size_t textBytes = 0;  // of the cells' texts
 };
 
 std::string ErrorText(uint8_t code)
@@ -251,11 +265,14 @@ void ReadCellRecord(const BiffRecord& record, const Globals& g, SheetContent& s,
         const LabelSstRecord label = LabelSstRecord::Decode(record.data);
         if (label.stringIndex >= g.strings.size())
             FailInvalid("a cell refers to a shared string that does not exist.");
-        s.cells.push_back(CellAt(label.cell, Utf16ToUtf8(g.strings[label.stringIndex])));
+        std::string text = Utf16ToUtf8(g.strings[label.stringIndex]);
+        s.textBytes += text.size();
+        s.cells.push_back(CellAt(label.cell, std::move(text)));
         break;
     }
     case rec::kLabel: {
         LabelRecord label = LabelRecord::Decode(record.data);
+        s.textBytes += label.text.size();
         s.cells.push_back(CellAt(label.cell, std::move(label.text)));
         break;
     }
@@ -286,7 +303,9 @@ void ReadCellRecord(const BiffRecord& record, const Globals& g, SheetContent& s,
         break;
     case rec::kString:
         if (pendingFormulaString) {
-            s.cells[*pendingFormulaString].value = StringRecord::Decode(record.Joined()).text;
+            std::string text = StringRecord::Decode(record.Joined()).text;
+            s.textBytes += text.size();
+            s.cells[*pendingFormulaString].value = std::move(text);
             pendingFormulaString.reset();
         }
         break;
@@ -426,6 +445,7 @@ SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry&
         // Cells are held until the sheet ends; a flood of them fails before memory runs out.
         if (s.cells.size() > kMaxCellSlots)
             throw XlsError("The workbook is too large to be opened.");
+        budget.CheckTextBytes(s.textBytes);
     }
     if (!ended)
         FailInvalid("a sheet has no end.");
@@ -532,6 +552,7 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
         if (!cell.value.IsEmpty())
             sheet.SetCellValue(row, column, cell.value);
     }
+    budget.AddTextBytes(s.textBytes);
     budget.AddMergedAreas(s.merged.size());
     sheet.AddMergedAreas(s.merged);
     sheet.SetLayout(s.layout);
