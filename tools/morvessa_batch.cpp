@@ -1,9 +1,12 @@
 // morvessa-batch: builds one calendar workbook without a window, for scripts and benchmarks. It runs
 // the same generation as the program's "Start Creating Template" button.
 
+#include "calendar/CalendarWorkbook.h"
 #include "calendar/GenerateCalendar.h"
 #include "calendar/GenerationUi.h"
 #include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayRules.h"
+#include "host/HostInstances.h"
 #include "settings/SettingsStore.h"
 #include "core/CalendarYear.h"
 #include "core/ErrorTrap.h"
@@ -22,6 +25,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -37,7 +41,11 @@ const char* const kDescription =
     "\n"
     "Every failed step is printed to stderr as the program's error report would show it; the exit\n"
     "status is 0 only when no step failed (1 when one did, 2 for a usage error).\n"
-    "The user's own settings are read only when --settings is not given.";
+    "The user's own settings are read only when --settings is not given.\n"
+    "\n"
+    "Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each\n"
+    "year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These\n"
+    "runs write the workbooks only (no snapshot), each one only when none of its steps failed.";
 
 // Plays the main window and the preview: remembers what the generation hands over.
 class BatchGenerationUi final : public GenerationUi {
@@ -134,6 +142,10 @@ struct BatchOptions {
     QString settingsPath;  // empty: the user's own settings
     int month = 1;         // 1..12
     QString snapshotPath;  // empty: no snapshot file
+    // Many calendars: every year of --years for every --settings file, into outDir.
+    QString outDir;             // empty: one calendar, to outPath
+    std::vector<int> years;     // with outDir
+    QStringList settingsPaths;  // with outDir; empty: the user's own settings
 };
 
 // The command line's options; Parse checks them and fills BatchOptions.
@@ -158,10 +170,16 @@ public:
               QStringLiteral("N"), QStringLiteral("1")),
           snapshot_(QStringLiteral("snapshot"),
                     QStringLiteral("Also write the snapshot picture of that month (BMP)."),
-                    QStringLiteral("PATH.bmp"))
+                    QStringLiteral("PATH.bmp")),
+          years_(QStringLiteral("years"),
+                 QStringLiteral("Many calendars: every year from FIRST to LAST (with --out-dir)."),
+                 QStringLiteral("FIRST-LAST")),
+          outDir_(QStringLiteral("out-dir"),
+                  QStringLiteral("The folder for many calendars (with --years or --year; made if missing)."),
+                  QStringLiteral("DIR"))
     {
         parser_.setApplicationDescription(QString::fromUtf8(kDescription));
-        parser_.addOptions({year_, out_, settings_, month_, snapshot_});
+        parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_});
     }
 
     // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
@@ -187,8 +205,18 @@ public:
             UsageError(QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
             return std::nullopt;
         }
+        if (parser_.isSet(outDir_))
+            return ParseMany(exitStatus);
+        if (parser_.isSet(years_)) {
+            UsageError(QStringLiteral("--years writes many calendars: give --out-dir instead of --out"));
+            return std::nullopt;
+        }
         if (!parser_.isSet(year_) || !parser_.isSet(out_)) {
             UsageError(QStringLiteral("--year and --out are required"));
+            return std::nullopt;
+        }
+        if (parser_.values(settings_).size() > 1) {
+            UsageError(QStringLiteral("several --settings files make several calendars: give --out-dir"));
             return std::nullopt;
         }
 
@@ -199,12 +227,8 @@ public:
             return std::nullopt;
         }
         options.year = *year;
-        bool monthOk = false;
-        options.month = parser_.value(month_).trimmed().toInt(&monthOk);
-        if (!monthOk || options.month < 1 || options.month > 12) {
-            UsageError(QStringLiteral("--month must be a whole number from 1 to 12"));
+        if (!ParseMonth(options))
             return std::nullopt;
-        }
         options.outPath = parser_.value(out_);
         if (options.outPath.isEmpty() || QFileInfo(options.outPath).isDir()) {
             UsageError(QStringLiteral("--out must name a file"));
@@ -227,6 +251,82 @@ public:
     }
 
 private:
+    bool ParseMonth(BatchOptions& options)
+    {
+        bool monthOk = false;
+        options.month = parser_.value(month_).trimmed().toInt(&monthOk);
+        if (!monthOk || options.month < 1 || options.month > 12) {
+            UsageError(QStringLiteral("--month must be a whole number from 1 to 12"));
+            return false;
+        }
+        return true;
+    }
+
+    // The years of --years FIRST-LAST (or the one of --year), each read as the year box reads it.
+    bool ParseYears(BatchOptions& options)
+    {
+        if (parser_.isSet(years_) == parser_.isSet(year_)) {
+            UsageError(QStringLiteral("--out-dir takes either --years FIRST-LAST or --year"));
+            return false;
+        }
+        const QString text = parser_.isSet(years_) ? parser_.value(years_) : parser_.value(year_);
+        const int dash = text.indexOf(QLatin1Char('-'), 1);  // not a leading sign
+        const std::optional<CalendarYear> first = CalendarYear::FromText(dash < 0 ? text : text.left(dash));
+        const std::optional<CalendarYear> last = CalendarYear::FromText(dash < 0 ? text : text.mid(dash + 1));
+        if (!first || !last || first->Number() > last->Number()) {
+            UsageError(
+                QStringLiteral("--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034"));
+            return false;
+        }
+        for (int number = first->Number(); number <= last->Number(); ++number)
+            options.years.push_back(number);
+        return true;
+    }
+
+    // Every --settings file must exist, and no two may give the same workbook names.
+    bool ParseSettingsList(BatchOptions& options)
+    {
+        QStringList names;
+        for (const QString& path : parser_.values(settings_)) {
+            const QFileInfo file(path);
+            if (!file.isFile()) {
+                UsageError(
+                    QStringLiteral("settings file '%1' does not exist (an empty file gives the defaults)")
+                        .arg(path));
+                return false;
+            }
+            if (names.contains(file.completeBaseName())) {
+                UsageError(QStringLiteral("two settings files are named '%1'; their calendars would have the "
+                                          "same names")
+                               .arg(file.completeBaseName()));
+                return false;
+            }
+            names.append(file.completeBaseName());
+            options.settingsPaths.append(file.absoluteFilePath());
+        }
+        return true;
+    }
+
+    std::optional<BatchOptions> ParseMany(int& exitStatus)
+    {
+        exitStatus = kExitUsage;
+        BatchOptions options;
+        if (parser_.isSet(out_) || parser_.isSet(snapshot_)) {
+            UsageError(
+                QStringLiteral("--out-dir writes many calendars: it is not used with --out or --snapshot"));
+            return std::nullopt;
+        }
+        options.outDir = parser_.value(outDir_);
+        if (options.outDir.isEmpty() ||
+            (QFileInfo::exists(options.outDir) && !QFileInfo(options.outDir).isDir())) {
+            UsageError(QStringLiteral("--out-dir must name a folder"));
+            return std::nullopt;
+        }
+        if (!ParseYears(options) || !ParseMonth(options) || !ParseSettingsList(options))
+            return std::nullopt;
+        return options;
+    }
+
     QCommandLineParser parser_;
     QCommandLineOption help_;
     QCommandLineOption version_;
@@ -235,6 +335,8 @@ private:
     QCommandLineOption settings_;
     QCommandLineOption month_;
     QCommandLineOption snapshot_;
+    QCommandLineOption years_;
+    QCommandLineOption outDir_;
 };
 
 // Copies the generated workbook to --out; false (reported) when it cannot.
@@ -302,6 +404,61 @@ int RunBatch(const BatchOptions& options)
     return succeeded ? kExitOk : kExitFailedSteps;
 }
 
+// DIR/YEAR.xls, or DIR/NAME-YEAR.xls for settings file NAME.ini when there are several.
+QString ManyWorkbookPath(const BatchOptions& options, const QString& settingsPath, int year)
+{
+    const QString name =
+        options.settingsPaths.size() > 1
+            ? QStringLiteral("%1-%2.xls").arg(QFileInfo(settingsPath).completeBaseName()).arg(year)
+            : QStringLiteral("%1.xls").arg(year);
+    return QDir(options.outDir).filePath(name);
+}
+
+// Many calendars in one process: the holidays are read once per settings file, and each workbook is
+// built in an instance of its own and saved straight to its file (no reopen, no picture), so the
+// memory stays that of one calendar however many are made.
+int RunMany(const BatchOptions& options)
+{
+    CountingStderrReporter reporter;
+    ScopedErrorReporter useReporter(reporter);
+    StderrCatalogueMessages catalogueMessages;
+    ScopedCatalogueMessageSink useMessages(catalogueMessages);
+    if (!QDir().mkpath(options.outDir)) {
+        std::fprintf(stderr, "morvessa-batch: cannot make the folder %s\n", qUtf8Printable(options.outDir));
+        return kExitFailedSteps;
+    }
+    const QStringList sources =
+        options.settingsPaths.isEmpty() ? QStringList{QString()} : options.settingsPaths;
+    const std::int32_t fileFormat = GetXlsFileFormat();
+    int unwritten = 0;
+    for (const QString& source : sources) {
+        if (!source.isEmpty())
+            SetSettingsFile(source);
+        {
+            ErrorTrap load(location::Calendar_GenerateCalendar);
+            load.Step(104, [] { LoadHolidays(); });
+            load.Step(104, [] { LoadRuleHolidays(); });
+        }
+        for (const int year : options.years) {
+            const int reportsBefore = reporter.count;
+            sheet::Application instance;
+            CalendarWorkbookState state;
+            ErrorTrap trap(location::Calendar_GenerateCalendar);
+            BuildCalendarWorkbook(&instance, state, year, options.month, trap);
+            const QString path = ManyWorkbookPath(options, source, year);
+            if (reporter.count == reportsBefore && state.CalendarWorkbook) {
+                trap.Step(226, [&] { state.CalendarWorkbook->SaveAs(path.toStdString(), fileFormat); });
+            }
+            if (reporter.count != reportsBefore) {
+                std::fprintf(stderr, "morvessa-batch: %s was not written: a step failed\n",
+                             qUtf8Printable(path));
+                ++unwritten;
+            }
+        }
+    }
+    return unwritten == 0 && reporter.count == 0 ? kExitOk : kExitFailedSteps;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -317,5 +474,5 @@ int main(int argc, char** argv)
     const std::optional<BatchOptions> options = commandLine.Parse(QCoreApplication::arguments(), exitStatus);
     if (!options)
         return exitStatus;
-    return RunBatch(*options);
+    return options->outDir.isEmpty() ? RunBatch(*options) : RunMany(*options);
 }

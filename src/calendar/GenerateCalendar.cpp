@@ -1,10 +1,7 @@
 #include "calendar/GenerateCalendar.h"
 #include "host/BmpCodec.h"
 
-#include "calendar/HolidayMarking.h"
-#include "calendar/MiniMonths.h"
-#include "calendar/MonthSheet.h"
-#include "calendar/Template.h"
+#include "calendar/CalendarWorkbook.h"
 #include "calendar/TempWorkbook.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
@@ -93,28 +90,7 @@ private:
     // shows is active.
     void BuildWorkbook()
     {
-        trap_.Step(114, [&] { App().ScreenUpdating(false); });
-        trap_.Step(116, [&] { App().DisplayAlerts(false); });
-        trap_.Step(118, [&] { App().EnableEvents(false); });
-        trap_.Step(120, [&] { App().EnableCancelKey(sheet::xlDisabled); });
-        trap_.Step(122, [&] { App().Cursor(sheet::xlWait); });
-
-        trap_.Step(124, [&] { PrepareWorkbook(App(), state_); });
-        for (int month = 1; month <= 12; ++month)
-            trap_.Step(124 + 2 * month, [&] { BuildMonthSheet(App(), state_, year_, month); });
-        trap_.Step(150, [&] { App().Sheets()(kDeadSheetName).Delete(); });
-        trap_.Step(152, [&] { MarkHolidays(App(), year_, trap_, 152); });
-        trap_.Step(154, [&] { BuildSubCalendar(App()); });
-        for (int month = 1; month <= 12; ++month)
-            trap_.Step(154 + 2 * month, [&] { AddMiniMonths(App(), year_, month); });
-        trap_.Step(180, [&] { App().Sheets()(kSubCalendarSheetName).Delete(); });
-        trap_.Step(182, [&] { App().Sheets()(ui_.MonthSelectorIndex() + 1).Select(); });
-        trap_.Step(198, [&] { App().Range("I11").Select(); });
-        trap_.Step(200, [&] { App().Cursor(sheet::xlDefault); });
-        trap_.Step(202, [&] { App().ScreenUpdating(true); });
-        trap_.Step(204, [&] { App().DisplayAlerts(true); });
-        trap_.Step(206, [&] { App().EnableEvents(true); });
-        trap_.Step(208, [&] { App().EnableCancelKey(sheet::xlInterrupt); });
+        BuildCalendarWorkbook(app_.get(), state_, year_, ui_.MonthSelectorIndex() + 1, trap_);
     }
 
     // Saves the workbook under a fresh name in the temporary folder and closes its instance.

@@ -135,5 +135,52 @@ TEST_F(BatchToolTest, RefusesBadArgumentsWithStatusTwo)
     EXPECT_TRUE(FilesIn("config").isEmpty());
 }
 
+TEST_F(BatchToolTest, ManyCalendarsInOneRunForEveryYearAndSettingsFile)
+{
+    for (const char* name : {"home.ini", "office.ini"}) {
+        QFile settings(Path(name));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    }
+    const RunResult run = Run({"--years", "2099-2100", "--out-dir", Path("out"), "--settings",
+                               Path("home.ini"), "--settings", Path("office.ini"), "--month", "3"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(FilesIn("out"),
+              QStringList({"home-2099.xls", "home-2100.xls", "office-2099.xls", "office-2100.xls"}));
+    // Each is the whole calendar of its year, the same as one run writes.
+    EXPECT_TRUE(CalendarFileMatches(Path("out/home-2099.xls"), 2099, 3));
+    EXPECT_TRUE(CalendarFileMatches(Path("out/office-2100.xls"), 2100, 3));
+    EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+
+    // One settings source names the files by year alone.
+    ASSERT_EQ(
+        Run({"--years", "2025-2027", "--out-dir", Path("years"), "--settings", Path("home.ini")}).exitCode,
+        0);
+    EXPECT_EQ(FilesIn("years"), QStringList({"2025.xls", "2026.xls", "2027.xls"}));
+    const RunResult single =
+        Run({"--year", "2025", "--out", Path("single.xls"), "--settings", Path("home.ini")});
+    ASSERT_EQ(single.exitCode, 0);
+    QFile many(Path("years/2025.xls")), one(Path("single.xls"));
+    ASSERT_TRUE(many.open(QIODevice::ReadOnly) && one.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(many.readAll() == one.readAll()) << "a many-calendar run writes the same workbook as one run";
+}
+
+TEST_F(BatchToolTest, ManyCalendarsRefuseMixedOrBackwardOptions)
+{
+    for (const QStringList& arguments :
+         {QStringList{"--years", "2025-2030", "--out", Path("x.xls")},
+          QStringList{"--years", "2030-2025", "--out-dir", Path("d")},
+          QStringList{"--years", "2025-20x0", "--out-dir", Path("d")},
+          QStringList{"--year", "2025", "--years", "2025-2026", "--out-dir", Path("d")},
+          QStringList{"--years", "2025-2026", "--out-dir", Path("d"), "--snapshot", Path("s.bmp")},
+          QStringList{"--year", "2025", "--out", Path("x.xls"), "--settings", Path("settings.ini"),
+                      "--settings", Path("settings.ini")}}) {
+        const RunResult run = Run(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo::exists(Path("d")));
+    EXPECT_FALSE(QFileInfo::exists(Path("x.xls")));
+}
+
 }  // namespace
 }  // namespace morvessa::calendar_test
