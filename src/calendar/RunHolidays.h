@@ -1,0 +1,24 @@
+#pragma once
+// Holidays for one run only (the batch tool's --country and --ics): the settings in use are copied into
+// a private file, the holidays are added there, and the run reads that copy. The stored settings are
+// never written.
+
+#include <QString>
+#include <QStringList>
+
+namespace morvessa {
+
+struct RunHolidaysRequest {
+    QStringList countries;  // ISO 3166-1 alpha-2 codes, any letter case
+    QStringList icsFiles;
+    bool englishNames = false;
+};
+
+// Copies the current settings file (or nothing, for a store that does not exist yet) to
+// `folder`/settings.ini, points the store at the copy and adds the requested holidays to it. Returns
+// the lines to tell the user ("Added 9 holidays of Germany."). Throws std::runtime_error (an unknown
+// code, an unreadable .ics, a copy that fails) before anything is added; the store then still points
+// where it did.
+QStringList UseRunHolidays(const RunHolidaysRequest& request, const QString& folder);
+
+}  // namespace morvessa
