@@ -3,6 +3,7 @@
 
 #include "calendar/CalendarWorkbook.h"
 #include "calendar/GenerateCalendar.h"
+#include "calendar/RunHolidays.h"
 #include "calendar/GenerationUi.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
@@ -146,6 +147,10 @@ struct BatchOptions {
     QString outDir;             // empty: one calendar, to outPath
     std::vector<int> years;     // with outDir
     QStringList settingsPaths;  // with outDir; empty: the user's own settings
+    // Holidays for this run only, added to a private copy of the settings.
+    QStringList countries;
+    QStringList icsFiles;
+    bool englishNames = false;
 };
 
 // The command line's options; Parse checks them and fills BatchOptions.
@@ -176,10 +181,23 @@ public:
                  QStringLiteral("FIRST-LAST")),
           outDir_(QStringLiteral("out-dir"),
                   QStringLiteral("The folder for many calendars (with --years or --year; made if missing)."),
-                  QStringLiteral("DIR"))
+                  QStringLiteral("DIR")),
+          country_(QStringLiteral("country"),
+                   QStringLiteral("Adds the national holidays of a country (ISO 3166-1 alpha-2 code, such as "
+                                  "GB) for this run only; may be given more than once. The stored settings "
+                                  "are not changed."),
+                   QStringLiteral("CODE")),
+          ics_(QStringLiteral("ics"),
+               QStringLiteral("Adds the all-day events of an iCalendar file for this run only; may be given "
+                              "more than once. The stored settings are not changed."),
+               QStringLiteral("FILE.ics")),
+          englishNames_(QStringLiteral("english-names"),
+                        QStringLiteral("Names --country holidays in English, not in the country's own "
+                                       "language."))
     {
         parser_.setApplicationDescription(QString::fromUtf8(kDescription));
-        parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_});
+        parser_.addOptions(
+            {year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_, englishNames_});
     }
 
     // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
@@ -221,6 +239,9 @@ public:
         }
 
         BatchOptions options;
+        options.countries = parser_.values(country_);
+        options.icsFiles = parser_.values(ics_);
+        options.englishNames = parser_.isSet(englishNames_);
         const std::optional<CalendarYear> year = CalendarYear::FromText(parser_.value(year_));
         if (!year) {
             UsageError(QStringLiteral("You must enter a valid year."));
@@ -311,6 +332,9 @@ private:
     {
         exitStatus = kExitUsage;
         BatchOptions options;
+        options.countries = parser_.values(country_);
+        options.icsFiles = parser_.values(ics_);
+        options.englishNames = parser_.isSet(englishNames_);
         if (parser_.isSet(out_) || parser_.isSet(snapshot_)) {
             UsageError(
                 QStringLiteral("--out-dir writes many calendars: it is not used with --out or --snapshot"));
@@ -337,6 +361,9 @@ private:
     QCommandLineOption snapshot_;
     QCommandLineOption years_;
     QCommandLineOption outDir_;
+    QCommandLineOption country_;
+    QCommandLineOption ics_;
+    QCommandLineOption englishNames_;
 };
 
 // Copies the generated workbook to --out; false (reported) when it cannot.
@@ -373,6 +400,23 @@ bool WriteSnapshot(const BatchGenerationUi& ui, const QString& snapshotPath)
     return true;
 }
 
+// Adds the --country and --ics holidays to a copy of the settings in use, in `folder`; false (reported
+// as a usage error) for an unknown code or an unreadable file.
+bool UseRunHolidaysOf(const BatchOptions& options, const QString& folder)
+{
+    if (options.countries.isEmpty() && options.icsFiles.isEmpty())
+        return true;
+    try {
+        for (const QString& line :
+             UseRunHolidays({options.countries, options.icsFiles, options.englishNames}, folder))
+            std::printf("%s\n", qUtf8Printable(line));
+    } catch (const std::exception& error) {
+        UsageError(QString::fromUtf8(error.what()));
+        return false;
+    }
+    return true;
+}
+
 // Generates the calendar and writes the files asked for; the exit status.
 int RunBatch(const BatchOptions& options)
 {
@@ -393,6 +437,9 @@ int RunBatch(const BatchOptions& options)
         return kExitFailedSteps;
     }
     qputenv("TEMP", QFile::encodeName(runFolder.path()));
+
+    if (!UseRunHolidaysOf(options, runFolder.path()))
+        return kExitUsage;
 
     BatchGenerationUi ui(options.month - 1);
     GenerateCalendar(options.year, ui);
@@ -434,6 +481,9 @@ int RunMany(const BatchOptions& options)
     for (const QString& source : sources) {
         if (!source.isEmpty())
             SetSettingsFile(source);
+        QTemporaryDir copyFolder;
+        if (!copyFolder.isValid() || !UseRunHolidaysOf(options, copyFolder.path()))
+            return kExitUsage;
         {
             ErrorTrap load(location::Calendar_GenerateCalendar);
             load.Step(104, [] { LoadHolidays(); });

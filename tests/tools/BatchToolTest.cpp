@@ -115,6 +115,46 @@ TEST_F(BatchToolTest, ReplacesAnExistingOutputAndReportsFailedStepsWithStatusOne
     EXPECT_TRUE(FilesIn("temp").isEmpty());
 }
 
+TEST_F(BatchToolTest, CountryAndIcsHolidaysAreForThatRunOnly)
+{
+    QFile ics(Path("exam.ics"));
+    ASSERT_TRUE(ics.open(QIODevice::WriteOnly));
+    ics.write(
+        "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261222\r\nSUMMARY:Exam\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n");
+    ics.close();
+    const RunResult run =
+        Run({"--year", "2026", "--out", Path("calendar.xls"), "--settings", Path("settings.ini"), "--country",
+             "gb", "--ics", Path("exam.ics"), "--english-names"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Added 13 holidays of United Kingdom")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("exam.ics: Imported 1 holiday.")));
+
+    sheet::Application app;
+    app.Workbooks().Open(Path("calendar.xls").toStdString());
+    sheet::Worksheet& december = app.Sheets()("December");
+    // Boxing Day 2026 falls on a Saturday and is observed on Monday the 28th (band 5, Monday: I43).
+    EXPECT_EQ(ValueAt(december, "I41"), sheet::CellValue(28));
+    EXPECT_EQ(ValueAt(december, "I43"), sheet::CellValue("Boxing Day (observed)"));
+    // 22 December 2026, a Tuesday in band 4: Q35.
+    EXPECT_EQ(ValueAt(december, "Q33"), sheet::CellValue(22));
+    EXPECT_EQ(ValueAt(december, "Q35"), sheet::CellValue("Exam"));
+
+    // The settings file holds only what a run without the options writes.
+    QFile settings(Path("settings.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(settings.readAll().contains("RuleHolidays"));
+    EXPECT_TRUE(FilesIn("temp").isEmpty());
+
+    const RunResult unknown = Run({"--year", "2026", "--out", Path("x.xls"), "--country", "XX"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("\"XX\""))) << unknown.err.toStdString();
+    const RunResult noFile = Run({"--year", "2026", "--out", Path("x.xls"), "--ics", Path("none.ics")});
+    EXPECT_EQ(noFile.exitCode, 2);
+    EXPECT_FALSE(QFileInfo::exists(Path("x.xls")));
+}
+
 TEST_F(BatchToolTest, RefusesBadArgumentsWithStatusTwo)
 {
     const RunResult help = Run({"--help"});
