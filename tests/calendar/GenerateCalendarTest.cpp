@@ -7,6 +7,7 @@
 #include "calendar/XlsChecker.h"
 #include "host/HostInstances.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "spreadsheet/xlsx/XlsxFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <set>
 
 namespace morvessa::calendar_test {
@@ -343,6 +346,105 @@ TEST(TempWorkbookTest, ExclusiveCreationNeverTouchesWhatIsThere)
 
     EXPECT_THROW(CreateFileExclusively(folder.filePath(QStringLiteral("missing/x.xls")).toStdString()),
                  std::runtime_error);
+}
+
+// The preview's and the batch tool's .xlsx: the generated workbook written by libxlsxwriter reads
+// cell by cell like the generated .xls, for several years, holidays and colours, "no colour" too.
+TEST_F(GenerateCalendarTest, XlsxOfTheWorkbookReadsLikeTheXls)
+{
+    if (std::system("/usr/bin/python3 -c 'import xlrd, openpyxl' 2>/dev/null") != 0)
+        GTEST_SKIP() << "/usr/bin/python3 with xlrd and openpyxl is not installed";
+    struct Case {
+        int year;
+        int monthIndex;
+        std::function<QString()> settings;  // the checker's JSON, "" for the first-run defaults
+    };
+    const Case cases[] = {
+        {2024, 0, [] { return QString(); }},
+        {2026, 6,
+         [this] {
+             return StoreSettings(
+                 {{3, 17, "St. Patrick's Day"}, {8, 1, "1984"}, {12, 31, "Nouvel an \xC3\xA9t\xC3\xA9"}},
+                 {{9, 2, 1, "Labor Day"}, {11, 5, 4, "Thanksgiving"}}, 1, 44, 35, 22);
+         }},
+        {2100, 11,
+         [this] {
+             return StoreSettings({{2, 28, "Last of February"}}, {{5, 2, "Last", "Memorial Day"}}, 2, 0, 0,
+                                  0);
+         }},
+    };
+    for (const Case& c : cases) {
+        const QString json = c.settings();
+        reports_.messages.clear();
+        Generate(std::to_string(c.year).c_str(), c.monthIndex);
+        ASSERT_TRUE(reports_.messages.empty()) << c.year << ": " << reports_.messages.front();
+        const QString xls = QString::fromStdString(ui_.workbook);
+        EXPECT_TRUE(CalendarFileMatches(xls, c.year, c.monthIndex + 1, json));
+        const QString xlsx = FolderPath(QStringLiteral("calendar-%1.xlsx").arg(c.year));
+        sheet::xlsx::SaveXlsFileAsXlsx(ui_.workbook, xlsx.toStdString());
+        EXPECT_TRUE(XlsxReadsLikeXls(xls, xlsx)) << c.year;
+        QFile::remove(xls);
+    }
+}
+
+// Another program prints the .xlsx as it prints the .xls: as many pages, of the same size and
+// orientation, each with the same words.
+TEST_F(GenerateCalendarTest, XlsxPrintsTheSamePagesAsTheXlsElsewhere)
+{
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    const QString pdfInfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    const QString pdfToText = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (office.isEmpty() || pdfInfo.isEmpty() || pdfToText.isEmpty())
+        GTEST_SKIP() << "libreoffice, pdfinfo or pdftotext is not installed";
+    Generate("2026", 2);
+    ASSERT_TRUE(reports_.messages.empty()) << reports_.messages.front();
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const QString xls = out.filePath(QStringLiteral("calendar.xls"));
+    const QString xlsx = out.filePath(QStringLiteral("calendar.xlsx"));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(ui_.workbook), xls));
+    sheet::xlsx::SaveXlsFileAsXlsx(xls.toStdString(), xlsx.toStdString());
+
+    const auto run = [](const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(180000)) << program.toStdString() << " did not finish";
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    // Per page: its size line, then its words in order of reading.
+    const auto pages = [&](const QString& workbook, const QString& folder) {
+        // A profile of its own: a running office of the user's is neither used nor disturbed.
+        run(office,
+            {QStringLiteral("-env:UserInstallation=file://") + out.filePath(QStringLiteral("profile")),
+             QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+             QStringLiteral("--outdir"), folder, workbook});
+        const QString pdf = QDir(folder).filePath(QStringLiteral("calendar.pdf"));
+        QStringList result;
+        const QString info = run(pdfInfo, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                           QStringLiteral("99"), pdf});
+        static const QRegularExpression kPageSize(QStringLiteral("^Page\\s+\\d+ size:.*$"),
+                                                  QRegularExpression::MultilineOption);
+        for (auto it = kPageSize.globalMatch(info); it.hasNext();)
+            result << it.next().captured(0).simplified();
+        const QStringList texts = run(pdfToText, {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
+        for (int page = 0; page < result.size(); ++page) {
+            // The two files may place a word a fraction of a point apart, which changes the order
+            // the text comes out in, not the words.
+            QStringList words =
+                texts.value(page).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+            words.sort();
+            result[page] += QStringLiteral(": ") + words.join(QLatin1Char(' '));
+        }
+        return result;
+    };
+    ASSERT_TRUE(QDir().mkpath(out.filePath(QStringLiteral("xls"))));
+    ASSERT_TRUE(QDir().mkpath(out.filePath(QStringLiteral("xlsx"))));
+    const QStringList fromXls = pages(xls, out.filePath(QStringLiteral("xls")));
+    const QStringList fromXlsx = pages(xlsx, out.filePath(QStringLiteral("xlsx")));
+    ASSERT_EQ(fromXls.size(), 12);
+    EXPECT_TRUE(fromXls[2].contains(QStringLiteral("March")) && fromXls[2].contains(QStringLiteral("2026")));
+    for (int page = 0; page < 12; ++page)
+        EXPECT_EQ(fromXlsx.value(page).toStdString(), fromXls[page].toStdString()) << "page " << page + 1;
 }
 
 }  // namespace

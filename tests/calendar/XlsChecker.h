@@ -32,4 +32,22 @@ inline ::testing::AssertionResult CalendarFileMatches(const QString& file, int y
     return ::testing::AssertionSuccess();
 }
 
+inline const QString kXlsxComparisonScript =
+    QStringLiteral(MORVESSA_SOURCE_DIR "/tests/spreadsheet/compare_xlsx_xls.py");
+
+// Success when an independent reader of .xlsx files (openpyxl) sees in `xlsx` cell by cell what
+// xlrd sees in `xls`: values, fonts, fills, borders, alignment, merged areas, sizes, selection.
+inline ::testing::AssertionResult XlsxReadsLikeXls(const QString& xls, const QString& xlsx)
+{
+    QProcess checker;
+    checker.setProcessChannelMode(QProcess::MergedChannels);
+    checker.start(QStringLiteral("/usr/bin/python3"), {kXlsxComparisonScript, xls, xlsx});
+    if (!checker.waitForFinished(120000))
+        return ::testing::AssertionFailure() << "the comparison did not finish";
+    const QString output = QString::fromUtf8(checker.readAll());
+    if (checker.exitStatus() != QProcess::NormalExit || checker.exitCode() != 0)
+        return ::testing::AssertionFailure() << output.toStdString();
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace morvessa::calendar_test
