@@ -12,6 +12,7 @@
 #include "core/CalendarYear.h"
 #include "core/ErrorTrap.h"
 #include "core/SharedRoutines.h"
+#include "spreadsheet/xlsx/XlsxFile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -24,6 +25,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,8 +39,9 @@ constexpr int kExitFailedSteps = 1;
 constexpr int kExitUsage = 2;
 
 const char* const kDescription =
-    "Builds a yearly calendar workbook (.xls, twelve month sheets) from the stored holidays and\n"
-    "colours, exactly as the program's \"Start Creating Template\" does, without any window.\n"
+    "Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored\n"
+    "holidays and colours, exactly as the program's \"Start Creating Template\" does, without any\n"
+    "window.\n"
     "\n"
     "Every failed step is printed to stderr as the program's error report would show it; the exit\n"
     "status is 0 only when no step failed (1 when one did, 2 for a usage error).\n"
@@ -162,8 +165,9 @@ public:
                 QStringLiteral("The calendar's year; years outside 1900..2100 are clamped to them."),
                 QStringLiteral("YEAR")),
           out_(QStringLiteral("out"),
-               QStringLiteral("Where the workbook is written (replaced if it exists)."),
-               QStringLiteral("PATH.xls")),
+               QStringLiteral("Where the workbook is written (replaced if it exists): a name ending in "
+                              ".xlsx gives an Excel Workbook, any other the Excel 97-2003 format."),
+               QStringLiteral("PATH.xls|PATH.xlsx")),
           settings_(QStringLiteral("settings"),
                     QStringLiteral("An INI settings file to use instead of the user's own (same format). "
                                    "An empty file gives the default holidays and colours, written into it."),
@@ -366,7 +370,8 @@ private:
     QCommandLineOption englishNames_;
 };
 
-// Copies the generated workbook to --out; false (reported) when it cannot.
+// Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
+// one; false (reported) when it cannot.
 bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options)
 {
     const QString tempWorkbook = QString::fromStdString(ui.workbookPath());
@@ -375,7 +380,16 @@ bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options)
         std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
     } else {
         QString error;
-        written = CopyFileReplacing(tempWorkbook, options.outPath, error);
+        if (options.outPath.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
+            try {
+                sheet::xlsx::SaveXlsFileAsXlsx(ui.workbookPath(), options.outPath.toStdString());
+                written = true;
+            } catch (const std::exception& failure) {
+                error = QString::fromUtf8(failure.what());
+            }
+        } else {
+            written = CopyFileReplacing(tempWorkbook, options.outPath, error);
+        }
         if (!written)
             std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(error));
     }

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <cstdlib>
+
 namespace morvessa::calendar_test {
 namespace {
 
@@ -83,6 +85,28 @@ TEST_F(BatchToolTest, WritesTheWorkbookAndSnapshotAndCleansUp)
     QFile settings(Path("settings.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_TRUE(settings.readAll().contains("FixedHolidaysCount=7"));
+}
+
+TEST_F(BatchToolTest, OutEndingInXlsxWritesAnExcelWorkbookOfTheSameCalendar)
+{
+    const QStringList common{"--year", "2026", "--settings", Path("settings.ini"), "--month", "3"};
+    ASSERT_EQ(Run(QStringList{"--out", Path("calendar.xls")} + common).exitCode, 0);
+    const RunResult run = Run(QStringList{"--out", Path("calendar.XLSX")} + common);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile xlsx(Path("calendar.XLSX"));
+    ASSERT_TRUE(xlsx.open(QIODevice::ReadOnly));
+    EXPECT_EQ(xlsx.read(2), QByteArray("PK"));
+    xlsx.close();
+    if (std::system("/usr/bin/python3 -c 'import xlrd, openpyxl' 2>/dev/null") == 0) {
+        EXPECT_TRUE(XlsxReadsLikeXls(Path("calendar.xls"), Path("calendar.XLSX")));
+    }
+    EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+
+    // A folder that is not there: reported, status 1, nothing written.
+    const RunResult missing = Run(QStringList{"--out", Path("no such folder/calendar.xlsx")} + common);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("calendar.xlsx"))) << missing.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("no such folder")));
 }
 
 TEST_F(BatchToolTest, ReplacesAnExistingOutputAndReportsFailedStepsWithStatusOne)
