@@ -8,6 +8,7 @@
 #include <libical/ical.h>
 
 #include <algorithm>
+#include <ctime>
 #include <memory>
 #include <set>
 

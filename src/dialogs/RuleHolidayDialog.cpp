@@ -1,11 +1,12 @@
 #include "dialogs/RuleHolidayDialog.h"
 
+#include "core/CalendarNames.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -68,16 +69,14 @@ RuleHolidayDialog::RuleHolidayDialog(const HolidayRule& rule, QWidget* parent) :
         kind_->addItem(QString::fromLatin1(text));
     month_ = new QComboBox(this);
     month_->setObjectName(QStringLiteral("Month"));
-    for (int m = 1; m <= 12; ++m)
-        month_->addItem(QLocale::c().standaloneMonthName(m));
+    month_->addItems(MonthNameList());
     day_ = new QSpinBox(this);
     day_->setObjectName(QStringLiteral("Day"));
     day_->setRange(1, 31);
     year_ = YearBox(this, "Year", false);
     weekday_ = new QComboBox(this);
     weekday_->setObjectName(QStringLiteral("Weekday"));
-    for (const char* text : {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
-        weekday_->addItem(QString::fromLatin1(text));
+    weekday_->addItems(WeekdayNameList());
     occurrence_ = new QComboBox(this);
     occurrence_->setObjectName(QStringLiteral("Occurrence"));
     for (const char* text : {"1st", "2nd", "3rd", "4th", "5th", "Last"})

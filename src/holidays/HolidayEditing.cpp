@@ -1,5 +1,6 @@
 #include "holidays/HolidayEditing.h"
 
+#include "core/CalendarNames.h"
 #include "core/NumericText.h"
 
 #include <cmath>
@@ -55,7 +56,7 @@ void WriteFloatingRow(int row, const HolidayRule& rule)
     table.Cell(row, floating_column::Month) = rule.month;
     table.Cell(row, floating_column::Weekday) = rule.weekday;
     table.Cell(row, floating_column::Occurrence) = rule.occurrence == HolidayRule::kLast
-                                                       ? HolidayCell(QStringLiteral("Last"))
+                                                       ? HolidayCell(kLastOccurrenceName)
                                                        : HolidayCell(rule.occurrence);
     table.Cell(row, floating_column::Name) = rule.name;
 }
@@ -99,7 +100,7 @@ HolidayRule RuleOfEntry(const HolidayEntry& entry)
         rule.month = WholeCell(table.Cell(entry.index, floating_column::Month), "month", 1, 12);
         rule.weekday = WholeCell(table.Cell(entry.index, floating_column::Weekday), "weekday", 1, 7);
         const HolidayCell& occurrence = table.Cell(entry.index, floating_column::Occurrence);
-        rule.occurrence = occurrence.IsText() && occurrence.Text() == QLatin1String("Last")
+        rule.occurrence = occurrence.IsText() && occurrence.Text() == kLastOccurrenceName
                               ? HolidayRule::kLast
                               : WholeCell(occurrence, "occurrence", 1, 4);
         return rule;

@@ -1,5 +1,6 @@
 #include "holidays/HolidayRules.h"
 
+#include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
 
@@ -19,12 +20,6 @@ namespace {
 std::vector<HolidayRule> g_rules;
 
 constexpr std::array<const char*, 7> kWeekdayTokens = {"sun", "mon", "tue", "wed", "thu", "fri", "sat"};
-constexpr std::array<const char*, 7> kWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                      "Thursday", "Friday", "Saturday"};
-constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
-                                                     "May",       "June",     "July",     "August",
-                                                     "September", "October",  "November", "December"};
-
 [[noreturn]] void Fail(const QString& text, const QString& why)
 {
     throw HolidayRuleError(QStringLiteral("The rule \"%1\" cannot be read: %2").arg(text, why).toStdString());
@@ -96,14 +91,14 @@ QString ObservedToken(HolidayRule::Observed observed)
     return QString();
 }
 
-QString WeekdayName(int weekday)
+QString WeekdayText(int weekday)
 {
-    return QString::fromLatin1(kWeekdayNames[static_cast<std::size_t>(weekday - 1)]);
+    return QString::fromStdString(WeekdayName(weekday));
 }
 
-QString MonthName(int month)
+QString MonthText(int month)
 {
-    return QString::fromLatin1(kMonthNames[static_cast<std::size_t>(month - 1)]);
+    return QString::fromStdString(MonthName(month));
 }
 
 QString Ordinal(int n)
@@ -250,7 +245,7 @@ QString DescribeRule(const HolidayRule& rule)
     QString when;
     switch (rule.kind) {
     case HolidayRule::Kind::Fixed:
-        when = QStringLiteral("%1 %2").arg(rule.day).arg(MonthName(rule.month));
+        when = QStringLiteral("%1 %2").arg(rule.day).arg(MonthText(rule.month));
         switch (rule.observed) {
         case HolidayRule::Observed::SaturdayToFridaySundayToMonday:
             when += QStringLiteral(", observed Friday/Monday when on a weekend");
@@ -269,7 +264,7 @@ QString DescribeRule(const HolidayRule& rule)
         when = QStringLiteral("%1 %2 of %3")
                    .arg(rule.occurrence == HolidayRule::kLast ? QStringLiteral("Last")
                                                               : Ordinal(rule.occurrence),
-                        WeekdayName(rule.weekday), MonthName(rule.month));
+                        WeekdayText(rule.weekday), MonthText(rule.month));
         break;
     case HolidayRule::Kind::EasterOffset:
         when = rule.offset == 0 ? QStringLiteral("Easter Sunday")
@@ -280,14 +275,14 @@ QString DescribeRule(const HolidayRule& rule)
     case HolidayRule::Kind::WeekdayOnOrAfter:
     case HolidayRule::Kind::WeekdayOnOrBefore:
         when = QStringLiteral("%1 on or %2 %3 %4")
-                   .arg(WeekdayName(rule.weekday), rule.kind == HolidayRule::Kind::WeekdayOnOrAfter
+                   .arg(WeekdayText(rule.weekday), rule.kind == HolidayRule::Kind::WeekdayOnOrAfter
                                                        ? QStringLiteral("after")
                                                        : QStringLiteral("before"))
                    .arg(rule.day)
-                   .arg(MonthName(rule.month));
+                   .arg(MonthText(rule.month));
         break;
     case HolidayRule::Kind::Dated:
-        when = QStringLiteral("%1 %2 %3").arg(rule.day).arg(MonthName(rule.month)).arg(rule.year);
+        when = QStringLiteral("%1 %2 %3").arg(rule.day).arg(MonthText(rule.month)).arg(rule.year);
         break;
     }
     if (rule.firstYear != 0 && rule.lastYear != 0)

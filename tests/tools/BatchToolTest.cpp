@@ -179,6 +179,22 @@ TEST_F(BatchToolTest, CountryAndIcsHolidaysAreForThatRunOnly)
     EXPECT_FALSE(QFileInfo::exists(Path("x.xls")));
 }
 
+TEST_F(BatchToolTest, ManyCalendarsTakeTheRunHolidaysToo)
+{
+    const RunResult run = Run({"--years", "2025-2026", "--out-dir", Path("many"), "--settings",
+                               Path("settings.ini"), "--country", "NZ", "--english-names"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    sheet::Application app;
+    app.Workbooks().Open(Path("many/2026.xls").toStdString());
+    // Anzac Day 2026 is a Saturday, observed on Monday the 27th (band 5, Monday: I43).
+    sheet::Worksheet& april = app.Sheets()("April");
+    EXPECT_EQ(ValueAt(april, "I41"), sheet::CellValue(27));
+    EXPECT_EQ(ValueAt(april, "I43"), sheet::CellValue("Anzac Day (observed)"));
+    QFile settings(Path("settings.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(settings.readAll().contains("RuleHolidays"));
+}
+
 TEST_F(BatchToolTest, RefusesBadArgumentsWithStatusTwo)
 {
     const RunResult help = Run({"--help"});
