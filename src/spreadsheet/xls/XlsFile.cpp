@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "spreadsheet/Workbook.h"
+#include "spreadsheet/io/AtomicFile.h"
 #include "spreadsheet/xls/CompoundFile.h"
 #include "spreadsheet/xls/GlobalsWriter.h"
 #include "spreadsheet/xls/SheetWriter.h"
@@ -50,28 +51,32 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
 void SaveWorkbook(const Workbook& wb, const std::string& path)
 {
     const std::vector<uint8_t> bytes = WriteWorkbookBytes(wb);
-    // Write beside the target and move into place, so a failed save never leaves half a file.
-    const std::filesystem::path target(path);
-    std::filesystem::path partial = target;
-    partial += ".saving";
-    {
-        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        if (!file)
-            throw XlsError("The file could not be saved: " + path + " (" + std::strerror(errno) + ").");
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            throw XlsError("The file could not be saved: " + path + " (the disk may be full).");
-        }
+    try {
+        io::ReplaceFileAtomically(path, bytes);
+    } catch (const io::FileError& error) {
+        throw XlsError("The file could not be saved: " + path + " (" + error.reason() + ").");
     }
-    std::error_code error;
-    std::filesystem::rename(partial, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(partial, ignored);
-        throw XlsError("The file could not be saved: " + path + " (" + error.message() + ").");
+}
+
+void CopyWorkbookFile(const std::string& source, const std::string& target)
+{
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = io::ReadWholeFile(source, kMaxFileBytes);
+    } catch (const io::FileError& error) {
+        throw XlsError("The workbook could not be read: " + source + " (" + error.reason() + ").");
+    }
+    // Only a workbook that reads back whole is handed on: an empty or cut-off file never replaces
+    // the user's.
+    try {
+        ReadWorkbookBytes(bytes);
+    } catch (const XlsError& error) {
+        throw XlsError("The workbook " + source + " is not complete, so it was not copied. " + error.what());
+    }
+    try {
+        io::ReplaceFileAtomically(target, bytes);
+    } catch (const io::FileError& error) {
+        throw XlsError("The file could not be saved: " + target + " (" + error.reason() + ").");
     }
 }
 

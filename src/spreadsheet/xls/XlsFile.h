@@ -21,8 +21,15 @@ public:
     explicit XlsError(const std::string& description) : std::runtime_error(description) {}
 };
 
-// Writes the workbook to path (replacing an existing file). Throws XlsError.
+// Writes the workbook to path, replacing an existing file in one step (see ReplaceFileAtomically):
+// the path holds the old file or the whole new one, never a part. Throws XlsError with the reason,
+// e.g. "(the disk is full)".
 void SaveWorkbook(const Workbook& wb, const std::string& path);
+
+// Copies a saved workbook file to target in the same one-step way. A source that does not read
+// back as a whole workbook (empty, cut off, not a workbook) is refused and target left as it was.
+// Throws XlsError.
+void CopyWorkbookFile(const std::string& source, const std::string& target);
 
 // The complete file as bytes.
 std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb);

@@ -1,0 +1,283 @@
+#include "spreadsheet/io/AtomicFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <system_error>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace morvessa::sheet::io {
+namespace {
+
+constexpr int kSuffixLength = 6;
+constexpr int kMaxNameAttempts = 100;
+// As many links as the kernel follows in one path.
+constexpr int kMaxLinkDepth = 40;
+
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool IsSuffixChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+std::string RandomSuffix()
+{
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof(kChars)) - 2);
+    std::string suffix;
+    for (int i = 0; i < kSuffixLength; ++i)
+        suffix += kChars[pick(random)];
+    return suffix;
+}
+
+bool IsPartialNameOf(const std::string& name, const std::string& prefix)
+{
+    if (name.size() != prefix.size() + kSuffixLength || name.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    for (size_t i = prefix.size(); i < name.size(); ++i) {
+        if (!IsSuffixChar(name[i]))
+            return false;
+    }
+    return true;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The file the user means by `target`: links this user made are followed (a document kept
+// elsewhere stays there); a link another user planted is not, so its name is what gets replaced.
+std::string ResolveOwnLinks(const std::string& target)
+{
+    std::string path = target;
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode) || st.st_uid != ::geteuid())
+            return path;
+        std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<size_t>(length) >= link.size())
+            return path;
+        link.resize(static_cast<size_t>(length));
+        path = link.front() == '/' ? link : FolderOf(path) + "/" + link;
+    }
+    return path;
+}
+
+// The open partial file: removed again unless Release is called after the rename.
+class PartialFile {
+public:
+    PartialFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+    ~PartialFile()
+    {
+        if (!released_)
+            ::unlink(path_.c_str());
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    int fd() const { return fd_; }
+    const std::string& path() const { return path_; }
+    void Release() { released_ = true; }
+
+private:
+    int fd_;
+    std::string path_;
+    bool released_ = false;
+};
+
+// Creates and locks a new partial file beside `target`. The lock is what tells a live write from
+// an abandoned one; a cleaner that took it in the instant before we did has removed the file, so
+// the name is checked again once the lock is ours.
+std::unique_ptr<PartialFile> CreatePartialFile(const std::string& target, mode_t mode)
+{
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        const std::string path = target + kPartialInfix + RandomSuffix();
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            throw FileError(target, errno);
+        }
+        auto partial = std::make_unique<PartialFile>(fd, path);
+        struct stat opened {};
+        struct stat named {};
+        while (::flock(fd, LOCK_EX) != 0) {
+            if (errno != EINTR)
+                throw FileError(target, errno);
+        }
+        if (::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(opened, named))
+            return partial;
+        partial->Release();  // the name is no longer ours: never unlink it
+    }
+    throw FileError(target, "no unused name for a partial file could be found");
+}
+
+void WriteAll(int fd, std::span<const uint8_t> bytes, const std::string& target)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            throw FileError(target, errno);
+        }
+        if (written == 0)
+            throw FileError(target, ENOSPC);
+        done += static_cast<size_t>(written);
+    }
+}
+
+void SyncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);  // best effort: the rename is done either way
+    ::close(fd);
+}
+
+}  // namespace
+
+FileError::FileError(const std::string& path, int errorNumber) : FileError(path, FileErrorReason(errorNumber))
+{
+    errorNumber_ = errorNumber;
+}
+
+FileError::FileError(const std::string& path, const std::string& reason)
+    : std::runtime_error(path + ": " + reason), path_(path), reason_(reason)
+{
+}
+
+std::string FileErrorReason(int errorNumber)
+{
+    switch (errorNumber) {
+    case 0:
+        return "an unknown error";
+    case ENOSPC:
+        return "the disk is full";
+    case EDQUOT:
+        return "the disk quota is used up";
+    case EFBIG:
+        return "the file is larger than this disk or this process may write";
+    case EROFS:
+        return "the disk is read-only";
+    case ELOOP:
+        return "the name is a link, which is not followed";
+    default:
+        return std::generic_category().message(errorNumber);
+    }
+}
+
+void ReplaceFileAtomically(const std::string& target, std::span<const uint8_t> bytes, Durability durability,
+                           mode_t newFileMode)
+{
+    const std::string destination = ResolveOwnLinks(target);
+    RemoveAbandonedPartialFiles(destination);
+
+    struct stat existing {};
+    const bool replacesFile = ::stat(destination.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+    auto partial = CreatePartialFile(destination, newFileMode);
+    // The old file's permissions from the start, so its content is never more open than it was.
+    if (replacesFile)
+        ::fchmod(partial->fd(), existing.st_mode & 07777);
+
+    WriteAll(partial->fd(), bytes, target);
+    if (durability == Durability::Synced && ::fsync(partial->fd()) != 0)
+        throw FileError(target, errno);
+    if (::rename(partial->path().c_str(), destination.c_str()) != 0)
+        throw FileError(target, errno);
+    partial->Release();
+    if (durability == Durability::Synced)
+        SyncFolder(FolderOf(destination));
+}
+
+int RemoveAbandonedPartialFiles(const std::string& target)
+{
+    const std::string prefix = NameOf(target) + kPartialInfix;
+    DIR* folder = ::opendir(FolderOf(target).c_str());
+    if (!folder)
+        return 0;
+    const int folderFd = ::dirfd(folder);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (!IsPartialNameOf(name, prefix))
+            continue;
+        const int fd = ::openat(folderFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened {};
+        struct stat named {};
+        // Only our own plain files whose writer is gone; the lock is held while one is written.
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(folderFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(opened, named) &&
+            ::unlinkat(folderFd, name.c_str(), 0) == 0) {
+            ++removed;
+        }
+        ::close(fd);
+    }
+    ::closedir(folder);
+    return removed;
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path, std::uintmax_t maxBytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError(path, errno);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        throw FileError(path, errno);
+    if (!S_ISREG(st.st_mode))
+        throw FileError(path, "it is not a file");
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        throw FileError(path, "the file is too large");
+    std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw FileError(path, errno);
+        }
+        if (got == 0)
+            break;
+        done += static_cast<size_t>(got);
+    }
+    // A file that shrank while it was read is returned as it was read; the caller checks content.
+    bytes.resize(done);
+    return bytes;
+}
+
+}  // namespace morvessa::sheet::io

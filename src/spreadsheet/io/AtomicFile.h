@@ -1,0 +1,64 @@
+#pragma once
+// Files that are replaced in one step: the new content is written to a partial file beside the
+// target and renamed over it, so the target is always either the old file or the complete new one.
+// Plain POSIX, no Qt: the engine saves through it and so do the windows and the batch tool.
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace morvessa::sheet::io {
+
+// A file could not be read or written. what() is "<path>: <reason>", the reason in plain words
+// ("the disk is full" rather than an error number).
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::string& path, int errorNumber);
+    FileError(const std::string& path, const std::string& reason);
+    const std::string& path() const { return path_; }
+    const std::string& reason() const { return reason_; }
+    int errorNumber() const { return errorNumber_; }
+
+private:
+    std::string path_;
+    std::string reason_;
+    int errorNumber_ = 0;
+};
+
+// The reason for an errno value as a user reads it: ENOSPC is "the disk is full", EDQUOT "the disk
+// quota is used up", EFBIG "the file is larger than this disk or the process may write"; anything
+// else is the system's text.
+std::string FileErrorReason(int errorNumber);
+
+// Partial files are named "<target>.partial-" and six letters or digits.
+inline constexpr const char* kPartialInfix = ".partial-";
+
+enum class Durability {
+    // Flushed to the disk before it takes the target's name: for files the user keeps.
+    Synced,
+    // Left to the system's cache: for scratch files that live for seconds.
+    Cached,
+};
+
+// Puts `bytes` at `target` in one step. The partial file is created exclusively under a random
+// name, never through a link (O_CREAT|O_EXCL|O_NOFOLLOW), and locked while it is written, so a
+// later run can tell an abandoned one from one still being written. An existing target keeps its
+// permission bits; a new one gets `newFileMode` (less the umask). A link at the target is followed
+// only when this user owns it (as the kernel's protected links rule does); a link of another user
+// is replaced, never written through. Abandoned partial files of the same target are removed first.
+// Throws FileError; on failure the target is untouched and no partial file remains.
+void ReplaceFileAtomically(const std::string& target, std::span<const uint8_t> bytes,
+                           Durability durability = Durability::Synced, mode_t newFileMode = 0666);
+
+// Removes partial files of `target` that this user owns and that no live process holds (their
+// writer died, e.g. killed during the write). Returns how many were removed. Never throws.
+int RemoveAbandonedPartialFiles(const std::string& target);
+
+// The whole content of a regular file of at most `maxBytes` bytes. Throws FileError.
+std::vector<uint8_t> ReadWholeFile(const std::string& path, std::uintmax_t maxBytes);
+
+}  // namespace morvessa::sheet::io
