@@ -6,6 +6,12 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace morvessa {
 
 namespace {
@@ -37,14 +43,20 @@ void DeleteFileQuietly(const QString& path)
         QCoreApplication::processEvents();
     if (path.isEmpty())
         return;
-    if (QFile::remove(path))
+    const QByteArray name = QFile::encodeName(path);
+    // unlink removes a link itself, never what it points to.
+    if (::unlink(name.constData()) == 0 || errno == ENOENT)
         return;
-    // The forced way: a read-only file is made writable first.
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    // The forced way: a read-only file is made writable first. Opened without following a link, so
+    // the permissions of a file a planted link points to are never changed.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return;
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    QFile::remove(path);
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        ::fchmod(fd, (st.st_mode & 07777) | S_IWUSR);
+    ::close(fd);
+    ::unlink(name.constData());
 }
 
 void DeleteFileQuietly(const std::string& path)

@@ -18,7 +18,8 @@ bool FileExists(const char* path);
 
 // Deletes a file and never reports whether it worked. Pending Qt events are processed first (when
 // a QCoreApplication exists); when the plain delete fails, the file is made writable and deleted
-// again (the forced delete, which also removes read-only files). A missing file is no error.
+// again (the forced delete, which also removes read-only files). A missing file is no error. A link
+// is removed itself; nothing is followed through it, its target's permissions least of all.
 void DeleteFileQuietly(const QString& path);
 void DeleteFileQuietly(const std::string& path);
 void DeleteFileQuietly(const char* path);

@@ -1,17 +1,21 @@
 #include "core/SharedRoutines.h"
 
 #include "core/CoreTestSupport.h"
+#include "support/SmallFilesystem.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <optional>
+
+#include <sys/stat.h>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -91,6 +95,35 @@ TEST(DeleteFileQuietly, DeletesPlainAndReadOnlyFilesAndIgnoresMissingOnes)
     DeleteFileQuietly(dir.filePath(QStringLiteral("missing/folder/x.xls")));
     DeleteFileQuietly(dir.path());  // a folder is not a file and stays
     EXPECT_TRUE(QDir(dir.path()).exists());
+}
+
+TEST(DeleteFileQuietly, RemovesALinkItselfAndNeverChangesPermissionsThroughOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString victim = dir.filePath(QStringLiteral("victim.txt"));
+    WriteFile(victim);
+    ASSERT_TRUE(QFile::setPermissions(victim, QFileDevice::ReadOwner));
+    const QString link = dir.filePath(QStringLiteral("temp.bmp"));
+    ASSERT_TRUE(QFile::link(victim, link));
+    DeleteFileQuietly(link);
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFile::exists(victim));
+
+    // A link the plain delete cannot remove (another user's in a shared folder; here a folder that
+    // cannot change) used to be made writable for the forced delete, through the link.
+    const QString shared = dir.filePath(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkpath(shared));
+    testing::SmallFilesystem disk(shared.toStdString(), 64);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.skipReason();
+    const QString planted = shared + QStringLiteral("/temp.bmp");
+    ASSERT_TRUE(QFile::link(victim, planted));
+    ASSERT_TRUE(disk.MakeReadOnly());
+    DeleteFileQuietly(planted);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(victim).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0400u);
 }
 
 TEST(DeleteFileQuietly, HandlesPendingEventsBeforeDeleting)

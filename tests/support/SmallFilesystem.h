@@ -61,6 +61,12 @@ public:
         ::close(fd);
     }
 
+    // Nothing on it can be changed or removed any more, by anyone.
+    bool MakeReadOnly() const
+    {
+        return ::mount(nullptr, mountPoint_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
 private:
     // Once per process: this thread's mounts become its own, so nothing is seen or left outside.
     static void PrivateMountNamespace()
