@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "widgets/Translations.h"
 #include "app/MainWindow.h"
+#include "calendar/Leftovers.h"
 
 #include <QApplication>
 
@@ -24,6 +25,8 @@ int main(int argc, char* argv[])
     // The windows speak the system's language when there is a translation for it, else English.
     morvessa::ProgramTranslation translation;
     translation.Install(QLocale::system());
+    // What killed runs left in TEMP and in the running-instance table; nothing the user sees.
+    morvessa::RemoveLeftoversOfEndedRuns();
     QApplication::setWindowIcon(morvessa::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("app.morvessa.Morvessa"));
 

@@ -8,6 +8,7 @@
 #include "host/HostInstances.h"
 #include "host/SheetSnapshot.h"
 #include "core/ErrorTrap.h"
+#include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
@@ -35,10 +36,11 @@ T& Require(T* object)
     return *object;
 }
 
-std::string SnapshotPath()
+// The snapshot keeps its fixed name, but in the run's private folder: no other user can plant a
+// link there, and no other run at the same time can take another month's picture from it.
+std::string SnapshotPathIn(const std::string& folder)
 {
-    return QDir::toNativeSeparators(TempFolder() + QDir::separator() + QString::fromLatin1(kSnapshotFileName))
-        .toStdString();
+    return folder + "/" + kSnapshotFileName;
 }
 
 QImage LoadSnapshotPicture(const std::string& path)
@@ -63,8 +65,7 @@ QImage LoadSnapshotPicture(const std::string& path)
 class GenerationRun {
 public:
     GenerationRun(CalendarYear year, GenerationUi& ui)
-        : trap_(location::Calendar_GenerateCalendar), year_(year.Number()), ui_(ui),
-          snapshotPath_(SnapshotPath())
+        : trap_(location::Calendar_GenerateCalendar), year_(year.Number()), ui_(ui)
     {
     }
 
@@ -74,7 +75,9 @@ public:
         trap_.Step(104, [&] { LoadHolidays(); });
         trap_.Step(104, [&] { LoadRuleHolidays(); });
         BuildWorkbook();
-        SaveTempWorkbook();
+        // Only a workbook that was saved whole is handed over; the failed save was reported.
+        if (!SaveTempWorkbook())
+            return;
         HandOverSnapshot();
         try {
             DeleteFileQuietly(snapshotPath_);
@@ -93,14 +96,22 @@ private:
         BuildCalendarWorkbook(app_.get(), state_, year_, ui_.MonthSelectorIndex() + 1, trap_);
     }
 
-    // Saves the workbook under a fresh name in the temporary folder and closes its instance.
-    void SaveTempWorkbook()
+    // Saves the workbook under a fresh name in the run's private folder and closes its instance.
+    // Whether the workbook was saved.
+    bool SaveTempWorkbook()
     {
         bool created = false;
+        bool saved = false;
         // A fresh random name until one can be created exclusively: an existing file, or one
         // another process creates at the same moment, is never overwritten.
         for (int attempt = 0; attempt < kMaxTempNameAttempts && !created; ++attempt) {
-            if (!trap_.Step(210, [&] { tempWorkbookPath_ = TempWorkbookPathFor(RandomTempWorkbookName()); }))
+            if (!trap_.Step(210, [&] {
+                    if (runFolder_.empty()) {
+                        runFolder_ = RunFolder();
+                        snapshotPath_ = SnapshotPathIn(runFolder_);
+                    }
+                    tempWorkbookPath_ = TempWorkbookPathIn(runFolder_, RandomTempWorkbookName());
+                }))
                 break;
             if (!trap_.Step(224, [&] {
                     if (!FileExists(tempWorkbookPath_))
@@ -111,8 +122,17 @@ private:
         trap_.Step(226, [&] {
             if (!created)
                 throw std::runtime_error("No temporary workbook file could be created in " +
-                                         TempFolder().toStdString());
-            Require(state_.CalendarWorkbook).SaveAs(tempWorkbookPath_, GetXlsFileFormat(app_.get()));
+                                         (runFolder_.empty() ? TempFolder().toStdString() : runFolder_) +
+                                         ". " + kNothingMadeMessage);
+            try {
+                Require(state_.CalendarWorkbook).SaveAs(tempWorkbookPath_, GetXlsFileFormat(app_.get()));
+            } catch (...) {
+                // The empty file that held the name is no workbook: nothing of it is handed on.
+                const std::string reason = CurrentExceptionDescription();
+                DeleteFileQuietly(tempWorkbookPath_);
+                throw std::runtime_error(reason + " " + kNothingMadeMessage);
+            }
+            saved = true;
         });
         trap_.Step(228, [&] { App().DisplayAlerts(false); });
         trap_.Step(230, [&] { Require(state_.CalendarWorkbook).Close(); });
@@ -121,6 +141,7 @@ private:
             app_.reset();
             state_.CalendarWorkbook = nullptr;
         });
+        return saved;
     }
 
     // Reopens the saved workbook in a new instance for the snapshot, then hands both to the preview.
@@ -148,7 +169,8 @@ private:
     ErrorTrap trap_;
     const int year_;
     GenerationUi& ui_;
-    const std::string snapshotPath_;
+    std::string runFolder_;
+    std::string snapshotPath_;
     ApplicationPtr app_;
     CalendarWorkbookState state_;
     std::string tempWorkbookPath_;

@@ -1,7 +1,7 @@
 #pragma once
 // The one entry point of calendar generation: a year and the stored settings go in; a twelve-sheet
-// .xls workbook in the temporary folder and a snapshot picture of one month come out, handed over
-// to the preview through GenerationUi.
+// .xls workbook in the run's private folder inside TEMP and a snapshot picture of one month come out, handed
+// over to the preview through GenerationUi.
 
 #include "core/ErrorTrap.h"
 #include "calendar/GenerationUi.h"
@@ -13,8 +13,12 @@ namespace location {
 MORVESSA_LOCATION(Calendar_GenerateCalendar, "Calendar.GenerateCalendar")
 }  // namespace location
 
+// Ends the report of a failed save of the temporary workbook: nothing is handed to the preview.
+inline constexpr const char* kNothingMadeMessage = "No calendar was made.";
+
 // Runs every numbered step under the trap "Calendar.GenerateCalendar"; a failing step is reported
-// and the next one runs.
+// and the next one runs, except that a temporary workbook whose save failed is deleted and nothing
+// is handed over (the preview does not open).
 void GenerateCalendar(CalendarYear year, GenerationUi& ui);
 
 }  // namespace morvessa

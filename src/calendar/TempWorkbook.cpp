@@ -5,10 +5,15 @@
 #include <QDir>
 #include <QRandomGenerator>
 
+#include "spreadsheet/io/AtomicFile.h"
+
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
+#include <ctime>
 #include <stdexcept>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace morvessa {
@@ -23,24 +28,64 @@ std::string RandomTempWorkbookName()
     return name + ".xls";
 }
 
-std::string TempWorkbookPathFor(const std::string& name)
+std::string TempWorkbookPathIn(const std::string& folder, const std::string& name)
 {
-    return QDir::toNativeSeparators(TempFolder() + QDir::separator() + QString::fromStdString(name))
-        .toStdString();
+    return folder + "/" + name;
 }
 
 ExclusiveCreate CreateFileExclusively(const std::string& path)
 {
-    // O_EXCL also refuses a dangling symbolic link, so a planted link is never followed.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // O_EXCL also refuses a dangling symbolic link, so a planted link is never followed. Only this
+    // user may read it: the holiday names are the user's own.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         if (errno == EEXIST)
             return ExclusiveCreate::AlreadyExists;
         throw std::runtime_error("Cannot create the temporary workbook " + path + ": " +
-                                 std::strerror(errno));
+                                 sheet::io::FileErrorReason(errno));
     }
     ::close(fd);
     return ExclusiveCreate::Created;
+}
+
+int RemoveAbandonedTempWorkbooks(const std::string& folder)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    const int folderFd = ::dirfd(dir);
+    const time_t now = ::time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (!IsTempWorkbookName(name))
+            continue;
+        struct stat st {};
+        if (::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid() || now - st.st_mtime < kAbandonedTempWorkbookSeconds) {
+            continue;
+        }
+        if (::unlinkat(folderFd, name.c_str(), 0) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+bool IsTempWorkbookName(const std::string& name)
+{
+    const std::string prefix = kTempWorkbookPrefix;
+    const std::string suffix = ".xls";
+    if (name.size() != prefix.size() + kTempWorkbookDigits + suffix.size() || name.rfind(prefix, 0) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    for (int i = 0; i < kTempWorkbookDigits; ++i) {
+        const char digit = name[prefix.size() + static_cast<size_t>(i)];
+        if (digit < '1' || digit > '9')
+            return false;
+    }
+    return true;
 }
 
 }  // namespace morvessa

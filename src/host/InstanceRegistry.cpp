@@ -23,6 +23,7 @@ namespace morvessa {
 namespace {
 
 constexpr const char* kEntrySuffix = ".instance";
+constexpr const char* kPartialSuffix = ".partial";
 
 // Whether the folder is a real folder (no link) of this user that nobody else may enter: another
 // user must not be able to plant, read or remove entries.
@@ -62,13 +63,51 @@ std::string UniqueEntryName()
     static std::atomic<unsigned> counter{0};
     std::random_device random;
     std::ostringstream name;
-    name << ::getpid() << '-' << counter++ << '-' << std::hex << random() << kEntrySuffix;
+    // The pid and its start time lead the name, so even an entry that was never finished (a
+    // ".partial" left by a crash) tells whose it was.
+    name << ::getpid() << '-' << ProcessStartTime(::getpid()) << '-' << counter++ << '-' << std::hex
+         << random() << kEntrySuffix;
     return name.str();
 }
 
 bool IsEntryName(const fs::path& path)
 {
     return path.extension() == kEntrySuffix;
+}
+
+bool IsPartialEntryName(const std::string& name)
+{
+    const std::string suffix = std::string(kEntrySuffix) + kPartialSuffix;
+    return name.size() > suffix.size() &&
+           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::int64_t ParsePid(const std::string& text)
+{
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stoll(text);
+}
+
+// Whether the process named by an unfinished entry's name ("<pid>-<start>-..." or, from older
+// builds, "<pid>-...") still runs.
+bool PartialEntryWriterAlive(const std::string& name)
+{
+    std::vector<std::string> fields;
+    std::istringstream parts(name.substr(0, name.find('.')));
+    for (std::string field; std::getline(parts, field, '-');)
+        fields.push_back(field);
+    if (fields.empty())
+        return false;
+    const std::string start = fields.size() >= 4 ? fields[1] : std::string();
+    return InstanceProcessAlive(ParsePid(fields[0]), start);
+}
+
+bool EntryProcessAlive(const fs::path& entry)
+{
+    const auto pidText = ReadInstanceField(entry.string(), "pid");
+    const std::string start = ReadInstanceField(entry.string(), "start").value_or("");
+    return InstanceProcessAlive(pidText ? ParsePid(*pidText) : 0, start);
 }
 
 }  // namespace
@@ -81,7 +120,7 @@ std::unique_ptr<InstanceRegistration> InstanceRegistration::Register(const std::
         return nullptr;
 
     const fs::path entry = fs::path(folder) / UniqueEntryName();
-    const fs::path partial = fs::path(entry).concat(".partial");
+    const fs::path partial = fs::path(entry).concat(kPartialSuffix);
     {
         // Written aside and renamed, so a reader never sees half an entry.
         const int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -177,20 +216,35 @@ std::optional<RunningInstanceEntry> FindRunningInstance()
     }
     std::sort(entries.begin(), entries.end());
     for (const fs::path& entry : entries) {
-        const auto pidText = ReadInstanceField(entry.string(), "pid");
-        std::int64_t pid = 0;
-        try {
-            pid = pidText ? std::stoll(*pidText) : 0;
-        } catch (const std::exception&) {
-            pid = 0;
-        }
-        const std::string start = ReadInstanceField(entry.string(), "start").value_or("");
-        if (InstanceProcessAlive(pid, start))
-            return RunningInstanceEntry{entry.string(), pid};
+        if (EntryProcessAlive(entry))
+            return RunningInstanceEntry{entry.string(),
+                                        ParsePid(ReadInstanceField(entry.string(), "pid").value_or(""))};
         // Its process is gone (or the entry is unreadable): nobody will remove it but us.
         fs::remove(entry, ec);
     }
     return std::nullopt;
+}
+
+int RemoveStaleInstanceEntries()
+{
+    const std::string folder = InstanceRegistryFolder();
+    if (!IsPrivateFolder(folder))
+        return 0;
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path entry = it->path();
+        const std::string name = entry.filename().string();
+        bool stale = false;
+        if (IsEntryName(entry))
+            stale = !EntryProcessAlive(entry);
+        else if (IsPartialEntryName(name))
+            stale = !PartialEntryWriterAlive(name);
+        std::error_code removeError;
+        if (stale && fs::remove(entry, removeError))
+            ++removed;
+    }
+    return removed;
 }
 
 }  // namespace morvessa

@@ -38,6 +38,10 @@ struct RunningInstanceEntry {
 // The first entry (in a stable order) whose process is alive; stale entries are deleted on the way.
 std::optional<RunningInstanceEntry> FindRunningInstance();
 
+// Removes every entry, finished or not (".instance.partial"), whose process has ended: what runs
+// that were killed left behind. Returns how many. Never throws.
+int RemoveStaleInstanceEntries();
+
 // Reads one "key=value" field of an entry; empty when the entry or the field is missing.
 std::optional<std::string> ReadInstanceField(const std::string& entryPath, const std::string& key);
 

@@ -5,11 +5,11 @@
 #include "core/ErrorTrap.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
+#include "spreadsheet/io/AtomicFile.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTemporaryFile>
 
 #include <cstdio>
 #include <memory>
@@ -96,20 +96,23 @@ private:
     std::unique_ptr<QMimeData> saved_;
 };
 
-// Writes the picture as a BMP beside the target and renames it over the old file, so an older
-// picture is only ever replaced by a complete one. (No flush to disk: the file lives for seconds.)
+// Writes the picture as a BMP in one step, so an older picture is only ever replaced by a complete
+// one. (No flush to disk: the file lives for seconds.)
 void SavePictureFile(const QImage& picture, const std::string& path)
 {
     if (picture.isNull())
         throw sheet::HostError("Invalid picture");
-    QTemporaryFile file(QString::fromStdString(path) + QStringLiteral(".XXXXXX"));
-    const QByteArray bytes = EncodeBmp24(picture);
-    const bool written = file.open() && file.write(bytes) == bytes.size() && file.flush();
-    file.close();
-    if (!written || std::rename(QFile::encodeName(file.fileName()).constData(), path.c_str()) != 0) {
+    const QByteArray bmp = EncodeBmp24(picture);
+    if (bmp.isEmpty())
         throw sheet::HostError("Path/File access error: " + path);
+    try {
+        sheet::io::ReplaceFileAtomically(
+            path,
+            std::span(reinterpret_cast<const uint8_t*>(bmp.constData()), static_cast<size_t>(bmp.size())),
+            sheet::io::Durability::Cached, 0600);
+    } catch (const sheet::io::FileError& error) {
+        throw sheet::HostError("Path/File access error: " + path + " (" + error.reason() + ")");
     }
-    file.setAutoRemove(false);  // it is the picture file now
 }
 
 }  // namespace

@@ -3,13 +3,13 @@
 
 #include "core/SharedRoutines.h"
 #include "settings/SettingsStore.h"
+#include "spreadsheet/xls/XlsFile.h"
 #include "spreadsheet/xlsx/XlsxFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <stdexcept>
@@ -19,12 +19,6 @@ namespace morvessa {
 namespace {
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
-constexpr qint64 kCopyChunk = 1 << 16;
-
-[[noreturn]] void ThrowFileError(const QString& what, const QString& path, const QString& reason)
-{
-    throw std::runtime_error((what + " " + path + ": " + reason).toStdString());
-}
 }  // namespace
 
 QStringList SaveDialogFilters()
@@ -93,29 +87,9 @@ QString OverwriteQuestion(const QString& targetName)
 
 void CopyFileReplacing(const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        ThrowFileError("Cannot read", source, in.errorString());
-    // QSaveFile writes beside the target and renames over it on commit; no direct-write fallback,
-    // so a failure leaves an existing target as it was.
-    QSaveFile out(target);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        ThrowFileError("Cannot write", target, out.errorString());
-    QByteArray chunk;
-    while (!(chunk = in.read(kCopyChunk)).isEmpty()) {
-        if (out.write(chunk) != chunk.size()) {
-            const QString reason = out.errorString();
-            out.cancelWriting();
-            ThrowFileError("Cannot write", target, reason);
-        }
-    }
-    if (in.error() != QFileDevice::NoError) {
-        out.cancelWriting();
-        ThrowFileError("Cannot read", source, in.errorString());
-    }
-    if (!out.commit())
-        ThrowFileError("Cannot write", target, out.errorString());
+    // XlsError is a std::runtime_error whose text names the file and the reason.
+    sheet::xls::CopyWorkbookFile(QFile::encodeName(source).toStdString(),
+                                 QFile::encodeName(target).toStdString());
 }
 
 bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorReporter* reporter)

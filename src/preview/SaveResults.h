@@ -62,9 +62,10 @@ void RememberSaveFolder(const QString& savedFile);
 // "Are you sure you wish to overwrite " + name + " ?"
 QString OverwriteQuestion(const QString& targetName);
 
-// Writes a copy of `source` to `target` so that `target` is either the old file or the complete
-// copy, never a mix or nothing: the copy goes to a new file in the target's folder and then takes
-// the old name in one step. Throws std::runtime_error with the reason when it cannot.
+// Writes a copy of the workbook `source` to `target` so that `target` is either the old file or the
+// complete copy, never a mix or nothing: the copy goes to a new file in the target's folder and then
+// takes the old name in one step. A source that is not a whole workbook is refused. Throws
+// std::runtime_error with the file and the reason (e.g. "the disk is full") when it cannot.
 void CopyFileReplacing(const QString& source, const QString& target);
 
 // "Save Results To Excel File": asks for a name and type, asks before replacing an existing file,

@@ -732,6 +732,7 @@ TEST_F(MainWindowTest, AFullStartGeneratesTheWorkbookAndShowsThePreview)
     EXPECT_TRUE(workbook.startsWith(settings_.Folder()));
     EXPECT_TRUE(QFile::exists(workbook));
     EXPECT_FALSE(QFile::exists(settings_.Folder() + "/temp.bmp"));
+    EXPECT_FALSE(QFile::exists(QFileInfo(workbook).absolutePath() + "/temp.bmp"));
     form.Preview()->hide();
 }
 

@@ -3,6 +3,8 @@
 
 #include "calendar/GenerateCalendar.h"
 #include "calendar/TempWorkbook.h"
+#include "core/RunFolder.h"
+#include "support/SmallFilesystem.h"
 #include "calendar/CalendarTestSupport.h"
 #include "calendar/XlsChecker.h"
 #include "host/HostInstances.h"
@@ -10,6 +12,7 @@
 #include "spreadsheet/xlsx/XlsxFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -25,6 +28,10 @@
 
 namespace morvessa::calendar_test {
 namespace {
+
+constexpr QFileDevice::Permissions kOthersAndGroup = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                     QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                     QFileDevice::WriteOther | QFileDevice::ExeOther;
 
 class GenerateCalendarTest : public IsolatedCalendarTest {
 protected:
@@ -60,6 +67,18 @@ protected:
     QStringList TempFiles() const
     {
         return QDir(TempPath()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    }
+
+    // Everything in TEMP, folders and what they hold, as "folder/name" paths.
+    QStringList TempTree() const
+    {
+        QStringList found;
+        QDirIterator it(TempPath(), QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found.append(QDir(TempPath()).relativeFilePath(it.next()));
+        found.sort();
+        return found;
     }
 
     // Lines of the reports so far, in order.
@@ -123,7 +142,7 @@ private:
     std::unique_ptr<ScopedCatalogueMessageSink> messages_;
 };
 
-TEST_F(GenerateCalendarTest, MarchSelectedGivesAMarchWorkbookAndSnapshotInTheTempFolder)
+TEST_F(GenerateCalendarTest, MarchSelectedGivesAMarchWorkbookAndSnapshotInTheRunsPrivateFolder)
 {
     EXPECT_EQ(Generate("2024", 2), "2024");
     EXPECT_TRUE(reports_.messages.empty()) << reports_.messages.front();
@@ -135,13 +154,19 @@ TEST_F(GenerateCalendarTest, MarchSelectedGivesAMarchWorkbookAndSnapshotInTheTem
     EXPECT_FALSE(ui_.picture.isNull());
     EXPECT_GT(ui_.picture.width(), 600);
 
-    // Only the workbook is left in TEMP: "tqmrex" + eight digits 1..9 + ".xls"; no "temp.bmp".
+    // Only the workbook is left, "tqmrex" + eight digits 1..9 + ".xls", for this user's eyes only, in
+    // the run's folder inside TEMP that no other user may enter; no "temp.bmp".
     const QFileInfo workbook(QString::fromStdString(ui_.workbook));
-    EXPECT_EQ(QDir(workbook.absolutePath()).canonicalPath(), QDir(TempPath()).canonicalPath());
+    const QFileInfo runFolder(workbook.absolutePath());
+    EXPECT_EQ(QDir(runFolder.absolutePath()).canonicalPath(), QDir(TempPath()).canonicalPath());
+    EXPECT_TRUE(runFolder.fileName().startsWith(QLatin1String(kWindowRunFolderPrefix)));
     EXPECT_TRUE(
         QRegularExpression(QStringLiteral("^tqmrex[1-9]{8}\\.xls$")).match(workbook.fileName()).hasMatch())
         << workbook.fileName().toStdString();
-    EXPECT_EQ(TempFiles(), QStringList{workbook.fileName()});
+    EXPECT_EQ(TempTree(),
+              (QStringList{runFolder.fileName(), runFolder.fileName() + "/" + workbook.fileName()}));
+    EXPECT_EQ(runFolder.permissions() & kOthersAndGroup, QFileDevice::Permissions());
+    EXPECT_EQ(workbook.permissions() & kOthersAndGroup, QFileDevice::Permissions());
 
     // The host reads back exactly the twelve months, March active with I11 selected.
     std::unique_ptr<sheet::Workbook> reopened = sheet::xls::OpenWorkbook(ui_.workbook);
@@ -274,7 +299,7 @@ TEST_F(GenerateCalendarTest, NoSelectedMonthIsReportedAndDecemberStaysActive)
     EXPECT_EQ(ui_.calls.back(), "hide main");
 }
 
-TEST_F(GenerateCalendarTest, HostThatCannotStartFailsEveryHostStepInOrderAndStillHandsOver)
+TEST_F(GenerateCalendarTest, HostThatCannotStartFailsEveryHostStepInOrderAndHandsNothingOver)
 {
     ScopedInstanceFactory noHost(
         []() -> ApplicationPtr { throw HostInstanceError("ActiveX component can't create object"); });
@@ -283,12 +308,14 @@ TEST_F(GenerateCalendarTest, HostThatCannotStartFailsEveryHostStepInOrderAndStil
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), 102);
     EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end()));
-    for (int line : {114, 124, 126, 148, 152, 180, 182, 208, 226, 232, 236, 242, 252})
+    for (int line : {114, 124, 126, 148, 152, 180, 182, 208, 226, 232})
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
-    // Steps that need no host still run: the handover and the clean-up.
-    EXPECT_EQ(std::vector<std::string>(ui_.calls.end() - 3, ui_.calls.end()),
-              (std::vector<std::string>{"workbook", "show preview", "hide main"}));
-    EXPECT_FALSE(QFile::exists(TempPath() + QStringLiteral("/temp.bmp")));
+    EXPECT_EQ(lines.back(), 232);
+    // The workbook was never saved, so nothing is handed over and no empty file is left.
+    EXPECT_TRUE(ui_.calls.empty());
+    for (const QString& entry : TempTree())
+        EXPECT_FALSE(entry.endsWith(QLatin1String(".xls")) || entry.endsWith(QLatin1String(".bmp")))
+            << entry.toStdString();
 }
 
 TEST_F(GenerateCalendarTest, MissingTempFolderIsReportedWithoutWritingElsewhere)
@@ -297,13 +324,29 @@ TEST_F(GenerateCalendarTest, MissingTempFolderIsReportedWithoutWritingElsewhere)
     qputenv("TEMP", missing.toUtf8());
     Generate("2024");
     const std::vector<int> lines = ReportedLines();
-    // The exclusive creation fails once (224), the save refuses a file it did not create (226),
-    // and everything that needs the saved file fails after it.
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0], 224);
-    EXPECT_EQ(lines[1], 226);
+    // The run folder cannot be made (210), so the save has no file (226) and nothing is handed over.
+    ASSERT_EQ(lines, (std::vector<int>{210, 226}));
+    EXPECT_NE(reports_.messages[0].find(missing.toStdString()), std::string::npos) << reports_.messages[0];
+    EXPECT_NE(reports_.messages[1].find(kNothingMadeMessage), std::string::npos) << reports_.messages[1];
     EXPECT_FALSE(QFileInfo::exists(missing));
-    EXPECT_EQ(ui_.calls.back(), "hide main");
+    EXPECT_TRUE(ui_.calls.empty());
+}
+
+TEST_F(GenerateCalendarTest, AFullDiskHandsNothingOverAndSaysSo)
+{
+    // A TEMP on a disk with room for 64 KB, so the workbook does not fit.
+    testing::SmallFilesystem disk(TempPath().toStdString(), 64);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.skipReason();
+    Generate("2024");
+    ASSERT_EQ(ReportedLines(), std::vector<int>{226}) << reports_.messages.front();
+    const std::string& report = reports_.messages.front();
+    EXPECT_NE(report.find("(the disk is full). No calendar was made."), std::string::npos) << report;
+    EXPECT_NE(report.find(TempPath().toStdString()), std::string::npos) << report;
+    // The preview does not open on an empty workbook, and none is left.
+    EXPECT_TRUE(ui_.calls.empty());
+    ASSERT_EQ(TempTree().size(), 1) << TempTree().join(' ').toStdString();
+    EXPECT_TRUE(TempTree().front().startsWith(QLatin1String(kWindowRunFolderPrefix)));
 }
 
 TEST(TempWorkbookTest, NamesAreRandomDigitsOneToNine)

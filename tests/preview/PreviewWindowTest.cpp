@@ -3,6 +3,9 @@
 #include "preview/ScriptedDialogs.h"
 #include "settings/SettingsStore.h"
 
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/xls/XlsFile.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFrame>
@@ -49,6 +52,14 @@ void Click(QWidget* button)
     SendMouse(button, QEvent::MouseButtonRelease, centre, Qt::NoButton);
 }
 
+QByteArray WorkbookBytes()
+{
+    sheet::Workbook book;
+    book.AddSheet("January").SetCellValue(1, 1, std::string("workbook"));
+    const std::vector<uint8_t> bytes = sheet::xls::WriteWorkbookBytes(book);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
 class PreviewWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -57,7 +68,7 @@ protected:
         workbook = dir.filePath("tqmrex11223344.xls");
         QFile file(workbook);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("workbook bytes");
+        file.write(WorkbookBytes());
         file.close();
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
@@ -162,7 +173,7 @@ TEST_F(PreviewWindowTest, SaveButtonCopiesTheWorkbook)
     Click(form->SaveButton());
     QFile saved(target);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), QByteArray("workbook bytes"));
+    EXPECT_EQ(saved.readAll(), WorkbookBytes());
     EXPECT_EQ(dialogs->messages, QStringList{"Done."});
     EXPECT_TRUE(QFile::exists(workbook));
 }

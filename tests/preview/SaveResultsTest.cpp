@@ -5,6 +5,7 @@
 #include "settings/SettingsStore.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "support/SmallFilesystem.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -38,14 +39,25 @@ void WriteAll(const QString& path, const QByteArray& data)
     ASSERT_EQ(file.write(data), data.size());
 }
 
+// A real workbook of a few sheets: the copy refuses anything less.
+QByteArray SampleWorkbookBytes()
+{
+    sheet::Workbook book;
+    for (int s = 1; s <= 3; ++s) {
+        sheet::Worksheet& sheet = book.AddSheet("Month " + std::to_string(s));
+        for (int r = 1; r <= 200; ++r)
+            sheet.SetCellValue(r, 1, "Row " + std::to_string(r * s));
+    }
+    const std::vector<uint8_t> bytes = sheet::xls::WriteWorkbookBytes(book);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
 class SaveResultsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        // Larger than one copy chunk, with every byte value.
-        for (int i = 0; i < 200000; ++i)
-            workbookBytes.append(static_cast<char>(i * 7 % 256));
+        workbookBytes = SampleWorkbookBytes();
         workbook = dir.filePath("tqmrex12345678.xls");
         WriteAll(workbook, workbookBytes);
         // Saving remembers its folder in the settings store: a store of this test's own.
@@ -336,6 +348,44 @@ TEST_F(SaveResultsTest, ClosingDropsTheWorkbook)
     EXPECT_FALSE(QFile::exists(workbook));
     QueryUnloadPreview(workbook, &reports);  // already gone: nothing to say
     EXPECT_TRUE(reports.messages.empty());
+}
+
+TEST_F(SaveResultsTest, AnEmptyOrCutTemporaryWorkbookNeverReplacesTheUsersFile)
+{
+    const QString target = dir.filePath("mine.xls");
+    WriteAll(target, "precious");
+    // What a failed save leaves: the empty file that held the name, or the start of a workbook.
+    for (const QByteArray& broken : {QByteArray(), workbookBytes.left(workbookBytes.size() / 2)}) {
+        WriteAll(workbook, broken);
+        dialogs.fileNames.push_back(target);
+        EXPECT_FALSE(SaveResultsToFile(workbook, dialogs, &reports));
+        EXPECT_EQ(ReadAll(target), QByteArray("precious"));
+    }
+    ASSERT_EQ(reports.messages.size(), 2u);
+    EXPECT_TRUE(ReportedAt(130));
+    EXPECT_NE(reports.messages[0].find("is not complete"), std::string::npos) << reports.messages[0];
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << "\"Done.\" after nothing was saved";
+    EXPECT_EQ(FilesIn(dir.path()), (QStringList{"mine.xls", "tqmrex12345678.xls"}));
+}
+
+TEST_F(SaveResultsTest, AFullDiskIsNamedAndKeepsTheOldFile)
+{
+    const QString folder = dir.filePath("small");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    testing::SmallFilesystem disk(folder.toStdString(), 64);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.skipReason();
+    const QString target = QDir(folder).filePath("mine.xls");
+    WriteAll(target, "precious");
+    disk.Fill();
+    dialogs.fileNames.push_back(target);
+    EXPECT_FALSE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_EQ(ReadAll(target), QByteArray("precious"));
+    ASSERT_EQ(reports.messages.size(), 1u);
+    EXPECT_NE(reports.messages[0].find(target.toStdString() + " (the disk is full)"), std::string::npos)
+        << reports.messages[0];
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(FilesIn(folder), (QStringList{".filler", "mine.xls"}));
 }
 
 }  // namespace
