@@ -15,6 +15,7 @@
 #include "spreadsheet/DefaultPalette.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
+#include "spreadsheet/io/AtomicFile.h"
 #include "spreadsheet/xls/SheetGeometry.h"
 #include "spreadsheet/xls/XlsFile.h"
 
@@ -525,28 +526,10 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
 void SaveWorkbook(const Workbook& wb, const std::string& path)
 {
     const std::vector<uint8_t> bytes = WriteWorkbookBytes(wb);
-    // Write beside the target and move into place, so a failed save never leaves half a file.
-    const std::filesystem::path target(path);
-    std::filesystem::path partial = target;
-    partial += ".saving";
-    {
-        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        if (!file)
-            throw XlsxError("The file could not be saved: " + path + " (" + std::strerror(errno) + ").");
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            throw XlsxError("The file could not be saved: " + path + " (the disk may be full).");
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(partial, ignored);
-        throw XlsxError("The file could not be saved: " + path + " (" + error.message() + ").");
+    try {
+        io::ReplaceFileAtomically(path, bytes);
+    } catch (const io::FileError& error) {
+        throw XlsxError("The file could not be saved: " + path + " (" + error.reason() + ").");
     }
 }
 
