@@ -18,6 +18,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -110,6 +111,8 @@ public:
     void SetMainMousePointer(MousePointer pointer) override
     {
         calls.push_back("pointer " + std::to_string(static_cast<int>(pointer)));
+        if (onPointer)
+            onPointer(pointer);
     }
     void SetPreviewPicture(const QImage& image) override
     {
@@ -125,6 +128,8 @@ public:
     void HideMainWindow() override { calls.push_back("hide main"); }
 
     int monthIndex;
+    // Runs inside the driver between the snapshot's capture (pointer 11) and its load (pointer 0).
+    std::function<void(MousePointer)> onPointer;
     std::vector<std::string> calls;
     QImage picture;
     std::string workbook;

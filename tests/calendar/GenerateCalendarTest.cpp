@@ -332,6 +332,23 @@ TEST_F(GenerateCalendarTest, MissingTempFolderIsReportedWithoutWritingElsewhere)
     EXPECT_TRUE(ui_.calls.empty());
 }
 
+TEST_F(GenerateCalendarTest, AnotherRunInTheSameTempCannotSwapThePicture)
+{
+    // Another run writes its picture under the snapshot's fixed name while this one has taken its
+    // own and not yet loaded it.
+    ui_ = RecordingGenerationUi(2);
+    ui_.onPointer = [this](MousePointer pointer) {
+        if (pointer == MousePointer::Default) {
+            QImage other(10, 10, QImage::Format_RGB32);
+            other.fill(Qt::red);
+            other.save(TempPath() + QStringLiteral("/temp.bmp"), "BMP");
+        }
+    };
+    GenerateCalendar(*CalendarYear::FromText(QStringLiteral("2024")), ui_);
+    EXPECT_TRUE(reports_.messages.empty()) << reports_.messages.front();
+    EXPECT_GT(ui_.picture.width(), 600) << "the preview shows another run's picture";
+}
+
 TEST_F(GenerateCalendarTest, AFullDiskHandsNothingOverAndSaysSo)
 {
     // A TEMP on a disk with room for 64 KB, so the workbook does not fit.
