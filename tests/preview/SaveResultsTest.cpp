@@ -196,7 +196,7 @@ TEST_F(SaveResultsTest, ExistingXlsxIsAskedForAndReplacedOnlyOnYes)
 
 TEST_F(SaveResultsTest, UnreadableWorkbookIsReportedAndNoXlsxIsLeft)
 {
-    // The fixture's workbook is not a workbook file at all.
+    WriteAll(workbook, "not a workbook file at all");
     const QString target = dir.filePath("mine.xlsx");
     WriteAll(target, "precious");
     dialogs.fileNames = {target};
