@@ -235,6 +235,23 @@ TEST_F(XlsxFile, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
+TEST_F(XlsxFile, TextBeyondTheFormatsLimitIsRefusedWithAReason)
+{
+    Workbook wb;
+    wb.AddSheet("Long").SetCellValue(1, 1, std::string(40000, 'x'));
+    const fs::path target = folder_ / "long.xlsx";
+    try {
+        SaveWorkbook(wb, target.string());
+        ADD_FAILURE() << "the save did not fail";
+    } catch (const XlsxError& error) {
+        EXPECT_EQ(
+            std::string(error.what()),
+            "The workbook could not be written: a cell of sheet \"Long\": String exceeds Excel's limit of "
+            "32,767 characters.");
+    }
+    EXPECT_FALSE(fs::exists(target));
+}
+
 TEST_F(XlsxFile, MissingFolderOrAFolderInTheWayIsAnErrorNotACrash)
 {
     Workbook wb;

@@ -251,6 +251,15 @@ void ApplyFormat(const CellFormat& f, lxw_format* format)
         format_set_hidden(format);
 }
 
+// The library's text for an error, without its closing full stop (the message adds its own).
+std::string Reason(lxw_error error)
+{
+    std::string text = lxw_strerror(error);
+    while (!text.empty() && text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
 // The heights and widths the .xls gives, so both files show the same pixels.
 double RowPoints(double points)
 {
@@ -309,7 +318,7 @@ private:
     void Check(lxw_error result, const Worksheet& sheet, const char* what)
     {
         if (result != LXW_NO_ERROR)
-            Fail(std::string(what) + " of sheet \"" + sheet.Name() + "\": " + lxw_strerror(result));
+            Fail(std::string(what) + " of sheet \"" + sheet.Name() + "\": " + Reason(result));
     }
 
     lxw_format* FormatFor(FormatId id)
@@ -512,7 +521,7 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
     if (!builder.Error().empty())
         throw XlsxError("The workbook could not be written: " + builder.Error() + ".");
     if (closed != LXW_NO_ERROR)
-        throw XlsxError(std::string("The workbook could not be written: ") + lxw_strerror(closed) + ".");
+        throw XlsxError("The workbook could not be written: " + Reason(closed) + ".");
     std::error_code error;
     const auto size = std::filesystem::file_size(scratch.Path(), error);
     std::vector<uint8_t> bytes(error ? 0 : size);
