@@ -5,13 +5,17 @@
 #include "calendar/GenerateCalendar.h"
 #include "calendar/RunHolidays.h"
 #include "calendar/GenerationUi.h"
+#include "calendar/Leftovers.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
 #include "host/HostInstances.h"
 #include "settings/SettingsStore.h"
 #include "core/CalendarYear.h"
 #include "core/ErrorTrap.h"
+#include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
+#include "spreadsheet/io/AtomicFile.h"
+#include "spreadsheet/xls/XlsFile.h"
 #include "spreadsheet/xlsx/XlsxFile.h"
 
 #include <QCommandLineParser>
@@ -20,12 +24,12 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
-#include <QTemporaryDir>
+#include <QBuffer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -107,28 +111,6 @@ public:
 void UsageError(const QString& text)
 {
     std::fprintf(stderr, "morvessa-batch: %s\nTry 'morvessa-batch --help'.\n", qUtf8Printable(text));
-}
-
-// Puts the source file in place of the target in one step, so an existing target is either fully
-// replaced or left as it was.
-bool CopyFileReplacing(const QString& source, const QString& target, QString& error)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read %1: %2").arg(source, in.errorString());
-        return false;
-    }
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("cannot write %1: %2").arg(target, out.errorString());
-        return false;
-    }
-    const QByteArray bytes = in.readAll();
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
-        error = QStringLiteral("cannot write %1: %2").arg(target, out.errorString());
-        return false;
-    }
-    return true;
 }
 
 void UseOffscreenPlatformUnlessChosen()
@@ -388,7 +370,13 @@ bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options)
                 error = QString::fromUtf8(failure.what());
             }
         } else {
-            written = CopyFileReplacing(tempWorkbook, options.outPath, error);
+            try {
+                sheet::xls::CopyWorkbookFile(ui.workbookPath(),
+                                             QFile::encodeName(options.outPath).toStdString());
+                written = true;
+            } catch (const std::exception& failure) {
+                error = QString::fromUtf8(failure.what());
+            }
         }
         if (!written)
             std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(error));
@@ -405,10 +393,19 @@ bool WriteSnapshot(const BatchGenerationUi& ui, const QString& snapshotPath)
         std::fprintf(stderr, "morvessa-batch: no snapshot picture was taken\n");
         return false;
     }
-    QSaveFile out(snapshotPath);
-    if (!out.open(QIODevice::WriteOnly) || !ui.picture().save(&out, "BMP") || !out.commit()) {
-        std::fprintf(stderr, "morvessa-batch: cannot write %s: %s\n", qUtf8Printable(snapshotPath),
-                     qUtf8Printable(out.errorString()));
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    if (!buffer.open(QIODevice::WriteOnly) || !ui.picture().save(&buffer, "BMP")) {
+        std::fprintf(stderr, "morvessa-batch: cannot write %s: the picture could not be encoded\n",
+                     qUtf8Printable(snapshotPath));
+        return false;
+    }
+    try {
+        sheet::io::ReplaceFileAtomically(
+            QFile::encodeName(snapshotPath).toStdString(),
+            std::span(reinterpret_cast<const uint8_t*>(bmp.constData()), static_cast<size_t>(bmp.size())));
+    } catch (const sheet::io::FileError& error) {
+        std::fprintf(stderr, "morvessa-batch: cannot write %s\n", error.what());
         return false;
     }
     return true;
@@ -442,17 +439,19 @@ int RunBatch(const BatchOptions& options)
     StderrCatalogueMessages catalogueMessages;
     ScopedCatalogueMessageSink useMessages(catalogueMessages);
 
-    // A private folder inside TEMP for this run: the snapshot's fixed name "temp.bmp" cannot clash
-    // with another run at the same time, and nothing is left behind.
-    QTemporaryDir runFolder(TempFolder() + QStringLiteral("/morvessa-batch-XXXXXX"));
-    if (!runFolder.isValid()) {
-        std::fprintf(stderr, "morvessa-batch: cannot create a temporary folder in %s: %s\n",
-                     qUtf8Printable(TempFolder()), qUtf8Printable(runFolder.errorString()));
+    // Partial files next to --out that a killed run left.
+    sheet::io::RemoveAbandonedPartialFiles(QFile::encodeName(options.outPath).toStdString());
+    // The run's private folder inside TEMP (the generation's workbook and picture go there too):
+    // nothing of another user or another run at the same time meets it, and it goes with the run.
+    std::string runFolder;
+    try {
+        runFolder = RunFolder();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
         return kExitFailedSteps;
     }
-    qputenv("TEMP", QFile::encodeName(runFolder.path()));
 
-    if (!UseRunHolidaysOf(options, runFolder.path()))
+    if (!UseRunHolidaysOf(options, QString::fromStdString(runFolder)))
         return kExitUsage;
 
     BatchGenerationUi ui(options.month - 1);
@@ -495,8 +494,14 @@ int RunMany(const BatchOptions& options)
     for (const QString& source : sources) {
         if (!source.isEmpty())
             SetSettingsFile(source);
-        QTemporaryDir copyFolder;
-        if (!copyFolder.isValid() || !UseRunHolidaysOf(options, copyFolder.path()))
+        std::unique_ptr<PrivateFolder> copyFolder;
+        try {
+            copyFolder = PrivateFolder::Create(TempFolder().toStdString(), kBatchRunFolderPrefix);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+            return kExitFailedSteps;
+        }
+        if (!UseRunHolidaysOf(options, QString::fromStdString(copyFolder->path())))
             return kExitUsage;
         {
             ErrorTrap load(location::Calendar_GenerateCalendar);
@@ -538,5 +543,8 @@ int main(int argc, char** argv)
     const std::optional<BatchOptions> options = commandLine.Parse(QCoreApplication::arguments(), exitStatus);
     if (!options)
         return exitStatus;
+    SetRunFolderPrefix(kBatchRunFolderPrefix);
+    // What killed runs left in TEMP and in the running-instance table.
+    RemoveLeftoversOfEndedRuns();
     return options->outDir.isEmpty() ? RunBatch(*options) : RunMany(*options);
 }
