@@ -91,6 +91,16 @@ void ShowInBox(QComboBox* box, const QString& text)
     box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
+// Shows a table row's name in a name box, whose entries are the names in row order: that row's own
+// entry becomes current, so of two holidays with the same name the right one shows.
+void ShowRowInNameBox(QComboBox* box, int row, const QString& name)
+{
+    if (row >= 1 && row <= box->count() && box->itemText(row - 1) == name)
+        box->setCurrentIndex(row - 1);
+    else
+        ShowInBox(box, name);
+}
+
 template <typename Widget>
 Widget* MakeControl(QWidget* container, const char* name, int left, int top, int width, int height)
 {
@@ -523,8 +533,9 @@ void MainWindow::Form_Load()
 
     trap.Step(172, [&] { currentFixed_ = 1; });
     trap.Step(174, [&] { currentFloating_ = 1; });
-    trap.Step(176, [&] { fixedCount_ = StoredHolidayCount(key::FixedHolidaysCount); });
-    trap.Step(178, [&] { floatingCount_ = StoredHolidayCount(key::FloatingHolidaysCount); });
+    // The rows loaded, which a damaged store's count may not match.
+    trap.Step(176, [&] { fixedCount_ = FixedHolidays().RowCount(); });
+    trap.Step(178, [&] { floatingCount_ = FloatingHolidays().RowCount(); });
 
     // A stored choice that cannot be read is reported and the default (Yes) is selected and stored.
     int easter = 1;
@@ -572,6 +583,11 @@ void MainWindow::ApplySkin()
 
 void MainWindow::ShowSelectedHolidays()
 {
+    // A change saved by another copy of the program may have shortened either table.
+    fixedCount_ = FixedHolidays().RowCount();
+    floatingCount_ = FloatingHolidays().RowCount();
+    currentFixed_ = std::min(currentFixed_, fixedCount_);
+    currentFloating_ = std::min(currentFloating_, floatingCount_);
     cmbNameFixed_->clear();
     cmbNameFixed_->addItems(HolidayNames(FixedHolidays(), fixed_column::Name));
     cmbNameFixed_->setCurrentIndex(-1);
@@ -584,13 +600,13 @@ void MainWindow::ShowSelectedHolidays()
         ShowInBox(cmbMonth2_, monthNames_.value(fixed.monthIndex));
     Text2_->setText(fixed.dayText);
     if (!fixed.name.isEmpty())
-        ShowInBox(cmbNameFixed_, fixed.name);
+        ShowRowInNameBox(cmbNameFixed_, currentFixed_, fixed.name);
 
     if (currentFloating_ >= 1) {
         const FloatingHolidayView floating = ViewOfFloatingHoliday(FloatingHolidays(), currentFloating_);
         if (floating.monthIndex >= 0)
             ShowInBox(cmbMonth1_, monthNames_.value(floating.monthIndex));
-        ShowInBox(cmbNameFloating_, floating.name);
+        ShowRowInNameBox(cmbNameFloating_, currentFloating_, floating.name);
         if (floating.weekdayIndex >= 0)
             List1_->setCurrentRow(floating.weekdayIndex);
         if (floating.occurrenceIndex >= 0)
@@ -647,40 +663,57 @@ void MainWindow::PushButton8_Click()
     });
 }
 
-void MainWindow::DeleteSelectedHoliday(std::string_view location, HolidayTable& table, int& current,
-                                       int& count)
+void MainWindow::DeleteSelectedHoliday(std::string_view location, bool fixed)
 {
     ErrorTrap trap(location);
-    bool deleted = false;
+    int& current = fixed ? currentFixed_ : currentFloating_;
+    int& count = fixed ? fixedCount_ : floatingCount_;
+    const auto tableOf = [fixed](HolidayTable& f, HolidayTable& fl) -> HolidayTable& {
+        return fixed ? f : fl;
+    };
+    int deletedRow = 0;
+    bool othersChanged = false;
+    // The row shown is looked up again in what is stored now: another copy of the program may have
+    // added or removed holidays meanwhile, and those changes are kept.
     trap.Step(100, [&] {
-        const int rowsBefore = table.RowCount();
+        const HolidayTable seenFixed = FixedHolidays();
+        const HolidayTable seenFloating = FloatingHolidays();
+        const HolidayTable& seen = fixed ? seenFixed : seenFloating;
         ProgramHolidayUndo().Remember(QStringLiteral("Delete"));
-        DeleteHolidayRow(table, current);
-        deleted = table.RowCount() < rowsBefore;
-        if (!deleted)
+        ChangeHolidays([&](HolidayTable& f, HolidayTable& fl) {
+            othersChanged = !(f == seenFixed && fl == seenFloating);
+            HolidayTable& table = tableOf(f, fl);
+            const int row = SameHolidayRow(seen, current, table);
+            const int rowsBefore = table.RowCount();
+            DeleteHolidayRow(table, row);
+            if (table.RowCount() < rowsBefore)
+                deletedRow = row;
+        });
+        if (deletedRow == 0)
             ProgramHolidayUndo().Forget();
     });
     // The last holiday of a kind stays, and nothing else changes either.
-    if (!deleted)
+    if (deletedRow == 0) {
+        if (othersChanged)
+            trap.Step(110, [&] { ShowSelectedHolidays(); });
         return;
+    }
+    // The row that moved up is shown; after the last row, the one before it.
     trap.Step(102, [&] {
-        if (current == count)
-            --current;
+        current = std::min(deletedRow, tableOf(FixedHolidays(), FloatingHolidays()).RowCount());
     });
-    trap.Step(106, [&] { --count; });
-    trap.Step(108, [&] { SaveHolidays(); });
+    trap.Step(106, [&] { count = tableOf(FixedHolidays(), FloatingHolidays()).RowCount(); });
     trap.Step(110, [&] { ShowSelectedHolidays(); });
 }
 
 void MainWindow::PushButton5_Click()
 {
-    DeleteSelectedHoliday(location::Form1_PushButton5_Click, FixedHolidays(), currentFixed_, fixedCount_);
+    DeleteSelectedHoliday(location::Form1_PushButton5_Click, true);
 }
 
 void MainWindow::PushButton9_Click()
 {
-    DeleteSelectedHoliday(location::Form1_PushButton9_Click, FloatingHolidays(), currentFloating_,
-                          floatingCount_);
+    DeleteSelectedHoliday(location::Form1_PushButton9_Click, false);
 }
 
 void MainWindow::RestoreDefaults(std::string_view location, bool fixed)
@@ -696,9 +729,9 @@ void MainWindow::RestoreDefaults(std::string_view location, bool fixed)
     trap.Step(102, [&] { (fixed ? currentFixed_ : currentFloating_) = 1; });
     trap.Step(104, [&] {
         if (fixed)
-            fixedCount_ = StoredHolidayCount(key::FixedHolidaysCount);
+            fixedCount_ = FixedHolidays().RowCount();
         else
-            floatingCount_ = StoredHolidayCount(key::FloatingHolidaysCount);
+            floatingCount_ = FloatingHolidays().RowCount();
     });
     trap.Step(106, [&] { ShowSelectedHolidays(); });
 }
@@ -752,24 +785,24 @@ void MainWindow::Option2_Click()
 
 void MainWindow::cmbNameFixed_Click()
 {
-    SelectHolidayNamed(kNameFixedLocation, FixedHolidays(), fixed_column::Name, cmbNameFixed_->currentText(),
-                       currentFixed_);
+    SelectHolidayNamed(kNameFixedLocation, FixedHolidays(), fixed_column::Name, cmbNameFixed_->currentIndex(),
+                       cmbNameFixed_->currentText(), currentFixed_);
 }
 
 void MainWindow::cmbNameFloating_Click()
 {
     SelectHolidayNamed(kNameFloatingLocation, FloatingHolidays(), floating_column::Name,
-                       cmbNameFloating_->currentText(), currentFloating_);
+                       cmbNameFloating_->currentIndex(), cmbNameFloating_->currentText(), currentFloating_);
 }
 
 void MainWindow::SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn,
-                                    const QString& name, int& current)
+                                    int index, const QString& name, int& current)
 {
     if (!ready_)
         return;
     ErrorTrap trap(location);
     trap.Step(100, [&] {
-        const int row = FirstRowNamed(table, nameColumn, name);
+        const int row = RowOfNameBoxEntry(table, nameColumn, index, name);
         // A name the catalogue does not hold renames nothing and saves nothing.
         if (row == 0)
             return;

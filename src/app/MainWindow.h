@@ -146,9 +146,9 @@ private:
     void Form_Load();
     void ApplySkin();
     void PickColour(std::string_view location, const char* colourKey);
-    void DeleteSelectedHoliday(std::string_view location, HolidayTable& table, int& current, int& count);
+    void DeleteSelectedHoliday(std::string_view location, bool fixed);
     void RestoreDefaults(std::string_view location, bool fixed);
-    void SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn,
+    void SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn, int index,
                             const QString& name, int& current);
     void ShowDialog(QDialog& dialog);
     void SetBusy(bool busy);

@@ -55,6 +55,14 @@ int FirstRowNamed(const HolidayTable& table, int nameColumn, const QString& name
     return 0;
 }
 
+int RowOfNameBoxEntry(const HolidayTable& table, int nameColumn, int index, const QString& name)
+{
+    const int row = index + 1;
+    if (row >= 1 && row <= table.RowCount() && table.Cell(row, nameColumn).Text() == name)
+        return row;
+    return FirstRowNamed(table, nameColumn, name);
+}
+
 int MonthNumberOfCell(const HolidayCell& cell)
 {
     if (cell.IsEmpty())
@@ -103,7 +111,7 @@ int StoredHolidayCount(const char* countKey)
 
 int StoredEasterChoice()
 {
-    return ToWholeNumber(ReadSetting(QString::fromLatin1(key::Easter), kEasterYes));
+    return ReadWholeNumberSetting(QString::fromLatin1(key::Easter), kEasterYes);
 }
 
 }  // namespace morvessa

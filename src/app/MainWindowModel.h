@@ -15,6 +15,11 @@ QStringList HolidayNames(const HolidayTable& table, int nameColumn);
 // The first row (from 1) whose name is exactly `name` (case-sensitive); 0 when none is.
 int FirstRowNamed(const HolidayTable& table, int nameColumn, const QString& name);
 
+// The row a name box entry stands for: the box lists the names in row order, so entry `index`
+// (from 0) is row index + 1 when that row holds `name`; otherwise the first row of that name.
+// Two holidays of the same name are each reachable this way. 0 when no row has the name.
+int RowOfNameBoxEntry(const HolidayTable& table, int nameColumn, int index, const QString& name);
+
 // The month number a month cell holds: 0 for an empty cell; a number rounded half to even; text
 // must be numeric (else ConversionError).
 int MonthNumberOfCell(const HolidayCell& cell);

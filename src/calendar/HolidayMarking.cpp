@@ -157,7 +157,7 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
         markOrReport(floating.Cell(row, floating_column::Name),
                      [&] { return PlaceFloating(floating, row, year); });
 
-    if (ToWholeNumber(ReadSetting(key::Easter, QStringLiteral("1"))) == 1) {
+    if (ReadWholeNumberSetting(key::Easter, QStringLiteral("1")) == 1) {
         const CalendarDate easter = EasterDate(year);
         mark(easter.month, easter.day, QStringLiteral("Easter"));
         app.Sheets()("January").Activate();

@@ -61,8 +61,20 @@ void InitColors()
 
 std::int32_t GetColorIndex(const QString& key)
 {
-    const std::int32_t index = RoundToInt32(LeadingNumber(ReadSetting(key, QString())));
-    g_currentColorIndex = index == 0 ? kNoColorIndex : index;
+    const QString stored = ReadSetting(key, QString());
+    const double value = RoundHalfEven(LeadingNumber(stored));
+    std::int32_t index = kNoColorIndex;
+    if (value >= 1 && value <= kPaletteSize) {
+        index = static_cast<std::int32_t>(value);
+    } else if (value != 0 && value != kNoColorIndex) {
+        // A colour the palette does not have would fail every cell it is given: said once, by name.
+        ShowSettingsNoticeOnce(
+            QStringLiteral("The setting %1 holds %2, which is not one of the %3 colours, so no "
+                           "colour is used. Choose one with its Color button.")
+                .arg(key, stored.trimmed())
+                .arg(kPaletteSize));
+    }
+    g_currentColorIndex = index;
     return g_currentColorIndex;
 }
 

@@ -35,8 +35,9 @@ const std::array<PaletteColor, kPaletteSize>& DefaultColorPalette();
 void InitColors();
 
 // The palette index of a colour key: the leading number of the stored text rounded half to even;
-// 0 (also for text that is not a number) gives kNoColorIndex. No range check: 57 stays 57. A value
-// beyond 32 bits throws ConversionError("Overflow"). The result is also left in CurrentColorIndex().
+// 0 (also for text that is not a number) gives kNoColorIndex. An index outside 1..56 (other than
+// -4142) is told once (ShowSettingsNoticeOnce), naming the setting, and gives kNoColorIndex. The result is
+// also left in CurrentColorIndex().
 std::int32_t GetColorIndex(const QString& key);
 
 // The colour under edit, shared by the main window's colour buttons and the colour picker.

@@ -76,8 +76,11 @@ void FixedHolidayDialog::PushButton8_Click()
         return;
 
     int row = 0;
+    // Added to what is stored now and saved at once, so another copy's changes are kept.
     trap.Step(102, [&] {
-        row = AppendFixedHoliday(FixedHolidays(), state_.MonthNames(), monthText, dayText, name);
+        ChangeHolidays([&](HolidayTable& fixed, HolidayTable&) {
+            row = AppendFixedHoliday(fixed, state_.MonthNames(), monthText, dayText, name);
+        });
     });
     if (row == 0)
         return;  // no row was added: nothing to select, save or show
@@ -85,7 +88,6 @@ void FixedHolidayDialog::PushButton8_Click()
         state_.SetFixedCount(row);
         state_.SetCurrentFixed(row);
     });
-    trap.Step(106, [&] { SaveHolidays(); });
     trap.Step(108, [&] { state_.ShowSelectedHolidays(); });
     trap.Step(110, [&] { accept(); });
 }

@@ -103,9 +103,12 @@ void FloatingHolidayDialog::PushButton8_Click()
         return;
 
     int row = 0;
+    // Added to what is stored now and saved at once, so another copy's changes are kept.
     trap.Step(102, [&] {
-        row = AppendFloatingHoliday(FloatingHolidays(), state_.MonthNames(), monthText, weekdayIndex,
-                                    occurrenceIndex, name);
+        ChangeHolidays([&](HolidayTable&, HolidayTable& floating) {
+            row = AppendFloatingHoliday(floating, state_.MonthNames(), monthText, weekdayIndex,
+                                        occurrenceIndex, name);
+        });
     });
     if (row == 0)
         return;  // no row was added: nothing to select, save or show
@@ -113,7 +116,6 @@ void FloatingHolidayDialog::PushButton8_Click()
         state_.SetFloatingCount(row);
         state_.SetCurrentFloating(row);
     });
-    trap.Step(106, [&] { SaveHolidays(); });
     trap.Step(108, [&] { state_.ShowSelectedHolidays(); });
     trap.Step(110, [&] { accept(); });
 }

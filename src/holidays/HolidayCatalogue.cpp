@@ -6,7 +6,11 @@
 #include "core/NumericText.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QHash>
 #include <QStringList>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <stdexcept>
@@ -62,8 +66,8 @@ HolidayTable MakeFixedDefaults()
         const char* name;
     };
     static constexpr Row rows[] = {
-        {1, 1, "New Year's Day"}, {6, 14, "Flag Day"},       {7, 4, "Independence Day"},
-        {12, 25, "Christmas"},    {11, 11, "Veteran's Day"}, {2, 14, "Valentine's Day"},
+        {1, 1, "New Year's Day"}, {6, 14, "Flag Day"},      {7, 4, "Independence Day"},
+        {12, 25, "Christmas"},    {11, 11, "Veterans Day"}, {2, 14, "Valentine's Day"},
         {10, 31, "Halloween"},
     };
     HolidayTable table(3);
@@ -89,15 +93,15 @@ HolidayTable MakeFloatingDefaults()
     };
     static constexpr Row rows[] = {
         {5, 2, kLast, "Memorial Day"},
-        {1, 2, 3, "Martin Luthar King Day"},
+        {1, 2, 3, "Martin Luther King Day"},
         {9, 2, 1, "Labor Day"},
         {10, 2, 2, "Columbus Day"},
         {11, 5, 4, "Thanksgiving"},
         {5, 1, 2, "Mother's Day"},
         {6, 1, 3, "Father's Day"},
         {2, 2, 3, "President's Day"},
-        {4, 1, 1, "Daylight Savings Time Begins"},
-        {10, 1, kLast, "Daylight Savings Time Ends"},
+        {3, 1, 2, "Daylight Saving Time Begins"},
+        {11, 1, 1, "Daylight Saving Time Ends"},
     };
     HolidayTable table(4);
     table.Reset(static_cast<int>(std::size(rows)));
@@ -123,83 +127,214 @@ HolidayCell CellFromField(const QString& field)
     return HolidayCell(field);
 }
 
-// Reads column key `keyNumber` into a copy of its column and puts it into `table` only when every
-// piece fits. An empty key only shows the message and changes nothing.
-void ReadColumnInto(HolidayTable& table, int keyNumber, const QString& countKey)
+// The stored form, one entry per table: its count key and its column keys in column order. The
+// nine keys are written in this order, each count before its columns.
+struct StoredTable {
+    const char* countKey;
+    const char* what;  // how the messages name the table
+    int firstKeyNumber;
+    int columnCount;
+};
+constexpr StoredTable kStoredTables[] = {
+    {key::FixedHolidaysCount, "fixed", 1, 3},
+    {key::FloatingHolidaysCount, "floating", 4, 4},
+};
+
+QStringList StoredHolidayKeys()
 {
-    CheckKeyNumber(keyNumber);
-    const int column = ColumnOfKey(keyNumber);
-    if (column > table.ColumnCount())
-        ThrowSubscript();
-    const QString text = ReadSetting(ColumnKey(keyNumber), QString());
-    if (text.isEmpty()) {
-        CurrentCatalogueMessageSink().ShowMessage(
-            QCoreApplication::translate("HolidayCatalogue", kNoSavedValueMessage));
-        return;
+    QStringList keys;
+    for (const StoredTable& stored : kStoredTables) {
+        keys.append(QString::fromLatin1(stored.countKey));
+        for (int column = 1; column <= stored.columnCount; ++column)
+            keys.append(ColumnKey(stored.firstKeyNumber + column - 1));
     }
-    const QStringList pieces = text.split(kRowEnd);
-    if (pieces.size() > table.RowCount()) {
-        throw std::out_of_range(
-            QStringLiteral("Subscript out of range: the stored column %1 holds %2 entries, "
-                           "but %3 says %4")
-                .arg(ColumnKey(keyNumber))
-                .arg(pieces.size())
-                .arg(countKey)
-                .arg(table.RowCount())
-                .toStdString());
+    return keys;
+}
+
+QString NoSavedValueMessage()
+{
+    return QCoreApplication::translate("HolidayCatalogue", kNoSavedValueMessage);
+}
+
+// The pieces of a stored column, one per row. A not sign written in another encoding (one Latin-1
+// byte) reads as U+FFFD; when the proper split does not match the count, that split is tried.
+QStringList ColumnPieces(const QString& text, int expectedRows, bool& foreignSeparator)
+{
+    foreignSeparator = false;
+    QStringList pieces = text.split(kRowEnd);
+    if (expectedRows >= 0 && pieces.size() != expectedRows) {
+        const QString damagedEnd = QString(kFieldEnd) + QChar(QChar::ReplacementCharacter);
+        QStringList other = text.split(damagedEnd);
+        if (other.size() == expectedRows) {
+            foreignSeparator = true;
+            pieces = other;
+        }
     }
-    std::vector<HolidayCell> cells;
-    cells.reserve(static_cast<std::size_t>(pieces.size()));
+    return pieces;
+}
+
+QStringList FieldsOfPieces(const QStringList& pieces)
+{
+    QStringList fields;
     for (const QString& piece : pieces) {
         const qsizetype fieldEnd = piece.indexOf(kFieldEnd);
-        cells.push_back(CellFromField(fieldEnd < 0 ? piece : piece.left(fieldEnd)));
+        fields.append(fieldEnd < 0 ? piece : piece.left(fieldEnd));
     }
-    for (int row = 1; row <= static_cast<int>(cells.size()); ++row)
-        table.Cell(row, column) = cells[static_cast<std::size_t>(row - 1)];
+    return fields;
 }
 
-QString CountKeyOfColumn(int keyNumber)
+// Why a stored count makes the load start from the default tables ("is missing"), or nothing when
+// it is a number other than 0.
+QString CountResetReason(const QHash<QString, QString>& stored, const char* countKey)
 {
-    return QString::fromLatin1(keyNumber <= 3 ? key::FixedHolidaysCount : key::FloatingHolidaysCount);
+    const QString name = QString::fromLatin1(countKey);
+    const auto it = stored.constFind(name);
+    if (it == stored.constEnd())
+        return QStringLiteral("%1 is missing").arg(name);
+    if (RoundHalfEven(LeadingNumber(it.value())) != 0.0)
+        return QString();
+    if (it.value().trimmed().isEmpty())
+        return QStringLiteral("%1 is empty").arg(name);
+    if (LeadingNumber(it.value()) == 0.0 && IsNumeric(it.value()))
+        return QStringLiteral("%1 is %2").arg(name, it.value().trimmed());
+    return QStringLiteral("%1 holds \"%2\", which is not a number").arg(name, it.value());
 }
 
-// The row count a stored count stands for; throws on a count no table can have.
-int StoredRowCount(const char* countKey)
+QStringList CountResetReasons(const QHash<QString, QString>& stored)
 {
-    const QString text = ReadSetting(QString::fromLatin1(countKey), QString());
-    std::int32_t count = 0;
+    QStringList reasons;
+    for (const StoredTable& table : kStoredTables)
+        if (const QString reason = CountResetReason(stored, table.countKey); !reason.isEmpty())
+            reasons.append(reason);
+    return reasons;
+}
+
+// Whether the store holds anything of the holiday tables (a first run holds nothing).
+bool HoldsHolidays(const QHash<QString, QString>& stored)
+{
+    for (auto it = stored.constBegin(); it != stored.constEnd(); ++it)
+        if (!it.value().isEmpty())
+            return true;
+    return false;
+}
+
+// The tables the stored keys describe, and what is wrong with them in plain words. A damaged
+// table keeps every row any of its columns holds, so nothing stored is dropped.
+struct ReadTables {
+    HolidayTable fixed{3};
+    HolidayTable floating{4};
+    QStringList problems;
+};
+
+HolidayTable ReadOneTable(const QHash<QString, QString>& stored, const StoredTable& form, bool quiet,
+                          QStringList& problems)
+{
+    const QString countKey = QString::fromLatin1(form.countKey);
+    const QString countText = stored.value(countKey);
+    int count = -1;  // unknown
     try {
-        count = ToWholeNumber(text);
-    } catch (const ConversionError& error) {
-        throw ConversionError(QStringLiteral("%1: the stored %2 \"%3\" is not a whole number")
-                                  .arg(QString::fromUtf8(error.what()), QString::fromLatin1(countKey), text)
-                                  .toStdString());
+        count = ToWholeNumber(countText);
+    } catch (const ConversionError&) {
     }
-    if (count < 0 || count > kMaxHolidayRows) {
-        throw std::out_of_range(QStringLiteral("Subscript out of range: the stored %1 is %2, outside 0 to %3")
-                                    .arg(QString::fromLatin1(countKey))
-                                    .arg(count)
-                                    .arg(kMaxHolidayRows)
-                                    .toStdString());
+    if (count < 1 || count > kMaxHolidayRows) {
+        problems.append(QStringLiteral("%1 should hold the number of %2 holidays, but it holds \"%3\"")
+                            .arg(countKey, QString::fromLatin1(form.what), countText));
+        count = -1;
     }
-    return count;
+
+    std::vector<QStringList> columns(static_cast<std::size_t>(form.columnCount));
+    int rows = std::max(count, 0);
+    for (int column = 1; column <= form.columnCount; ++column) {
+        const QString columnKey = ColumnKey(form.firstKeyNumber + column - 1);
+        const QString text = stored.value(columnKey);
+        if (text.isEmpty()) {
+            if (!quiet)
+                CurrentCatalogueMessageSink().ShowMessage(NoSavedValueMessage());
+            continue;
+        }
+        bool foreignSeparator = false;
+        const QStringList pieces = ColumnPieces(text, count, foreignSeparator);
+        if (foreignSeparator)
+            problems.append(QStringLiteral("%1 was written in another character encoding, so letters "
+                                           "outside plain English may show as \"%2\"")
+                                .arg(columnKey, QString(QChar(QChar::ReplacementCharacter))));
+        else if (count >= 0 && pieces.size() != count)
+            problems.append(QStringLiteral("%1 says there are %2 %3 holidays, but %4 holds %5")
+                                .arg(countKey)
+                                .arg(count)
+                                .arg(QString::fromLatin1(form.what), columnKey)
+                                .arg(pieces.size()));
+        columns[static_cast<std::size_t>(column - 1)] = FieldsOfPieces(pieces);
+        rows = std::max(rows, static_cast<int>(std::min<qsizetype>(pieces.size(), kMaxHolidayRows)));
+    }
+
+    // A loaded table always has a row: with nothing readable, the defaults are shown (not saved).
+    if (rows == 0) {
+        problems.append(QStringLiteral("no %1 holiday could be read, so the default ones are shown")
+                            .arg(QString::fromLatin1(form.what)));
+        return form.firstKeyNumber == 1 ? DefaultFixedHolidays() : DefaultFloatingHolidays();
+    }
+    HolidayTable table(form.columnCount);
+    table.Reset(rows);
+    for (int column = 1; column <= form.columnCount; ++column) {
+        const QStringList& fields = columns[static_cast<std::size_t>(column - 1)];
+        for (int row = 1; row <= std::min(rows, static_cast<int>(fields.size())); ++row)
+            table.Cell(row, column) = CellFromField(fields[row - 1]);
+    }
+    return table;
+}
+
+ReadTables ReadStoredTables(const QHash<QString, QString>& stored, bool quiet)
+{
+    ReadTables tables;
+    tables.fixed = ReadOneTable(stored, kStoredTables[0], quiet, tables.problems);
+    tables.floating = ReadOneTable(stored, kStoredTables[1], quiet, tables.problems);
+    return tables;
+}
+
+// Tells the user once what is damaged, after keeping a copy of the settings file.
+void ReportDamagedHolidays(const QStringList& problems)
+{
+    const QString copy = KeepCopyOfSettingsFile();
+    QString text = QStringLiteral("Some of your saved holidays could not be read as they should:\n");
+    for (const QString& problem : problems)
+        text += QStringLiteral("\n- ") + problem + u'.';
+    text +=
+        QStringLiteral("\n\nThe lists show every holiday that could be read. The settings file is left as it "
+                       "is until you add, delete or restore a holiday. A copy of it was kept as \"%1\".")
+            .arg(QDir::toNativeSeparators(copy));
+    ShowSettingsNoticeOnce(text);
+}
+
+void ReportReset(const QStringList& reasons)
+{
+    const QString copy = KeepCopyOfSettingsFile();
+    ShowSettingsNoticeOnce(
+        QStringLiteral(
+            "Your saved holidays could not be read, because %1. Both holiday lists were reset to the "
+            "default holidays. A copy of the old settings file, with your holidays in it, was kept "
+            "as \"%2\".")
+            .arg(reasons.join(QStringLiteral(" and ")), QDir::toNativeSeparators(copy)));
 }
 
 // All nine keys in one update of the store, so counts and columns always land together.
 void SaveTables(const HolidayTable& fixed, const HolidayTable& floating)
 {
     SettingValues values;
-    for (int keyNumber = 1; keyNumber <= 7; ++keyNumber) {
-        if (keyNumber == 1)
-            values.emplace_back(QString::fromLatin1(key::FixedHolidaysCount),
-                                QString::number(fixed.RowCount()));
-        if (keyNumber == 4)
-            values.emplace_back(QString::fromLatin1(key::FloatingHolidaysCount),
-                                QString::number(floating.RowCount()));
-        const HolidayTable& table = keyNumber <= 3 ? fixed : floating;
-        values.emplace_back(ColumnKey(keyNumber), HolidayColumnText(table, ColumnOfKey(keyNumber)));
+    for (const StoredTable& form : kStoredTables) {
+        const HolidayTable& table = form.firstKeyNumber == 1 ? fixed : floating;
+        values.emplace_back(QString::fromLatin1(form.countKey), QString::number(table.RowCount()));
+        for (int column = 1; column <= form.columnCount; ++column)
+            values.emplace_back(ColumnKey(form.firstKeyNumber + column - 1),
+                                HolidayColumnText(table, column));
     }
     WriteSettings(values);
+}
+
+// The notices of the store and of the catalogue go to the catalogue's sink.
+void ForwardStoreNotices()
+{
+    SetSettingsNoticeHandler([](const QString& text) { CurrentCatalogueMessageSink().ShowMessage(text); });
 }
 
 }  // namespace
@@ -276,32 +411,77 @@ const HolidayTable& DefaultFloatingHolidays()
 
 void LoadHolidays()
 {
-    const double fixedCount =
-        LeadingNumber(ReadSetting(QString::fromLatin1(key::FixedHolidaysCount), QString()));
-    const double floatingCount =
-        LeadingNumber(ReadSetting(QString::fromLatin1(key::FloatingHolidaysCount), QString()));
-    // A count that rounds to no rows counts as missing: a loaded table always has a row.
-    if (RoundHalfEven(fixedCount) == 0.0 || RoundHalfEven(floatingCount) == 0.0) {
-        g_fixed = DefaultFixedHolidays();
-        g_floating = DefaultFloatingHolidays();
-        SaveHolidays();
+    ForwardStoreNotices();
+    ReportDamagedSettingsFile();
+    const QStringList keys = StoredHolidayKeys();
+    QHash<QString, QString> stored = ReadSettings(keys);
+    if (!CountResetReasons(stored).isEmpty()) {
+        SettingsEditLock lock;
+        // Another copy of the program may have written the tables meanwhile.
+        stored = ReadSettings(keys);
+        if (const QStringList reasons = CountResetReasons(stored); !reasons.isEmpty()) {
+            if (HoldsHolidays(stored))
+                ReportReset(reasons);
+            g_fixed = DefaultFixedHolidays();
+            g_floating = DefaultFloatingHolidays();
+            SaveHolidays();
+            stored = ReadSettings(keys);
+        }
     }
-
-    // Everything is read into new tables first, so a damaged store leaves the current ones alone.
-    HolidayTable fixed(3);
-    HolidayTable floating(4);
-    fixed.Reset(StoredRowCount(key::FixedHolidaysCount));
-    floating.Reset(StoredRowCount(key::FloatingHolidaysCount));
-    for (int keyNumber = 1; keyNumber <= 7; ++keyNumber)
-        ReadColumnInto(keyNumber <= 3 ? fixed : floating, keyNumber, CountKeyOfColumn(keyNumber));
-    g_fixed = std::move(fixed);
-    g_floating = std::move(floating);
+    ReadTables tables = ReadStoredTables(stored, false);
+    // Nothing is written here: a damaged store stays as it is until the user changes a holiday.
+    if (!tables.problems.isEmpty())
+        ReportDamagedHolidays(tables.problems);
+    g_fixed = std::move(tables.fixed);
+    g_floating = std::move(tables.floating);
 
     InitColors();
 }
 
+void ChangeHolidays(const std::function<void(HolidayTable& fixed, HolidayTable& floating)>& change)
+{
+    ForwardStoreNotices();
+    SettingsEditLock lock;
+    const QHash<QString, QString> stored = ReadSettings(StoredHolidayKeys());
+    HolidayTable fixed = g_fixed;
+    HolidayTable floating = g_floating;
+    // What is stored now is the base, so changes another copy of the program saved are kept. A store
+    // without counts (removed meanwhile) has nothing to keep; the tables on screen are the base then.
+    if (CountResetReasons(stored).isEmpty()) {
+        ReadTables tables = ReadStoredTables(stored, true);
+        if (!tables.problems.isEmpty())
+            ReportDamagedHolidays(tables.problems);
+        fixed = std::move(tables.fixed);
+        floating = std::move(tables.floating);
+    }
+    change(fixed, floating);
+    SaveTables(fixed, floating);
+    g_fixed = std::move(fixed);
+    g_floating = std::move(floating);
+}
+
+int SameHolidayRow(const HolidayTable& from, int row, const HolidayTable& in)
+{
+    if (row < 1 || row > from.RowCount() || from.ColumnCount() != in.ColumnCount())
+        return 0;
+    const auto sameRow = [](const HolidayTable& a, int rowA, const HolidayTable& b, int rowB) {
+        for (int column = 1; column <= a.ColumnCount(); ++column)
+            if (a.Cell(rowA, column).Text() != b.Cell(rowB, column).Text())
+                return false;
+        return true;
+    };
+    int rank = 0;  // how many equal rows come before it
+    for (int r = 1; r < row; ++r)
+        rank += sameRow(from, r, from, row) ? 1 : 0;
+    for (int r = 1; r <= in.RowCount(); ++r)
+        if (sameRow(from, row, in, r) && rank-- == 0)
+            return r;
+    return 0;
+}
+
 void SaveHolidays()
 {
+    SettingsEditLock lock;
     SaveTables(g_fixed, g_floating);
 }
 
@@ -329,9 +509,21 @@ void LoadHolidayColumn(int keyNumber)
 {
     CheckKeyNumber(keyNumber);
     HolidayTable& target = keyNumber <= 3 ? g_fixed : g_floating;
-    HolidayTable updated = target;
-    ReadColumnInto(updated, keyNumber, CountKeyOfColumn(keyNumber));
-    target = std::move(updated);
+    const QString text = ReadSetting(ColumnKey(keyNumber), QString());
+    if (text.isEmpty()) {
+        CurrentCatalogueMessageSink().ShowMessage(NoSavedValueMessage());
+        return;
+    }
+    const QStringList fields = FieldsOfPieces(text.split(kRowEnd));
+    if (fields.size() > target.RowCount())
+        throw std::out_of_range(QStringLiteral("Subscript out of range: %1 holds %2 entries for %3 rows")
+                                    .arg(ColumnKey(keyNumber))
+                                    .arg(fields.size())
+                                    .arg(target.RowCount())
+                                    .toStdString());
+    const int column = ColumnOfKey(keyNumber);
+    for (int row = 1; row <= static_cast<int>(fields.size()); ++row)
+        target.Cell(row, column) = CellFromField(fields[row - 1]);
 }
 
 void DeleteHolidayRow(HolidayTable& table, int row)
@@ -351,25 +543,24 @@ void AppendHolidayRow(HolidayTable& table)
 
 void RestoreFixedDefaults(bool save)
 {
-    g_fixed = DefaultFixedHolidays();
-    if (save) {
-        WriteSetting(QString::fromLatin1(key::FixedHolidaysCount), QStringLiteral("7"));
-        SaveHolidays();
-    }
+    if (save)
+        ChangeHolidays([](HolidayTable& fixed, HolidayTable&) { fixed = DefaultFixedHolidays(); });
+    else
+        g_fixed = DefaultFixedHolidays();
 }
 
 void RestoreFloatingDefaults(bool save)
 {
-    g_floating = DefaultFloatingHolidays();
-    if (save) {
-        WriteSetting(QString::fromLatin1(key::FloatingHolidaysCount), QStringLiteral("10"));
-        SaveHolidays();
-    }
+    if (save)
+        ChangeHolidays([](HolidayTable&, HolidayTable& floating) { floating = DefaultFloatingHolidays(); });
+    else
+        g_floating = DefaultFloatingHolidays();
 }
 
 void SetCatalogueMessageSink(CatalogueMessageSink* sink)
 {
     g_sink = sink;
+    ForwardStoreNotices();
 }
 
 CatalogueMessageSinkHook::Value& CatalogueMessageSinkHook::Slot()

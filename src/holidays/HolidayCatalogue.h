@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace morvessa {
@@ -83,11 +84,24 @@ HolidayTable& FloatingHolidays();
 const HolidayTable& DefaultFixedHolidays();
 const HolidayTable& DefaultFloatingHolidays();
 
-// Loads both tables from the store (writing the defaults when either count is missing, 0 or not a
-// number), then InitColors. A damaged store - a negative or too large count, a count that is not a
-// whole number, a column with more pieces than rows - throws, and both tables keep what they held
-// before: a load replaces the tables only once it has read everything.
+// Loads both tables from the store, then InitColors. When either count is missing, 0 or not a
+// number, both tables become the defaults and are saved; if the store held holidays, a copy of the
+// settings file is kept first and the user is told. A damaged store - a count that is not a whole
+// number, a column whose entries do not match its count, a column written in another encoding -
+// is not written: the tables hold every row that could be read, a copy of the file is kept and the
+// user is told once, in plain words, what is wrong and where the copy is. An unparseable settings
+// file is reported the same way.
 void LoadHolidays();
+
+// One change of the catalogue, made under the store's edit lock: the stored tables are read again,
+// `change` is applied to them and both are saved, so a change another copy of the program (or
+// morvessa-batch) saved meanwhile is kept. The global tables then hold the result. Throws what the
+// store throws, leaving the global tables as they were.
+void ChangeHolidays(const std::function<void(HolidayTable& fixed, HolidayTable& floating)>& change);
+
+// The row of `in` that is the same holiday as row `row` of `from`: the same text in every cell and
+// the same rank among equal rows; 0 when `in` no longer holds it.
+int SameHolidayRow(const HolidayTable& from, int row, const HolidayTable& in);
 
 // Writes FixedHolidaysCount, 1Data..3Data, FloatingHolidaysCount, 4Data..7Data, in that order.
 void SaveHolidays();
@@ -101,7 +115,7 @@ QString HolidayColumnText(const HolidayTable& table, int column);
 
 // Reads column key `keyNumber` (1..7) into its column of the global tables. An empty or missing key
 // shows kNoSavedValueMessage and leaves the column empty. More pieces than rows throws
-// std::out_of_range and leaves the column as it was.
+// std::out_of_range and leaves the column as it was. (LoadHolidays reads all columns at once.)
 void LoadHolidayColumn(int keyNumber);
 
 // Removes one row (from 1). Does nothing on a table of fewer than 2 rows or a row outside it.
@@ -111,7 +125,8 @@ void DeleteHolidayRow(HolidayTable& table, int row);
 // Adds one empty row at the end; throws std::length_error at kMaxHolidayRows. Does not save.
 void AppendHolidayRow(HolidayTable& table);
 
-// Replace one table by its defaults; with `save` also write its count and then SaveHolidays().
+// Replace one table by its defaults; with `save` as one ChangeHolidays, so the other table is kept
+// as stored.
 void RestoreFixedDefaults(bool save);
 void RestoreFloatingDefaults(bool save);
 
@@ -127,7 +142,8 @@ public:
     virtual void ShowMessage(const QString& text) = 0;
 };
 
-// Installs `sink` (not owned); nullptr goes back to stderr.
+// Installs `sink` (not owned); nullptr goes back to stderr. The settings store's notices (a damaged
+// file and where its copy is) go to the same sink.
 void SetCatalogueMessageSink(CatalogueMessageSink* sink);
 CatalogueMessageSink& CurrentCatalogueMessageSink();
 

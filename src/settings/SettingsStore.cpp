@@ -1,26 +1,38 @@
 #include "settings/SettingsStore.h"
 
+#include "core/NumericText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
+
+#include <cstdio>
 
 namespace morvessa {
 
 namespace {
 
 QString g_settingsFile;  // empty: the user's own store
+SettingsNoticeHandler g_noticeHandler;
+QSet<QString> g_noticesShown;
+QHash<QString, int> g_lockDepth;  // edit locks this process holds, by settings file
+
+// Long enough for another copy's change (a read and a write of a small file) to finish.
+constexpr int kLockWaitMs = 10000;
 
 QString StatusText(QSettings::Status status)
 {
     switch (status) {
     case QSettings::AccessError:
-        return QStringLiteral("it cannot be read or written");
+        return QStringLiteral("cannot be read or written");
     case QSettings::FormatError:
-        return QStringLiteral("it is damaged");
+        return QStringLiteral("is damaged");
     case QSettings::NoError:
         break;
     }
@@ -39,15 +51,25 @@ QString KeyPath(const QString& key)
     return QString::fromLatin1(kSettingsSection) + u'/' + key;
 }
 
-// Keeps a copy of a damaged store before QSettings rewrites it from the part it could read.
-void KeepDamagedCopy(const QString& path)
+QString ValueText(const QVariant& value)
 {
-    QString copy = path + QStringLiteral(".damaged");
-    for (int n = 1; QFileInfo::exists(copy); ++n)
-        copy = path + QStringLiteral(".damaged%1").arg(n);
-    if (!QFile::copy(path, copy))
-        ThrowStoreError(path,
-                        QStringLiteral("is damaged and no copy of it could be kept; nothing was written"));
+    // A hand-edited line such as "Name=a, b" reads as a list; give the text back as it was written.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+QByteArray FileContent(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString DamagedFileNotice(const QString& path, const QString& copy)
+{
+    return QStringLiteral("The settings file \"%1\" is damaged: part of it could not be read. A copy of "
+                          "it was kept as \"%2\". The program goes on with the part it could read.")
+        .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(copy));
 }
 
 }  // namespace
@@ -82,12 +104,119 @@ QString ReadSetting(const QString& key, const QString& defaultValue)
     if (settings.status() == QSettings::AccessError)
         ThrowStoreError(path, StatusText(settings.status()));
     const QVariant value = settings.value(KeyPath(key));
-    if (!value.isValid())
-        return defaultValue;
-    // A hand-edited line such as "Name=a, b" reads as a list; give the text back as it was written.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    return value.isValid() ? ValueText(value) : defaultValue;
+}
+
+std::int32_t ReadWholeNumberSetting(const QString& key, const QString& defaultValue)
+{
+    const QString text = ReadSetting(key, defaultValue);
+    try {
+        return ToWholeNumber(text);
+    } catch (const ConversionError& error) {
+        throw ConversionError(QStringLiteral("%1: the setting %2 holds \"%3\", which is not a number")
+                                  .arg(QString::fromUtf8(error.what()), key, text)
+                                  .toStdString());
+    }
+}
+
+QHash<QString, QString> ReadSettings(const QStringList& keys)
+{
+    const QString path = SettingsFilePath();
+    QSettings settings(path, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError)
+        ThrowStoreError(path, StatusText(settings.status()));
+    QHash<QString, QString> values;
+    for (const QString& key : keys) {
+        const QVariant value = settings.value(KeyPath(key));
+        if (value.isValid())
+            values.insert(key, ValueText(value));
+    }
+    return values;
+}
+
+SettingsEditLock::SettingsEditLock() : path_(SettingsFilePath())
+{
+    int& depth = g_lockDepth[path_];
+    if (depth > 0) {
+        ++depth;
+        return;
+    }
+    // The lock file lives beside the settings file, whose folder may not exist yet.
+    const QFileInfo info(path_);
+    if (!QDir().mkpath(info.absolutePath())) {
+        g_lockDepth.remove(path_);
+        ThrowStoreError(path_, StatusText(QSettings::AccessError));
+    }
+    file_ = std::make_unique<QLockFile>(path_ + QStringLiteral(".edit.lock"));
+    if (!file_->tryLock(kLockWaitMs)) {
+        const QLockFile::LockError error = file_->error();
+        file_.reset();
+        g_lockDepth.remove(path_);
+        if (error == QLockFile::LockFailedError)
+            ThrowStoreError(path_, QStringLiteral("is kept busy by another copy of the program; nothing was "
+                                                  "changed, please try again"));
+        ThrowStoreError(path_, StatusText(QSettings::AccessError));
+    }
+    depth = 1;
+}
+
+SettingsEditLock::~SettingsEditLock()
+{
+    const auto it = g_lockDepth.find(path_);
+    if (it != g_lockDepth.end() && --it.value() <= 0)
+        g_lockDepth.erase(it);
+    if (file_)
+        file_->unlock();
+}
+
+bool SettingsFileIsDamaged()
+{
+    const QString path = SettingsFilePath();
+    if (!QFileInfo(path).isFile())
+        return false;
+    QSettings probe(path, QSettings::IniFormat);
+    (void)probe.allKeys();
+    return probe.status() == QSettings::FormatError;
+}
+
+QString KeepCopyOfSettingsFile()
+{
+    const QString path = SettingsFilePath();
+    const QByteArray content = FileContent(path);
+    QString copy = path + QStringLiteral(".damaged");
+    for (int n = 1; QFileInfo::exists(copy); ++n) {
+        if (FileContent(copy) == content)
+            return copy;
+        copy = path + QStringLiteral(".damaged%1").arg(n);
+    }
+    if (!QFile::copy(path, copy))
+        ThrowStoreError(path,
+                        QStringLiteral("is damaged and no copy of it could be kept; nothing was written"));
+    return copy;
+}
+
+void ReportDamagedSettingsFile()
+{
+    if (!SettingsFileIsDamaged())
+        return;
+    const QString copy = KeepCopyOfSettingsFile();
+    ShowSettingsNoticeOnce(DamagedFileNotice(SettingsFilePath(), copy));
+}
+
+void SetSettingsNoticeHandler(SettingsNoticeHandler handler)
+{
+    g_noticeHandler = std::move(handler);
+}
+
+void ShowSettingsNoticeOnce(const QString& text)
+{
+    if (g_noticesShown.contains(text))
+        return;
+    g_noticesShown.insert(text);
+    if (g_noticeHandler)
+        g_noticeHandler(text);
+    else
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
 void WriteSettings(const SettingValues& values)
@@ -96,14 +225,23 @@ void WriteSettings(const SettingValues& values)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         ThrowStoreError(path, QStringLiteral("is not a file"));
+    SettingsEditLock lock;
     {
-        // QSettings rewrites a file from what it could parse; keep a damaged one aside first.
         QSettings probe(path, QSettings::IniFormat);
         (void)probe.allKeys();
-        if (probe.status() == QSettings::FormatError && info.exists())
-            KeepDamagedCopy(path);
-        else if (probe.status() == QSettings::AccessError)
+        if (probe.status() == QSettings::AccessError)
             ThrowStoreError(path, StatusText(probe.status()));
+        // Rewriting a file to the values it holds already would only risk it.
+        bool changes = false;
+        for (const auto& [key, value] : values) {
+            const QVariant stored = probe.value(KeyPath(key));
+            changes = changes || !stored.isValid() || ValueText(stored) != value;
+        }
+        if (!changes)
+            return;
+        // QSettings rewrites a file from what it could parse; keep a damaged one aside first.
+        if (probe.status() == QSettings::FormatError && info.exists())
+            ShowSettingsNoticeOnce(DamagedFileNotice(path, KeepCopyOfSettingsFile()));
     }
     QSettings settings(path, QSettings::IniFormat);
     // Stored as strings, never lists, so commas come back as they went in.

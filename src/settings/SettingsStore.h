@@ -4,11 +4,19 @@
 // file of the caller's choosing (tests, morvessa-batch --settings).
 
 #include "core/ScopedOverride.h"
-#include <QString>
 
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 #include <vector>
+
+class QLockFile;
 
 namespace morvessa {
 
@@ -38,15 +46,60 @@ public:
 // comes back exactly (commas, quotes, "=", "|", "¬", leading blanks, any language).
 QString ReadSetting(const QString& key, const QString& defaultValue);
 
+// The stored text of each of `keys` that exists, all from one reading of the file: values that
+// belong together (a count and its columns) are never mixed from two versions of the file, even
+// while another copy of the program writes it.
+QHash<QString, QString> ReadSettings(const QStringList& keys);
+
+// The stored text of `key` (or `defaultValue`) as a whole number, numeric text rounded half to even.
+// Text that is not a number throws ConversionError naming the setting and what it holds
+// ("Type mismatch: the setting Easter holds \"yes\", which is not a number").
+std::int32_t ReadWholeNumberSetting(const QString& key, const QString& defaultValue);
+
 // Stores `value` under `key`, replacing any earlier value, and writes it to disk at once; throws
 // SettingsStoreError when the file cannot be written. A damaged store file is first kept aside as
-// "<file>.damaged" so nothing in it is lost.
+// "<file>.damaged" so nothing in it is lost, and the user is told where the copy is.
 void WriteSetting(const QString& key, const QString& value);
 
 // Writes several keys, in the given order, in one update of the file: either all of them reach the
-// disk or, when the file cannot be written, none does (SettingsStoreError).
+// disk or, when the file cannot be written, none does (SettingsStoreError). Values that are stored
+// already leave the file untouched. Writes under the SettingsEditLock.
 using SettingValues = std::vector<std::pair<QString, QString>>;
 void WriteSettings(const SettingValues& values);
+
+// Holds the store's edit lock (a QLockFile beside the settings file) for one scope, so that a change
+// made of a read and a write finishes before another copy of the program, or morvessa-batch, starts
+// its own. Nesting in one process is free. Throws SettingsStoreError when the lock cannot be taken
+// (an unwritable folder, or another copy holding it for several seconds).
+class SettingsEditLock {
+public:
+    SettingsEditLock();
+    ~SettingsEditLock();
+    SettingsEditLock(const SettingsEditLock&) = delete;
+    SettingsEditLock& operator=(const SettingsEditLock&) = delete;
+
+private:
+    QString path_;
+    std::unique_ptr<QLockFile> file_;  // only the outermost lock of a path holds the file
+};
+
+// Whether the settings file holds lines the store cannot read (it still uses the readable part).
+bool SettingsFileIsDamaged();
+
+// Keeps a copy of the settings file as "<file>.damaged" (or ".damaged1", ...) and returns its path;
+// a copy already there with the same content is used again rather than multiplied. Throws
+// SettingsStoreError when no copy can be made.
+QString KeepCopyOfSettingsFile();
+
+// When the settings file is damaged: keeps a copy and tells the user once where it is. Called at
+// start-up, so the user hears of it before anything is written.
+void ReportDamagedSettingsFile();
+
+// Where the store's own notices go (a damaged file and its copy); empty: stderr.
+using SettingsNoticeHandler = std::function<void(const QString& text)>;
+void SetSettingsNoticeHandler(SettingsNoticeHandler handler);
+// Shows `text` through the handler, once per run: the same text again is not repeated.
+void ShowSettingsNoticeOnce(const QString& text);
 
 // The INI file in use. By default: <user config folder>/Vantrelle.ini.
 QString SettingsFilePath();

@@ -410,7 +410,7 @@ TEST_F(MainWindowTest, FocusingTheYearBoxSelectsItsWholeText)
     EXPECT_EQ(year->selectedText(), "1999");
 }
 
-TEST_F(MainWindowTest, ChoosingANameTwoHolidaysShareMakesTheFirstCurrent)
+TEST_F(MainWindowTest, EachOfTwoHolidaysWithOneNameCanBeChosen)
 {
     MainWindow& form = Load();
     FixedHolidays().Cell(5, fixed_column::Name) = HolidayCell("Flag Day");  // row 2 is "Flag Day" too
@@ -418,10 +418,19 @@ TEST_F(MainWindowTest, ChoosingANameTwoHolidaysShareMakesTheFirstCurrent)
     form.ShowSelectedHolidays();
 
     SelectName("cmbNameFixed", 4);
+    EXPECT_EQ(form.CurrentFixed(), 5);
+    EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->currentIndex(), 4);
+    EXPECT_EQ(Control<QComboBox>("cmbMonth2")->currentText(), "November");
+    EXPECT_EQ(Control<QLineEdit>("Text2")->text(), "11");
+    SelectName("cmbNameFixed", 1);
     EXPECT_EQ(form.CurrentFixed(), 2);
     EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->currentIndex(), 1);
     EXPECT_EQ(Control<QComboBox>("cmbMonth2")->currentText(), "June");
-    EXPECT_EQ(Control<QLineEdit>("Text2")->text(), "14");
+    // Deleting the second one deletes that one.
+    SelectName("cmbNameFixed", 4);
+    Click("PushButton5");
+    EXPECT_EQ(FixedHolidays().Cell(2, fixed_column::Name).Text(), "Flag Day");
+    EXPECT_EQ(FixedHolidays().Cell(5, fixed_column::Name).Text(), "Valentine's Day");
     EXPECT_TRUE(form.Ready());
 
     SelectName("cmbNameFloating", 4);  // "Thanksgiving"
@@ -457,11 +466,11 @@ TEST_F(MainWindowTest, DeletingTheLastHolidayMakesTheOneBeforeItCurrent)
     EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->currentText(), "Valentine's Day");
     EXPECT_EQ(Setting(key::FixedHolidaysCount), "6");
 
-    SelectName("cmbNameFloating", 9);  // "Daylight Savings Time Ends"
+    SelectName("cmbNameFloating", 9);  // "Daylight Saving Time Ends"
     Click("PushButton9");
     EXPECT_EQ(form.CurrentFloating(), 9);
     EXPECT_EQ(form.FloatingCount(), 9);
-    EXPECT_EQ(Control<QComboBox>("cmbNameFloating")->currentText(), "Daylight Savings Time Begins");
+    EXPECT_EQ(Control<QComboBox>("cmbNameFloating")->currentText(), "Daylight Saving Time Begins");
     EXPECT_EQ(Setting(key::FloatingHolidaysCount), "9");
     EXPECT_TRUE(errors_.messages.empty());
 }
@@ -750,10 +759,40 @@ TEST_F(MainWindowTest, ADamagedCatalogueIsReportedAndTheLoadGoesOn)
     WriteSetting(key::FixedHolidaysCount, "-3");
     WriteSetting(key::FloatingHolidaysCount, "-3");
     Load();
-    EXPECT_TRUE(Contains(errors_.messages, "Form1.Form_Load at line 162"));
+    EXPECT_TRUE(errors_.messages.empty()) << errors_.messages.front();
+    ASSERT_FALSE(catalogueMessages_.messages.empty());
+    EXPECT_TRUE(catalogueMessages_.messages.back().contains("FixedHolidaysCount"));
+    EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->count(), 7);  // the defaults, shown
     EXPECT_EQ(Control<QListWidget>("List1")->count(), 7);
     EXPECT_EQ(Control<QListWidget>("List2")->count(), 5);
     EXPECT_EQ(Setting(key::FixedHolidaysCount), "-3");  // nothing overwritten
+}
+
+TEST_F(MainWindowTest, AfterADamagedLoadAnAddKeepsEveryStoredHoliday)
+{
+    LoadHolidays();  // the floating defaults
+    WriteSetting(key::FixedHolidaysCount, "2");
+    WriteSetting("1Data", "1|¬3|¬5|");
+    WriteSetting("2Data", "1|¬17|¬9|");
+    WriteSetting("3Data", "Mine|¬Ours|¬Theirs|");
+    MainWindow& form = Load();
+    EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->count(), 3);
+    EXPECT_EQ(Setting(key::FixedHolidaysCount), "2");
+    EXPECT_EQ(form.FixedCount(), 3);
+    ASSERT_EQ(catalogueMessages_.messages.size(), 1u);
+    EXPECT_TRUE(catalogueMessages_.messages[0].contains(".damaged"));
+
+    runDialog_ = [](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("Text3")->setText("New");
+        dialog.findChild<QComboBox*>("cmbMonth1")->setCurrentIndex(3);
+        dialog.findChild<QLineEdit*>("Text2")->setText("4");
+        dialog.findChild<QPushButton*>("PushButton8")->click();
+    };
+    Click("PushButton4");
+    EXPECT_EQ(Setting(key::FixedHolidaysCount), "4");
+    EXPECT_EQ(Setting("3Data"), "Mine|¬Ours|¬Theirs|¬New|");
+    EXPECT_EQ(form.CurrentFixed(), 4);
+    EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->currentText(), "New");
 }
 
 TEST_F(MainWindowTest, WithoutTheSkinTheWindowIsWhiteWithItTakesTheFaceColour)

@@ -4,6 +4,7 @@
 #include "calendar/GenerateCalendar.h"
 #include "calendar/CalendarTestSupport.h"
 #include "holidays/HolidayRules.h"
+#include "core/NumericText.h"
 
 #include <algorithm>
 
@@ -96,8 +97,38 @@ TEST_F(HolidayMarkingTest, WithoutEasterTheLastMarkedSheetStaysActive)
     WriteSetting(key::Easter, QStringLiteral("2"));
     EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue());
-    // The last floating default is the last Sunday of October.
-    EXPECT_EQ(built_.app->ActiveSheet().Name(), "October");
+    // The last floating default is the first Sunday of November.
+    EXPECT_EQ(built_.app->ActiveSheet().Name(), "November");
+}
+
+TEST_F(HolidayMarkingTest, TheNewDefaultsMarkTodaysDaylightSavingDates)
+{
+    WriteSetting(key::Easter, QStringLiteral("2"));
+    EXPECT_TRUE(Mark("2024").empty());
+    // 10 March 2024 is the second Sunday (band 3): A27; 3 November the first (band 2): A19.
+    EXPECT_EQ(ValueAt(Sheet("March"), "A25"), sheet::CellValue(10));
+    EXPECT_EQ(ValueAt(Sheet("March"), "A27"), sheet::CellValue("Daylight Saving Time Begins"));
+    EXPECT_EQ(ValueAt(Sheet("November"), "A17"), sheet::CellValue(3));
+    EXPECT_EQ(ValueAt(Sheet("November"), "A19"), sheet::CellValue("Daylight Saving Time Ends"));
+}
+
+TEST_F(HolidayMarkingTest, AColourOutsideThePaletteMarksEveryHolidayWithoutFill)
+{
+    WriteSetting(key::HolidaysColor, QStringLiteral("999"));
+    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_EQ(ValueAt(Sheet("July"), "AG11"), sheet::CellValue("Independence Day"));
+    EXPECT_EQ(FillAt(Sheet("July"), "AG11"), sheet::xlColorIndexNone);
+}
+
+TEST_F(HolidayMarkingTest, AnEasterSettingThatIsNotANumberIsNamed)
+{
+    WriteSetting(key::Easter, QStringLiteral("yes"));
+    try {
+        Mark("2024");
+        FAIL() << "a setting that is not a number was taken";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "Type mismatch: the setting Easter holds \"yes\", which is not a number");
+    }
 }
 
 TEST_F(HolidayMarkingTest, LaterHolidayOnTheSameDateWins)

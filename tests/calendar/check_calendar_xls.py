@@ -20,13 +20,13 @@ from xlrd import compdoc
 MONTHS = ["January", "February", "March", "April", "May", "June", "July", "August",
           "September", "October", "November", "December"]
 DEFAULT_FIXED = [[1, 1, "New Year's Day"], [6, 14, "Flag Day"], [7, 4, "Independence Day"],
-                 [12, 25, "Christmas"], [11, 11, "Veteran's Day"], [2, 14, "Valentine's Day"],
+                 [12, 25, "Christmas"], [11, 11, "Veterans Day"], [2, 14, "Valentine's Day"],
                  [10, 31, "Halloween"]]
-DEFAULT_FLOATING = [[5, 2, "Last", "Memorial Day"], [1, 2, 3, "Martin Luthar King Day"],
+DEFAULT_FLOATING = [[5, 2, "Last", "Memorial Day"], [1, 2, 3, "Martin Luther King Day"],
                     [9, 2, 1, "Labor Day"], [10, 2, 2, "Columbus Day"], [11, 5, 4, "Thanksgiving"],
                     [5, 1, 2, "Mother's Day"], [6, 1, 3, "Father's Day"],
-                    [2, 2, 3, "President's Day"], [4, 1, 1, "Daylight Savings Time Begins"],
-                    [10, 1, "Last", "Daylight Savings Time Ends"]]
+                    [2, 2, 3, "President's Day"], [3, 1, 2, "Daylight Saving Time Begins"],
+                    [11, 1, 1, "Daylight Saving Time Ends"]]
 WEEKDAYS = ["Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"]
 NO_FILL = None
 RED = 3

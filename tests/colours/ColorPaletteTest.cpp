@@ -4,6 +4,8 @@
 #include "support/SettingsTestSupport.h"
 #include "core/NumericText.h"
 
+#include <vector>
+
 namespace morvessa {
 namespace {
 
@@ -76,7 +78,7 @@ TEST_F(ColorPaletteTest, StoredTextBecomesAnIndex)
     const std::pair<const char*, std::int32_t> cases[] = {
         {"0", kNoColorIndex}, {"-4142", kNoColorIndex},
         {"12abc", 12},        {"abc", kNoColorIndex},
-        {"", kNoColorIndex},  {"57", 57},
+        {"", kNoColorIndex},  {"56", 56},
         {"2.5", 2},           {"3.5", 4},
         {" 44", 44},          {"0.4", kNoColorIndex},
     };
@@ -89,12 +91,20 @@ TEST_F(ColorPaletteTest, StoredTextBecomesAnIndex)
     EXPECT_EQ(GetColorIndex(QStringLiteral("EmptyColor")), kNoColorIndex);
 }
 
-TEST_F(ColorPaletteTest, AnIndexBeyond32BitsIsAConversionError)
+TEST_F(ColorPaletteTest, AnIndexOutsideThePaletteIsNoColourAndIsToldOnceByName)
 {
-    CurrentColorIndex() = 7;
-    WriteSetting(QStringLiteral("DaysColor"), QStringLiteral("1e12"));
-    EXPECT_THROW(GetColorIndex(QStringLiteral("DaysColor")), ConversionError);
-    EXPECT_EQ(CurrentColorIndex(), 7);
+    std::vector<QString> notices;
+    SetSettingsNoticeHandler([&](const QString& text) { notices.push_back(text); });
+    for (const char* stored : {"999", "57", "-1", "1e12"}) {
+        WriteSetting(QStringLiteral("DaysColor"), QString::fromLatin1(stored));
+        EXPECT_EQ(GetColorIndex(QStringLiteral("DaysColor")), kNoColorIndex) << stored;
+        EXPECT_EQ(GetColorIndex(QStringLiteral("DaysColor")), kNoColorIndex) << stored;
+        ASSERT_EQ(notices.size(), 1u) << stored;
+        EXPECT_TRUE(notices[0].startsWith(QStringLiteral("The setting DaysColor holds %1,").arg(stored)))
+            << notices[0].toStdString();
+        notices.clear();
+    }
+    SetSettingsNoticeHandler(nullptr);
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <vector>
+
 namespace morvessa {
 namespace {
 
@@ -197,22 +199,22 @@ TEST_F(ColorPicker, CancelKeepsTheOpeningValueWhateverWasScrolled)
     EXPECT_EQ(ReadSetting(key::HolidaysColor, ""), "36");
 }
 
-TEST_F(ColorPicker, ValueAboveThePaletteIsReportedAndOpensAtBlack)
+TEST_F(ColorPicker, ValueAboveThePaletteIsNamedOnceAndOpensAsNoColour)
 {
+    std::vector<QString> notices;
+    SetSettingsNoticeHandler([&](const QString& text) { notices.push_back(text); });
     WriteSetting(key::HolidaysColor, "57");
-    EditColour(key::HolidaysColor, [this](ColorPickerDialog& picker) {
-        ASSERT_EQ(errors_.messages.size(), 1u);
-        EXPECT_EQ(errors_.messages.front(),
-                  ErrorReportText("Invalid property value", location::frmColor_Form_Load, 106));
-        EXPECT_EQ(Scroll(picker)->value(), 1);
-        EXPECT_TRUE(Swatch(picker)->IsOpaque());
-        EXPECT_EQ(PaintedSwatch(picker), QColor(0, 0, 0));
-        EXPECT_FALSE(Caption(picker)->isVisible());
+    EditColour(key::HolidaysColor, [&](ColorPickerDialog& picker) {
+        EXPECT_TRUE(errors_.messages.empty());
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_TRUE(notices[0].startsWith("The setting HolidaysColor holds 57,")) << notices[0].toStdString();
+        EXPECT_EQ(Scroll(picker)->value(), 0);
+        EXPECT_FALSE(Swatch(picker)->IsOpaque());
         Click(picker, "PushButton2");
     });
-    // Cancel leaves the value read on entry untouched.
-    EXPECT_EQ(ReadSetting(key::HolidaysColor, ""), "57");
-    errors_.messages.clear();
+    // Cancel writes back what was shown: no colour.
+    EXPECT_EQ(ReadSetting(key::HolidaysColor, ""), "-4142");
+    SetSettingsNoticeHandler(nullptr);
 }
 
 }  // namespace

@@ -99,9 +99,9 @@ TEST_F(FloatingHolidayDialogTest, HarvestOnTheLastFridayOfSeptember)
     EXPECT_FALSE(dialog_->isVisible());
 
     EXPECT_EQ(ReadSetting(key::FloatingHolidaysCount, ""), "11");
-    EXPECT_TRUE(ReadSetting("4Data", "").endsWith(QString::fromUtf8("10|¬9|")));
+    EXPECT_TRUE(ReadSetting("4Data", "").endsWith(QString::fromUtf8("11|¬9|")));
     EXPECT_TRUE(ReadSetting("5Data", "").endsWith(QString::fromUtf8("1|¬6|")));
-    EXPECT_TRUE(ReadSetting("6Data", "").endsWith(QString::fromUtf8("Last|¬Last|")));
+    EXPECT_TRUE(ReadSetting("6Data", "").endsWith(QString::fromUtf8("1|¬Last|")));
     EXPECT_TRUE(ReadSetting("7Data", "").endsWith(QString::fromUtf8("Ends|¬Harvest|")));
     EXPECT_EQ(ReadSetting(key::FixedHolidaysCount, ""), "7");
 

@@ -5,13 +5,18 @@
 #include "support/SettingsTestSupport.h"
 #include "core/NumericText.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <stdexcept>
+#include <utility>
 
 namespace morvessa {
 namespace {
 
 const QString kFixedMonths = QStringLiteral("1|¬6|¬7|¬12|¬11|¬2|¬10|");
-const QString kFloatingOccurrences = QStringLiteral("Last|¬3|¬1|¬2|¬4|¬2|¬3|¬3|¬1|¬Last|");
+const QString kFloatingOccurrences = QStringLiteral("Last|¬3|¬1|¬2|¬4|¬2|¬3|¬3|¬2|¬1|");
 
 class HolidayCatalogueTest : public testing::TempSettingsTest {
 protected:
@@ -50,13 +55,13 @@ TEST_F(HolidayCatalogueTest, FirstRunWritesTheDefaultsExactly)
     EXPECT_EQ(Read("1Data"), kFixedMonths);
     EXPECT_EQ(Read("2Data"), QStringLiteral("1|¬14|¬4|¬25|¬11|¬14|¬31|"));
     EXPECT_EQ(Read("3Data"), QStringLiteral("New Year's Day|¬Flag Day|¬Independence Day|¬Christmas|¬"
-                                            "Veteran's Day|¬Valentine's Day|¬Halloween|"));
-    EXPECT_EQ(Read("4Data"), QStringLiteral("5|¬1|¬9|¬10|¬11|¬5|¬6|¬2|¬4|¬10|"));
+                                            "Veterans Day|¬Valentine's Day|¬Halloween|"));
+    EXPECT_EQ(Read("4Data"), QStringLiteral("5|¬1|¬9|¬10|¬11|¬5|¬6|¬2|¬3|¬11|"));
     EXPECT_EQ(Read("5Data"), QStringLiteral("2|¬2|¬2|¬2|¬5|¬1|¬1|¬2|¬1|¬1|"));
     EXPECT_EQ(Read("6Data"), kFloatingOccurrences);
-    EXPECT_EQ(Read("7Data"), QStringLiteral("Memorial Day|¬Martin Luthar King Day|¬Labor Day|¬Columbus Day|¬"
+    EXPECT_EQ(Read("7Data"), QStringLiteral("Memorial Day|¬Martin Luther King Day|¬Labor Day|¬Columbus Day|¬"
                                             "Thanksgiving|¬Mother's Day|¬Father's Day|¬President's Day|¬"
-                                            "Daylight Savings Time Begins|¬Daylight Savings Time Ends|"));
+                                            "Daylight Saving Time Begins|¬Daylight Saving Time Ends|"));
     // The colour defaults come with the first load.
     EXPECT_EQ(Read("HolidaysColor"), QStringLiteral("36"));
     EXPECT_TRUE(messages_.messages.empty());
@@ -111,6 +116,9 @@ TEST_F(HolidayCatalogueTest, OneMissingCountResetsBothTables)
     EXPECT_EQ(FixedHolidays(), DefaultFixedHolidays());
     EXPECT_EQ(FloatingHolidays(), DefaultFloatingHolidays());
     EXPECT_EQ(Read("FixedHolidaysCount"), QStringLiteral("7"));
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("FloatingHolidaysCount is empty")));
+    EXPECT_TRUE(QFile(SettingsPath() + QStringLiteral(".damaged")).open(QIODevice::ReadOnly));
 
     for (const char* count : {"0", "None", "0.4"}) {
         WriteSetting(QStringLiteral("FixedHolidaysCount"), QString::fromLatin1(count));
@@ -134,34 +142,95 @@ TEST_F(HolidayCatalogueTest, AnEmptyColumnShowsTheMessageAndLoadingGoesOn)
     EXPECT_EQ(FloatingHolidays(), DefaultFloatingHolidays());
 }
 
-TEST_F(HolidayCatalogueTest, ADamagedStoreThrowsAndLeavesTheLoadedTablesAlone)
+// The user's own file, as it stood before a damaged load: three fixed holidays under a count of 2.
+const QByteArray kThreeUnderCountTwo = "[Morvessa]\n"
+                                       "FixedHolidaysCount=2\n"
+                                       "1Data=1|\xc2\xac"
+                                       "3|\xc2\xac"
+                                       "5|\n"
+                                       "2Data=1|\xc2\xac"
+                                       "17|\xc2\xac"
+                                       "9|\n"
+                                       "3Data=Mine|\xc2\xac"
+                                       "Ours|\xc2\xac"
+                                       "Theirs|\n"
+                                       "FloatingHolidaysCount=1\n"
+                                       "4Data=5|\n5Data=2|\n6Data=Last|\n7Data=Memorial Day|\n"
+                                       "HolidaysColor=36\nDaysColor=0\nEmptyColor=15\n";
+
+TEST_F(HolidayCatalogueTest, ADamagedLoadKeepsEveryRowWritesNothingAndSaysWhereTheCopyIs)
 {
+    WriteRawSettings(kThreeUnderCountTwo);
     LoadHolidays();
-    AppendHolidayRow(FixedHolidays());
-    FixedHolidays().Cell(8, fixed_column::Name) = QStringLiteral("Kept");
-    const HolidayTable fixedBefore = FixedHolidays();
-    const HolidayTable floatingBefore = FloatingHolidays();
+    ASSERT_EQ(FixedHolidays().RowCount(), 3);
+    EXPECT_EQ(FixedHolidays().Cell(3, fixed_column::Name).Text(), QStringLiteral("Theirs"));
+    EXPECT_EQ(FloatingHolidays().RowCount(), 1);
+    EXPECT_EQ(RawSettings(), kThreeUnderCountTwo);  // not overwritten by the load
 
-    // More pieces than rows.
-    WriteSetting(QStringLiteral("5Data"), QStringLiteral("2|¬2|¬2|¬2|¬5|¬1|¬1|¬2|¬1|¬1|¬3|"));
-    EXPECT_THROW(LoadHolidays(), std::out_of_range);
-    EXPECT_EQ(FixedHolidays(), fixedBefore);
-    EXPECT_EQ(FloatingHolidays(), floatingBefore);
-    EXPECT_THROW(LoadHolidayColumn(5), std::out_of_range);
-    EXPECT_EQ(FloatingHolidays(), floatingBefore);
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    const QString& message = messages_.messages[0];
+    EXPECT_TRUE(message.contains(
+        QStringLiteral("FixedHolidaysCount says there are 2 fixed holidays, but 1Data holds 3")))
+        << message.toStdString();
+    const QString copy = SettingsPath() + QStringLiteral(".damaged");
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(copy))) << message.toStdString();
+    QFile copied(copy);
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), kThreeUnderCountTwo);
 
-    // A negative count, a count beyond any table, a count that is not a whole number.
-    RestoreFloatingDefaults(true);
-    for (const char* count : {"-3", "40000", "7abc"}) {
-        WriteSetting(QStringLiteral("FixedHolidaysCount"), QString::fromLatin1(count));
-        EXPECT_ANY_THROW(LoadHolidays()) << count;
-        EXPECT_EQ(FixedHolidays(), fixedBefore) << count;
-    }
-    WriteSetting(QStringLiteral("FixedHolidaysCount"), QStringLiteral("7abc"));
-    EXPECT_THROW(LoadHolidays(), ConversionError);
+    // Told once: a second load (the generation's) says nothing and makes no second copy.
+    LoadHolidays();
+    EXPECT_EQ(messages_.messages.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(copy + QStringLiteral("1")));
+
+    // The user's next change saves every holiday that was read, plus the change.
+    ChangeHolidays([](HolidayTable& fixed, HolidayTable&) {
+        AppendHolidayRow(fixed);
+        fixed.Cell(fixed.RowCount(), fixed_column::Name) = QStringLiteral("New");
+    });
+    EXPECT_EQ(Read("FixedHolidaysCount"), QStringLiteral("4"));
+    EXPECT_EQ(Read("3Data"), QStringLiteral("Mine|¬Ours|¬Theirs|¬New|"));
+    EXPECT_EQ(Read("7Data"), QStringLiteral("Memorial Day|"));
+    LoadHolidays();
+    EXPECT_EQ(FixedHolidays().RowCount(), 4);
+    EXPECT_EQ(messages_.messages.size(), 1u);
 }
 
-TEST_F(HolidayCatalogueTest, SeparatorsInANameBreakTheNextLoadAsStored)
+TEST_F(HolidayCatalogueTest, ANotSignWrittenAsOneLatin1ByteStillSeparatesTheRows)
+{
+    LoadHolidays();
+    QByteArray raw = RawSettings();
+    raw.replace("\xc2\xac", "\xac");
+    WriteRawSettings(raw);
+    LoadHolidays();
+    EXPECT_EQ(FixedHolidays(), DefaultFixedHolidays());
+    EXPECT_EQ(FloatingHolidays(), DefaultFloatingHolidays());
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("another character encoding")));
+
+    // One deletion keeps the other rows (before, every row was rewritten empty).
+    ChangeHolidays([](HolidayTable& fixed, HolidayTable&) { DeleteHolidayRow(fixed, 1); });
+    EXPECT_EQ(Read("3Data"), QStringLiteral("Flag Day|¬Independence Day|¬Christmas|¬Veterans Day|¬"
+                                            "Valentine's Day|¬Halloween|"));
+    EXPECT_EQ(Read("4Data"), QStringLiteral("5|¬1|¬9|¬10|¬11|¬5|¬6|¬2|¬3|¬11|"));
+}
+
+TEST_F(HolidayCatalogueTest, CountsNoTableCanHaveKeepTheRowsTheColumnsHold)
+{
+    for (const char* count : {"-3", "40000", "7abc"}) {
+        LoadHolidays();
+        WriteSetting(QStringLiteral("FixedHolidaysCount"), QString::fromLatin1(count));
+        messages_.messages.clear();
+        LoadHolidays();
+        EXPECT_EQ(FixedHolidays(), DefaultFixedHolidays()) << count;
+        ASSERT_EQ(messages_.messages.size(), 1u) << count;
+        EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("\"%1\"").arg(QString::fromLatin1(count))));
+        EXPECT_EQ(Read("FixedHolidaysCount"), QString::fromLatin1(count));
+        RestoreFixedDefaults(true);
+    }
+}
+
+TEST_F(HolidayCatalogueTest, ANameWithARowSeparatorCostsNoRow)
 {
     LoadHolidays();
     FixedHolidays().Cell(1, fixed_column::Name) = QStringLiteral("New|Year");
@@ -171,9 +240,72 @@ TEST_F(HolidayCatalogueTest, SeparatorsInANameBreakTheNextLoadAsStored)
 
     FixedHolidays().Cell(1, fixed_column::Name) = QStringLiteral("New¬Year");
     SaveHolidays();
-    const HolidayTable before = FixedHolidays();
-    EXPECT_THROW(LoadHolidays(), std::out_of_range);
-    EXPECT_EQ(FixedHolidays(), before);
+    LoadHolidays();
+    ASSERT_EQ(FixedHolidays().RowCount(), 8);
+    EXPECT_EQ(FixedHolidays().Cell(2, fixed_column::Name).Text(), QStringLiteral("Year"));
+    EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Name).Text(), QStringLiteral("Halloween"));
+    EXPECT_EQ(messages_.messages.size(), 1u);
+}
+
+TEST_F(HolidayCatalogueTest, AResetOfStoredHolidaysKeepsACopyAndSaysSo)
+{
+    WriteRawSettings(kThreeUnderCountTwo);
+    WriteSetting(QStringLiteral("FloatingHolidaysCount"), QStringLiteral("zero"));
+    const QByteArray before = RawSettings();
+    LoadHolidays();
+    EXPECT_EQ(FixedHolidays(), DefaultFixedHolidays());
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("FloatingHolidaysCount holds \"zero\"")))
+        << messages_.messages[0].toStdString();
+    QFile copied(SettingsPath() + QStringLiteral(".damaged"));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), before);
+}
+
+TEST_F(HolidayCatalogueTest, AnUnparseableFileIsReportedWithItsCopyAtTheLoad)
+{
+    WriteRawSettings("[Morvessa\nFixedHolidaysCount=7\n");
+    LoadHolidays();
+    const QString copy = QDir::toNativeSeparators(SettingsPath() + QStringLiteral(".damaged"));
+    ASSERT_FALSE(messages_.messages.empty());
+    EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("is damaged")));
+    EXPECT_TRUE(messages_.messages[0].contains(copy)) << messages_.messages[0].toStdString();
+    EXPECT_TRUE(QFileInfo::exists(copy));
+}
+
+TEST_F(HolidayCatalogueTest, AChangeStartsFromWhatIsStoredNow)
+{
+    LoadHolidays();
+    // Another copy of the program adds a holiday behind this one's back.
+    WriteSetting(QStringLiteral("FixedHolidaysCount"), QStringLiteral("8"));
+    for (const auto& [column, added] :
+         {std::pair{"1Data", "¬3|"}, std::pair{"2Data", "¬17|"}, std::pair{"3Data", "¬Theirs|"}})
+        WriteSetting(QString::fromLatin1(column), Read(column) + QString::fromUtf8(added));
+
+    const HolidayTable seen = FixedHolidays();  // 7 rows
+    ChangeHolidays(
+        [&](HolidayTable& fixed, HolidayTable&) { DeleteHolidayRow(fixed, SameHolidayRow(seen, 2, fixed)); });
+    EXPECT_EQ(FixedHolidays().RowCount(), 7);
+    EXPECT_EQ(FixedHolidays().Cell(7, fixed_column::Name).Text(), QStringLiteral("Theirs"));
+    EXPECT_EQ(Read("3Data"), QStringLiteral("New Year's Day|¬Independence Day|¬Christmas|¬Veterans Day|¬"
+                                            "Valentine's Day|¬Halloween|¬Theirs|"));
+}
+
+TEST_F(HolidayCatalogueTest, TheSameHolidayIsFoundByContentAndRank)
+{
+    HolidayTable seen(3);
+    seen.Reset(3);
+    seen.Cell(1, fixed_column::Name) = QStringLiteral("Test");
+    seen.Cell(2, fixed_column::Name) = QStringLiteral("Other");
+    seen.Cell(3, fixed_column::Name) = QStringLiteral("Test");
+    HolidayTable now = seen;
+    DeleteHolidayRow(now, 2);
+    EXPECT_EQ(SameHolidayRow(seen, 1, now), 1);
+    EXPECT_EQ(SameHolidayRow(seen, 3, now), 2);
+    EXPECT_EQ(SameHolidayRow(seen, 2, now), 0);  // gone meanwhile
+    seen.Cell(1, fixed_column::Day) = QStringLiteral("14");
+    now.Cell(1, fixed_column::Day) = 14;  // the same day, once typed and once loaded
+    EXPECT_EQ(SameHolidayRow(seen, 1, now), 1);
 }
 
 TEST_F(HolidayCatalogueTest, DeleteClosesTheGapAndNeverEmptiesATable)
@@ -207,20 +339,37 @@ TEST_F(HolidayCatalogueTest, AppendStopsAtTheLargestTable)
     EXPECT_THROW(table.Reset(kMaxHolidayRows + 1), std::out_of_range);
 }
 
-TEST_F(HolidayCatalogueTest, RestoreWithSaveAlsoWritesTheOtherTableFromMemory)
+TEST_F(HolidayCatalogueTest, RestoreWithSaveKeepsTheOtherTableAsStored)
 {
     LoadHolidays();
-    FloatingHolidays().Cell(1, floating_column::Occurrence) = 4;
+    WriteSetting(QStringLiteral("6Data"), QStringLiteral("4|¬3|¬1|¬2|¬4|¬2|¬3|¬3|¬2|¬1|"));
     FixedHolidays().Cell(1, fixed_column::Name) = QStringLiteral("Changed");
     RestoreFixedDefaults(true);
     EXPECT_EQ(FixedHolidays(), DefaultFixedHolidays());
-    EXPECT_EQ(Read("6Data"), QStringLiteral("4|¬3|¬1|¬2|¬4|¬2|¬3|¬3|¬1|¬Last|"));
+    EXPECT_EQ(Read("6Data"), QStringLiteral("4|¬3|¬1|¬2|¬4|¬2|¬3|¬3|¬2|¬1|"));
+    EXPECT_EQ(FloatingHolidays().Cell(1, floating_column::Occurrence), HolidayCell(4));
 
     RestoreFloatingDefaults(false);
     EXPECT_EQ(FloatingHolidays(), DefaultFloatingHolidays());
-    EXPECT_EQ(Read("6Data"), QStringLiteral("4|¬3|¬1|¬2|¬4|¬2|¬3|¬3|¬1|¬Last|"));  // not saved
+    EXPECT_EQ(Read("6Data"), QStringLiteral("4|¬3|¬1|¬2|¬4|¬2|¬3|¬3|¬2|¬1|"));  // not saved
     RestoreFloatingDefaults(true);
     EXPECT_EQ(Read("6Data"), kFloatingOccurrences);
+}
+
+TEST_F(HolidayCatalogueTest, StoredOldDefaultsKeepTheirNamesAndDates)
+{
+    LoadHolidays();
+    WriteSetting(QStringLiteral("7Data"),
+                 Read("7Data").replace(QStringLiteral("Luther"), QStringLiteral("Luthar")));
+    LoadHolidays();
+    EXPECT_EQ(FloatingHolidays().Cell(2, floating_column::Name).Text(),
+              QStringLiteral("Martin Luthar King Day"));
+    // The new defaults: the second Sunday of March and the first Sunday of November.
+    const HolidayTable& defaults = DefaultFloatingHolidays();
+    EXPECT_EQ(defaults.Cell(9, floating_column::Month), HolidayCell(3));
+    EXPECT_EQ(defaults.Cell(9, floating_column::Occurrence), HolidayCell(2));
+    EXPECT_EQ(defaults.Cell(10, floating_column::Month), HolidayCell(11));
+    EXPECT_EQ(defaults.Cell(10, floating_column::Occurrence), HolidayCell(1));
 }
 
 TEST_F(HolidayCatalogueTest, ColumnTextUsesPlainNumbersAndEmptyCells)
