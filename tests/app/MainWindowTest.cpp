@@ -775,6 +775,12 @@ TEST_F(MainWindowTest, AfterADamagedLoadAnAddKeepsEveryStoredHoliday)
     WriteSetting("1Data", "1|¬3|¬5|");
     WriteSetting("2Data", "1|¬17|¬9|");
     WriteSetting("3Data", "Mine|¬Ours|¬Theirs|");
+    runDialog_ = [](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("Text3")->setText("New");
+        dialog.findChild<QComboBox*>("cmbMonth1")->setCurrentIndex(3);
+        dialog.findChild<QLineEdit*>("Text2")->setText("4");
+        dialog.findChild<QPushButton*>("PushButton8")->click();
+    };
     MainWindow& form = Load();
     EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->count(), 3);
     EXPECT_EQ(Setting(key::FixedHolidaysCount), "2");
@@ -782,12 +788,6 @@ TEST_F(MainWindowTest, AfterADamagedLoadAnAddKeepsEveryStoredHoliday)
     ASSERT_EQ(catalogueMessages_.messages.size(), 1u);
     EXPECT_TRUE(catalogueMessages_.messages[0].contains(".damaged"));
 
-    runDialog_ = [](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("Text3")->setText("New");
-        dialog.findChild<QComboBox*>("cmbMonth1")->setCurrentIndex(3);
-        dialog.findChild<QLineEdit*>("Text2")->setText("4");
-        dialog.findChild<QPushButton*>("PushButton8")->click();
-    };
     Click("PushButton4");
     EXPECT_EQ(Setting(key::FixedHolidaysCount), "4");
     EXPECT_EQ(Setting("3Data"), "Mine|¬Ours|¬Theirs|¬New|");
