@@ -104,7 +104,7 @@ TEST_F(HolidayMarkingTest, WithoutEasterTheLastMarkedSheetStaysActive)
 TEST_F(HolidayMarkingTest, TheNewDefaultsMarkTodaysDaylightSavingDates)
 {
     WriteSetting(key::Easter, QStringLiteral("2"));
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     // 10 March 2024 is the second Sunday (band 3): A27; 3 November the first (band 2): A19.
     EXPECT_EQ(ValueAt(Sheet("March"), "A25"), sheet::CellValue(10));
     EXPECT_EQ(ValueAt(Sheet("March"), "A27"), sheet::CellValue("Daylight Saving Time Begins"));
@@ -115,7 +115,7 @@ TEST_F(HolidayMarkingTest, TheNewDefaultsMarkTodaysDaylightSavingDates)
 TEST_F(HolidayMarkingTest, AColourOutsideThePaletteMarksEveryHolidayWithoutFill)
 {
     WriteSetting(key::HolidaysColor, QStringLiteral("999"));
-    EXPECT_TRUE(Mark("2024").empty());
+    EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("July"), "AG11"), sheet::CellValue("Independence Day"));
     EXPECT_EQ(FillAt(Sheet("July"), "AG11"), sheet::xlColorIndexNone);
 }
@@ -124,7 +124,7 @@ TEST_F(HolidayMarkingTest, AnEasterSettingThatIsNotANumberIsNamed)
 {
     WriteSetting(key::Easter, QStringLiteral("yes"));
     try {
-        Mark("2024");
+        Mark(2024);
         FAIL() << "a setting that is not a number was taken";
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "Type mismatch: the setting Easter holds \"yes\", which is not a number");
