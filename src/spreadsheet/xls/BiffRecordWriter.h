@@ -1,6 +1,7 @@
 #pragma once
 // Appends BIFF8 records (id, length, data) to a stream buffer.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -20,6 +21,29 @@ public:
     // Records whose continuation boundaries the caller chooses (the shared strings):
     // each part after the first becomes one CONTINUE record.
     void WriteParts(uint16_t id, const std::vector<std::vector<uint8_t>>& parts);
+
+    // One record encoded straight into the stream (no buffer of its own): the cell table's many
+    // small records. A record longer than one record holds still goes on in CONTINUE records.
+    template <class Record>
+    void WriteRecord(const Record& record)
+    {
+        const size_t start = out_.size();
+        Header(Record::kId, 0);
+        record.EncodeTo(out_);
+        const size_t length = out_.size() - start - kRecordHeaderSize;
+        if (length > kMaxRecordData) {
+            const std::vector<uint8_t> data(
+                out_.begin() + static_cast<std::ptrdiff_t>(start + kRecordHeaderSize), out_.end());
+            out_.resize(start);
+            Write(Record::kId, data);
+            return;
+        }
+        out_[start + 2] = static_cast<uint8_t>(length);
+        out_[start + 3] = static_cast<uint8_t>(length >> 8);
+    }
+
+    // Room for a stream of about this many bytes, so appending does not reallocate and copy.
+    void Reserve(size_t bytes) { out_.reserve(bytes); }
 
     // The many records that hold one 16-bit value.
     void WriteU16(uint16_t id, uint16_t value);

@@ -32,8 +32,10 @@ uint32_t SharedStringTable::Add(const std::u16string& text)
     ++totalUses_;
     const std::u16string key = text.size() > kMaxStringChars ? text.substr(0, kMaxStringChars) : text;
     auto [it, added] = index_.try_emplace(key, static_cast<uint32_t>(strings_.size()));
-    if (added)
+    if (added) {
+        characters_ += key.size();
         strings_.push_back(key);
+    }
     return it->second;
 }
 

@@ -166,6 +166,13 @@ DimensionsRecord DimensionsRecord::Decode(std::span<const uint8_t> data)
 std::vector<uint8_t> RowRecord::Encode() const
 {
     std::vector<uint8_t> d;
+    d.reserve(kSize);
+    EncodeTo(d);
+    return d;
+}
+
+void RowRecord::EncodeTo(std::vector<uint8_t>& d) const
+{
     PutU16(d, row);
     PutU16(d, firstColumn);
     PutU16(d, endColumn);
@@ -174,7 +181,6 @@ std::vector<uint8_t> RowRecord::Encode() const
     PutU16(d, 0);
     PutU16(d, flags);
     PutU16(d, xf);
-    return d;
 }
 
 RowRecord RowRecord::Decode(std::span<const uint8_t> data)
@@ -194,10 +200,16 @@ RowRecord RowRecord::Decode(std::span<const uint8_t> data)
 std::vector<uint8_t> DbCellRecord::Encode() const
 {
     std::vector<uint8_t> d;
+    d.reserve(4 + 2 * cellOffsets.size());
+    EncodeTo(d);
+    return d;
+}
+
+void DbCellRecord::EncodeTo(std::vector<uint8_t>& d) const
+{
     PutU32(d, toFirstRow);
     for (uint16_t offset : cellOffsets)
         PutU16(d, offset);
-    return d;
 }
 
 DbCellRecord DbCellRecord::Decode(std::span<const uint8_t> data)
@@ -314,8 +326,14 @@ MergedCellsRecord MergedCellsRecord::Decode(std::span<const uint8_t> data)
 std::vector<uint8_t> BlankRecord::Encode() const
 {
     std::vector<uint8_t> d;
-    PutCell(d, cell);
+    d.reserve(6);
+    EncodeTo(d);
     return d;
+}
+
+void BlankRecord::EncodeTo(std::vector<uint8_t>& d) const
+{
+    PutCell(d, cell);
 }
 
 BlankRecord BlankRecord::Decode(std::span<const uint8_t> data)
@@ -327,9 +345,15 @@ BlankRecord BlankRecord::Decode(std::span<const uint8_t> data)
 std::vector<uint8_t> NumberRecord::Encode() const
 {
     std::vector<uint8_t> d;
+    d.reserve(14);
+    EncodeTo(d);
+    return d;
+}
+
+void NumberRecord::EncodeTo(std::vector<uint8_t>& d) const
+{
     PutCell(d, cell);
     PutF64(d, value);
-    return d;
 }
 
 NumberRecord NumberRecord::Decode(std::span<const uint8_t> data)
@@ -373,9 +397,15 @@ double DecodeRk(uint32_t rk)
 std::vector<uint8_t> RkRecord::Encode() const
 {
     std::vector<uint8_t> d;
+    d.reserve(10);
+    EncodeTo(d);
+    return d;
+}
+
+void RkRecord::EncodeTo(std::vector<uint8_t>& d) const
+{
     PutCell(d, cell);
     PutU32(d, rk);
-    return d;
 }
 
 RkRecord RkRecord::Decode(std::span<const uint8_t> data)
@@ -390,9 +420,15 @@ RkRecord RkRecord::Decode(std::span<const uint8_t> data)
 std::vector<uint8_t> LabelSstRecord::Encode() const
 {
     std::vector<uint8_t> d;
+    d.reserve(10);
+    EncodeTo(d);
+    return d;
+}
+
+void LabelSstRecord::EncodeTo(std::vector<uint8_t>& d) const
+{
     PutCell(d, cell);
     PutU32(d, stringIndex);
-    return d;
 }
 
 LabelSstRecord LabelSstRecord::Decode(std::span<const uint8_t> data)
@@ -407,12 +443,18 @@ LabelSstRecord LabelSstRecord::Decode(std::span<const uint8_t> data)
 std::vector<uint8_t> MulBlankRecord::Encode() const
 {
     std::vector<uint8_t> d;
+    d.reserve(6 + 2 * xfs.size());
+    EncodeTo(d);
+    return d;
+}
+
+void MulBlankRecord::EncodeTo(std::vector<uint8_t>& d) const
+{
     PutU16(d, row);
     PutU16(d, firstColumn);
     for (uint16_t xf : xfs)
         PutU16(d, xf);
     PutU16(d, static_cast<uint16_t>(firstColumn + xfs.size() - 1));
-    return d;
 }
 
 // The item count comes from the length; the closing last-column field is not trusted.

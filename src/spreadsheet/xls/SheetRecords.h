@@ -95,6 +95,7 @@ struct RowRecord {
     uint16_t xf = 0;     // meaningful with kRowHasFormat
 
     std::vector<uint8_t> Encode() const;
+    void EncodeTo(std::vector<uint8_t>& d) const;  // appends the data part
     static RowRecord Decode(std::span<const uint8_t> data);
     bool operator==(const RowRecord&) const = default;
 };
@@ -106,6 +107,7 @@ struct DbCellRecord {
     std::vector<uint16_t> cellOffsets;
 
     std::vector<uint8_t> Encode() const;
+    void EncodeTo(std::vector<uint8_t>& d) const;  // appends the data part
     static DbCellRecord Decode(std::span<const uint8_t> data);
     bool operator==(const DbCellRecord&) const = default;
 };
@@ -170,6 +172,7 @@ struct BlankRecord {
     CellAddress cell;
 
     std::vector<uint8_t> Encode() const;
+    void EncodeTo(std::vector<uint8_t>& d) const;  // appends the data part
     static BlankRecord Decode(std::span<const uint8_t> data);
     bool operator==(const BlankRecord&) const = default;
 };
@@ -180,6 +183,7 @@ struct NumberRecord {
     double value = 0;
 
     std::vector<uint8_t> Encode() const;
+    void EncodeTo(std::vector<uint8_t>& d) const;  // appends the data part
     static NumberRecord Decode(std::span<const uint8_t> data);
     bool operator==(const NumberRecord&) const = default;
 };
@@ -194,6 +198,7 @@ struct RkRecord {
     uint32_t rk = 0;
 
     std::vector<uint8_t> Encode() const;
+    void EncodeTo(std::vector<uint8_t>& d) const;  // appends the data part
     static RkRecord Decode(std::span<const uint8_t> data);
     bool operator==(const RkRecord&) const = default;
 };
@@ -204,6 +209,7 @@ struct LabelSstRecord {
     uint32_t stringIndex = 0;
 
     std::vector<uint8_t> Encode() const;
+    void EncodeTo(std::vector<uint8_t>& d) const;  // appends the data part
     static LabelSstRecord Decode(std::span<const uint8_t> data);
     bool operator==(const LabelSstRecord&) const = default;
 };
@@ -215,6 +221,7 @@ struct MulBlankRecord {
     std::vector<uint16_t> xfs;
 
     std::vector<uint8_t> Encode() const;
+    void EncodeTo(std::vector<uint8_t>& d) const;  // appends the data part
     static MulBlankRecord Decode(std::span<const uint8_t> data);
     bool operator==(const MulBlankRecord&) const = default;
 };

@@ -139,7 +139,7 @@ void WriteRowRecord(const PlannedRow& row, BiffRecordWriter& out)
     record.flags = static_cast<uint16_t>(RowRecord::kAlwaysSet | (row.customHeight ? kRowCustomHeight : 0) |
                                          (row.hidden ? kRowHidden : 0) | (row.hasFormat ? kRowHasFormat : 0));
     record.xf = row.hasFormat ? row.xf : kDefaultCellXf;
-    out.Write(rec::kRow, record.Encode());
+    out.WriteRecord(record);
 }
 
 CellAddress AddressOf(uint16_t row, const PlannedCell& cell)
@@ -151,25 +151,28 @@ void WriteNumberCell(uint16_t row, const PlannedCell& cell, BiffRecordWriter& ou
 {
     uint32_t rk;
     if (EncodeRk(cell.number, rk))
-        out.Write(rec::kRk, RkRecord{AddressOf(row, cell), rk}.Encode());
+        out.WriteRecord(RkRecord{AddressOf(row, cell), rk});
     else
-        out.Write(rec::kNumber, NumberRecord{AddressOf(row, cell), cell.number}.Encode());
+        out.WriteRecord(NumberRecord{AddressOf(row, cell), cell.number});
 }
 
-// Adjacent formatted empty cells share one MULBLANK record.
-void WriteBlanks(uint16_t row, const PlannedCell* first, size_t count, BiffRecordWriter& out)
+// Adjacent formatted empty cells share one MULBLANK record; `blanks` is reused from run to run.
+void WriteBlanks(uint16_t row, const PlannedCell* first, size_t count, MulBlankRecord& blanks,
+                 BiffRecordWriter& out)
 {
     if (count == 1) {
-        out.Write(rec::kBlank, BlankRecord{AddressOf(row, *first)}.Encode());
+        out.WriteRecord(BlankRecord{AddressOf(row, *first)});
         return;
     }
-    MulBlankRecord blanks{row, first->column, {}};
+    blanks.row = row;
+    blanks.firstColumn = first->column;
+    blanks.xfs.clear();
     for (size_t i = 0; i < count; ++i)
         blanks.xfs.push_back(first[i].xf);
-    out.Write(rec::kMulBlank, blanks.Encode());
+    out.WriteRecord(blanks);
 }
 
-void WriteRowCells(const PlannedRow& row, BiffRecordWriter& out)
+void WriteRowCells(const PlannedRow& row, MulBlankRecord& blanks, BiffRecordWriter& out)
 {
     const auto& cells = row.cells;
     for (size_t i = 0; i < cells.size();) {
@@ -178,15 +181,14 @@ void WriteRowCells(const PlannedRow& row, BiffRecordWriter& out)
             while (i + run < cells.size() && cells[i + run].kind == PlannedCell::Kind::kBlank &&
                    cells[i + run].column == cells[i].column + run)
                 ++run;
-            WriteBlanks(row.row, &cells[i], run, out);
+            WriteBlanks(row.row, &cells[i], run, blanks, out);
             i += run;
             continue;
         }
         if (cells[i].kind == PlannedCell::Kind::kNumber)
             WriteNumberCell(row.row, cells[i], out);
         else
-            out.Write(rec::kLabelSst,
-                      LabelSstRecord{AddressOf(row.row, cells[i]), cells[i].stringIndex}.Encode());
+            out.WriteRecord(LabelSstRecord{AddressOf(row.row, cells[i]), cells[i].stringIndex});
         ++i;
     }
 }
@@ -195,25 +197,28 @@ void WriteRowCells(const PlannedRow& row, BiffRecordWriter& out)
 std::vector<size_t> WriteCellTable(const SheetPlan& plan, BiffRecordWriter& out)
 {
     std::vector<size_t> dbCellPositions;
+    std::vector<size_t> cellStarts;
+    DbCellRecord index;
+    MulBlankRecord blanks;
     for (size_t blockStart = 0; blockStart < plan.rows.size(); blockStart += kRowsPerBlock) {
         const size_t blockEnd = std::min(plan.rows.size(), blockStart + kRowsPerBlock);
         const size_t firstRowPosition = out.Position();
         for (size_t r = blockStart; r < blockEnd; ++r)
             WriteRowRecord(plan.rows[r], out);
-        std::vector<size_t> cellStarts;
+        cellStarts.clear();
         for (size_t r = blockStart; r < blockEnd; ++r) {
             cellStarts.push_back(out.Position());
-            WriteRowCells(plan.rows[r], out);
+            WriteRowCells(plan.rows[r], blanks, out);
         }
         const size_t dbCell = out.Position();
-        DbCellRecord index;
         index.toFirstRow = static_cast<uint32_t>(dbCell - firstRowPosition);
+        index.cellOffsets.clear();
         size_t previous = firstRowPosition + kRecordHeaderSize + RowRecord::kSize;
         for (size_t start : cellStarts) {
             index.cellOffsets.push_back(static_cast<uint16_t>(start - previous));
             previous = start;
         }
-        out.Write(rec::kDbCell, index.Encode());
+        out.WriteRecord(index);
         dbCellPositions.push_back(dbCell);
     }
     return dbCellPositions;
@@ -304,10 +309,13 @@ SheetPlan PlanSheet(const Worksheet& sheet, bool active, XfTable& xfs, SharedStr
     plan.standardHeightTwips = PointsToTwips(sheet.StandardHeight());
     plan.standardWidth = StandardWidthToFile(sheet.StandardWidth());
     PlanColumns(sheet, xfs, plan);
-    for (const RowInfo& info : sheet.RowInfos())
+    const std::vector<RowInfo> rowInfos = sheet.RowInfos();
+    plan.rows.reserve(rowInfos.size());
+    for (const RowInfo& info : rowInfos)
         plan.rows.push_back(PlanRow(sheet, info, xfs));
 
     size_t next = 0;
+    size_t previousRowCells = 0;  // rows of a sheet tend to be alike: the last one sizes the next
     sheet.ForEachCell([&](int r, int c, const Cell& cell) {
         const auto row = static_cast<uint16_t>(r - 1);
         while (next < plan.rows.size() && plan.rows[next].row < row)
@@ -328,7 +336,13 @@ SheetPlan PlanSheet(const Worksheet& sheet, bool active, XfTable& xfs, SharedStr
             planned.kind = PlannedCell::Kind::kText;
             planned.stringIndex = strings.Add(Utf8ToUtf16(cell.value.Text()));
         }
-        plan.rows[next].cells.push_back(planned);
+        auto& cells = plan.rows[next].cells;
+        if (cells.empty()) {
+            if (next > 0 && !plan.rows[next - 1].cells.empty())
+                previousRowCells = plan.rows[next - 1].cells.size();
+            cells.reserve(previousRowCells);
+        }
+        cells.push_back(planned);
     });
 
     plan.merged = sheet.MergedAreas();

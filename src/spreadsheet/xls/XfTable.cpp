@@ -283,7 +283,7 @@ XfTable::XfTable(const FormatTable& formats)
         xfOfId_[FormatTable::kDefaultId] = kDefaultCellXf;
 }
 
-uint16_t XfTable::XfFor(FormatTable::Id id)
+uint16_t XfTable::AddXfFor(FormatTable::Id id)
 {
     if (id < 0 || static_cast<size_t>(id) >= formats_.Size())
         return kDefaultCellXf;

@@ -21,8 +21,14 @@ class XfTable {
 public:
     explicit XfTable(const FormatTable& formats);
 
-    // The XF index for a format id of the workbook's table (added on first use).
-    uint16_t XfFor(FormatTable::Id id);
+    // The XF index for a format id of the workbook's table (added on first use). Called once per
+    // cell, so the mapped case stays inline.
+    uint16_t XfFor(FormatTable::Id id)
+    {
+        if (id >= 0 && static_cast<size_t>(id) < xfOfId_.size() && xfOfId_[static_cast<size_t>(id)] >= 0)
+            return static_cast<uint16_t>(xfOfId_[static_cast<size_t>(id)]);
+        return AddXfFor(id);
+    }
 
     size_t XfCount() const { return kStyleXfCount + cellXfs_.size(); }
     size_t FontCount() const { return fonts_.Count(); }
@@ -34,6 +40,8 @@ public:
     void WriteStyles(BiffRecordWriter& out) const;
 
 private:
+    uint16_t AddXfFor(FormatTable::Id id);
+
     const FormatTable& formats_;
     FontTable fonts_;
     NumberFormatTable numberFormats_;

@@ -22,6 +22,20 @@ constexpr const char16_t* kOldWorkbookStream = u"Book";
 constexpr size_t kMaxXfs = 4050;
 constexpr size_t kMaxFonts = 510;
 
+// An upper guess of the workbook stream's size: a few records per row and at most a
+// NUMBER record per cell, the XFs, the shared strings with their Unicode flag, fixed records.
+size_t EstimatedStreamBytes(const std::vector<SheetPlan>& plans, const XfTable& xfs,
+                            const SharedStringTable& strings)
+{
+    size_t bytes = 4096 + 24 * xfs.XfCount() + strings.EstimatedBytes();
+    for (const SheetPlan& plan : plans) {
+        bytes += 2048 + 16 * plan.columns.size() + 12 * plan.merged.size();
+        for (const PlannedRow& row : plan.rows)
+            bytes += 32 + 18 * row.cells.size();
+    }
+    return bytes;
+}
+
 }  // namespace
 
 std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
@@ -40,6 +54,7 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
     if (xfs.XfCount() > kMaxXfs || xfs.FontCount() > kMaxFonts)
         throw XlsError("The workbook has more different cell formats than an Excel 97-2003 file can hold.");
     BiffRecordWriter out;
+    out.Reserve(EstimatedStreamBytes(plans, xfs, strings));
     const std::vector<size_t> sheetOffsetFields = WriteGlobals(info, xfs, strings, out);
     for (size_t i = 0; i < plans.size(); ++i) {
         SetU32(out.Bytes(), sheetOffsetFields[i], static_cast<uint32_t>(out.Position()));
