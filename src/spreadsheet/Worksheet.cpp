@@ -565,13 +565,25 @@ void Worksheet::ApplyBorderToCells(const CellRange& a, int index,
     };
     // One cache per combination of sides and starting format.
     std::unordered_map<std::uint64_t, FormatId> cache;
-    for (int r = a.firstRow; r <= a.lastRow; ++r) {
-        for (int c = a.firstColumn; c <= a.lastColumn; ++c) {
+    std::uint64_t lastKey = ~std::uint64_t(0);  // no mask is ever all ones
+    FormatId lastResult = kNoFormat;
+    // An edge touches only its own row or column of the area.
+    const int firstRow = index == xlEdgeBottom ? a.lastRow : a.firstRow;
+    const int lastRow = index == xlEdgeTop ? a.firstRow : a.lastRow;
+    const int firstColumn = index == xlEdgeRight ? a.lastColumn : a.firstColumn;
+    const int lastColumn = index == xlEdgeLeft ? a.firstColumn : a.lastColumn;
+    for (int r = firstRow; r <= lastRow; ++r) {
+        for (int c = firstColumn; c <= lastColumn; ++c) {
             const unsigned mask = BorderSidesOfCell(index, a, r, c, mergeAt);
             if (mask == 0)
                 continue;
             FormatId base = EffectiveFormatId(r, c);
             std::uint64_t key = std::uint64_t(mask) << 32 | std::uint32_t(base);
+            // Neighbouring cells mostly share sides and format: ask the map only on a change.
+            if (key == lastKey) {
+                CellAt(r, c).formatId = lastResult;
+                continue;
+            }
             auto found = cache.find(key);
             FormatId result;
             if (found != cache.end()) {
@@ -584,6 +596,8 @@ void Worksheet::ApplyBorderToCells(const CellRange& a, int index,
                 result = parent_->Formats().Intern(format);
                 cache.emplace(key, result);
             }
+            lastKey = key;
+            lastResult = result;
             CellAt(r, c).formatId = result;
         }
     }

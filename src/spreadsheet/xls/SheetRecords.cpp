@@ -452,8 +452,13 @@ void MulBlankRecord::EncodeTo(std::vector<uint8_t>& d) const
 {
     PutU16(d, row);
     PutU16(d, firstColumn);
-    for (uint16_t xf : xfs)
-        PutU16(d, xf);
+    // One XF per cell of long runs: sized once, then filled in place.
+    size_t at = d.size();
+    d.resize(at + 2 * xfs.size());
+    for (uint16_t xf : xfs) {
+        SetU16(d, at, xf);
+        at += 2;
+    }
     PutU16(d, static_cast<uint16_t>(firstColumn + xfs.size() - 1));
 }
 
