@@ -447,7 +447,9 @@ void Worksheet::ApplyToCells(const CellRange& area, const FormatChange& change, 
                 base = columns_[std::size_t(c - 1)].formatId;
             if (base == kNoFormat)
                 base = sheetFormat_;
-            cell.formatId = Changed(base, change, cache);
+            // Most cells of a range share a format already changed once: take it from the cache here.
+            const FormatId known = std::size_t(base) < cache.size() ? cache[std::size_t(base)] : kNoFormat;
+            cell.formatId = known != kNoFormat ? known : Changed(base, change, cache);
         }
     }
 }
@@ -795,8 +797,11 @@ void Worksheet::PasteClipboard(const CellRange& destination, const ClipboardCont
     std::vector<FormatId> ids;
     if (kind != PasteKind::Values) {
         ids.reserve(content.formats.size());
-        for (const CellFormat& format : content.formats)
-            ids.push_back(table.Intern(format));
+        for (std::size_t i = 0; i < content.formats.size(); ++i) {
+            // Neighbouring cells mostly share a format: comparing is cheaper than hashing.
+            const CellFormat& format = content.formats[i];
+            ids.push_back(i > 0 && format == content.formats[i - 1] ? ids.back() : table.Intern(format));
+        }
     }
     for (int tr = 0; tr < tilesDown; ++tr) {
         for (int tc = 0; tc < tilesAcross; ++tc) {
