@@ -230,10 +230,16 @@ std::vector<uint8_t> WriteCompoundFile(const std::vector<CompoundStream>& stream
     entries[0].name = u"Root Entry";
     entries[0].type = kTypeRoot;
     Body body;
+    // The streams, padded, plus room for the mini stream, directory, MiniFAT and FAT sectors.
+    size_t bodyBytes = 8 * kSectorSize;
+    for (const auto& stream : streams)
+        bodyBytes += stream.data.size() + stream.data.size() / (kSectorSize / 4) + kSectorSize;
+    body.bytes.reserve(bodyBytes);
     PlaceStreams(streams, entries, body);
     PlaceDirectory(entries, body);
     PlaceFat(body);
     std::vector<uint8_t> file = Header(body);
+    file.reserve(file.size() + body.bytes.size());
     file.insert(file.end(), body.bytes.begin(), body.bytes.end());
     return file;
 }
