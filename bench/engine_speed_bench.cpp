@@ -4,7 +4,7 @@
 // script's own in-process median per workbook (--repeat), run from here in the same session, and
 // the ratio of ours to it.
 //
-// The script is looked for in $MORVESSA_XLWT_SCRIPT, else ../shared/peers/xlwt_calendar.py beside
+// The script is looked for in $MORVESSA_YARDSTICK, else ../shared/peers/xlwt_calendar.py beside
 // the source tree; without it (or without /usr/bin/python3 and xlwt) the yardstick is skipped.
 
 #include <benchmark/benchmark.h>
@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,8 @@ constexpr int kYear = 2024;
 constexpr int kXlwtRepeats = 30;
 
 QTemporaryDir* g_folder = nullptr;
-double g_oursMedianMs = 0;  // build + save per workbook, from BM_BuildAndSaveWorkbook
+double g_oursMedianMs = 0;     // build + save per workbook (wall clock), from BM_BuildAndSaveWorkbook
+double g_oursCpuMedianMs = 0;  // the same in CPU time: what a busy shared machine cannot inflate
 
 std::string BenchPath(const QString& name)
 {
@@ -84,6 +86,13 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+double ThreadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
 void BM_BuildWorkbook(benchmark::State& state)
 {
     RecordingErrorReporter reports;
@@ -114,19 +123,23 @@ void BM_BuildAndSaveWorkbook(benchmark::State& state)
 {
     RecordingErrorReporter reports;
     const std::string path = BenchPath("build_save.xls");
-    std::vector<double> times;
+    std::vector<double> times, cpuTimes;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = ThreadCpuMs();
         {
             BuiltWorkbook built;
             Build(built, kYear, reports);
             Save(built, path, reports);
         }
+        cpuTimes.push_back(ThreadCpuMs() - cpuStart);
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     g_oursMedianMs = Median(times);
+    g_oursCpuMedianMs = Median(cpuTimes);
     state.counters["median_ms"] = g_oursMedianMs;
+    state.counters["cpu_median_ms"] = g_oursCpuMedianMs;
     CheckNoReports(state, reports);
 }
 BENCHMARK(BM_BuildAndSaveWorkbook)->Unit(benchmark::kMillisecond)->MinTime(2.0);
@@ -157,7 +170,7 @@ BENCHMARK(BM_ManyWorkbooks)->Unit(benchmark::kMillisecond)->MinTime(3.0)->Measur
 
 QString XlwtScript()
 {
-    const QString configured = qEnvironmentVariable("MORVESSA_XLWT_SCRIPT");
+    const QString configured = qEnvironmentVariable("MORVESSA_YARDSTICK");
     if (!configured.isEmpty())
         return configured;
     return QDir(QStringLiteral(MORVESSA_SOURCE_DIR "/../shared/peers")).filePath("xlwt_calendar.py");
@@ -194,9 +207,11 @@ void BM_XlwtYardstick(benchmark::State& state)
         state.counters["ours_median_ms"] = g_oursMedianMs;
         state.counters["ours_per_xlwt"] = g_oursMedianMs / medianMs;
     }
-    std::printf(
-        "build+save per workbook: ours %.2f ms, xlwt %.2f ms (median of %d), ratio %.3f (target <= 0.2)\n",
-        g_oursMedianMs, medianMs, kXlwtRepeats, medianMs > 0 ? g_oursMedianMs / medianMs : 0.0);
+    std::printf("build+save per workbook: ours %.2f ms (CPU %.2f ms), xlwt %.2f ms (median of %d), "
+                "ratio %.3f (CPU %.3f; target <= 0.2)\n",
+                g_oursMedianMs, g_oursCpuMedianMs, medianMs, kXlwtRepeats,
+                medianMs > 0 ? g_oursMedianMs / medianMs : 0.0,
+                medianMs > 0 ? g_oursCpuMedianMs / medianMs : 0.0);
 }
 BENCHMARK(BM_XlwtYardstick)->Unit(benchmark::kMillisecond)->Iterations(1);
 
