@@ -100,17 +100,22 @@ Placement PlaceFloating(const HolidayTable& table, int row, long year)
 
 }  // namespace
 
-void MarkHoliday(sheet::Application& app, const std::string& monthName, int day, const std::string& name)
+void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name)
 {
-    // Found by name rather than position, so a sheet left over from a failed step cannot shift
-    // holidays onto the wrong month.
-    sheet::Worksheet& monthSheet = app.Sheets()(monthName);
+    // The sheet is found by name rather than position, so a sheet left over from a failed step
+    // cannot shift holidays onto the wrong month. The notes cell is addressed from the day's place
+    // in the grid: searching for the day's number would find a holiday named like a number first.
+    sheet::Worksheet& monthSheet = app.Sheets()(MonthName(month));
     monthSheet.Activate();
-    const sheet::Range found =
-        monthSheet.Range("A6:BD100").Find(sheet::CellValue(day), sheet::xlFormulas, sheet::xlWhole);
-    monthSheet.Range(found.Address()).Offset(1, 0).Select();
+    if (day < 1 || day > DaysInMonth(year, month))
+        throw std::out_of_range(MonthName(month) + " " + std::to_string(year) + " has no day " +
+                                std::to_string(day));
+    const DayCellPosition cell = NotesCell(year, month, day);
+    monthSheet.Cells(cell.row, cell.column).Select();
     sheet::Range notes = app.ActiveCell();
-    notes.Value(name);
+    // The name exactly as typed: a leading apostrophe makes the host take the rest as text, so
+    // "007", "1e3", "'Tis" and "=1+1" are neither numbers, formulas nor shortened.
+    notes.Value(name.empty() ? sheet::CellValue() : sheet::CellValue("'" + name));
     notes.Font().ColorIndex(3);
     notes.Interior().ColorIndex(GetColorIndex(key::HolidaysColor));
     app.Range("A1").Select();
@@ -133,7 +138,7 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
             names.append(name);
             text = names.join(u'\n');
         }
-        MarkHoliday(app, MonthName(month), day, text.toStdString());
+        MarkHoliday(app, int(year), month, day, text.toStdString());
     };
 
     const auto markOrReport = [&](const HolidayCell& nameCell, const auto& place) {

@@ -22,8 +22,9 @@ class Application;
 // the "Easter" setting not a number) are thrown to the caller.
 void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line);
 
-// Marks one holiday: `name` in the notes cell below day `day` of sheet `monthName`, font colour 3,
-// fill of the "HolidaysColor" setting (read afresh). Throws when the day is not on the sheet.
-void MarkHoliday(sheet::Application& app, const std::string& monthName, int day, const std::string& name);
+// Marks one holiday: `name`, always as text, in the notes cell below day `day` of the sheet of
+// `month`, font colour 3, fill of the "HolidaysColor" setting (read afresh). Throws when the month
+// has no such day or its sheet is missing.
+void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name);
 
 }  // namespace morvessa

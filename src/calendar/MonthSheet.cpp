@@ -40,6 +40,13 @@ DayCellPosition DayCell(int day, int firstWeekday)
     return {9 + 8 * (offset / 7), 8 * (offset % 7) + 1};
 }
 
+DayCellPosition NotesCell(int year, int month, int day)
+{
+    // Below the two merged rows of the day number.
+    const DayCellPosition dayCell = DayCell(day, FirstWeekday(year, month));
+    return {dayCell.row + 2, dayCell.column};
+}
+
 void PrepareWorkbook(sheet::Application& app, CalendarWorkbookState& state)
 {
     state.CalendarWorkbook = &app.Workbooks().Add();

@@ -33,5 +33,8 @@ struct DayCellPosition {
     int column;
 };
 DayCellPosition DayCell(int day, int firstWeekday);
+// The notes cell of day `day` of year/month: the top-left cell of the block below its day number,
+// where the day's holiday names are written.
+DayCellPosition NotesCell(int year, int month, int day);
 
 }  // namespace morvessa

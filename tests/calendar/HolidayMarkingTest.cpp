@@ -92,6 +92,42 @@ TEST_F(HolidayMarkingTest, DefaultHolidaysOf2024LandOnTheirNotesCells)
     EXPECT_EQ(built_.app->ActiveSheet().Name(), "January");
 }
 
+// A name is text whatever it looks like, and its day is found by place, not by searching for the
+// day's number: a name "10" on the 1st must not pass for the 10th.
+TEST_F(HolidayMarkingTest, NamesStayAsTypedAndNeverPassForADayNumber)
+{
+    UseFixed({{1, 1, "10"},
+              {1, 2, "007"},
+              {1, 3, "1e3"},
+              {1, 4, "-5"},
+              {1, 5, "'Tis the Season"},
+              {1, 6, "=Solstice"},
+              {1, 7, "=1+1"},
+              {1, 9, "1/2/2024"},
+              {1, 10, "Ten"}});
+    EXPECT_TRUE(Mark(2024).empty());
+
+    // January 2024 starts on a Monday: days 1..6 in band 1 from column I, 7..13 in band 2.
+    sheet::Worksheet& january = Sheet("January");
+    const std::vector<std::pair<const char*, const char*>> expected = {{"I11", "10"},
+                                                                       {"Q11", "007"},
+                                                                       {"Y11", "1e3"},
+                                                                       {"AG11", "-5"},
+                                                                       {"AO11", "'Tis the Season"},
+                                                                       {"AW11", "=Solstice"},
+                                                                       {"A19", "=1+1"},
+                                                                       {"Q19", "1/2/2024"},
+                                                                       {"Y19", "Ten"}};
+    for (const auto& [address, name] : expected) {
+        EXPECT_EQ(ValueAt(january, address), sheet::CellValue(std::string(name))) << address;
+        EXPECT_EQ(FormatAt(january, address).font.colorIndex, 3) << address;
+    }
+    // Every day keeps its number; the 8th's notes stay empty.
+    for (const auto& [address, day] : {std::pair{"I9", 1}, {"A17", 7}, {"I17", 8}, {"Y17", 10}})
+        EXPECT_EQ(ValueAt(january, address), sheet::CellValue(day)) << address;
+    EXPECT_EQ(ValueAt(january, "I19"), sheet::CellValue());
+}
+
 TEST_F(HolidayMarkingTest, WithoutEasterTheLastMarkedSheetStaysActive)
 {
     WriteSetting(key::Easter, QStringLiteral("2"));
