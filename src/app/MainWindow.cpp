@@ -618,7 +618,12 @@ void MainWindow::PushButton2_Click()
 {
     ErrorTrap trap(location::Form1_PushButton2_Click);
     std::optional<CalendarYear> year;
-    trap.Step(100, [&] { year = CalendarYear::FromText(Text5_->text()); });
+    trap.Step(100, [&] {
+        year = CalendarYear::FromText(Text5_->text());
+        // The box shows the year the calendar is made for: "1850" becomes "1900", "2,024" "2024".
+        if (year && Text5_->text() != year->DisplayText())
+            Text5_->setText(year->DisplayText());
+    });
     if (year) {
         bool stop = false;
         trap.Step(102, [&] { stop = WarnExcelOpen(*environment_.instanceUi); });

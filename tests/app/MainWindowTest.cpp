@@ -584,6 +584,30 @@ TEST_F(MainWindowTest, YearCheckAcceptsWholeNumbersAndRefusesTheRest)
     EXPECT_TRUE(errors_.messages.empty());
 }
 
+// Whatever spelling the check lets through is the plain year the calendar is made for, and the box
+// then shows that year.
+TEST_F(MainWindowTest, EveryAcceptedSpellingStartsThePlainClampedYearAndTheBoxShowsIt)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Load();
+    auto* year = Control<QLineEdit>("Text5");
+    test::ModalBoxWatcher boxes;
+    const std::vector<std::pair<const char*, int>> cases = {
+        {"02024", 2024}, {"+2024", 2024}, {"2,024", 2024}, {"2024.0", 2024},
+        {" 2024", 2024}, {"1850", 1900},  {"2150", 2100},  {"-7", 1900}};
+    for (const auto& [typed, used] : cases) {
+        generatedYears_.clear();
+        year->setText(QString::fromLatin1(typed));
+        Click("PushButton2");
+        EXPECT_EQ(generatedYears_, std::vector<int>{used}) << typed;
+        EXPECT_EQ(year->text(), QString::number(used)) << typed;
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_TRUE(errors_.messages.empty());
+    QLocale::setDefault(previous);
+}
+
 TEST_F(MainWindowTest, ARunningHostStopsTheStartUnlessTheUserSaysYes)
 {
     Load();
