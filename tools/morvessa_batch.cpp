@@ -48,12 +48,14 @@ const char* const kDescription =
     "window.\n"
     "\n"
     "Every failed step is printed to stderr as the program's error report would show it; the exit\n"
-    "status is 0 only when no step failed (1 when one did, 2 for a usage error).\n"
+    "status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed\n"
+    "step writes no file, so an existing --out stays as it was, unless --keep-going is given.\n"
     "The user's own settings are read only when --settings is not given.\n"
     "\n"
     "Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each\n"
     "year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These\n"
-    "runs write the workbooks only (no snapshot), each one only when none of its steps failed.";
+    "runs write the workbooks only (no snapshot), each one only when none of its steps failed\n"
+    "(or with --keep-going).";
 
 // Plays the main window and the preview: remembers what the generation hands over.
 class BatchGenerationUi final : public GenerationUi {
@@ -136,6 +138,7 @@ struct BatchOptions {
     QStringList countries;
     QStringList icsFiles;
     bool englishNames = false;
+    bool keepGoing = false;  // write the files even when steps failed
 };
 
 // The command line's options; Parse checks them and fills BatchOptions.
@@ -179,11 +182,14 @@ public:
                QStringLiteral("FILE.ics")),
           englishNames_(QStringLiteral("english-names"),
                         QStringLiteral("Names --country holidays in English, not in the country's own "
-                                       "language."))
+                                       "language.")),
+          keepGoing_(QStringLiteral("keep-going"),
+                     QStringLiteral("Write the workbook and snapshot even when some steps failed (the exit "
+                                    "status is still 1)."))
     {
         parser_.setApplicationDescription(QString::fromUtf8(kDescription));
-        parser_.addOptions(
-            {year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_, englishNames_});
+        parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_,
+                            englishNames_, keepGoing_});
     }
 
     // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
@@ -254,6 +260,7 @@ public:
         }
         if (parser_.isSet(snapshot_))
             options.snapshotPath = parser_.value(snapshot_);
+        options.keepGoing = parser_.isSet(keepGoing_);
         return options;
     }
 
@@ -334,6 +341,7 @@ private:
         }
         if (!ParseYears(options) || !ParseMonth(options) || !ParseSettingsList(options))
             return std::nullopt;
+        options.keepGoing = parser_.isSet(keepGoing_);
         return options;
     }
 
@@ -350,6 +358,7 @@ private:
     QCommandLineOption country_;
     QCommandLineOption ics_;
     QCommandLineOption englishNames_;
+    QCommandLineOption keepGoing_;
 };
 
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
@@ -457,6 +466,16 @@ int RunBatch(const BatchOptions& options)
     BatchGenerationUi ui(options.month - 1);
     GenerateCalendar(options.year, ui);
 
+    if (reporter.count > 0 && !options.keepGoing) {
+        // A failed run must not replace a good calendar from an earlier run.
+        if (!ui.workbookPath().empty())
+            DeleteFileQuietly(QString::fromStdString(ui.workbookPath()));
+        std::fprintf(stderr,
+                     "morvessa-batch: %d step(s) failed; no file was written (--keep-going writes them "
+                     "anyway)\n",
+                     reporter.count);
+        return kExitFailedSteps;
+    }
     bool succeeded = reporter.count == 0;
     succeeded = WriteWorkbook(ui, options) && succeeded;
     if (!options.snapshotPath.isEmpty())
@@ -515,10 +534,11 @@ int RunMany(const BatchOptions& options)
             ErrorTrap trap(location::Calendar_GenerateCalendar);
             BuildCalendarWorkbook(&instance, state, year, options.month, trap);
             const QString path = ManyWorkbookPath(options, source, year);
-            if (reporter.count == reportsBefore && state.CalendarWorkbook) {
+            const bool failed = reporter.count != reportsBefore;
+            if ((!failed || options.keepGoing) && state.CalendarWorkbook) {
                 trap.Step(226, [&] { state.CalendarWorkbook->SaveAs(path.toStdString(), fileFormat); });
             }
-            if (reporter.count != reportsBefore) {
+            if (failed && !options.keepGoing) {
                 std::fprintf(stderr, "morvessa-batch: %s was not written: a step failed\n",
                              qUtf8Printable(path));
                 ++unwritten;
@@ -530,8 +550,17 @@ int RunMany(const BatchOptions& options)
 
 }  // namespace
 
+// The tool prints its own reports only: Qt's notes about the environment ("XDG_RUNTIME_DIR not
+// set" under cron or a root shell) are dropped; its critical and fatal messages still show.
+static void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(message));
+}
+
 int main(int argc, char** argv)
 {
+    qInstallMessageHandler(QuietQtMessages);
     UseOffscreenPlatformUnlessChosen();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("morvessa-batch"));

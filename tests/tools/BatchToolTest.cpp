@@ -37,14 +37,18 @@ protected:
 
     QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
 
-    // The tool with a home, configuration folder and TEMP of this test, and no display at all.
-    RunResult Run(const QStringList& arguments) const
+    // The tool with a home, configuration folder and TEMP of this test, and no display at all;
+    // without a runtime folder as under cron or a root shell when `withRuntimeDir` is false.
+    RunResult Run(const QStringList& arguments, bool withRuntimeDir = true) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TEMP"), Path("temp"));
         environment.insert(QStringLiteral("HOME"), Path("home"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path("runtime"));
+        if (withRuntimeDir)
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path("runtime"));
+        else
+            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -109,33 +113,70 @@ TEST_F(BatchToolTest, OutEndingInXlsxWritesAnExcelWorkbookOfTheSameCalendar)
     EXPECT_FALSE(QFile::exists(Path("no such folder")));
 }
 
-TEST_F(BatchToolTest, ReplacesAnExistingOutputAndReportsFailedStepsWithStatusOne)
-{
+class FailingBatchRunTest : public BatchToolTest {
+protected:
+    void SetUp() override
     {
-        QFile old(Path("calendar.xls"));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old content");
+        BatchToolTest::SetUp();
+        if (IsSkipped())
+            return;
+        for (const char* name : {"calendar.xls", "july.bmp"}) {
+            QFile old(Path(name));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old content");
+        }
+        QFile settings(Path("settings.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        // A hand-edited store whose one fixed holiday falls on 31 April.
+        settings.write("[Morvessa]\nFixedHolidaysCount=1\n1Data=4|\n2Data=31|\n3Data=April Fool|\n"
+                       "FloatingHolidaysCount=1\n4Data=11|\n5Data=5|\n6Data=4|\n7Data=Thanksgiving|\n");
     }
-    QFile settings(Path("settings.ini"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    // A hand-edited store whose one fixed holiday falls on 31 April.
-    settings.write("[Morvessa]\nFixedHolidaysCount=1\n1Data=4|\n2Data=31|\n3Data=April Fool|\n"
-                   "FloatingHolidaysCount=1\n4Data=11|\n5Data=5|\n6Data=4|\n7Data=Thanksgiving|\n");
-    settings.close();
 
-    const RunResult run =
-        Run({"--year", "2024", "--out", Path("calendar.xls"), "--settings", Path("settings.ini")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("\"April Fool\""))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Calendar.GenerateCalendar at line 152")))
-        << run.err.toStdString();
-    // Everything else is still built and written.
+    RunResult RunFailing(QStringList extra = {}) const
+    {
+        return Run(QStringList{"--year", "2024", "--out", Path("calendar.xls"), "--settings",
+                               Path("settings.ini"), "--snapshot", Path("july.bmp")} +
+                   extra);
+    }
+
+    static void ExpectReportedFailure(const RunResult& run)
+    {
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("\"April Fool\""))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Calendar.GenerateCalendar at line 152")))
+            << run.err.toStdString();
+    }
+
+    QByteArray Content(const char* name) const
+    {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+// A run with a failed step keeps the files of an earlier run: a script that overlooks the exit
+// status still has the last good calendar.
+TEST_F(FailingBatchRunTest, AFailedRunLeavesExistingFilesAsTheyWere)
+{
+    const RunResult run = RunFailing();
+    ExpectReportedFailure(run);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("no file was written"))) << run.err.toStdString();
+    EXPECT_EQ(Content("calendar.xls"), QByteArray("old content"));
+    EXPECT_EQ(Content("july.bmp"), QByteArray("old content"));
+    EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+}
+
+TEST_F(FailingBatchRunTest, KeepGoingWritesEverythingElseAndStillSaysItFailed)
+{
+    const RunResult run = RunFailing({"--keep-going"});
+    ExpectReportedFailure(run);
     const QString json = Path("settings.json");
     QFile jsonFile(json);
     ASSERT_TRUE(jsonFile.open(QIODevice::WriteOnly));
     jsonFile.write(R"({"fixed": [[4, 31, "April Fool"]], "floating": [[11, 5, 4, "Thanksgiving"]]})");
     jsonFile.close();
     EXPECT_TRUE(CalendarFileMatches(Path("calendar.xls"), 2024, 1, json));
+    EXPECT_EQ(Content("july.bmp").left(2), QByteArray("BM"));
     EXPECT_TRUE(FilesIn("temp").isEmpty());
 }
 
@@ -193,6 +234,16 @@ TEST_F(BatchToolTest, ManyCalendarsTakeTheRunHolidaysToo)
     QFile settings(Path("settings.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_FALSE(settings.readAll().contains("RuleHolidays"));
+}
+
+// Run from cron or a root shell there is no runtime folder; Qt's note about it is not the tool's.
+TEST_F(BatchToolTest, PrintsNothingButItsOwnReports)
+{
+    const RunResult run =
+        Run({"--year", "2024", "--out", Path("calendar.xls"), "--settings", Path("settings.ini")}, false);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, QString());
+    EXPECT_EQ(run.out, QString());
 }
 
 TEST_F(BatchToolTest, RefusesBadArgumentsWithStatusTwo)
