@@ -115,10 +115,11 @@ TEST(HolidayIcsTest, RealWorldShapesCrlfFoldedLinesTimeZonesAndBothValueTypes)
 
 TEST(HolidayIcsTest, HostileOrBrokenFilesGiveAClearMessage)
 {
+    static const char kEmbeddedNuls[] = "BEGIN:VCALENDAR\r\n\0\0\0\r\nEND:VCALENDAR\r\n";
     const QByteArray bad[] = {
         QByteArray(),
         QByteArray("just some text"),
-        QByteArray("BEGIN:VCALENDAR\r\n\0\0\0\r\nEND:VCALENDAR\r\n", 40),
+        QByteArray(kEmbeddedNuls, sizeof(kEmbeddedNuls) - 1),
         QByteArray(kMaxIcsBytes + 1, 'A'),
     };
     for (const QByteArray& data : bad) {
