@@ -252,6 +252,8 @@ void MainWindow::ConnectControls()
     connect(cmbNameFixed_, &QComboBox::activated, this, &MainWindow::cmbNameFixed_Click);
     connect(cmbNameFloating_, &QComboBox::activated, this, &MainWindow::cmbNameFloating_Click);
     Text5_->installEventFilter(this);
+    // Enter in the year box starts the calendar, as the Start button does.
+    connect(Text5_, &QLineEdit::returnPressed, this, &MainWindow::PushButton2_Click);
 }
 
 // The bar's own font, not the window's bold design font; returns the bar's height.
@@ -750,12 +752,12 @@ void MainWindow::PushButton11_Click()
     RestoreDefaults(location::Form1_PushButton11_Click, false);
 }
 
-void MainWindow::PickColour(std::string_view location, const char* colourKey)
+void MainWindow::PickColour(std::string_view location, const char* colourKey, const QString& caption)
 {
     ErrorTrap trap(location);
     trap.Step(100, [&] { GetColorIndex(QString::fromLatin1(colourKey)); });
     trap.Step(102, [&] {
-        ColorPickerDialog dialog(this);
+        ColorPickerDialog dialog(this, caption);
         ShowDialog(dialog);
     });
     // Stored whichever way the picker was left.
@@ -765,15 +767,15 @@ void MainWindow::PickColour(std::string_view location, const char* colourKey)
 
 void MainWindow::PushButton1_Click()
 {
-    PickColour(location::Form1_PushButton1_Click, key::HolidaysColor);
+    PickColour(location::Form1_PushButton1_Click, key::HolidaysColor, tr("Holiday colour"));
 }
 void MainWindow::PushButton12_Click()
 {
-    PickColour(location::Form1_PushButton12_Click, key::DaysColor);
+    PickColour(location::Form1_PushButton12_Click, key::DaysColor, tr("Day colour"));
 }
 void MainWindow::PushButton13_Click()
 {
-    PickColour(location::Form1_PushButton13_Click, key::EmptyColor);
+    PickColour(location::Form1_PushButton13_Click, key::EmptyColor, tr("Other colour"));
 }
 
 void MainWindow::Option1_Click()

@@ -145,7 +145,7 @@ private:
     void ConnectControls();
     void Form_Load();
     void ApplySkin();
-    void PickColour(std::string_view location, const char* colourKey);
+    void PickColour(std::string_view location, const char* colourKey, const QString& caption);
     void DeleteSelectedHoliday(std::string_view location, bool fixed);
     void RestoreDefaults(std::string_view location, bool fixed);
     void SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn, int index,

@@ -15,10 +15,11 @@
 
 namespace morvessa {
 
-ColorPickerDialog::ColorPickerDialog(QWidget* parent) : QDialog(parent)
+ColorPickerDialog::ColorPickerDialog(QWidget* parent, const QString& caption) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmColor"));
-    SetUpFixedDialog(this, tr("Color Picker"), TwipsRect(0, 0, 8040, 1890).size());
+    SetUpFixedDialog(this, caption.isEmpty() ? tr("Color Picker") : caption,
+                     TwipsRect(0, 0, 8040, 1890).size());
 
     shpColor_ = new ColorSwatch(this);
     shpColor_->setObjectName(QStringLiteral("shpColor"));
@@ -55,6 +56,7 @@ ColorPickerDialog::ColorPickerDialog(QWidget* parent) : QDialog(parent)
     PushButton1_->setGeometry(TwipsRect(120, 1395, 3840, 405));
     PushButton2_ = MakePushButton(QStringLiteral("PushButton2"), tr("Cancel"), this);
     PushButton2_->setGeometry(TwipsRect(4080, 1395, 3840, 405));
+    PushButton1_->setDefault(true);  // Enter saves; Esc cancels through QDialog's reject
 
     setTabOrder(HScroll1_, PushButton1_);
     setTabOrder(PushButton1_, PushButton2_);

@@ -22,7 +22,8 @@ class ColorSwatch;
 class ColorPickerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ColorPickerDialog(QWidget* parent);
+    // `caption` names the colour being edited; empty keeps the generic title.
+    explicit ColorPickerDialog(QWidget* parent, const QString& caption = {});
 
 private:
     void Form_Load();

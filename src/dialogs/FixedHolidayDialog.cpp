@@ -29,6 +29,8 @@ FixedHolidayDialog::FixedHolidayDialog(HolidayEditorState& state, QWidget* paren
     Label2_ = Place(new QLabel(tr("Day:"), Frame1_), "Label2", TwipsRect(2160, 765, 375, 255));
     Text2_ = Place(new QLineEdit(Frame1_), "Text2", TwipsRect(2640, 720, 615, 345));
     AddSaveAndCloseButtons(Frame1_, TwipsRect(240, 1200, 1455, 405), TwipsRect(1800, 1200, 1455, 405));
+    // Its colon shows: the label may take the gap before the name box.
+    FitLabelToText(Label6_, Text3_->geometry().left() - 1);
 
     SelectAllOnFocus(Text3_);
     SelectAllOnFocus(Text2_);

@@ -74,6 +74,8 @@ void FloatingHolidayDialog::Form_Load()
         cmbMonth1_->clear();
         cmbMonth1_->addItems(state_.MonthNames().mid(0, 12));
         cmbMonth1_->setCurrentIndex(-1);
+        // The longest month ("September") shows whole: the box grows leftwards toward its label.
+        FitComboToItems(cmbMonth1_, Label4_->geometry().left() + Label4_->sizeHint().width());
     });
     trap.Step(110, [&] {
         Text6_->clear();

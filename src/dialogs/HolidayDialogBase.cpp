@@ -24,6 +24,8 @@ void HolidayDialogBase::AddSaveAndCloseButtons(QWidget* frame, QRect saveGeometr
     PushButton8_->setGeometry(saveGeometry);
     PushButton6_ = MakePushButton(QStringLiteral("PushButton6"), tr("Close"), frame);
     PushButton6_->setGeometry(closeGeometry);
+    // Enter saves from any box; Esc closes (QDialog's own reject).
+    PushButton8_->setDefault(true);
 
     connect(PushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
     connect(PushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });

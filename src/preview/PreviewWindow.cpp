@@ -2,6 +2,7 @@
 #include "preview/PreviewLocations.h"
 
 #include "preview/PreviewModel.h"
+#include "widgets/DialogLayout.h"
 #include "widgets/Twips.h"
 #include "widgets/UiRoutines.h"
 #include "core/SharedRoutines.h"
@@ -216,6 +217,9 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     pushButton6_ = new QPushButton(tr("Save Results To Excel File"), this);
     pushButton6_->setObjectName(QStringLiteral("PushButton6"));
     pushButton6_->setGeometry(TwipsRect(4920, 8850, 4800, 405));
+    // The main window's push-button font, so both windows' buttons look alike.
+    for (QPushButton* button : {pushButton1_, pushButton2_, pushButton6_, pushButton8_})
+        button->setFont(ArialBold(kPushButtonFontPoints));
 
     const PictureBoxState& zoomOri = model_->ZoomOri();
     zoomOri_ = new ZoomOriBox(this);

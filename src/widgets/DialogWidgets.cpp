@@ -2,12 +2,19 @@
 
 #include "widgets/DialogLayout.h"
 
+#include <QComboBox>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace morvessa {
 
@@ -59,6 +66,36 @@ QPushButton* MakePushButton(const QString& name, const QString& caption, QWidget
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+void FitComboToItems(QComboBox* combo, int leftLimit)
+{
+    const QFontMetrics metrics(combo->font());
+    int longest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        longest = std::max(longest, metrics.horizontalAdvance(combo->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QRect field =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    const int needed = longest + combo->width() - field.width();
+    if (needed <= combo->width())
+        return;
+    QRect geometry = combo->geometry();
+    geometry.setLeft(std::max(leftLimit + 1, geometry.right() + 1 - needed));
+    combo->setGeometry(geometry);
+}
+
+void FitLabelToText(QLabel* label, int rightLimit)
+{
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + label->width() -
+                       label->contentsRect().width();
+    if (needed <= label->width())
+        return;
+    QRect geometry = label->geometry();
+    geometry.setWidth(std::min(needed, rightLimit - geometry.left() + 1));
+    label->setGeometry(geometry);
 }
 
 }  // namespace morvessa

@@ -3,7 +3,9 @@
 
 #include <QSize>
 
+class QComboBox;
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QString;
@@ -20,5 +22,12 @@ void SelectAllOnFocus(QLineEdit* edit);
 
 // A push button in the push-button font that does not react to the Enter key of other controls.
 QPushButton* MakePushButton(const QString& name, const QString& caption, QWidget* parent);
+
+// The designed sizes were made for another font; these widen a control just enough for its text.
+// Widens `combo` leftwards, its right edge kept, until its longest item fits its text field; its
+// left edge stays right of `leftLimit` (pixels in its parent).
+void FitComboToItems(QComboBox* combo, int leftLimit);
+// Widens `label` rightwards until its text fits, its right edge up to `rightLimit`.
+void FitLabelToText(QLabel* label, int rightLimit);
 
 }  // namespace morvessa

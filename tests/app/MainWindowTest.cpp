@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -606,6 +607,28 @@ TEST_F(MainWindowTest, EveryAcceptedSpellingStartsThePlainClampedYearAndTheBoxSh
     EXPECT_TRUE(boxes.boxes().empty());
     EXPECT_TRUE(errors_.messages.empty());
     QLocale::setDefault(previous);
+}
+
+TEST_F(MainWindowTest, EnterInTheYearBoxStartsTheCalendar)
+{
+    Load();
+    auto* year = Control<QLineEdit>("Text5");
+    year->setText("2031");
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(year, &press);
+    EXPECT_EQ(generatedYears_, (std::vector<int>{2031}));
+    EXPECT_TRUE(errors_.messages.empty());
+}
+
+TEST_F(MainWindowTest, EachColourButtonTitlesThePickerWithTheColourItEdits)
+{
+    QStringList titles;
+    runDialog_ = [&](QDialog& dialog) { titles << dialog.windowTitle(); };
+    Load();
+    Click("PushButton1");
+    Click("PushButton12");
+    Click("PushButton13");
+    EXPECT_EQ(titles, (QStringList{"Holiday colour", "Day colour", "Other colour"}));
 }
 
 TEST_F(MainWindowTest, ARunningHostStopsTheStartUnlessTheUserSaysYes)

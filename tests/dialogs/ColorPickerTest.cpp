@@ -120,6 +120,22 @@ TEST_F(ColorPicker, HasItsDesignedLayout)
     EXPECT_EQ(test::NextTabStop(save), cancel);
 }
 
+TEST_F(ColorPicker, TitleNamesTheColourAndEnterSavesEscCancels)
+{
+    EXPECT_EQ(ColorPickerDialog(nullptr, "Day colour").windowTitle(), "Day colour");
+    EditColour(key::HolidaysColor, [](ColorPickerDialog& picker) {
+        EXPECT_TRUE(picker.findChild<QPushButton*>("PushButton1")->isDefault());
+        Scroll(picker)->setValue(25);
+        test::PressKey(Scroll(picker), Qt::Key_Return);
+    });
+    EXPECT_EQ(ReadSetting(key::HolidaysColor, ""), "25");
+    EditColour(key::HolidaysColor, [](ColorPickerDialog& picker) {
+        Scroll(picker)->setValue(3);
+        test::PressKey(Scroll(picker), Qt::Key_Escape);
+    });
+    EXPECT_EQ(ReadSetting(key::HolidaysColor, ""), "25");
+}
+
 TEST_F(ColorPicker, FreshHolidayColourOpensLightYellowAndSaveKeepsIt)
 {
     EditColour(key::HolidaysColor, [](ColorPickerDialog& picker) {

@@ -5,6 +5,7 @@
 #include "dialogs/DialogTestSupport.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,6 +128,35 @@ TEST_F(FixedHolidayDialogTest, SaveAddsTheHolidayAsTheCurrentOneAndCloses)
     LoadHolidays();
     EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Day), HolidayCell(17));
     EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Name), HolidayCell(QString("Test")));
+}
+
+TEST_F(FixedHolidayDialogTest, EnterInAnyBoxSavesAndEscCloses)
+{
+    EXPECT_TRUE(Child<QPushButton>("PushButton8")->isDefault());
+    EXPECT_FALSE(Child<QPushButton>("PushButton6")->isDefault());
+    Fill("Test", 2, "17");
+    test::PressKey(Child<QLineEdit>("Text2"), Qt::Key_Return);
+    ASSERT_EQ(FixedHolidays().RowCount(), 8);
+    EXPECT_EQ(FixedHolidays().Cell(8, fixed_column::Name), HolidayCell(QString("Test")));
+    EXPECT_FALSE(dialog_->isVisible());
+
+    int rejected = 0;
+    QObject::connect(dialog_.get(), &QDialog::rejected, [&] { ++rejected; });
+    dialog_->show();
+    ASSERT_TRUE(test::WaitUntil([&] { return dialog_->isVisible(); }));
+    Child<QLineEdit>("Text3")->setText("Other");
+    test::PressKey(Child<QLineEdit>("Text3"), Qt::Key_Escape);
+    EXPECT_EQ(rejected, 1);
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(FixedHolidays().RowCount(), 8);
+}
+
+TEST_F(FixedHolidayDialogTest, TheNameLabelShowsItsWholeText)
+{
+    auto* label = Child<QLabel>("Label6");
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width());
+    // It does not run under the name box beside it.
+    EXPECT_LE(label->geometry().right(), Child<QLineEdit>("Text3")->geometry().left());
 }
 
 TEST_F(FixedHolidayDialogTest, AnEmptyFieldStopsTheSaveSilently)

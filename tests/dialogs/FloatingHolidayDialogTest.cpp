@@ -5,6 +5,9 @@
 #include "dialogs/DialogTestSupport.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +51,13 @@ TEST_F(FloatingHolidayDialogTest, OpensEmptyWithItsDesignedLayout)
     EXPECT_EQ(Child<QLabel>("Label5")->text(), "Day:");
     EXPECT_EQ(Child<QLabel>("Label7")->text(), "Occurence:");
     EXPECT_EQ(Child<QLineEdit>("Text6")->geometry(), QRect(64, 20, 129, 23));
-    EXPECT_EQ(Child<QComboBox>("cmbMonth1")->geometry(), QRect(288, 20, 81, 23));
+    // The month box keeps its designed right edge and height; it grows leftwards as its longest
+    // month needs in the font at hand (TheMonthBoxShowsSeptemberWhole).
+    const QRect monthBox = Child<QComboBox>("cmbMonth1")->geometry();
+    EXPECT_EQ(monthBox.right(), 368);
+    EXPECT_EQ(monthBox.top(), 20);
+    EXPECT_EQ(monthBox.height(), 23);
+    EXPECT_GE(monthBox.width(), 81);
     EXPECT_EQ(Child<QListWidget>("List1")->geometry(), QRect(64, 48, 81, 49));
     EXPECT_EQ(Child<QListWidget>("List2")->geometry(), QRect(288, 48, 81, 49));
     EXPECT_EQ(Child<QPushButton>("PushButton8")->geometry(), QRect(16, 102, 177, 27));
@@ -108,6 +117,42 @@ TEST_F(FloatingHolidayDialogTest, HarvestOnTheLastFridayOfSeptember)
     LoadHolidays();
     EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Occurrence), HolidayCell(QString("Last")));
     EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Weekday), HolidayCell(6));
+}
+
+TEST_F(FloatingHolidayDialogTest, EnterSavesAndEscCloses)
+{
+    EXPECT_TRUE(Child<QPushButton>("PushButton8")->isDefault());
+    test::TypeText(Child<QLineEdit>("Text6"), "Harvest");
+    Child<QComboBox>("cmbMonth1")->setCurrentIndex(8);
+    ClickItem("List1", 5);
+    ClickItem("List2", 4);
+    test::PressKey(Child<QListWidget>("List2"), Qt::Key_Return);
+    ASSERT_EQ(FloatingHolidays().RowCount(), 11);
+    EXPECT_EQ(FloatingHolidays().Cell(11, floating_column::Name), HolidayCell(QString("Harvest")));
+    EXPECT_FALSE(dialog_->isVisible());
+
+    dialog_->show();
+    ASSERT_TRUE(test::WaitUntil([&] { return dialog_->isVisible(); }));
+    test::PressKey(Child<QLineEdit>("Text6"), Qt::Key_Escape);
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(FloatingHolidays().RowCount(), 11);
+}
+
+TEST_F(FloatingHolidayDialogTest, TheMonthBoxShowsSeptemberWhole)
+{
+    auto* months = Child<QComboBox>("cmbMonth1");
+    months->setCurrentIndex(8);
+    QStyleOptionComboBox option;
+    option.initFrom(months);
+    option.editable = months->isEditable();
+    option.currentText = months->currentText();
+    const QRect field =
+        months->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, months);
+    EXPECT_LE(QFontMetrics(months->font()).horizontalAdvance("September"), field.width());
+    // Still inside the frame, right of its label and lined up with the occurrence list below.
+    EXPECT_LE(months->geometry().right(), Child<QGroupBox>("Frame1")->contentsRect().right());
+    EXPECT_GT(months->geometry().left(), Child<QLabel>("Label4")->geometry().right());
+    EXPECT_EQ(months->geometry().right(), Child<QListWidget>("List2")->geometry().right());
 }
 
 TEST_F(FloatingHolidayDialogTest, TestOnTheSecondSundayOfMarch)

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -111,6 +112,18 @@ TEST_F(PreviewWindowTest, LaysOutTheWindowAsDesigned)
     const auto* zoomOri = form->findChild<QWidget*>("Zoom_Ori");
     ASSERT_NE(zoomOri, nullptr);
     EXPECT_TRUE(zoomOri->isHidden());
+}
+
+TEST_F(PreviewWindowTest, ButtonsUseTheMainWindowsBoldButtonFontAndTheirTextsFit)
+{
+    for (QPushButton* button :
+         {form->ZoomInButton(), form->ZoomOutButton(), form->BackButton(), form->SaveButton()}) {
+        EXPECT_TRUE(button->font().bold()) << button->text().toStdString();
+        EXPECT_EQ(button->font().pointSizeF(), 11.25) << button->text().toStdString();
+        EXPECT_EQ(button->font().family(), QString("Arial"));
+        EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width())
+            << button->text().toStdString();
+    }
 }
 
 TEST_F(PreviewWindowTest, FirstDisplayOfSmallAndLargePictures)
