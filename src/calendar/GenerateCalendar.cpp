@@ -125,7 +125,8 @@ private:
                                          (runFolder_.empty() ? TempFolder().toStdString() : runFolder_) +
                                          ". " + kNothingMadeMessage);
             try {
-                Require(state_.CalendarWorkbook).SaveAs(tempWorkbookPath_, GetXlsFileFormat(app_.get()));
+                Require(state_.CalendarWorkbook)
+                    .SaveAs(tempWorkbookPath_, GetXlsFileFormat(app_.get()), sheet::io::Durability::Cached);
             } catch (...) {
                 // The empty file that held the name is no workbook: nothing of it is handed on.
                 const std::string reason = CurrentExceptionDescription();

@@ -291,11 +291,11 @@ void Workbook::Activate()
         application_->active_ = this;
 }
 
-void Workbook::SaveAs(const std::string& path, int fileFormat)
+void Workbook::SaveAs(const std::string& path, int fileFormat, io::Durability durability)
 {
     CheckAlive();
     if (fileFormat == xlExcel8 || fileFormat == xlWorkbookNormal) {
-        xls::SaveWorkbook(*this, path);
+        xls::SaveWorkbook(*this, path, durability);
     } else if (fileFormat == xlOpenXMLWorkbook) {
         xlsx::SaveWorkbook(*this, path);
     } else {

@@ -10,6 +10,7 @@
 #include "spreadsheet/CellFormat.h"
 #include "spreadsheet/Constants.h"
 #include "spreadsheet/Worksheet.h"
+#include "spreadsheet/io/AtomicFile.h"
 
 namespace morvessa::sheet {
 
@@ -83,7 +84,10 @@ public:
     // Writes the file: xlExcel8 = 56 or xlNormal = -4143 for the 97-2003 format, xlOpenXMLWorkbook = 51
     // for an Excel Workbook (.xlsx); other codes throw.
     // The workbook takes the file's name.
-    void SaveAs(const std::string& path, int fileFormat = xlExcel8);
+    // A scratch copy that lives for seconds may skip the flush to disk (.xls only; .xlsx is always
+    // flushed).
+    void SaveAs(const std::string& path, int fileFormat = xlExcel8,
+                io::Durability durability = io::Durability::Synced);
     // Closes without saving; every later call on the workbook or its sheets throws.
     void Close();
 

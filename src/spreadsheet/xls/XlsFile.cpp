@@ -63,11 +63,11 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
     return WriteCompoundFile({{kWorkbookStream, std::move(out.Bytes())}});
 }
 
-void SaveWorkbook(const Workbook& wb, const std::string& path)
+void SaveWorkbook(const Workbook& wb, const std::string& path, io::Durability durability)
 {
     const std::vector<uint8_t> bytes = WriteWorkbookBytes(wb);
     try {
-        io::ReplaceFileAtomically(path, bytes);
+        io::ReplaceFileAtomically(path, bytes, durability);
     } catch (const io::FileError& error) {
         throw XlsError("The file could not be saved: " + path + " (" + error.reason() + ").");
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Excel 97-2003 (.xls) workbook files: BIFF8 records inside an OLE2 compound file.
 
+#include "spreadsheet/io/AtomicFile.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -24,7 +26,8 @@ public:
 // Writes the workbook to path, replacing an existing file in one step (see ReplaceFileAtomically):
 // the path holds the old file or the whole new one, never a part. Throws XlsError with the reason,
 // e.g. "(the disk is full)".
-void SaveWorkbook(const Workbook& wb, const std::string& path);
+void SaveWorkbook(const Workbook& wb, const std::string& path,
+                  io::Durability durability = io::Durability::Synced);
 
 // Copies a saved workbook file to target in the same one-step way. A source that does not read
 // back as a whole workbook (empty, cut off, not a workbook) is refused and target left as it was.
