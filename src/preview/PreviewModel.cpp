@@ -103,6 +103,13 @@ void PreviewModel::Activate()
     trap.Step(138, [&] { firstActivate_ = false; });
 }
 
+bool ZoomedPictureFits(int widthTwips, int heightTwips)
+{
+    if (widthTwips > kMaxZoomedSideTwips || heightTwips > kMaxZoomedSideTwips)
+        return false;
+    return static_cast<double>(TwipsToPixels(widthTwips)) * TwipsToPixels(heightTwips) <= kMaxZoomedPixels;
+}
+
 void PreviewModel::RedrawImage()
 {
     ErrorTrap trap(location::Form2_RedrawImage, Reporter());
@@ -111,9 +118,7 @@ void PreviewModel::RedrawImage()
     bool fits = false;
     // At factor 1 nothing is scaled, so the limit does not apply: otherwise a large snapshot, once
     // zoomed out, could never be shown at its own size again.
-    trap.Step(104, [&] {
-        fits = (zoomWidth_ < kZoomWidthLimit && zoomHeight_ < kZoomHeightLimit) || zoom_ == 1.0f;
-    });
+    trap.Step(104, [&] { fits = ZoomedPictureFits(zoomWidth_, zoomHeight_) || zoom_ == 1.0f; });
     if (fits) {
         trap.Step(106, [&] {
             if (canvas_)
@@ -181,6 +186,10 @@ void PreviewModel::StepZoom(int direction)
 void PreviewModel::SetZoom(float factor)
 {
     if (factor >= kMinZoom && factor <= kMaxZoom) {
+        // A picture too large for memory is refused and the zoom stays where it was.
+        if (factor != 1.0f && !ZoomedPictureFits(WholePart(static_cast<double>(origWidth_) * factor),
+                                                 WholePart(static_cast<double>(origHeight_) * factor)))
+            return;
         zoom_ = factor;
         RedrawImage();
     }

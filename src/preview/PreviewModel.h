@@ -10,9 +10,13 @@
 
 namespace morvessa {
 
-// A zoomed picture this wide or this high is not drawn; the zoom falls back to 1.
-inline constexpr int kZoomWidthLimit = 12700;
-inline constexpr int kZoomHeightLimit = 11700;
+// The limit guards memory only: a zoomed picture above this many pixels (about 256 MB) is not
+// drawn, and neither is one wider or higher than the scroll bars reach; the zoom stays as it was.
+inline constexpr double kMaxZoomedPixels = 64.0e6;
+inline constexpr int kMaxZoomedSideTwips = 300000;
+
+// Whether a zoomed picture of this size (twips) may be drawn.
+bool ZoomedPictureFits(int widthTwips, int heightTwips);
 // An overhang up to this many twips scrolls one twip per bar unit, a larger one ten.
 inline constexpr int kFineScrollThreshold = 100;
 inline constexpr float kZoomStep = 0.25f;

@@ -7,6 +7,8 @@
 #include "widgets/UiRoutines.h"
 #include "core/SharedRoutines.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace morvessa {
 
@@ -29,6 +33,9 @@ namespace {
 
 constexpr int kClientWidth = 9840;
 constexpr int kClientHeight = 9390;
+// One wheel notch (120 eighths of a degree) scrolls this far, in twips (40 px).
+constexpr int kWheelNotch = 120;
+constexpr int kWheelScrollTwips = 600;
 
 class StandardSaveDialogs final : public SaveDialogs {
 public:
@@ -211,6 +218,12 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     pushButton2_ = new QPushButton(tr("Zoom Out"), frame1_);
     pushButton2_->setObjectName(QStringLiteral("PushButton2"));
     pushButton2_->setGeometry(TwipsRect(4800, 300, 4560, 405));
+    // The zoom level sits on the frame's top line, across from its title.
+    zoomLevel_ = new QLabel(frame1_);
+    zoomLevel_->setObjectName(QStringLiteral("ZoomLevel"));
+    zoomLevel_->setGeometry(TwipsRect(8160, 0, 1200, 240));
+    zoomLevel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    zoomLevel_->setAutoFillBackground(true);
     pushButton8_ = new QPushButton(tr("< Back"), this);
     pushButton8_->setObjectName(QStringLiteral("PushButton8"));
     pushButton8_->setGeometry(TwipsRect(120, 8850, 4680, 405));
@@ -291,6 +304,7 @@ void PreviewWindow::ApplyModelToWidgets()
     sync(hScroll1_, model_->HScroll1());
     sync(vScroll1_, model_->VScroll1());
     syncingWidgets_ = false;
+    zoomLevel_->setText(tr("%1%").arg(qRound(model_->Zoom() * 100.0f)));
 }
 
 void PreviewWindow::SetPicture(const QImage& picture)
@@ -449,6 +463,31 @@ void PreviewWindow::showEvent(QShowEvent* event)
         }
     }
     Form_Activate();
+}
+
+void PreviewWindow::wheelEvent(QWheelEvent* event)
+{
+    const QPoint delta = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        wheelZoomDelta_ += delta.y();
+        for (; wheelZoomDelta_ >= kWheelNotch; wheelZoomDelta_ -= kWheelNotch)
+            PushButton1_Click();
+        for (; wheelZoomDelta_ <= -kWheelNotch; wheelZoomDelta_ += kWheelNotch)
+            PushButton2_Click();
+        event->accept();
+        return;
+    }
+    // Shift turns the usual wheel sideways, as in most programs.
+    const bool across = (event->modifiers() & Qt::ShiftModifier) || (delta.y() == 0 && delta.x() != 0);
+    const int turned = across ? (delta.y() != 0 ? delta.y() : delta.x()) : delta.y();
+    QScrollBar* bar = across ? hScroll1_ : vScroll1_;
+    const int twipsPerStep = across ? model_->HStep() : model_->VStep();
+    if (bar->isEnabled() && twipsPerStep > 0 && turned != 0) {
+        // Turning the wheel away from you moves the view up (or left), as everywhere else.
+        const int steps = -turned * kWheelScrollTwips / (kWheelNotch * twipsPerStep);
+        bar->setValue(std::clamp(bar->value() + steps, bar->minimum(), bar->maximum()));
+    }
+    event->accept();
 }
 
 void PreviewWindow::changeEvent(QEvent* event)

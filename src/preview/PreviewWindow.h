@@ -20,6 +20,7 @@
 
 class QFrame;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QScrollBar;
 
@@ -73,11 +74,14 @@ public:
     QPushButton* ZoomOutButton() const { return pushButton2_; }
     QPushButton* BackButton() const { return pushButton8_; }
     QPushButton* SaveButton() const { return pushButton6_; }
+    QLabel* ZoomLevelLabel() const { return zoomLevel_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The wheel scrolls the picture (Shift or a sideways wheel: across); Ctrl+wheel zooms.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     class Picture1Box;
@@ -109,6 +113,7 @@ private:
     QImage snapshot_;
     bool centred_ = false;
     bool syncingWidgets_ = false;
+    int wheelZoomDelta_ = 0;  // Ctrl+wheel turns not yet a whole notch (fine-grained wheels)
 
     QFrame* picture2_ = nullptr;
     QWidget* viewportInner_ = nullptr;
@@ -117,6 +122,7 @@ private:
     QScrollBar* hScroll1_ = nullptr;
     QScrollBar* vScroll1_ = nullptr;
     QGroupBox* frame1_ = nullptr;
+    QLabel* zoomLevel_ = nullptr;
     QPushButton* pushButton1_ = nullptr;
     QPushButton* pushButton2_ = nullptr;
     QPushButton* pushButton8_ = nullptr;

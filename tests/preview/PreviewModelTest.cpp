@@ -120,27 +120,21 @@ TEST_F(PreviewModelTest, LargePictureGetsCoarseBarsAndSlightOverhangFineOnes)
     EXPECT_EQ(fine.Picture1().left, -43);
 }
 
-TEST_F(PreviewModelTest, PictureAboveTheSizeLimitCanBeZoomedBackToItsOwnSize)
+TEST_F(PreviewModelTest, ARealSnapshotZoomsInUpToTheCap)
 {
-    ShowPicture(900, 400);  // 13498 twips wide: above the limit, but factor 1 scales nothing
+    ShowPicture(900, 640);  // a month snapshot's size
     ASSERT_EQ(canvas.paints.size(), 1u);
-    EXPECT_EQ(canvas.paints[0].dstWidth, 13498);
-    EXPECT_EQ(canvas.paints[0].srcWidth, 13498);
     EXPECT_EQ(model.Picture1().width, 13498);
-    EXPECT_EQ(model.HScroll1().maximum, 417);  // 416.8
-    EXPECT_EQ(model.HStep(), 10);
-
-    model.ZoomOutClick();  // 0.75: 10123 wide
-    ASSERT_EQ(canvas.paints.size(), 2u);
-    EXPECT_EQ(canvas.paints[1].dstWidth, 10123);
-    EXPECT_EQ(canvas.paints[1].srcWidth, 13498);
-    model.ZoomInClick();  // back to its own size
-    ASSERT_EQ(canvas.paints.size(), 3u);
-    EXPECT_EQ(canvas.paints[2].dstWidth, 13498);
-    EXPECT_EQ(model.Picture1().width, 13498);
-    model.ZoomInClick();  // 1.25 is too large: factor 1, picture unchanged
-    EXPECT_EQ(canvas.paints.size(), 3u);
-    EXPECT_FLOAT_EQ(model.Zoom(), 1.0f);
+    for (int i = 0; i < 11; ++i)
+        model.ZoomInClick();
+    EXPECT_FLOAT_EQ(model.Zoom(), 3.75f);
+    ASSERT_EQ(canvas.paints.size(), 12u);
+    EXPECT_EQ(canvas.paints.back().dstWidth, 50617);  // 13498 * 3.75, whole part
+    EXPECT_EQ(model.Picture1().width, 50617);
+    EXPECT_TRUE(model.HScroll1().enabled);
+    EXPECT_EQ(model.HScroll1().maximum, ToInt16((50617 - 9330) / 10.0));
+    model.ZoomOutClick();
+    EXPECT_FLOAT_EQ(model.Zoom(), 3.5f);
     EXPECT_TRUE(reports.messages.empty());
 }
 
@@ -167,27 +161,25 @@ TEST_F(PreviewModelTest, ZoomStopsAtBothLimits)
     EXPECT_TRUE(reports.messages.empty());
 }
 
-TEST_F(PreviewModelTest, ZoomPastTheSizeLimitFallsBackToOneWithoutRepainting)
+TEST_F(PreviewModelTest, APictureTooLargeForMemoryIsRefusedAndTheZoomStays)
 {
-    ShowPicture(400, 300);  // 5998 x 4498
+    ShowPicture(4000, 4000);  // 16 megapixels
     for (int i = 0; i < 4; ++i)
-        model.ZoomInClick();  // 2.0: 11996 x 8996, still drawn
+        model.ZoomInClick();  // 2.0: 64 megapixels, still drawn
     EXPECT_FLOAT_EQ(model.Zoom(), 2.0f);
-    EXPECT_EQ(model.Picture1().width, 11996);
     const size_t painted = canvas.paints.size();
-    const ScrollBarState bar = model.HScroll1();
+    const int width = model.Picture1().width;
 
-    model.ZoomInClick();  // 2.25 would be 13495 wide
-    EXPECT_FLOAT_EQ(model.Zoom(), 1.0f);
-    EXPECT_EQ(model.ZoomWidth(), 5998);
+    model.ZoomInClick();  // 2.25 would be 81 megapixels
+    EXPECT_FLOAT_EQ(model.Zoom(), 2.0f);
     EXPECT_EQ(canvas.paints.size(), painted);
-    EXPECT_EQ(model.Picture1().width, 11996);  // still shows the 2.0 picture
-    EXPECT_EQ(model.HScroll1().maximum, bar.maximum);
-
-    model.ZoomInClick();
-    EXPECT_FLOAT_EQ(model.Zoom(), 1.25f);
-    ASSERT_EQ(canvas.paints.size(), painted + 1);
-    EXPECT_EQ(canvas.paints.back().dstWidth, 7497);
+    EXPECT_EQ(model.Picture1().width, width);
+    model.ZoomOutClick();
+    EXPECT_FLOAT_EQ(model.Zoom(), 1.75f);
+    EXPECT_EQ(canvas.paints.size(), painted + 1);
+    EXPECT_FALSE(ZoomedPictureFits(PixelsToTwips(9000), PixelsToTwips(9000)));
+    EXPECT_TRUE(ZoomedPictureFits(PixelsToTwips(8000), PixelsToTwips(8000)));
+    EXPECT_TRUE(reports.messages.empty());
 }
 
 TEST_F(PreviewModelTest, ScrollRangesFollowTheZoomedSize)

@@ -11,6 +11,8 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
+#include <QWheelEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -157,6 +159,57 @@ TEST_F(PreviewWindowTest, ZoomButtonsRescaleThePicture)
     Click(form->ZoomOutButton());
     Click(form->ZoomOutButton());
     EXPECT_EQ(form->Picture1Widget()->size(), QSize(300, 225));
+}
+
+// A wheel turn delivered to the window (a test's event is not passed up from the picture as the
+// window system's own are).
+void Wheel(QWidget* widget, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QPointF at = widget->rect().center();
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST_F(PreviewWindowTest, TheZoomLevelIsShownAndFollowsEveryStep)
+{
+    HandOver(SamplePicture(400, 300));
+    QLabel* level = form->ZoomLevelLabel();
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->text(), QString("100%"));
+    Click(form->ZoomInButton());
+    EXPECT_EQ(level->text(), QString("125%"));
+    Click(form->ZoomOutButton());
+    Click(form->ZoomOutButton());
+    EXPECT_EQ(level->text(), QString("75%"));
+    // Inside the zoom frame, clear of both buttons.
+    EXPECT_FALSE(level->geometry().intersects(form->ZoomInButton()->geometry()));
+    EXPECT_FALSE(level->geometry().intersects(form->ZoomOutButton()->geometry()));
+    EXPECT_LE(QFontMetrics(level->font()).horizontalAdvance("375%"), level->width());
+}
+
+TEST_F(PreviewWindowTest, TheWheelScrollsAndCtrlWheelZooms)
+{
+    HandOver(SamplePicture(800, 600));
+    QWidget* picture = form->Picture1Widget();
+    ASSERT_TRUE(form->VScroll1()->isEnabled());
+    Wheel(&*form, QPoint(0, -120));  // one notch towards the user: down by 40 px
+    EXPECT_EQ(form->VScroll1()->value(), 60);
+    EXPECT_EQ(picture->pos(), QPoint(0, -40));
+    Wheel(&*form, QPoint(0, 360));  // back up, stopping at the top
+    EXPECT_EQ(form->VScroll1()->value(), 0);
+    Wheel(&*form, QPoint(0, -120), Qt::ShiftModifier);  // across
+    EXPECT_EQ(form->HScroll1()->value(), 60);
+    EXPECT_EQ(picture->pos(), QPoint(-40, 0));
+
+    Wheel(&*form, QPoint(0, 120), Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(form->Model().Zoom(), 1.25f);
+    // A fine-grained wheel zooms once the turns add up to a notch.
+    Wheel(&*form, QPoint(0, -60), Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(form->Model().Zoom(), 1.25f);
+    Wheel(&*form, QPoint(0, -60), Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(form->Model().Zoom(), 1.0f);
+    EXPECT_EQ(form->ZoomLevelLabel()->text(), QString("100%"));
 }
 
 TEST_F(PreviewWindowTest, DragPansAndMouseUpSettlesTheBars)
