@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CountryHolidays</name>
+    <message>
+        <source>Added %1 holiday of %3</source>
+        <translation>%1 Feiertag von %3 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Added %1 holidays of %3</source>
+        <translation>%1 Feiertage von %3 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>; %1 was already there</source>
+        <translation>; %1 war schon vorhanden</translation>
+    </message>
+    <message>
+        <source>; %1 were already there</source>
+        <translation>; %1 waren schon vorhanden</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -91,6 +110,29 @@
     </message>
 </context>
 <context>
+    <name>HolidayUndo</name>
+    <message>
+        <source>Undo Add Country</source>
+        <translation>Land hinzufügen rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo Add Holiday</source>
+        <translation>Feiertag hinzufügen rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo Edit Holiday</source>
+        <translation>Feiertag bearbeiten rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Löschen rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo Restore Defaults</source>
+        <translation>Vorgaben wiederherstellen rückgängig machen</translation>
+    </message>
+</context>
+<context>
     <name>HostInstances</name>
     <message>
         <source>Error 842001. A normal instance of Excel could not be created.<byte value="xd"/>
@@ -145,6 +187,105 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>morvessa::CalendarMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;English (the default)</source>
+        <translation>&amp;Englisch (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>&amp;System Language (%1)</source>
+        <translation>Sprache des &amp;Systems (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Other Language...</source>
+        <translation>&amp;Andere Sprache...</translation>
+    </message>
+    <message>
+        <source>&amp;Week Starts On</source>
+        <translation>&amp;Woche beginnt am</translation>
+    </message>
+    <message>
+        <source>&amp;Sunday</source>
+        <translation>&amp;Sonntag</translation>
+    </message>
+    <message>
+        <source>&amp;Monday</source>
+        <translation>&amp;Montag</translation>
+    </message>
+    <message>
+        <source>S&amp;aturday</source>
+        <translation>S&amp;amstag</translation>
+    </message>
+    <message>
+        <source>As the &amp;Language Has It</source>
+        <translation>Wie in der &amp;Sprache üblich</translation>
+    </message>
+    <message>
+        <source>&amp;First Month</source>
+        <translation>&amp;Erster Monat</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Week &amp;Numbers</source>
+        <translation>&amp;Kalenderwochen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
+        <translation>„%1“ ist keine Sprache, die der Kalender kennt. Geben Sie einen Namen wie de, pt_BR oder sr_Latn_RS an.</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::ColorPickerDialog</name>
     <message>
         <source>Color Picker</source>
@@ -161,6 +302,29 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CountryHolidaysDialog</name>
+    <message>
+        <source>Add a Country&apos;s Holidays</source>
+        <translation>Feiertage eines Landes hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Local names</source>
+        <translation>&amp;Landessprachliche Namen</translation>
+    </message>
+    <message>
+        <source>&amp;English names</source>
+        <translation>&amp;Englische Namen</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Land:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Namen:</translation>
     </message>
 </context>
 <context>
@@ -222,6 +386,29 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayListDialog</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>&amp;Add by Rule...</source>
+        <translation>Nach &amp;Regel hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
+        <translation>Der letzte feste und der letzte bewegliche Feiertag bleiben: Jede Liste behält einen.</translation>
     </message>
 </context>
 <context>
@@ -302,6 +489,42 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>You must enter a valid year.</source>
         <translation>Sie müssen ein gültiges Jahr eingeben.</translation>
     </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Feiertage</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>Other Language</source>
+        <translation>Andere Sprache</translation>
+    </message>
+    <message>
+        <source>Language and country, such as pt_BR or sr_Latn_RS:</source>
+        <translation>Sprache und Land, etwa pt_BR oder sr_Latn_RS:</translation>
+    </message>
+    <message>
+        <source>Add Holiday by &amp;Rule...</source>
+        <translation>Feiertag nach &amp;Regel hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Country&apos;s Holidays...</source>
+        <translation>Feiertage eines &amp;Landes hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Holiday...</source>
+        <translation>Feiertag &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Show E&amp;very Holiday of a Day</source>
+        <translation>&amp;Alle Feiertage eines Tages zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::PreviewWindow</name>
@@ -324,6 +547,165 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Save Results To Excel File</source>
         <translation>Ergebnis als Excel-Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::RuleHolidayDialog</name>
+    <message>
+        <source>Fixed date</source>
+        <translation>Festes Datum</translation>
+    </message>
+    <message>
+        <source>Weekday of a month (1st to 5th or last)</source>
+        <translation>Wochentag eines Monats (1. bis 5. oder letzter)</translation>
+    </message>
+    <message>
+        <source>Days from Easter Sunday</source>
+        <translation>Tage ab Ostersonntag</translation>
+    </message>
+    <message>
+        <source>Weekday on or after a date</source>
+        <translation>Wochentag an oder nach einem Datum</translation>
+    </message>
+    <message>
+        <source>Weekday on or before a date</source>
+        <translation>Wochentag an oder vor einem Datum</translation>
+    </message>
+    <message>
+        <source>One day of one year</source>
+        <translation>Ein Tag eines Jahres</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Saturday on the Friday, Sunday on the Monday</source>
+        <translation>Samstag auf Freitag, Sonntag auf Montag</translation>
+    </message>
+    <message>
+        <source>Weekend on the next free weekday</source>
+        <translation>Wochenende auf den nächsten freien Werktag</translation>
+    </message>
+    <message>
+        <source>Sunday on the next free weekday</source>
+        <translation>Sonntag auf den nächsten freien Werktag</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>beliebig</translation>
+    </message>
+    <message>
+        <source>Add Holiday by Rule</source>
+        <translation>Feiertag nach Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Holiday</source>
+        <translation>Feiertag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzter</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;Occurrence:</source>
+        <translation>&amp;Welcher:</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday:</source>
+        <translation>&amp;Wochentag:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Monat:</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Tag:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+    <message>
+        <source>&amp;Easter offset:</source>
+        <translation>Abstand zu &amp;Ostern:</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend, observed:</source>
+        <translation>Am &amp;Wochenende verlegt:</translation>
+    </message>
+    <message>
+        <source>In force &amp;from:</source>
+        <translation>Gültig &amp;ab:</translation>
+    </message>
+    <message>
+        <source>&amp;until:</source>
+        <translation>&amp;bis:</translation>
+    </message>
+    <message>
+        <source>Please give the holiday a name.</source>
+        <translation>Bitte geben Sie dem Feiertag einen Namen.</translation>
     </message>
 </context>
 </TS>

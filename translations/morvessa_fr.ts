@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CountryHolidays</name>
+    <message>
+        <source>Added %1 holiday of %3</source>
+        <translation>%1 jour férié ajouté pour : %3</translation>
+    </message>
+    <message>
+        <source>Added %1 holidays of %3</source>
+        <translation>%1 jours fériés ajoutés pour : %3</translation>
+    </message>
+    <message>
+        <source>; %1 was already there</source>
+        <translation> ; %1 était déjà présent</translation>
+    </message>
+    <message>
+        <source>; %1 were already there</source>
+        <translation> ; %1 étaient déjà présents</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -91,6 +110,29 @@
     </message>
 </context>
 <context>
+    <name>HolidayUndo</name>
+    <message>
+        <source>Undo Add Country</source>
+        <translation>Annuler l&apos;ajout du pays</translation>
+    </message>
+    <message>
+        <source>Undo Add Holiday</source>
+        <translation>Annuler l&apos;ajout du jour férié</translation>
+    </message>
+    <message>
+        <source>Undo Edit Holiday</source>
+        <translation>Annuler la modification du jour férié</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>Undo Restore Defaults</source>
+        <translation>Annuler le rétablissement des valeurs d&apos;origine</translation>
+    </message>
+</context>
+<context>
     <name>HostInstances</name>
     <message>
         <source>Error 842001. A normal instance of Excel could not be created.<byte value="xd"/>
@@ -145,6 +187,105 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
 </context>
 <context>
+    <name>morvessa::CalendarMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;English (the default)</source>
+        <translation>&amp;Anglais (par défaut)</translation>
+    </message>
+    <message>
+        <source>&amp;System Language (%1)</source>
+        <translation>Langue du &amp;système (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Other Language...</source>
+        <translation>&amp;Autre langue...</translation>
+    </message>
+    <message>
+        <source>&amp;Week Starts On</source>
+        <translation>La &amp;semaine commence le</translation>
+    </message>
+    <message>
+        <source>&amp;Sunday</source>
+        <translation>&amp;Dimanche</translation>
+    </message>
+    <message>
+        <source>&amp;Monday</source>
+        <translation>&amp;Lundi</translation>
+    </message>
+    <message>
+        <source>S&amp;aturday</source>
+        <translation>S&amp;amedi</translation>
+    </message>
+    <message>
+        <source>As the &amp;Language Has It</source>
+        <translation>Selon l&apos;usage de la &amp;langue</translation>
+    </message>
+    <message>
+        <source>&amp;First Month</source>
+        <translation>&amp;Premier mois</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Décembre</translation>
+    </message>
+    <message>
+        <source>Week &amp;Numbers</source>
+        <translation>&amp;Numéros de semaine</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
+        <translation>« %1 » n&apos;est pas une langue connue du calendrier. Indiquez un nom comme de, pt_BR ou sr_Latn_RS.</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::ColorPickerDialog</name>
     <message>
         <source>Color Picker</source>
@@ -161,6 +302,29 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CountryHolidaysDialog</name>
+    <message>
+        <source>Add a Country&apos;s Holidays</source>
+        <translation>Ajouter les jours fériés d&apos;un pays</translation>
+    </message>
+    <message>
+        <source>&amp;Local names</source>
+        <translation>Noms &amp;locaux</translation>
+    </message>
+    <message>
+        <source>&amp;English names</source>
+        <translation>Noms &amp;anglais</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Pays :</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Noms :</translation>
     </message>
 </context>
 <context>
@@ -222,6 +386,29 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayListDialog</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>&amp;Add by Rule...</source>
+        <translation>&amp;Ajouter par règle...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
+        <translation>Le dernier jour férié fixe et le dernier mobile restent : chaque liste en garde un.</translation>
     </message>
 </context>
 <context>
@@ -302,6 +489,42 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>You must enter a valid year.</source>
         <translation>Vous devez saisir une année valide.</translation>
     </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Jours fériés</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <source>Other Language</source>
+        <translation>Autre langue</translation>
+    </message>
+    <message>
+        <source>Language and country, such as pt_BR or sr_Latn_RS:</source>
+        <translation>Langue et pays, par exemple pt_BR ou sr_Latn_RS :</translation>
+    </message>
+    <message>
+        <source>Add Holiday by &amp;Rule...</source>
+        <translation>Ajouter un jour férié par &amp;règle...</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Country&apos;s Holidays...</source>
+        <translation>Ajouter les jours fériés d&apos;un &amp;pays...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Holiday...</source>
+        <translation>&amp;Modifier un jour férié...</translation>
+    </message>
+    <message>
+        <source>Show E&amp;very Holiday of a Day</source>
+        <translation>Afficher &amp;tous les jours fériés d&apos;un jour</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::PreviewWindow</name>
@@ -324,6 +547,165 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>Save Results To Excel File</source>
         <translation>Enregistrer dans un fichier Excel</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::RuleHolidayDialog</name>
+    <message>
+        <source>Fixed date</source>
+        <translation>Date fixe</translation>
+    </message>
+    <message>
+        <source>Weekday of a month (1st to 5th or last)</source>
+        <translation>Jour de semaine d&apos;un mois (1er à 5e ou dernier)</translation>
+    </message>
+    <message>
+        <source>Days from Easter Sunday</source>
+        <translation>Jours depuis le dimanche de Pâques</translation>
+    </message>
+    <message>
+        <source>Weekday on or after a date</source>
+        <translation>Jour de semaine à ou après une date</translation>
+    </message>
+    <message>
+        <source>Weekday on or before a date</source>
+        <translation>Jour de semaine à ou avant une date</translation>
+    </message>
+    <message>
+        <source>One day of one year</source>
+        <translation>Un jour d&apos;une année</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Saturday on the Friday, Sunday on the Monday</source>
+        <translation>Samedi au vendredi, dimanche au lundi</translation>
+    </message>
+    <message>
+        <source>Weekend on the next free weekday</source>
+        <translation>Week-end au prochain jour ouvré libre</translation>
+    </message>
+    <message>
+        <source>Sunday on the next free weekday</source>
+        <translation>Dimanche au prochain jour ouvré libre</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>toute</translation>
+    </message>
+    <message>
+        <source>Add Holiday by Rule</source>
+        <translation>Ajouter un jour férié par règle</translation>
+    </message>
+    <message>
+        <source>Edit Holiday</source>
+        <translation>Modifier le jour férié</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> jours</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>&amp;Occurrence:</source>
+        <translation>&amp;Rang :</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday:</source>
+        <translation>&amp;Jour de semaine :</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mois :</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>J&amp;our :</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Année :</translation>
+    </message>
+    <message>
+        <source>&amp;Easter offset:</source>
+        <translation>Écart à &amp;Pâques :</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend, observed:</source>
+        <translation>Le &amp;week-end, reporté :</translation>
+    </message>
+    <message>
+        <source>In force &amp;from:</source>
+        <translation>En vigueur &amp;de :</translation>
+    </message>
+    <message>
+        <source>&amp;until:</source>
+        <translation>&amp;à :</translation>
+    </message>
+    <message>
+        <source>Please give the holiday a name.</source>
+        <translation>Veuillez donner un nom au jour férié.</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,7 @@
 #include "core/ErrorTrap.h"
 #include "core/SharedRoutines.h"
 #include "app/MainWindowModel.h"
+#include "app/CalendarMenu.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,6 +40,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QAction>
 #include <QPushButton>
@@ -65,6 +67,18 @@ constexpr const char* kSkinFile = "x/o.cjs";
 std::string TranslatedInstanceMessage(const std::string& text)
 {
     return QCoreApplication::translate("HostInstances", text.c_str()).toStdString();
+}
+
+// What Undo would put back, in the user's language when the step is one of the program's own.
+[[maybe_unused]] const char* const kUndoTexts[] = {QT_TRANSLATE_NOOP("HolidayUndo", "Undo Add Country"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Add Holiday"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Edit Holiday"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Delete"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Restore Defaults")};
+
+QString TranslatedUndoText(const QString& text)
+{
+    return QCoreApplication::translate("HolidayUndo", text.toUtf8().constData());
 }
 
 // The instance checks' boxes for the program: application title, no icon.
@@ -267,11 +281,23 @@ int MainWindow::BuildMenuBar()
     // Every property counts as set, so the window's bold design font does not reach the bar.
     barFont.setResolveMask(QFont::AllPropertiesResolved);
     menuBar_->setFont(barFont);
-    holidaysMenu_ = menuBar_->addMenu(QStringLiteral("&Holidays"));
+    holidaysMenu_ = menuBar_->addMenu(tr("&Holidays"));
     holidaysMenu_->setObjectName(QStringLiteral("HolidaysMenu"));
-    calendarMenu_ = menuBar_->addMenu(QStringLiteral("&Calendar"));
+    calendarMenu_ = menuBar_->addMenu(tr("&Calendar"));
     calendarMenu_->setObjectName(QStringLiteral("CalendarMenu"));
     BuildHolidaysMenu();
+    calendarChoices_ = new morvessa::CalendarMenu(
+        *calendarMenu_,
+        [this]() -> std::optional<QString> {
+            if (environment_.askLocaleName)
+                return environment_.askLocaleName();
+            bool ok = false;
+            const QString name = QInputDialog::getText(
+                this, tr("Other Language"), tr("Language and country, such as pt_BR or sr_Latn_RS:"),
+                QLineEdit::Normal, QString(), &ok);
+            return ok ? std::optional<QString>(name) : std::nullopt;
+        },
+        [this](const QString& text) { ShowMessage(text); });
     return menuBar_->sizeHint().height();
 }
 
@@ -283,24 +309,25 @@ void MainWindow::BuildHolidaysMenu()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add("AddByRule", QStringLiteral("Add Holiday by &Rule..."), [this] { AddHolidayByRule_Click(); });
-    add("AddCountry", QStringLiteral("Add a &Country's Holidays..."), [this] { AddCountryHolidays_Click(); });
-    add("EditHoliday", QStringLiteral("&Edit Holiday..."), [this] { EditHoliday_Click(); });
+    add("AddByRule", tr("Add Holiday by &Rule..."), [this] { AddHolidayByRule_Click(); });
+    add("AddCountry", tr("Add a &Country's Holidays..."), [this] { AddCountryHolidays_Click(); });
+    add("EditHoliday", tr("&Edit Holiday..."), [this] { EditHoliday_Click(); });
     holidaysMenu_->addSeparator();
-    add("ImportIcs", QStringLiteral("&Import iCalendar File..."), [this] { ImportIcs_Click(); });
-    add("ExportIcs", QStringLiteral("E&xport iCalendar File..."), [this] { ExportIcs_Click(); });
+    add("ImportIcs", tr("&Import iCalendar File..."), [this] { ImportIcs_Click(); });
+    add("ExportIcs", tr("E&xport iCalendar File..."), [this] { ExportIcs_Click(); });
     holidaysMenu_->addSeparator();
-    QAction* every = add("ShowEveryHoliday", QStringLiteral("Show E&very Holiday of a Day"),
+    QAction* every = add("ShowEveryHoliday", tr("Show E&very Holiday of a Day"),
                          [this](bool on) { ShowEveryHoliday_Click(on); });
     every->setCheckable(true);
     holidaysMenu_->addSeparator();
-    QAction* undo = add("Undo", QStringLiteral("&Undo"), [this] { Undo_Click(); });
+    QAction* undo = add("Undo", tr("&Undo"), [this] { Undo_Click(); });
     undo->setShortcut(QKeySequence::Undo);
     undo->setShortcutContext(Qt::WindowShortcut);
     // The menu shows what Undo would put back, and the stored choice of the check box.
     connect(holidaysMenu_, &QMenu::aboutToShow, this, [this, undo, every] {
         const HolidayUndo& history = ProgramHolidayUndo();
-        undo->setText(history.CanUndo() ? QStringLiteral("&") + history.UndoText() : QStringLiteral("&Undo"));
+        undo->setText(history.CanUndo() ? QStringLiteral("&") + TranslatedUndoText(history.UndoText())
+                                        : tr("&Undo"));
         undo->setEnabled(history.CanUndo());
         try {
             every->setChecked(ShowEveryHolidayOfDay());

@@ -45,6 +45,7 @@ MORVESSA_LOCATION(Form1_PushButton13_Click, "Form1.PushButton13_Click")
 }  // namespace location
 
 class PreviewWindow;
+class CalendarMenu;
 class HolidayTable;
 
 // What the main window takes from its surroundings; the defaults are the program's own, tests
@@ -66,6 +67,8 @@ struct MainWindowEnvironment {
     // Asks for an .ics file to read (save false) or to write (save true); empty: the file dialog.
     // An empty answer cancels.
     std::function<QString(bool save)> chooseIcsFile;
+    // Asks for a locale name for the Calendar menu's "Other Language..."; empty: an input box.
+    std::function<std::optional<QString>()> askLocaleName;
 };
 
 class MainWindow : public QWidget, public HolidayEditorState, private GenerationUi {
@@ -100,6 +103,7 @@ public:
     QMenuBar* MenuBar() const { return menuBar_; }
     QMenu* HolidaysMenu() const { return holidaysMenu_; }
     QMenu* CalendarMenu() const { return calendarMenu_; }
+    morvessa::CalendarMenu* CalendarChoices() const { return calendarChoices_; }
 
     // --- the Holidays menu ---
     void AddHolidayByRule_Click();
@@ -179,6 +183,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QMenu* holidaysMenu_ = nullptr;
     QMenu* calendarMenu_ = nullptr;
+    morvessa::CalendarMenu* calendarChoices_ = nullptr;
     QPushButton* PushButton2_ = nullptr;
     QGroupBox* Frame4_ = nullptr;
     QLineEdit* Text5_ = nullptr;

@@ -1,5 +1,7 @@
 #include "dialogs/CountryHolidaysDialog.h"
 
+#include <QCoreApplication>
+
 #include "holidays/HolidayEditing.h"
 
 #include <QComboBox>
@@ -16,7 +18,7 @@ namespace morvessa {
 CountryHolidaysDialog::CountryHolidaysDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CountryHolidaysDialog"));
-    setWindowTitle(QStringLiteral("Add a Country's Holidays"));
+    setWindowTitle(tr("Add a Country's Holidays"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     country_ = new QComboBox(this);
@@ -35,9 +37,9 @@ CountryHolidaysDialog::CountryHolidaysDialog(QWidget* parent) : QDialog(parent)
     for (const auto& [name, code] : countries)
         country_->addItem(QStringLiteral("%1 (%2)").arg(name, code), code);
 
-    local_ = new QRadioButton(QStringLiteral("&Local names"), this);
+    local_ = new QRadioButton(tr("&Local names"), this);
     local_->setObjectName(QStringLiteral("LocalNames"));
-    english_ = new QRadioButton(QStringLiteral("&English names"), this);
+    english_ = new QRadioButton(tr("&English names"), this);
     english_->setObjectName(QStringLiteral("EnglishNames"));
     local_->setChecked(true);
     auto* names = new QHBoxLayout;
@@ -45,8 +47,8 @@ CountryHolidaysDialog::CountryHolidaysDialog(QWidget* parent) : QDialog(parent)
     names->addWidget(english_);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Country:"), country_);
-    form->addRow(QStringLiteral("Names:"), names);
+    form->addRow(tr("&Country:"), country_);
+    form->addRow(tr("Names:"), names);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -98,14 +100,17 @@ QString AddCountryToRuleHolidays(const QString& code, PresetNames names)
             throw;
         }
     }
-    QString text = QStringLiteral("Added %1 holiday%2 of %3")
-                       .arg(added.added)
-                       .arg(added.added == 1 ? QString() : QStringLiteral("s"))
-                       .arg(country.englishName);
+    // English plurals are written out so that the text stays as it was without a translation.
+    QString text =
+        (added.added == 1 ? QCoreApplication::translate("CountryHolidays", "Added %1 holiday of %3")
+                          : QCoreApplication::translate("CountryHolidays", "Added %1 holidays of %3"))
+            .arg(added.added)
+            .arg(country.englishName);
     if (added.skipped > 0)
-        text += QStringLiteral("; %1 %2 already there")
-                    .arg(added.skipped)
-                    .arg(added.skipped == 1 ? "was" : "were");
+        text +=
+            (added.skipped == 1 ? QCoreApplication::translate("CountryHolidays", "; %1 was already there")
+                                : QCoreApplication::translate("CountryHolidays", "; %1 were already there"))
+                .arg(added.skipped);
     return text + u'.';
 }
 

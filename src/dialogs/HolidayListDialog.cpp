@@ -45,18 +45,18 @@ bool AddHolidayByRule(QWidget* parent, const std::function<int(RuleHolidayDialog
 HolidayListDialog::HolidayListDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HolidayListDialog"));
-    setWindowTitle(QStringLiteral("Holidays"));
+    setWindowTitle(tr("Holidays"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     showMessage = [this](const QString& text) { ShowValidationMessage(this, text); };
 
     list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("Holidays"));
+    list_->setObjectName(tr("Holidays"));
     list_->setMinimumSize(520, 360);
-    auto* add = new QPushButton(QStringLiteral("&Add by Rule..."), this);
+    auto* add = new QPushButton(tr("&Add by Rule..."), this);
     add->setObjectName(QStringLiteral("AddByRule"));
-    edit_ = new QPushButton(QStringLiteral("&Edit..."), this);
+    edit_ = new QPushButton(tr("&Edit..."), this);
     edit_->setObjectName(QStringLiteral("Edit"));
-    delete_ = new QPushButton(QStringLiteral("&Delete"), this);
+    delete_ = new QPushButton(tr("&Delete"), this);
     delete_->setObjectName(QStringLiteral("Delete"));
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -144,8 +144,7 @@ void HolidayListDialog::DeleteSelected()
     try {
         if (!DeleteHoliday(*entry)) {
             ProgramHolidayUndo().Forget();
-            showMessage(
-                QStringLiteral("The last fixed and the last floating holiday stay: each list keeps one."));
+            showMessage(tr("The last fixed and the last floating holiday stay: each list keeps one."));
             return;
         }
     } catch (const std::exception& error) {

@@ -3,6 +3,7 @@
 #include "core/CalendarNames.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -21,16 +22,20 @@ using Observed = HolidayRule::Observed;
 const Kind kKinds[] = {
     Kind::Fixed, Kind::NthWeekday, Kind::EasterOffset, Kind::WeekdayOnOrAfter, Kind::WeekdayOnOrBefore,
     Kind::Dated};
-const char* const kKindNames[] = {"Fixed date",
-                                  "Weekday of a month (1st to 5th or last)",
-                                  "Days from Easter Sunday",
-                                  "Weekday on or after a date",
-                                  "Weekday on or before a date",
-                                  "One day of one year"};
+const char* const kKindNames[] = {
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Fixed date"),
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Weekday of a month (1st to 5th or last)"),
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Days from Easter Sunday"),
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Weekday on or after a date"),
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Weekday on or before a date"),
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "One day of one year")};
 const Observed kObserved[] = {Observed::None, Observed::SaturdayToFridaySundayToMonday,
                               Observed::NextFreeWeekday, Observed::SundayToNextFreeWeekday};
-const char* const kObservedNames[] = {"No", "Saturday on the Friday, Sunday on the Monday",
-                                      "Weekend on the next free weekday", "Sunday on the next free weekday"};
+const char* const kObservedNames[] = {
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "No"),
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Saturday on the Friday, Sunday on the Monday"),
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Weekend on the next free weekday"),
+    QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Sunday on the next free weekday")};
 
 template <typename T, std::size_t N>
 int IndexOf(const T (&values)[N], T value)
@@ -48,7 +53,7 @@ QSpinBox* YearBox(QWidget* parent, const char* name, bool optional)
     // 1582 shows as "any": the years before the Gregorian calendar are never in question here.
     box->setRange(optional ? 1582 : 1583, 9999);
     if (optional)
-        box->setSpecialValueText(QStringLiteral("any"));
+        box->setSpecialValueText(QCoreApplication::translate("morvessa::RuleHolidayDialog", "any"));
     return box;
 }
 
@@ -57,8 +62,7 @@ QSpinBox* YearBox(QWidget* parent, const char* name, bool optional)
 RuleHolidayDialog::RuleHolidayDialog(const HolidayRule& rule, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RuleHolidayDialog"));
-    setWindowTitle(rule.name.isEmpty() ? QStringLiteral("Add Holiday by Rule")
-                                       : QStringLiteral("Edit Holiday"));
+    setWindowTitle(rule.name.isEmpty() ? tr("Add Holiday by Rule") : tr("Edit Holiday"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     name_ = new QLineEdit(this);
@@ -66,7 +70,7 @@ RuleHolidayDialog::RuleHolidayDialog(const HolidayRule& rule, QWidget* parent) :
     kind_ = new QComboBox(this);
     kind_->setObjectName(QStringLiteral("Kind"));
     for (const char* text : kKindNames)
-        kind_->addItem(QString::fromLatin1(text));
+        kind_->addItem(tr(text));
     month_ = new QComboBox(this);
     month_->setObjectName(QStringLiteral("Month"));
     month_->addItems(MonthNameList());
@@ -79,16 +83,17 @@ RuleHolidayDialog::RuleHolidayDialog(const HolidayRule& rule, QWidget* parent) :
     weekday_->addItems(WeekdayNameList());
     occurrence_ = new QComboBox(this);
     occurrence_->setObjectName(QStringLiteral("Occurrence"));
-    for (const char* text : {"1st", "2nd", "3rd", "4th", "5th", "Last"})
-        occurrence_->addItem(QString::fromLatin1(text));
+    for (const char* text : {QT_TR_NOOP("1st"), QT_TR_NOOP("2nd"), QT_TR_NOOP("3rd"), QT_TR_NOOP("4th"),
+                             QT_TR_NOOP("5th"), QT_TR_NOOP("Last")})
+        occurrence_->addItem(tr(text));
     offset_ = new QSpinBox(this);
     offset_->setObjectName(QStringLiteral("Offset"));
     offset_->setRange(-366, 366);
-    offset_->setSuffix(QStringLiteral(" days"));
+    offset_->setSuffix(tr(" days"));
     observed_ = new QComboBox(this);
     observed_->setObjectName(QStringLiteral("Observed"));
     for (const char* text : kObservedNames)
-        observed_->addItem(QString::fromLatin1(text));
+        observed_->addItem(tr(text));
     firstYear_ = YearBox(this, "FirstYear", true);
     lastYear_ = YearBox(this, "LastYear", true);
     message_ = new QLabel(this);
@@ -96,17 +101,17 @@ RuleHolidayDialog::RuleHolidayDialog(const HolidayRule& rule, QWidget* parent) :
     message_->setWordWrap(true);
 
     form_ = new QFormLayout;
-    form_->addRow(QStringLiteral("&Name:"), name_);
-    form_->addRow(QStringLiteral("&Kind:"), kind_);
-    form_->addRow(QStringLiteral("&Occurrence:"), occurrence_);
-    form_->addRow(QStringLiteral("&Weekday:"), weekday_);
-    form_->addRow(QStringLiteral("&Month:"), month_);
-    form_->addRow(QStringLiteral("&Day:"), day_);
-    form_->addRow(QStringLiteral("&Year:"), year_);
-    form_->addRow(QStringLiteral("&Easter offset:"), offset_);
-    form_->addRow(QStringLiteral("On a &weekend, observed:"), observed_);
-    form_->addRow(QStringLiteral("In force &from:"), firstYear_);
-    form_->addRow(QStringLiteral("&until:"), lastYear_);
+    form_->addRow(tr("&Name:"), name_);
+    form_->addRow(tr("&Kind:"), kind_);
+    form_->addRow(tr("&Occurrence:"), occurrence_);
+    form_->addRow(tr("&Weekday:"), weekday_);
+    form_->addRow(tr("&Month:"), month_);
+    form_->addRow(tr("&Day:"), day_);
+    form_->addRow(tr("&Year:"), year_);
+    form_->addRow(tr("&Easter offset:"), offset_);
+    form_->addRow(tr("On a &weekend, observed:"), observed_);
+    form_->addRow(tr("In force &from:"), firstYear_);
+    form_->addRow(tr("&until:"), lastYear_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("Buttons"));
@@ -199,7 +204,7 @@ void RuleHolidayDialog::accept()
 {
     try {
         if (Rule().name.isEmpty()) {
-            message_->setText(QStringLiteral("Please give the holiday a name."));
+            message_->setText(tr("Please give the holiday a name."));
             name_->setFocus();
             return;
         }

@@ -33,6 +33,11 @@ inline constexpr const char* FixedHolidaysCount = "FixedHolidaysCount";
 inline constexpr const char* FloatingHolidaysCount = "FloatingHolidaysCount";
 // The folder the preview last saved a calendar to; its save dialog opens there.
 inline constexpr const char* SaveFolder = "SaveFolder";
+// The calendar's language, first weekday, first month and week numbers (CalendarOptions).
+inline constexpr const char* CalendarLanguage = "CalendarLanguage";
+inline constexpr const char* WeekStart = "WeekStart";
+inline constexpr const char* FirstMonth = "FirstMonth";
+inline constexpr const char* WeekNumbers = "WeekNumbers";
 }  // namespace key
 
 // The store could not be read or written (an unwritable folder, a damaged file). The message says

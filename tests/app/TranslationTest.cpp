@@ -4,6 +4,9 @@
 #include "app/MainWindow.h"
 
 #include "dialogs/ColorPickerDialog.h"
+#include "dialogs/CountryHolidaysDialog.h"
+#include "dialogs/HolidayListDialog.h"
+#include "dialogs/RuleHolidayDialog.h"
 #include "dialogs/FixedHolidayDialog.h"
 #include "dialogs/FloatingHolidayDialog.h"
 #include "dialogs/HolidayDialogModel.h"
@@ -19,10 +22,14 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QAction>
 #include <QLabel>
+#include <QLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -52,7 +59,9 @@ public:
 };
 
 // Captions that German writes as English does.
-const QStringList kSameInBothLanguages = {QStringLiteral("Name:"), QStringLiteral("Zoom:")};
+const QStringList kSameInBothLanguages = {
+    QStringLiteral("Name:"),  QStringLiteral("&Name:"),    QStringLiteral("Zoom:"),   QStringLiteral("April"),
+    QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("November")};
 
 class AcceptAllInstanceUi final : public InstanceCheckUi {
 public:
@@ -72,6 +81,11 @@ struct ShownText {
 std::map<QString, ShownText> ShownTexts(QWidget& window)
 {
     std::map<QString, ShownText> shown;
+    // Windows with a layout size their controls to their texts once laid out.
+    if (window.layout()) {
+        window.adjustSize();
+        window.layout()->activate();
+    }
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         const QFontMetrics metrics(widget->font());
         ShownText entry;
@@ -84,16 +98,39 @@ std::map<QString, ShownText> ShownTexts(QWidget& window)
                          radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             entry.text = button->text();
-            entry.room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            // The style's own frame and padding around a text of no width.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const int padding = button->style()
+                                    ->sizeFromContents(QStyle::CT_PushButton, &option, QSize(0, 0), button)
+                                    .width();
+            entry.room = button->width() - padding;
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
             entry.text = frame->title();
             entry.room = frame->width() - 16;
         }
         if (entry.text.isEmpty())
             continue;
-        entry.textWidth = metrics.horizontalAdvance(entry.text);
+        // A mnemonic's "&" is not drawn.
+        QString drawn = entry.text;
+        drawn.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+            .remove(QLatin1Char('&'))
+            .replace(QChar(1), QLatin1Char('&'));
+        entry.textWidth = metrics.horizontalAdvance(drawn);
         shown[widget->metaObject()->className() + QStringLiteral(":") + widget->objectName()] = entry;
     }
+    // Menu entries have the room the menu makes for them; only their translation is checked. The
+    // languages offered by their own names are the same in every language.
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text().isEmpty() || action->isSeparator() || action->objectName().isEmpty() ||
+            action->objectName().startsWith(QStringLiteral("Language_")) ||
+            action->objectName() == QStringLiteral("LanguageStoredOther"))
+            continue;
+        shown[QStringLiteral("QAction:") + action->objectName()] = {action->text(), 0, 1 << 20};
+    }
+    for (QMenu* menu : window.findChildren<QMenu*>())
+        if (!menu->title().isEmpty())
+            shown[QStringLiteral("QMenu:") + menu->objectName()] = {menu->title(), 0, 1 << 20};
     return shown;
 }
 
@@ -125,6 +162,12 @@ protected:
         check("colour picker", picker);
         PreviewWindow preview(&main);
         check("preview", preview);
+        RuleHolidayDialog rule(HolidayRule{}, &main);
+        check("rule holiday dialog", rule);
+        CountryHolidaysDialog country(&main);
+        check("country holidays dialog", country);
+        HolidayListDialog list(&main);
+        check("holiday list dialog", list);
     }
 
     // The messages the windows build without being driven to them.

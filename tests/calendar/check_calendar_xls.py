@@ -4,12 +4,17 @@ computed here independently (Python's calendar module, Meeus' Easter rule).
 
 usage: check_calendar_xls.py FILE.xls YEAR ACTIVE_MONTH [SETTINGS.json]
 
-SETTINGS.json (all keys optional, defaults are the first-run settings):
+SETTINGS.json (all keys optional, defaults are the first-run settings and the English calendar):
   {"fixed": [[month, day, name], ...], "floating": [[month, weekday, occurrence|"Last", name], ...],
-   "easter": 1|2, "HolidaysColor": 36, "DaysColor": 0, "EmptyColor": 15}
+   "easter": 1|2, "HolidaysColor": 36, "DaysColor": 0, "EmptyColor": 15,
+   "week_start": 1..7 (1 = Sunday), "first_month": 1..12 (YEAR is that month's year),
+   "week_numbers": true|false (ISO week of each row's Monday in column BE),
+   "months": [12 sheet names], "title_months": [12 names in titles], "title_format": "{month} {year}",
+   "weekdays": [7 header names, Sunday first], "letters": [7 mini-month letters, Sunday first]}
 Prints every difference and exits 1 when there is any.
 """
 import calendar
+import datetime
 import json
 import struct
 import sys
@@ -58,17 +63,25 @@ def sunday_index(year, month, day):
     return (calendar.weekday(year, month, day) + 1) % 7  # 0 = Sunday
 
 
+WEEK_START = 1  # 1 = Sunday .. 7 = Saturday; set from the settings
+
+
+def column_index(year, month, day):
+    """0-based column of a date in a week starting on WEEK_START."""
+    return (sunday_index(year, month, day) - (WEEK_START - 1)) % 7
+
+
 def days_in(year, month):
     return calendar.monthrange(year, month)[1]
 
 
 def week_rows(year, month):
-    return (sunday_index(year, month, 1) + days_in(year, month) + 6) // 7
+    return (column_index(year, month, 1) + days_in(year, month) + 6) // 7
 
 
 def day_position(year, month, day):
     """0-based (row, column) of the day-number cell."""
-    offset = day - 1 + sunday_index(year, month, 1)
+    offset = day - 1 + column_index(year, month, 1)
     return 8 + 8 * (offset // 7), 8 * (offset % 7)
 
 
@@ -202,9 +215,13 @@ def raw_sheet_windows(path):
 
 
 def check_month(sheet, year, month, settings, marks):
-    name = MONTHS[month - 1]
+    name = settings.get("months", MONTHS)[month - 1]
+    title_months = settings.get("title_months", settings.get("months", MONTHS))
+    title_format = settings.get("title_format", "{month} {year}")
+    weekdays = settings.get("weekdays", WEEKDAYS)
+    letters = settings.get("letters", list("SMTWTFS"))
     rows = week_rows(year, month)
-    first = sunday_index(year, month, 1)
+    first = column_index(year, month, 1)
     length = days_in(year, month)
     days_colour = colour(settings.get("DaysColor", 0))
     empty_colour = colour(settings.get("EmptyColor", 15))
@@ -213,16 +230,22 @@ def check_month(sheet, year, month, settings, marks):
     expected_merges = {(0, 5, 0, 56)}
 
     # Title and weekday header.
-    expected_values[(0, 0)] = "%s %d" % (name, year)
+    expected_values[(0, 0)] = title_format.format(month=title_months[month - 1], year=year)
     font = sheet.font(0, 0)
     if (font.name, font.weight, font.height) != ("Arial", 700, 400):
         err("%s: title font %s weight=%s height=%s" % (name, font.name, font.weight, font.height))
     for w in range(7):
-        expected_values[(5, 8 * w)] = WEEKDAYS[w]
+        expected_values[(5, 8 * w)] = weekdays[(w + WEEK_START - 1) % 7]
         expected_merges.add((5, 8, 8 * w, 8 * w + 8))
 
-    # Day grid: numbers, fills, holidays.
+    # Day grid: numbers, fills, holidays; the ISO week of each row's Monday beside it.
     for band in range(rows):
+        if settings.get("week_numbers"):
+            top = 8 + 8 * band
+            row_start = datetime.date(year, month, 1) + datetime.timedelta(days=7 * band - first)
+            monday = row_start + datetime.timedelta(days=(2 - WEEK_START) % 7)
+            expected_values[(top, 56)] = float(monday.isocalendar()[1])
+            expected_merges.add((top, top + 2, 56, 57))
         for w in range(7):
             top, col = 8 + 8 * band, 8 * w
             expected_merges.add((top, top + 2, col, col + 8))
@@ -257,11 +280,11 @@ def check_month(sheet, year, month, settings, marks):
             m, y = (12, year - 1) if month == 1 else (month - 1, year)
         else:
             m, y = (1, year + 1) if month == 12 else (month + 1, year)
-        expected_values[(title_row, first_col)] = "%s %d" % (MONTHS[m - 1], y)
+        expected_values[(title_row, first_col)] = title_format.format(month=title_months[m - 1], year=y)
         expected_merges.add((title_row, title_row + 1, first_col, first_col + 7))
-        for i, letter in enumerate("SMTWTFS"):
-            expected_values[(title_row + 1, first_col + i)] = letter
-        mini_first = sunday_index(y, m, 1)
+        for i in range(7):
+            expected_values[(title_row + 1, first_col + i)] = letters[(i + WEEK_START - 1) % 7]
+        mini_first = column_index(y, m, 1)
         mini_rows = week_rows(y, m)
         for d in range(1, days_in(y, m) + 1):
             offset = d - 1 + mini_first
@@ -299,25 +322,34 @@ def check_month(sheet, year, month, settings, marks):
 
 
 def main():
+    global WEEK_START
     path, year, active = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
     settings = {}
     if len(sys.argv) > 4:
         with open(sys.argv[4], encoding="utf-8") as f:
             settings = json.load(f)
+    WEEK_START = settings.get("week_start", 1)
+    first_month = settings.get("first_month", 1)
+    # Twelve consecutive months from the first one, each with its own year.
+    shown = [(year + (first_month - 1 + i) // 12, (first_month - 1 + i) % 12 + 1) for i in range(12)]
+    months = settings.get("months", MONTHS)
     book = xlrd.open_workbook(path, formatting_info=True)
     names = book.sheet_names()
-    if names != MONTHS:
-        err("sheets are %s" % names)
-    marks = expected_holidays(year, settings)
+    expected_names = [months[m - 1] for _, m in shown]
+    if names != expected_names:
+        err("sheets are %s, expected %s" % (names, expected_names))
+    marks_of_year = {y: expected_holidays(y, settings) for y in {y for y, _ in shown}}
     for index, sheet in enumerate(book.sheets()):
-        if index < 12 and sheet.name == MONTHS[index]:
-            check_month(Sheet(book, sheet), year, index + 1, settings, marks)
+        if index < 12 and sheet.name == expected_names[index]:
+            y, m = shown[index]
+            check_month(Sheet(book, sheet), y, m, settings, marks_of_year[y])
     windows = raw_sheet_windows(path)
+    active_index = (active - first_month) % 12
     for index, window in enumerate(windows):
-        shown = bool(window["flags"] & 0x0400)
-        if shown != (index == active - 1):
-            err("sheet %d shown flag %s" % (index + 1, shown))
-        if index == active - 1 and window["active"] != (10, 8):
+        shown_flag = bool(window["flags"] & 0x0400)
+        if shown_flag != (index == active_index):
+            err("sheet %d shown flag %s" % (index + 1, shown_flag))
+        if index == active_index and window["active"] != (10, 8):
             err("active cell of the active sheet is %s, expected I11" % (window["active"],))
     for line in errors[:60]:
         print(line)

@@ -1,0 +1,178 @@
+#include "app/CalendarMenu.h"
+
+#include "calendar/CalendarOptions.h"
+#include "settings/SettingsStore.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMenu>
+
+#include <stdexcept>
+
+namespace morvessa {
+
+namespace {
+
+// The languages offered by name; any other is one "Other Language..." away.
+constexpr const char* kOfferedLanguages[] = {"da", "de", "el", "es", "fi", "fr", "it", "hu", "nl", "nb",
+                                             "pl", "pt", "ru", "sv", "tr", "uk", "cs", "ja", "zh"};
+
+QString NativeName(const QLocale& locale)
+{
+    const QString name = locale.nativeLanguageName();
+    return name.isEmpty() ? locale.name() : locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+}  // namespace
+
+CalendarMenu::CalendarMenu(QMenu& menu, AskLocaleName ask, ShowMessage show)
+    : QObject(&menu), menu_(menu), ask_(std::move(ask)), show_(std::move(show))
+{
+    const auto add = [this](QMenu* into, QActionGroup* group, const QString& name, const QString& text,
+                            const char* key, const QString& value) {
+        QAction* action = into->addAction(text);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setData(value);
+        if (group)
+            group->addAction(action);
+        // The value is read when chosen: the entry of a stored other language changes it.
+        connect(action, &QAction::triggered, this,
+                [this, key, action] { Store(key, action->data().toString()); });
+        return action;
+    };
+
+    languageMenu_ = menu_.addMenu(tr("&Language"));
+    languageMenu_->setObjectName(QStringLiteral("LanguageMenu"));
+    languages_ = new QActionGroup(this);
+    add(languageMenu_, languages_, QStringLiteral("LanguageEnglish"), tr("&English (the default)"),
+        key::CalendarLanguage, CalendarLanguage::kEnglishSetting);
+    add(languageMenu_, languages_, QStringLiteral("LanguageSystem"),
+        tr("&System Language (%1)").arg(NativeName(QLocale::system())), key::CalendarLanguage,
+        CalendarLanguage::kSystemSetting);
+    languageMenu_->addSeparator();
+    for (const char* code : kOfferedLanguages) {
+        const QLocale locale(QString::fromLatin1(code));
+        add(languageMenu_, languages_, QStringLiteral("Language_") + QString::fromLatin1(code),
+            NativeName(locale), key::CalendarLanguage, locale.name());
+    }
+    // A stored language outside the list shows here, checked.
+    storedOtherLanguage_ = add(languageMenu_, languages_, QStringLiteral("LanguageStoredOther"), QString(),
+                               key::CalendarLanguage, QString());
+    storedOtherLanguage_->setVisible(false);
+    languageMenu_->addSeparator();
+    otherLanguage_ = languageMenu_->addAction(tr("&Other Language..."));
+    otherLanguage_->setObjectName(QStringLiteral("LanguageOther"));
+    connect(otherLanguage_, &QAction::triggered, this, [this] { ChooseOtherLanguage(); });
+
+    QMenu* weekMenu = menu_.addMenu(tr("&Week Starts On"));
+    weekMenu->setObjectName(QStringLiteral("WeekStartMenu"));
+    weekStarts_ = new QActionGroup(this);
+    add(weekMenu, weekStarts_, QStringLiteral("WeekStartSunday"), tr("&Sunday"), key::WeekStart,
+        WeekStartText(WeekStartChoice::Sunday));
+    add(weekMenu, weekStarts_, QStringLiteral("WeekStartMonday"), tr("&Monday"), key::WeekStart,
+        WeekStartText(WeekStartChoice::Monday));
+    add(weekMenu, weekStarts_, QStringLiteral("WeekStartSaturday"), tr("S&aturday"), key::WeekStart,
+        WeekStartText(WeekStartChoice::Saturday));
+    add(weekMenu, weekStarts_, QStringLiteral("WeekStartLocale"), tr("As the &Language Has It"),
+        key::WeekStart, WeekStartText(WeekStartChoice::Locale));
+
+    QMenu* monthMenu = menu_.addMenu(tr("&First Month"));
+    monthMenu->setObjectName(QStringLiteral("FirstMonthMenu"));
+    firstMonths_ = new QActionGroup(this);
+    static const char* const kMonths[] = {QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "January"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "February"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "March"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "April"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "May"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "June"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "July"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "August"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "September"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "October"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "November"),
+                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "December")};
+    for (int month = 1; month <= 12; ++month)
+        add(monthMenu, firstMonths_, QStringLiteral("FirstMonth%1").arg(month), tr(kMonths[month - 1]),
+            key::FirstMonth, QString::number(month));
+
+    menu_.addSeparator();
+    weekNumbers_ = menu_.addAction(tr("Week &Numbers"));
+    weekNumbers_->setObjectName(QStringLiteral("WeekNumbers"));
+    weekNumbers_->setCheckable(true);
+    connect(weekNumbers_, &QAction::triggered, this,
+            [this](bool on) { Store(key::WeekNumbers, on ? QStringLiteral("1") : QStringLiteral("0")); });
+
+    connect(&menu_, &QMenu::aboutToShow, this, [this] { ShowStoredChoices(); });
+    ShowStoredChoices();
+}
+
+QAction* CalendarMenu::Action(const QString& name) const
+{
+    return menu_.findChild<QAction*>(name);
+}
+
+void CalendarMenu::Store(const char* key, const QString& value)
+{
+    try {
+        WriteSetting(QString::fromLatin1(key), value);
+    } catch (const std::exception& error) {
+        if (show_)
+            show_(QString::fromUtf8(error.what()));
+    }
+    ShowStoredChoices();
+}
+
+void CalendarMenu::ChooseOtherLanguage()
+{
+    if (!ask_)
+        return;
+    const std::optional<QString> name = ask_();
+    if (!name || name->trimmed().isEmpty())
+        return;
+    const auto language = CalendarLanguage::FromSetting(*name);
+    if (!language || name->trimmed().compare(CalendarLanguage::kSystemSetting, Qt::CaseInsensitive) == 0) {
+        if (show_)
+            show_(tr("\"%1\" is not a language the calendar knows. Give a name such as de, pt_BR or "
+                     "sr_Latn_RS.")
+                      .arg(name->trimmed()));
+        return;
+    }
+    Store(key::CalendarLanguage, LanguageSettingText(*language, false));
+}
+
+void CalendarMenu::ShowStoredChoices()
+{
+    QString languageSetting;
+    try {
+        languageSetting = ReadSetting(QString::fromLatin1(key::CalendarLanguage), QString()).trimmed();
+    } catch (const std::exception&) {
+    }
+    const CalendarOptions options = StoredCalendarOptions();
+    const bool system = languageSetting.compare(CalendarLanguage::kSystemSetting, Qt::CaseInsensitive) == 0;
+    const QString stored = LanguageSettingText(options.language, system);
+
+    storedOtherLanguage_->setVisible(false);
+    bool found = false;
+    for (QAction* action : languages_->actions())
+        if (action != storedOtherLanguage_ && action->data().toString() == stored) {
+            action->setChecked(true);
+            found = true;
+        }
+    if (!found) {
+        storedOtherLanguage_->setData(stored);
+        storedOtherLanguage_->setText(NativeName(options.language.Locale()) + QStringLiteral(" (") + stored +
+                                      QStringLiteral(")"));
+        storedOtherLanguage_->setVisible(true);
+        storedOtherLanguage_->setChecked(true);
+    }
+    for (QAction* action : weekStarts_->actions())
+        action->setChecked(action->data().toString() == WeekStartText(options.weekStart));
+    for (QAction* action : firstMonths_->actions())
+        action->setChecked(action->data().toString() == QString::number(options.firstMonth));
+    weekNumbers_->setChecked(options.weekNumbers);
+}
+
+}  // namespace morvessa

@@ -1,0 +1,49 @@
+#pragma once
+// The main window's Calendar menu: the calendar's language, the first day of its weeks, the month
+// it starts with and the ISO week numbers. Every choice is stored at once under its own settings
+// key; the menu shows the stored choices whenever it opens.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+
+namespace morvessa {
+
+class CalendarMenu : public QObject {
+    Q_OBJECT
+public:
+    // Asks for a locale name for "Other Language..."; nothing when the user cancels.
+    using AskLocaleName = std::function<std::optional<QString>()>;
+    // Tells the user about a choice that could not be stored or a name that is no language.
+    using ShowMessage = std::function<void(const QString&)>;
+
+    CalendarMenu(QMenu& menu, AskLocaleName ask, ShowMessage show);
+
+    // The action of the given object name, anywhere in the menu; null when there is none.
+    QAction* Action(const QString& name) const;
+    // Puts the checks where the stored choices are.
+    void ShowStoredChoices();
+
+private:
+    void Store(const char* key, const QString& value);
+    void ChooseOtherLanguage();
+
+    QMenu& menu_;
+    AskLocaleName ask_;
+    ShowMessage show_;
+    QMenu* languageMenu_ = nullptr;
+    QAction* otherLanguage_ = nullptr;
+    QAction* storedOtherLanguage_ = nullptr;
+    QActionGroup* languages_ = nullptr;
+    QActionGroup* weekStarts_ = nullptr;
+    QActionGroup* firstMonths_ = nullptr;
+    QAction* weekNumbers_ = nullptr;
+};
+
+}  // namespace morvessa

@@ -1,0 +1,95 @@
+#include "calendar/CalendarOptions.h"
+
+#include "calendar/WeekLayout.h"
+#include "settings/SettingsStore.h"
+
+namespace morvessa {
+
+namespace {
+
+// A value the store cannot give (a damaged file, a folder that cannot be read) counts as absent.
+QString StoredText(const char* key)
+{
+    try {
+        return ReadSetting(QString::fromLatin1(key), QString()).trimmed();
+    } catch (...) {
+        return {};
+    }
+}
+
+}  // namespace
+
+std::optional<WeekStartChoice> ParseWeekStart(const QString& text)
+{
+    const QString choice = text.trimmed().toLower();
+    if (choice == QLatin1String("sun"))
+        return WeekStartChoice::Sunday;
+    if (choice == QLatin1String("mon"))
+        return WeekStartChoice::Monday;
+    if (choice == QLatin1String("sat"))
+        return WeekStartChoice::Saturday;
+    if (choice == QLatin1String("locale"))
+        return WeekStartChoice::Locale;
+    return std::nullopt;
+}
+
+QString WeekStartText(WeekStartChoice choice)
+{
+    switch (choice) {
+    case WeekStartChoice::Monday:
+        return QStringLiteral("mon");
+    case WeekStartChoice::Saturday:
+        return QStringLiteral("sat");
+    case WeekStartChoice::Locale:
+        return QStringLiteral("locale");
+    case WeekStartChoice::Sunday:
+        break;
+    }
+    return QStringLiteral("sun");
+}
+
+int CalendarOptions::FirstWeekday() const
+{
+    switch (weekStart) {
+    case WeekStartChoice::Monday:
+        return kMonday;
+    case WeekStartChoice::Saturday:
+        return kSaturday;
+    case WeekStartChoice::Locale:
+        return language.WeekStart();
+    case WeekStartChoice::Sunday:
+        break;
+    }
+    return kSunday;
+}
+
+bool CalendarOptions::IsDefault() const
+{
+    return language.IsEnglish() && FirstWeekday() == kSunday && firstMonth == 1 && !weekNumbers;
+}
+
+CalendarOptions StoredCalendarOptions()
+{
+    CalendarOptions options;
+    if (const auto language = CalendarLanguage::FromSetting(StoredText(key::CalendarLanguage)))
+        options.language = *language;
+    if (const auto weekStart = ParseWeekStart(StoredText(key::WeekStart)))
+        options.weekStart = *weekStart;
+    bool ok = false;
+    const int firstMonth = StoredText(key::FirstMonth).toInt(&ok);
+    if (ok && firstMonth >= 1 && firstMonth <= 12)
+        options.firstMonth = firstMonth;
+    options.weekNumbers = StoredText(key::WeekNumbers) == QLatin1String("1");
+    return options;
+}
+
+QString LanguageSettingText(const CalendarLanguage& language, bool system)
+{
+    if (system)
+        return CalendarLanguage::kSystemSetting;
+    if (language.IsEnglish())
+        return CalendarLanguage::kEnglishSetting;
+    return language.Locale().name();
+}
+
+}  // namespace morvessa
