@@ -2,6 +2,7 @@
 // the same generation as the program's "Start Creating Template" button.
 
 #include "calendar/CalendarWorkbook.h"
+#include "calendar/CalendarOptions.h"
 #include "calendar/GenerateCalendar.h"
 #include "calendar/RunHolidays.h"
 #include "calendar/GenerationUi.h"
@@ -19,6 +20,7 @@
 #include "spreadsheet/xlsx/XlsxFile.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -139,6 +141,26 @@ struct BatchOptions {
     QStringList icsFiles;
     bool englishNames = false;
     bool keepGoing = false;  // write the files even when steps failed
+    // The calendar's layout; what the command line leaves open comes from the settings.
+    std::optional<CalendarLanguage> language;
+    std::optional<WeekStartChoice> weekStart;
+    std::optional<int> firstMonth;
+    bool weekNumbers = false;
+
+    // The stored layout (of the settings file in use) with the command line's choices in its place.
+    CalendarOptions Layout() const
+    {
+        CalendarOptions layout = StoredCalendarOptions();
+        if (language)
+            layout.language = *language;
+        if (weekStart)
+            layout.weekStart = *weekStart;
+        if (firstMonth)
+            layout.firstMonth = *firstMonth;
+        if (weekNumbers)
+            layout.weekNumbers = true;
+        return layout;
+    }
 };
 
 // The command line's options; Parse checks them and fills BatchOptions.
@@ -185,11 +207,25 @@ public:
                                        "language.")),
           keepGoing_(QStringLiteral("keep-going"),
                      QStringLiteral("Write the workbook and snapshot even when some steps failed (the exit "
-                                    "status is still 1)."))
+                                    "status is still 1).")),
+          language_(QStringLiteral("language"),
+                    QStringLiteral("The language of month and weekday names: a locale such as de, pl_PL or "
+                                   "ru-RU, 'system' for the system's, or 'default' for English."),
+                    QStringLiteral("LOCALE")),
+          weekStart_(QStringLiteral("week-start"),
+                     QStringLiteral("The first day of each week: sun (the default), mon, sat, or locale for "
+                                    "the language's own."),
+                     QStringLiteral("sun|mon|sat|locale")),
+          firstMonth_(QStringLiteral("first-month"),
+                      QStringLiteral("Twelve months from this one, such as 2026-09 for September 2026 to "
+                                     "August 2027; its year takes the place of --year (one calendar only)."),
+                      QStringLiteral("YYYY-MM")),
+          weekNumbers_(QStringLiteral("week-numbers"),
+                       QStringLiteral("Show the ISO week number beside each week."))
     {
         parser_.setApplicationDescription(QString::fromUtf8(kDescription));
         parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_,
-                            englishNames_, keepGoing_});
+                            englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_});
     }
 
     // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
@@ -221,8 +257,8 @@ public:
             UsageError(QStringLiteral("--years writes many calendars: give --out-dir instead of --out"));
             return std::nullopt;
         }
-        if (!parser_.isSet(year_) || !parser_.isSet(out_)) {
-            UsageError(QStringLiteral("--year and --out are required"));
+        if ((!parser_.isSet(year_) && !parser_.isSet(firstMonth_)) || !parser_.isSet(out_)) {
+            UsageError(QStringLiteral("--year (or --first-month) and --out are required"));
             return std::nullopt;
         }
         if (parser_.values(settings_).size() > 1) {
@@ -234,13 +270,15 @@ public:
         options.countries = parser_.values(country_);
         options.icsFiles = parser_.values(ics_);
         options.englishNames = parser_.isSet(englishNames_);
-        const std::optional<CalendarYear> year = CalendarYear::FromText(parser_.value(year_));
-        if (!year) {
-            UsageError(QStringLiteral("You must enter a valid year."));
-            return std::nullopt;
+        if (parser_.isSet(year_)) {
+            const std::optional<CalendarYear> year = CalendarYear::FromText(parser_.value(year_));
+            if (!year) {
+                UsageError(QStringLiteral("You must enter a valid year."));
+                return std::nullopt;
+            }
+            options.year = *year;
         }
-        options.year = *year;
-        if (!ParseMonth(options))
+        if (!ParseFirstMonth(options) || !ParseLayout(options) || !ParseMonth(options))
             return std::nullopt;
         options.outPath = parser_.value(out_);
         if (options.outPath.isEmpty() || QFileInfo(options.outPath).isDir()) {
@@ -265,6 +303,55 @@ public:
     }
 
 private:
+    // --first-month YYYY-MM: the first month and the calendar's year.
+    bool ParseFirstMonth(BatchOptions& options)
+    {
+        if (!parser_.isSet(firstMonth_))
+            return true;
+        static const QRegularExpression kYearMonth(QStringLiteral("^\\s*(\\d{1,4})-(\\d{1,2})\\s*$"));
+        const QRegularExpressionMatch match = kYearMonth.match(parser_.value(firstMonth_));
+        const int month = match.hasMatch() ? match.captured(2).toInt() : 0;
+        if (month < 1 || month > 12) {
+            UsageError(QStringLiteral("--first-month must be a year and a month such as 2026-09"));
+            return false;
+        }
+        const CalendarYear year = CalendarYear::Clamped(match.captured(1).toInt());
+        // Two different years would leave it open which one was meant.
+        if (parser_.isSet(year_) && !(year == options.year)) {
+            UsageError(QStringLiteral("--year %1 and --first-month %2 name different years")
+                           .arg(parser_.value(year_), parser_.value(firstMonth_)));
+            return false;
+        }
+        options.year = year;
+        options.firstMonth = month;
+        return true;
+    }
+
+    // --language, --week-start and --week-numbers.
+    bool ParseLayout(BatchOptions& options)
+    {
+        if (parser_.isSet(language_)) {
+            const QString name = parser_.value(language_).trimmed();
+            options.language = name.compare(QLatin1String("default"), Qt::CaseInsensitive) == 0
+                                   ? std::optional(CalendarLanguage::English())
+                                   : CalendarLanguage::FromSetting(name);
+            if (name.isEmpty() || !options.language) {
+                UsageError(QStringLiteral("--language '%1' is no locale (try de, pl_PL, system or default)")
+                               .arg(name));
+                return false;
+            }
+        }
+        if (parser_.isSet(weekStart_)) {
+            options.weekStart = ParseWeekStart(parser_.value(weekStart_));
+            if (!options.weekStart) {
+                UsageError(QStringLiteral("--week-start must be sun, mon, sat or locale"));
+                return false;
+            }
+        }
+        options.weekNumbers = parser_.isSet(weekNumbers_);
+        return true;
+    }
+
     bool ParseMonth(BatchOptions& options)
     {
         bool monthOk = false;
@@ -339,7 +426,13 @@ private:
             UsageError(QStringLiteral("--out-dir must name a folder"));
             return std::nullopt;
         }
-        if (!ParseYears(options) || !ParseMonth(options) || !ParseSettingsList(options))
+        // Each calendar of many starts in January or in the month its settings file keeps.
+        if (parser_.isSet(firstMonth_)) {
+            UsageError(QStringLiteral("--first-month makes one calendar: give --out instead of --out-dir"));
+            return std::nullopt;
+        }
+        if (!ParseYears(options) || !ParseMonth(options) || !ParseSettingsList(options) ||
+            !ParseLayout(options))
             return std::nullopt;
         options.keepGoing = parser_.isSet(keepGoing_);
         return options;
@@ -359,6 +452,10 @@ private:
     QCommandLineOption ics_;
     QCommandLineOption englishNames_;
     QCommandLineOption keepGoing_;
+    QCommandLineOption language_;
+    QCommandLineOption weekStart_;
+    QCommandLineOption firstMonth_;
+    QCommandLineOption weekNumbers_;
 };
 
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
@@ -464,7 +561,7 @@ int RunBatch(const BatchOptions& options)
         return kExitUsage;
 
     BatchGenerationUi ui(options.month - 1);
-    GenerateCalendar(options.year, ui);
+    GenerateCalendar(options.year, ui, options.Layout());
 
     if (reporter.count > 0 && !options.keepGoing) {
         // A failed run must not replace a good calendar from an earlier run.
@@ -527,12 +624,13 @@ int RunMany(const BatchOptions& options)
             load.Step(104, [] { LoadHolidays(); });
             load.Step(104, [] { LoadRuleHolidays(); });
         }
+        const CalendarOptions layout = options.Layout();
         for (const int year : options.years) {
             const int reportsBefore = reporter.count;
             sheet::Application instance;
             CalendarWorkbookState state;
             ErrorTrap trap(location::Calendar_GenerateCalendar);
-            BuildCalendarWorkbook(&instance, state, year, options.month, trap);
+            BuildCalendarWorkbook(&instance, state, year, options.month, trap, layout);
             const QString path = ManyWorkbookPath(options, source, year);
             const bool failed = reporter.count != reportsBefore;
             if ((!failed || options.keepGoing) && state.CalendarWorkbook) {

@@ -525,6 +525,14 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
+    <message>
+        <source>&amp;Import iCalendar File...</source>
+        <translation>iCalendar-Datei &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport iCalendar File...</source>
+        <translation>iCalendar-Datei e&amp;xportieren...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::PreviewWindow</name>

@@ -525,6 +525,14 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
+    <message>
+        <source>&amp;Import iCalendar File...</source>
+        <translation>&amp;Importer un fichier iCalendar...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport iCalendar File...</source>
+        <translation>E&amp;xporter un fichier iCalendar...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::PreviewWindow</name>

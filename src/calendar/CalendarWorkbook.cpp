@@ -3,7 +3,10 @@
 #include "calendar/HolidayMarking.h"
 #include "calendar/MiniMonths.h"
 #include "calendar/Template.h"
+#include "calendar/WeekLayout.h"
 #include "spreadsheet/HostError.h"
+
+#include <array>
 
 namespace morvessa {
 
@@ -20,8 +23,13 @@ sheet::Application& Need(sheet::Application* app)
 }  // namespace
 
 void BuildCalendarWorkbook(sheet::Application* instance, CalendarWorkbookState& state, int year,
-                           int activeMonth, ErrorTrap& trap)
+                           int activeMonth, ErrorTrap& trap, const CalendarOptions& options)
 {
+    const std::array<YearMonth, 12> months = TwelveMonthsFrom({year, options.firstMonth});
+    // The active month's place among the sheets, counted from the first month.
+    const int activeSheet = activeMonth >= 1 && activeMonth <= 12
+                                ? (activeMonth - options.firstMonth + 12) % 12 + 1
+                                : activeMonth;
     const auto app = [instance]() -> sheet::Application& { return Need(instance); };
     trap.Step(114, [&] { app().ScreenUpdating(false); });
     trap.Step(116, [&] { app().DisplayAlerts(false); });
@@ -29,16 +37,20 @@ void BuildCalendarWorkbook(sheet::Application* instance, CalendarWorkbookState& 
     trap.Step(120, [&] { app().EnableCancelKey(sheet::xlDisabled); });
     trap.Step(122, [&] { app().Cursor(sheet::xlWait); });
 
-    trap.Step(124, [&] { PrepareWorkbook(app(), state); });
-    for (int month = 1; month <= 12; ++month)
-        trap.Step(124 + 2 * month, [&] { BuildMonthSheet(app(), state, year, month); });
+    trap.Step(124, [&] { PrepareWorkbook(app(), state, options); });
+    for (int i = 0; i < 12; ++i) {
+        const YearMonth shown = months[std::size_t(i)];
+        trap.Step(126 + 2 * i, [&] { BuildMonthSheet(app(), state, shown.year, shown.month, options); });
+    }
     trap.Step(150, [&] { app().Sheets()(kDeadSheetName).Delete(); });
-    trap.Step(152, [&] { MarkHolidays(app(), year, trap, 152); });
-    trap.Step(154, [&] { BuildSubCalendar(app()); });
-    for (int month = 1; month <= 12; ++month)
-        trap.Step(154 + 2 * month, [&] { AddMiniMonths(app(), year, month); });
+    trap.Step(152, [&] { MarkHolidays(app(), year, trap, 152, options); });
+    trap.Step(154, [&] { BuildSubCalendar(app(), options); });
+    for (int i = 0; i < 12; ++i) {
+        const YearMonth shown = months[std::size_t(i)];
+        trap.Step(156 + 2 * i, [&] { AddMiniMonths(app(), shown.year, shown.month, options); });
+    }
     trap.Step(180, [&] { app().Sheets()(kSubCalendarSheetName).Delete(); });
-    trap.Step(182, [&] { app().Sheets()(activeMonth).Select(); });
+    trap.Step(182, [&] { app().Sheets()(activeSheet).Select(); });
     trap.Step(198, [&] { app().Range("I11").Select(); });
     trap.Step(200, [&] { app().Cursor(sheet::xlDefault); });
     trap.Step(202, [&] { app().ScreenUpdating(true); });

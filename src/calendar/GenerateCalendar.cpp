@@ -64,8 +64,8 @@ QImage LoadSnapshotPicture(const std::string& path)
 // One run of the generation: the steps share the trap, the host instances and the paths.
 class GenerationRun {
 public:
-    GenerationRun(CalendarYear year, GenerationUi& ui)
-        : trap_(location::Calendar_GenerateCalendar), year_(year.Number()), ui_(ui)
+    GenerationRun(CalendarYear year, GenerationUi& ui, const CalendarOptions& options)
+        : trap_(location::Calendar_GenerateCalendar), year_(year.Number()), ui_(ui), options_(options)
     {
     }
 
@@ -93,7 +93,7 @@ private:
     // shows is active.
     void BuildWorkbook()
     {
-        BuildCalendarWorkbook(app_.get(), state_, year_, ui_.MonthSelectorIndex() + 1, trap_);
+        BuildCalendarWorkbook(app_.get(), state_, year_, ui_.MonthSelectorIndex() + 1, trap_, options_);
     }
 
     // Saves the workbook under a fresh name in the run's private folder and closes its instance.
@@ -170,6 +170,7 @@ private:
     ErrorTrap trap_;
     const int year_;
     GenerationUi& ui_;
+    const CalendarOptions options_;
     std::string runFolder_;
     std::string snapshotPath_;
     ApplicationPtr app_;
@@ -179,9 +180,14 @@ private:
 
 }  // namespace
 
+void GenerateCalendar(CalendarYear year, GenerationUi& ui, const CalendarOptions& options)
+{
+    GenerationRun(year, ui, options).Run();
+}
+
 void GenerateCalendar(CalendarYear year, GenerationUi& ui)
 {
-    GenerationRun(year, ui).Run();
+    GenerateCalendar(year, ui, StoredCalendarOptions());
 }
 
 }  // namespace morvessa

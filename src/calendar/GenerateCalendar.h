@@ -6,6 +6,7 @@
 #include "core/ErrorTrap.h"
 #include "calendar/GenerationUi.h"
 #include "core/CalendarYear.h"
+#include "calendar/CalendarOptions.h"
 
 namespace morvessa {
 
@@ -18,7 +19,11 @@ inline constexpr const char* kNothingMadeMessage = "No calendar was made.";
 
 // Runs every numbered step under the trap "Calendar.GenerateCalendar"; a failing step is reported
 // and the next one runs, except that a temporary workbook whose save failed is deleted and nothing
-// is handed over (the preview does not open).
+// is handed over (the preview does not open). The twelve months run
+// from the options' first month of `year` on; the month selector's month is the active sheet
+// whichever place it has.
+void GenerateCalendar(CalendarYear year, GenerationUi& ui, const CalendarOptions& options);
+// The same with the options kept in the settings store.
 void GenerateCalendar(CalendarYear year, GenerationUi& ui);
 
 }  // namespace morvessa

@@ -4,6 +4,7 @@
 #include "calendar/MonthSheet.h"
 #include "calendar/RuleDates.h"
 #include "calendar/Template.h"
+#include "calendar/WeekLayout.h"
 #include "colours/ColorPalette.h"
 #include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
@@ -17,6 +18,8 @@
 #include <QStringList>
 
 #include <map>
+#include <set>
+#include <vector>
 #include <stdexcept>
 
 namespace morvessa {
@@ -100,17 +103,18 @@ Placement PlaceFloating(const HolidayTable& table, int row, long year)
 
 }  // namespace
 
-void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name)
+void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name,
+                 const CalendarOptions& options)
 {
     // The sheet is found by name rather than position, so a sheet left over from a failed step
     // cannot shift holidays onto the wrong month. The notes cell is addressed from the day's place
     // in the grid: searching for the day's number would find a holiday named like a number first.
-    sheet::Worksheet& monthSheet = app.Sheets()(MonthName(month));
+    sheet::Worksheet& monthSheet = app.Sheets()(options.language.MonthName(month));
     monthSheet.Activate();
     if (day < 1 || day > DaysInMonth(year, month))
         throw std::out_of_range(MonthName(month) + " " + std::to_string(year) + " has no day " +
                                 std::to_string(day));
-    const DayCellPosition cell = NotesCell(year, month, day);
+    const DayCellPosition cell = NotesCell(year, month, day, options.FirstWeekday());
     monthSheet.Cells(cell.row, cell.column).Select();
     sheet::Range notes = app.ActiveCell();
     // The name exactly as typed: a leading apostrophe makes the host take the rest as text, so
@@ -121,9 +125,13 @@ void MarkHoliday(sheet::Application& app, int year, int month, int day, const st
     app.Range("A1").Select();
 }
 
-void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
+namespace {
+
+// The holidays of one year, marked on those of its months that the workbook shows.
+void MarkHolidaysOfYear(sheet::Application& app, long year, ErrorTrap& trap, int line,
+                        const CalendarOptions& options, const std::set<int>& shownMonths, bool firstPass)
 {
-    app.Sheets()(kTemplateSheetName).Delete();
+    const std::string januarySheet = options.language.MonthName(1);
 
     // With "Show every holiday of a day" a day's names gather, one per line; otherwise the later
     // holiday replaces the earlier one.
@@ -138,11 +146,21 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
             names.append(name);
             text = names.join(u'\n');
         }
-        MarkHoliday(app, int(year), month, day, text.toStdString());
+        MarkHoliday(app, int(year), month, day, text.toStdString(), options);
     };
 
-    const auto markOrReport = [&](const HolidayCell& nameCell, const auto& place) {
+    // A holiday of a month this year does not show is left to the other year; one whose month
+    // cannot be read is reported once, in the first year.
+    const auto markOrReport = [&](const HolidayCell& nameCell, const HolidayCell& monthCell,
+                                  const auto& place) {
         const std::string name = nameCell.Text().toStdString();
+        try {
+            if (!shownMonths.count(MonthOf(monthCell)))
+                return;
+        } catch (...) {
+            if (!firstPass)
+                return;
+        }
         try {
             const Placement placement = place();
             mark(placement.month, placement.day, nameCell.Text());
@@ -155,17 +173,20 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
 
     const HolidayTable& fixed = FixedHolidays();
     for (int row = 1; row <= fixed.RowCount(); ++row)
-        markOrReport(fixed.Cell(row, fixed_column::Name), [&] { return PlaceFixed(fixed, row, year); });
+        markOrReport(fixed.Cell(row, fixed_column::Name), fixed.Cell(row, fixed_column::Month),
+                     [&] { return PlaceFixed(fixed, row, year); });
 
     const HolidayTable& floating = FloatingHolidays();
     for (int row = 1; row <= floating.RowCount(); ++row)
-        markOrReport(floating.Cell(row, floating_column::Name),
+        markOrReport(floating.Cell(row, floating_column::Name), floating.Cell(row, floating_column::Month),
                      [&] { return PlaceFloating(floating, row, year); });
 
     if (ReadWholeNumberSetting(key::Easter, QStringLiteral("1")) == 1) {
         const CalendarDate easter = EasterDate(year);
-        mark(easter.month, easter.day, QStringLiteral("Easter"));
-        app.Sheets()("January").Activate();
+        if (shownMonths.count(easter.month)) {
+            mark(easter.month, easter.day, QStringLiteral("Easter"));
+            app.Sheets()(januarySheet).Activate();
+        }
     }
 
     const std::vector<HolidayRule>& rules = RuleHolidays();
@@ -179,6 +200,8 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
         return;
     }
     for (const HolidayOccurrence& occurrence : occurrences) {
+        if (!shownMonths.count(occurrence.date.month))
+            continue;
         try {
             mark(occurrence.date.month, occurrence.date.day, occurrence.label);
         } catch (...) {
@@ -186,7 +209,25 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line)
                                 "\" cannot be placed: " + CurrentExceptionDescription() + ".");
         }
     }
-    app.Sheets()("January").Activate();
+    app.Sheets()(januarySheet).Activate();
+}
+
+}  // namespace
+
+void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
+                  const CalendarOptions& options)
+{
+    app.Sheets()(kTemplateSheetName).Delete();
+
+    // The months each year shows, in the order the sheets come.
+    std::vector<std::pair<int, std::set<int>>> years;
+    for (const YearMonth& shown : TwelveMonthsFrom({int(year), options.firstMonth})) {
+        if (years.empty() || years.back().first != shown.year)
+            years.push_back({shown.year, {}});
+        years.back().second.insert(shown.month);
+    }
+    for (const auto& [passYear, months] : years)
+        MarkHolidaysOfYear(app, passYear, trap, line, options, months, passYear == years.front().first);
 }
 
 }  // namespace morvessa

@@ -4,6 +4,8 @@
 // holidays with their observed days. A later holiday on the same date replaces the name of an earlier
 // one, unless "Show every holiday of a day" is on: then the cell lists each name once, one per line.
 
+#include "calendar/CalendarOptions.h"
+
 #include <string>
 
 namespace morvessa {
@@ -20,11 +22,17 @@ class Application;
 // holiday, and skipped; the others are still marked. A fixed 29 February in a common year is
 // skipped without a report. Failures that concern no single holiday (the template sheet missing,
 // the "Easter" setting not a number) are thrown to the caller.
-void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line);
+//
+// The sheets are the twelve months from the options' first month of `year` on, named in the
+// options' language; each month takes the holidays of its own year (September 2026 to August 2027
+// marks the holidays of 2026 from September and of 2027 until August).
+void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
+                  const CalendarOptions& options = {});
 
 // Marks one holiday: `name`, always as text, in the notes cell below day `day` of the sheet of
 // `month`, font colour 3, fill of the "HolidaysColor" setting (read afresh). Throws when the month
 // has no such day or its sheet is missing.
-void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name);
+void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name,
+                 const CalendarOptions& options = {});
 
 }  // namespace morvessa

@@ -2,6 +2,7 @@
 
 #include "calendar/DateRules.h"
 #include "calendar/Template.h"
+#include "calendar/WeekLayout.h"
 #include "core/CalendarNames.h"
 #include "spreadsheet/Application.h"
 
@@ -23,21 +24,18 @@ void Silently(const Step& step)
 
 }  // namespace
 
-void AddMiniMonths(sheet::Application& app, int year, int month)
+void AddMiniMonths(sheet::Application& app, int year, int month, const CalendarOptions& options)
 {
-    if (month == 1)
-        PlaceMiniMonth(app, year - 1, 12, true, year, month);
-    else
-        PlaceMiniMonth(app, year, month - 1, true, year, month);
-    if (month == 12)
-        PlaceMiniMonth(app, year + 1, 1, false, year, month);
-    else
-        PlaceMiniMonth(app, year, month + 1, false, year, month);
+    const YearMonth previous = AddMonths({year, month}, -1);
+    PlaceMiniMonth(app, previous.year, previous.month, true, year, month, options);
+    const YearMonth next = AddMonths({year, month}, 1);
+    PlaceMiniMonth(app, next.year, next.month, false, year, month, options);
 }
 
 void PlaceMiniMonth(sheet::Application& app, int miniYear, int miniMonth, bool previous, int targetYear,
-                    int targetMonth)
+                    int targetMonth, const CalendarOptions& options)
 {
+    const int weekStart = options.FirstWeekday();
     int length = 0;
     int firstWeekday = 1;
     int rowCount = 0;
@@ -47,17 +45,17 @@ void PlaceMiniMonth(sheet::Application& app, int miniYear, int miniMonth, bool p
 
     Silently([&] {
         length = DaysInMonth(miniYear, miniMonth);
-        firstWeekday = FirstWeekday(miniYear, miniMonth);
-        rowCount = WeekRowCount(miniYear, miniMonth);
+        firstWeekday = FirstColumn(miniYear, miniMonth, weekStart);
+        rowCount = WeekRowCount(miniYear, miniMonth, weekStart);
     });
-    Silently([&] { targetMonthName = MonthName(targetMonth); });
+    Silently([&] { targetMonthName = options.language.MonthName(targetMonth); });
     Silently([&] { app.Sheets()(kSubCalendarSheetName).Select(); });
     Silently([&] {
         app.Range("A1").Select();
-        app.ActiveCell().FormulaR1C1(MonthName(miniMonth) + " " + std::to_string(miniYear));
+        app.ActiveCell().FormulaR1C1(options.language.MonthTitle(miniYear, miniMonth));
     });
     Silently([&] { app.Range("A1:G" + std::to_string(rowCount + 2)).Copy(); });
-    Silently([&] { topRow = 8 * WeekRowCount(targetYear, targetMonth) + 10; });
+    Silently([&] { topRow = 8 * WeekRowCount(targetYear, targetMonth, weekStart) + 10; });
     Silently([&] { app.Sheets()(targetMonthName).Select(); });
     // Addressed by name, so a target that is missing never sends the block onto the working sheet.
     Silently([&] {

@@ -2,6 +2,7 @@
 
 #include "calendar/DateRules.h"
 #include "calendar/Template.h"
+#include "calendar/WeekLayout.h"
 #include "colours/ColorPalette.h"
 #include "core/CalendarNames.h"
 #include "settings/SettingsStore.h"
@@ -14,7 +15,7 @@ namespace morvessa {
 
 namespace {
 
-constexpr int kSaturdayColumn = 49;
+constexpr int kLastBlockColumn = 49;  // the block of the week's last day
 
 std::string RowsAddress(int first, int last)
 {
@@ -40,14 +41,14 @@ DayCellPosition DayCell(int day, int firstWeekday)
     return {9 + 8 * (offset / 7), 8 * (offset % 7) + 1};
 }
 
-DayCellPosition NotesCell(int year, int month, int day)
+DayCellPosition NotesCell(int year, int month, int day, int weekStart)
 {
     // Below the two merged rows of the day number.
-    const DayCellPosition dayCell = DayCell(day, FirstWeekday(year, month));
+    const DayCellPosition dayCell = DayCell(day, FirstColumn(year, month, weekStart));
     return {dayCell.row + 2, dayCell.column};
 }
 
-void PrepareWorkbook(sheet::Application& app, CalendarWorkbookState& state)
+void PrepareWorkbook(sheet::Application& app, CalendarWorkbookState& state, const CalendarOptions& options)
 {
     state.CalendarWorkbook = &app.Workbooks().Add();
     for (int surplus = app.Sheets().Count() - 2; surplus > 0; --surplus)
@@ -65,21 +66,24 @@ void PrepareWorkbook(sheet::Application& app, CalendarWorkbookState& state)
     } catch (const std::exception&) {
         // Left to BuildCalendarTemplate, which fails on the missing sheet and is reported.
     }
-    BuildCalendarTemplate(app);
+    BuildCalendarTemplate(app, options);
 }
 
-void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, int year, int month)
+void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, int year, int month,
+                     const CalendarOptions& options)
 {
-    const std::string& monthName = MonthName(month);
+    const std::string monthName = options.language.MonthName(month);
     const int length = DaysInMonth(year, month);
-    const int firstWeekday = FirstWeekday(year, month);
+    const int weekStart = options.FirstWeekday();
+    // The column block of the 1st; with Sunday first it is the weekday of the 1st.
+    const int firstWeekday = FirstColumn(year, month, weekStart);
 
     sheet::Workbook& workbook = app.Workbooks()(state.WorkbookName);
     sheet::Worksheet& monthSheet =
         app.Sheets()(kTemplateSheetName).Copy(sheet::After{workbook.Sheets()(workbook.Sheets().Count())});
     monthSheet.Name(monthName);
     monthSheet.Range("A1").Font().Name("Arial");
-    monthSheet.Range("A1").FormulaR1C1(monthName + " " + std::to_string(year));
+    monthSheet.Range("A1").FormulaR1C1(options.language.MonthTitle(year, month));
 
     // Each day straight into its day cell (the position the selection would walk to).
     for (int day = 1; day <= length; ++day) {
@@ -91,11 +95,11 @@ void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, int 
     const DayCellPosition next = DayCell(length + 1, firstWeekday);
     const int band = next.row;
     if (next.column == 1) {
-        // The month ended on a Saturday: band `band` and all below it are unused.
+        // The month ended on the week's last day: band `band` and all below it are unused.
         monthSheet.Rows(RowsAddress(band, band + 42)).Delete(sheet::xlShiftUp);
     } else {
         // The selection widens over the merged blocks to the band's last column, notes included.
-        monthSheet.Range(monthSheet.Cells(band, next.column), monthSheet.Cells(band + 2, kSaturdayColumn))
+        monthSheet.Range(monthSheet.Cells(band, next.column), monthSheet.Cells(band + 2, kLastBlockColumn))
             .Select();
         FillEmptyBlocks(app);
         monthSheet.Rows(RowsAddress(band + 8, band + 50)).Delete(sheet::xlShiftUp);
@@ -104,6 +108,11 @@ void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, int 
     if (firstWeekday != 1) {
         monthSheet.Range(monthSheet.Cells(9, 1), monthSheet.Cells(16, 8 * (firstWeekday - 2) + 1)).Select();
         FillEmptyBlocks(app);
+    }
+    if (options.weekNumbers) {
+        for (int week = 1; week <= WeekRowCount(year, month, weekStart); ++week)
+            monthSheet.Cells(8 * week + 1, kWeekNumberColumn)
+                .Value(IsoWeekOfRow(year, month, week, weekStart));
     }
     monthSheet.Range("A1").Select();
 }

@@ -1,5 +1,7 @@
 #include "calendar/Template.h"
 
+#include "calendar/WeekLayout.h"
+
 #include "colours/ColorPalette.h"
 #include "settings/SettingsStore.h"
 #include "spreadsheet/Application.h"
@@ -27,6 +29,22 @@ sheet::Range SelectAndMerge(sheet::Application& app, const std::string& address)
     return selection;
 }
 
+// Column BE beside the grid: one merged cell per week row, level with the day numbers, for its
+// ISO week number (written by each month sheet).
+void FormatWeekNumberColumn(sheet::Application& app)
+{
+    app.Columns(ColumnLetter(kWeekNumberColumn) + ":" + ColumnLetter(kWeekNumberColumn)).ColumnWidth(3.57);
+    for (int week = 1; week <= 6; ++week) {
+        sheet::Range cell =
+            SelectAndMerge(app, Address(kWeekNumberColumn, 8 * week + 1, kWeekNumberColumn, 8 * week + 2));
+        cell.HorizontalAlignment(xlCenter);
+        cell.VerticalAlignment(xlCenter);
+        cell.Font().Size(9);
+        cell.Font().Italic(true);
+        cell.Font().ColorIndex(16);
+    }
+}
+
 }  // namespace
 
 std::string ColumnLetter(int column)
@@ -48,7 +66,7 @@ void SetThinBorder(sheet::Application& app, int borderIndex)
     border.ColorIndex(sheet::xlColorIndexAutomatic);
 }
 
-void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName)
+void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName, const CalendarOptions& options)
 {
     if (QString::fromStdString(styleName).compare(QStringLiteral("Headers"), Qt::CaseInsensitive) != 0)
         return;
@@ -68,11 +86,11 @@ void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName)
     title.Font().Size(20);
     title.NumberFormat("mmmm yyyy");
 
-    static const char* const kWeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                 "Thursday", "Friday", "Saturday"};
-    for (int weekday = 1; weekday <= 7; ++weekday) {
-        app.Range(ColumnLetter(8 * weekday - 7) + "6").Select();
-        app.ActiveCell().FormulaR1C1(kWeekdayNames[weekday - 1]);
+    // The week's first day in the first block, in the calendar's language.
+    const int weekStart = options.FirstWeekday();
+    for (int column = 1; column <= 7; ++column) {
+        app.Range(ColumnLetter(8 * column - 7) + "6").Select();
+        app.ActiveCell().FormulaR1C1(options.language.WeekdayName(WeekdayAtColumn(column, weekStart)));
     }
 
     app.Range("A6:BD56").Select();
@@ -83,7 +101,7 @@ void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName)
     grid.Font().Bold(true);
 }
 
-void BuildCalendarTemplate(sheet::Application& app)
+void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& options)
 {
     app.Sheets()(kTemplateSheetName).Select();
     app.Cells().Select();
@@ -132,7 +150,9 @@ void BuildCalendarTemplate(sheet::Application& app)
         font.ColorIndex(sheet::xlColorIndexAutomatic);
     }
 
-    ApplyHeaderStyle(app, "Headers");
+    ApplyHeaderStyle(app, "Headers", options);
+    if (options.weekNumbers)
+        FormatWeekNumberColumn(app);
     app.Range("A4").Select();
 
     // The grid is wider than a portrait page: print each month on one landscape page. The month
@@ -147,7 +167,7 @@ void BuildCalendarTemplate(sheet::Application& app)
     }
 }
 
-void BuildSubCalendar(sheet::Application& app)
+void BuildSubCalendar(sheet::Application& app, const CalendarOptions& options)
 {
     app.Worksheets().Add(sheet::After{app.Sheets()(app.Sheets().Count())});
     app.Sheets()(app.Sheets().Count()).Name(kSubCalendarSheetName);
@@ -166,10 +186,10 @@ void BuildSubCalendar(sheet::Application& app)
     // only the block's title, letters, formats and borders.
     app.Range("A1").Select();
     app.ActiveCell().FormulaR1C1("Month 2007");
-    static const char* const kLetters[7] = {"S", "M", "T", "W", "T", "F", "S"};
+    const int weekStart = options.FirstWeekday();
     for (int column = 1; column <= 7; ++column) {
         app.Range(ColumnLetter(column) + "2").Select();
-        app.ActiveCell().FormulaR1C1(kLetters[column - 1]);
+        app.ActiveCell().FormulaR1C1(options.language.WeekdayLetter(WeekdayAtColumn(column, weekStart)));
     }
 
     {

@@ -3,6 +3,8 @@
 // working sheet ("SubCalendar") that the mini months are copied from. Both are laid out through the
 // host's selection, as the host's own macro recorder would write them.
 
+#include "calendar/CalendarOptions.h"
+
 #include <string>
 
 namespace morvessa {
@@ -15,6 +17,9 @@ inline constexpr const char* kTemplateSheetName = "Calendar Template";
 inline constexpr const char* kSubCalendarSheetName = "SubCalendar";
 inline constexpr const char* kDeadSheetName = "Dead";
 
+// The column of the ISO week numbers, right of the grid (BE), when they are shown.
+inline constexpr int kWeekNumberColumn = 57;
+
 // The bold font style in the other language the title is set with a second time.
 inline constexpr const char* kLocalizedBoldStyle = "полужирный";
 
@@ -24,7 +29,7 @@ std::string ColumnLetter(int column);
 // Lays out the sheet "Calendar Template" of the active workbook: title band A1:BD5, weekday header
 // A6:BD8, six week bands of seven merged day and notes blocks, fonts, fills, borders. Leaves A4
 // selected.
-void BuildCalendarTemplate(sheet::Application& app);
+void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& options = {});
 
 // Selects the range and fills it with the "DaysColor" setting's palette index (read afresh).
 void FillDaysColor(sheet::Application& app, const std::string& rangeText);
@@ -34,10 +39,11 @@ void SetThinBorder(sheet::Application& app, int borderIndex);
 
 // For "Headers" (any letter case): the title band's alignment, font and number format, the weekday
 // names, and the centred bold header and day area. Other style names do nothing.
-void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName);
+void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName,
+                      const CalendarOptions& options = {});
 
 // Adds the last sheet "SubCalendar" of the active workbook with one formatted mini month block in
 // A1:G8 (title A1:G1, weekday letters A2:G2, six day rows, thin borders), Arial 7 on white.
-void BuildSubCalendar(sheet::Application& app);
+void BuildSubCalendar(sheet::Application& app, const CalendarOptions& options = {});
 
 }  // namespace morvessa
