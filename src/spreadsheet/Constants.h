@@ -116,6 +116,11 @@ inline constexpr int xlCut = 2;
 // Page setup.
 inline constexpr int xlPortrait = 1;
 inline constexpr int xlLandscape = 2;
+// Paper sizes (the host's XlPaperSize values, which the file stores as they are).
+inline constexpr int xlPaperLetter = 1;
+inline constexpr int xlPaperLegal = 5;
+inline constexpr int xlPaperA3 = 8;
+inline constexpr int xlPaperA4 = 9;
 
 // File formats accepted by Workbook::SaveAs.
 inline constexpr int xlExcel8 = 56;

@@ -85,4 +85,17 @@ void PageSetup::CenterHorizontally(bool center)
     Layout().centerHorizontally = center;
 }
 
+int PageSetup::PaperSize() const
+{
+    return Layout().paperSize;
+}
+void PageSetup::PaperSize(int paper)
+{
+    PageLayout& layout = Layout();
+    // The host knows more sizes; these are the ones the calendar offers and prints.
+    if (paper != xlPaperLetter && paper != xlPaperLegal && paper != xlPaperA3 && paper != xlPaperA4)
+        throw PropertyError("PaperSize", "PageSetup");
+    layout.paperSize = paper;
+}
+
 }  // namespace morvessa::sheet

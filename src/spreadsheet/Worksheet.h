@@ -50,9 +50,11 @@ struct RowInfo {
     bool customHeight = false;
 };
 
-// How the sheet prints. Margins and paper stay the printer's defaults.
+// How the sheet prints. Margins stay the printer's defaults; the paper counts once the printer
+// fields are written (an orientation, a scale or a paper of its own).
 struct PageLayout {
     bool landscape = false;
+    int paperSize = xlPaperA4;
     int zoom = 100;           // percent, used when not fitting to pages
     bool fitToPages = false;  // scale the printout down to fitPagesWide x fitPagesTall pages
     int fitPagesWide = 1;     // 0: as many pages as needed
@@ -80,6 +82,8 @@ public:
     void FitToPagesTall(int pages);
     bool CenterHorizontally() const;
     void CenterHorizontally(bool center);
+    int PaperSize() const;
+    void PaperSize(int paper);  // xlPaperLetter, xlPaperLegal, xlPaperA3 or xlPaperA4
 
 private:
     PageLayout& Layout() const;  // checks liveness

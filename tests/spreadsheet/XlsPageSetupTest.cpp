@@ -136,5 +136,29 @@ TEST(XlsPageSetup, OddSetupFieldsKeepTheDefaultsInsteadOfFailing)
     EXPECT_EQ(book->Sheet(3).Layout().fitPagesTall, 0);
 }
 
+TEST(XlsPageSetup, PaperSizesAreWrittenAndReadBack)
+{
+    Application app;
+    Workbook& book = LayoutWorkbook(app);
+    book.Sheet(2).PageSetup().PaperSize(xlPaperLetter);
+    // A paper of its own defines the printer fields even on an otherwise default sheet.
+    book.Sheet(1).PageSetup().PaperSize(xlPaperLegal);
+    EXPECT_THROW(book.Sheet(3).PageSetup().PaperSize(70), HostError);
+    EXPECT_EQ(book.Sheet(3).PageSetup().PaperSize(), xlPaperA4);
+
+    std::vector<uint8_t> stream = WorkbookStream(book);
+    const auto sheets = PrintRecords(stream);
+    EXPECT_EQ(sheets[0].setup, SetupBytes(5, 100, 1, 1, kSetupPortrait, 600));
+    EXPECT_EQ(sheets[1].setup, SetupBytes(1, 100, 1, 1, 0, 600));
+    EXPECT_EQ(sheets[2].setup, SetupBytes(9, 80, 1, 0, kSetupPortrait, 600));
+
+    SetU16(stream, sheets[2].setupOffset, 70);  // a paper this program does not offer
+    const auto back = ReadWorkbookStream(stream);
+    EXPECT_EQ(back->Sheet(1).Layout().paperSize, xlPaperLegal);
+    EXPECT_EQ(back->Sheet(2).Layout().paperSize, xlPaperLetter);
+    EXPECT_EQ(back->Sheet(3).Layout().paperSize, xlPaperA4);
+    EXPECT_EQ(back->Sheet(2).Layout(), book.Sheet(2).Layout());
+}
+
 }  // namespace
 }  // namespace morvessa::sheet::xls

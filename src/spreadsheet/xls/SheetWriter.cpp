@@ -21,7 +21,6 @@ constexpr uint16_t kCalcIterations = 100;
 constexpr uint16_t kRefModeA1 = 1;
 constexpr double kCalcDelta = 0.001;
 // Once the file names an orientation or a scale, paper, resolution and copies must be valid too.
-constexpr uint16_t kSetupPaperA4 = 9;
 constexpr uint16_t kSetupResolutionDpi = 600;
 constexpr double kHeaderMarginInches = 0.5;
 
@@ -85,12 +84,13 @@ void WritePageSetup(const PageLayout& layout, BiffRecordWriter& out)
     out.WriteU16(rec::kHCenter, layout.centerHorizontally ? 1 : 0);
     out.WriteU16(rec::kVCenter, 0);
     // A default layout leaves the printer fields undefined, so the user's printer decides the paper.
-    const bool printerFieldsSet = layout.landscape || layout.zoom != PageLayout{}.zoom;
+    const bool printerFieldsSet =
+        layout.landscape || layout.zoom != PageLayout{}.zoom || layout.paperSize != PageLayout{}.paperSize;
     uint16_t flags = layout.landscape ? 0 : kSetupPortrait;
     if (!printerFieldsSet)
         flags |= kSetupNoPrinterFields;
     SetupRecord setup;
-    setup.paper = printerFieldsSet ? kSetupPaperA4 : 0;
+    setup.paper = printerFieldsSet ? static_cast<uint16_t>(layout.paperSize) : 0;
     setup.scale = static_cast<uint16_t>(layout.zoom);
     setup.firstPage = 1;
     setup.fitWide = static_cast<uint16_t>(layout.fitPagesWide);

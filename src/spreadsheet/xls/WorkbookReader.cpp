@@ -356,7 +356,6 @@ void ReadSetup(const BiffRecord& record, PageLayout& layout)
     constexpr uint16_t kMinZoom = 10, kMaxZoom = 400, kMaxFitPages = 32767;
     if (record.data.size() < kFieldsUsed)
         return;
-    // The paper is left to the printer's choice.
     const SetupRecord setup = SetupRecord::Decode(record.data);
     if (setup.fitWide <= kMaxFitPages)
         layout.fitPagesWide = setup.fitWide;
@@ -366,6 +365,10 @@ void ReadSetup(const BiffRecord& record, PageLayout& layout)
         return;
     if (setup.scale >= kMinZoom && setup.scale <= kMaxZoom)
         layout.zoom = setup.scale;
+    // Other papers are the printer's business: the default stays.
+    if (setup.paper == xlPaperLetter || setup.paper == xlPaperLegal || setup.paper == xlPaperA3 ||
+        setup.paper == xlPaperA4)
+        layout.paperSize = setup.paper;
     if (!(setup.flags & kSetupNoOrientation))
         layout.landscape = !(setup.flags & kSetupPortrait);
 }
