@@ -47,6 +47,21 @@ void FormatWeekNumberColumn(sheet::Application& app)
 
 }  // namespace
 
+int XlsPaperSize(Paper paper)
+{
+    switch (paper) {
+    case Paper::Letter:
+        return sheet::xlPaperLetter;
+    case Paper::Legal:
+        return sheet::xlPaperLegal;
+    case Paper::A3:
+        return sheet::xlPaperA3;
+    case Paper::A4:
+        break;
+    }
+    return sheet::xlPaperA4;
+}
+
 std::string ColumnLetter(int column)
 {
     return sheet::ColumnLetters(column);
@@ -164,6 +179,9 @@ void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& optio
         page.FitToPagesWide(1);
         page.FitToPagesTall(1);
         page.CenterHorizontally(true);
+        // Only a paper the user chose is written: without one the file keeps A4, as it always had.
+        if (const std::optional<Paper> paper = StoredPaper())
+            page.PaperSize(XlsPaperSize(*paper));
     }
 }
 

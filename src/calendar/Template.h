@@ -4,6 +4,7 @@
 // host's selection, as the host's own macro recorder would write them.
 
 #include "calendar/CalendarOptions.h"
+#include "settings/PaperSetting.h"
 
 #include <string>
 
@@ -26,9 +27,12 @@ inline constexpr const char* kLocalizedBoldStyle = "полужирный";
 // A1-notation letters of a column number (1 "A", 26 "Z", 31 "AE", 56 "BD").
 std::string ColumnLetter(int column);
 
+// The host's paper size code for a paper (xlPaperA4, ...).
+int XlsPaperSize(Paper paper);
+
 // Lays out the sheet "Calendar Template" of the active workbook: title band A1:BD5, weekday header
-// A6:BD8, six week bands of seven merged day and notes blocks, fonts, fills, borders. Leaves A4
-// selected.
+// A6:BD8, six week bands of seven merged day and notes blocks, fonts, fills, borders, and one
+// landscape page per month (on the paper the user chose). Leaves A4 selected.
 void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& options = {});
 
 // Selects the range and fills it with the "DaysColor" setting's palette index (read afresh).
