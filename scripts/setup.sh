@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fontconfig
   libxlsxwriter-dev
   python3 python3-xlrd python3-openpyxl
+  poppler-utils
   clang
   libical-dev
   dpkg-dev help2man appstream desktop-file-utils man-db

@@ -217,20 +217,27 @@ Qt::Alignment VerticalFlags(int alignment)
     }
 }
 
-// The fonts one picture needs, built once each.
+// The fonts one picture needs, built once each. A device of another resolution than the
+// picture's sizes fonts by its own dots per inch, so their point sizes shrink by `scale` there.
 class FontCache {
 public:
+    explicit FontCache(double scale) : scale_(scale) {}
+
     const QFont& Get(const FontFormat& format)
     {
         for (const auto& [key, font] : fonts_) {
             if (key == format)
                 return font;
         }
-        fonts_.emplace_back(format, ScreenFont(format));
+        QFont font = ScreenFont(format);
+        if (scale_ != 1.0)
+            font.setPointSizeF(font.pointSizeF() * scale_);
+        fonts_.emplace_back(format, font);
         return fonts_.back().second;
     }
 
 private:
+    double scale_;
     std::vector<std::pair<FontFormat, QFont>> fonts_;
 };
 
@@ -307,10 +314,11 @@ namespace {
 // under them and borders stay on top of everything.
 class RangePainter {
 public:
-    RangePainter(const sheet::Worksheet& sheet, const CellRange& area, const PictureGrid& grid)
+    RangePainter(const sheet::Worksheet& sheet, const CellRange& area, const PictureGrid& grid,
+                 double fontScale)
         : sheet_(sheet), area_(area), grid_(grid), rows_(area.RowCount()), columns_(area.ColumnCount()),
           formats_(static_cast<size_t>(rows_) * columns_), blockOf_(formats_.size(), -1),
-          filled_(formats_.size(), 0)
+          filled_(formats_.size(), 0), fonts_(fontScale), measuringFonts_(1.0)
     {
         for (int r = 0; r < rows_; ++r) {
             for (int c = 0; c < columns_; ++c) {
@@ -332,12 +340,11 @@ public:
         });
     }
 
-    void Paint(QImage& image)
+    void Paint(QPainter& painter)
     {
-        QPainter painter(&image);
         DrawLines(painter);
         DrawFills(painter);
-        DrawTexts(painter, image);
+        DrawTexts(painter);
         for (const BorderRun& run : borderRuns_) {
             DrawRun(painter, run.segment, run.horizontal, run.across, run.from, run.to);
         }
@@ -470,8 +477,9 @@ private:
         });
     }
 
-    // Each value in its block's font, colour and alignment, clipped to the block.
-    void DrawTexts(QPainter& painter, const QImage& device)
+    // Each value in its block's font, colour and alignment, clipped to the block. Text is measured
+    // at the picture's resolution whatever the device, so every device shows the same "#" rows.
+    void DrawTexts(QPainter& painter)
     {
         ForEachBlock([&](const Block& block) {
             const sheet::Cell* cell = sheet_.FindCell(block.merge.firstRow, block.merge.firstColumn);
@@ -492,7 +500,7 @@ private:
                 option.setWrapMode(QTextOption::NoWrap);
                 // A number that does not fit shows as a row of "#", never cut, as on screen.
                 if (isNumber) {
-                    const QFontMetricsF metrics(font, &device);
+                    const QFontMetricsF metrics(measuringFonts_.Get(format.font), &MeasuringDevice());
                     if (metrics.horizontalAdvance(text) > box.width()) {
                         const double hash = std::max(1.0, metrics.horizontalAdvance(QChar('#')));
                         text = QString(std::max(0, static_cast<int>(box.width() / hash)), QChar('#'));
@@ -535,23 +543,41 @@ private:
     std::vector<int> blockOf_;                // per cell: its merged area in blocks_, or -1
     std::vector<char> filled_;                // per cell: its block has a fill
     std::vector<BorderRun> borderRuns_;
-    FontCache fonts_;
+    FontCache fonts_;           // as drawn on the device
+    FontCache measuringFonts_;  // as measured at the picture's resolution
 };
 
 }  // namespace
 
-QImage RenderRangePicture(const sheet::Worksheet& sheet, const CellRange& area)
+PictureGrid DrawableGrid(const sheet::Worksheet& sheet, const CellRange& area)
 {
-    const PictureGrid grid = LayoutGrid(sheet, area);
+    PictureGrid grid = LayoutGrid(sheet, area);
     constexpr int kMaxSide = 32767;
     if (static_cast<int>(grid.ys.size()) != area.RowCount() + 1 || grid.Width() > kMaxSide ||
         grid.Height() > kMaxSide ||
         static_cast<long long>(grid.Width()) * grid.Height() > 64LL * 1024 * 1024) {
         throw sheet::HostError("CopyPicture method of Range class failed: the range is too large to draw");
     }
+    return grid;
+}
+
+void PaintRangePicture(QPainter& painter, const sheet::Worksheet& sheet, const CellRange& area,
+                       const PictureGrid& grid)
+{
+    const QPaintDevice* device = painter.device();
+    const double fontScale = device && device->logicalDpiY() > 0 ? kPictureDpi / device->logicalDpiY() : 1.0;
+    painter.save();
+    RangePainter(sheet, area, grid, fontScale).Paint(painter);
+    painter.restore();
+}
+
+QImage RenderRangePicture(const sheet::Worksheet& sheet, const CellRange& area)
+{
+    const PictureGrid grid = DrawableGrid(sheet, area);
     QImage image = PictureSurface(grid.Width(), grid.Height());
     image.fill(Qt::white);
-    RangePainter(sheet, area, grid).Paint(image);
+    QPainter painter(&image);
+    PaintRangePicture(painter, sheet, area, grid);
     return image;
 }
 

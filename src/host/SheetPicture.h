@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QImage>
 
+class QPainter;
+
 #include <vector>
 
 #include "spreadsheet/CellFormat.h"
@@ -44,6 +46,15 @@ struct PictureGrid {
 };
 
 PictureGrid LayoutGrid(const sheet::Worksheet& sheet, const sheet::CellRange& area);
+
+// The grid of `area`; throws sheet::HostError for an area too large to draw.
+PictureGrid DrawableGrid(const sheet::Worksheet& sheet, const sheet::CellRange& area);
+
+// Draws the picture of `area` with `painter`, in picture pixels from (0, 0): what a device other
+// than a 96-dpi image shows (a PDF page, a printer) is the same drawing, scaled by the painter.
+// Text stays text. Fonts are sized for the device's resolution.
+void PaintRangePicture(QPainter& painter, const sheet::Worksheet& sheet, const sheet::CellRange& area,
+                       const PictureGrid& grid);
 
 // The picture of `area` of the sheet. Throws sheet::HostError for an area too large to draw.
 QImage RenderRangePicture(const sheet::Worksheet& sheet, const sheet::CellRange& area);

@@ -1,0 +1,56 @@
+#pragma once
+// Month sheets on paper: one landscape page per sheet, its used range drawn by the sheet picture's
+// painter (SheetPicture.h), scaled to fill the page inside the margins and centred. The same pages
+// go to a PDF file (QPdfWriter) and to a printer (QPrinter): both are paged paint devices.
+
+#include "settings/PaperSetting.h"
+
+#include <QByteArray>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QString>
+
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace morvessa {
+
+namespace sheet {
+class Workbook;
+class Worksheet;
+}  // namespace sheet
+
+// The margins a spreadsheet program prints with by default: 0.75 inch left and right, 1 inch at
+// the top and the bottom.
+inline constexpr double kPrintSideMarginPoints = 54.0;
+inline constexpr double kPrintTopMarginPoints = 72.0;
+
+QPageSize::PageSizeId PageSizeOf(Paper paper);
+
+// Landscape on the paper, with the margins above.
+QPageLayout CalendarPageLayout(Paper paper);
+
+// A range of sheets by position, 1-based and inclusive.
+struct SheetSpan {
+    int first = 1;
+    int last = 12;
+};
+
+// The workbook's sheets first..last (clamped to the sheets there are), in order.
+std::vector<const sheet::Worksheet*> SheetsInSpan(const sheet::Workbook& book, SheetSpan span);
+
+// Paints one page per sheet on a device whose page layout is already set (the user may have
+// changed it in a print dialog). A sheet without cells gives an empty page. Throws
+// std::runtime_error when the device cannot be painted on, sheet::HostError for a range too large
+// to draw.
+void PaintSheetPages(QPagedPaintDevice& device, const std::vector<const sheet::Worksheet*>& sheets);
+
+// The sheets as a PDF document: vector drawing, text as text, fonts embedded.
+QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper paper, const QString& title);
+
+// Writes `bytes` to `path` so that the path holds either its old file or the whole new one: the
+// bytes go to a new file beside it first. Throws std::runtime_error with the reason.
+void WriteFileReplacing(const QByteArray& bytes, const QString& path);
+
+}  // namespace morvessa
