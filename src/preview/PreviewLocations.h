@@ -15,4 +15,10 @@ MORVESSA_LOCATION(Form2_picture1_MouseDown, "Form2.picture1_MouseDown")
 MORVESSA_LOCATION(Form2_picture1_MouseMove, "Form2.picture1_MouseMove")
 MORVESSA_LOCATION(Form2_Picture1_MouseUp, "Form2.Picture1_MouseUp")
 MORVESSA_LOCATION(Form2_RedrawImage, "Form2.RedrawImage")
+// The menu bar and the month picker above the window's own area.
+MORVESSA_LOCATION(Form2_mnuExportPdf_Click, "Form2.mnuExportPdf_Click")
+MORVESSA_LOCATION(Form2_mnuPrint_Click, "Form2.mnuPrint_Click")
+MORVESSA_LOCATION(Form2_mnuPaper_Click, "Form2.mnuPaper_Click")
+MORVESSA_LOCATION(Form2_mnuFit_Click, "Form2.mnuFit_Click")
+MORVESSA_LOCATION(Form2_cmbMonth_Click, "Form2.cmbMonth_Click")
 }  // namespace morvessa::location

@@ -2,6 +2,7 @@
 #include "preview/PreviewLocations.h"
 
 #include <cfenv>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -205,6 +206,28 @@ void PreviewModel::ZoomOutClick()
 {
     ErrorTrap trap(location::Form2_PushButton2_Click, Reporter());
     trap.Step(100, [&] { StepZoom(1); });
+}
+
+void PreviewModel::FitClick()
+{
+    ErrorTrap trap(location::Form2_mnuFit_Click, Reporter());
+    trap.Step(100, [&] {
+        if (origWidth_ <= 0 || origHeight_ <= 0)
+            return;
+        const double factor = std::min(static_cast<double>(picture2_.InnerWidth()) / origWidth_,
+                                       static_cast<double>(picture2_.InnerHeight()) / origHeight_);
+        zoom_ = std::clamp(static_cast<float>(factor), kMinZoom, kMaxZoom);
+        RedrawImage();
+    });
+}
+
+void PreviewModel::SetViewportSize(int widthTwips, int heightTwips)
+{
+    picture2_.width = std::max(kViewportWidth, widthTwips);
+    picture2_.height = std::max(kViewportHeight, heightTwips);
+    hScroll1_.enabled = picture2_.InnerWidth() < picture1_.width;
+    vScroll1_.enabled = picture2_.InnerHeight() < picture1_.height;
+    SetupScrollbars();
 }
 
 void PreviewModel::SetHScrollValue(int value)

@@ -82,6 +82,12 @@ public:
     // The two zoom buttons (trapped).
     void ZoomInClick();
     void ZoomOutClick();
+    // "Fit": the zoom that shows the whole picture inside the viewport (trapped).
+    void FitClick();
+
+    // The viewport's outer size as the window gives it room, never below the laid-out size. The
+    // picture goes back to the top left corner and the bars follow the new size.
+    void SetViewportSize(int widthTwips, int heightTwips);
 
     void RedrawImage();
     void SetupScrollbars();

@@ -1,15 +1,27 @@
 #include "preview/PreviewWindow.h"
 #include "preview/PreviewLocations.h"
 
-#include "preview/PreviewModel.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/Twips.h"
-#include "widgets/UiRoutines.h"
 #include "core/SharedRoutines.h"
+#include "host/SheetPicture.h"
+#include "preview/PreviewModel.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/Worksheet.h"
+#include "widgets/UiRoutines.h"
 
 #include <algorithm>
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -27,6 +39,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <stdexcept>
+
 namespace morvessa {
 
 namespace {
@@ -36,6 +50,15 @@ constexpr int kClientHeight = 9390;
 // One wheel notch (120 eighths of a degree) scrolls this far, in twips (40 px).
 constexpr int kWheelNotch = 120;
 constexpr int kWheelScrollTwips = 600;
+
+// Qt's print dialog, with the page range offered over the months.
+bool RunStandardPrintDialog(QPrinter& printer, int pageCount, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, pageCount);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 class StandardSaveDialogs final : public SaveDialogs {
 public:
@@ -169,16 +192,19 @@ private:
 
 PreviewWindow::PreviewWindow(QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                           Qt::WindowCloseButtonHint),
       model_(std::make_unique<PreviewModel>()), canvas_(std::make_unique<Canvas>(*this)),
       quit_([] { QCoreApplication::exit(0); }), mainWindow_(mainWindow)
 {
     model_->SetCanvas(canvas_.get());
     setObjectName(QStringLiteral("Form2"));
-    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    // The window's own area keeps its design; the menu bar sits above it.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Form2Client"));
 
     const PictureBoxState& viewport = model_->Picture2();
-    picture2_ = new QFrame(this);
+    picture2_ = new QFrame(client_);
     picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture2_->setLineWidth(TwipsToPixels(viewport.border));
@@ -196,10 +222,10 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     picture1_ = new Picture1Box(this, viewportInner_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
 
-    vScroll1_ = new QScrollBar(Qt::Vertical, this);
+    vScroll1_ = new QScrollBar(Qt::Vertical, client_);
     vScroll1_->setObjectName(QStringLiteral("VScroll1"));
     vScroll1_->setGeometry(TwipsRect(9450, 120, 255, 7425));
-    hScroll1_ = new QScrollBar(Qt::Horizontal, this);
+    hScroll1_ = new QScrollBar(Qt::Horizontal, client_);
     hScroll1_->setObjectName(QStringLiteral("HScroll1"));
     hScroll1_->setGeometry(TwipsRect(120, 7545, 9330, 255));
     for (QScrollBar* bar : {hScroll1_, vScroll1_}) {
@@ -209,7 +235,7 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
         bar->setEnabled(false);
     }
 
-    frame1_ = new QGroupBox(tr("Zoom:"), this);
+    frame1_ = new QGroupBox(tr("Zoom:"), client_);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setGeometry(TwipsRect(120, 7860, 9600, 855));
     pushButton1_ = new QPushButton(tr("Zoom In"), frame1_);
@@ -224,10 +250,10 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     zoomLevel_->setGeometry(TwipsRect(8160, 0, 1200, 240));
     zoomLevel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     zoomLevel_->setAutoFillBackground(true);
-    pushButton8_ = new QPushButton(tr("< Back"), this);
+    pushButton8_ = new QPushButton(tr("< Back"), client_);
     pushButton8_->setObjectName(QStringLiteral("PushButton8"));
     pushButton8_->setGeometry(TwipsRect(120, 8850, 4680, 405));
-    pushButton6_ = new QPushButton(tr("Save Results To Excel File"), this);
+    pushButton6_ = new QPushButton(tr("Save Results To Excel File"), client_);
     pushButton6_->setObjectName(QStringLiteral("PushButton6"));
     pushButton6_->setGeometry(TwipsRect(4920, 8850, 4800, 405));
     // The main window's push-button font, so both windows' buttons look alike.
@@ -235,13 +261,23 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
         button->setFont(ArialBold(kPushButtonFontPoints));
 
     const PictureBoxState& zoomOri = model_->ZoomOri();
-    zoomOri_ = new ZoomOriBox(this);
+    zoomOri_ = new ZoomOriBox(client_);
     zoomOri_->setObjectName(QStringLiteral("Zoom_Ori"));
     zoomOri_->setGeometry(TwipsRect(static_cast<int>(zoomOri.left), static_cast<int>(zoomOri.top),
                                     zoomOri.width, zoomOri.height));
     zoomOri_->hide();
 
     dialogs_ = MakeStandardSaveDialogs(this);
+    printDialog_ = [this](QPrinter& printer, int pageCount) {
+        return RunStandardPrintDialog(printer, pageCount, this);
+    };
+    BuildMenuBar();
+    // Opens at the design size; larger gives the viewport more room, smaller is not offered.
+    const QSize designed(TwipsToPixels(kClientWidth),
+                         TwipsToPixels(kClientHeight) + menuBar_->sizeHint().height());
+    setMinimumSize(designed);
+    resize(designed);
+    LayOutClientArea();
 
     connect(pushButton1_, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(pushButton2_, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
@@ -310,6 +346,11 @@ void PreviewWindow::ApplyModelToWidgets()
 void PreviewWindow::SetPicture(const QImage& picture)
 {
     snapshot_ = picture;
+    ShowPicture(picture);
+}
+
+void PreviewWindow::ShowPicture(const QImage& picture)
+{
     picture1_->SetImage(picture);
     model_->SetPicture(PixelsToTwips(picture.width()), PixelsToTwips(picture.height()));
     ApplyModelToWidgets();
@@ -329,6 +370,9 @@ void PreviewWindow::SetExcelFile(const QString& path)
     if (!excelFile_.isEmpty() && excelFile_ != path && QFileInfo(excelFile_).isFile())
         QFile::remove(excelFile_);
     excelFile_ = path;
+    calendar_.SetPath(path);
+    calendar_.Reset();
+    FillMonthPicker();
 }
 
 QString PreviewWindow::ExcelFile() const
@@ -344,6 +388,11 @@ void PreviewWindow::SetMainWindow(QWidget* mainWindow)
 void PreviewWindow::SetSaveDialogs(std::unique_ptr<SaveDialogs> dialogs)
 {
     dialogs_ = dialogs ? std::move(dialogs) : MakeStandardSaveDialogs(this);
+}
+
+void PreviewWindow::SetPrintDialogRunner(PrintDialogRunner runner)
+{
+    printDialog_ = std::move(runner);
 }
 
 void PreviewWindow::SetQuitHandler(std::function<void()> quit)
@@ -387,6 +436,170 @@ void PreviewWindow::SaveResults()
 void PreviewWindow::Back()
 {
     PushButton8_Click();
+}
+
+void PreviewWindow::BuildMenuBar()
+{
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("Form2MenuBar"));
+    menuBar_->setNativeMenuBar(false);
+
+    QMenu* file = menuBar_->addMenu(tr("&File"));
+    exportPdfAction_ = file->addAction(tr("Export PDF…"), this, [this] { ExportPdf(); });
+    printAction_ = file->addAction(tr("Print…"), this, [this] { Print(); });
+    printAction_->setShortcut(QKeySequence::Print);
+    // Ctrl+P works wherever the focus is in this window.
+    printAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(printAction_);
+
+    QMenu* view = menuBar_->addMenu(tr("&View"));
+    fitAction_ = view->addAction(tr("Fit"), this, [this] { FitZoom(); });
+
+    QMenu* paper = menuBar_->addMenu(tr("&Paper"));
+    auto* group = new QActionGroup(paper);
+    for (Paper choice : kAllPapers) {
+        QAction* action = paper->addAction(PaperName(choice), this, [this, choice] { ChoosePaper(choice); });
+        action->setCheckable(true);
+        group->addAction(action);
+        paperActions_.emplace_back(choice, action);
+    }
+    CheckPaper(CalendarPaper());
+
+    auto* corner = new QWidget(menuBar_);
+    auto* row = new QHBoxLayout(corner);
+    row->setContentsMargins(4, 1, 4, 1);
+    row->addWidget(new QLabel(tr("Month:"), corner));
+    monthPicker_ = new QComboBox(corner);
+    monthPicker_->setObjectName(QStringLiteral("cmbPreviewMonth"));
+    monthPicker_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    monthPicker_->setEnabled(false);
+    row->addWidget(monthPicker_);
+    menuBar_->setCornerWidget(corner, Qt::TopRightCorner);
+    connect(monthPicker_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!fillingPicker_ && index >= 0)
+            ShowMonth(index);
+    });
+}
+
+QAction* PreviewWindow::PaperAction(Paper paper) const
+{
+    for (const auto& [choice, action] : paperActions_) {
+        if (choice == paper)
+            return action;
+    }
+    return nullptr;
+}
+
+void PreviewWindow::CheckPaper(Paper paper)
+{
+    if (QAction* action = PaperAction(paper))
+        action->setChecked(true);
+}
+
+void PreviewWindow::FillMonthPicker()
+{
+    fillingPicker_ = true;
+    monthPicker_->clear();
+    monthPicker_->setEnabled(false);
+    try {
+        const sheet::Workbook& book = calendar_.Workbook();
+        for (int index = 1; index <= book.SheetCount(); ++index)
+            monthPicker_->addItem(QString::fromStdString(book.Sheet(index).Name()));
+        monthPicker_->setCurrentIndex(book.ActiveSheetIndex() - 1);
+        monthPicker_->setEnabled(book.SheetCount() > 0);
+    } catch (const std::exception&) {
+        // No readable workbook (yet): the picker stays empty; the snapshot is still shown.
+        calendar_.Reset();
+    }
+    fillingPicker_ = false;
+}
+
+void PreviewWindow::ShowMonth(int index)
+{
+    ErrorTrap trap(location::Form2_cmbMonth_Click);
+    const sheet::Worksheet* sheet = nullptr;
+    trap.Step(100, [&] {
+        const sheet::Workbook& book = calendar_.Workbook();
+        if (index < 0 || index >= book.SheetCount())
+            throw std::out_of_range("Subscript out of range");
+        sheet = &book.Sheet(index + 1);
+    });
+    if (!sheet)
+        return;
+    QImage picture;
+    trap.Step(102, [&] {
+        const std::optional<sheet::CellRange> area = sheet->UsedArea();
+        if (!area)
+            throw std::runtime_error("The month sheet is empty.");
+        picture = RenderRangePicture(*sheet, *area);
+    });
+    if (picture.isNull())
+        return;
+    trap.Step(104, [&] {
+        ShowPicture(picture);
+        if (monthPicker_->currentIndex() != index) {
+            fillingPicker_ = true;
+            monthPicker_->setCurrentIndex(index);
+            fillingPicker_ = false;
+        }
+    });
+}
+
+void PreviewWindow::ExportPdf()
+{
+    morvessa::ExportPdf(calendar_, CalendarPaper(), *dialogs_);
+}
+
+void PreviewWindow::Print()
+{
+    PrintCalendar(calendar_, CalendarPaper(), printDialog_);
+}
+
+void PreviewWindow::FitZoom()
+{
+    model_->FitClick();
+    ApplyModelToWidgets();
+}
+
+void PreviewWindow::ChoosePaper(Paper paper)
+{
+    ErrorTrap trap(location::Form2_mnuPaper_Click);
+    trap.Step(100, [&] { StorePaper(paper); });
+    // What the store holds now, whether or not the choice could be kept.
+    CheckPaper(CalendarPaper());
+}
+
+void PreviewWindow::LayOutClientArea()
+{
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), menuHeight);
+    client_->setGeometry(0, menuHeight, width(), height() - menuHeight);
+    // What the window grew by beyond its design size goes to the viewport.
+    const int dx = std::max(0, client_->width() - TwipsToPixels(kClientWidth));
+    const int dy = std::max(0, client_->height() - TwipsToPixels(kClientHeight));
+    const PictureBoxState& viewport = model_->Picture2();
+    picture2_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top),
+                                     kViewportWidth, kViewportHeight)
+                               .adjusted(0, 0, dx, dy));
+    viewportInner_->setGeometry(picture2_->contentsRect());
+    vScroll1_->setGeometry(TwipsRect(9450, 120, 255, 7425).adjusted(dx, 0, dx, dy));
+    hScroll1_->setGeometry(TwipsRect(120, 7545, 9330, 255).adjusted(0, dy, dx, dy));
+    frame1_->setGeometry(TwipsRect(120, 7860, 9600, 855).translated(0, dy));
+    pushButton8_->setGeometry(TwipsRect(120, 8850, 4680, 405).translated(0, dy));
+    pushButton6_->setGeometry(TwipsRect(4920, 8850, 4800, 405).translated(0, dy));
+    const int widthTwips = PixelsToTwips(picture2_->width());
+    const int heightTwips = PixelsToTwips(picture2_->height());
+    if (widthTwips != viewport.width || heightTwips != viewport.height) {
+        model_->SetViewportSize(widthTwips, heightTwips);
+        ApplyModelToWidgets();
+    }
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (menuBar_)
+        LayOutClientArea();
 }
 
 void PreviewWindow::PushButton1_Click()

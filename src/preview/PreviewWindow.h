@@ -9,7 +9,9 @@
 //     mainWindow->hide();
 // Every new picture runs the display setup again at the next activation (zoom 1, fresh ranges).
 
+#include "preview/CalendarExport.h"
 #include "preview/SaveResults.h"
+#include "settings/PaperSetting.h"
 
 #include <QImage>
 #include <QString>
@@ -17,10 +19,15 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
+class QAction;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QMenuBar;
 class QPushButton;
 class QScrollBar;
 
@@ -62,6 +69,16 @@ public:
     void SaveResults();  // "Save Results To Excel File"
     void Back();         // "< Back"
 
+    // --- the menu bar and the month picker, above the window's own area ---
+    void ExportPdf();               // File > "Export PDF…"
+    void Print();                   // File > "Print…" (Ctrl+P)
+    void FitZoom();                 // View > "Fit"
+    void ChoosePaper(Paper paper);  // Paper > A4, Letter, Legal, A3: stored for every later use
+    // Shows the month sheet at this position (0-based) of the open workbook, as the snapshot does.
+    void ShowMonth(int index);
+    // Replaces Qt's print dialog (tests print to a PDF file without a screen).
+    void SetPrintDialogRunner(PrintDialogRunner runner);
+
     // The display state in twips, for the main window and tests.
     const PreviewModel& Model() const { return *model_; }
     // The controls, for tests and screenshots.
@@ -75,6 +92,13 @@ public:
     QPushButton* BackButton() const { return pushButton8_; }
     QPushButton* SaveButton() const { return pushButton6_; }
     QLabel* ZoomLevelLabel() const { return zoomLevel_; }
+    QMenuBar* MenuBar() const { return menuBar_; }
+    QWidget* ClientArea() const { return client_; }
+    QComboBox* MonthPicker() const { return monthPicker_; }
+    QAction* ExportPdfAction() const { return exportPdfAction_; }
+    QAction* PrintAction() const { return printAction_; }
+    QAction* FitAction() const { return fitAction_; }
+    QAction* PaperAction(Paper paper) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -82,6 +106,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // The wheel scrolls the picture (Shift or a sideways wheel: across); Ctrl+wheel zooms.
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class Picture1Box;
@@ -103,10 +128,20 @@ private:
 
     // Puts the model's twips onto the widgets (pixels).
     void ApplyModelToWidgets();
+    // A picture in Picture1 and the display set up for it.
+    void ShowPicture(const QImage& picture);
+    void BuildMenuBar();
+    // The Parts' controls at their places, the viewport and bars grown by what the window grew.
+    void LayOutClientArea();
+    // The picker lists the open workbook's sheets and shows the active one.
+    void FillMonthPicker();
+    void CheckPaper(Paper paper);
 
     std::unique_ptr<PreviewModel> model_;
     std::unique_ptr<PreviewCanvas> canvas_;
     std::unique_ptr<SaveDialogs> dialogs_;
+    PrintDialogRunner printDialog_;
+    OpenCalendar calendar_;
     std::function<void()> quit_;
     QWidget* mainWindow_ = nullptr;
     QString excelFile_;  // mExcelFile
@@ -114,6 +149,15 @@ private:
     bool centred_ = false;
     bool syncingWidgets_ = false;
     int wheelZoomDelta_ = 0;  // Ctrl+wheel turns not yet a whole notch (fine-grained wheels)
+
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
+    QComboBox* monthPicker_ = nullptr;
+    QAction* exportPdfAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* fitAction_ = nullptr;
+    std::vector<std::pair<Paper, QAction*>> paperActions_;
+    bool fillingPicker_ = false;
 
     QFrame* picture2_ = nullptr;
     QWidget* viewportInner_ = nullptr;

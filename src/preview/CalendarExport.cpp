@@ -1,0 +1,114 @@
+#include "preview/CalendarExport.h"
+#include "preview/PreviewLocations.h"
+
+#include "core/SharedRoutines.h"
+#include "host/SheetPrint.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/xls/XlsFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPrinter>
+
+#include <stdexcept>
+
+namespace morvessa {
+
+QString WithPdfSuffix(const QString& name)
+{
+    if (name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return name;
+    return name + QStringLiteral(".pdf");
+}
+
+void OpenCalendar::SetPath(const QString& path)
+{
+    if (path != path_)
+        workbook_.reset();
+    path_ = path;
+}
+
+const sheet::Workbook& OpenCalendar::Workbook()
+{
+    if (!workbook_) {
+        if (path_.isEmpty())
+            throw sheet::xls::XlsError("There is no calendar to show: generate one first.");
+        workbook_ = sheet::xls::OpenWorkbook(QFile::encodeName(path_).toStdString());
+    }
+    return *workbook_;
+}
+
+void OpenCalendar::Reset()
+{
+    workbook_.reset();
+}
+
+namespace {
+// The PDF's title and the print job's name.
+const char* const kDocumentTitle = "Morvessa calendar";
+}  // namespace
+
+bool ExportPdf(OpenCalendar& calendar, Paper paper, SaveDialogs& dialogs, ErrorReporter* reporter)
+{
+    ErrorTrap trap(location::Form2_mnuExportPdf_Click, reporter);
+    QString target;
+    bool replace = false;
+    bool written = false;
+    trap.Step(100, [&] {
+        target =
+            dialogs.AskSaveFileName(QString::fromLatin1(kExportPdfTitle), QString::fromLatin1(kPdfFilter));
+    });
+    if (target.isEmpty())
+        return false;
+    trap.Step(102, [&] { target = WithPdfSuffix(target); });
+    // A folder of that name is never replaced; the write below reports it.
+    bool exists = false;
+    trap.Step(104, [&] { exists = QFileInfo(target).isFile(); });
+    replace = !exists;
+    if (exists)
+        trap.Step(106, [&] { replace = dialogs.AskYesNo(OverwriteQuestion(target)); });
+    if (!replace)
+        return false;
+    written = trap.Step(108, [&] {
+        const sheet::Workbook& book = calendar.Workbook();
+        WriteFileReplacing(
+            SheetsPdf(SheetsInSpan(book, {1, book.SheetCount()}), paper, QString::fromLatin1(kDocumentTitle)),
+            target);
+    });
+    if (written)
+        trap.Step(110,
+                  [&] { dialogs.ShowMessage(QCoreApplication::translate("SaveResults", kDoneMessage)); });
+    return written;
+}
+
+bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner& askPrinter,
+                   ErrorReporter* reporter)
+{
+    ErrorTrap trap(location::Form2_mnuPrint_Click, reporter);
+    const sheet::Workbook* book = nullptr;
+    if (!trap.Step(100, [&] { book = &calendar.Workbook(); }))
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    const int pages = book->SheetCount();
+    trap.Step(102, [&] {
+        printer.setPageLayout(CalendarPageLayout(paper));
+        printer.setDocName(QString::fromLatin1(kDocumentTitle));
+        printer.setFromTo(1, pages);
+    });
+    bool accepted = false;
+    trap.Step(104, [&] { accepted = askPrinter && askPrinter(printer, pages); });
+    if (!accepted)
+        return false;
+    return trap.Step(106, [&] {
+        SheetSpan span{1, pages};
+        // No range chosen leaves both at 0: every month.
+        if (printer.fromPage() > 0)
+            span = {printer.fromPage(), printer.toPage() > 0 ? printer.toPage() : pages};
+        const std::vector<const sheet::Worksheet*> sheets = SheetsInSpan(*book, span);
+        if (sheets.empty())
+            throw std::runtime_error("The chosen pages hold no month.");
+        PaintSheetPages(printer, sheets);
+    });
+}
+
+}  // namespace morvessa

@@ -1,0 +1,55 @@
+#pragma once
+// The calendar on paper from the preview: the open workbook as a PDF file the user names, or on a
+// printer the user picks. Both draw the month sheets as the snapshot shows them (host/SheetPrint.h).
+
+#include "preview/SaveResults.h"
+#include "settings/PaperSetting.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+namespace morvessa {
+
+namespace sheet {
+class Workbook;
+}
+
+inline constexpr const char* kExportPdfTitle = "Export PDF";
+inline constexpr const char* kPdfFilter = "PDF (*.pdf)";
+
+// The name with ".pdf" added unless it already ends so (in any letter case).
+QString WithPdfSuffix(const QString& name);
+
+// The open calendar: read from the temporary workbook once, on first use.
+class OpenCalendar {
+public:
+    void SetPath(const QString& path);
+    QString Path() const { return path_; }
+    // Throws sheet::xls::XlsError when the file cannot be read.
+    const sheet::Workbook& Workbook();
+    // Forgets what was read, so the next use reads the file again.
+    void Reset();
+
+private:
+    QString path_;
+    std::unique_ptr<sheet::Workbook> workbook_;
+};
+
+// "Export PDF…": asks for a name (".pdf" added when missing), asks before replacing an existing
+// file, writes every month on `paper` and says "Done.". A cancel writes nothing and says nothing;
+// a failure is reported and keeps any older file. Returns whether the file was written.
+bool ExportPdf(OpenCalendar& calendar, Paper paper, SaveDialogs& dialogs, ErrorReporter* reporter = nullptr);
+
+// Shows the print dialog for `printer`; true when the user chose to print.
+using PrintDialogRunner = std::function<bool(QPrinter& printer, int pageCount)>;
+
+// "Print…": sets the printer to the calendar's pages (landscape, `paper`, every month), lets the
+// user pick printer, pages and paper, then prints the chosen months. Returns whether it printed.
+bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner& askPrinter,
+                   ErrorReporter* reporter = nullptr);
+
+}  // namespace morvessa
