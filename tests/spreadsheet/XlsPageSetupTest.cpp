@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "spreadsheet/Application.h"
+#include "spreadsheet/HostError.h"
 #include "spreadsheet/xls/BiffRecordReader.h"
 #include "spreadsheet/xls/BiffRecords.h"
 #include "spreadsheet/xls/Bytes.h"

@@ -145,7 +145,7 @@ TEST_F(XlsxFile, EveryFormatPropertyAndSheetSettingCarriesOver)
     layout.centerHorizontally = true;
     s.SetLayout(layout);
 
-    // A sheet of other standard sizes, fitted to two pages wide, landscape.
+    // A sheet of other standard sizes, fitted to two pages wide, landscape on Letter.
     Worksheet& t = wb.AddSheet("Sizes");
     t.SetStandardWidth(12);
     t.SetStandardHeight(15);
@@ -156,6 +156,7 @@ TEST_F(XlsxFile, EveryFormatPropertyAndSheetSettingCarriesOver)
     fitted.fitToPages = true;
     fitted.fitPagesWide = 2;
     fitted.fitPagesTall = 0;
+    fitted.paperSize = xlPaperLetter;
     t.SetLayout(fitted);
     wb.AddSheet("Empty");
     wb.SetActiveSheetIndex(2);

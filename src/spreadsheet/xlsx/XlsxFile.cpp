@@ -28,8 +28,6 @@ constexpr int kLibraryStackedText = 270;
 constexpr double kMarginLeftRight = 0.75;
 constexpr double kMarginTopBottom = 1.0;
 constexpr double kHeaderFooterMargin = 0.5;
-// The .xls names A4 once its printer fields are set (landscape or a scale), else the printer decides.
-constexpr uint8_t kPaperA4 = 9;
 
 // Palette index to RGB; unset for automatic and none. Black has its own value in the library,
 // since 0 there means "no colour".
@@ -459,8 +457,11 @@ private:
             worksheet_set_print_scale(ws, uint16_t(layout.zoom));
         if (layout.centerHorizontally)
             worksheet_center_horizontally(ws);
-        if (layout.landscape || layout.zoom != PageLayout{}.zoom)
-            worksheet_set_paper(ws, kPaperA4);
+        // As the .xls: the paper is named once the printer fields are set (landscape, a scale or a
+        // paper of its own), else the printer decides. Both formats share the paper codes.
+        if (layout.landscape || layout.zoom != PageLayout{}.zoom ||
+            layout.paperSize != PageLayout{}.paperSize)
+            worksheet_set_paper(ws, static_cast<uint8_t>(layout.paperSize));
         worksheet_set_margins(ws, kMarginLeftRight, kMarginLeftRight, kMarginTopBottom, kMarginTopBottom);
         lxw_header_footer_options margin{};
         margin.margin = kHeaderFooterMargin;
