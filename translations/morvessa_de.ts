@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+</context>
+<context>
     <name>CountryHolidays</name>
     <message>
         <source>Added %1 holiday of %3</source>
@@ -165,6 +172,10 @@ Möchten Sie trotzdem fortfahren?</translation>
 </context>
 <context>
     <name>SaveResults</name>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Möchten Sie %1 wirklich überschreiben?</translation>
@@ -536,6 +547,34 @@ Möchten Sie trotzdem fortfahren?</translation>
 </context>
 <context>
     <name>morvessa::PreviewWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Monat:</translation>
+    </message>
     <message>
         <source>Zoom:</source>
         <translation>Zoom:</translation>

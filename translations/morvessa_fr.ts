@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+</context>
+<context>
     <name>CountryHolidays</name>
     <message>
         <source>Added %1 holiday of %3</source>
@@ -165,6 +172,10 @@ Voulez-vous continuer malgré tout ?</translation>
 </context>
 <context>
     <name>SaveResults</name>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Voulez-vous vraiment remplacer %1 ?</translation>
@@ -536,6 +547,34 @@ Voulez-vous continuer malgré tout ?</translation>
 </context>
 <context>
     <name>morvessa::PreviewWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>Exporter en PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mois :</translation>
+    </message>
     <message>
         <source>Zoom:</source>
         <translation>Zoom :</translation>

@@ -18,8 +18,8 @@ namespace sheet {
 class Workbook;
 }
 
-inline constexpr const char* kExportPdfTitle = "Export PDF";
-inline constexpr const char* kPdfFilter = "PDF (*.pdf)";
+inline constexpr const char* kExportPdfTitle = QT_TRANSLATE_NOOP("CalendarExport", "Export PDF");
+inline constexpr const char* kPdfFilter = QT_TRANSLATE_NOOP("CalendarExport", "PDF (*.pdf)");
 
 // The name with ".pdf" added unless it already ends so (in any letter case).
 QString WithPdfSuffix(const QString& name);
