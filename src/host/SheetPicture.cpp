@@ -6,6 +6,7 @@
 #include "spreadsheet/Worksheet.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTextOption>
 
@@ -342,6 +343,8 @@ public:
 
     void Paint(QPainter& painter)
     {
+        // Pictures are drawn by the raster engine; anything else (a PDF, a printer) describes pages.
+        vectorDevice_ = painter.paintEngine() && painter.paintEngine()->type() != QPaintEngine::Raster;
         DrawLines(painter);
         DrawFills(painter);
         DrawTexts(painter);
@@ -469,8 +472,12 @@ private:
             if (!interior.HasFill())
                 return;
             const QRect rect = RectOf(block.visible);
-            painter.fillRect(rect, PaletteColour(interior.colorIndex, Qt::white));
+            const QColor colour = PaletteColour(interior.colorIndex, Qt::white);
             const Qt::BrushStyle style = PatternBrush(interior.pattern);
+            // On blank paper a plain white fill changes nothing (no gridline runs under a fill),
+            // and a page description would carry it for every cell.
+            if (!(vectorDevice_ && style == Qt::SolidPattern && colour == QColor(Qt::white)))
+                painter.fillRect(rect, colour);
             if (style != Qt::SolidPattern) {
                 painter.fillRect(rect, QBrush(PaletteColour(interior.patternColorIndex, Qt::black), style));
             }
@@ -509,10 +516,21 @@ private:
             }
             painter.setFont(font);
             painter.setPen(PaletteColour(format.font.colorIndex, Qt::black));
-            painter.setClipRect(inner);
+            // A page description pays for every clip; text that fits its block needs none there.
+            const bool clip =
+                !vectorDevice_ || format.wrapText || !FitsUnclipped(format.font, text, inner, box);
+            if (clip)
+                painter.setClipRect(inner);
             painter.drawText(box, text, option);
-            painter.setClipping(false);
+            if (clip)
+                painter.setClipping(false);
         });
+    }
+
+    bool FitsUnclipped(const FontFormat& format, const QString& text, const QRect& inner, const QRectF& box)
+    {
+        const QFontMetricsF metrics(measuringFonts_.Get(format), &MeasuringDevice());
+        return metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= inner.height();
     }
 
     void DrawDiagonals(QPainter& painter) const
@@ -543,8 +561,9 @@ private:
     std::vector<int> blockOf_;                // per cell: its merged area in blocks_, or -1
     std::vector<char> filled_;                // per cell: its block has a fill
     std::vector<BorderRun> borderRuns_;
-    FontCache fonts_;           // as drawn on the device
-    FontCache measuringFonts_;  // as measured at the picture's resolution
+    FontCache fonts_;            // as drawn on the device
+    FontCache measuringFonts_;   // as measured at the picture's resolution
+    bool vectorDevice_ = false;  // a page description (PDF, printer) rather than a picture
 };
 
 }  // namespace
