@@ -3,6 +3,7 @@
 
 #include "core/SharedRoutines.h"
 #include "host/SheetPrint.h"
+#include "settings/SettingsStore.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/xls/XlsFile.h"
 
@@ -48,6 +49,13 @@ namespace {
 const char* const kDocumentTitle = "Morvessa calendar";
 }  // namespace
 
+void WriteCalendarPdf(const sheet::Workbook& book, Paper paper, const QString& path)
+{
+    WriteFileReplacing(
+        SheetsPdf(SheetsInSpan(book, {1, book.SheetCount()}), paper, QString::fromLatin1(kDocumentTitle)),
+        path);
+}
+
 bool ExportPdf(OpenCalendar& calendar, Paper paper, SaveDialogs& dialogs, ErrorReporter* reporter)
 {
     ErrorTrap trap(location::Form2_mnuExportPdf_Click, reporter);
@@ -56,7 +64,10 @@ bool ExportPdf(OpenCalendar& calendar, Paper paper, SaveDialogs& dialogs, ErrorR
     bool written = false;
     trap.Step(100, [&] {
         target =
-            dialogs.AskSaveFileName(QString::fromLatin1(kExportPdfTitle), QString::fromLatin1(kPdfFilter));
+            dialogs
+                .AskSaveFileName(QCoreApplication::translate("CalendarExport", kExportPdfTitle),
+                                 {QCoreApplication::translate("SaveResults", kPdfFilter)}, SaveDialogFolder())
+                .fileName;
     });
     if (target.isEmpty())
         return false;
@@ -69,12 +80,14 @@ bool ExportPdf(OpenCalendar& calendar, Paper paper, SaveDialogs& dialogs, ErrorR
         trap.Step(106, [&] { replace = dialogs.AskYesNo(OverwriteQuestion(target)); });
     if (!replace)
         return false;
-    written = trap.Step(108, [&] {
-        const sheet::Workbook& book = calendar.Workbook();
-        WriteFileReplacing(
-            SheetsPdf(SheetsInSpan(book, {1, book.SheetCount()}), paper, QString::fromLatin1(kDocumentTitle)),
-            target);
-    });
+    written = trap.Step(108, [&] { WriteCalendarPdf(calendar.Workbook(), paper, target); });
+    if (written) {
+        try {
+            RememberSaveFolder(target);
+        } catch (const SettingsStoreError&) {
+            // The file is written; only the next dialog's starting folder is lost.
+        }
+    }
     if (written)
         trap.Step(110,
                   [&] { dialogs.ShowMessage(QCoreApplication::translate("SaveResults", kDoneMessage)); });

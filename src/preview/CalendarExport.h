@@ -19,7 +19,6 @@ class Workbook;
 }
 
 inline constexpr const char* kExportPdfTitle = QT_TRANSLATE_NOOP("CalendarExport", "Export PDF");
-inline constexpr const char* kPdfFilter = QT_TRANSLATE_NOOP("CalendarExport", "PDF (*.pdf)");
 
 // The name with ".pdf" added unless it already ends so (in any letter case).
 QString WithPdfSuffix(const QString& name);
@@ -38,6 +37,10 @@ private:
     QString path_;
     std::unique_ptr<sheet::Workbook> workbook_;
 };
+
+// Every month sheet of the workbook as a PDF on `paper`, replacing `path` in one step. Throws
+// std::runtime_error with the reason.
+void WriteCalendarPdf(const sheet::Workbook& book, Paper paper, const QString& path);
 
 // "Export PDF…": asks for a name (".pdf" added when missing), asks before replacing an existing
 // file, writes every month on `paper` and says "Done.". A cancel writes nothing and says nothing;

@@ -1,4 +1,7 @@
 #include "preview/SaveResults.h"
+#include "preview/CalendarExport.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/xls/XlsFile.h"
 #include "preview/PreviewLocations.h"
 
 #include "core/SharedRoutines.h"
@@ -24,17 +27,28 @@ constexpr int kAnswerNo = 7;
 QStringList SaveDialogFilters()
 {
     return {QCoreApplication::translate("SaveResults", kXlsFilter),
-            QCoreApplication::translate("SaveResults", kXlsxFilter)};
+            QCoreApplication::translate("SaveResults", kXlsxFilter),
+            QCoreApplication::translate("SaveResults", kPdfFilter)};
 }
 
 SaveFileType FileTypeOfFilter(const QString& filter)
 {
+    if (filter.contains(QLatin1String("(*.pdf)")))
+        return SaveFileType::Pdf;
     return filter.contains(QLatin1String("(*.xlsx)")) ? SaveFileType::Xlsx : SaveFileType::Xls;
 }
 
 QString ExtensionOf(SaveFileType type)
 {
-    return type == SaveFileType::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".xls");
+    switch (type) {
+    case SaveFileType::Xlsx:
+        return QStringLiteral(".xlsx");
+    case SaveFileType::Pdf:
+        return QStringLiteral(".pdf");
+    case SaveFileType::Xls:
+        break;
+    }
+    return QStringLiteral(".xls");
 }
 
 SaveTarget ResolveSaveTarget(const SaveFileChoice& choice)
@@ -45,7 +59,7 @@ SaveTarget ResolveSaveTarget(const SaveFileChoice& choice)
     // A typed extension of an offered type is what the user asked for: the file's content must
     // match it, or the spreadsheet program refuses or warns when opening it.
     const QString suffix = QFileInfo(target.path).suffix();
-    for (SaveFileType type : {SaveFileType::Xls, SaveFileType::Xlsx}) {
+    for (SaveFileType type : {SaveFileType::Xls, SaveFileType::Xlsx, SaveFileType::Pdf}) {
         if (suffix.compare(ExtensionOf(type).mid(1), Qt::CaseInsensitive) == 0) {
             target.type = type;
             return target;
@@ -129,6 +143,9 @@ bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorRepo
         copyFailed = !trap.Step(130, [&] {
             if (target.type == SaveFileType::Xlsx)
                 sheet::xlsx::SaveXlsFileAsXlsx(excelFile.toStdString(), target.path.toStdString());
+            else if (target.type == SaveFileType::Pdf)
+                WriteCalendarPdf(*sheet::xls::OpenWorkbook(QFile::encodeName(excelFile).toStdString()),
+                                 CalendarPaper(), target.path);
             else
                 CopyFileReplacing(excelFile, target.path);
         });

@@ -15,10 +15,11 @@ namespace morvessa {
 inline constexpr const char* kSaveDialogTitle = QT_TRANSLATE_NOOP("SaveResults", "Save File");
 inline constexpr const char* kXlsFilter = QT_TRANSLATE_NOOP("SaveResults", "Excel 97-2003 Workbook (*.xls)");
 inline constexpr const char* kXlsxFilter = QT_TRANSLATE_NOOP("SaveResults", "Excel Workbook (*.xlsx)");
+inline constexpr const char* kPdfFilter = QT_TRANSLATE_NOOP("SaveResults", "PDF (*.pdf)");
 inline constexpr const char* kDoneMessage = QT_TRANSLATE_NOOP("SaveResults", "Done.");
 
 // The file types the save dialog offers, the default first.
-enum class SaveFileType { Xls, Xlsx };
+enum class SaveFileType { Xls, Xlsx, Pdf };
 QStringList SaveDialogFilters();
 // The type of a filter of the dialog (by its pattern, so a translated filter works too), and its
 // extension with the dot (".xls").

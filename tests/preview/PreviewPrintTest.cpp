@@ -80,7 +80,8 @@ TEST_F(PreviewPrintTest, ExportPdfAddsTheSuffixAndWritesEveryMonth)
     dialogs->fileNames = {Path("calendar")};
     form->ExportPdfAction()->trigger();
     ASSERT_EQ(dialogs->titles, QStringList{QStringLiteral("Export PDF")});
-    EXPECT_EQ(dialogs->filters, QStringList{QStringLiteral("PDF (*.pdf)")});
+    ASSERT_EQ(dialogs->offeredFilters.size(), 1);
+    EXPECT_EQ(dialogs->offeredFilters[0], QStringList{QStringLiteral("PDF (*.pdf)")});
     const QString pdf = Path("calendar.pdf");
     EXPECT_EQ(test::PdfPageCount(pdf), 3);
     for (int page = 1; page <= 3; ++page) {

@@ -104,7 +104,7 @@ TEST_F(SaveResultsTest, NewNameGetsACopyAndDone)
     EXPECT_EQ(dialogs.titles, QStringList{"Save File"});
     ASSERT_EQ(dialogs.offeredFilters.size(), 1);
     EXPECT_EQ(dialogs.offeredFilters[0],
-              (QStringList{"Excel 97-2003 Workbook (*.xls)", "Excel Workbook (*.xlsx)"}));
+              (QStringList{"Excel 97-2003 Workbook (*.xls)", "Excel Workbook (*.xlsx)", "PDF (*.pdf)"}));
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_EQ(dialogs.messages, QStringList{"Done."});
     EXPECT_EQ(ReadAll(target), workbookBytes);
@@ -163,6 +163,19 @@ TEST_F(SaveResultsTest, ExcelWorkbookTypeWritesAnXlsxOfTheSameWorkbook)
     EXPECT_EQ(FilesIn(dir.path()), (QStringList{"calendar.xlsx", "tqmrex12345678.xls"}));
     EXPECT_EQ(ReadAll(workbook), workbookBytes);
     EXPECT_TRUE(reports.messages.empty());
+}
+
+TEST_F(SaveResultsTest, PdfTypeWritesTheCalendarPages)
+{
+    UseRealWorkbook();
+    dialogs.fileNames.push_back(dir.filePath("calendar"));
+    dialogs.chosenFilters.push_back("PDF (*.pdf)");
+    EXPECT_TRUE(SaveResultsToFile(workbook, dialogs, &reports));
+    EXPECT_TRUE(reports.messages.empty());
+    const QByteArray pdf = ReadAll(dir.filePath("calendar.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.contains("/Type /Page"));
+    EXPECT_EQ(dialogs.messages, QStringList{"Done."});
 }
 
 TEST_F(SaveResultsTest, TypedExtensionOfAnOfferedTypeDecidesTheFormat)
