@@ -4,6 +4,7 @@
 
 #include "calendar/GenerateCalendar.h"
 #include "calendar/GenerationUi.h"
+#include "core/CalendarYear.h"
 #include "core/ErrorTrap.h"
 #include "host/HostInstances.h"
 #include "host/SheetPrint.h"
@@ -30,7 +31,7 @@ using namespace morvessa;
 class QuietUi final : public GenerationUi {
 public:
     int MonthSelectorIndex() const override { return 0; }
-    void SetMainMousePointer(int) override {}
+    void SetMainMousePointer(MousePointer) override {}
     void SetPreviewPicture(const QImage&) override {}
     void SetPreviewWorkbook(const std::string& path) override { workbook = path; }
     void ShowPreview() override {}
@@ -86,8 +87,7 @@ int main(int argc, char** argv)
     RecordingErrorReporter reports;
     ScopedErrorReporter useReports(reports);
     QuietUi ui;
-    std::string year = "2024";
-    GenerateCalendar(year, ui);
+    GenerateCalendar(CalendarYear::Clamped(2024), ui);
     if (ui.workbook.empty() || !reports.messages.empty()) {
         std::fprintf(stderr, "pdf_bench: the calendar could not be generated\n");
         return 1;

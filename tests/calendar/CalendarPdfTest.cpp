@@ -5,6 +5,8 @@
 #include "calendar/CalendarTestSupport.h"
 #include "calendar/GenerateCalendar.h"
 #include "calendar/MonthSheet.h"
+#include "core/CalendarNames.h"
+#include "core/CalendarYear.h"
 #include "host/CellText.h"
 #include "host/HostInstances.h"
 #include "host/SheetPicture.h"
@@ -72,8 +74,7 @@ protected:
     QString Generate(const std::string& year, Paper paper = Paper::A4, int monthIndex = 0)
     {
         RecordingGenerationUi ui(monthIndex);
-        std::string yearText = year;
-        GenerateCalendar(yearText, ui);
+        GenerateCalendar(CalendarYear::Clamped(std::stoi(year)), ui);
         EXPECT_TRUE(reports_.messages.empty()) << reports_.messages.front();
         book_ = sheet::xls::OpenWorkbook(ui.workbook);
         snapshot_ = ui.picture;
@@ -176,7 +177,7 @@ TEST_F(CalendarPdfTest, TitlesDayNumbersAndHolidaysStandInTheirCells)
         const int yearNumber = std::stoi(year);
         for (int month = 1; month <= 12; ++month) {
             const QString text = test::PdfPageText(path, month);
-            EXPECT_TRUE(text.contains(QString::fromStdString(CalendarMonthName(month)) + ' ' + year))
+            EXPECT_TRUE(text.contains(QString::fromStdString(MonthName(month)) + ' ' + year))
                 << year << " " << month;
             // Every day of the month as a word of its own.
             const QStringList words =

@@ -185,10 +185,10 @@ TEST_F(PreviewPrintTest, FitShowsTheWholePictureAndGrowingTheWindowGrowsTheViewp
 {
     form->FitAction()->trigger();
     const PictureBoxState& viewport = form->Model().Picture2();
-    EXPECT_LE(form->Model().ZoomWidth(), viewport.InnerWidth());
-    EXPECT_LE(form->Model().ZoomHeight(), viewport.InnerHeight());
-    EXPECT_TRUE(form->Model().ZoomWidth() == viewport.InnerWidth() ||
-                form->Model().ZoomHeight() == viewport.InnerHeight());
+    EXPECT_LE(form->Model().Picture1().width, viewport.InnerWidth());
+    EXPECT_LE(form->Model().Picture1().height, viewport.InnerHeight());
+    EXPECT_TRUE(form->Model().Picture1().width == viewport.InnerWidth() ||
+                form->Model().Picture1().height == viewport.InnerHeight());
     EXPECT_FALSE(form->HScroll1()->isEnabled());
     EXPECT_FALSE(form->VScroll1()->isEnabled());
 
@@ -199,9 +199,9 @@ TEST_F(PreviewPrintTest, FitShowsTheWholePictureAndGrowingTheWindowGrowsTheViewp
     EXPECT_EQ(form->SaveButton()->geometry(), saveBefore.translated(0, 150));
     EXPECT_EQ(form->Model().Picture2().width, PixelsToTwips(viewportBefore.width() + 200));
     // Fit again uses the larger room.
-    const int fittedBefore = form->Model().ZoomWidth();
+    const int fittedBefore = form->Model().Picture1().width;
     form->FitZoom();
-    EXPECT_GT(form->Model().ZoomWidth(), fittedBefore);
+    EXPECT_GT(form->Model().Picture1().width, fittedBefore);
     // Never smaller than the designed window.
     form->resize(100, 100);
     EXPECT_EQ(form->size(), form->minimumSize());
