@@ -199,7 +199,7 @@ TEST_F(CalendarPdfTest, CustomHolidaysShowOnTheirDays)
     AppendHolidayRow(FixedHolidays());
     const int fixedRow = FixedHolidays().RowCount();
     FixedHolidays().Cell(fixedRow, fixed_column::Month) = HolidayCell(3.0);
-    FixedHolidays().Cell(fixedRow, fixed_column::Day) = HolidayCell(14.0);
+    FixedHolidays().Cell(fixedRow, fixed_column::Day) = HolidayCell(16.0);
     FixedHolidays().Cell(fixedRow, fixed_column::Name) = HolidayCell(QStringLiteral("Quillfeast"));
     AppendHolidayRow(FloatingHolidays());
     const int floatingRow = FloatingHolidays().RowCount();
@@ -210,7 +210,8 @@ TEST_F(CalendarPdfTest, CustomHolidaysShowOnTheirDays)
     SaveHolidays();
 
     const QString path = Generate("2100", Paper::A3);
-    // 14 March 2100 and the last Tuesday of October 2100 (the 26th), each in its day's notes area.
+    // 16 March 2100 (a day no default holiday takes) and the last Tuesday of October 2100 (the 26th), each in
+    // its day's notes area.
     EXPECT_GT(ExpectEveryValueInItsCell(path, 3, QSizeF(1190.55, 841.89)), 28);
     EXPECT_GT(ExpectEveryValueInItsCell(path, 10, QSizeF(1190.55, 841.89)), 28);
     EXPECT_TRUE(test::PdfPageText(path, 3).contains(QStringLiteral("Quillfeast")));
