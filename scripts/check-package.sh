@@ -31,15 +31,21 @@ done
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 dpkg -x "$deb" "$scratch"
-"$scratch/usr/bin/morvessa-batch" --version | grep -qx "morvessa-batch $version" || fail "morvessa-batch --version"
-"$scratch/usr/bin/morvessa" --version | grep -qx "morvessa $version" || fail "morvessa --version"
-"$scratch/usr/bin/morvessa-batch" --help | grep -q -- '--year' || fail "morvessa-batch --help"
+# Each output is taken whole before it is searched: with pipefail, a grep -q that stops reading
+# early would fail the check on the writer's broken pipe rather than on what it printed.
+out="$("$scratch/usr/bin/morvessa-batch" --version)" || fail "morvessa-batch --version failed"
+grep -qx "morvessa-batch $version" <<< "$out" || fail "morvessa-batch --version printed: $out"
+out="$("$scratch/usr/bin/morvessa" --version)" || fail "morvessa --version failed"
+grep -qx "morvessa $version" <<< "$out" || fail "morvessa --version printed: $out"
+out="$("$scratch/usr/bin/morvessa-batch" --help)" || fail "morvessa-batch --help failed"
+grep -q -- '--year' <<< "$out" || fail "morvessa-batch --help does not list --year"
 : > "$scratch/settings.ini"
 "$scratch/usr/bin/morvessa-batch" --year 2027 --settings "$scratch/settings.ini" --out "$scratch/c.xls" \
     || fail "the installed morvessa-batch could not make a calendar"
 [ -s "$scratch/c.xls" ] || fail "the installed morvessa-batch wrote nothing"
-MANWIDTH=100 man -l "$scratch/usr/share/man/man1/morvessa-batch.1.gz" 2>/dev/null | grep -q -- '--settings' \
-    || fail "the manual page of morvessa-batch does not list --settings"
+out="$(MANWIDTH=100 man -l "$scratch/usr/share/man/man1/morvessa-batch.1.gz" 2>/dev/null)" \
+    || fail "man cannot show the manual page of morvessa-batch"
+grep -q -- '--settings' <<< "$out" || fail "the manual page of morvessa-batch does not list --settings"
 
 desktop-file-validate "$scratch/usr/share/applications/app.morvessa.Morvessa.desktop"
 appstreamcli validate --no-net "$scratch/usr/share/metainfo/app.morvessa.Morvessa.metainfo.xml" > /dev/null
