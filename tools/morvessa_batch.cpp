@@ -10,11 +10,14 @@
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
 #include "host/HostInstances.h"
+#include "host/SheetPrint.h"
+#include "settings/PaperSetting.h"
 #include "settings/SettingsStore.h"
 #include "core/CalendarYear.h"
 #include "core/ErrorTrap.h"
 #include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
+#include "spreadsheet/Workbook.h"
 #include "spreadsheet/io/AtomicFile.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "spreadsheet/xlsx/XlsxFile.h"
@@ -57,7 +60,11 @@ const char* const kDescription =
     "Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each\n"
     "year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These\n"
     "runs write the workbooks only (no snapshot), each one only when none of its steps failed\n"
-    "(or with --keep-going).";
+    "(or with --keep-going).\n"
+    "\n"
+    "PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;\n"
+    "--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the\n"
+    "workbook's page setup for this run only; --months picks the PDF's months.";
 
 // Plays the main window and the preview: remembers what the generation hands over.
 class BatchGenerationUi final : public GenerationUi {
@@ -125,6 +132,43 @@ void UseOffscreenPlatformUnlessChosen()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+// Calendar months FIRST..LAST as the workbook orders them (they may run over the year's end when
+// the calendar starts in another month than January).
+struct MonthRange {
+    int first = 1;
+    int last = 12;
+};
+
+// "3-5" or "7", months 1..12.
+std::optional<MonthRange> ParseMonthRange(const QString& text)
+{
+    static const QRegularExpression kRange(QStringLiteral("^\\s*(\\d{1,2})\\s*(?:-\\s*(\\d{1,2})\\s*)?$"));
+    const QRegularExpressionMatch match = kRange.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int first = match.captured(1).toInt();
+    const int last = match.captured(2).isEmpty() ? first : match.captured(2).toInt();
+    if (first < 1 || first > 12 || last < 1 || last > 12)
+        return std::nullopt;
+    return MonthRange{first, last};
+}
+
+// The sheets (by position) that hold the months of `range` in a calendar starting in `firstMonth`;
+// nothing when the range runs backwards in that order.
+std::optional<SheetSpan> SheetsOfMonths(MonthRange range, int firstMonth)
+{
+    const auto position = [firstMonth](int month) { return (month - firstMonth + 12) % 12 + 1; };
+    const SheetSpan span{position(range.first), position(range.last)};
+    if (span.first > span.last)
+        return std::nullopt;
+    return span;
+}
+
+bool NamesPdf(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+}
+
 // What one run is asked to do, read and checked from the command line.
 struct BatchOptions {
     CalendarYear year = CalendarYear::Clamped(CalendarYear::kFirst);
@@ -146,6 +190,11 @@ struct BatchOptions {
     std::optional<WeekStartChoice> weekStart;
     std::optional<int> firstMonth;
     bool weekNumbers = false;
+    // PDF: written when pdfPath is set; an --out naming a PDF leaves no workbook.
+    bool workbookWanted = true;
+    QString pdfPath;
+    std::optional<Paper> paper;           // this run's paper; else the stored choice
+    std::optional<MonthRange> pdfMonths;  // calendar months; empty: all twelve
 
     // The stored layout (of the settings file in use) with the command line's choices in its place.
     CalendarOptions Layout() const
@@ -221,11 +270,25 @@ public:
                                      "August 2027; its year takes the place of --year (one calendar only)."),
                       QStringLiteral("YYYY-MM")),
           weekNumbers_(QStringLiteral("week-numbers"),
-                       QStringLiteral("Show the ISO week number beside each week."))
+                       QStringLiteral("Show the ISO week number beside each week.")),
+          pdf_(QStringLiteral("pdf"),
+               QStringLiteral("Also write the calendar as a PDF, one landscape page per month (an --out "
+                              "ending in .pdf writes only the PDF)."),
+               QStringLiteral("PATH.pdf")),
+          paper_(QStringLiteral("paper"),
+                 QStringLiteral("The paper of the PDF and of the workbook's page setup, for this run only: "
+                                "a4, letter, legal or a3 (default: the stored choice; for the PDF, else the "
+                                "locale's usual paper)."),
+                 QStringLiteral("a4|letter|legal|a3")),
+          months_(QStringLiteral("months"),
+                  QStringLiteral("The months the PDF holds, FIRST-LAST in the calendar's order or one "
+                                 "month, 1..12 (default: all twelve)."),
+                  QStringLiteral("FIRST-LAST"))
     {
         parser_.setApplicationDescription(QString::fromUtf8(kDescription));
         parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_,
-                            englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_});
+                            englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_, pdf_,
+                            paper_, months_});
     }
 
     // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
@@ -299,10 +362,61 @@ public:
         if (parser_.isSet(snapshot_))
             options.snapshotPath = parser_.value(snapshot_);
         options.keepGoing = parser_.isSet(keepGoing_);
+        if (!ParsePaper(options) || !ParsePdf(options))
+            return std::nullopt;
         return options;
     }
 
 private:
+    bool ParsePaper(BatchOptions& options)
+    {
+        if (!parser_.isSet(paper_))
+            return true;
+        options.paper = morvessa::ParsePaper(parser_.value(paper_).trimmed());
+        if (!options.paper) {
+            UsageError(QStringLiteral("--paper must be a4, letter, legal or a3"));
+            return false;
+        }
+        return true;
+    }
+
+    // --pdf, an --out naming a PDF, and --months.
+    bool ParsePdf(BatchOptions& options)
+    {
+        if (NamesPdf(options.outPath)) {
+            if (parser_.isSet(pdf_)) {
+                UsageError(QStringLiteral("--out already names a PDF; --pdf goes beside a workbook"));
+                return false;
+            }
+            options.pdfPath = options.outPath;
+            options.workbookWanted = false;
+        } else if (parser_.isSet(pdf_)) {
+            options.pdfPath = parser_.value(pdf_);
+            if (options.pdfPath.isEmpty() || QFileInfo(options.pdfPath).isDir()) {
+                UsageError(QStringLiteral("--pdf must name a file"));
+                return false;
+            }
+            if (QFileInfo(options.pdfPath).absoluteFilePath() ==
+                QFileInfo(options.outPath).absoluteFilePath()) {
+                UsageError(QStringLiteral("--pdf and --out name the same file"));
+                return false;
+            }
+        }
+        if (!parser_.isSet(months_))
+            return true;
+        if (options.pdfPath.isEmpty()) {
+            UsageError(
+                QStringLiteral("--months picks the PDF's months: give --pdf or an --out ending in .pdf"));
+            return false;
+        }
+        options.pdfMonths = ParseMonthRange(parser_.value(months_));
+        if (!options.pdfMonths) {
+            UsageError(QStringLiteral("--months must be FIRST-LAST or one month, each 1..12, such as 3-5"));
+            return false;
+        }
+        return true;
+    }
+
     // --first-month YYYY-MM: the first month and the calendar's year.
     bool ParseFirstMonth(BatchOptions& options)
     {
@@ -415,9 +529,10 @@ private:
         options.countries = parser_.values(country_);
         options.icsFiles = parser_.values(ics_);
         options.englishNames = parser_.isSet(englishNames_);
-        if (parser_.isSet(out_) || parser_.isSet(snapshot_)) {
-            UsageError(
-                QStringLiteral("--out-dir writes many calendars: it is not used with --out or --snapshot"));
+        if (parser_.isSet(out_) || parser_.isSet(snapshot_) || parser_.isSet(pdf_) ||
+            parser_.isSet(months_)) {
+            UsageError(QStringLiteral(
+                "--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months"));
             return std::nullopt;
         }
         options.outDir = parser_.value(outDir_);
@@ -432,7 +547,7 @@ private:
             return std::nullopt;
         }
         if (!ParseYears(options) || !ParseMonth(options) || !ParseSettingsList(options) ||
-            !ParseLayout(options))
+            !ParseLayout(options) || !ParsePaper(options))
             return std::nullopt;
         options.keepGoing = parser_.isSet(keepGoing_);
         return options;
@@ -456,6 +571,9 @@ private:
     QCommandLineOption weekStart_;
     QCommandLineOption firstMonth_;
     QCommandLineOption weekNumbers_;
+    QCommandLineOption pdf_;
+    QCommandLineOption paper_;
+    QCommandLineOption months_;
 };
 
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
@@ -466,6 +584,8 @@ bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options)
     bool written = false;
     if (tempWorkbook.isEmpty() || !ui.previewShown()) {
         std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
+    } else if (!options.workbookWanted) {
+        written = true;
     } else {
         QString error;
         if (options.outPath.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
@@ -490,6 +610,29 @@ bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options)
     if (!tempWorkbook.isEmpty())
         DeleteFileQuietly(tempWorkbook);
     return written;
+}
+
+// Writes the months asked for as a PDF, drawn from the generated workbook; false (reported) when it
+// cannot. An older file at the path stays unless the new one is complete.
+bool WritePdf(const BatchGenerationUi& ui, const BatchOptions& options, const CalendarOptions& layout)
+{
+    if (ui.workbookPath().empty() || !ui.previewShown()) {
+        std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
+        return false;
+    }
+    SheetSpan span;
+    if (options.pdfMonths)
+        span = *SheetsOfMonths(*options.pdfMonths, layout.firstMonth);  // checked before the run
+    try {
+        const std::unique_ptr<sheet::Workbook> book = sheet::xls::OpenWorkbook(ui.workbookPath());
+        WriteFileReplacing(
+            SheetsPdf(SheetsInSpan(*book, span), CalendarPaper(), QStringLiteral("Morvessa calendar")),
+            options.pdfPath);
+        return true;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+        return false;
+    }
 }
 
 // Writes the snapshot picture to --snapshot; false (reported) when it cannot.
@@ -560,8 +703,22 @@ int RunBatch(const BatchOptions& options)
     if (!UseRunHolidaysOf(options, QString::fromStdString(runFolder)))
         return kExitUsage;
 
+    // The paper asked for here reaches the workbook's page setup and the PDF, not the store.
+    std::optional<ScopedPaperChoice> paper;
+    if (options.paper)
+        paper.emplace(*options.paper);
+    const CalendarOptions layout = options.Layout();
+    // The months are known as calendar months; the first month may come from the settings file.
+    if (options.pdfMonths && !SheetsOfMonths(*options.pdfMonths, layout.firstMonth)) {
+        UsageError(QStringLiteral("--months %1-%2 runs backwards in a calendar that starts with month %3")
+                       .arg(options.pdfMonths->first)
+                       .arg(options.pdfMonths->last)
+                       .arg(layout.firstMonth));
+        return kExitUsage;
+    }
+
     BatchGenerationUi ui(options.month - 1);
-    GenerateCalendar(options.year, ui, options.Layout());
+    GenerateCalendar(options.year, ui, layout);
 
     if (reporter.count > 0 && !options.keepGoing) {
         // A failed run must not replace a good calendar from an earlier run.
@@ -574,6 +731,9 @@ int RunBatch(const BatchOptions& options)
         return kExitFailedSteps;
     }
     bool succeeded = reporter.count == 0;
+    // The PDF is drawn from the generation's workbook, which WriteWorkbook then takes away.
+    if (!options.pdfPath.isEmpty())
+        succeeded = WritePdf(ui, options, layout) && succeeded;
     succeeded = WriteWorkbook(ui, options) && succeeded;
     if (!options.snapshotPath.isEmpty())
         succeeded = WriteSnapshot(ui, options.snapshotPath) && succeeded;
@@ -599,6 +759,9 @@ int RunMany(const BatchOptions& options)
     ScopedErrorReporter useReporter(reporter);
     StderrCatalogueMessages catalogueMessages;
     ScopedCatalogueMessageSink useMessages(catalogueMessages);
+    std::optional<ScopedPaperChoice> paper;
+    if (options.paper)
+        paper.emplace(*options.paper);
     if (!QDir().mkpath(options.outDir)) {
         std::fprintf(stderr, "morvessa-batch: cannot make the folder %s\n", qUtf8Printable(options.outDir));
         return kExitFailedSteps;

@@ -2,6 +2,9 @@
 
 #include "calendar/CalendarTestSupport.h"
 #include "calendar/XlsChecker.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/xls/XlsFile.h"
+#include "support/PdfTools.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,6 +116,105 @@ TEST_F(BatchToolTest, OutEndingInXlsxWritesAnExcelWorkbookOfTheSameCalendar)
     EXPECT_FALSE(QFile::exists(Path("no such folder")));
 }
 
+TEST_F(BatchToolTest, AnOutEndingInPdfWritesTheChosenMonthsOnTheChosenPaper)
+{
+    if (!test::PdfToolsPresent())
+        GTEST_SKIP() << "the poppler utilities are not installed";
+    const RunResult run = Run({"--year", "2100", "--out", Path("calendar.PDF"), "--settings",
+                               Path("settings.ini"), "--paper", "letter", "--months", "3-5"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString pdf = Path("calendar.PDF");
+    ASSERT_EQ(test::PdfPageCount(pdf), 3);
+    for (const QSizeF& size : test::PdfPageSizes(pdf)) {  // US Letter, landscape, in points
+        EXPECT_NEAR(size.width(), 792, 0.5);
+        EXPECT_NEAR(size.height(), 612, 0.5);
+    }
+    EXPECT_TRUE(test::PdfPageText(pdf, 1).contains(QStringLiteral("March 2100")));
+    EXPECT_TRUE(test::PdfPageText(pdf, 3).contains(QStringLiteral("May 2100")));
+    // Only the PDF: no workbook beside it, nothing left in TEMP, the paper not stored.
+    EXPECT_EQ(QDir(Path("")).entryList({QStringLiteral("*.xls*")}, QDir::Files), QStringList());
+    EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+    QFile settings(Path("settings.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(settings.readAll().contains("PaperSize"));
+}
+
+TEST_F(BatchToolTest, APdfBesideTheWorkbookSharesItsPaper)
+{
+    if (!test::PdfToolsPresent())
+        GTEST_SKIP() << "the poppler utilities are not installed";
+    const RunResult run = Run({"--year", "2024", "--out", Path("calendar.xls"), "--pdf", Path("calendar.pdf"),
+                               "--settings", Path("settings.ini"), "--paper", "A3"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(test::PdfPageCount(Path("calendar.pdf")), 12);
+    for (const QSizeF& size : test::PdfPageSizes(Path("calendar.pdf"))) {  // A3 landscape: 420 x 297 mm
+        EXPECT_NEAR(size.width(), 1190.55, 0.5);
+        EXPECT_NEAR(size.height(), 841.89, 0.5);
+    }
+    EXPECT_TRUE(test::PdfPageText(Path("calendar.pdf"), 12).contains(QStringLiteral("December 2024")));
+    const auto book = sheet::xls::OpenWorkbook(Path("calendar.xls").toStdString());
+    ASSERT_EQ(book->SheetCount(), 12);
+    for (int month = 1; month <= 12; ++month) {
+        EXPECT_EQ(book->Sheet(month).Layout().paperSize, sheet::xlPaperA3) << month;
+        EXPECT_TRUE(book->Sheet(month).Layout().landscape) << month;
+    }
+}
+
+// --months names calendar months; in a calendar from September they run over the year's end.
+TEST_F(BatchToolTest, PdfMonthsFollowTheCalendarsOwnOrder)
+{
+    if (!test::PdfToolsPresent())
+        GTEST_SKIP() << "the poppler utilities are not installed";
+    const QStringList common{"--first-month", "2026-09", "--settings", Path("settings.ini")};
+    const RunResult run = Run(common + QStringList{"--out", Path("winter.pdf"), "--months", "11-2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_EQ(test::PdfPageCount(Path("winter.pdf")), 4);
+    EXPECT_TRUE(test::PdfPageText(Path("winter.pdf"), 1).contains(QStringLiteral("November 2026")));
+    EXPECT_TRUE(test::PdfPageText(Path("winter.pdf"), 4).contains(QStringLiteral("February 2027")));
+
+    // March to October would run backwards from March 2027 to October 2026.
+    const RunResult backwards = Run(common + QStringList{"--out", Path("back.pdf"), "--months", "3-10"});
+    EXPECT_EQ(backwards.exitCode, 2);
+    EXPECT_TRUE(backwards.err.contains(QStringLiteral("backwards"))) << backwards.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("back.pdf")));
+    EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+}
+
+TEST_F(BatchToolTest, PdfOptionsAreCheckedAndAnUnwritablePdfFails)
+{
+    const QStringList base = {"--year", "2024", "--settings", Path("settings.ini")};
+    for (const QStringList& extra : {QStringList{"--out", Path("a.pdf"), "--paper", "b5"},
+                                     QStringList{"--out", Path("a.pdf"), "--months", "0-3"},
+                                     QStringList{"--out", Path("a.pdf"), "--months", "13"},
+                                     QStringList{"--out", Path("a.pdf"), "--months", "may"},
+                                     QStringList{"--out", Path("a.xls"), "--months", "2"},
+                                     QStringList{"--out", Path("a.pdf"), "--pdf", Path("b.pdf")},
+                                     QStringList{"--out", Path("a.xls"), "--pdf", Path("a.xls")},
+                                     QStringList{"--out-dir", Path("many"), "--pdf", Path("b.pdf")}}) {
+        const RunResult run = Run(base + extra);
+        EXPECT_EQ(run.exitCode, 2) << extra.join(' ').toStdString();
+    }
+    EXPECT_TRUE(
+        QDir(Path("")).entryList({QStringLiteral("*.pdf"), QStringLiteral("*.xls")}, QDir::Files).isEmpty());
+
+    // A PDF in a folder that is not there: the reason, status 1, the workbook beside it still written.
+    const RunResult run = Run(base + QStringList{"--out", Path("a.xls"), "--pdf", Path("missing/a.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("missing/a.pdf"))) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(Path("a.xls")));
+    EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+
+    // --paper also sets the page setup of many calendars.
+    ASSERT_EQ(Run({"--years", "2030-2031", "--out-dir", Path("many"), "--settings", Path("settings.ini"),
+                   "--paper", "legal"})
+                  .exitCode,
+              0);
+    for (const char* name : {"many/2030.xls", "many/2031.xls"}) {
+        const auto book = sheet::xls::OpenWorkbook(Path(name).toStdString());
+        EXPECT_EQ(book->Sheet(1).Layout().paperSize, sheet::xlPaperLegal) << name;
+    }
+}
+
 class FailingBatchRunTest : public BatchToolTest {
 protected:
     void SetUp() override
@@ -178,6 +280,15 @@ TEST_F(FailingBatchRunTest, KeepGoingWritesEverythingElseAndStillSaysItFailed)
     EXPECT_TRUE(CalendarFileMatches(Path("calendar.xls"), 2024, 1, json));
     EXPECT_EQ(Content("july.bmp").left(2), QByteArray("BM"));
     EXPECT_TRUE(FilesIn("temp").isEmpty());
+}
+
+// A run with a failed step writes no PDF either.
+TEST_F(FailingBatchRunTest, AFailedRunWritesNoPdf)
+{
+    const RunResult run = RunFailing({"--pdf", Path("calendar.pdf")});
+    ExpectReportedFailure(run);
+    EXPECT_FALSE(QFile::exists(Path("calendar.pdf")));
+    EXPECT_EQ(Content("calendar.xls"), QByteArray("old content"));
 }
 
 TEST_F(BatchToolTest, CountryAndIcsHolidaysAreForThatRunOnly)
