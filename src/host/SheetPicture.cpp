@@ -521,10 +521,27 @@ private:
                 !vectorDevice_ || format.wrapText || !FitsUnclipped(format.font, text, inner, box);
             if (clip)
                 painter.setClipRect(inner);
-            painter.drawText(box, text, option);
+            painter.drawText(format.wrapText ? WrappedTextBox(painter, box, text, option) : box, text,
+                             option);
             if (clip)
                 painter.setClipping(false);
         });
+    }
+
+    // Qt lays out wrapped text taller than its box from the box's top whatever the alignment; a
+    // spreadsheet keeps the part the vertical alignment names in view (the middle of a centred cell).
+    static QRectF WrappedTextBox(QPainter& painter, const QRectF& box, const QString& text,
+                                 const QTextOption& option)
+    {
+        const double height = painter.boundingRect(box, text, option).height();
+        if (height <= box.height())
+            return box;
+        QRectF tall(box.left(), box.top(), box.width(), height);
+        if (option.alignment() & Qt::AlignVCenter)
+            tall.moveTop(box.center().y() - height / 2);
+        else if (option.alignment() & Qt::AlignBottom)
+            tall.moveBottom(box.bottom());
+        return tall;
     }
 
     bool FitsUnclipped(const FontFormat& format, const QString& text, const QRect& inner, const QRectF& box)

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 
 namespace morvessa {
@@ -200,6 +201,46 @@ TEST_F(SheetPictureTest, WrappedTextTakesSeveralLinesAndUnwrappedOne)
     ASSERT_TRUE(wrapped && single);
     EXPECT_GT(wrapped->height(), 30);
     EXPECT_LT(single->height(), 16);
+}
+
+// How many pixels inside `area` differ clearly between two pictures.
+int ClearlyDifferentPixels(const QImage& a, const QImage& b, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 96 ? 1 : 0;
+    }
+    return count;
+}
+
+// A wrapped text too tall for its cell shows the lines the vertical alignment names: the middle
+// line of a centred cell where that line alone would sit, the top line of a top-aligned one.
+TEST_F(SheetPictureTest, WrappedTextTooTallForItsCellKeepsTheAlignedPartInView)
+{
+    sheet.SetColumnWidth(1, 2);  // one letter a line
+    sheet.SetRowHeight(1, 15);   // one line high
+    Format("A1", [](CellFormat& f) {
+        f.wrapText = true;
+        f.horizontalAlignment = sheet::xlCenter;
+    });
+    const auto cellPicture = [&](int vertical, const char* text) {
+        Format("A1", [vertical](CellFormat& f) { f.verticalAlignment = vertical; });
+        Set("A1", text);
+        return Render("A1:A1");
+    };
+    const struct {
+        int alignment;
+        const char* shownLine;
+    } cases[] = {{sheet::xlCenter, "M"}, {sheet::xlTop, "H"}, {sheet::xlBottom, "W"}};
+    for (const auto& [alignment, shownLine] : cases) {
+        const QImage tall = cellPicture(alignment, "H I M O W");
+        const QImage alone = cellPicture(alignment, shownLine);
+        const auto letter = DarkBox(alone, alone.rect().adjusted(1, 1, -1, -1));
+        ASSERT_TRUE(letter) << shownLine;
+        EXPECT_LE(ClearlyDifferentPixels(tall, alone, *letter), 2)
+            << "alignment " << alignment << " shows " << shownLine;
+    }
 }
 
 TEST_F(SheetPictureTest, TextIsClippedToItsCell)
