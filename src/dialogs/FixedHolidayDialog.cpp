@@ -7,6 +7,7 @@
 #include "core/ErrorTrap.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,25 @@ FixedHolidayDialog::FixedHolidayDialog(HolidayEditorState& state, QWidget* paren
     Form_Load();
 }
 
+// The longest month ("September") shows whole: the month box grows rightwards into the gap before
+// "Day:"; where that is not enough, "Day:" and the day box give way, the day box keeping its right
+// edge under the name box and room for two digits.
+void FixedHolidayDialog::FitMonthBox()
+{
+    constexpr int kGapBeforeDay = 4;
+    constexpr int kDayBoxNarrowest = 28;
+    QRect month = cmbMonth1_->geometry();
+    month.setWidth(std::max(month.width(), ComboWidthForItems(cmbMonth1_)));
+    const int overlap = month.right() + kGapBeforeDay - Label2_->geometry().left();
+    const int shift = std::clamp(overlap, 0, std::max(0, Text2_->width() - kDayBoxNarrowest));
+    month.setRight(std::min(month.right(), Label2_->geometry().left() + shift - kGapBeforeDay));
+    cmbMonth1_->setGeometry(month);
+    if (shift > 0) {
+        Label2_->move(Label2_->x() + shift, Label2_->y());
+        Text2_->setGeometry(Text2_->geometry().adjusted(shift, 0, 0, 0));
+    }
+}
+
 void FixedHolidayDialog::Form_Load()
 {
     ErrorTrap trap(location::frmFixedHolidays_Form_Load);
@@ -51,6 +71,7 @@ void FixedHolidayDialog::Form_Load()
         cmbMonth1_->clear();
         cmbMonth1_->addItems(state_.MonthNames().mid(0, 12));
         cmbMonth1_->setCurrentIndex(-1);
+        FitMonthBox();
     });
     trap.Step(108, [&] {
         Text2_->clear();

@@ -24,6 +24,7 @@ public:
 
 private:
     void Form_Load();
+    void FitMonthBox();
     void PushButton8_Click() override;  // Save
     void PushButton6_Click() override;  // Close
 

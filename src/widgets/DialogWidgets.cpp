@@ -68,7 +68,7 @@ QPushButton* MakePushButton(const QString& name, const QString& caption, QWidget
     return button;
 }
 
-void FitComboToItems(QComboBox* combo, int leftLimit)
+int ComboWidthForItems(QComboBox* combo)
 {
     const QFontMetrics metrics(combo->font());
     int longest = 0;
@@ -79,7 +79,13 @@ void FitComboToItems(QComboBox* combo, int leftLimit)
     option.editable = combo->isEditable();
     const QRect field =
         combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
-    const int needed = longest + combo->width() - field.width();
+    // The style's own hint also counts the margins its label keeps inside the field.
+    return std::max(longest + combo->width() - field.width(), combo->sizeHint().width());
+}
+
+void FitComboToItems(QComboBox* combo, int leftLimit)
+{
+    const int needed = ComboWidthForItems(combo);
     if (needed <= combo->width())
         return;
     QRect geometry = combo->geometry();

@@ -27,6 +27,8 @@ QPushButton* MakePushButton(const QString& name, const QString& caption, QWidget
 // Widens `combo` leftwards, its right edge kept, until its longest item fits its text field; its
 // left edge stays right of `leftLimit` (pixels in its parent).
 void FitComboToItems(QComboBox* combo, int leftLimit);
+// The width `combo` needs for its longest item to fit its text field.
+int ComboWidthForItems(QComboBox* combo);
 // Widens `label` rightwards until its text fits, its right edge up to `rightLimit`.
 void FitLabelToText(QLabel* label, int rightLimit);
 

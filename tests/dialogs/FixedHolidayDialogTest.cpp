@@ -5,6 +5,8 @@
 #include "dialogs/DialogTestSupport.h"
 
 #include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -48,8 +50,13 @@ TEST_F(FixedHolidayDialogTest, OpensEmptyWithItsDesignedLayout)
     EXPECT_EQ(Child<QLabel>("Label4")->text(), "Month:");
     EXPECT_EQ(Child<QLabel>("Label2")->text(), "Day:");
     EXPECT_EQ(Child<QLineEdit>("Text3")->geometry(), QRect(104, 20, 113, 23));
-    EXPECT_EQ(Child<QComboBox>("cmbMonth1")->geometry(), QRect(56, 48, 81, 23));
-    EXPECT_EQ(Child<QLineEdit>("Text2")->geometry(), QRect(176, 48, 41, 23));
+    // The month box starts where it was designed to; its width is "September"'s
+    // (TheMonthBoxShowsSeptemberWhole).
+    const QRect monthBox = Child<QComboBox>("cmbMonth1")->geometry();
+    EXPECT_EQ(monthBox.topLeft(), QPoint(56, 48));
+    EXPECT_EQ(monthBox.height(), 23);
+    EXPECT_GE(monthBox.width(), 81);
+    EXPECT_EQ(Child<QLineEdit>("Text2")->geometry().bottomRight(), QPoint(216, 70));
     EXPECT_EQ(Child<QPushButton>("PushButton8")->geometry(), QRect(16, 80, 97, 27));
     EXPECT_EQ(Child<QPushButton>("PushButton6")->geometry(), QRect(120, 80, 97, 27));
     EXPECT_EQ(Child<QPushButton>("PushButton8")->text(), "Save");
@@ -157,6 +164,27 @@ TEST_F(FixedHolidayDialogTest, TheNameLabelShowsItsWholeText)
     EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width());
     // It does not run under the name box beside it.
     EXPECT_LE(label->geometry().right(), Child<QLineEdit>("Text3")->geometry().left());
+}
+
+TEST_F(FixedHolidayDialogTest, TheMonthBoxShowsSeptemberWhole)
+{
+    auto* months = Child<QComboBox>("cmbMonth1");
+    months->setCurrentIndex(8);
+    QStyleOptionComboBox option;
+    option.initFrom(months);
+    option.editable = months->isEditable();
+    option.currentText = months->currentText();
+    const QRect field =
+        months->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, months);
+    EXPECT_LE(QFontMetrics(months->font()).horizontalAdvance("September"), field.width());
+    // Nothing overlaps: label, month box, "Day:" and a day box that still takes two digits.
+    auto* dayLabel = Child<QLabel>("Label2");
+    auto* day = Child<QLineEdit>("Text2");
+    EXPECT_EQ(months->geometry().left(), 56);  // where it was designed, touching "Month:"
+    EXPECT_LT(months->geometry().right(), dayLabel->geometry().left());
+    EXPECT_LE(QFontMetrics(dayLabel->font()).horizontalAdvance(dayLabel->text()),
+              day->geometry().left() - dayLabel->geometry().left());
+    EXPECT_GE(day->width(), QFontMetrics(day->font()).horizontalAdvance("31") + 12);
 }
 
 TEST_F(FixedHolidayDialogTest, AnEmptyFieldStopsTheSaveSilently)
