@@ -9,6 +9,112 @@
     </message>
 </context>
 <context>
+    <name>CalendarNames</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzter</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPalette</name>
+    <message>
+        <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
+        <translation>Die Einstellung %1 enthält %2; das ist keine der %3 Farben, darum wird keine Farbe verwendet. Wählen Sie eine mit der zugehörigen Schaltfläche unter &quot;Farbe&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>CountryHolidays</name>
     <message>
         <source>Added %1 holiday of %3</source>
@@ -87,6 +193,66 @@
     <message>
         <source>No Saved Value To Retrieve For Range : </source>
         <translation>Kein gespeicherter Wert für den Bereich : </translation>
+    </message>
+    <message>
+        <source>Some of your saved holidays could not be read as they should:</source>
+        <translation>Einige Ihrer gespeicherten Feiertage konnten nicht richtig gelesen werden:</translation>
+    </message>
+    <message>
+        <source>The lists show every holiday that could be read. The settings file is left as it is until you add, delete or restore a holiday. A copy of it was kept as &quot;%1&quot;.</source>
+        <translation>Die Listen zeigen jeden Feiertag, der gelesen werden konnte. Die Einstellungsdatei bleibt unverändert, bis Sie einen Feiertag hinzufügen, löschen oder wiederherstellen. Eine Kopie davon wurde als &quot;%1&quot; aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your saved holidays could not be read, because %1. Both holiday lists were reset to the default holidays. A copy of the old settings file, with your holidays in it, was kept as &quot;%2&quot;.</source>
+        <translation>Ihre gespeicherten Feiertage konnten nicht gelesen werden: %1. Beide Feiertagslisten wurden auf die vorgegebenen Feiertage zurückgesetzt. Eine Kopie der alten Einstellungsdatei mit Ihren Feiertagen wurde als &quot;%2&quot; aufbewahrt.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 hat den Wert %2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number</source>
+        <translation>%1 enthält &quot;%2&quot;, was keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of fixed holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 sollte die Anzahl der festen Feiertage enthalten, enthält aber &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of floating holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 sollte die Anzahl der beweglichen Feiertage enthalten, enthält aber &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 was written in another character encoding, so letters outside plain English may show as &quot;%2&quot;</source>
+        <translation>%1 wurde in einer anderen Zeichenkodierung geschrieben; Buchstaben außerhalb des einfachen englischen Alphabets (etwa Umlaute) können daher als &quot;%2&quot; erscheinen</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 fixed holidays, but %3 holds %4</source>
+        <translation>%1 gibt %2 feste Feiertage an, %3 enthält aber %4</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 floating holidays, but %3 holds %4</source>
+        <translation>%1 gibt %2 bewegliche Feiertage an, %3 enthält aber %4</translation>
+    </message>
+    <message>
+        <source>no fixed holiday could be read, so the default ones are shown</source>
+        <translation>kein fester Feiertag konnte gelesen werden, darum werden die vorgegebenen gezeigt</translation>
+    </message>
+    <message>
+        <source>no floating holiday could be read, so the default ones are shown</source>
+        <translation>kein beweglicher Feiertag konnte gelesen werden, darum werden die vorgegebenen gezeigt</translation>
     </message>
 </context>
 <context>
@@ -198,6 +364,29 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read or written.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; kann nicht gelesen oder geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is kept busy by another copy of the program; nothing was changed, please try again.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; wird von einer anderen Instanz des Programms belegt; es wurde nichts geändert. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged and no copy of it could be kept; nothing was written.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist beschädigt, und es konnte keine Kopie davon angelegt werden; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a file.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist keine Datei.</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -238,54 +427,6 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>&amp;First Month</source>
         <translation>&amp;Erster Monat</translation>
-    </message>
-    <message>
-        <source>January</source>
-        <translation>Januar</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Februar</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>März</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>April</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Juni</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Juli</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>August</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>September</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Oktober</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>November</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Dezember</translation>
     </message>
     <message>
         <source>Week &amp;Numbers</source>
@@ -544,6 +685,18 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>E&amp;xport iCalendar File...</source>
         <translation>iCalendar-Datei e&amp;xportieren...</translation>
     </message>
+    <message>
+        <source>Holiday colour</source>
+        <translation>Farbe der Feiertage</translation>
+    </message>
+    <message>
+        <source>Day colour</source>
+        <translation>Farbe der Tage</translation>
+    </message>
+    <message>
+        <source>Other colour</source>
+        <translation>Sonstige Farbe</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::PreviewWindow</name>
@@ -594,6 +747,10 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Save Results To Excel File</source>
         <translation>Ergebnis als Excel-Datei speichern</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,112 @@
     </message>
 </context>
 <context>
+    <name>CalendarNames</name>
+    <message>
+        <source>January</source>
+        <translation>Janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Décembre</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPalette</name>
+    <message>
+        <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
+        <translation>Le réglage %1 contient %2, qui n&apos;est aucune des %3 couleurs ; aucune couleur n&apos;est donc utilisée. Choisissez-en une avec son bouton sous « Couleur ».</translation>
+    </message>
+</context>
+<context>
     <name>CountryHolidays</name>
     <message>
         <source>Added %1 holiday of %3</source>
@@ -87,6 +193,66 @@
     <message>
         <source>No Saved Value To Retrieve For Range : </source>
         <translation>Aucune valeur enregistrée pour la plage : </translation>
+    </message>
+    <message>
+        <source>Some of your saved holidays could not be read as they should:</source>
+        <translation>Certains de vos jours fériés enregistrés n&apos;ont pas pu être lus correctement :</translation>
+    </message>
+    <message>
+        <source>The lists show every holiday that could be read. The settings file is left as it is until you add, delete or restore a holiday. A copy of it was kept as &quot;%1&quot;.</source>
+        <translation>Les listes montrent chaque jour férié qui a pu être lu. Le fichier de réglages reste tel quel jusqu&apos;à ce que vous ajoutiez, supprimiez ou rétablissiez un jour férié. Une copie en a été conservée sous « %1 ».</translation>
+    </message>
+    <message>
+        <source>Your saved holidays could not be read, because %1. Both holiday lists were reset to the default holidays. A copy of the old settings file, with your holidays in it, was kept as &quot;%2&quot;.</source>
+        <translation>Vos jours fériés enregistrés n&apos;ont pas pu être lus, car %1. Les deux listes ont été remises aux jours fériés par défaut. Une copie de l&apos;ancien fichier de réglages, avec vos jours fériés, a été conservée sous « %2 ».</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 manque</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 vaut %2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number</source>
+        <translation>%1 contient « %2 », qui n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of fixed holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 devrait contenir le nombre de jours fériés fixes, mais contient « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of floating holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 devrait contenir le nombre de jours fériés mobiles, mais contient « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 was written in another character encoding, so letters outside plain English may show as &quot;%2&quot;</source>
+        <translation>%1 a été écrit dans un autre codage de caractères ; les lettres hors de l&apos;alphabet anglais simple (les accents, par exemple) peuvent donc s&apos;afficher comme « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 fixed holidays, but %3 holds %4</source>
+        <translation>%1 annonce %2 jours fériés fixes, mais %3 en contient %4</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 floating holidays, but %3 holds %4</source>
+        <translation>%1 annonce %2 jours fériés mobiles, mais %3 en contient %4</translation>
+    </message>
+    <message>
+        <source>no fixed holiday could be read, so the default ones are shown</source>
+        <translation>aucun jour férié fixe n&apos;a pu être lu ; ceux par défaut sont donc affichés</translation>
+    </message>
+    <message>
+        <source>no floating holiday could be read, so the default ones are shown</source>
+        <translation>aucun jour férié mobile n&apos;a pu être lu ; ceux par défaut sont donc affichés</translation>
     </message>
 </context>
 <context>
@@ -198,6 +364,29 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read or written.</source>
+        <translation>Le fichier de réglages « %1 » ne peut être ni lu ni écrit.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>Le fichier de réglages « %1 » est endommagé.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is kept busy by another copy of the program; nothing was changed, please try again.</source>
+        <translation>Le fichier de réglages « %1 » est occupé par une autre copie du programme ; rien n&apos;a été modifié, veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged and no copy of it could be kept; nothing was written.</source>
+        <translation>Le fichier de réglages « %1 » est endommagé et aucune copie n&apos;a pu en être conservée ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a file.</source>
+        <translation>Le fichier de réglages « %1 » n&apos;est pas un fichier.</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -238,54 +427,6 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>&amp;First Month</source>
         <translation>&amp;Premier mois</translation>
-    </message>
-    <message>
-        <source>January</source>
-        <translation>Janvier</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Février</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>Mars</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>Avril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Juin</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Juillet</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>Août</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>Septembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Octobre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>Novembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Décembre</translation>
     </message>
     <message>
         <source>Week &amp;Numbers</source>
@@ -544,6 +685,18 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>E&amp;xport iCalendar File...</source>
         <translation>E&amp;xporter un fichier iCalendar...</translation>
     </message>
+    <message>
+        <source>Holiday colour</source>
+        <translation>Couleur des jours fériés</translation>
+    </message>
+    <message>
+        <source>Day colour</source>
+        <translation>Couleur des jours</translation>
+    </message>
+    <message>
+        <source>Other colour</source>
+        <translation>Autre couleur</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::PreviewWindow</name>
@@ -594,6 +747,10 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>Save Results To Excel File</source>
         <translation>Enregistrer dans un fichier Excel</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/CalendarMenu.h"
 
 #include "calendar/CalendarOptions.h"
+#include "core/CalendarNames.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
@@ -82,20 +83,9 @@ CalendarMenu::CalendarMenu(QMenu& menu, AskLocaleName ask, ShowMessage show)
     QMenu* monthMenu = menu_.addMenu(tr("&First Month"));
     monthMenu->setObjectName(QStringLiteral("FirstMonthMenu"));
     firstMonths_ = new QActionGroup(this);
-    static const char* const kMonths[] = {QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "January"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "February"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "March"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "April"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "May"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "June"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "July"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "August"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "September"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "October"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "November"),
-                                          QT_TRANSLATE_NOOP("morvessa::CalendarMenu", "December")};
+    const QStringList months = MonthNameList();
     for (int month = 1; month <= 12; ++month)
-        add(monthMenu, firstMonths_, QStringLiteral("FirstMonth%1").arg(month), tr(kMonths[month - 1]),
+        add(monthMenu, firstMonths_, QStringLiteral("FirstMonth%1").arg(month), months[month - 1],
             key::FirstMonth, QString::number(month));
 
     menu_.addSeparator();

@@ -3,6 +3,8 @@
 #include "settings/SettingsStore.h"
 #include "core/NumericText.h"
 
+#include <QCoreApplication>
+
 namespace morvessa {
 
 namespace {
@@ -69,8 +71,9 @@ std::int32_t GetColorIndex(const QString& key)
     } else if (value != 0 && value != kNoColorIndex) {
         // A colour the palette does not have would fail every cell it is given: said once, by name.
         ShowSettingsNoticeOnce(
-            QStringLiteral("The setting %1 holds %2, which is not one of the %3 colours, so no "
-                           "colour is used. Choose one with its Color button.")
+            QCoreApplication::translate("ColorPalette",
+                                        "The setting %1 holds %2, which is not one of the %3 colours, so no "
+                                        "colour is used. Choose one with its Color button.")
                 .arg(key, stored.trimmed())
                 .arg(kPaletteSize));
     }

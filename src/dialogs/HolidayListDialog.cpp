@@ -50,7 +50,7 @@ HolidayListDialog::HolidayListDialog(QWidget* parent) : QDialog(parent)
     showMessage = [this](const QString& text) { ShowValidationMessage(this, text); };
 
     list_ = new QListWidget(this);
-    list_->setObjectName(tr("Holidays"));
+    list_->setObjectName(QStringLiteral("Holidays"));
     list_->setMinimumSize(520, 360);
     auto* add = new QPushButton(tr("&Add by Rule..."), this);
     add->setObjectName(QStringLiteral("AddByRule"));

@@ -131,13 +131,12 @@ HolidayCell CellFromField(const QString& field)
 // nine keys are written in this order, each count before its columns.
 struct StoredTable {
     const char* countKey;
-    const char* what;  // how the messages name the table
     int firstKeyNumber;
     int columnCount;
 };
 constexpr StoredTable kStoredTables[] = {
-    {key::FixedHolidaysCount, "fixed", 1, 3},
-    {key::FloatingHolidaysCount, "floating", 4, 4},
+    {key::FixedHolidaysCount, 1, 3},
+    {key::FloatingHolidaysCount, 4, 4},
 };
 
 QStringList StoredHolidayKeys()
@@ -190,14 +189,15 @@ QString CountResetReason(const QHash<QString, QString>& stored, const char* coun
     const QString name = QString::fromLatin1(countKey);
     const auto it = stored.constFind(name);
     if (it == stored.constEnd())
-        return QStringLiteral("%1 is missing").arg(name);
+        return QCoreApplication::translate("HolidayCatalogue", "%1 is missing").arg(name);
     if (RoundHalfEven(LeadingNumber(it.value())) != 0.0)
         return QString();
     if (it.value().trimmed().isEmpty())
-        return QStringLiteral("%1 is empty").arg(name);
+        return QCoreApplication::translate("HolidayCatalogue", "%1 is empty").arg(name);
     if (LeadingNumber(it.value()) == 0.0 && IsNumeric(it.value()))
-        return QStringLiteral("%1 is %2").arg(name, it.value().trimmed());
-    return QStringLiteral("%1 holds \"%2\", which is not a number").arg(name, it.value());
+        return QCoreApplication::translate("HolidayCatalogue", "%1 is %2").arg(name, it.value().trimmed());
+    return QCoreApplication::translate("HolidayCatalogue", "%1 holds \"%2\", which is not a number")
+        .arg(name, it.value());
 }
 
 QStringList CountResetReasons(const QHash<QString, QString>& stored)
@@ -236,9 +236,17 @@ HolidayTable ReadOneTable(const QHash<QString, QString>& stored, const StoredTab
         count = ToWholeNumber(countText);
     } catch (const ConversionError&) {
     }
+    // Whole sentences for each table, so each language can bend "fixed" and "floating" as it must.
+    const bool fixedTable = form.firstKeyNumber == 1;
     if (count < 1 || count > kMaxHolidayRows) {
-        problems.append(QStringLiteral("%1 should hold the number of %2 holidays, but it holds \"%3\"")
-                            .arg(countKey, QString::fromLatin1(form.what), countText));
+        problems.append(
+            (fixedTable
+                 ? QCoreApplication::translate(
+                       "HolidayCatalogue", "%1 should hold the number of fixed holidays, but it holds \"%2\"")
+                 : QCoreApplication::translate("HolidayCatalogue",
+                                               "%1 should hold the number of floating holidays, but it "
+                                               "holds \"%2\""))
+                .arg(countKey, countText));
         count = -1;
     }
 
@@ -255,23 +263,33 @@ HolidayTable ReadOneTable(const QHash<QString, QString>& stored, const StoredTab
         bool foreignSeparator = false;
         const QStringList pieces = ColumnPieces(text, count, foreignSeparator);
         if (foreignSeparator)
-            problems.append(QStringLiteral("%1 was written in another character encoding, so letters "
-                                           "outside plain English may show as \"%2\"")
+            problems.append(QCoreApplication::translate("HolidayCatalogue",
+                                                        "%1 was written in another character encoding, so "
+                                                        "letters outside plain English may show as \"%2\"")
                                 .arg(columnKey, QString(QChar(QChar::ReplacementCharacter))));
         else if (count >= 0 && pieces.size() != count)
-            problems.append(QStringLiteral("%1 says there are %2 %3 holidays, but %4 holds %5")
-                                .arg(countKey)
-                                .arg(count)
-                                .arg(QString::fromLatin1(form.what), columnKey)
-                                .arg(pieces.size()));
+            problems.append(
+                (fixedTable
+                     ? QCoreApplication::translate("HolidayCatalogue",
+                                                   "%1 says there are %2 fixed holidays, but %3 holds %4")
+                     : QCoreApplication::translate("HolidayCatalogue",
+                                                   "%1 says there are %2 floating holidays, but %3 holds %4"))
+                    .arg(countKey)
+                    .arg(count)
+                    .arg(columnKey)
+                    .arg(pieces.size()));
         columns[static_cast<std::size_t>(column - 1)] = FieldsOfPieces(pieces);
         rows = std::max(rows, static_cast<int>(std::min<qsizetype>(pieces.size(), kMaxHolidayRows)));
     }
 
     // A loaded table always has a row: with nothing readable, the defaults are shown (not saved).
     if (rows == 0) {
-        problems.append(QStringLiteral("no %1 holiday could be read, so the default ones are shown")
-                            .arg(QString::fromLatin1(form.what)));
+        problems.append(fixedTable ? QCoreApplication::translate(
+                                         "HolidayCatalogue",
+                                         "no fixed holiday could be read, so the default ones are shown")
+                                   : QCoreApplication::translate(
+                                         "HolidayCatalogue",
+                                         "no floating holiday could be read, so the default ones are shown"));
         return form.firstKeyNumber == 1 ? DefaultFixedHolidays() : DefaultFloatingHolidays();
     }
     HolidayTable table(form.columnCount);
@@ -296,12 +314,17 @@ ReadTables ReadStoredTables(const QHash<QString, QString>& stored, bool quiet)
 void ReportDamagedHolidays(const QStringList& problems)
 {
     const QString copy = KeepCopyOfSettingsFile();
-    QString text = QStringLiteral("Some of your saved holidays could not be read as they should:\n");
+    QString text = QCoreApplication::translate(
+                       "HolidayCatalogue", "Some of your saved holidays could not be read as they should:") +
+                   u'\n';
     for (const QString& problem : problems)
         text += QStringLiteral("\n- ") + problem + u'.';
     text +=
-        QStringLiteral("\n\nThe lists show every holiday that could be read. The settings file is left as it "
-                       "is until you add, delete or restore a holiday. A copy of it was kept as \"%1\".")
+        QStringLiteral("\n\n") +
+        QCoreApplication::translate(
+            "HolidayCatalogue",
+            "The lists show every holiday that could be read. The settings file is left as it is until you "
+            "add, delete or restore a holiday. A copy of it was kept as \"%1\".")
             .arg(QDir::toNativeSeparators(copy));
     ShowSettingsNoticeOnce(text);
 }
@@ -310,11 +333,13 @@ void ReportReset(const QStringList& reasons)
 {
     const QString copy = KeepCopyOfSettingsFile();
     ShowSettingsNoticeOnce(
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HolidayCatalogue",
             "Your saved holidays could not be read, because %1. Both holiday lists were reset to the "
             "default holidays. A copy of the old settings file, with your holidays in it, was kept "
             "as \"%2\".")
-            .arg(reasons.join(QStringLiteral(" and ")), QDir::toNativeSeparators(copy)));
+            .arg(reasons.join(QCoreApplication::translate("HolidayCatalogue", " and ")),
+                 QDir::toNativeSeparators(copy)));
 }
 
 // All nine keys in one update of the store, so counts and columns always land together.

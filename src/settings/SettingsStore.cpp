@@ -2,6 +2,7 @@
 
 #include "core/NumericText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,24 +27,29 @@ QHash<QString, int> g_lockDepth;  // edit locks this process holds, by settings 
 // Long enough for another copy's change (a read and a write of a small file) to finish.
 constexpr int kLockWaitMs = 10000;
 
-QString StatusText(QSettings::Status status)
+// Whole sentences, so each language can place the file name where it belongs.
+constexpr char kContext[] = "SettingsStore";
+const char* const kCannotReadOrWrite =
+    QT_TRANSLATE_NOOP("SettingsStore", "The settings file \"%1\" cannot be read or written.");
+const char* const kDamaged = QT_TRANSLATE_NOOP("SettingsStore", "The settings file \"%1\" is damaged.");
+const char* const kKeptBusy = QT_TRANSLATE_NOOP(
+    "SettingsStore",
+    "The settings file \"%1\" is kept busy by another copy of the program; nothing was changed, please try "
+    "again.");
+const char* const kNoCopyKept = QT_TRANSLATE_NOOP(
+    "SettingsStore",
+    "The settings file \"%1\" is damaged and no copy of it could be kept; nothing was written.");
+const char* const kNotAFile = QT_TRANSLATE_NOOP("SettingsStore", "The settings file \"%1\" is not a file.");
+
+const char* StatusText(QSettings::Status status)
 {
-    switch (status) {
-    case QSettings::AccessError:
-        return QStringLiteral("cannot be read or written");
-    case QSettings::FormatError:
-        return QStringLiteral("is damaged");
-    case QSettings::NoError:
-        break;
-    }
-    return QString();
+    return status == QSettings::FormatError ? kDamaged : kCannotReadOrWrite;
 }
 
-[[noreturn]] void ThrowStoreError(const QString& path, const QString& what)
+[[noreturn]] void ThrowStoreError(const QString& path, const char* sentence)
 {
-    throw SettingsStoreError(QStringLiteral("The settings file \"%1\" %2.")
-                                 .arg(QDir::toNativeSeparators(path), what)
-                                 .toStdString());
+    throw SettingsStoreError(
+        QCoreApplication::translate(kContext, sentence).arg(QDir::toNativeSeparators(path)).toStdString());
 }
 
 QString KeyPath(const QString& key)
@@ -67,8 +73,10 @@ QByteArray FileContent(const QString& path)
 
 QString DamagedFileNotice(const QString& path, const QString& copy)
 {
-    return QStringLiteral("The settings file \"%1\" is damaged: part of it could not be read. A copy of "
-                          "it was kept as \"%2\". The program goes on with the part it could read.")
+    return QCoreApplication::translate(kContext,
+                                       "The settings file \"%1\" is damaged: part of it could not be read. A "
+                                       "copy of it was kept as \"%2\". The program goes on with the part it "
+                                       "could read.")
         .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(copy));
 }
 
@@ -153,8 +161,7 @@ SettingsEditLock::SettingsEditLock() : path_(SettingsFilePath())
         file_.reset();
         g_lockDepth.remove(path_);
         if (error == QLockFile::LockFailedError)
-            ThrowStoreError(path_, QStringLiteral("is kept busy by another copy of the program; nothing was "
-                                                  "changed, please try again"));
+            ThrowStoreError(path_, kKeptBusy);
         ThrowStoreError(path_, StatusText(QSettings::AccessError));
     }
     depth = 1;
@@ -190,8 +197,7 @@ QString KeepCopyOfSettingsFile()
         copy = path + QStringLiteral(".damaged%1").arg(n);
     }
     if (!QFile::copy(path, copy))
-        ThrowStoreError(path,
-                        QStringLiteral("is damaged and no copy of it could be kept; nothing was written"));
+        ThrowStoreError(path, kNoCopyKept);
     return copy;
 }
 
@@ -224,7 +230,7 @@ void WriteSettings(const SettingValues& values)
     const QString path = SettingsFilePath();
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        ThrowStoreError(path, QStringLiteral("is not a file"));
+        ThrowStoreError(path, kNotAFile);
     SettingsEditLock lock;
     {
         QSettings probe(path, QSettings::IniFormat);

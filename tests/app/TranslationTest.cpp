@@ -10,7 +10,9 @@
 #include "dialogs/FixedHolidayDialog.h"
 #include "dialogs/FloatingHolidayDialog.h"
 #include "dialogs/HolidayDialogModel.h"
+#include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
+#include "settings/SettingsStore.h"
 #include "host/HostInstances.h"
 #include "preview/PreviewWindow.h"
 #include "preview/SaveResults.h"
@@ -23,13 +25,17 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -62,6 +68,10 @@ public:
 const QStringList kSameInBothLanguages = {
     QStringLiteral("Name:"),  QStringLiteral("&Name:"),    QStringLiteral("Zoom:"),   QStringLiteral("April"),
     QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("November")};
+
+// Lists whose items are the user's data (holiday names, countries), the same in every language.
+const QStringList kDataLists = {QStringLiteral("cmbNameFixed"), QStringLiteral("cmbNameFloating"),
+                                QStringLiteral("Country"), QStringLiteral("Holidays")};
 
 class AcceptAllInstanceUi final : public InstanceCheckUi {
 public:
@@ -109,6 +119,28 @@ std::map<QString, ShownText> ShownTexts(QWidget& window)
             entry.text = frame->title();
             entry.room = frame->width() - 16;
         }
+        // Each item of a choice list, with the room its box or list gives it.
+        if (auto* combo = qobject_cast<QComboBox*>(widget);
+            combo && !kDataLists.contains(combo->objectName())) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            const int room =
+                combo->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                    .width();
+            for (int i = 0; i < combo->count(); ++i)
+                shown[QStringLiteral("QComboBox:%1#%2").arg(combo->objectName()).arg(i)] = {
+                    combo->itemText(i), metrics.horizontalAdvance(combo->itemText(i)), room};
+        } else if (auto* list = qobject_cast<QListWidget*>(widget);
+                   list && !kDataLists.contains(list->objectName())) {
+            const int margin =
+                2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+            for (int i = 0; i < list->count(); ++i)
+                shown[QStringLiteral("QListWidget:%1#%2").arg(list->objectName()).arg(i)] = {
+                    list->item(i)->text(), metrics.horizontalAdvance(list->item(i)->text()),
+                    list->viewport()->width() - margin};
+        }
         if (entry.text.isEmpty())
             continue;
         // A mnemonic's "&" is not drawn.
@@ -143,16 +175,20 @@ protected:
 
     // Each window of the program, built afresh: the main window, its three dialogs, the preview.
     using WindowCheck = std::function<void(const char* window, QWidget&)>;
-    void ForEachWindow(const WindowCheck& check)
+    MainWindowEnvironment Environment()
     {
-        AcceptAllInstanceUi instanceUi;
         MainWindowEnvironment environment;
         environment.programFolder = programFolder_.path();
-        environment.instanceUi = &instanceUi;
+        environment.instanceUi = &instanceUi_;
         environment.generate = [](CalendarYear, GenerationUi&) {};
         environment.runDialog = [](QDialog&) {};
         environment.quit = [] {};
-        MainWindow main(environment);
+        return environment;
+    }
+
+    void ForEachWindow(const WindowCheck& check)
+    {
+        MainWindow main(Environment());
         check("main window", main);
         FixedHolidayDialog fixed(main, &main);
         check("fixed holiday dialog", fixed);
@@ -192,6 +228,7 @@ protected:
         QCoreApplication::translate("ErrorReport", "Application Error");
     }
 
+    AcceptAllInstanceUi instanceUi_;
     QTemporaryDir programFolder_;
     test::PrivateSettings settings_;
     QTemporaryDir registryDir_;
@@ -261,6 +298,78 @@ TEST_P(TranslationTest, EveryShownTextIsTranslatedAndFitsItsControl)
     QCoreApplication::removeTranslator(&recorder);
     for (const std::string& text : recorder.missing)
         ADD_FAILURE() << "no translation: " << text;
+}
+
+// The month, weekday and occurrence lists speak the language, but what they store is the number or
+// the English word the English lists store, and the workbook keeps its English names.
+TEST_P(TranslationTest, TranslatedCalendarListsStoreWhatTheEnglishListsStore)
+{
+    ProgramTranslation translation;
+    ASSERT_TRUE(translation.Install(QLocale(QString::fromLatin1(GetParam()))));
+    const bool german = QString::fromLatin1(GetParam()) == QStringLiteral("de");
+    const QString march = german ? QStringLiteral("März") : QStringLiteral("Mars");
+    const QString december = german ? QStringLiteral("Dezember") : QStringLiteral("Décembre");
+    const QString monday = german ? QStringLiteral("Montag") : QStringLiteral("Lundi");
+    const QString last = german ? QStringLiteral("Letzter") : QStringLiteral("Dernier");
+    EXPECT_EQ(MonthName(3), "March");
+    EXPECT_EQ(WeekdayName(2), "Monday");
+
+    MainWindow main(Environment());
+    QStringList messages;
+    const auto record = [&](QWidget*, const QString& text) { messages << text; };
+
+    FloatingHolidayDialog floating(main, &main);
+    floating.SetValidationMessageSink(record);
+    auto* months = floating.findChild<QComboBox*>(QStringLiteral("cmbMonth1"));
+    auto* weekdays = floating.findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* occurrences = floating.findChild<QListWidget*>(QStringLiteral("List2"));
+    ASSERT_TRUE(months && weekdays && occurrences);
+    floating.findChild<QLineEdit*>(QStringLiteral("Text6"))->setText(QStringLiteral("Erntedank"));
+    months->setCurrentIndex(2);
+    EXPECT_EQ(months->currentText(), march);
+    weekdays->setCurrentRow(1);
+    EXPECT_EQ(weekdays->currentItem()->text(), monday);
+    occurrences->setCurrentRow(4);
+    EXPECT_EQ(occurrences->currentItem()->text(), last);
+    floating.findChild<QPushButton*>(QStringLiteral("PushButton8"))->click();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u' ').toStdString();
+    const int row = FloatingHolidays().RowCount();
+    ASSERT_EQ(FloatingHolidays().Cell(row, floating_column::Name), HolidayCell(QStringLiteral("Erntedank")));
+    EXPECT_EQ(FloatingHolidays().Cell(row, floating_column::Month), HolidayCell(3));
+    EXPECT_EQ(FloatingHolidays().Cell(row, floating_column::Weekday), HolidayCell(2));
+    EXPECT_EQ(FloatingHolidays().Cell(row, floating_column::Occurrence), HolidayCell(QStringLiteral("Last")));
+    EXPECT_TRUE(ReadSetting(QStringLiteral("4Data"), QString()).endsWith(QString::fromUtf8("¬3|")));
+    EXPECT_TRUE(ReadSetting(QStringLiteral("6Data"), QString()).endsWith(QString::fromUtf8("¬Last|")));
+    // The main window finds the stored row's month and occurrence in its own translated lists.
+    EXPECT_EQ(main.findChild<QComboBox*>(QStringLiteral("cmbMonth1"))->currentText(), march);
+    EXPECT_EQ(main.findChild<QListWidget*>(QStringLiteral("List2"))->currentRow(), 4);
+
+    FixedHolidayDialog fixed(main, &main);
+    fixed.SetValidationMessageSink(record);
+    fixed.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("Heiligabend"));
+    fixed.findChild<QComboBox*>(QStringLiteral("cmbMonth1"))->setCurrentIndex(11);
+    EXPECT_EQ(fixed.findChild<QComboBox*>(QStringLiteral("cmbMonth1"))->currentText(), december);
+    fixed.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("24"));
+    fixed.findChild<QPushButton*>(QStringLiteral("PushButton8"))->click();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u' ').toStdString();
+    const int fixedRow = FixedHolidays().RowCount();
+    ASSERT_EQ(FixedHolidays().Cell(fixedRow, fixed_column::Name), HolidayCell(QStringLiteral("Heiligabend")));
+    EXPECT_EQ(FixedHolidays().Cell(fixedRow, fixed_column::Month), HolidayCell(12));
+    EXPECT_EQ(main.findChild<QComboBox*>(QStringLiteral("cmbMonth2"))->currentText(), december);
+
+    HolidayRule rule;
+    rule.kind = HolidayRule::Kind::NthWeekday;
+    rule.name = QStringLiteral("Test");
+    rule.month = 3;
+    rule.weekday = 2;
+    rule.occurrence = HolidayRule::kLast;
+    RuleHolidayDialog ruleDialog(rule, &main);
+    EXPECT_EQ(ruleDialog.findChild<QComboBox*>(QStringLiteral("Month"))->currentText(), march);
+    EXPECT_EQ(ruleDialog.findChild<QComboBox*>(QStringLiteral("Weekday"))->currentText(), monday);
+    const HolidayRule back = ruleDialog.Rule();
+    EXPECT_EQ(back.month, 3);
+    EXPECT_EQ(back.weekday, 2);
+    EXPECT_EQ(back.occurrence, HolidayRule::kLast);
 }
 
 TEST(TranslationFallbackTest, AnEnglishOrUnknownSystemKeepsTheEnglishTexts)
