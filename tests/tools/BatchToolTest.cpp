@@ -424,5 +424,165 @@ TEST_F(BatchToolTest, ManyCalendarsRefuseMixedOrBackwardOptions)
     EXPECT_FALSE(QFileInfo::exists(Path("x.xls")));
 }
 
+// What the reader finds in one month sheet: its name, title, first header and day-number cells.
+struct MonthSheetView {
+    std::string name;
+    std::string title;
+    std::string firstHeader;
+    int firstDayColumn = 0;  // the column of day 1 in the first week row, 0 when not there
+    double weekNumber = 0;   // the first week row's ISO week, 0 when the column is empty
+};
+
+MonthSheetView ViewOf(const sheet::Worksheet& ws)
+{
+    MonthSheetView view;
+    view.name = ws.Name();
+    const auto text = [&](int row, int column) {
+        const sheet::Cell* cell = ws.FindCell(row, column);
+        return cell && cell->value.IsText() ? cell->value.Text() : std::string();
+    };
+    view.title = text(1, 1);
+    view.firstHeader = text(6, 1);
+    for (int column = 1; column <= 49; column += 8) {
+        const sheet::Cell* cell = ws.FindCell(9, column);
+        if (cell && cell->value.IsNumber() && cell->value.Number() == 1.0)
+            view.firstDayColumn = column;
+    }
+    if (const sheet::Cell* cell = ws.FindCell(9, 57); cell && cell->value.IsNumber())
+        view.weekNumber = cell->value.Number();
+    return view;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A German school year from September, Monday first, with week numbers: every sheet is read back.
+TEST_F(BatchToolTest, LanguageWeekStartFirstMonthAndWeekNumbersShapeTheWorkbook)
+{
+    const QStringList common{"--settings", Path("settings.ini")};
+    ASSERT_EQ(Run(common + QStringList{"--year", "2026", "--out", Path("plain.xls")}).exitCode, 0);
+    const QByteArray stored = FileBytes(Path("settings.ini"));
+    ASSERT_FALSE(stored.isEmpty());
+
+    const RunResult run =
+        Run(common + QStringList{"--first-month", "2026-09", "--week-start", "mon", "--week-numbers",
+                                 "--language", "de_DE", "--out", Path("school.xls"), "--month", "10"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto book = sheet::xls::OpenWorkbook(Path("school.xls").toStdString());
+    ASSERT_EQ(book->SheetCount(), 12);
+    const char* const names[] = {"September", "Oktober", "November", "Dezember", "Januar", "Februar",
+                                 "März",      "April",   "Mai",      "Juni",     "Juli",   "August"};
+    for (int index = 1; index <= 12; ++index) {
+        const MonthSheetView view = ViewOf(book->Sheet(index));
+        EXPECT_EQ(view.name, names[index - 1]) << index;
+        EXPECT_EQ(view.title, std::string(names[index - 1]) + (index <= 4 ? " 2026" : " 2027")) << index;
+        EXPECT_EQ(view.firstHeader, "Montag") << index;
+        EXPECT_GT(view.weekNumber, 0) << index;
+    }
+    // 1 September 2026 is a Tuesday in ISO week 36; 1 January 2027 a Friday in week 53 of 2026.
+    const MonthSheetView september = ViewOf(book->Sheet(1));
+    EXPECT_EQ(september.firstDayColumn, 9);
+    EXPECT_EQ(september.weekNumber, 36);
+    const MonthSheetView january = ViewOf(book->Sheet(5));
+    EXPECT_EQ(january.firstDayColumn, 33);
+    EXPECT_EQ(january.weekNumber, 53);
+    // --month names a calendar month, wherever it stands.
+    EXPECT_EQ(book->ActiveSheetIndex(), 2);
+
+    // The plain run has none of it: English, Sunday first, January first, no week numbers.
+    const auto plain = sheet::xls::OpenWorkbook(Path("plain.xls").toStdString());
+    const MonthSheetView plainJanuary = ViewOf(plain->Sheet(1));
+    EXPECT_EQ(plainJanuary.name, "January");
+    EXPECT_EQ(plainJanuary.firstHeader, "Sunday");
+    EXPECT_EQ(plainJanuary.weekNumber, 0);
+    // The options were for that run only.
+    EXPECT_EQ(FileBytes(Path("settings.ini")), stored);
+}
+
+// Each option alone, and the command line's word over a stored layout, which stays as it was.
+TEST_F(BatchToolTest, EachLayoutOptionOverridesTheStoredLayoutForOneRun)
+{
+    QFile settings(Path("settings.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Morvessa]\nCalendarLanguage=fr_FR\nWeekStart=sat\nFirstMonth=4\nWeekNumbers=1\n");
+    settings.close();
+    const QStringList common{"--settings", Path("settings.ini"), "--out", Path("out.xls")};
+    // The stored layout alone, read back once to know it counts.
+    ASSERT_EQ(Run(common + QStringList{"--year", "2025"}).exitCode, 0);
+    const QByteArray stored = FileBytes(Path("settings.ini"));
+    {
+        const auto book = sheet::xls::OpenWorkbook(Path("out.xls").toStdString());
+        const MonthSheetView april = ViewOf(book->Sheet(1));
+        EXPECT_EQ(april.name, "Avril");
+        EXPECT_EQ(april.title, "Avril 2025");
+        EXPECT_EQ(april.firstHeader, "Samedi");
+        EXPECT_EQ(april.weekNumber, 14);  // Saturday 29 March 2025's row: its Monday is 31 March
+    }
+
+    struct Case {
+        QStringList arguments;
+        std::string name, title, firstHeader;
+        int firstDayColumn;
+    };
+    // January 2025 begins on a Wednesday.
+    const std::vector<Case> cases = {
+        {{"--language", "default", "--first-month", "2025-01"}, "January", "January 2025", "Saturday", 33},
+        {{"--language", "de", "--first-month", "2025-01"}, "Januar", "Januar 2025", "Samstag", 33},
+        {{"--week-start", "sun", "--first-month", "2025-01"}, "Janvier", "Janvier 2025", "Dimanche", 25},
+        {{"--week-start", "mon", "--first-month", "2025-01"}, "Janvier", "Janvier 2025", "Lundi", 17},
+        {{"--week-start", "locale", "--first-month", "2025-01"}, "Janvier", "Janvier 2025", "Lundi", 17},
+        {{"--week-start", "sat", "--language", "default", "--year", "2025", "--first-month", "2025-11"},
+         "November",
+         "November 2025",
+         "Saturday",
+         1},
+    };
+    for (const Case& c : cases) {
+        const RunResult run = Run(common + c.arguments);
+        ASSERT_EQ(run.exitCode, 0) << c.arguments.join(' ').toStdString() << run.err.toStdString();
+        const auto book = sheet::xls::OpenWorkbook(Path("out.xls").toStdString());
+        const MonthSheetView first = ViewOf(book->Sheet(1));
+        EXPECT_EQ(first.name, c.name) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(first.title, c.title) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(first.firstHeader, c.firstHeader) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(first.firstDayColumn, c.firstDayColumn) << c.arguments.join(' ').toStdString();
+        // The stored week numbers stay on: the command line can only switch them on.
+        EXPECT_GT(first.weekNumber, 0) << c.arguments.join(' ').toStdString();
+    }
+    EXPECT_EQ(FileBytes(Path("settings.ini")), stored);
+}
+
+TEST_F(BatchToolTest, BadLayoutArgumentsAreUsageErrorsThatWriteNothing)
+{
+    const QByteArray stored = FileBytes(Path("settings.ini"));
+    const std::vector<std::pair<QStringList, const char*>> cases = {
+        {{"--first-month", "2026-13"}, "--first-month"},
+        {{"--first-month", "2026-00"}, "--first-month"},
+        {{"--first-month", "September"}, "--first-month"},
+        {{"--year", "2025", "--first-month", "2026-09"}, "different years"},
+        {{"--year", "2025", "--week-start", "tue"}, "--week-start"},
+        {{"--year", "2025", "--week-start", ""}, "--week-start"},
+        {{"--year", "2025", "--language", "xx_nowhere"}, "--language"},
+        {{"--year", "2025", "--language", " "}, "--language"},
+        {{"--first-month", "2026-09", "--out-dir", Path("many")}, "--first-month"},
+    };
+    for (const auto& [arguments, complaint] : cases) {
+        QStringList all = arguments + QStringList{"--settings", Path("settings.ini")};
+        if (!arguments.contains(QStringLiteral("--out-dir")))
+            all += QStringList{"--out", Path("bad.xls")};
+        const RunResult run = Run(all);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromLatin1(complaint)))
+            << arguments.join(' ').toStdString() << ": " << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(Path("bad.xls")));
+        EXPECT_FALSE(QFileInfo::exists(Path("many")));
+    }
+    EXPECT_EQ(FileBytes(Path("settings.ini")), stored);
+    EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+}
+
 }  // namespace
 }  // namespace morvessa::calendar_test
