@@ -8,10 +8,13 @@
 #include "core/ErrorTrap.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QThread>
 #include <QWidget>
 #include <QStringList>
@@ -67,6 +70,18 @@ inline void ClickAt(QWidget* widget, QPoint position)
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
     QApplication::processEvents();
+}
+
+// Whether the combo box's text field is wide enough for `text` in the combo's font.
+inline bool ComboShowsWhole(QComboBox* combo, const QString& text)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.currentText = text;
+    const QRect field =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    return QFontMetrics(combo->font()).horizontalAdvance(text) <= field.width();
 }
 
 inline void Click(QWidget* widget)
