@@ -134,6 +134,105 @@
     </message>
 </context>
 <context>
+    <name>CountryNames</name>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentinien</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgien</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasilien</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Tschechien</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dänemark</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finnland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irland</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexiko</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Niederlande</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Neuseeland</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norwegen</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polen</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spanien</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Schweden</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Schweiz</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Vereinigtes Königreich</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -280,6 +379,161 @@
     <message>
         <source>Please select occurence.</source>
         <translation>Bitte wählen, der wievielte es ist.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRules</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>letzter</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>, observed Friday/Monday when on a weekend</source>
+        <translation>, am Wochenende am Freitag bzw. Montag begangen</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a weekend</source>
+        <translation>, am Wochenende am nächsten freien Werktag begangen</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a Sunday</source>
+        <translation>, an einem Sonntag am nächsten freien Werktag begangen</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 im %3</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Ostersonntag</translation>
+    </message>
+    <message>
+        <source>Easter %1%2 days</source>
+        <translation>Ostersonntag %1%2 Tage</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2 %3</source>
+        <translation>erster %1 ab dem %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 on or before %2 %3</source>
+        <translation>letzter %1 bis zum %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <translation>, ab %1</translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, bis %1</translation>
     </message>
 </context>
 <context>

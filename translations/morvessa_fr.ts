@@ -134,6 +134,105 @@
     </message>
 </context>
 <context>
+    <name>CountryNames</name>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentine</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Autriche</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgique</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brésil</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Tchéquie</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Danemark</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finlande</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irlande</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italie</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexique</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Pays-Bas</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nouvelle-Zélande</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norvège</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Pologne</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Espagne</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Suède</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Suisse</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -280,6 +379,161 @@
     <message>
         <source>Please select occurence.</source>
         <translation>Veuillez choisir le rang.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRules</name>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>dernier</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, observed Friday/Monday when on a weekend</source>
+        <translation>, reporté au vendredi ou au lundi s&apos;il tombe un week-end</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a weekend</source>
+        <translation>, reporté au prochain jour ouvré libre s&apos;il tombe un week-end</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a Sunday</source>
+        <translation>, reporté au prochain jour ouvré libre s&apos;il tombe un dimanche</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 en %3</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>dimanche de Pâques</translation>
+    </message>
+    <message>
+        <source>Easter %1%2 days</source>
+        <translation>Pâques %1%2 jours</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2 %3</source>
+        <translation>premier %1 à partir du %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 on or before %2 %3</source>
+        <translation>dernier %1 jusqu&apos;au %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <translation>, à partir de %1</translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, jusqu&apos;en %1</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include "holidays/HolidayEditing.h"
 
+#include <QCollator>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -15,6 +16,25 @@
 
 namespace morvessa {
 
+namespace {
+
+// The English names of the built-in country files, for the translations.
+[[maybe_unused]] const char* const kCountryNames[] = {
+    QT_TRANSLATE_NOOP("CountryNames", "Argentina"),      QT_TRANSLATE_NOOP("CountryNames", "Australia"),
+    QT_TRANSLATE_NOOP("CountryNames", "Austria"),        QT_TRANSLATE_NOOP("CountryNames", "Belgium"),
+    QT_TRANSLATE_NOOP("CountryNames", "Brazil"),         QT_TRANSLATE_NOOP("CountryNames", "Canada"),
+    QT_TRANSLATE_NOOP("CountryNames", "Czech Republic"), QT_TRANSLATE_NOOP("CountryNames", "Denmark"),
+    QT_TRANSLATE_NOOP("CountryNames", "Finland"),        QT_TRANSLATE_NOOP("CountryNames", "France"),
+    QT_TRANSLATE_NOOP("CountryNames", "Germany"),        QT_TRANSLATE_NOOP("CountryNames", "Ireland"),
+    QT_TRANSLATE_NOOP("CountryNames", "Italy"),          QT_TRANSLATE_NOOP("CountryNames", "Mexico"),
+    QT_TRANSLATE_NOOP("CountryNames", "Netherlands"),    QT_TRANSLATE_NOOP("CountryNames", "New Zealand"),
+    QT_TRANSLATE_NOOP("CountryNames", "Norway"),         QT_TRANSLATE_NOOP("CountryNames", "Poland"),
+    QT_TRANSLATE_NOOP("CountryNames", "Portugal"),       QT_TRANSLATE_NOOP("CountryNames", "Spain"),
+    QT_TRANSLATE_NOOP("CountryNames", "Sweden"),         QT_TRANSLATE_NOOP("CountryNames", "Switzerland"),
+    QT_TRANSLATE_NOOP("CountryNames", "United Kingdom"), QT_TRANSLATE_NOOP("CountryNames", "United States")};
+
+}  // namespace
+
 CountryHolidaysDialog::CountryHolidaysDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CountryHolidaysDialog"));
@@ -23,17 +43,23 @@ CountryHolidaysDialog::CountryHolidaysDialog(QWidget* parent) : QDialog(parent)
 
     country_ = new QComboBox(this);
     country_->setObjectName(QStringLiteral("Country"));
-    // Sorted by the English name the user reads.
+    // Named in the program's language (the file's English name where no translation has it) and
+    // sorted as that language sorts.
     std::vector<std::pair<QString, QString>> countries;
     for (const QString& code : CountryCodes()) {
         try {
             const CountryPreset preset = LoadCountryPreset(code);
-            countries.emplace_back(preset.englishName, code);
+            countries.emplace_back(
+                QCoreApplication::translate("CountryNames", preset.englishName.toUtf8().constData()), code);
         } catch (const HolidayRuleError&) {
             // A damaged built-in file is not offered; the tests check every file.
         }
     }
-    std::sort(countries.begin(), countries.end());
+    QCollator collator;
+    std::sort(countries.begin(), countries.end(), [&](const auto& a, const auto& b) {
+        const int order = collator.compare(a.first, b.first);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
     for (const auto& [name, code] : countries)
         country_->addItem(QStringLiteral("%1 (%2)").arg(name, code), code);
 

@@ -4,6 +4,7 @@
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +13,7 @@
 #include <QStringList>
 
 #include <array>
+#include <stdexcept>
 
 namespace morvessa {
 
@@ -91,20 +93,48 @@ QString ObservedToken(HolidayRule::Observed observed)
     return QString();
 }
 
+// The description's words, translated under "HolidayRules" (the forms a sentence uses, such as
+// French "lundi" and "mai"); English, as in the sheets, without a translation.
+constexpr char kContext[] = "HolidayRules";
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate(kContext, text);
+}
+
 QString WeekdayText(int weekday)
 {
-    return QString::fromStdString(WeekdayName(weekday));
+    static constexpr std::array<const char*, 7> names = {
+        QT_TRANSLATE_NOOP("HolidayRules", "Sunday"),   QT_TRANSLATE_NOOP("HolidayRules", "Monday"),
+        QT_TRANSLATE_NOOP("HolidayRules", "Tuesday"),  QT_TRANSLATE_NOOP("HolidayRules", "Wednesday"),
+        QT_TRANSLATE_NOOP("HolidayRules", "Thursday"), QT_TRANSLATE_NOOP("HolidayRules", "Friday"),
+        QT_TRANSLATE_NOOP("HolidayRules", "Saturday")};
+    (void)WeekdayName(weekday);  // the range check and its message
+    return Tr(names[static_cast<std::size_t>(weekday - 1)]);
 }
 
 QString MonthText(int month)
 {
-    return QString::fromStdString(MonthName(month));
+    static constexpr std::array<const char*, 12> names = {
+        QT_TRANSLATE_NOOP("HolidayRules", "January"),   QT_TRANSLATE_NOOP("HolidayRules", "February"),
+        QT_TRANSLATE_NOOP("HolidayRules", "March"),     QT_TRANSLATE_NOOP("HolidayRules", "April"),
+        QT_TRANSLATE_NOOP("HolidayRules", "May"),       QT_TRANSLATE_NOOP("HolidayRules", "June"),
+        QT_TRANSLATE_NOOP("HolidayRules", "July"),      QT_TRANSLATE_NOOP("HolidayRules", "August"),
+        QT_TRANSLATE_NOOP("HolidayRules", "September"), QT_TRANSLATE_NOOP("HolidayRules", "October"),
+        QT_TRANSLATE_NOOP("HolidayRules", "November"),  QT_TRANSLATE_NOOP("HolidayRules", "December")};
+    (void)MonthName(month);
+    return Tr(names[static_cast<std::size_t>(month - 1)]);
 }
 
 QString Ordinal(int n)
 {
-    static constexpr std::array<const char*, 5> ordinals = {"1st", "2nd", "3rd", "4th", "5th"};
-    return QString::fromLatin1(ordinals[static_cast<std::size_t>(n - 1)]);
+    static constexpr std::array<const char*, 6> ordinals = {
+        QT_TRANSLATE_NOOP("HolidayRules", "1st"), QT_TRANSLATE_NOOP("HolidayRules", "2nd"),
+        QT_TRANSLATE_NOOP("HolidayRules", "3rd"), QT_TRANSLATE_NOOP("HolidayRules", "4th"),
+        QT_TRANSLATE_NOOP("HolidayRules", "5th"), QT_TRANSLATE_NOOP("HolidayRules", "Last")};
+    if (n != HolidayRule::kLast && (n < 1 || n > 5))
+        throw std::out_of_range("Subscript out of range");
+    return Tr(ordinals[static_cast<std::size_t>(n == HolidayRule::kLast ? 5 : n - 1)]);
 }
 
 }  // namespace
@@ -245,52 +275,58 @@ QString DescribeRule(const HolidayRule& rule)
     QString when;
     switch (rule.kind) {
     case HolidayRule::Kind::Fixed:
-        when = QStringLiteral("%1 %2").arg(rule.day).arg(MonthText(rule.month));
+        when = Tr(QT_TRANSLATE_NOOP("HolidayRules", "%1 %2")).arg(rule.day).arg(MonthText(rule.month));
         switch (rule.observed) {
         case HolidayRule::Observed::SaturdayToFridaySundayToMonday:
-            when += QStringLiteral(", observed Friday/Monday when on a weekend");
+            when += Tr(QT_TRANSLATE_NOOP("HolidayRules", ", observed Friday/Monday when on a weekend"));
             break;
         case HolidayRule::Observed::NextFreeWeekday:
-            when += QStringLiteral(", observed on the next free weekday when on a weekend");
+            when += Tr(
+                QT_TRANSLATE_NOOP("HolidayRules", ", observed on the next free weekday when on a weekend"));
             break;
         case HolidayRule::Observed::SundayToNextFreeWeekday:
-            when += QStringLiteral(", observed on the next free weekday when on a Sunday");
+            when +=
+                Tr(QT_TRANSLATE_NOOP("HolidayRules", ", observed on the next free weekday when on a Sunday"));
             break;
         case HolidayRule::Observed::None:
             break;
         }
         break;
     case HolidayRule::Kind::NthWeekday:
-        when = QStringLiteral("%1 %2 of %3")
-                   .arg(rule.occurrence == HolidayRule::kLast ? QStringLiteral("Last")
-                                                              : Ordinal(rule.occurrence),
-                        WeekdayText(rule.weekday), MonthText(rule.month));
+        when = Tr(QT_TRANSLATE_NOOP("HolidayRules", "%1 %2 of %3"))
+                   .arg(Ordinal(rule.occurrence), WeekdayText(rule.weekday), MonthText(rule.month));
         break;
     case HolidayRule::Kind::EasterOffset:
-        when = rule.offset == 0 ? QStringLiteral("Easter Sunday")
-                                : QStringLiteral("Easter %1%2 days")
+        when = rule.offset == 0 ? Tr(QT_TRANSLATE_NOOP("HolidayRules", "Easter Sunday"))
+                                : Tr(QT_TRANSLATE_NOOP("HolidayRules", "Easter %1%2 days"))
                                       .arg(rule.offset < 0 ? QString() : QStringLiteral("+"))
                                       .arg(rule.offset);
         break;
     case HolidayRule::Kind::WeekdayOnOrAfter:
+        when = Tr(QT_TRANSLATE_NOOP("HolidayRules", "%1 on or after %2 %3"))
+                   .arg(WeekdayText(rule.weekday))
+                   .arg(rule.day)
+                   .arg(MonthText(rule.month));
+        break;
     case HolidayRule::Kind::WeekdayOnOrBefore:
-        when = QStringLiteral("%1 on or %2 %3 %4")
-                   .arg(WeekdayText(rule.weekday), rule.kind == HolidayRule::Kind::WeekdayOnOrAfter
-                                                       ? QStringLiteral("after")
-                                                       : QStringLiteral("before"))
+        when = Tr(QT_TRANSLATE_NOOP("HolidayRules", "%1 on or before %2 %3"))
+                   .arg(WeekdayText(rule.weekday))
                    .arg(rule.day)
                    .arg(MonthText(rule.month));
         break;
     case HolidayRule::Kind::Dated:
-        when = QStringLiteral("%1 %2 %3").arg(rule.day).arg(MonthText(rule.month)).arg(rule.year);
+        when = Tr(QT_TRANSLATE_NOOP("HolidayRules", "%1 %2 %3"))
+                   .arg(rule.day)
+                   .arg(MonthText(rule.month))
+                   .arg(rule.year);
         break;
     }
     if (rule.firstYear != 0 && rule.lastYear != 0)
-        when += QStringLiteral(", %1 to %2").arg(rule.firstYear).arg(rule.lastYear);
+        when += Tr(QT_TRANSLATE_NOOP("HolidayRules", ", %1 to %2")).arg(rule.firstYear).arg(rule.lastYear);
     else if (rule.firstYear != 0)
-        when += QStringLiteral(", from %1").arg(rule.firstYear);
+        when += Tr(QT_TRANSLATE_NOOP("HolidayRules", ", from %1")).arg(rule.firstYear);
     else if (rule.lastYear != 0)
-        when += QStringLiteral(", until %1").arg(rule.lastYear);
+        when += Tr(QT_TRANSLATE_NOOP("HolidayRules", ", until %1")).arg(rule.lastYear);
     return rule.name + QStringLiteral(" - ") + when;
 }
 

@@ -12,6 +12,7 @@
 #include "dialogs/HolidayDialogModel.h"
 #include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayRules.h"
 #include "settings/SettingsStore.h"
 #include "host/HostInstances.h"
 #include "preview/PreviewWindow.h"
@@ -64,14 +65,16 @@ public:
     mutable std::set<std::string> missing;
 };
 
-// Captions that German writes as English does.
+// Captions that German or French writes as English does.
 const QStringList kSameInBothLanguages = {
-    QStringLiteral("Name:"),  QStringLiteral("&Name:"),    QStringLiteral("Zoom:"),   QStringLiteral("April"),
-    QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("November")};
+    QStringLiteral("Name:"), QStringLiteral("&Name:"), QStringLiteral("Zoom:"), QStringLiteral("April"),
+    QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("November"),
+    // Countries that German or French name as English does.
+    QStringLiteral("Canada (CA)"), QStringLiteral("France (FR)"), QStringLiteral("Portugal (PT)")};
 
 // Lists whose items are the user's data (holiday names, countries), the same in every language.
 const QStringList kDataLists = {QStringLiteral("cmbNameFixed"), QStringLiteral("cmbNameFloating"),
-                                QStringLiteral("Country"), QStringLiteral("Holidays")};
+                                QStringLiteral("Holidays")};
 
 class AcceptAllInstanceUi final : public InstanceCheckUi {
 public:
@@ -226,6 +229,36 @@ protected:
         QCoreApplication::translate("HolidayCatalogue", kNoSavedValueMessage);
         ErrorReportText("Subscript out of range", "in Test.Step ", 100);
         QCoreApplication::translate("ErrorReport", "Application Error");
+        // Every kind of rule in words, with each way of being observed and each span of years.
+        using Kind = HolidayRule::Kind;
+        for (Kind kind : {Kind::Fixed, Kind::NthWeekday, Kind::EasterOffset, Kind::WeekdayOnOrAfter,
+                          Kind::WeekdayOnOrBefore, Kind::Dated})
+            for (int offset : {0, 1})
+                for (auto observed :
+                     {HolidayRule::Observed::None, HolidayRule::Observed::SaturdayToFridaySundayToMonday,
+                      HolidayRule::Observed::NextFreeWeekday,
+                      HolidayRule::Observed::SundayToNextFreeWeekday}) {
+                    HolidayRule rule;
+                    rule.kind = kind;
+                    rule.offset = offset;
+                    rule.observed = observed;
+                    rule.year = 2027;
+                    for (int occurrence : {1, 2, 3, 4, 5, HolidayRule::kLast})
+                        for (const auto& [first, last] :
+                             {std::pair{0, 0}, {2020, 0}, {0, 2030}, {2020, 2030}}) {
+                            rule.occurrence = occurrence;
+                            rule.firstYear = first;
+                            rule.lastYear = last;
+                            DescribeRule(rule);
+                        }
+                }
+        for (int month = 1; month <= 12; ++month) {
+            HolidayRule rule;
+            rule.month = month;
+            rule.weekday = (month - 1) % 7 + 1;
+            rule.kind = Kind::NthWeekday;
+            DescribeRule(rule);
+        }
     }
 
     AcceptAllInstanceUi instanceUi_;
@@ -370,6 +403,10 @@ TEST_P(TranslationTest, TranslatedCalendarListsStoreWhatTheEnglishListsStore)
     EXPECT_EQ(back.month, 3);
     EXPECT_EQ(back.weekday, 2);
     EXPECT_EQ(back.occurrence, HolidayRule::kLast);
+    // The rule in words, as the dialog's message line and the holiday list show it; stored as before.
+    EXPECT_EQ(ruleDialog.MessageText(), german ? QStringLiteral("Test - letzter Montag im März")
+                                               : QStringLiteral("Test - dernier lundi en mars"));
+    EXPECT_EQ(RuleText(back), QStringLiteral("last mon 03"));
 }
 
 TEST(TranslationFallbackTest, AnEnglishOrUnknownSystemKeepsTheEnglishTexts)
@@ -380,6 +417,16 @@ TEST(TranslationFallbackTest, AnEnglishOrUnknownSystemKeepsTheEnglishTexts)
         EXPECT_FALSE(translation.Install(QLocale(QString::fromLatin1(name)))) << name;
         EXPECT_TRUE(translation.Language().isEmpty());
         EXPECT_EQ(QCoreApplication::translate("SaveResults", kDoneMessage), QStringLiteral("Done."));
+        HolidayRule rule;
+        rule.kind = HolidayRule::Kind::WeekdayOnOrAfter;
+        rule.name = QStringLiteral("Midsummer");
+        rule.weekday = 7;
+        rule.month = 6;
+        rule.day = 20;
+        rule.firstYear = 1953;
+        EXPECT_EQ(DescribeRule(rule), QStringLiteral("Midsummer - Saturday on or after 20 June, from 1953"));
+        EXPECT_EQ(MonthNameList().front(), QStringLiteral("January"));
+        EXPECT_EQ(OccurrenceNameList().back(), QStringLiteral("Last"));
     }
     ProgramTranslation swiss;
     ASSERT_TRUE(swiss.Install(QLocale(QStringLiteral("de_CH"))));
