@@ -342,10 +342,9 @@ void ReportReset(const QStringList& reasons)
                  QDir::toNativeSeparators(copy)));
 }
 
-// All nine keys in one update of the store, so counts and columns always land together.
-void SaveTables(const HolidayTable& fixed, const HolidayTable& floating)
+// The nine keys of both tables, each count before its columns.
+void AppendTableValues(SettingValues& values, const HolidayTable& fixed, const HolidayTable& floating)
 {
-    SettingValues values;
     for (const StoredTable& form : kStoredTables) {
         const HolidayTable& table = form.firstKeyNumber == 1 ? fixed : floating;
         values.emplace_back(QString::fromLatin1(form.countKey), QString::number(table.RowCount()));
@@ -353,7 +352,68 @@ void SaveTables(const HolidayTable& fixed, const HolidayTable& floating)
             values.emplace_back(ColumnKey(form.firstKeyNumber + column - 1),
                                 HolidayColumnText(table, column));
     }
+}
+
+// All nine keys in one update of the store, so counts and columns always land together.
+void SaveTables(const HolidayTable& fixed, const HolidayTable& floating)
+{
+    SettingValues values;
+    AppendTableValues(values, fixed, floating);
     WriteSettings(values);
+}
+
+HolidayChangeListener& ChangeListener()
+{
+    static HolidayChangeListener listener;
+    return listener;
+}
+
+void TellListener(const HolidayLists& before, const HolidayLists& after)
+{
+    if (ChangeListener() && !(before == after))
+        ChangeListener()(before, after);
+}
+
+// The stored tables of one reading, as a change starts from them; false when the store holds no
+// counts to go by (removed meanwhile, or never saved), so the tables in memory stand in for them.
+bool StoredTablesForChange(const QHash<QString, QString>& stored, HolidayTable& fixed, HolidayTable& floating)
+{
+    if (!CountResetReasons(stored).isEmpty())
+        return false;
+    ReadTables tables = ReadStoredTables(stored, true);
+    // Told (with the copy of the file) before anything replaces the damaged values.
+    if (!tables.problems.isEmpty())
+        ReportDamagedHolidays(tables.problems);
+    fixed = std::move(tables.fixed);
+    floating = std::move(tables.floating);
+    return true;
+}
+
+// The stored rule list of one reading; false when the key is missing. A damaged list reads as empty,
+// kept aside first as the load does (unless it is there already, so the user is told once).
+bool StoredRulesForChange(const QHash<QString, QString>& stored, std::vector<HolidayRule>& rules)
+{
+    const auto it = stored.constFind(QString::fromLatin1(key::RuleHolidays));
+    if (it == stored.constEnd())
+        return false;
+    rules.clear();
+    if (it.value().isEmpty())
+        return true;
+    try {
+        rules = ParseRuleList(it.value());
+    } catch (const HolidayRuleError& error) {
+        if (stored.value(QString::fromLatin1(key::RuleHolidaysDamaged)) != it.value())
+            KeepDamagedRuleHolidaysAside(it.value(), error);
+    }
+    return true;
+}
+
+QStringList KeysOfAllLists()
+{
+    QStringList keys = StoredHolidayKeys();
+    keys.append(QString::fromLatin1(key::RuleHolidays));
+    keys.append(QString::fromLatin1(key::RuleHolidaysDamaged));
+    return keys;
 }
 
 // The notices of the store and of the catalogue go to the catalogue's sink.
@@ -449,7 +509,7 @@ void LoadHolidays()
                 ReportReset(reasons);
             g_fixed = DefaultFixedHolidays();
             g_floating = DefaultFloatingHolidays();
-            SaveHolidays();
+            SaveTables(g_fixed, g_floating);
             stored = ReadSettings(keys);
         }
     }
@@ -463,43 +523,73 @@ void LoadHolidays()
     InitColors();
 }
 
-void ChangeHolidays(const std::function<void(HolidayTable& fixed, HolidayTable& floating)>& change)
+HolidayLists CurrentHolidayLists()
+{
+    return {g_fixed, g_floating, RuleHolidays()};
+}
+
+void ChangeHolidayLists(const std::function<bool(HolidayLists& lists)>& change)
 {
     ForwardStoreNotices();
     SettingsEditLock lock;
-    const QHash<QString, QString> stored = ReadSettings(StoredHolidayKeys());
-    HolidayTable fixed = g_fixed;
-    HolidayTable floating = g_floating;
-    // What is stored now is the base, so changes another copy of the program saved are kept. A store
-    // without counts (removed meanwhile) has nothing to keep; the tables on screen are the base then.
-    if (CountResetReasons(stored).isEmpty()) {
-        ReadTables tables = ReadStoredTables(stored, true);
-        if (!tables.problems.isEmpty())
-            ReportDamagedHolidays(tables.problems);
-        fixed = std::move(tables.fixed);
-        floating = std::move(tables.floating);
-    }
-    change(fixed, floating);
-    SaveTables(fixed, floating);
-    g_fixed = std::move(fixed);
-    g_floating = std::move(floating);
+    const QHash<QString, QString> stored = ReadSettings(KeysOfAllLists());
+    HolidayLists before = CurrentHolidayLists();
+    const bool tablesStored = StoredTablesForChange(stored, before.fixed, before.floating);
+    const bool rulesStored = StoredRulesForChange(stored, before.rules);
+    HolidayLists after = before;
+    if (!change(after))
+        return;
+    SettingValues values;
+    // Tables the store lacks are written as they stand, as a save from memory would.
+    if (!tablesStored || !(after.fixed == before.fixed) || !(after.floating == before.floating))
+        AppendTableValues(values, after.fixed, after.floating);
+    if (after.rules != before.rules || (!rulesStored && !after.rules.empty()))
+        values.emplace_back(QString::fromLatin1(key::RuleHolidays), RuleListText(after.rules));
+    if (!values.empty())
+        WriteSettings(values);
+    g_fixed = after.fixed;
+    g_floating = after.floating;
+    RuleHolidays() = after.rules;
+    TellListener(before, after);
+}
+
+void ChangeHolidays(const std::function<void(HolidayTable& fixed, HolidayTable& floating)>& change)
+{
+    ChangeHolidayLists([&](HolidayLists& lists) {
+        change(lists.fixed, lists.floating);
+        return true;
+    });
+}
+
+void SetHolidayChangeListener(HolidayChangeListener listener)
+{
+    ChangeListener() = std::move(listener);
+}
+
+QString StoredCellText(const HolidayCell& cell)
+{
+    return CellFromField(cell.Text()).Text();
+}
+
+bool SameHolidayRowContent(const HolidayTable& a, int rowA, const HolidayTable& b, int rowB)
+{
+    if (a.ColumnCount() != b.ColumnCount())
+        return false;
+    for (int column = 1; column <= a.ColumnCount(); ++column)
+        if (StoredCellText(a.Cell(rowA, column)) != StoredCellText(b.Cell(rowB, column)))
+            return false;
+    return true;
 }
 
 int SameHolidayRow(const HolidayTable& from, int row, const HolidayTable& in)
 {
     if (row < 1 || row > from.RowCount() || from.ColumnCount() != in.ColumnCount())
         return 0;
-    const auto sameRow = [](const HolidayTable& a, int rowA, const HolidayTable& b, int rowB) {
-        for (int column = 1; column <= a.ColumnCount(); ++column)
-            if (a.Cell(rowA, column).Text() != b.Cell(rowB, column).Text())
-                return false;
-        return true;
-    };
     int rank = 0;  // how many equal rows come before it
     for (int r = 1; r < row; ++r)
-        rank += sameRow(from, r, from, row) ? 1 : 0;
+        rank += SameHolidayRowContent(from, r, from, row) ? 1 : 0;
     for (int r = 1; r <= in.RowCount(); ++r)
-        if (sameRow(from, row, in, r) && rank-- == 0)
+        if (SameHolidayRowContent(from, row, in, r) && rank-- == 0)
             return r;
     return 0;
 }
@@ -507,7 +597,20 @@ int SameHolidayRow(const HolidayTable& from, int row, const HolidayTable& in)
 void SaveHolidays()
 {
     SettingsEditLock lock;
+    HolidayLists before = CurrentHolidayLists();
+    StoredTablesForChange(ReadSettings(StoredHolidayKeys()), before.fixed, before.floating);
     SaveTables(g_fixed, g_floating);
+    TellListener(before, CurrentHolidayLists());
+}
+
+// Beside the tables' saves, so that both tell the undo history what they replaced.
+void SaveRuleHolidays()
+{
+    SettingsEditLock lock;
+    HolidayLists before = CurrentHolidayLists();
+    StoredRulesForChange(ReadSettings(KeysOfAllLists()), before.rules);
+    WriteSettings({{QString::fromLatin1(key::RuleHolidays), RuleListText(RuleHolidays())}});
+    TellListener(before, CurrentHolidayLists());
 }
 
 QString HolidayColumnText(const HolidayTable& table, int column)

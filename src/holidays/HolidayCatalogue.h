@@ -4,6 +4,8 @@
 // store. Rows and columns are numbered from 1, as the windows address them.
 
 #include "core/ScopedOverride.h"
+#include "holidays/HolidayRules.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -93,17 +95,49 @@ const HolidayTable& DefaultFloatingHolidays();
 // file is reported the same way.
 void LoadHolidays();
 
-// One change of the catalogue, made under the store's edit lock: the stored tables are read again,
-// `change` is applied to them and both are saved, so a change another copy of the program (or
-// morvessa-batch) saved meanwhile is kept. The global tables then hold the result. Throws what the
-// store throws, leaving the global tables as they were.
+// The three lists of holidays at one moment: the two tables and the rule holidays.
+struct HolidayLists {
+    HolidayTable fixed{3};
+    HolidayTable floating{4};
+    std::vector<HolidayRule> rules;
+
+    friend bool operator==(const HolidayLists&, const HolidayLists&) = default;
+};
+HolidayLists CurrentHolidayLists();
+
+// One change of the holiday lists, made under the store's edit lock so that another copy of the
+// program (or morvessa-batch) loses nothing: the stored lists are read again and `change` is applied
+// to them. When it returns true, the lists it changed are saved in one update and the lists in memory
+// become the result (so they also show what the other copy stored). When it returns false or throws,
+// or the store cannot be written, nothing is written and the lists in memory stay as they were.
+// A list the store does not hold (its keys are missing) starts from the list in memory. Damaged
+// tables are read as the load reads them (every readable row; a copy of the file is kept and the user
+// told before anything is written); a damaged rule list is kept aside as the load does and reads as
+// empty. Nothing is written for lists the change left as they were.
+void ChangeHolidayLists(const std::function<bool(HolidayLists& lists)>& change);
+
+// ChangeHolidayLists for the two tables alone (the rule list is refreshed from the store, not changed).
 void ChangeHolidays(const std::function<void(HolidayTable& fixed, HolidayTable& floating)>& change);
 
-// The row of `in` that is the same holiday as row `row` of `from`: the same text in every cell and
-// the same rank among equal rows; 0 when `in` no longer holds it.
+// Told of every change of the stored lists this copy makes (ChangeHolidayLists, SaveHolidays,
+// SaveRuleHolidays): what the store held just before and what was saved. One listener; the undo
+// history installs it. nullptr removes it.
+using HolidayChangeListener = std::function<void(const HolidayLists& before, const HolidayLists& after)>;
+void SetHolidayChangeListener(HolidayChangeListener listener);
+
+// The text of a cell as the store gives it back (a name typed "007" reads back as the number 7).
+QString StoredCellText(const HolidayCell& cell);
+
+// Whether row `rowA` of `a` and row `rowB` of `b` are the same holiday as the store keeps it: the
+// same text in every cell once read back (a name typed "007" is stored and read back as 7).
+bool SameHolidayRowContent(const HolidayTable& a, int rowA, const HolidayTable& b, int rowB);
+
+// The row of `in` that is the same holiday as row `row` of `from`: the same content
+// (SameHolidayRowContent) and the same rank among equal rows; 0 when `in` no longer holds it.
 int SameHolidayRow(const HolidayTable& from, int row, const HolidayTable& in);
 
-// Writes FixedHolidaysCount, 1Data..3Data, FloatingHolidaysCount, 4Data..7Data, in that order.
+// Writes the two tables in memory as they are: FixedHolidaysCount, 1Data..3Data,
+// FloatingHolidaysCount, 4Data..7Data, in that order, in one update.
 void SaveHolidays();
 
 // Writes column key `keyNumber` (1..7: 1..3 from the fixed table, 4..7 from the floating one) of

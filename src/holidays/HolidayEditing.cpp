@@ -3,7 +3,12 @@
 #include "core/CalendarNames.h"
 #include "core/NumericText.h"
 
+#include <QHash>
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
 
 namespace morvessa {
@@ -42,17 +47,15 @@ bool FitsFloatingTable(const HolidayRule& rule)
            rule.lastYear == 0;
 }
 
-void WriteFixedRow(int row, const HolidayRule& rule)
+void WriteFixedRow(HolidayTable& table, int row, const HolidayRule& rule)
 {
-    HolidayTable& table = FixedHolidays();
     table.Cell(row, fixed_column::Month) = rule.month;
     table.Cell(row, fixed_column::Day) = rule.day;
     table.Cell(row, fixed_column::Name) = rule.name;
 }
 
-void WriteFloatingRow(int row, const HolidayRule& rule)
+void WriteFloatingRow(HolidayTable& table, int row, const HolidayRule& rule)
 {
-    HolidayTable& table = FloatingHolidays();
     table.Cell(row, floating_column::Month) = rule.month;
     table.Cell(row, floating_column::Weekday) = rule.weekday;
     table.Cell(row, floating_column::Occurrence) = rule.occurrence == HolidayRule::kLast
@@ -61,32 +64,50 @@ void WriteFloatingRow(int row, const HolidayRule& rule)
     table.Cell(row, floating_column::Name) = rule.name;
 }
 
-void SaveAll()
+// Adds `rule` to the list that can hold it; returns its entry.
+HolidayEntry AddToLists(HolidayLists& lists, const HolidayRule& rule)
 {
-    SaveHolidays();
-    SaveRuleHolidays();
+    if (FitsFixedTable(rule)) {
+        AppendHolidayRow(lists.fixed);
+        WriteFixedRow(lists.fixed, lists.fixed.RowCount(), rule);
+        return {HolidayEntry::Source::Fixed, lists.fixed.RowCount()};
+    }
+    if (FitsFloatingTable(rule)) {
+        AppendHolidayRow(lists.floating);
+        WriteFloatingRow(lists.floating, lists.floating.RowCount(), rule);
+        return {HolidayEntry::Source::Floating, lists.floating.RowCount()};
+    }
+    lists.rules.push_back(rule);
+    return {HolidayEntry::Source::Rule, static_cast<int>(lists.rules.size() - 1)};
 }
 
-}  // namespace
-
-std::vector<HolidayEntry> AllHolidayEntries()
+// A rule holiday told apart from others: its name and its rule.
+QString RuleKey(const HolidayRule& rule)
 {
-    std::vector<HolidayEntry> entries;
-    for (int row = 1; row <= FixedHolidays().RowCount(); ++row)
-        entries.push_back({HolidayEntry::Source::Fixed, row});
-    for (int row = 1; row <= FloatingHolidays().RowCount(); ++row)
-        entries.push_back({HolidayEntry::Source::Floating, row});
-    for (std::size_t i = 0; i < RuleHolidays().size(); ++i)
-        entries.push_back({HolidayEntry::Source::Rule, static_cast<int>(i)});
-    return entries;
+    return rule.name + QChar(0x1F) + RuleText(rule);
 }
 
-HolidayRule RuleOfEntry(const HolidayEntry& entry)
+// The position in `in` of the rule at `index` of `from` (same rule, same rank among equal ones), or
+// -1 when `in` no longer holds it.
+int SameRuleIndex(const std::vector<HolidayRule>& from, int index, const std::vector<HolidayRule>& in)
+{
+    if (index < 0 || index >= static_cast<int>(from.size()))
+        return -1;
+    const HolidayRule& rule = from[static_cast<std::size_t>(index)];
+    int rank = static_cast<int>(std::count(from.begin(), from.begin() + index, rule));
+    for (std::size_t i = 0; i < in.size(); ++i)
+        if (in[i] == rule && rank-- == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+HolidayRule RuleOfRow(const HolidayTable& fixed, const HolidayTable& floating,
+                      const std::vector<HolidayRule>& rules, const HolidayEntry& entry)
 {
     HolidayRule rule;
     switch (entry.source) {
     case HolidayEntry::Source::Fixed: {
-        const HolidayTable& table = FixedHolidays();
+        const HolidayTable& table = fixed;
         rule.kind = HolidayRule::Kind::Fixed;
         rule.name = table.Cell(entry.index, fixed_column::Name).Text();
         rule.month = WholeCell(table.Cell(entry.index, fixed_column::Month), "month", 1, 12);
@@ -94,7 +115,7 @@ HolidayRule RuleOfEntry(const HolidayEntry& entry)
         return rule;
     }
     case HolidayEntry::Source::Floating: {
-        const HolidayTable& table = FloatingHolidays();
+        const HolidayTable& table = floating;
         rule.kind = HolidayRule::Kind::NthWeekday;
         rule.name = table.Cell(entry.index, floating_column::Name).Text();
         rule.month = WholeCell(table.Cell(entry.index, floating_column::Month), "month", 1, 12);
@@ -106,9 +127,234 @@ HolidayRule RuleOfEntry(const HolidayEntry& entry)
         return rule;
     }
     case HolidayEntry::Source::Rule:
-        return RuleHolidays().at(static_cast<std::size_t>(entry.index));
+        return rules.at(static_cast<std::size_t>(entry.index));
     }
     return rule;
+}
+
+std::vector<HolidayEntry> EntriesOf(const HolidayLists& lists)
+{
+    std::vector<HolidayEntry> entries;
+    for (int row = 1; row <= lists.fixed.RowCount(); ++row)
+        entries.push_back({HolidayEntry::Source::Fixed, row});
+    for (int row = 1; row <= lists.floating.RowCount(); ++row)
+        entries.push_back({HolidayEntry::Source::Floating, row});
+    for (std::size_t i = 0; i < lists.rules.size(); ++i)
+        entries.push_back({HolidayEntry::Source::Rule, static_cast<int>(i)});
+    return entries;
+}
+
+std::vector<HolidayRule> RulesOf(const HolidayLists& lists)
+{
+    std::vector<HolidayRule> rules;
+    for (const HolidayEntry& entry : EntriesOf(lists)) {
+        try {
+            rules.push_back(RuleOfRow(lists.fixed, lists.floating, lists.rules, entry));
+        } catch (const HolidayRuleError&) {
+        }
+    }
+    return rules;
+}
+
+// The entry of the same holiday in `in` as `entry` is in `from`; nullopt when `in` no longer holds it
+// (another copy of the program deleted or changed it).
+std::optional<HolidayEntry> SameEntry(const HolidayLists& from, const HolidayEntry& entry,
+                                      const HolidayLists& in)
+{
+    int index = 0;
+    switch (entry.source) {
+    case HolidayEntry::Source::Fixed:
+        index = SameHolidayRow(from.fixed, entry.index, in.fixed);
+        return index > 0 ? std::optional<HolidayEntry>({entry.source, index}) : std::nullopt;
+    case HolidayEntry::Source::Floating:
+        index = SameHolidayRow(from.floating, entry.index, in.floating);
+        return index > 0 ? std::optional<HolidayEntry>({entry.source, index}) : std::nullopt;
+    case HolidayEntry::Source::Rule:
+        index = SameRuleIndex(from.rules, entry.index, in.rules);
+        return index >= 0 ? std::optional<HolidayEntry>({entry.source, index}) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+QString NameOfEntry(const HolidayLists& lists, const HolidayEntry& entry)
+{
+    switch (entry.source) {
+    case HolidayEntry::Source::Fixed:
+        return lists.fixed.Cell(entry.index, fixed_column::Name).Text();
+    case HolidayEntry::Source::Floating:
+        return lists.floating.Cell(entry.index, floating_column::Name).Text();
+    case HolidayEntry::Source::Rule:
+        return lists.rules.at(static_cast<std::size_t>(entry.index)).name;
+    }
+    return QString();
+}
+
+void TellChangedElsewhere(const QString& text)
+{
+    CurrentCatalogueMessageSink().ShowMessage(text);
+}
+
+// --- Undo of a change while another copy of the program may have changed the lists too ---
+
+// The changes that turned `from` into `to`, made to `onto`: each row `from` had and `to` lacks is
+// removed from `onto` when it is still there, each row `to` gained is put in after the row it
+// followed (at the start or the end when it was first or last). Rows are told apart by `keys`; equal
+// rows by their rank. With `onto` equal to `from`, the result is `to`. Returns, for each row of the
+// result, the row of `onto` (>= 0) or of `to` (-1 - index) it is.
+std::vector<int> MergeChange(const QStringList& from, const QStringList& to, const QStringList& onto)
+{
+    const int n = static_cast<int>(from.size());
+    const int m = static_cast<int>(to.size());
+    std::vector<int> toOfFrom(static_cast<std::size_t>(n), -1);
+    std::vector<int> fromOfTo(static_cast<std::size_t>(m), -1);
+    // Align the two: the common start and end, then a longest common subsequence of the rest (when
+    // small enough; a huge difference is taken as all removed and all added).
+    int head = 0;
+    while (head < n && head < m && from[head] == to[head])
+        ++head;
+    int tail = 0;
+    while (tail < n - head && tail < m - head && from[n - 1 - tail] == to[m - 1 - tail])
+        ++tail;
+    for (int i = 0; i < head; ++i)
+        toOfFrom[static_cast<std::size_t>(i)] = i;
+    for (int k = 0; k < tail; ++k)
+        toOfFrom[static_cast<std::size_t>(n - 1 - k)] = m - 1 - k;
+    const int a = n - head - tail;
+    const int b = m - head - tail;
+    if (a > 0 && b > 0 && static_cast<long long>(a) * b <= 4'000'000) {
+        const auto at = [b](int i, int j) { return static_cast<std::size_t>(i) * (b + 1) + j; };
+        std::vector<int> common(static_cast<std::size_t>(a + 1) * (b + 1), 0);
+        for (int i = a - 1; i >= 0; --i)
+            for (int j = b - 1; j >= 0; --j)
+                common[at(i, j)] = from[head + i] == to[head + j]
+                                       ? common[at(i + 1, j + 1)] + 1
+                                       : std::max(common[at(i + 1, j)], common[at(i, j + 1)]);
+        for (int i = 0, j = 0; i < a && j < b;) {
+            if (from[head + i] == to[head + j]) {
+                toOfFrom[static_cast<std::size_t>(head + i)] = head + j;
+                ++i;
+                ++j;
+            } else if (common[at(i + 1, j)] >= common[at(i, j + 1)]) {
+                ++i;
+            } else {
+                ++j;
+            }
+        }
+    }
+    for (int i = 0; i < n; ++i)
+        if (toOfFrom[static_cast<std::size_t>(i)] >= 0)
+            fromOfTo[static_cast<std::size_t>(toOfFrom[static_cast<std::size_t>(i)])] = i;
+
+    // Each row of `from` in `onto`: the same key and the same rank among equal keys.
+    std::vector<int> ontoOfFrom(static_cast<std::size_t>(n), -1);
+    {
+        QHash<QString, std::vector<int>> places;
+        for (int p = 0; p < static_cast<int>(onto.size()); ++p)
+            places[onto[p]].push_back(p);
+        QHash<QString, int> seen;
+        for (int i = 0; i < n; ++i) {
+            const int rank = seen[from[i]]++;
+            const auto it = places.constFind(from[i]);
+            if (it != places.constEnd() && rank < static_cast<int>(it->size()))
+                ontoOfFrom[static_cast<std::size_t>(i)] = (*it)[static_cast<std::size_t>(rank)];
+        }
+    }
+
+    const int size = static_cast<int>(onto.size());
+    std::vector<bool> removed(static_cast<std::size_t>(size), false);
+    for (int i = 0; i < n; ++i)
+        if (toOfFrom[static_cast<std::size_t>(i)] < 0 && ontoOfFrom[static_cast<std::size_t>(i)] >= 0)
+            removed[static_cast<std::size_t>(ontoOfFrom[static_cast<std::size_t>(i)])] = true;
+    // New rows by where they go: before the first row, after a row of `onto`, or at the end.
+    std::vector<int> atStart;
+    std::vector<int> atEnd;
+    std::vector<std::vector<int>> after(static_cast<std::size_t>(size));
+    int anchor = -1;  // the row of `from` the next new row follows
+    for (int j = 0; j < m; ++j) {
+        if (fromOfTo[static_cast<std::size_t>(j)] >= 0) {
+            anchor = fromOfTo[static_cast<std::size_t>(j)];
+            continue;
+        }
+        if (anchor == n - 1 && n > 0) {
+            atEnd.push_back(j);
+            continue;
+        }
+        int place = -1;
+        for (int i = anchor; i >= 0 && place < 0; --i)
+            place = ontoOfFrom[static_cast<std::size_t>(i)];
+        (place < 0 ? atStart : after[static_cast<std::size_t>(place)]).push_back(j);
+    }
+    std::vector<int> result;
+    for (int j : atStart)
+        result.push_back(-1 - j);
+    for (int p = 0; p < size; ++p) {
+        if (!removed[static_cast<std::size_t>(p)])
+            result.push_back(p);
+        for (int j : after[static_cast<std::size_t>(p)])
+            result.push_back(-1 - j);
+    }
+    for (int j : atEnd)
+        result.push_back(-1 - j);
+    return result;
+}
+
+QStringList RowKeys(const HolidayTable& table)
+{
+    QStringList keys;
+    for (int row = 1; row <= table.RowCount(); ++row) {
+        QString key;
+        for (int column = 1; column <= table.ColumnCount(); ++column) {
+            // As the store gives the cell back, so a row reads the same before and after a save.
+            key += StoredCellText(table.Cell(row, column)) + QChar(0x1F);
+        }
+        keys.append(key);
+    }
+    return keys;
+}
+
+HolidayTable MergeTableChange(const HolidayTable& from, const HolidayTable& to, const HolidayTable& onto)
+{
+    const std::vector<int> rows = MergeChange(RowKeys(from), RowKeys(to), RowKeys(onto));
+    HolidayTable result(onto.ColumnCount());
+    result.Reset(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const HolidayTable& source = rows[r] >= 0 ? onto : to;
+        const int row = rows[r] >= 0 ? rows[r] + 1 : -rows[r];
+        for (int column = 1; column <= result.ColumnCount(); ++column)
+            result.Cell(static_cast<int>(r) + 1, column) = source.Cell(row, column);
+    }
+    return result;
+}
+
+std::vector<HolidayRule> MergeRuleChange(const std::vector<HolidayRule>& from,
+                                         const std::vector<HolidayRule>& to,
+                                         const std::vector<HolidayRule>& onto)
+{
+    const auto keys = [](const std::vector<HolidayRule>& rules) {
+        QStringList list;
+        for (const HolidayRule& rule : rules)
+            list.append(RuleKey(rule));
+        return list;
+    };
+    std::vector<HolidayRule> result;
+    for (int index : MergeChange(keys(from), keys(to), keys(onto)))
+        result.push_back(index >= 0 ? onto[static_cast<std::size_t>(index)]
+                                    : to[static_cast<std::size_t>(-1 - index)]);
+    return result;
+}
+
+bool g_undoing = false;  // an undo's own change is not a step of the history
+
+}  // namespace
+
+std::vector<HolidayEntry> AllHolidayEntries()
+{
+    return EntriesOf(CurrentHolidayLists());
+}
+
+HolidayRule RuleOfEntry(const HolidayEntry& entry)
+{
+    return RuleOfRow(FixedHolidays(), FloatingHolidays(), RuleHolidays(), entry);
 }
 
 QString EntryText(const HolidayEntry& entry)
@@ -128,136 +374,154 @@ QString EntryText(const HolidayEntry& entry)
     }
 }
 
+// Each change below applies to the lists as stored now (ChangeHolidayLists); the entry the caller
+// has is one of the lists in memory, so its holiday is looked up again there by its content.
+
 HolidayEntry ReplaceHoliday(const HolidayEntry& entry, const HolidayRule& rule)
 {
-    std::vector<HolidayRule>& rules = RuleHolidays();
-    switch (entry.source) {
-    case HolidayEntry::Source::Fixed:
-    case HolidayEntry::Source::Floating: {
-        const bool fixed = entry.source == HolidayEntry::Source::Fixed;
-        HolidayTable& table = fixed ? FixedHolidays() : FloatingHolidays();
-        table.Cell(entry.index, 1);  // throws for a row the table does not have
-        if (fixed && FitsFixedTable(rule)) {
-            WriteFixedRow(entry.index, rule);
-            SaveHolidays();
-            return entry;
-        }
-        if (!fixed && FitsFloatingTable(rule)) {
-            WriteFloatingRow(entry.index, rule);
-            SaveHolidays();
-            return entry;
-        }
-        if (table.RowCount() < 2)
-            throw HolidayRuleError(std::string("The last ") + (fixed ? "fixed" : "floating") +
-                                   " holiday keeps its kind: the list always holds one.");
-        DeleteHolidayRow(table, entry.index);
-        rules.push_back(rule);
-        SaveAll();
-        return {HolidayEntry::Source::Rule, static_cast<int>(rules.size() - 1)};
+    const HolidayLists seen = CurrentHolidayLists();
+    const bool table = entry.source != HolidayEntry::Source::Rule;
+    const bool fixed = entry.source == HolidayEntry::Source::Fixed;
+    const bool fits = fixed ? FitsFixedTable(rule) : FitsFloatingTable(rule);
+    const QString lastRowMessage =
+        QStringLiteral("The last %1 holiday keeps its kind: the list always holds one.")
+            .arg(QLatin1String(fixed ? "fixed" : "floating"));
+    if (table) {
+        const HolidayTable& seenTable = fixed ? seen.fixed : seen.floating;
+        seenTable.Cell(entry.index, 1);  // throws for a row the table does not have
+        if (!fits && seenTable.RowCount() < 2)
+            throw HolidayRuleError(lastRowMessage.toStdString());
+    } else {
+        seen.rules.at(static_cast<std::size_t>(entry.index));  // throws for an entry the list lacks
     }
-    case HolidayEntry::Source::Rule:
-        rules.at(static_cast<std::size_t>(entry.index)) = rule;
-        SaveRuleHolidays();
-        return entry;
-    }
-    return entry;
+    HolidayEntry result = entry;
+    bool gone = false;
+    ChangeHolidayLists([&](HolidayLists& lists) {
+        const std::optional<HolidayEntry> now = SameEntry(seen, entry, lists);
+        // Changed or deleted meanwhile by another copy: what the user entered is kept as a new
+        // holiday beside whatever that copy stored, rather than dropped.
+        if (!now) {
+            gone = true;
+            result = AddToLists(lists, rule);
+            return true;
+        }
+        if (!table) {
+            lists.rules[static_cast<std::size_t>(now->index)] = rule;
+            result = *now;
+            return true;
+        }
+        HolidayTable& changed = fixed ? lists.fixed : lists.floating;
+        if (fits) {
+            (fixed ? WriteFixedRow : WriteFloatingRow)(changed, now->index, rule);
+            result = *now;
+            return true;
+        }
+        if (changed.RowCount() < 2)
+            throw HolidayRuleError(lastRowMessage.toStdString());
+        DeleteHolidayRow(changed, now->index);
+        lists.rules.push_back(rule);
+        result = {HolidayEntry::Source::Rule, static_cast<int>(lists.rules.size() - 1)};
+        return true;
+    });
+    if (gone)
+        TellChangedElsewhere(QStringLiteral("\"%1\" was changed or deleted in another copy of the program "
+                                            "meanwhile, so \"%2\" was added as a new holiday.")
+                                 .arg(NameOfEntry(seen, entry), rule.name));
+    return result;
 }
 
 HolidayEntry AddHoliday(const HolidayRule& rule)
 {
-    if (FitsFixedTable(rule)) {
-        AppendHolidayRow(FixedHolidays());
-        WriteFixedRow(FixedHolidays().RowCount(), rule);
-        SaveHolidays();
-        return {HolidayEntry::Source::Fixed, FixedHolidays().RowCount()};
-    }
-    if (FitsFloatingTable(rule)) {
-        AppendHolidayRow(FloatingHolidays());
-        WriteFloatingRow(FloatingHolidays().RowCount(), rule);
-        SaveHolidays();
-        return {HolidayEntry::Source::Floating, FloatingHolidays().RowCount()};
-    }
-    RuleHolidays().push_back(rule);
-    SaveRuleHolidays();
-    return {HolidayEntry::Source::Rule, static_cast<int>(RuleHolidays().size() - 1)};
+    HolidayEntry result;
+    ChangeHolidayLists([&](HolidayLists& lists) {
+        result = AddToLists(lists, rule);
+        return true;
+    });
+    return result;
 }
 
 AddedToLists AddHolidays(const std::vector<HolidayRule>& rules)
 {
-    const HolidayLists before = CurrentHolidayLists();
-    std::set<std::pair<QString, QString>> there;
-    for (const HolidayRule& rule : AllHolidayRules())
-        there.insert({rule.name, RuleText(rule)});
     AddedToLists result;
-    try {
+    ChangeHolidayLists([&](HolidayLists& lists) {
+        result = {};
+        std::set<std::pair<QString, QString>> there;
+        for (const HolidayRule& rule : RulesOf(lists))
+            there.insert({rule.name, RuleText(rule)});
         for (const HolidayRule& rule : rules) {
             if (!there.insert({rule.name, RuleText(rule)}).second) {
                 ++result.alreadyThere;
                 continue;
             }
-            if (FitsFixedTable(rule)) {
-                AppendHolidayRow(FixedHolidays());
-                WriteFixedRow(FixedHolidays().RowCount(), rule);
-            } else if (FitsFloatingTable(rule)) {
-                AppendHolidayRow(FloatingHolidays());
-                WriteFloatingRow(FloatingHolidays().RowCount(), rule);
-            } else {
-                RuleHolidays().push_back(rule);
-            }
+            AddToLists(lists, rule);
             ++result.added;
         }
-        if (result.added > 0)
-            SaveAll();
-    } catch (...) {
-        FixedHolidays() = before.fixed;
-        FloatingHolidays() = before.floating;
-        RuleHolidays() = before.rules;
-        throw;
-    }
+        return result.added > 0;
+    });
     return result;
 }
 
 std::vector<HolidayRule> AllHolidayRules()
 {
-    std::vector<HolidayRule> rules;
-    for (const HolidayEntry& entry : AllHolidayEntries()) {
-        try {
-            rules.push_back(RuleOfEntry(entry));
-        } catch (const HolidayRuleError&) {
-        }
-    }
-    return rules;
+    return RulesOf(CurrentHolidayLists());
 }
 
 bool DeleteHoliday(const HolidayEntry& entry)
 {
+    const HolidayLists seen = CurrentHolidayLists();
     if (entry.source == HolidayEntry::Source::Rule) {
-        std::vector<HolidayRule>& rules = RuleHolidays();
-        if (entry.index < 0 || entry.index >= static_cast<int>(rules.size()))
+        if (entry.index < 0 || entry.index >= static_cast<int>(seen.rules.size()))
             return false;
-        rules.erase(rules.begin() + entry.index);
-        SaveRuleHolidays();
-        return true;
+    } else {
+        const HolidayTable& table = entry.source == HolidayEntry::Source::Fixed ? seen.fixed : seen.floating;
+        if (table.RowCount() < 2 || entry.index < 1 || entry.index > table.RowCount())
+            return false;
     }
-    HolidayTable& table = entry.source == HolidayEntry::Source::Fixed ? FixedHolidays() : FloatingHolidays();
-    const int before = table.RowCount();
-    DeleteHolidayRow(table, entry.index);
-    if (table.RowCount() == before)
-        return false;
-    SaveHolidays();
-    return true;
-}
-
-HolidayLists CurrentHolidayLists()
-{
-    return {FixedHolidays(), FloatingHolidays(), RuleHolidays()};
+    bool deleted = false;
+    bool gone = false;
+    ChangeHolidayLists([&](HolidayLists& lists) {
+        const std::optional<HolidayEntry> now = SameEntry(seen, entry, lists);
+        // Deleted or changed meanwhile by another copy: nothing else is deleted in its place.
+        if (!now) {
+            gone = true;
+            return true;
+        }
+        if (entry.source == HolidayEntry::Source::Rule) {
+            lists.rules.erase(lists.rules.begin() + now->index);
+        } else {
+            HolidayTable& table = entry.source == HolidayEntry::Source::Fixed ? lists.fixed : lists.floating;
+            if (table.RowCount() < 2)
+                return false;  // the other copy left only this one
+            DeleteHolidayRow(table, now->index);
+        }
+        deleted = true;
+        return true;
+    });
+    if (gone)
+        TellChangedElsewhere(QStringLiteral("\"%1\" was changed or deleted in another copy of the program "
+                                            "meanwhile, so nothing was deleted. The list shows the holidays "
+                                            "as they are stored now.")
+                                 .arg(NameOfEntry(seen, entry)));
+    return deleted || gone;
 }
 
 void HolidayUndo::Remember(const QString& what)
 {
     if (steps_.size() >= kUndoSteps)
         steps_.erase(steps_.begin());
-    steps_.push_back({what, CurrentHolidayLists()});
+    steps_.push_back({what, CurrentHolidayLists(), {}});
+}
+
+void HolidayUndo::Note(const HolidayLists& before, const HolidayLists& after)
+{
+    if (steps_.empty())
+        return;
+    std::vector<Change>& changes = steps_.back().changes;
+    // Changes that follow on from each other are one change.
+    if (!changes.empty() && changes.back().after == before)
+        changes.back().after = after;
+    else
+        changes.push_back({before, after});
 }
 
 QString HolidayUndo::UndoText() const
@@ -271,16 +535,43 @@ bool HolidayUndo::Undo()
         return false;
     Step step = std::move(steps_.back());
     steps_.pop_back();
-    FixedHolidays() = std::move(step.lists.fixed);
-    FloatingHolidays() = std::move(step.lists.floating);
-    RuleHolidays() = std::move(step.lists.rules);
-    SaveAll();
+    // A step nothing was saved for puts back the lists it remembered.
+    std::vector<Change> changes = step.changes;
+    if (changes.empty())
+        changes.push_back({step.lists, CurrentHolidayLists()});
+    const bool wasUndoing = g_undoing;
+    g_undoing = true;
+    try {
+        // Each change is taken back from what is stored now, newest first, so holidays another copy
+        // of the program stored meanwhile stay.
+        ChangeHolidayLists([&](HolidayLists& lists) {
+            for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
+                lists.fixed = MergeTableChange(change->after.fixed, change->before.fixed, lists.fixed);
+                lists.floating =
+                    MergeTableChange(change->after.floating, change->before.floating, lists.floating);
+                lists.rules = MergeRuleChange(change->after.rules, change->before.rules, lists.rules);
+            }
+            return true;
+        });
+    } catch (...) {
+        g_undoing = wasUndoing;
+        steps_.push_back(std::move(step));
+        throw;
+    }
+    g_undoing = wasUndoing;
     return true;
 }
 
 HolidayUndo& ProgramHolidayUndo()
 {
-    static HolidayUndo undo;
+    static HolidayUndo& undo = []() -> HolidayUndo& {
+        static HolidayUndo history;
+        SetHolidayChangeListener([](const HolidayLists& before, const HolidayLists& after) {
+            if (!g_undoing)
+                history.Note(before, after);
+        });
+        return history;
+    }();
     return undo;
 }
 

@@ -30,11 +30,16 @@ HolidayRule RuleOfEntry(const HolidayEntry& entry);
 // What the holiday list shows for an entry: "Fixed: Christmas - 25 December".
 QString EntryText(const HolidayEntry& entry);
 
+// Each change below is made to the lists as stored now (see ChangeHolidayLists), so what another copy
+// of the program stored meanwhile is kept, and the lists in memory show the result. `entry` is one of
+// the lists in memory; its holiday is found again in the store by its content.
+
 // Replaces the holiday of `entry` by `rule` and saves. A table row keeps its place when the table can
 // hold the new rule (a plain date for the fixed table, an n-th or last weekday without years for the
 // floating one); otherwise the holiday moves to the rule list. A table's last row cannot move (the
-// tables always keep a row): that throws HolidayRuleError and changes nothing. Returns the entry the
-// holiday has afterwards.
+// tables always keep a row): that throws HolidayRuleError and changes nothing. When another copy
+// changed or deleted the holiday meanwhile, `rule` is added as a new holiday and the user is told.
+// Returns the entry the holiday has afterwards.
 HolidayEntry ReplaceHoliday(const HolidayEntry& entry, const HolidayRule& rule);
 
 // Adds a holiday and saves: a plain date to the fixed table, an n-th or last weekday (1st to 4th or
@@ -52,16 +57,10 @@ AddedToLists AddHolidays(const std::vector<HolidayRule>& rules);
 // Every holiday as a rule, in list order (rows that form no date left out): what an export writes.
 std::vector<HolidayRule> AllHolidayRules();
 
-// Removes the holiday of `entry` and saves; a table's last row stays (returns false then).
+// Removes the holiday of `entry` and saves; a table's last row stays (returns false then). When another
+// copy changed or deleted the holiday meanwhile, nothing is deleted, the user is told, and it returns
+// true (the lists in memory then show what is stored).
 bool DeleteHoliday(const HolidayEntry& entry);
-
-// The three lists at one moment.
-struct HolidayLists {
-    HolidayTable fixed{3};
-    HolidayTable floating{4};
-    std::vector<HolidayRule> rules;
-};
-HolidayLists CurrentHolidayLists();
 
 // Undo of the last changes: Remember() before a change, Undo() puts the lists back and saves them.
 class HolidayUndo {
@@ -70,8 +69,12 @@ public:
     bool CanUndo() const { return !steps_.empty(); }
     // "Undo Delete", "Undo Import", ...; empty when there is nothing to undo.
     QString UndoText() const;
-    // Puts back the lists of the last Remember and saves them; false when there is nothing to undo.
+    // Takes back every change saved since the last Remember (or, when none was saved, puts back the
+    // lists it remembered) and saves; false when there is nothing to undo. The changes are taken back
+    // from what is stored now, so holidays another copy of the program stored meanwhile stay.
     bool Undo();
+    // Called for each change saved (see SetHolidayChangeListener); it belongs to the last step.
+    void Note(const HolidayLists& before, const HolidayLists& after);
     void Clear() { steps_.clear(); }
     // Drops the last Remember, for a change that did not happen.
     void Forget()
@@ -81,9 +84,14 @@ public:
     }
 
 private:
+    struct Change {
+        HolidayLists before;
+        HolidayLists after;
+    };
     struct Step {
         QString what;
-        HolidayLists lists;
+        HolidayLists lists;  // as shown when remembered
+        std::vector<Change> changes;
     };
     std::vector<Step> steps_;
 };

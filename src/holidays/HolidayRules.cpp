@@ -379,17 +379,17 @@ void LoadRuleHolidays()
         g_rules = ParseRuleList(text);
     } catch (const HolidayRuleError& error) {
         g_rules.clear();
-        WriteSettings({{QString::fromLatin1(key::RuleHolidaysDamaged), text}});
-        CurrentCatalogueMessageSink().ShowMessage(
-            QString::fromUtf8(error.what()) +
-            QStringLiteral(". They were kept aside under %1 and the list starts empty.")
-                .arg(QString::fromLatin1(key::RuleHolidaysDamaged)));
+        KeepDamagedRuleHolidaysAside(text, error);
     }
 }
 
-void SaveRuleHolidays()
+void KeepDamagedRuleHolidaysAside(const QString& text, const HolidayRuleError& error)
 {
-    WriteSettings({{QString::fromLatin1(key::RuleHolidays), RuleListText(g_rules)}});
+    WriteSettings({{QString::fromLatin1(key::RuleHolidaysDamaged), text}});
+    CurrentCatalogueMessageSink().ShowMessage(
+        QString::fromUtf8(error.what()) +
+        QStringLiteral(". They were kept aside under %1 and the list starts empty.")
+            .arg(QString::fromLatin1(key::RuleHolidaysDamaged)));
 }
 
 bool ShowEveryHolidayOfDay()

@@ -81,8 +81,11 @@ std::vector<HolidayRule>& RuleHolidays();
 // list is left empty.
 void LoadRuleHolidays();
 
-// Writes the list to the store (one update of the file).
+// Writes the list in memory as it is to the store (one update of the file).
 void SaveRuleHolidays();
+
+// Keeps the damaged stored text of the list under RuleHolidaysDamaged and tells the user why.
+void KeepDamagedRuleHolidaysAside(const QString& text, const HolidayRuleError& error);
 
 // The stored text of a list, and the list of a stored text (throws HolidayRuleError when damaged).
 QString RuleListText(const std::vector<HolidayRule>& rules);
