@@ -36,6 +36,7 @@ CatalogueMessageSink* g_sink = nullptr;
 
 HolidayTable g_fixed(3);
 HolidayTable g_floating(4);
+QStringList g_problemsToldAtLoad;  // what the last load found damaged in the tables, and told
 
 [[noreturn]] void ThrowSubscript()
 {
@@ -381,8 +382,9 @@ bool StoredTablesForChange(const QHash<QString, QString>& stored, HolidayTable& 
     if (!CountResetReasons(stored).isEmpty())
         return false;
     ReadTables tables = ReadStoredTables(stored, true);
-    // Told (with the copy of the file) before anything replaces the damaged values.
-    if (!tables.problems.isEmpty())
+    // Told (with the copy of the file) before anything replaces the damaged values, unless the load
+    // told this very damage already.
+    if (!tables.problems.isEmpty() && tables.problems != g_problemsToldAtLoad)
         ReportDamagedHolidays(tables.problems);
     fixed = std::move(tables.fixed);
     floating = std::move(tables.floating);
@@ -517,6 +519,7 @@ void LoadHolidays()
     // Nothing is written here: a damaged store stays as it is until the user changes a holiday.
     if (!tables.problems.isEmpty())
         ReportDamagedHolidays(tables.problems);
+    g_problemsToldAtLoad = tables.problems;
     g_fixed = std::move(tables.fixed);
     g_floating = std::move(tables.floating);
 
@@ -608,6 +611,7 @@ void SaveRuleHolidays()
 {
     SettingsEditLock lock;
     HolidayLists before = CurrentHolidayLists();
+    before.rules.clear();  // a store without the key holds no rule holiday
     StoredRulesForChange(ReadSettings(KeysOfAllLists()), before.rules);
     WriteSettings({{QString::fromLatin1(key::RuleHolidays), RuleListText(RuleHolidays())}});
     TellListener(before, CurrentHolidayLists());

@@ -509,7 +509,7 @@ void HolidayUndo::Remember(const QString& what)
 {
     if (steps_.size() >= kUndoSteps)
         steps_.erase(steps_.begin());
-    steps_.push_back({what, CurrentHolidayLists(), {}});
+    steps_.push_back({what, {}});
 }
 
 void HolidayUndo::Note(const HolidayLists& before, const HolidayLists& after)
@@ -535,10 +535,7 @@ bool HolidayUndo::Undo()
         return false;
     Step step = std::move(steps_.back());
     steps_.pop_back();
-    // A step nothing was saved for puts back the lists it remembered.
-    std::vector<Change> changes = step.changes;
-    if (changes.empty())
-        changes.push_back({step.lists, CurrentHolidayLists()});
+    const std::vector<Change>& changes = step.changes;
     const bool wasUndoing = g_undoing;
     g_undoing = true;
     try {

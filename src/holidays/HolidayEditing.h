@@ -62,16 +62,17 @@ std::vector<HolidayRule> AllHolidayRules();
 // true (the lists in memory then show what is stored).
 bool DeleteHoliday(const HolidayEntry& entry);
 
-// Undo of the last changes: Remember() before a change, Undo() puts the lists back and saves them.
+// Undo of the last changes: Remember() before a change starts a step; every change saved after it
+// (told by the store, see SetHolidayChangeListener) belongs to that step until the next Remember.
 class HolidayUndo {
 public:
     void Remember(const QString& what);
     bool CanUndo() const { return !steps_.empty(); }
     // "Undo Delete", "Undo Import", ...; empty when there is nothing to undo.
     QString UndoText() const;
-    // Takes back every change saved since the last Remember (or, when none was saved, puts back the
-    // lists it remembered) and saves; false when there is nothing to undo. The changes are taken back
-    // from what is stored now, so holidays another copy of the program stored meanwhile stay.
+    // Takes back every change this copy saved since the last Remember and saves; false when there is
+    // nothing to undo. The changes are taken back from what is stored now, so what another copy of the
+    // program stored meanwhile stays.
     bool Undo();
     // Called for each change saved (see SetHolidayChangeListener); it belongs to the last step.
     void Note(const HolidayLists& before, const HolidayLists& after);
@@ -90,7 +91,6 @@ private:
     };
     struct Step {
         QString what;
-        HolidayLists lists;  // as shown when remembered
         std::vector<Change> changes;
     };
     std::vector<Step> steps_;

@@ -1,6 +1,7 @@
 // Two processes that edit one settings file: every change of each survives.
 
 #include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayEditing.h"
 #include "settings/SettingsStore.h"
 #include "support/SettingsTestSupport.h"
 
@@ -21,6 +22,8 @@ protected:
     }
     void TearDown() override
     {
+        RuleHolidays().clear();
+        ProgramHolidayUndo().Clear();
         sink_.reset();
         TempSettingsTest::TearDown();
     }
@@ -33,6 +36,15 @@ protected:
         process->start(kHelper, {SettingsPath(), QString::number(count), prefix});
         EXPECT_TRUE(process->waitForStarted(10000)) << kHelper.toStdString();
         return process;
+    }
+    // Runs the helper to its end: the other copy makes one change and closes.
+    void OtherCopy(const QStringList& change) const
+    {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(kHelper, QStringList{SettingsPath()} + change);
+        ASSERT_TRUE(process.waitForStarted(10000)) << kHelper.toStdString();
+        Finish(process);
     }
     static void Finish(QProcess& process)
     {
@@ -47,6 +59,27 @@ protected:
         for (int row = 1; row <= FixedHolidays().RowCount(); ++row)
             names.insert(FixedHolidays().Cell(row, fixed_column::Name).Text());
         return names;
+    }
+
+    static HolidayRule Rule(const char* text, const char* name)
+    {
+        HolidayRule rule = ParseRuleText(QString::fromLatin1(text));
+        rule.name = QString::fromUtf8(name);
+        return rule;
+    }
+    static QStringList RuleNames()
+    {
+        QStringList names;
+        for (const HolidayRule& rule : RuleHolidays())
+            names.append(rule.name);
+        return names;
+    }
+    // Starts as the program does: both lists from the store, nothing to undo.
+    static void Start()
+    {
+        LoadHolidays();
+        LoadRuleHolidays();
+        ProgramHolidayUndo().Clear();
     }
 
     RecordingCatalogueMessageSink messages_;
@@ -90,6 +123,107 @@ TEST_F(ConcurrentEditTest, TwoCopiesAddingAtOnceLoseNothing)
         EXPECT_TRUE(names.contains(QStringLiteral("Second%1").arg(i))) << i;
     }
     EXPECT_TRUE(messages_.messages.empty());
+}
+
+// This copy edits through the Holidays menu while the other one added a holiday to each kind of
+// list: everything both stored is there, and this copy's lists show it without a reload.
+TEST_F(ConcurrentEditTest, MenuEditsKeepWhatAnotherCopyAddedMeanwhile)
+{
+    Start();
+    OtherCopy({QStringLiteral("1"), QStringLiteral("Theirs")});
+    OtherCopy({QStringLiteral("--add-rule"), QStringLiteral("Their Monday"), QStringLiteral("easter +1")});
+
+    // Christmas is row 4 of what this copy shows.
+    EXPECT_EQ(ReplaceHoliday({HolidayEntry::Source::Fixed, 4}, Rule("fixed 12-24", "Christmas Eve")),
+              (HolidayEntry{HolidayEntry::Source::Fixed, 4}));
+    EXPECT_TRUE(FixedNames().contains(QStringLiteral("Theirs1")));
+    EXPECT_EQ(AddHoliday(Rule("easter -2", "Good Friday")), (HolidayEntry{HolidayEntry::Source::Rule, 1}));
+    AddHolidays({Rule("fixed 03-17", "Saint Patrick's Day"), Rule("easter +1", "Their Monday")});
+
+    Start();
+    const QSet<QString> names = FixedNames();
+    EXPECT_EQ(FixedHolidays().RowCount(), 9);
+    EXPECT_TRUE(names.contains(QStringLiteral("Theirs1")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Saint Patrick's Day")));
+    EXPECT_EQ(FixedHolidays().Cell(4, fixed_column::Name).Text(), "Christmas Eve");
+    EXPECT_FALSE(names.contains(QStringLiteral("Christmas")));
+    // Their Monday was there already when the import came, so it is not doubled.
+    EXPECT_EQ(RuleNames(), (QStringList{QStringLiteral("Their Monday"), QStringLiteral("Good Friday")}));
+    EXPECT_TRUE(messages_.messages.empty());
+}
+
+// Undo takes back this copy's own change only; what the other copy stored after it stays.
+TEST_F(ConcurrentEditTest, UndoInThisCopyKeepsWhatAnotherCopyAdded)
+{
+    Start();
+    const HolidayTable start = FixedHolidays();
+    ProgramHolidayUndo().Remember(QStringLiteral("Delete"));
+    ASSERT_TRUE(DeleteHoliday({HolidayEntry::Source::Fixed, 2}));  // Flag Day
+    ProgramHolidayUndo().Remember(QStringLiteral("Add Holiday"));
+    AddHoliday(Rule("easter -2", "Good Friday"));
+
+    OtherCopy({QStringLiteral("1"), QStringLiteral("Theirs")});
+    OtherCopy({QStringLiteral("--add-rule"), QStringLiteral("Their Monday"), QStringLiteral("easter +1")});
+    OtherCopy({QStringLiteral("--delete"), QStringLiteral("Halloween")});
+
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());  // Good Friday goes, Their Monday stays
+    EXPECT_EQ(RuleNames(), QStringList{QStringLiteral("Their Monday")});
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());  // Flag Day comes back in its place
+
+    Start();
+    EXPECT_EQ(RuleNames(), QStringList{QStringLiteral("Their Monday")});
+    ASSERT_EQ(FixedHolidays().RowCount(), 7);
+    EXPECT_EQ(FixedHolidays().Cell(2, fixed_column::Name).Text(), "Flag Day");
+    EXPECT_EQ(FixedHolidays().Cell(7, fixed_column::Name).Text(), "Theirs1");
+    // The other copy's delete is not undone by this copy either.
+    EXPECT_FALSE(FixedNames().contains(QStringLiteral("Halloween")));
+    for (int row = 1; row <= 5; ++row)
+        EXPECT_TRUE(SameHolidayRowContent(FixedHolidays(), row, start, row)) << row;
+}
+
+// A holiday the other copy deleted or changed is never mistaken for the one that took its row.
+TEST_F(ConcurrentEditTest, AHolidayAnotherCopyDeletedOrChangedIsNotMistakenForAnother)
+{
+    Start();
+    OtherCopy({QStringLiteral("--delete"), QStringLiteral("Flag Day")});
+    OtherCopy({QStringLiteral("--rename"), QStringLiteral("Christmas"), QStringLiteral("Xmas")});
+    OtherCopy({QStringLiteral("--delete"), QStringLiteral("Halloween")});
+
+    // Row 2 was Flag Day here; in the store it is Independence Day now.
+    ProgramHolidayUndo().Remember(QStringLiteral("Delete"));
+    EXPECT_TRUE(DeleteHoliday({HolidayEntry::Source::Fixed, 2}));
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("\"Flag Day\" was changed or deleted")))
+        << messages_.messages[0].toStdString();
+    EXPECT_TRUE(FixedNames().contains(QStringLiteral("Independence Day")));  // shown now as stored
+    EXPECT_EQ(FixedHolidays().RowCount(), 5);
+    // Nothing was deleted, so its undo puts nothing back and takes nothing away.
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    EXPECT_EQ(FixedHolidays().RowCount(), 5);
+
+    // Christmas was renamed there: deleting it here deletes neither Xmas nor anything else.
+    OtherCopy({QStringLiteral("--rename"), QStringLiteral("Xmas"), QStringLiteral("Christmas")});
+    Start();
+    OtherCopy({QStringLiteral("--rename"), QStringLiteral("Christmas"), QStringLiteral("Xmas")});
+    const int christmas = 3;
+    ASSERT_EQ(FixedHolidays().Cell(christmas, fixed_column::Name).Text(), "Christmas");
+    EXPECT_TRUE(DeleteHoliday({HolidayEntry::Source::Fixed, christmas}));
+    EXPECT_EQ(messages_.messages.size(), 2u);
+    EXPECT_TRUE(FixedNames().contains(QStringLiteral("Xmas")));
+    EXPECT_EQ(FixedHolidays().RowCount(), 5);
+
+    // Editing a holiday the other copy deleted keeps the edit as a new holiday and says so.
+    Start();
+    OtherCopy({QStringLiteral("--delete"), QStringLiteral("Valentine's Day")});
+    ASSERT_EQ(FixedHolidays().Cell(5, fixed_column::Name).Text(), "Valentine's Day");
+    const HolidayEntry added =
+        ReplaceHoliday({HolidayEntry::Source::Fixed, 5}, Rule("fixed 02-15", "Valentine's Day After"));
+    EXPECT_EQ(added, (HolidayEntry{HolidayEntry::Source::Fixed, 5}));
+    EXPECT_EQ(messages_.messages.size(), 3u);
+    Start();
+    EXPECT_EQ(FixedHolidays().RowCount(), 5);
+    EXPECT_FALSE(FixedNames().contains(QStringLiteral("Valentine's Day")));
+    EXPECT_TRUE(FixedNames().contains(QStringLiteral("Valentine's Day After")));
 }
 
 }  // namespace

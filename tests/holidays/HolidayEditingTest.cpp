@@ -153,6 +153,76 @@ TEST_F(HolidayEditingTest, DeletingKeepsTheLastTableRowAndRefusesUnknownEntries)
     EXPECT_FALSE(DeleteHoliday({HolidayEntry::Source::Floating, 1}));
 }
 
+// The user's file after a damaged load: three fixed holidays under a count of 2, and a rule list that
+// is no list.
+const QByteArray kDamagedStore = "[Morvessa]\n"
+                                 "FixedHolidaysCount=2\n"
+                                 "1Data=1|\xc2\xac"
+                                 "3|\xc2\xac"
+                                 "5|\n"
+                                 "2Data=1|\xc2\xac"
+                                 "17|\xc2\xac"
+                                 "9|\n"
+                                 "3Data=Mine|\xc2\xac"
+                                 "Ours|\xc2\xac"
+                                 "Theirs|\n"
+                                 "FloatingHolidaysCount=1\n"
+                                 "4Data=5|\n5Data=2|\n6Data=Last|\n7Data=Memorial Day|\n"
+                                 "RuleHolidays=not a list\n";
+
+TEST_F(HolidayEditingTest, ADamagedStoreIsLeftAsItIsUntilAMenuChangeAndThenLosesNothing)
+{
+    WriteRawSettings(kDamagedStore);
+    LoadHolidays();
+    LoadRuleHolidays();
+    ASSERT_EQ(FixedHolidays().RowCount(), 3);
+    const std::size_t told = messages_.messages.size();
+    ASSERT_EQ(told, 2u);  // the tables, then the rule list kept aside
+    const QByteArray loaded = RawSettings();
+
+    // Changes that change nothing write nothing.
+    EXPECT_EQ(AddHolidays({Rule("fixed 03-17", "Ours")}).added, 0);
+    EXPECT_FALSE(DeleteHoliday({HolidayEntry::Source::Floating, 1}));
+    EXPECT_EQ(RawSettings(), loaded);
+
+    // A real change stores every row that was read, plus the change, without telling the damage
+    // twice; the damaged rule text stays kept aside.
+    AddHoliday(Rule("fixed 07-04", "Added"));
+    EXPECT_EQ(messages_.messages.size(), told);
+    HolidayLists stored = Stored();
+    ASSERT_EQ(stored.fixed.RowCount(), 4);
+    EXPECT_EQ(stored.fixed.Cell(3, fixed_column::Name).Text(), "Theirs");
+    EXPECT_EQ(stored.fixed.Cell(4, fixed_column::Name).Text(), "Added");
+    EXPECT_EQ(stored.floating.Cell(1, floating_column::Name).Text(), "Memorial Day");
+    ProgramHolidayUndo().Remember(QStringLiteral("Add Holiday"));
+    AddHoliday(Rule("easter +1", "Easter Monday"));
+    EXPECT_EQ(ReadSetting(QString::fromLatin1(key::RuleHolidaysDamaged), QString()), "not a list");
+    EXPECT_EQ(Stored().rules, std::vector<HolidayRule>{Rule("easter +1", "Easter Monday")});
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    EXPECT_TRUE(Stored().rules.empty());
+    EXPECT_EQ(Stored().fixed.RowCount(), 4);
+}
+
+// Undo in one copy puts every row back where it was, whatever the kind of change.
+TEST_F(HolidayEditingTest, UndoPutsRowsBackInTheirPlaces)
+{
+    const HolidayLists start = CurrentHolidayLists();
+    RuleHolidays() = {Rule("easter -2", "Good Friday"), Rule("easter +1", "Easter Monday")};
+    SaveRuleHolidays();
+    const HolidayLists withRules = CurrentHolidayLists();
+    ProgramHolidayUndo().Remember(QStringLiteral("Edit"));
+    DeleteHoliday({HolidayEntry::Source::Fixed, 1});
+    DeleteHoliday({HolidayEntry::Source::Fixed, 6});  // the last row
+    ReplaceHoliday({HolidayEntry::Source::Fixed, 3}, Rule("fixed 12-26", "Boxing Day"));
+    ReplaceHoliday({HolidayEntry::Source::Floating, 4}, Rule("nth 2 mon 10 from 1971", "Columbus Day"));
+    DeleteHoliday({HolidayEntry::Source::Rule, 0});
+    AddHoliday(Rule("fixed 12-31", "New Year's Eve"));
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    EXPECT_EQ(CurrentHolidayLists(), withRules);
+    EXPECT_EQ(Stored(), withRules);
+    EXPECT_EQ(Stored().fixed, start.fixed);
+}
+
 TEST_F(HolidayEditingTest, AHandEditedRowThatIsNoDateIsShownAndRefusedForEditing)
 {
     FixedHolidays().Cell(2, fixed_column::Month) = "June-ish";
