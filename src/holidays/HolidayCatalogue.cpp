@@ -1,6 +1,7 @@
 #include "holidays/HolidayCatalogue.h"
 
 #include "colours/ColorPalette.h"
+#include "holidays/HolidayListMerge.h"
 #include "settings/SettingsStore.h"
 #include "core/CalendarNames.h"
 #include "core/NumericText.h"
@@ -553,6 +554,7 @@ void ChangeHolidayLists(const std::function<bool(HolidayLists& lists)>& change)
     g_fixed = after.fixed;
     g_floating = after.floating;
     RuleHolidays() = after.rules;
+    RuleHolidaysAsLastStored() = after.rules;
     TellListener(before, after);
 }
 
@@ -612,8 +614,12 @@ void SaveRuleHolidays()
     SettingsEditLock lock;
     HolidayLists before = CurrentHolidayLists();
     before.rules.clear();  // a store without the key holds no rule holiday
-    StoredRulesForChange(ReadSettings(KeysOfAllLists()), before.rules);
-    WriteSettings({{QString::fromLatin1(key::RuleHolidays), RuleListText(RuleHolidays())}});
+    std::vector<HolidayRule> rules = RuleHolidays();
+    if (StoredRulesForChange(ReadSettings(KeysOfAllLists()), before.rules))
+        rules = MergeRuleChange(RuleHolidaysAsLastStored(), rules, before.rules);
+    WriteSettings({{QString::fromLatin1(key::RuleHolidays), RuleListText(rules)}});
+    RuleHolidays() = rules;
+    RuleHolidaysAsLastStored() = std::move(rules);
     TellListener(before, CurrentHolidayLists());
 }
 

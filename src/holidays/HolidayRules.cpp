@@ -335,6 +335,12 @@ std::vector<HolidayRule>& RuleHolidays()
     return g_rules;
 }
 
+std::vector<HolidayRule>& RuleHolidaysAsLastStored()
+{
+    static std::vector<HolidayRule> rules;
+    return rules;
+}
+
 QString RuleListText(const std::vector<HolidayRule>& rules)
 {
     QJsonArray list;
@@ -371,16 +377,16 @@ std::vector<HolidayRule> ParseRuleList(const QString& text)
 void LoadRuleHolidays()
 {
     const QString text = ReadSetting(QString::fromLatin1(key::RuleHolidays), QString());
-    if (text.isEmpty()) {
-        g_rules.clear();
+    g_rules.clear();
+    RuleHolidaysAsLastStored().clear();
+    if (text.isEmpty())
         return;
-    }
     try {
         g_rules = ParseRuleList(text);
     } catch (const HolidayRuleError& error) {
-        g_rules.clear();
         KeepDamagedRuleHolidaysAside(text, error);
     }
+    RuleHolidaysAsLastStored() = g_rules;
 }
 
 void KeepDamagedRuleHolidaysAside(const QString& text, const HolidayRuleError& error)

@@ -81,8 +81,13 @@ std::vector<HolidayRule>& RuleHolidays();
 // list is left empty.
 void LoadRuleHolidays();
 
-// Writes the list in memory as it is to the store (one update of the file).
+// Writes the list in memory to the store (one update of the file), keeping what another copy of the
+// program changed in the stored list since this copy last read or wrote it: the changes made in memory
+// since then are made to the list as stored now, and the list in memory becomes the result.
 void SaveRuleHolidays();
+
+// The list as this copy last read it from the store or wrote it there.
+std::vector<HolidayRule>& RuleHolidaysAsLastStored();
 
 // Keeps the damaged stored text of the list under RuleHolidaysDamaged and tells the user why.
 void KeepDamagedRuleHolidaysAside(const QString& text, const HolidayRuleError& error);

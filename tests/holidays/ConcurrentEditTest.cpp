@@ -152,6 +152,24 @@ TEST_F(ConcurrentEditTest, MenuEditsKeepWhatAnotherCopyAddedMeanwhile)
     EXPECT_TRUE(messages_.messages.empty());
 }
 
+// A list changed in memory and saved as a whole (as adding a country does) keeps the rule holidays the
+// other copy stored since this copy read the list, and the other copy's deletes.
+TEST_F(ConcurrentEditTest, SavingTheRuleListFromMemoryKeepsTheOtherCopysChanges)
+{
+    OtherCopy({QStringLiteral("--add-rule"), QStringLiteral("Old"), QStringLiteral("easter +39")});
+    Start();
+    OtherCopy({QStringLiteral("--add-rule"), QStringLiteral("Their Monday"), QStringLiteral("easter +1")});
+    OtherCopy({QStringLiteral("--delete"), QStringLiteral("Old")});
+
+    ProgramHolidayUndo().Remember(QStringLiteral("Add Country"));
+    RuleHolidays().push_back(Rule("easter -2", "Good Friday"));
+    SaveRuleHolidays();
+    EXPECT_EQ(RuleNames(), (QStringList{QStringLiteral("Their Monday"), QStringLiteral("Good Friday")}));
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    Start();
+    EXPECT_EQ(RuleNames(), QStringList{QStringLiteral("Their Monday")});
+}
+
 // Undo takes back this copy's own change only; what the other copy stored after it stays.
 TEST_F(ConcurrentEditTest, UndoInThisCopyKeepsWhatAnotherCopyAdded)
 {
