@@ -69,6 +69,9 @@ void FloatingHolidayDialog::Form_Load()
         List1_->addItems(WeekdayNameList());
         List2_->clear();
         List2_->addItems(OccurrenceNameList());
+        // The longest weekday ("Wednesday", "Donnerstag") shows whole: the list grows rightwards
+        // toward the occurrence label.
+        FitListToItems(List1_, Label7_->geometry().left() - 8);
     });
     trap.Step(108, [&] {
         cmbMonth1_->clear();

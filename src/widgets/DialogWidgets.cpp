@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
@@ -102,6 +103,26 @@ void FitLabelToText(QLabel* label, int rightLimit)
     QRect geometry = label->geometry();
     geometry.setWidth(std::min(needed, rightLimit - geometry.left() + 1));
     label->setGeometry(geometry);
+}
+
+int ListWidthForItems(QListWidget* list)
+{
+    // The rows the list cannot show at once bring the scroll bar, which takes its share of the width.
+    const int frame = 2 * list->frameWidth();
+    const int rowHeight = list->count() > 0 ? list->sizeHintForRow(0) : 0;
+    const bool scrolls = list->count() * rowHeight > list->height() - frame;
+    const int scrollBar = scrolls ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) : 0;
+    return list->sizeHintForColumn(0) + frame + scrollBar;
+}
+
+void FitListToItems(QListWidget* list, int rightLimit)
+{
+    const int needed = ListWidthForItems(list);
+    if (needed <= list->width())
+        return;
+    QRect geometry = list->geometry();
+    geometry.setWidth(std::min(needed, rightLimit - geometry.left() + 1));
+    list->setGeometry(geometry);
 }
 
 }  // namespace morvessa

@@ -7,6 +7,7 @@ class QComboBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QString;
 class QWidget;
@@ -31,5 +32,9 @@ void FitComboToItems(QComboBox* combo, int leftLimit);
 int ComboWidthForItems(QComboBox* combo);
 // Widens `label` rightwards until its text fits, its right edge up to `rightLimit`.
 void FitLabelToText(QLabel* label, int rightLimit);
+// The width `list` needs for its longest item to show whole beside its vertical scroll bar.
+int ListWidthForItems(QListWidget* list);
+// Widens `list` rightwards until its longest item shows whole, its right edge up to `rightLimit`.
+void FitListToItems(QListWidget* list, int rightLimit);
 
 }  // namespace morvessa

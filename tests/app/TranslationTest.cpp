@@ -137,12 +137,18 @@ std::map<QString, ShownText> ShownTexts(QWidget& window)
                     combo->itemText(i), metrics.horizontalAdvance(combo->itemText(i)), room};
         } else if (auto* list = qobject_cast<QListWidget*>(widget);
                    list && !kDataLists.contains(list->objectName())) {
+            // From the list's own width: a list never shown has not laid out its viewport yet.
+            const int frame = 2 * list->frameWidth();
+            const int rows = list->count() * (list->count() > 0 ? list->sizeHintForRow(0) : 0);
+            const int scrollBar = rows > list->height() - frame
+                                      ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list)
+                                      : 0;
             const int margin =
                 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
             for (int i = 0; i < list->count(); ++i)
                 shown[QStringLiteral("QListWidget:%1#%2").arg(list->objectName()).arg(i)] = {
                     list->item(i)->text(), metrics.horizontalAdvance(list->item(i)->text()),
-                    list->viewport()->width() - margin};
+                    list->width() - frame - scrollBar - margin};
         }
         if (entry.text.isEmpty())
             continue;

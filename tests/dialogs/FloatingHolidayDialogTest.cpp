@@ -56,7 +56,12 @@ TEST_F(FloatingHolidayDialogTest, OpensEmptyWithItsDesignedLayout)
     EXPECT_EQ(monthBox.top(), 20);
     EXPECT_EQ(monthBox.height(), 23);
     EXPECT_GE(monthBox.width(), 81);
-    EXPECT_EQ(Child<QListWidget>("List1")->geometry(), QRect(64, 48, 81, 49));
+    // The weekday list keeps its designed place and height; it grows rightwards as its longest
+    // weekday needs (TheWeekdayListShowsWednesdayWhole).
+    const QRect weekdayList = Child<QListWidget>("List1")->geometry();
+    EXPECT_EQ(weekdayList.topLeft(), QPoint(64, 48));
+    EXPECT_EQ(weekdayList.height(), 49);
+    EXPECT_GE(weekdayList.width(), 81);
     EXPECT_EQ(Child<QListWidget>("List2")->geometry(), QRect(288, 48, 81, 49));
     EXPECT_EQ(Child<QPushButton>("PushButton8")->geometry(), QRect(16, 102, 177, 27));
     EXPECT_EQ(Child<QPushButton>("PushButton6")->geometry(), QRect(200, 103, 169, 27));
@@ -144,6 +149,19 @@ TEST_F(FloatingHolidayDialogTest, TheMonthBoxShowsSeptemberWhole)
     EXPECT_LE(months->geometry().right(), Child<QGroupBox>("Frame1")->contentsRect().right());
     EXPECT_GT(months->geometry().left(), Child<QLabel>("Label4")->geometry().right());
     EXPECT_EQ(months->geometry().right(), Child<QListWidget>("List2")->geometry().right());
+}
+
+TEST_F(FloatingHolidayDialogTest, TheWeekdayListShowsWednesdayWhole)
+{
+    auto* weekdays = Child<QListWidget>("List1");
+    // Seven rows in a list of three: the scroll bar takes its share of the width.
+    const int room =
+        weekdays->width() - 2 * weekdays->frameWidth() -
+        weekdays->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, weekdays) -
+        2 * (weekdays->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, weekdays) + 1);
+    EXPECT_LE(QFontMetrics(weekdays->font()).horizontalAdvance("Wednesday"), room);
+    // Still clear of the occurrence label on its right.
+    EXPECT_LT(weekdays->geometry().right(), Child<QLabel>("Label7")->geometry().left());
 }
 
 TEST_F(FloatingHolidayDialogTest, TestOnTheSecondSundayOfMarch)
