@@ -382,6 +382,25 @@
     </message>
 </context>
 <context>
+    <name>HolidayEditing</name>
+    <message>
+        <source>Fixed: </source>
+        <translation>Fest: </translation>
+    </message>
+    <message>
+        <source>Floating: </source>
+        <translation>Beweglich: </translation>
+    </message>
+    <message>
+        <source>Rule: </source>
+        <translation>Regel: </translation>
+    </message>
+    <message>
+        <source> - (not a valid date)</source>
+        <translation> - (kein gültiges Datum)</translation>
+    </message>
+</context>
+<context>
     <name>HolidayRules</name>
     <message>
         <source>Sunday</source>

@@ -382,6 +382,25 @@
     </message>
 </context>
 <context>
+    <name>HolidayEditing</name>
+    <message>
+        <source>Fixed: </source>
+        <translation>Fixe : </translation>
+    </message>
+    <message>
+        <source>Floating: </source>
+        <translation>Mobile : </translation>
+    </message>
+    <message>
+        <source>Rule: </source>
+        <translation>Règle : </translation>
+    </message>
+    <message>
+        <source> - (not a valid date)</source>
+        <translation> - (date non valide)</translation>
+    </message>
+</context>
+<context>
     <name>HolidayRules</name>
     <message>
         <source>Sunday</source>

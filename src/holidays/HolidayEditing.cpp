@@ -5,6 +5,7 @@
 #include "core/CalendarNames.h"
 #include "core/NumericText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -206,18 +207,20 @@ HolidayRule RuleOfEntry(const HolidayEntry& entry)
 
 QString EntryText(const HolidayEntry& entry)
 {
-    const char* prefix = entry.source == HolidayEntry::Source::Fixed      ? "Fixed: "
-                         : entry.source == HolidayEntry::Source::Floating ? "Floating: "
-                                                                          : "Rule: ";
+    const char* prefix =
+        entry.source == HolidayEntry::Source::Fixed      ? QT_TRANSLATE_NOOP("HolidayEditing", "Fixed: ")
+        : entry.source == HolidayEntry::Source::Floating ? QT_TRANSLATE_NOOP("HolidayEditing", "Floating: ")
+                                                         : QT_TRANSLATE_NOOP("HolidayEditing", "Rule: ");
     try {
-        return QString::fromLatin1(prefix) + DescribeRule(RuleOfEntry(entry));
+        return QCoreApplication::translate("HolidayEditing", prefix) + DescribeRule(RuleOfEntry(entry));
     } catch (const HolidayRuleError&) {
         const HolidayTable& table =
             entry.source == HolidayEntry::Source::Fixed ? FixedHolidays() : FloatingHolidays();
         const int nameColumn =
             entry.source == HolidayEntry::Source::Fixed ? fixed_column::Name : floating_column::Name;
-        return QString::fromLatin1(prefix) + table.Cell(entry.index, nameColumn).Text() +
-               QStringLiteral(" - (not a valid date)");
+        return QCoreApplication::translate("HolidayEditing", prefix) +
+               table.Cell(entry.index, nameColumn).Text() +
+               QCoreApplication::translate("HolidayEditing", " - (not a valid date)");
     }
 }
 

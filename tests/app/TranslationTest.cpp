@@ -12,6 +12,7 @@
 #include "dialogs/HolidayDialogModel.h"
 #include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
 #include "settings/SettingsStore.h"
 #include "host/HostInstances.h"
@@ -413,6 +414,12 @@ TEST_P(TranslationTest, TranslatedCalendarListsStoreWhatTheEnglishListsStore)
     EXPECT_EQ(ruleDialog.MessageText(), german ? QStringLiteral("Test - letzter Montag im März")
                                                : QStringLiteral("Test - dernier lundi en mars"));
     EXPECT_EQ(RuleText(back), QStringLiteral("last mon 03"));
+
+    // The holiday list names the kind of each entry in the language too.
+    const std::vector<HolidayEntry> entries = AllHolidayEntries();
+    ASSERT_GE(entries.size(), 4u);
+    EXPECT_EQ(EntryText(entries[3]), german ? QStringLiteral("Fest: Christmas - 25. Dezember")
+                                            : QStringLiteral("Fixe : Christmas - 25 décembre"));
 }
 
 TEST(TranslationFallbackTest, AnEnglishOrUnknownSystemKeepsTheEnglishTexts)
