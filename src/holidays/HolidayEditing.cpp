@@ -357,6 +357,7 @@ bool DeleteHoliday(const HolidayEntry& entry)
 
 void HolidayUndo::Remember(const QString& what)
 {
+    DropEmptySteps();
     if (steps_.size() >= kUndoSteps)
         steps_.erase(steps_.begin());
     steps_.push_back({what, {}});
@@ -374,13 +375,28 @@ void HolidayUndo::Note(const HolidayLists& before, const HolidayLists& after)
         changes.push_back({before, after});
 }
 
+void HolidayUndo::DropEmptySteps()
+{
+    while (!steps_.empty() && steps_.back().changes.empty())
+        steps_.pop_back();
+}
+
+bool HolidayUndo::CanUndo() const
+{
+    return std::any_of(steps_.begin(), steps_.end(), [](const Step& step) { return !step.changes.empty(); });
+}
+
 QString HolidayUndo::UndoText() const
 {
-    return steps_.empty() ? QString() : QStringLiteral("Undo ") + steps_.back().what;
+    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
+        if (!step->changes.empty())
+            return QStringLiteral("Undo ") + step->what;
+    return QString();
 }
 
 bool HolidayUndo::Undo()
 {
+    DropEmptySteps();
     if (steps_.empty())
         return false;
     Step step = std::move(steps_.back());

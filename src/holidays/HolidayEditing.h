@@ -67,7 +67,9 @@ bool DeleteHoliday(const HolidayEntry& entry);
 class HolidayUndo {
 public:
     void Remember(const QString& what);
-    bool CanUndo() const { return !steps_.empty(); }
+    // Steps whose change did not happen or changed nothing (a holiday another copy had deleted
+    // already) are skipped.
+    bool CanUndo() const;
     // "Undo Delete", "Undo Import", ...; empty when there is nothing to undo.
     QString UndoText() const;
     // Takes back every change this copy saved since the last Remember and saves; false when there is
@@ -85,6 +87,8 @@ public:
     }
 
 private:
+    void DropEmptySteps();
+
     struct Change {
         HolidayLists before;
         HolidayLists after;
