@@ -6,6 +6,7 @@
 #include "core/NumericText.h"
 
 #include <QCoreApplication>
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -274,8 +275,9 @@ HolidayEntry ReplaceHoliday(const HolidayEntry& entry, const HolidayRule& rule)
         return true;
     });
     if (gone)
-        TellChangedElsewhere(QStringLiteral("\"%1\" was changed or deleted in another copy of the program "
-                                            "meanwhile, so \"%2\" was added as a new holiday.")
+        TellChangedElsewhere(QCoreApplication::translate(
+                                 "HolidayEditing", "\"%1\" was changed or deleted in another copy of the "
+                                                   "program meanwhile, so \"%2\" was added as a new holiday.")
                                  .arg(NameOfEntry(seen, entry), rule.name));
     return result;
 }
@@ -348,10 +350,12 @@ bool DeleteHoliday(const HolidayEntry& entry)
         return true;
     });
     if (gone)
-        TellChangedElsewhere(QStringLiteral("\"%1\" was changed or deleted in another copy of the program "
-                                            "meanwhile, so nothing was deleted. The list shows the holidays "
-                                            "as they are stored now.")
-                                 .arg(NameOfEntry(seen, entry)));
+        TellChangedElsewhere(
+            QCoreApplication::translate("HolidayEditing",
+                                        "\"%1\" was changed or deleted in another copy of the "
+                                        "program meanwhile, so nothing was deleted. The list shows "
+                                        "the holidays as they are stored now.")
+                .arg(NameOfEntry(seen, entry)));
     return deleted || gone;
 }
 
