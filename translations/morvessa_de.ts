@@ -399,6 +399,14 @@
         <source> - (not a valid date)</source>
         <translation> - (kein gültiges Datum)</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so &quot;%2&quot; was added as a new holiday.</source>
+        <translation>&quot;%1&quot; wurde inzwischen in einer anderen Kopie des Programms geändert oder gelöscht; &quot;%2&quot; wurde deshalb als neuer Feiertag hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so nothing was deleted. The list shows the holidays as they are stored now.</source>
+        <translation>&quot;%1&quot; wurde inzwischen in einer anderen Kopie des Programms geändert oder gelöscht; deshalb wurde nichts gelöscht. Die Liste zeigt die Feiertage, wie sie jetzt gespeichert sind.</translation>
+    </message>
 </context>
 <context>
     <name>HolidayRules</name>

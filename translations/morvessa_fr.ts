@@ -399,6 +399,14 @@
         <source> - (not a valid date)</source>
         <translation> - (date non valide)</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so &quot;%2&quot; was added as a new holiday.</source>
+        <translation>« %1 » a été modifié ou supprimé entre-temps dans une autre copie du programme ; « %2 » a donc été ajouté comme nouveau jour férié.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so nothing was deleted. The list shows the holidays as they are stored now.</source>
+        <translation>« %1 » a été modifié ou supprimé entre-temps dans une autre copie du programme ; rien n&apos;a donc été supprimé. La liste montre les jours fériés tels qu&apos;ils sont enregistrés maintenant.</translation>
+    </message>
 </context>
 <context>
     <name>HolidayRules</name>
