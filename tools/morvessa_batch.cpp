@@ -9,6 +9,7 @@
 #include "calendar/Leftovers.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
+#include "host/BmpCodec.h"
 #include "host/HostInstances.h"
 #include "host/SheetPrint.h"
 #include "settings/PaperSetting.h"
@@ -642,9 +643,17 @@ bool WriteSnapshot(const BatchGenerationUi& ui, const QString& snapshotPath)
         std::fprintf(stderr, "morvessa-batch: no snapshot picture was taken\n");
         return false;
     }
+    // The generation's picture is RGB32 (read back from its own BMP): the direct encoder writes the
+    // same bytes as Qt's BMP writer in one buffer of the final size. Anything else goes through Qt.
     QByteArray bmp;
-    QBuffer buffer(&bmp);
-    if (!buffer.open(QIODevice::WriteOnly) || !ui.picture().save(&buffer, "BMP")) {
+    if (ui.picture().format() == QImage::Format_RGB32) {
+        bmp = EncodeBmp24(ui.picture());
+    } else {
+        QBuffer buffer(&bmp);
+        if (!buffer.open(QIODevice::WriteOnly) || !ui.picture().save(&buffer, "BMP"))
+            bmp.clear();
+    }
+    if (bmp.isEmpty()) {
         std::fprintf(stderr, "morvessa-batch: cannot write %s: the picture could not be encoded\n",
                      qUtf8Printable(snapshotPath));
         return false;
