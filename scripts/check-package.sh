@@ -15,6 +15,7 @@ version="$(sed -n 's/^project(Morvessa VERSION \([0-9.]*\).*/\1/p' "$root/CMakeL
 depends="$(dpkg-deb -f "$deb" Depends)"
 [ -n "$depends" ] || fail "Depends is empty"
 case "$depends" in *libqt6widgets6*) ;; *) fail "Depends lacks Qt 6 Widgets: $depends" ;; esac
+case "$depends" in *libxlsxwriter*) ;; *) fail "Depends lacks libxlsxwriter (loaded when an .xlsx is written): $depends" ;; esac
 
 contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 for path in ./usr/bin/morvessa ./usr/bin/morvessa-batch ./usr/share/morvessa/HAND-M.CUR \

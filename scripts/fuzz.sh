@@ -14,6 +14,9 @@ mkdir -p "$out/corpus"
 sources=(src/spreadsheet/*.cpp src/spreadsheet/xls/*.cpp src/spreadsheet/xlsx/*.cpp)
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -Isrc -Itests)
 libs=($(pkg-config --libs xlsxwriter))
+# The .xlsx writer loads libxlsxwriter by its shared-object name when it first writes one.
+soname="$(objdump -p "$(clang++ -print-file-name=libxlsxwriter.so)" | awk '/SONAME/ {print $2}')"
+flags+=("-DMORVESSA_XLSXWRITER_SONAME=\"$soname\"")
 clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     fuzz/xls_reader_fuzzer.cpp "${sources[@]}" "${libs[@]}" -o "$out/xls_reader_fuzzer"
 

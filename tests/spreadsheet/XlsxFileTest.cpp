@@ -17,6 +17,7 @@
 #include "spreadsheet/ModelCalendarBuilder.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "spreadsheet/xlsx/XlsxFile.h"
+#include "spreadsheet/xlsx/XlsxWriterLibrary.h"
 
 namespace morvessa::sheet::xlsx {
 namespace {
@@ -264,6 +265,35 @@ TEST_F(XlsxFile, MissingFolderOrAFolderInTheWayIsAnErrorNotACrash)
     EXPECT_THROW(SaveWorkbook(wb, inTheWay.string()), XlsxError);
     EXPECT_TRUE(fs::is_directory(inTheWay / "inside"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+// The library is loaded when the first .xlsx is written: one that is missing, or that lacks a
+// function the writer calls, is named in the error instead of ending the program.
+TEST(XlsxWriterLibrary, AMissingOrForeignLibraryIsAClearError)
+{
+    const auto messageOf = [](const std::string& file) -> std::string {
+        try {
+            LoadXlsxWriterFrom(file);
+        } catch (const XlsxError& error) {
+            return error.what();
+        }
+        return "(loaded)";
+    };
+    const std::string missing = messageOf("libmorvessa-no-such-library.so.9");
+    EXPECT_NE(missing.find("libmorvessa-no-such-library.so.9 could not be loaded"), std::string::npos)
+        << missing;
+    EXPECT_NE(missing.find("Install libxlsxwriter"), std::string::npos) << missing;
+    const std::string foreign = messageOf("libc.so.6");
+    EXPECT_NE(foreign.find("libc.so.6 has no function"), std::string::npos) << foreign;
+}
+
+TEST(XlsxWriterLibrary, TheInstalledLibraryHasEveryFunction)
+{
+    const XlsxWriterLibrary& library = XlsxWriter();
+#define MORVESSA_EXPECT_LOADED(name) EXPECT_NE(library.name, nullptr) << #name;
+    MORVESSA_XLSXWRITER_FUNCTIONS(MORVESSA_EXPECT_LOADED)
+#undef MORVESSA_EXPECT_LOADED
+    EXPECT_EQ(&XlsxWriter(), &library) << "loaded once";
 }
 
 }  // namespace

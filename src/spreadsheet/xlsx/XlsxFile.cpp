@@ -1,7 +1,5 @@
 #include "spreadsheet/xlsx/XlsxFile.h"
 
-#include <xlsxwriter.h>
-
 #include <unistd.h>
 
 #include <cerrno>
@@ -18,9 +16,16 @@
 #include "spreadsheet/io/AtomicFile.h"
 #include "spreadsheet/xls/SheetGeometry.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "spreadsheet/xlsx/XlsxWriterLibrary.h"
 
 namespace morvessa::sheet::xlsx {
 namespace {
+
+// The library's functions; loaded by the first workbook written (see WriteWorkbookBytes).
+const XlsxWriterLibrary& Lxw()
+{
+    return XlsxWriter();
+}
 
 constexpr int kStackedText = 255;
 constexpr int kLibraryStackedText = 270;
@@ -180,79 +185,79 @@ void SetEdge(lxw_format* format, const BorderLine& line, void (*setStyle)(lxw_fo
 
 void ApplyFormat(const CellFormat& f, lxw_format* format)
 {
-    format_set_font_name(format, f.font.name.c_str());
-    format_set_font_size(format, f.font.size);
+    Lxw().format_set_font_name(format, f.font.name.c_str());
+    Lxw().format_set_font_size(format, f.font.size);
     if (f.font.bold)
-        format_set_bold(format);
+        Lxw().format_set_bold(format);
     if (f.font.italic)
-        format_set_italic(format);
+        Lxw().format_set_italic(format);
     if (f.font.strikethrough)
-        format_set_font_strikeout(format);
+        Lxw().format_set_font_strikeout(format);
     if (const uint8_t underline = UnderlineOf(f.font.underline); underline != LXW_UNDERLINE_NONE)
-        format_set_underline(format, underline);
+        Lxw().format_set_underline(format, underline);
     if (const lxw_color_t colour = ColourOf(f.font.colorIndex); colour != LXW_COLOR_UNSET)
-        format_set_font_color(format, colour);
+        Lxw().format_set_font_color(format, colour);
 
-    SetEdge(format, f.Border(xlEdgeLeft), format_set_left, format_set_left_color);
-    SetEdge(format, f.Border(xlEdgeRight), format_set_right, format_set_right_color);
-    SetEdge(format, f.Border(xlEdgeTop), format_set_top, format_set_top_color);
-    SetEdge(format, f.Border(xlEdgeBottom), format_set_bottom, format_set_bottom_color);
+    SetEdge(format, f.Border(xlEdgeLeft), Lxw().format_set_left, Lxw().format_set_left_color);
+    SetEdge(format, f.Border(xlEdgeRight), Lxw().format_set_right, Lxw().format_set_right_color);
+    SetEdge(format, f.Border(xlEdgeTop), Lxw().format_set_top, Lxw().format_set_top_color);
+    SetEdge(format, f.Border(xlEdgeBottom), Lxw().format_set_bottom, Lxw().format_set_bottom_color);
     const BorderLine& down = f.Border(xlDiagonalDown);
     const BorderLine& up = f.Border(xlDiagonalUp);
     if (!down.IsNone() || !up.IsNone()) {
         // The file keeps one style for both diagonals, as the .xls does.
         const BorderLine& diagonal = down.IsNone() ? up : down;
-        format_set_diag_type(format, down.IsNone() ? LXW_DIAGONAL_BORDER_UP
-                                     : up.IsNone() ? LXW_DIAGONAL_BORDER_DOWN
-                                                   : LXW_DIAGONAL_BORDER_UP_DOWN);
-        format_set_diag_border(format, BorderStyleOf(diagonal));
+        Lxw().format_set_diag_type(format, down.IsNone() ? LXW_DIAGONAL_BORDER_UP
+                                           : up.IsNone() ? LXW_DIAGONAL_BORDER_DOWN
+                                                         : LXW_DIAGONAL_BORDER_UP_DOWN);
+        Lxw().format_set_diag_border(format, BorderStyleOf(diagonal));
         if (const lxw_color_t colour = ColourOf(diagonal.colorIndex); colour != LXW_COLOR_UNSET)
-            format_set_diag_color(format, colour);
+            Lxw().format_set_diag_color(format, colour);
     }
 
     const InteriorFormat& fill = f.interior;
     if (const uint8_t pattern = fill.HasFill() ? PatternOf(fill.pattern) : uint8_t(LXW_PATTERN_NONE);
         pattern != LXW_PATTERN_NONE) {
-        format_set_pattern(format, pattern);
+        Lxw().format_set_pattern(format, pattern);
         // A solid fill shows its foreground; other patterns draw the pattern colour over the
         // interior colour. Only the foreground is set for solid: the library swaps the two otherwise.
         const lxw_color_t fore =
             ColourOf(pattern == LXW_PATTERN_SOLID ? fill.colorIndex : fill.patternColorIndex);
         if (fore != LXW_COLOR_UNSET)
-            format_set_fg_color(format, fore);
+            Lxw().format_set_fg_color(format, fore);
         if (pattern != LXW_PATTERN_SOLID)
             if (const lxw_color_t back = ColourOf(fill.colorIndex); back != LXW_COLOR_UNSET)
-                format_set_bg_color(format, back);
+                Lxw().format_set_bg_color(format, back);
     }
 
     if (const uint8_t h = HorizontalOf(f.horizontalAlignment); h != LXW_ALIGN_NONE)
-        format_set_align(format, h);
+        Lxw().format_set_align(format, h);
     if (const uint8_t v = VerticalOf(f.verticalAlignment); v != LXW_ALIGN_NONE)
-        format_set_align(format, v);
+        Lxw().format_set_align(format, v);
     if (f.wrapText)
-        format_set_text_wrap(format);
+        Lxw().format_set_text_wrap(format);
     if (f.orientation == kStackedText)
-        format_set_rotation(format, kLibraryStackedText);
+        Lxw().format_set_rotation(format, kLibraryStackedText);
     else if (f.orientation != 0 && f.orientation >= -90 && f.orientation <= 90)
-        format_set_rotation(format, int16_t(f.orientation));
+        Lxw().format_set_rotation(format, int16_t(f.orientation));
     if (f.indentLevel > 0)
-        format_set_indent(format, uint8_t(std::min(f.indentLevel, 15)));
+        Lxw().format_set_indent(format, uint8_t(std::min(f.indentLevel, 15)));
     if (f.shrinkToFit)
-        format_set_shrink(format);
+        Lxw().format_set_shrink(format);
     if (f.readingOrder == xlLTR || f.readingOrder == xlRTL)
-        format_set_reading_order(format, f.readingOrder == xlLTR ? 1 : 2);
+        Lxw().format_set_reading_order(format, f.readingOrder == xlLTR ? 1 : 2);
     if (f.numberFormat != "General")
-        format_set_num_format(format, f.numberFormat.c_str());
+        Lxw().format_set_num_format(format, f.numberFormat.c_str());
     if (!f.locked)
-        format_set_unlocked(format);
+        Lxw().format_set_unlocked(format);
     if (f.formulaHidden)
-        format_set_hidden(format);
+        Lxw().format_set_hidden(format);
 }
 
 // The library's text for an error, without its closing full stop (the message adds its own).
 std::string Reason(lxw_error error)
 {
-    std::string text = lxw_strerror(error);
+    std::string text = Lxw().lxw_strerror(error);
     while (!text.empty() && text.back() == '.')
         text.pop_back();
     return text;
@@ -296,7 +301,7 @@ public:
     {
         for (int i = 1; i <= wb_.SheetCount() && error_.empty(); ++i) {
             const Worksheet& sheet = wb_.Sheet(i);
-            lxw_worksheet* ws = workbook_add_worksheet(book_, sheet.Name().c_str());
+            lxw_worksheet* ws = Lxw().workbook_add_worksheet(book_, sheet.Name().c_str());
             if (!ws) {
                 Fail("the sheet name \"" + sheet.Name() + "\" cannot be used");
                 return;
@@ -325,7 +330,7 @@ private:
             return formats_.empty() ? nullptr : formats_[FormatTable::kDefaultId];
         lxw_format*& known = formats_[std::size_t(id)];
         if (!known) {
-            known = workbook_add_format(book_);
+            known = Lxw().workbook_add_format(book_);
             if (known)
                 ApplyFormat(wb_.Formats().Get(id), known);
         }
@@ -335,7 +340,7 @@ private:
     void WriteSheet(const Worksheet& sheet, lxw_worksheet* ws, bool active)
     {
         const double standardPoints = RowPoints(sheet.StandardHeight());
-        worksheet_set_default_row(ws, standardPoints, LXW_FALSE);
+        Lxw().worksheet_set_default_row(ws, standardPoints, LXW_FALSE);
         WriteColumns(sheet, ws);
         WriteRows(sheet, ws, standardPoints);
         for (const CellRange& area : sheet.MergedAreas()) {
@@ -343,15 +348,15 @@ private:
             if (area.firstRow == area.lastRow && area.firstColumn == area.lastColumn)
                 continue;
             // No text and no format: the cells below write the area's values and formats.
-            Check(worksheet_merge_range(ws, lxw_row_t(area.firstRow - 1), lxw_col_t(area.firstColumn - 1),
-                                        lxw_row_t(area.lastRow - 1), lxw_col_t(area.lastColumn - 1), "",
-                                        nullptr),
+            Check(Lxw().worksheet_merge_range(ws, lxw_row_t(area.firstRow - 1),
+                                              lxw_col_t(area.firstColumn - 1), lxw_row_t(area.lastRow - 1),
+                                              lxw_col_t(area.lastColumn - 1), "", nullptr),
                   sheet, "a merged area");
         }
         WriteCells(sheet, ws);
         WriteSelection(sheet, ws);
         if (active)
-            worksheet_activate(ws);
+            Lxw().worksheet_activate(ws);
         WritePageSetup(sheet.Layout(), ws);
     }
 
@@ -372,11 +377,11 @@ private:
             lxw_format* format = run.format == FormatTable::kDefaultId ? nullptr : FormatFor(run.format);
             lxw_error result;
             if (!run.custom && libraryDefault)
-                result = worksheet_set_column(ws, lxw_col_t(run.first), lxw_col_t(run.last),
-                                              LXW_DEF_COL_WIDTH, format);
+                result = Lxw().worksheet_set_column(ws, lxw_col_t(run.first), lxw_col_t(run.last),
+                                                    LXW_DEF_COL_WIDTH, format);
             else
-                result = worksheet_set_column_pixels(ws, lxw_col_t(run.first), lxw_col_t(run.last),
-                                                     uint32_t(run.pixels), format);
+                result = Lxw().worksheet_set_column_pixels(ws, lxw_col_t(run.first), lxw_col_t(run.last),
+                                                           uint32_t(run.pixels), format);
             Check(result, sheet, "the columns");
         };
         for (int c = 1; c <= kMaxColumns; ++c) {
@@ -410,9 +415,9 @@ private:
             lxw_row_col_options hidden{};
             hidden.hidden = LXW_TRUE;
             const lxw_error result =
-                points > 0
-                    ? worksheet_set_row(ws, lxw_row_t(info.row - 1), points, format)
-                    : worksheet_set_row_opt(ws, lxw_row_t(info.row - 1), standardPoints, format, &hidden);
+                points > 0 ? Lxw().worksheet_set_row(ws, lxw_row_t(info.row - 1), points, format)
+                           : Lxw().worksheet_set_row_opt(ws, lxw_row_t(info.row - 1), standardPoints, format,
+                                                         &hidden);
             Check(result, sheet, "the rows");
         }
     }
@@ -426,11 +431,11 @@ private:
             const auto column = lxw_col_t(c - 1);
             lxw_error result;
             if (cell.value.IsNumber() && std::isfinite(cell.value.Number()))
-                result = worksheet_write_number(ws, row, column, cell.value.Number(), format);
+                result = Lxw().worksheet_write_number(ws, row, column, cell.value.Number(), format);
             else if (cell.value.IsText() && !cell.value.Text().empty())
-                result = worksheet_write_string(ws, row, column, cell.value.Text().c_str(), format);
+                result = Lxw().worksheet_write_string(ws, row, column, cell.value.Text().c_str(), format);
             else
-                result = worksheet_write_blank(ws, row, column, format);
+                result = Lxw().worksheet_write_blank(ws, row, column, format);
             Check(result, sheet, "a cell");
         });
     }
@@ -438,35 +443,36 @@ private:
     static void WriteSelection(const Worksheet& sheet, lxw_worksheet* ws)
     {
         const CellRange& area = sheet.SelectedArea();
-        worksheet_set_selection(ws, lxw_row_t(area.firstRow - 1), lxw_col_t(area.firstColumn - 1),
-                                lxw_row_t(area.lastRow - 1), lxw_col_t(area.lastColumn - 1));
+        Lxw().worksheet_set_selection(ws, lxw_row_t(area.firstRow - 1), lxw_col_t(area.firstColumn - 1),
+                                      lxw_row_t(area.lastRow - 1), lxw_col_t(area.lastColumn - 1));
         // The library makes the area's first cell the active one; the model may name another.
         lxw_selection* selection = STAILQ_FIRST(ws->selections);
         if (selection && (sheet.ActiveRow() != area.firstRow || sheet.ActiveColumn() != area.firstColumn))
-            lxw_rowcol_to_cell(selection->active_cell, lxw_row_t(sheet.ActiveRow() - 1),
-                               lxw_col_t(sheet.ActiveColumn() - 1));
+            Lxw().lxw_rowcol_to_cell(selection->active_cell, lxw_row_t(sheet.ActiveRow() - 1),
+                                     lxw_col_t(sheet.ActiveColumn() - 1));
     }
 
     static void WritePageSetup(const PageLayout& layout, lxw_worksheet* ws)
     {
         if (layout.landscape)
-            worksheet_set_landscape(ws);
+            Lxw().worksheet_set_landscape(ws);
         if (layout.fitToPages)
-            worksheet_fit_to_pages(ws, uint16_t(layout.fitPagesWide), uint16_t(layout.fitPagesTall));
+            Lxw().worksheet_fit_to_pages(ws, uint16_t(layout.fitPagesWide), uint16_t(layout.fitPagesTall));
         else if (layout.zoom != PageLayout{}.zoom)
-            worksheet_set_print_scale(ws, uint16_t(layout.zoom));
+            Lxw().worksheet_set_print_scale(ws, uint16_t(layout.zoom));
         if (layout.centerHorizontally)
-            worksheet_center_horizontally(ws);
+            Lxw().worksheet_center_horizontally(ws);
         // As the .xls: the paper is named once the printer fields are set (landscape, a scale or a
         // paper of its own), else the printer decides. Both formats share the paper codes.
         if (layout.landscape || layout.zoom != PageLayout{}.zoom ||
             layout.paperSize != PageLayout{}.paperSize)
-            worksheet_set_paper(ws, static_cast<uint8_t>(layout.paperSize));
-        worksheet_set_margins(ws, kMarginLeftRight, kMarginLeftRight, kMarginTopBottom, kMarginTopBottom);
+            Lxw().worksheet_set_paper(ws, static_cast<uint8_t>(layout.paperSize));
+        Lxw().worksheet_set_margins(ws, kMarginLeftRight, kMarginLeftRight, kMarginTopBottom,
+                                    kMarginTopBottom);
         lxw_header_footer_options margin{};
         margin.margin = kHeaderFooterMargin;
-        worksheet_set_header_opt(ws, "", &margin);
-        worksheet_set_footer_opt(ws, "", &margin);
+        Lxw().worksheet_set_header_opt(ws, "", &margin);
+        Lxw().worksheet_set_footer_opt(ws, "", &margin);
     }
 
     const Workbook& wb_;
@@ -508,17 +514,18 @@ private:
 
 std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
 {
+    Lxw();  // a missing library is reported before anything is written
     ScratchFile scratch;
     // The default mode keeps the sheets in memory until the close: the fastest at a workbook's size
     // here, and the only one that takes merged areas in any order.
     lxw_workbook_options options{};
     options.constant_memory = LXW_FALSE;
-    lxw_workbook* book = workbook_new_opt(scratch.Path().c_str(), &options);
+    lxw_workbook* book = Lxw().workbook_new_opt(scratch.Path().c_str(), &options);
     if (!book)
         throw XlsxError("The workbook could not be written: out of memory.");
     Builder builder(wb, book);
     builder.Build();
-    const lxw_error closed = workbook_close(book);  // writes the file and releases the workbook
+    const lxw_error closed = Lxw().workbook_close(book);  // writes the file and releases the workbook
     if (!builder.Error().empty())
         throw XlsxError("The workbook could not be written: " + builder.Error() + ".");
     if (closed != LXW_NO_ERROR)
