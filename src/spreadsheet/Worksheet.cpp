@@ -228,6 +228,27 @@ void Worksheet::SetCellFormatId(int row, int column, FormatId id)
     CellAt(row, column).formatId = id;
 }
 
+void Worksheet::ReserveCells(std::span<const uint16_t> widths)
+{
+    size_t lastRow = widths.empty() ? 0 : widths.size() - 1;  // widths[0] is no row
+    while (lastRow > 0 && widths[lastRow] == 0)
+        --lastRow;
+    if (lastRow == 0)
+        return;
+    CheckCellLimits(int(lastRow), 1);
+    // The rows up to the last one with cells exist as soon as its first cell is set anyway.
+    if (lastRow > rows_.size())
+        rows_.resize(lastRow);
+    for (size_t r = 1; r <= lastRow; ++r) {
+        if (widths[r] == 0)
+            continue;
+        CheckCellLimits(int(r), widths[r]);
+        auto& cells = rows_[r - 1].cells;
+        if (widths[r] > cells.size())
+            cells.resize(widths[r]);
+    }
+}
+
 void Worksheet::SetSheetFormatId(FormatId id)
 {
     sheetFormat_ = id;

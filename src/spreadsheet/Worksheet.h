@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -145,6 +146,10 @@ public:
     // ---- Model: writing (the file reader builds sheets with these) --------------------------------
     void SetCellValue(int row, int column, CellValue value);
     void SetCellFormatId(int row, int column, FormatId id);
+    // Sizes the storage of the rows a reader is about to fill, instead of growing each row cell by
+    // cell: widths[r] is the last column row r will have (0: none; widths[0] is no row). Only
+    // storage: every cell stays empty until it is set.
+    void ReserveCells(std::span<const uint16_t> widths);
     void SetSheetFormatId(FormatId id);
     void SetRowFormatId(int row, FormatId id);
     void SetColumnFormatId(int column, FormatId id);

@@ -388,11 +388,12 @@ void SkipEmbeddedSubstream(BiffRecordReader& reader)
 }
 
 SheetContent ReadSheetRecords(std::span<const uint8_t> stream, const SheetEntry& entry, const Globals& g,
-                              const ReadBudget& budget, bool& selected)
+                              const ReadBudget& budget, bool& selected, size_t expectedCells)
 {
     if (entry.offset >= stream.size())
         FailInvalid("a sheet lies outside the workbook stream.");
     SheetContent s;
+    s.cells.reserve(expectedCells);
     BiffRecordReader reader(stream, entry.offset);
     BiffRecord record;
     if (!reader.Next(record))
@@ -543,6 +544,7 @@ void BuildSheet(const SheetContent& s, Worksheet& sheet, FormatMapper& formats, 
         }
     }
     const FormatId sheetFormat = sheet.SheetFormatId();
+    sheet.ReserveCells(rowWidth);
     for (const ReadCell& cell : s.cells) {
         const int row = cell.row + 1, column = cell.column + 1;
         const FormatId own = formats.IdOf(cell.xf);
@@ -602,13 +604,17 @@ std::unique_ptr<Workbook> ReadWorkbookStream(std::span<const uint8_t> stream)
     ReadBudget budget;
     int activeSheet = 0;
     int selectedSheet = 0;
+    size_t expectedCells = 0;
     try {
         for (size_t i = 0; i < globals.sheets.size(); ++i) {
             const SheetEntry& entry = globals.sheets[i];
             if (entry.type != kSheetWorksheet)
                 continue;  // charts and macro sheets are not kept
             bool selected = false;
-            const SheetContent content = ReadSheetRecords(stream, entry, globals, budget, selected);
+            // Sheets of one workbook tend to be alike: the list starts at the size of the last one.
+            const SheetContent content =
+                ReadSheetRecords(stream, entry, globals, budget, selected, expectedCells);
+            expectedCells = content.cells.size();
             CheckNoSheetInside(positions, entry.offset, content.end);
             Worksheet& sheet = workbook->AddSheet(entry.name);
             BuildSheet(content, sheet, formats, budget);
