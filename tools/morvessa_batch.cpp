@@ -578,8 +578,9 @@ private:
 };
 
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
-// one; false (reported) when it cannot.
-bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options)
+// one; false (reported) when it cannot. `readBack`: the generation reopened the workbook whole
+// (none of its steps failed), so the copy need not read it a second time.
+bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options, bool readBack)
 {
     const QString tempWorkbook = QString::fromStdString(ui.workbookPath());
     bool written = false;
@@ -598,8 +599,9 @@ bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options)
             }
         } else {
             try {
-                sheet::xls::CopyWorkbookFile(ui.workbookPath(),
-                                             QFile::encodeName(options.outPath).toStdString());
+                sheet::xls::CopyWorkbookFile(
+                    ui.workbookPath(), QFile::encodeName(options.outPath).toStdString(),
+                    readBack ? sheet::xls::SourceCheck::AlreadyReadBack : sheet::xls::SourceCheck::ReadBack);
                 written = true;
             } catch (const std::exception& failure) {
                 error = QString::fromUtf8(failure.what());
@@ -743,7 +745,7 @@ int RunBatch(const BatchOptions& options)
     // The PDF is drawn from the generation's workbook, which WriteWorkbook then takes away.
     if (!options.pdfPath.isEmpty())
         succeeded = WritePdf(ui, options, layout) && succeeded;
-    succeeded = WriteWorkbook(ui, options) && succeeded;
+    succeeded = WriteWorkbook(ui, options, reporter.count == 0) && succeeded;
     if (!options.snapshotPath.isEmpty())
         succeeded = WriteSnapshot(ui, options.snapshotPath) && succeeded;
     return succeeded ? kExitOk : kExitFailedSteps;

@@ -215,10 +215,13 @@ TEST_F(AtomicFileTest, CopyRefusesASourceThatIsNotAWholeWorkbook)
     const std::string target = Path("keep.xls");
     WriteText(target, "the user's calendar");
 
-    for (const char* source : {"empty.xls", "cut.xls", "missing.xls"}) {
-        SCOPED_TRACE(source);
-        EXPECT_THROW(xls::CopyWorkbookFile(Path(source), target), xls::XlsError);
-        EXPECT_EQ(ReadText(target), "the user's calendar");
+    // Even a caller that has read the workbook back itself gets no broken file copied.
+    for (const xls::SourceCheck check : {xls::SourceCheck::ReadBack, xls::SourceCheck::AlreadyReadBack}) {
+        for (const char* source : {"empty.xls", "cut.xls", "missing.xls"}) {
+            SCOPED_TRACE(source);
+            EXPECT_THROW(xls::CopyWorkbookFile(Path(source), target, check), xls::XlsError);
+            EXPECT_EQ(ReadText(target), "the user's calendar");
+        }
     }
     try {
         xls::CopyWorkbookFile(Path("empty.xls"), target);
@@ -226,6 +229,9 @@ TEST_F(AtomicFileTest, CopyRefusesASourceThatIsNotAWholeWorkbook)
         EXPECT_NE(std::string(error.what()).find("is not complete"), std::string::npos) << error.what();
     }
     xls::CopyWorkbookFile(good, target);
+    EXPECT_EQ(ReadText(target), whole);
+    WriteText(target, "the user's calendar");
+    xls::CopyWorkbookFile(good, target, xls::SourceCheck::AlreadyReadBack);
     EXPECT_EQ(ReadText(target), whole);
 }
 

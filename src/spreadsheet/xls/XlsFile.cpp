@@ -73,7 +73,7 @@ void SaveWorkbook(const Workbook& wb, const std::string& path, io::Durability du
     }
 }
 
-void CopyWorkbookFile(const std::string& source, const std::string& target)
+void CopyWorkbookFile(const std::string& source, const std::string& target, SourceCheck check)
 {
     std::vector<uint8_t> bytes;
     try {
@@ -84,7 +84,11 @@ void CopyWorkbookFile(const std::string& source, const std::string& target)
     // Only a workbook that reads back whole is handed on: an empty or cut-off file never replaces
     // the user's.
     try {
-        ReadWorkbookBytes(bytes);
+        if (check == SourceCheck::ReadBack) {
+            ReadWorkbookBytes(bytes);
+        } else if (!CompoundFileReader(bytes).ReadStream(kWorkbookStream)) {
+            throw XlsError("The file is not a valid workbook: it holds no workbook stream.");
+        }
     } catch (const XlsError& error) {
         throw XlsError("The workbook " + source + " is not complete, so it was not copied. " + error.what());
     }

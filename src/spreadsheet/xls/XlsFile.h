@@ -29,10 +29,16 @@ public:
 void SaveWorkbook(const Workbook& wb, const std::string& path,
                   io::Durability durability = io::Durability::Synced);
 
+// How CopyWorkbookFile checks its source: it reads the whole workbook back itself, or the caller
+// has just done so (the generation reopens its workbook before handing it on) and only the file's
+// container is checked again.
+enum class SourceCheck { ReadBack, AlreadyReadBack };
+
 // Copies a saved workbook file to target in the same one-step way. A source that does not read
 // back as a whole workbook (empty, cut off, not a workbook) is refused and target left as it was.
 // Throws XlsError.
-void CopyWorkbookFile(const std::string& source, const std::string& target);
+void CopyWorkbookFile(const std::string& source, const std::string& target,
+                      SourceCheck check = SourceCheck::ReadBack);
 
 // The complete file as bytes.
 std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb);
