@@ -59,8 +59,11 @@ QByteArray EncodeBmp24(const QImage& picture)
     const int rowBytes = RowBytes(width);
     const int64_t dataSize = int64_t(rowBytes) * height;
 
-    QByteArray file(int(kPixelDataOffset + dataSize), '\0');
+    // Every byte is written below (the header's unused fields and each row's padding as zeros), so
+    // the buffer is not cleared first.
+    QByteArray file(int(kPixelDataOffset + dataSize), Qt::Uninitialized);
     char* out = file.data();
+    std::memset(out, 0, kPixelDataOffset);
     out[0] = 'B';
     out[1] = 'M';
     PutU32(out + 2, uint32_t(file.size()));
@@ -76,19 +79,29 @@ QByteArray EncodeBmp24(const QImage& picture)
     PutU32(info + 24, uint32_t(image.dotsPerMeterX()));
     PutU32(info + 28, uint32_t(image.dotsPerMeterY()));
 
-    // A little-endian 0xAARRGGBB pixel is blue, green, red, alpha in memory: each pixel is stored as
-    // four bytes whose fourth the next pixel overwrites; the row's last pixel goes byte by byte so
-    // that nothing is written past the row.
+    // A little-endian 0xAARRGGBB pixel is blue, green, red, alpha in memory: four pixels make three
+    // words of blue, green, red without the alphas; the last few of a row go byte by byte.
+    const int padding = rowBytes - width * 3;
     char* row = out + kPixelDataOffset;
     for (int y = height - 1; y >= 0; --y, row += rowBytes) {
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         char* p = row;
-        for (int x = 0; x + 1 < width; ++x, p += 3)
-            std::memcpy(p, &pixels[x], 4);
-        const QRgb last = pixels[width - 1];
-        p[0] = char(qBlue(last));
-        p[1] = char(qGreen(last));
-        p[2] = char(qRed(last));
+        int x = 0;
+        for (; x + 4 <= width; x += 4, p += 12) {
+            const uint32_t a = pixels[x], b = pixels[x + 1], c = pixels[x + 2], d = pixels[x + 3];
+            const uint32_t w0 = (a & 0xffffffu) | b << 24;
+            const uint32_t w1 = (b >> 8 & 0xffffu) | c << 16;
+            const uint32_t w2 = (c >> 16 & 0xffu) | d << 8;
+            std::memcpy(p, &w0, 4);
+            std::memcpy(p + 4, &w1, 4);
+            std::memcpy(p + 8, &w2, 4);
+        }
+        for (; x < width; ++x, p += 3) {
+            p[0] = char(qBlue(pixels[x]));
+            p[1] = char(qGreen(pixels[x]));
+            p[2] = char(qRed(pixels[x]));
+        }
+        std::memset(p, 0, size_t(padding));
     }
     return file;
 }
@@ -122,12 +135,20 @@ std::optional<QImage> DecodeBmp24(const QByteArray& file)
     for (int y = height - 1; y >= 0; --y, row += rowBytes) {
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
         const uint8_t* p = row;
-        for (int x = 0; x + 1 < width; ++x, p += 3) {
-            uint32_t bgr;
-            std::memcpy(&bgr, p, 4);  // the fourth byte belongs to the next pixel
-            pixels[x] = 0xff000000u | (bgr & 0x00ffffffu);
+        int x = 0;
+        // Three little-endian words hold four pixels' blue, green, red.
+        for (; x + 4 <= width; x += 4, p += 12) {
+            uint32_t w0, w1, w2;
+            std::memcpy(&w0, p, 4);
+            std::memcpy(&w1, p + 4, 4);
+            std::memcpy(&w2, p + 8, 4);
+            pixels[x] = 0xff000000u | (w0 & 0xffffffu);
+            pixels[x + 1] = 0xff000000u | w0 >> 24 | (w1 & 0xffffu) << 8;
+            pixels[x + 2] = 0xff000000u | w1 >> 16 | (w2 & 0xffu) << 16;
+            pixels[x + 3] = 0xff000000u | w2 >> 8;
         }
-        pixels[width - 1] = qRgb(p[2], p[1], p[0]);
+        for (; x < width; ++x, p += 3)
+            pixels[x] = qRgb(p[2], p[1], p[0]);
     }
     return image;
 }
