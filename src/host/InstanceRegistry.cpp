@@ -1,6 +1,7 @@
 #include "host/InstanceRegistry.h"
 
 #include "host/HostInstances.h"
+#include "spreadsheet/io/SystemRandom.h"
 
 #include <algorithm>
 #include <atomic>
@@ -8,7 +9,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <system_error>
 #include <vector>
@@ -61,12 +61,11 @@ char ProcessState(std::int64_t pid)
 std::string UniqueEntryName()
 {
     static std::atomic<unsigned> counter{0};
-    std::random_device random;
     std::ostringstream name;
     // The pid and its start time lead the name, so even an entry that was never finished (a
     // ".partial" left by a crash) tells whose it was.
     name << ::getpid() << '-' << ProcessStartTime(::getpid()) << '-' << counter++ << '-' << std::hex
-         << random() << kEntrySuffix;
+         << sheet::io::SystemRandom32() << kEntrySuffix;
     return name.str();
 }
 

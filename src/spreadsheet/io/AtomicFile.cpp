@@ -1,9 +1,9 @@
 #include "spreadsheet/io/AtomicFile.h"
+#include "spreadsheet/io/SystemRandom.h"
 
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <random>
 #include <system_error>
 
 #include <dirent.h>
@@ -42,11 +42,9 @@ bool IsSuffixChar(char c)
 std::string RandomSuffix()
 {
     static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device random;
-    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof(kChars)) - 2);
     std::string suffix;
     for (int i = 0; i < kSuffixLength; ++i)
-        suffix += kChars[pick(random)];
+        suffix += kChars[SystemRandomBelow(static_cast<int>(sizeof(kChars)) - 1)];
     return suffix;
 }
 
