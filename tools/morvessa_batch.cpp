@@ -646,24 +646,25 @@ bool WriteSnapshot(const BatchGenerationUi& ui, const QString& snapshotPath)
         return false;
     }
     // The generation's picture is RGB32 (read back from its own BMP): the direct encoder writes the
-    // same bytes as Qt's BMP writer in one buffer of the final size. Anything else goes through Qt.
-    QByteArray bmp;
-    if (ui.picture().format() == QImage::Format_RGB32) {
-        bmp = EncodeBmp24(ui.picture());
-    } else {
-        QBuffer buffer(&bmp);
-        if (!buffer.open(QIODevice::WriteOnly) || !ui.picture().save(&buffer, "BMP"))
-            bmp.clear();
-    }
-    if (bmp.isEmpty()) {
-        std::fprintf(stderr, "morvessa-batch: cannot write %s: the picture could not be encoded\n",
-                     qUtf8Printable(snapshotPath));
-        return false;
-    }
+    // same bytes as Qt's BMP writer, row by row straight into the file. Anything else goes
+    // through Qt.
+    const std::string path = QFile::encodeName(snapshotPath).toStdString();
     try {
-        sheet::io::ReplaceFileAtomically(
-            QFile::encodeName(snapshotPath).toStdString(),
-            std::span(reinterpret_cast<const uint8_t*>(bmp.constData()), static_cast<size_t>(bmp.size())));
+        if (ui.picture().format() == QImage::Format_RGB32) {
+            sheet::io::ReplaceFileAtomically(
+                path, [&](const sheet::io::FileSink& sink) { WriteBmp24(ui.picture(), sink); });
+        } else {
+            QByteArray bmp;
+            QBuffer buffer(&bmp);
+            if (!buffer.open(QIODevice::WriteOnly) || !ui.picture().save(&buffer, "BMP")) {
+                std::fprintf(stderr, "morvessa-batch: cannot write %s: the picture could not be encoded\n",
+                             qUtf8Printable(snapshotPath));
+                return false;
+            }
+            sheet::io::ReplaceFileAtomically(path,
+                                             std::span(reinterpret_cast<const uint8_t*>(bmp.constData()),
+                                                       static_cast<size_t>(bmp.size())));
+        }
     } catch (const sheet::io::FileError& error) {
         std::fprintf(stderr, "morvessa-batch: cannot write %s\n", error.what());
         return false;

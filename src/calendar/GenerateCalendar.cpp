@@ -51,10 +51,13 @@ QImage LoadSnapshotPicture(const std::string& path)
     QFile in(file);
     QImage picture;
     if (in.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = in.readAll();
-        // The picture keeps its own format whatever the file is called.
-        std::optional<QImage> direct = DecodeBmp24(bytes);
-        picture = direct ? std::move(*direct) : QImage::fromData(bytes);
+        // The picture keeps its own format whatever the file is called: ours is read row by row,
+        // anything else whole by Qt's reader.
+        std::optional<QImage> direct = ReadBmp24(in);
+        if (direct)
+            picture = std::move(*direct);
+        else if (in.seek(0))
+            picture = QImage::fromData(in.readAll());
     }
     if (picture.isNull())
         throw std::runtime_error("Invalid picture");

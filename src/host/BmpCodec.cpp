@@ -1,7 +1,11 @@
 #include "host/BmpCodec.h"
 
+#include <QIODevice>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace morvessa {
 
@@ -14,6 +18,8 @@ constexpr uint16_t kBitsPerPixel = 24;
 constexpr uint32_t kCompressionNone = 0;  // BI_RGB
 // A picture of a month is under a thousand pixels a side; anything near this is not ours.
 constexpr int64_t kMaxPixels = 64LL * 1024 * 1024;
+// The streaming writer and reader move whole rows in pieces of about this size.
+constexpr int kPieceBytes = 64 * 1024;
 
 int RowBytes(int width)
 {
@@ -43,74 +49,94 @@ uint32_t GetU32(const char* at)
            uint32_t(uint8_t(at[3])) << 24;
 }
 
-}  // namespace
-
-static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "pixels are copied as little-endian words");
-
-QByteArray EncodeBmp24(const QImage& picture)
+// The picture as RGB32 or ARGB32, whose words are read as pixels (converted only when needed).
+QImage WordPixels(const QImage& picture)
 {
-    if (picture.isNull())
-        return {};
-    const QImage image = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
-                             ? picture
-                             : picture.convertToFormat(QImage::Format_RGB32);
-    const int width = image.width();
-    const int height = image.height();
-    const int rowBytes = RowBytes(width);
-    const int64_t dataSize = int64_t(rowBytes) * height;
+    return picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
+               ? picture
+               : picture.convertToFormat(QImage::Format_RGB32);
+}
 
-    // Every byte is written below (the header's unused fields and each row's padding as zeros), so
-    // the buffer is not cleared first.
-    QByteArray file(int(kPixelDataOffset + dataSize), Qt::Uninitialized);
-    char* out = file.data();
+// BITMAPFILEHEADER and BITMAPINFOHEADER, the unused fields zero.
+void PutHeaders(char* out, const QImage& image)
+{
+    const int64_t dataSize = int64_t(RowBytes(image.width())) * image.height();
     std::memset(out, 0, kPixelDataOffset);
     out[0] = 'B';
     out[1] = 'M';
-    PutU32(out + 2, uint32_t(file.size()));
+    PutU32(out + 2, uint32_t(kPixelDataOffset + dataSize));
     PutU32(out + 10, kPixelDataOffset);
     char* info = out + kFileHeaderSize;
     PutU32(info, kInfoHeaderSize);
-    PutU32(info + 4, uint32_t(width));
-    PutU32(info + 8, uint32_t(height));
+    PutU32(info + 4, uint32_t(image.width()));
+    PutU32(info + 8, uint32_t(image.height()));
     PutU16(info + 12, 1);
     PutU16(info + 14, kBitsPerPixel);
     PutU32(info + 16, kCompressionNone);
     PutU32(info + 20, uint32_t(dataSize));
     PutU32(info + 24, uint32_t(image.dotsPerMeterX()));
     PutU32(info + 28, uint32_t(image.dotsPerMeterY()));
-
-    // A little-endian 0xAARRGGBB pixel is blue, green, red, alpha in memory: four pixels make three
-    // words of blue, green, red without the alphas; the last few of a row go byte by byte.
-    const int padding = rowBytes - width * 3;
-    char* row = out + kPixelDataOffset;
-    for (int y = height - 1; y >= 0; --y, row += rowBytes) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        char* p = row;
-        int x = 0;
-        for (; x + 4 <= width; x += 4, p += 12) {
-            const uint32_t a = pixels[x], b = pixels[x + 1], c = pixels[x + 2], d = pixels[x + 3];
-            const uint32_t w0 = (a & 0xffffffu) | b << 24;
-            const uint32_t w1 = (b >> 8 & 0xffffu) | c << 16;
-            const uint32_t w2 = (c >> 16 & 0xffu) | d << 8;
-            std::memcpy(p, &w0, 4);
-            std::memcpy(p + 4, &w1, 4);
-            std::memcpy(p + 8, &w2, 4);
-        }
-        for (; x < width; ++x, p += 3) {
-            p[0] = char(qBlue(pixels[x]));
-            p[1] = char(qGreen(pixels[x]));
-            p[2] = char(qRed(pixels[x]));
-        }
-        std::memset(p, 0, size_t(padding));
-    }
-    return file;
 }
 
-std::optional<QImage> DecodeBmp24(const QByteArray& file)
+// One row of the file (rows are stored bottom-up) from the picture's row `y`, padding included.
+// A little-endian 0xAARRGGBB pixel is blue, green, red, alpha in memory: four pixels make three
+// words of blue, green, red without the alphas; the last few of a row go byte by byte.
+void PutRow(const QImage& image, int y, char* p)
 {
-    if (file.size() < kPixelDataOffset || file[0] != 'B' || file[1] != 'M')
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    const int width = image.width();
+    const char* rowEnd = p + RowBytes(width);
+    int x = 0;
+    for (; x + 4 <= width; x += 4, p += 12) {
+        const uint32_t a = pixels[x], b = pixels[x + 1], c = pixels[x + 2], d = pixels[x + 3];
+        const uint32_t w0 = (a & 0xffffffu) | b << 24;
+        const uint32_t w1 = (b >> 8 & 0xffffu) | c << 16;
+        const uint32_t w2 = (c >> 16 & 0xffu) | d << 8;
+        std::memcpy(p, &w0, 4);
+        std::memcpy(p + 4, &w1, 4);
+        std::memcpy(p + 8, &w2, 4);
+    }
+    for (; x < width; ++x, p += 3) {
+        p[0] = char(qBlue(pixels[x]));
+        p[1] = char(qGreen(pixels[x]));
+        p[2] = char(qRed(pixels[x]));
+    }
+    std::memset(p, 0, size_t(rowEnd - p));
+}
+
+// The picture's row from one row of the file: three little-endian words hold four pixels' blue,
+// green, red.
+void GetRow(const uint8_t* p, QRgb* pixels, int width)
+{
+    int x = 0;
+    for (; x + 4 <= width; x += 4, p += 12) {
+        uint32_t w0, w1, w2;
+        std::memcpy(&w0, p, 4);
+        std::memcpy(&w1, p + 4, 4);
+        std::memcpy(&w2, p + 8, 4);
+        pixels[x] = 0xff000000u | (w0 & 0xffffffu);
+        pixels[x + 1] = 0xff000000u | w0 >> 24 | (w1 & 0xffffu) << 8;
+        pixels[x + 2] = 0xff000000u | w1 >> 16 | (w2 & 0xffu) << 16;
+        pixels[x + 3] = 0xff000000u | w2 >> 8;
+    }
+    for (; x < width; ++x, p += 3)
+        pixels[x] = qRgb(p[2], p[1], p[0]);
+}
+
+// What the headers say, when they describe a picture the direct decoder takes and that fits in a
+// file of `fileSize` bytes.
+struct Layout {
+    int width = 0;
+    int height = 0;
+    uint32_t dataOffset = 0;
+    int dotsPerMeterX = 0;
+    int dotsPerMeterY = 0;
+};
+
+std::optional<Layout> ReadHeaders(const char* in, int64_t fileSize)
+{
+    if (fileSize < kPixelDataOffset || in[0] != 'B' || in[1] != 'M')
         return std::nullopt;
-    const char* in = file.constData();
     const char* info = in + kFileHeaderSize;
     const uint32_t dataOffset = GetU32(in + 10);
     const int32_t width = int32_t(GetU32(info + 4));
@@ -121,34 +147,101 @@ std::optional<QImage> DecodeBmp24(const QByteArray& file)
     // Negative heights (top-down rows) and empty pictures are left to the general reader.
     if (width <= 0 || height <= 0 || int64_t(width) * height > kMaxPixels)
         return std::nullopt;
-    const int rowBytes = RowBytes(width);
     if (dataOffset < uint32_t(kPixelDataOffset) ||
-        int64_t(dataOffset) + int64_t(rowBytes) * height > int64_t(file.size()))
+        int64_t(dataOffset) + int64_t(RowBytes(width)) * height > fileSize)
         return std::nullopt;
+    return Layout{width, height, dataOffset, int(GetU32(info + 24)), int(GetU32(info + 28))};
+}
 
-    QImage image(width, height, QImage::Format_RGB32);
+QImage EmptyPicture(const Layout& layout)
+{
+    QImage image(layout.width, layout.height, QImage::Format_RGB32);
+    if (!image.isNull()) {
+        image.setDotsPerMeterX(layout.dotsPerMeterX);
+        image.setDotsPerMeterY(layout.dotsPerMeterY);
+    }
+    return image;
+}
+
+}  // namespace
+
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "pixels are copied as little-endian words");
+
+QByteArray EncodeBmp24(const QImage& picture)
+{
+    if (picture.isNull())
+        return {};
+    const QImage image = WordPixels(picture);
+    const int rowBytes = RowBytes(image.width());
+    // Every byte is written below, so the buffer is not cleared first.
+    QByteArray file(int(kPixelDataOffset + int64_t(rowBytes) * image.height()), Qt::Uninitialized);
+    char* out = file.data();
+    PutHeaders(out, image);
+    char* row = out + kPixelDataOffset;
+    for (int y = image.height() - 1; y >= 0; --y, row += rowBytes)
+        PutRow(image, y, row);
+    return file;
+}
+
+bool WriteBmp24(const QImage& picture, const BmpSink& sink)
+{
+    if (picture.isNull())
+        return false;
+    const QImage image = WordPixels(picture);
+    const int rowBytes = RowBytes(image.width());
+    const int rowsPerPiece = std::max(1, kPieceBytes / rowBytes);
+    std::vector<uint8_t> piece(size_t(std::max(kPixelDataOffset, rowsPerPiece * rowBytes)));
+    char* out = reinterpret_cast<char*>(piece.data());
+    PutHeaders(out, image);
+    sink(std::span<const uint8_t>(piece.data(), kPixelDataOffset));
+    for (int y = image.height() - 1; y >= 0;) {
+        char* row = out;
+        int rows = 0;
+        for (; rows < rowsPerPiece && y >= 0; ++rows, --y, row += rowBytes)
+            PutRow(image, y, row);
+        sink(std::span<const uint8_t>(piece.data(), size_t(rows) * size_t(rowBytes)));
+    }
+    return true;
+}
+
+std::optional<QImage> DecodeBmp24(const QByteArray& file)
+{
+    const std::optional<Layout> layout = ReadHeaders(file.constData(), file.size());
+    if (!layout)
+        return std::nullopt;
+    QImage image = EmptyPicture(*layout);
     if (image.isNull())
         return std::nullopt;
-    image.setDotsPerMeterX(int(GetU32(info + 24)));
-    image.setDotsPerMeterY(int(GetU32(info + 28)));
-    const auto* row = reinterpret_cast<const uint8_t*>(in + dataOffset);
-    for (int y = height - 1; y >= 0; --y, row += rowBytes) {
-        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const uint8_t* p = row;
-        int x = 0;
-        // Three little-endian words hold four pixels' blue, green, red.
-        for (; x + 4 <= width; x += 4, p += 12) {
-            uint32_t w0, w1, w2;
-            std::memcpy(&w0, p, 4);
-            std::memcpy(&w1, p + 4, 4);
-            std::memcpy(&w2, p + 8, 4);
-            pixels[x] = 0xff000000u | (w0 & 0xffffffu);
-            pixels[x + 1] = 0xff000000u | w0 >> 24 | (w1 & 0xffffu) << 8;
-            pixels[x + 2] = 0xff000000u | w1 >> 16 | (w2 & 0xffu) << 16;
-            pixels[x + 3] = 0xff000000u | w2 >> 8;
-        }
-        for (; x < width; ++x, p += 3)
-            pixels[x] = qRgb(p[2], p[1], p[0]);
+    const int rowBytes = RowBytes(layout->width);
+    const auto* row = reinterpret_cast<const uint8_t*>(file.constData() + layout->dataOffset);
+    for (int y = layout->height - 1; y >= 0; --y, row += rowBytes)
+        GetRow(row, reinterpret_cast<QRgb*>(image.scanLine(y)), layout->width);
+    return image;
+}
+
+std::optional<QImage> ReadBmp24(QIODevice& device)
+{
+    char headers[kPixelDataOffset];
+    if (device.isSequential() || !device.seek(0) ||
+        device.read(headers, kPixelDataOffset) != kPixelDataOffset)
+        return std::nullopt;
+    const std::optional<Layout> layout = ReadHeaders(headers, device.size());
+    if (!layout || !device.seek(layout->dataOffset))
+        return std::nullopt;
+    QImage image = EmptyPicture(*layout);
+    if (image.isNull())
+        return std::nullopt;
+    const int rowBytes = RowBytes(layout->width);
+    const int rowsPerPiece = std::max(1, kPieceBytes / rowBytes);
+    std::vector<uint8_t> piece(size_t(rowsPerPiece) * size_t(rowBytes));
+    for (int y = layout->height - 1; y >= 0;) {
+        const int rows = std::min(rowsPerPiece, y + 1);
+        const qint64 bytes = qint64(rows) * rowBytes;
+        if (device.read(reinterpret_cast<char*>(piece.data()), bytes) != bytes)
+            return std::nullopt;  // shorter than its size said a moment ago
+        const uint8_t* row = piece.data();
+        for (int i = 0; i < rows; ++i, --y, row += rowBytes)
+            GetRow(row, reinterpret_cast<QRgb*>(image.scanLine(y)), layout->width);
     }
     return image;
 }

@@ -97,18 +97,18 @@ private:
 };
 
 // Writes the picture as a BMP in one step, so an older picture is only ever replaced by a complete
-// one. (No flush to disk: the file lives for seconds.)
+// one; the rows go to the file as they are encoded. (No flush to disk: the file lives for seconds.)
 void SavePictureFile(const QImage& picture, const std::string& path)
 {
     if (picture.isNull())
         throw sheet::HostError("Invalid picture");
-    const QByteArray bmp = EncodeBmp24(picture);
-    if (bmp.isEmpty())
-        throw sheet::HostError("Path/File access error: " + path);
     try {
         sheet::io::ReplaceFileAtomically(
             path,
-            std::span(reinterpret_cast<const uint8_t*>(bmp.constData()), static_cast<size_t>(bmp.size())),
+            [&](const sheet::io::FileSink& sink) {
+                if (!WriteBmp24(picture, sink))
+                    throw sheet::HostError("Path/File access error: " + path);
+            },
             sheet::io::Durability::Cached, 0600);
     } catch (const sheet::io::FileError& error) {
         throw sheet::HostError("Path/File access error: " + path + " (" + error.reason() + ")");

@@ -36,8 +36,24 @@ TEST(BmpCodec, WritesTheSameFileAsQtAndReadsBackTheSamePicture)
         const QByteArray file = EncodeBmp24(picture);
         EXPECT_EQ(file, QtBmp(picture)) << size.width() << "x" << size.height();
 
+        // Row by row, in pieces, the same bytes; read back row by row, the same picture.
+        QByteArray pieces;
+        int count = 0;
+        EXPECT_TRUE(WriteBmp24(picture, [&](std::span<const uint8_t> piece) {
+            pieces.append(reinterpret_cast<const char*>(piece.data()), qsizetype(piece.size()));
+            ++count;
+        }));
+        EXPECT_EQ(pieces, file);
+        if (size.height() > 100)
+            EXPECT_GT(count, 3) << "a large picture is not handed over whole";
+        QBuffer device(&pieces);
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        const std::optional<QImage> streamed = ReadBmp24(device);
+        ASSERT_TRUE(streamed.has_value());
+
         const std::optional<QImage> read = DecodeBmp24(file);
         ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(*streamed, *read);
         const QImage qtRead = QImage::fromData(file, "BMP");
         EXPECT_EQ(read->format(), qtRead.format());
         EXPECT_EQ(*read, qtRead);
@@ -51,6 +67,14 @@ TEST(BmpCodec, OtherFormatsAndDamagedFilesAreLeftToTheGeneralReader)
     EXPECT_FALSE(DecodeBmp24(QByteArray()).has_value());
     EXPECT_FALSE(DecodeBmp24(good.left(53)).has_value());
     EXPECT_FALSE(DecodeBmp24(good.left(good.size() - 1)).has_value()) << "a row is missing";
+    for (QByteArray file :
+         {QByteArray(), good.left(53), good.left(good.size() - 1), QByteArray("PM") + good.mid(2)}) {
+        QBuffer device(&file);
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(ReadBmp24(device).has_value()) << file.size() << " bytes";
+    }
+    EXPECT_FALSE(
+        WriteBmp24(QImage(), [](std::span<const uint8_t>) { ADD_FAILURE() << "a piece of nothing"; }));
 
     auto patched = [&](int offset, QByteArray bytes) {
         QByteArray file = good;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -201,6 +202,31 @@ TEST_F(AtomicFileTest, AFileSizeLimitFailsCleanlyToo)
     EXPECT_EQ(WEXITSTATUS(status), 0) << "2: another error than EFBIG, 3: no error";
     EXPECT_EQ(ReadText(target), "old");
     EXPECT_EQ(Names(), std::vector<std::string>{"limited.xls"});
+}
+
+TEST_F(AtomicFileTest, ContentMadePieceByPieceArrivesWholeOrNotAtAll)
+{
+    const std::string target = Path("picture.bmp");
+    WriteText(target, "the old picture");
+    const auto piece = [](const char* text) {
+        return std::span(reinterpret_cast<const uint8_t*>(text), std::strlen(text));
+    };
+    EXPECT_THROW(ReplaceFileAtomically(target,
+                                       [&](const FileSink& sink) {
+                                           sink(piece("half a "));
+                                           throw std::runtime_error("the encoder gave up");
+                                       }),
+                 std::runtime_error);
+    EXPECT_EQ(ReadText(target), "the old picture");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1)
+        << "no partial file";
+
+    ReplaceFileAtomically(target, [&](const FileSink& sink) {
+        sink(piece("a new "));
+        sink(piece(""));
+        sink(piece("picture"));
+    });
+    EXPECT_EQ(ReadText(target), "a new picture");
 }
 
 TEST_F(AtomicFileTest, CopyRefusesASourceThatIsNotAWholeWorkbook)

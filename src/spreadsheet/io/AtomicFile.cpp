@@ -194,6 +194,13 @@ std::string FileErrorReason(int errorNumber)
 void ReplaceFileAtomically(const std::string& target, std::span<const uint8_t> bytes, Durability durability,
                            mode_t newFileMode)
 {
+    ReplaceFileAtomically(
+        target, [&](const FileSink& sink) { sink(bytes); }, durability, newFileMode);
+}
+
+void ReplaceFileAtomically(const std::string& target, const std::function<void(const FileSink&)>& produce,
+                           Durability durability, mode_t newFileMode)
+{
     const std::string destination = ResolveOwnLinks(target);
     RemoveAbandonedPartialFiles(destination);
 
@@ -204,7 +211,8 @@ void ReplaceFileAtomically(const std::string& target, std::span<const uint8_t> b
     if (replacesFile)
         ::fchmod(partial->fd(), existing.st_mode & 07777);
 
-    WriteAll(partial->fd(), bytes, target);
+    const int fd = partial->fd();
+    produce([&](std::span<const uint8_t> piece) { WriteAll(fd, piece, target); });
     if (durability == Durability::Synced && ::fsync(partial->fd()) != 0)
         throw FileError(target, errno);
     if (::rename(partial->path().c_str(), destination.c_str()) != 0)

@@ -4,6 +4,7 @@
 // Plain POSIX, no Qt: the engine saves through it and so do the windows and the batch tool.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -52,6 +53,15 @@ enum class Durability {
 // is replaced, never written through. Abandoned partial files of the same target are removed first.
 // Throws FileError; on failure the target is untouched and no partial file remains.
 void ReplaceFileAtomically(const std::string& target, std::span<const uint8_t> bytes,
+                           Durability durability = Durability::Synced, mode_t newFileMode = 0666);
+
+// Receives the new content piece by piece; each piece is written before the call returns.
+using FileSink = std::function<void(std::span<const uint8_t>)>;
+
+// The same for content made piece by piece (a picture row by row), so that it is never held whole
+// in memory: `produce` hands every piece to the sink in order. What `produce` throws ends the
+// write as a failed one (the target untouched) and is passed on.
+void ReplaceFileAtomically(const std::string& target, const std::function<void(const FileSink&)>& produce,
                            Durability durability = Durability::Synced, mode_t newFileMode = 0666);
 
 // Removes partial files of `target` that this user owns and that no live process holds (their
