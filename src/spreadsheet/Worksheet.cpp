@@ -222,7 +222,7 @@ void Worksheet::SetCellValue(int row, int column, CellValue value)
     CellAt(row, column).value = std::move(value);
 }
 
-void Worksheet::SetCellFormatId(int row, int column, FormatId id)
+void Worksheet::SetCellFormatIdSlow(int row, int column, FormatId id)
 {
     CheckCellLimits(row, column);
     CellAt(row, column).formatId = id;

@@ -234,6 +234,7 @@ private:
     };
 
     Cell& CellAt(int row, int column);  // creates the storage
+    void SetCellFormatIdSlow(int row, int column, FormatId id);
     RowData& RowAt(int row);
     void CopyContentFrom(const Worksheet& source);
     void ApplyToColumns(int firstColumn, int lastColumn, const FormatChange& change,
@@ -269,6 +270,20 @@ void Worksheet::ForEachCell(F&& f) const
                 f(int(r) + 1, int(c) + 1, cells[c]);
         }
     }
+}
+
+// Inline for the file reader, which sets every stored cell's format: a cell whose storage exists
+// (ReserveCells) is within the sheet's limits already.
+inline void Worksheet::SetCellFormatId(int row, int column, FormatId id)
+{
+    if (row >= 1 && column >= 1 && std::size_t(row) <= rows_.size()) {
+        std::vector<Cell>& cells = rows_[std::size_t(row - 1)].cells;
+        if (std::size_t(column) <= cells.size()) {
+            cells[std::size_t(column - 1)].formatId = id;
+            return;
+        }
+    }
+    SetCellFormatIdSlow(row, column, id);
 }
 
 }  // namespace morvessa::sheet
