@@ -73,18 +73,25 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libxlsxwriter is loaded when an .xlsx is written, not linked, so dpkg-shlibdeps cannot see it: its
-# package is named here, from the library file the build found.
+# libxlsxwriter and libical are loaded when an .xlsx or an iCalendar file is first written or read,
+# not linked, so dpkg-shlibdeps cannot see them: their packages are named here, from the library
+# files the build found.
 find_program(DPKG_QUERY dpkg-query)
-if(DPKG_QUERY AND XLSXWRITER_FILE)
-  file(REAL_PATH "${XLSXWRITER_FILE}" xlsxwriter_real)
-  get_filename_component(xlsxwriter_dir "${xlsxwriter_real}" DIRECTORY)
-  execute_process(COMMAND ${DPKG_QUERY} -S "${xlsxwriter_dir}/${XLSXWRITER_SONAME}"
-    OUTPUT_VARIABLE xlsxwriter_owner ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
-  string(REGEX MATCH "^[^:]+" xlsxwriter_package "${xlsxwriter_owner}")
-  if(xlsxwriter_package)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${xlsxwriter_package}")
+set(loaded_packages "")
+foreach(loaded XLSXWRITER LIBICAL)
+  if(DPKG_QUERY AND ${loaded}_FILE AND ${loaded}_SONAME)
+    file(REAL_PATH "${${loaded}_FILE}" loaded_real)
+    get_filename_component(loaded_dir "${loaded_real}" DIRECTORY)
+    execute_process(COMMAND ${DPKG_QUERY} -S "${loaded_dir}/${${loaded}_SONAME}"
+      OUTPUT_VARIABLE loaded_owner ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+    string(REGEX MATCH "^[^:]+" loaded_package "${loaded_owner}")
+    if(loaded_package)
+      list(APPEND loaded_packages "${loaded_package}")
+    endif()
   endif()
+endforeach()
+if(loaded_packages)
+  string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${loaded_packages}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")

@@ -16,6 +16,7 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 [ -n "$depends" ] || fail "Depends is empty"
 case "$depends" in *libqt6widgets6*) ;; *) fail "Depends lacks Qt 6 Widgets: $depends" ;; esac
 case "$depends" in *libxlsxwriter*) ;; *) fail "Depends lacks libxlsxwriter (loaded when an .xlsx is written): $depends" ;; esac
+case "$depends" in *libical*) ;; *) fail "Depends lacks libical (loaded when an iCalendar file is read or written): $depends" ;; esac
 
 contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 for path in ./usr/bin/morvessa ./usr/bin/morvessa-batch ./usr/share/morvessa/HAND-M.CUR \

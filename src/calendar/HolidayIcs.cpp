@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include <libical/ical.h>
+#include "calendar/IcalLibrary.h"
 
 #include <algorithm>
 #include <ctime>
@@ -21,7 +21,7 @@ constexpr const char* kNameProperty = "X-MORVESSA-NAME";
 constexpr int kMaxDaysOfOneEvent = 366;
 
 struct ComponentFree {
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+    void operator()(icalcomponent* component) const { Ical().icalcomponent_free(component); }
 };
 using ComponentPtr = std::unique_ptr<icalcomponent, ComponentFree>;
 
@@ -33,10 +33,10 @@ QString Utf8(const char* text)
 // The value of the first X- property named `name`, or empty.
 QString XProperty(icalcomponent* event, const char* name)
 {
-    for (icalproperty* property = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); property;
-         property = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
-        if (qstricmp(icalproperty_get_x_name(property), name) == 0)
-            return Utf8(icalproperty_get_x(property));
+    for (icalproperty* property = Ical().icalcomponent_get_first_property(event, ICAL_X_PROPERTY); property;
+         property = Ical().icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
+        if (qstricmp(Ical().icalproperty_get_x_name(property), name) == 0)
+            return Utf8(Ical().icalproperty_get_x(property));
     }
     return QString();
 }
@@ -79,13 +79,13 @@ std::optional<HolidayRule> YearlyRule(const icalrecurrencetype& recurrence, cons
         return std::nullopt;
 
     HolidayRule rule;
-    rule.month = months == 1 ? icalrecurrencetype_month_month(recurrence.by_month[0]) : start.month;
+    rule.month = months == 1 ? Ical().icalrecurrencetype_month_month(recurrence.by_month[0]) : start.month;
     if (rule.month < 1 || rule.month > 12)
         return std::nullopt;
     if (days == 1) {
         rule.kind = HolidayRule::Kind::NthWeekday;
-        rule.weekday = static_cast<int>(icalrecurrencetype_day_day_of_week(recurrence.by_day[0]));
-        int position = icalrecurrencetype_day_position(recurrence.by_day[0]);
+        rule.weekday = static_cast<int>(Ical().icalrecurrencetype_day_day_of_week(recurrence.by_day[0]));
+        int position = Ical().icalrecurrencetype_day_position(recurrence.by_day[0]);
         if (setPositions == 1) {
             if (position != 0)
                 return std::nullopt;
@@ -99,7 +99,7 @@ std::optional<HolidayRule> YearlyRule(const icalrecurrencetype& recurrence, cons
         if (rule.day < 1 || rule.day > 31 || rule.day > DaysInMonth(2000, rule.month))
             return std::nullopt;
     }
-    if (!icaltime_is_null_time(recurrence.until))
+    if (!Ical().icaltime_is_null_time(recurrence.until))
         rule.lastYear = recurrence.until.year;
     else if (recurrence.count > 0)
         rule.lastYear = start.year + recurrence.count - 1;
@@ -110,7 +110,7 @@ std::optional<HolidayRule> YearlyRule(const icalrecurrencetype& recurrence, cons
 
 void ReadEvent(icalcomponent* event, IcsImport& result, std::set<std::pair<QString, QString>>& seen)
 {
-    QString name = Utf8(icalcomponent_get_summary(event)).trimmed();
+    QString name = Utf8(Ical().icalcomponent_get_summary(event)).trimmed();
     if (name.isEmpty())
         name = QStringLiteral("(no title)");
 
@@ -129,13 +129,13 @@ void ReadEvent(icalcomponent* event, IcsImport& result, std::set<std::pair<QStri
     }
 
     // libical marks what it could not parse; such an event is not trusted.
-    icalproperty* startProperty = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
-    if (!startProperty || icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY)) {
+    icalproperty* startProperty = Ical().icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    if (!startProperty || Ical().icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY)) {
         ++result.unsupportedSkipped;
         return;
     }
-    const icaltimetype start = icalproperty_get_dtstart(startProperty);
-    if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) {
+    const icaltimetype start = Ical().icalproperty_get_dtstart(startProperty);
+    if (Ical().icaltime_is_null_time(start) || !Ical().icaltime_is_valid_time(start)) {
         ++result.unsupportedSkipped;
         return;
     }
@@ -148,8 +148,8 @@ void ReadEvent(icalcomponent* event, IcsImport& result, std::set<std::pair<QStri
         return;
     }
 
-    if (icalproperty* rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
-        std::optional<HolidayRule> rule = YearlyRule(icalproperty_get_rrule(rrule), start);
+    if (icalproperty* rrule = Ical().icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
+        std::optional<HolidayRule> rule = YearlyRule(Ical().icalproperty_get_rrule(rrule), start);
         if (!rule) {
             ++result.unsupportedSkipped;
             return;
@@ -161,8 +161,8 @@ void ReadEvent(icalcomponent* event, IcsImport& result, std::set<std::pair<QStri
 
     // A single all-day event, one dated event per day it covers (DTEND is the day after the last).
     int dayCount = 1;
-    const icaltimetype end = icalcomponent_get_dtend(event);
-    if (!icaltime_is_null_time(end) && end.is_date && IsValidDate(end.year, end.month, end.day)) {
+    const icaltimetype end = Ical().icalcomponent_get_dtend(event);
+    if (!Ical().icaltime_is_null_time(end) && end.is_date && IsValidDate(end.year, end.month, end.day)) {
         const long span =
             DayNumber({end.year, end.month, end.day}) - DayNumber({start.year, start.month, start.day});
         dayCount = static_cast<int>(std::clamp(span, 1L, long(kMaxDaysOfOneEvent)));
@@ -203,7 +203,7 @@ QByteArray RecurrenceOf(const HolidayRule& rule)
 
 icaltimetype DateValue(const CalendarDate& date)
 {
-    icaltimetype time = icaltime_null_date();
+    icaltimetype time = Ical().icaltime_null_date();
     time.year = date.year;
     time.month = date.month;
     time.day = date.day;
@@ -212,22 +212,23 @@ icaltimetype DateValue(const CalendarDate& date)
 
 void AddText(icalcomponent* event, const char* name, const QString& value)
 {
-    icalproperty* property = icalproperty_new_x(value.toUtf8().constData());
-    icalproperty_set_x_name(property, name);
-    icalcomponent_add_property(event, property);
+    icalproperty* property = Ical().icalproperty_new_x(value.toUtf8().constData());
+    Ical().icalproperty_set_x_name(property, name);
+    Ical().icalcomponent_add_property(event, property);
 }
 
 icalcomponent* NewEvent(const QString& uid, const QString& summary, const CalendarDate& date,
                         const HolidayRule& rule)
 {
-    icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
-    icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
-                                          0, 0, icaltimezone_get_utc_timezone())));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(DateValue(date)));
-    icalcomponent_add_property(event, icalproperty_new_dtend(DateValue(AddDays(date, 1))));
-    icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
-    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    icalcomponent* event = Ical().icalcomponent_new(ICAL_VEVENT_COMPONENT);
+    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_uid(uid.toUtf8().constData()));
+    Ical().icalcomponent_add_property(
+        event, Ical().icalproperty_new_dtstamp(
+                   Ical().icaltime_from_timet_with_zone(0, 0, Ical().icaltimezone_get_utc_timezone())));
+    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_dtstart(DateValue(date)));
+    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_dtend(DateValue(AddDays(date, 1))));
+    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_summary(summary.toUtf8().constData()));
+    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     AddText(event, kRuleProperty, RuleText(rule));
     AddText(event, kNameProperty, rule.name);
     return event;
@@ -244,19 +245,20 @@ IcsImport ReadIcs(const QByteArray& data)
     if (!data.toUpper().contains("BEGIN:VCALENDAR"))
         throw IcsError("This is not an iCalendar file (no BEGIN:VCALENDAR); nothing was imported.");
 
-    icalerror_set_errors_are_fatal(0);
-    ComponentPtr root(icalparser_parse_string(data.constData()));
-    icalerror_clear_errno();
+    Ical().icalerror_set_errors_are_fatal(0);
+    ComponentPtr root(Ical().icalparser_parse_string(data.constData()));
+    Ical().icalerror_clear_errno();
     if (!root)
         throw IcsError("The iCalendar file cannot be read; nothing was imported.");
 
     // A file may hold one calendar or, after concatenation, several in an XROOT.
     std::vector<icalcomponent*> calendars;
-    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
+    if (Ical().icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
         calendars.push_back(root.get());
     } else {
-        for (icalcomponent* c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
-             c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+        for (icalcomponent* c =
+                 Ical().icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT);
+             c; c = Ical().icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
             calendars.push_back(c);
     }
     if (calendars.empty())
@@ -265,8 +267,8 @@ IcsImport ReadIcs(const QByteArray& data)
     IcsImport result;
     std::set<std::pair<QString, QString>> seen;
     for (icalcomponent* calendar : calendars) {
-        for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
-             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+        for (icalcomponent* event = Ical().icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+             event; event = Ical().icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
             ReadEvent(event, result, seen);
     }
     return result;
@@ -307,10 +309,11 @@ QByteArray WriteIcs(const std::vector<HolidayRule>& rules, int firstYear, int la
     if (firstYear < 1583 || lastYear > 9999 || firstYear > lastYear)
         throw std::invalid_argument(
             "The years to export must run from 1583 to 9999, the first not after the last");
-    ComponentPtr calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Morvessa//Holidays//EN"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    ComponentPtr calendar(Ical().icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    Ical().icalcomponent_add_property(calendar.get(), Ical().icalproperty_new_version("2.0"));
+    Ical().icalcomponent_add_property(calendar.get(),
+                                      Ical().icalproperty_new_prodid("-//Morvessa//Holidays//EN"));
+    Ical().icalcomponent_add_property(calendar.get(), Ical().icalproperty_new_calscale("GREGORIAN"));
 
     for (std::size_t i = 0; i < rules.size(); ++i) {
         const HolidayRule& rule = rules[i];
@@ -328,9 +331,10 @@ QByteArray WriteIcs(const std::vector<HolidayRule>& rules, int firstYear, int la
             if (!start)
                 continue;
             icalcomponent* event = NewEvent(uid.arg(0), rule.name, *start, rule);
-            icalcomponent_add_property(
-                event, icalproperty_new_rrule(icalrecurrencetype_from_string(recurrence.constData())));
-            icalcomponent_add_component(calendar.get(), event);
+            Ical().icalcomponent_add_property(
+                event,
+                Ical().icalproperty_new_rrule(Ical().icalrecurrencetype_from_string(recurrence.constData())));
+            Ical().icalcomponent_add_component(calendar.get(), event);
             continue;
         }
         // A dated event is written whatever the range; the other rules give dated events, the observed
@@ -342,13 +346,13 @@ QByteArray WriteIcs(const std::vector<HolidayRule>& rules, int firstYear, int la
             for (const HolidayOccurrence& occurrence : HolidaysInYear(single, year)) {
                 icalcomponent* event = NewEvent(uid.arg(QStringLiteral("%1-%2").arg(year).arg(++n)),
                                                 occurrence.label, occurrence.date, rule);
-                icalcomponent_add_component(calendar.get(), event);
+                Ical().icalcomponent_add_component(calendar.get(), event);
             }
         }
     }
-    char* text = icalcomponent_as_ical_string_r(calendar.get());
+    char* text = Ical().icalcomponent_as_ical_string_r(calendar.get());
     QByteArray result(text);
-    icalmemory_free_buffer(text);
+    Ical().icalmemory_free_buffer(text);
     return result;
 }
 

@@ -1,4 +1,5 @@
 #include "calendar/HolidayIcs.h"
+#include "calendar/IcalLibrary.h"
 
 #include "calendar/RuleDates.h"
 #include "holidays/CountryPresets.h"
@@ -104,9 +105,10 @@ TEST(HolidayIcsTest, RealWorldShapesCrlfFoldedLinesTimeZonesAndBothValueTypes)
                                         "Trip = date 2025-06-13", "Trip = date 2025-06-14"}));
     EXPECT_EQ(result.timedSkipped, 2);
     EXPECT_EQ(result.unsupportedSkipped, 2);
-    EXPECT_EQ(IcsImportSummary(result, 5, 1).toStdString(),
-              "Imported 5 holidays; 1 was already there; 2 timed events were skipped; 2 events that could not "
-              "be read or that no holiday rule can say were skipped.");
+    EXPECT_EQ(
+        IcsImportSummary(result, 5, 1).toStdString(),
+        "Imported 5 holidays; 1 was already there; 2 timed events were skipped; 2 events that could not "
+        "be read or that no holiday rule can say were skipped.");
     // The same with bare line feeds.
     QByteArray unix = ics;
     unix.replace("\r\n", "\n");
@@ -173,6 +175,35 @@ TEST(HolidayIcsTest, FilesAreReadAndWrittenWithMessagesNamingThem)
     }
     EXPECT_THROW(WriteIcsFile(dir.filePath(QStringLiteral("no/folder/x.ics")), {}, 2024, 2024), IcsError);
     EXPECT_THROW(WriteIcs({}, 2025, 2024), std::invalid_argument);
+}
+
+// libical is loaded when an iCalendar file is first read or written: one that is missing, or that
+// lacks a function the import or export calls, is named in the error instead of ending the program.
+TEST(IcalLibrary, AMissingOrForeignLibraryIsAClearError)
+{
+    const auto messageOf = [](const std::string& file) -> std::string {
+        try {
+            LoadIcalFrom(file);
+        } catch (const IcsError& error) {
+            return error.what();
+        }
+        return "(loaded)";
+    };
+    const std::string missing = messageOf("libmorvessa-no-such-library.so.9");
+    EXPECT_NE(missing.find("libmorvessa-no-such-library.so.9 could not be loaded"), std::string::npos)
+        << missing;
+    EXPECT_NE(missing.find("Install libical"), std::string::npos) << missing;
+    const std::string foreign = messageOf("libc.so.6");
+    EXPECT_NE(foreign.find("libc.so.6 has no function"), std::string::npos) << foreign;
+}
+
+TEST(IcalLibrary, TheInstalledLibraryHasEveryFunction)
+{
+    const IcalLibrary& library = Ical();
+#define MORVESSA_EXPECT_LOADED(name) EXPECT_NE(library.name, nullptr) << #name;
+    MORVESSA_LIBICAL_FUNCTIONS(MORVESSA_EXPECT_LOADED)
+#undef MORVESSA_EXPECT_LOADED
+    EXPECT_EQ(&Ical(), &library) << "loaded once";
 }
 
 }  // namespace
