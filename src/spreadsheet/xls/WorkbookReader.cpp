@@ -285,9 +285,9 @@ void ReadCellRecord(const BiffRecord& record, const Globals& g, SheetContent& s,
     }
     case rec::kMulBlank: {
         const MulBlankRecord blanks = MulBlankRecord::Decode(record.data);
+        // Most of a calendar's cells come here: each is made in place, with no value to move.
         for (size_t i = 0; i < blanks.xfs.size(); ++i)
-            s.cells.push_back(
-                CellAt({blanks.row, static_cast<uint16_t>(blanks.firstColumn + i), blanks.xfs[i]}));
+            s.cells.emplace_back(blanks.row, static_cast<uint16_t>(blanks.firstColumn + i), blanks.xfs[i]);
         break;
     }
     case rec::kMulRk: {
