@@ -122,7 +122,7 @@ QString MonthText(int month)
         QT_TRANSLATE_NOOP("HolidayRules", "July"),      QT_TRANSLATE_NOOP("HolidayRules", "August"),
         QT_TRANSLATE_NOOP("HolidayRules", "September"), QT_TRANSLATE_NOOP("HolidayRules", "October"),
         QT_TRANSLATE_NOOP("HolidayRules", "November"),  QT_TRANSLATE_NOOP("HolidayRules", "December")};
-    (void)MonthName(month);
+    (void)MonthName(month);  // the range check and its message
     return Tr(names[static_cast<std::size_t>(month - 1)]);
 }
 
