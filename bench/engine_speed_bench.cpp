@@ -7,8 +7,8 @@
 // The script is looked for in $MORVESSA_YARDSTICK, else ../shared/peers/xlwt_calendar.py beside
 // the source tree; without it (or without /usr/bin/python3 and xlwt) the yardstick is skipped.
 
+#include "BenchSupport.h"
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -151,19 +151,16 @@ void BM_ManyWorkbooks(benchmark::State& state)
     RecordingErrorReporter reports;
     const std::string path = BenchPath("many.xls");
     int year = 1900;
-    rusage before{};
-    getrusage(RUSAGE_SELF, &before);
+    const double peakBefore = bench::PeakMemoryMB();
     for (auto _ : state) {
         BuiltWorkbook built;
         Build(built, year, reports);
         Save(built, path, reports);
         year = year == 2100 ? 1900 : year + 1;
     }
-    rusage after{};
-    getrusage(RUSAGE_SELF, &after);
     state.counters["workbooks_per_cpu_s"] =
         benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["rss_growth_MB"] = double(after.ru_maxrss - before.ru_maxrss) / 1024.0;
+    state.counters["rss_growth_MB"] = bench::PeakMemoryMB() - peakBefore;
     CheckNoReports(state, reports);
 }
 BENCHMARK(BM_ManyWorkbooks)->Unit(benchmark::kMillisecond)->MinTime(3.0)->MeasureProcessCPUTime();
@@ -219,8 +216,7 @@ BENCHMARK(BM_XlwtYardstick)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatformUnlessChosen();
     QGuiApplication app(argc, argv);
     QTemporaryDir folder;
     g_folder = &folder;
@@ -232,8 +228,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("Peak memory (max RSS) of this process: %.1f MB\n", usage.ru_maxrss / 1024.0);
+    std::printf("Peak memory (max RSS) of this process: %.1f MB\n", bench::PeakMemoryMB());
     return 0;
 }

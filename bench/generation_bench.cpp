@@ -2,6 +2,7 @@
 // with mini months, save, reopen, snapshot), its parts, and morvessa-batch as a whole process.
 // Prints the peak memory (max RSS) at the end.
 
+#include "BenchSupport.h"
 #include "calendar/GenerateCalendar.h"
 #include "calendar/HolidayMarking.h"
 #include "calendar/MiniMonths.h"
@@ -26,26 +27,12 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <memory>
 
 namespace {
 
 using namespace morvessa;
-
-class BenchUi final : public GenerationUi {
-public:
-    int MonthSelectorIndex() const override { return 0; }
-    void SetMainMousePointer(MousePointer) override {}
-    void SetPreviewPicture(const QImage& image) override { picture = image; }
-    void SetPreviewWorkbook(const std::string& path) override { workbook = path; }
-    void ShowPreview() override {}
-    void HideMainWindow() override {}
-    QImage picture;
-    std::string workbook;
-};
 
 QTemporaryDir* g_folder = nullptr;
 
@@ -66,10 +53,10 @@ void BM_GenerateCalendar(benchmark::State& state)
     RecordingErrorReporter reports;
     ScopedErrorReporter scoped(reports);
     for (auto _ : state) {
-        BenchUi ui;
+        HeadlessGenerationUi ui;
         GenerateCalendar(CalendarYear::Clamped(2024), ui);
-        benchmark::DoNotOptimize(ui.picture.constBits());
-        QFile::remove(QString::fromStdString(ui.workbook));
+        benchmark::DoNotOptimize(ui.picture().constBits());
+        QFile::remove(QString::fromStdString(ui.workbookPath()));
     }
     CheckNoReports(state, reports);
 }
@@ -172,8 +159,7 @@ BENCHMARK(BM_BatchProcess)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatformUnlessChosen();
     QGuiApplication app(argc, argv);
     QTemporaryDir folder;
     g_folder = &folder;
@@ -187,8 +173,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("Peak memory (max RSS) of this process: %.1f MB\n", usage.ru_maxrss / 1024.0);
+    std::printf("Peak memory (max RSS) of this process: %.1f MB\n", bench::PeakMemoryMB());
     return 0;
 }

@@ -2,6 +2,7 @@
 // picture's painter through QPdfWriter), and the peak memory of the whole process meanwhile.
 // The calendar is generated once, before timing, from the default holidays.
 
+#include "BenchSupport.h"
 #include "calendar/GenerateCalendar.h"
 #include "calendar/GenerationUi.h"
 #include "core/CalendarYear.h"
@@ -22,31 +23,12 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <sys/resource.h>
 
 namespace {
 
 using namespace morvessa;
 
-class QuietUi final : public GenerationUi {
-public:
-    int MonthSelectorIndex() const override { return 0; }
-    void SetMainMousePointer(MousePointer) override {}
-    void SetPreviewPicture(const QImage&) override {}
-    void SetPreviewWorkbook(const std::string& path) override { workbook = path; }
-    void ShowPreview() override {}
-    void HideMainWindow() override {}
-    std::string workbook;
-};
-
 std::unique_ptr<sheet::Workbook> g_calendar;
-
-double PeakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
 
 void BM_TwelvePagePdf(benchmark::State& state)
 {
@@ -58,7 +40,7 @@ void BM_TwelvePagePdf(benchmark::State& state)
         benchmark::DoNotOptimize(pdf.constData());
     }
     state.counters["pdf_kB"] = static_cast<double>(bytes) / 1024.0;
-    state.counters["peak_rss_MB"] = PeakMegabytes();
+    state.counters["peak_rss_MB"] = bench::PeakMemoryMB();
 }
 BENCHMARK(BM_TwelvePagePdf)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
@@ -76,8 +58,7 @@ BENCHMARK(BM_OnePagePdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatformUnlessChosen();
     QGuiApplication app(argc, argv);
     QTemporaryDir folder;
     ScopedSettingsFile settings(folder.filePath(QStringLiteral("Vantrelle.ini")));
@@ -86,14 +67,14 @@ int main(int argc, char** argv)
     ScopedInstanceRegistryFolder instances(folder.filePath(QStringLiteral("instances")).toStdString());
     RecordingErrorReporter reports;
     ScopedErrorReporter useReports(reports);
-    QuietUi ui;
+    HeadlessGenerationUi ui;
     GenerateCalendar(CalendarYear::Clamped(2024), ui);
-    if (ui.workbook.empty() || !reports.messages.empty()) {
+    if (ui.workbookPath().empty() || !reports.messages.empty()) {
         std::fprintf(stderr, "pdf_bench: the calendar could not be generated\n");
         return 1;
     }
-    g_calendar = sheet::xls::OpenWorkbook(ui.workbook);
-    std::fprintf(stderr, "pdf_bench: peak memory before the benchmarks %.1f MB\n", PeakMegabytes());
+    g_calendar = sheet::xls::OpenWorkbook(ui.workbookPath());
+    std::fprintf(stderr, "pdf_bench: peak memory before the benchmarks %.1f MB\n", bench::PeakMemoryMB());
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

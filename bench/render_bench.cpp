@@ -3,6 +3,7 @@
 //   --write-png=OUT.png        also write the picture of the benchmark's month sheet
 //   --render-xls=IN.xls,OUT.png  write the picture of the active sheet of a workbook file
 
+#include "BenchSupport.h"
 #include "host/SheetPicture.h"
 #include "host/SheetSnapshot.h"
 #include "spreadsheet/Application.h"
@@ -196,8 +197,7 @@ bool WritePng(const Worksheet& sheet, const std::string& out)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatformUnlessChosen();
     QGuiApplication gui(argc, argv);
     std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {

@@ -2,8 +2,8 @@
 // with values, fills, merged areas, borders, deleted rows, holidays, mini months), and saving and
 // opening it again as a 97-2003 file.
 
+#include "BenchSupport.h"
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -15,13 +15,6 @@
 namespace {
 
 using namespace morvessa::sheet;
-
-double PeakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 std::string TempPath()
 {
@@ -47,7 +40,7 @@ void BM_BuildCalendarWorkbook(benchmark::State& state)
         Workbook& book = testing::BuildCalendar(app, 2024);
         benchmark::DoNotOptimize(&book);
     }
-    state.counters["peak_MB"] = PeakMegabytes();
+    state.counters["peak_MB"] = morvessa::bench::PeakMemoryMB();
 }
 BENCHMARK(BM_BuildCalendarWorkbook)->Unit(benchmark::kMillisecond);
 
@@ -73,7 +66,7 @@ void BM_SaveAndOpenCalendarWorkbook(benchmark::State& state)
         std::unique_ptr<Workbook> opened = xls::OpenWorkbook(path);
         benchmark::DoNotOptimize(opened.get());
     }
-    state.counters["peak_MB"] = PeakMegabytes();
+    state.counters["peak_MB"] = morvessa::bench::PeakMemoryMB();
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_SaveAndOpenCalendarWorkbook)->Unit(benchmark::kMillisecond);
@@ -95,7 +88,7 @@ void BM_BuildSaveReopen(benchmark::State& state)
         benchmark::DoNotOptimize(&opened);
         second.Quit();
     }
-    state.counters["peak_MB"] = PeakMegabytes();
+    state.counters["peak_MB"] = morvessa::bench::PeakMemoryMB();
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_BuildSaveReopen)->Unit(benchmark::kMillisecond);

@@ -2,8 +2,8 @@
 // fills, borders, holidays and mini months) through the .xls writer and reader.
 //   build/<dir>/bench/xls_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
+#include "BenchSupport.h"
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 
@@ -14,13 +14,6 @@
 namespace {
 
 using namespace morvessa::sheet;
-
-double PeakMemoryMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
 
 struct Calendar {
     Application app;
@@ -44,7 +37,7 @@ void BM_SaveAndOpenCalendarFile(benchmark::State& state)
         benchmark::DoNotOptimize(back.get());
     }
     state.counters["file_kb"] = double(std::filesystem::file_size(path)) / 1024;
-    state.counters["peak_mb"] = PeakMemoryMb();
+    state.counters["peak_mb"] = morvessa::bench::PeakMemoryMB();
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_SaveAndOpenCalendarFile)->Unit(benchmark::kMillisecond);
@@ -62,7 +55,7 @@ void BM_ReadCalendarBytes(benchmark::State& state)
     const auto bytes = xls::WriteWorkbookBytes(CalendarWorkbook());
     for (auto _ : state)
         benchmark::DoNotOptimize(xls::ReadWorkbookBytes(bytes));
-    state.counters["peak_mb"] = PeakMemoryMb();
+    state.counters["peak_mb"] = morvessa::bench::PeakMemoryMB();
 }
 BENCHMARK(BM_ReadCalendarBytes)->Unit(benchmark::kMillisecond);
 

@@ -8,6 +8,7 @@
 //   - many calendars: workbooks per second of CPU time for --years 1900-2100, and peak memory for
 //     10 against 201 workbooks.
 
+#include "BenchSupport.h"
 #include "calendar/CalendarWorkbook.h"
 #include "calendar/GenerateCalendar.h"
 #include "calendar/GenerationUi.h"
@@ -27,7 +28,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,17 +50,6 @@ std::string Path(const char* name)
     return g_folder->filePath(QString::fromLatin1(name)).toStdString();
 }
 
-class NoUi final : public GenerationUi {
-public:
-    int MonthSelectorIndex() const override { return 0; }
-    void SetMainMousePointer(MousePointer) override {}
-    void SetPreviewPicture(const QImage&) override {}
-    void SetPreviewWorkbook(const std::string& path) override { workbook = path; }
-    void ShowPreview() override {}
-    void HideMainWindow() override {}
-    std::string workbook;
-};
-
 void BM_BuildAndSaveWorkbook(benchmark::State& state)
 {
     const std::string out = Path("built.xls");
@@ -77,9 +66,9 @@ BENCHMARK(BM_BuildAndSaveWorkbook)->Unit(benchmark::kMillisecond)->Repetitions(9
 void BM_WholeGeneration(benchmark::State& state)
 {
     for (auto _ : state) {
-        NoUi ui;
+        HeadlessGenerationUi ui;
         GenerateCalendar(CalendarYear::Clamped(2024), ui);
-        QFile::remove(QString::fromStdString(ui.workbook));
+        QFile::remove(QString::fromStdString(ui.workbookPath()));
     }
 }
 BENCHMARK(BM_WholeGeneration)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
@@ -222,8 +211,7 @@ void PrintManyCalendars(const std::string& tool)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatformUnlessChosen();
     QGuiApplication app(argc, argv);
     QTemporaryDir folder;
     g_folder = &folder;

@@ -67,29 +67,6 @@ const char* const kDescription =
     "--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the\n"
     "workbook's page setup for this run only; --months picks the PDF's months.";
 
-// Plays the main window and the preview: remembers what the generation hands over.
-class BatchGenerationUi final : public GenerationUi {
-public:
-    explicit BatchGenerationUi(int monthIndex) : monthIndex_(monthIndex) {}
-
-    int MonthSelectorIndex() const override { return monthIndex_; }
-    void SetMainMousePointer(MousePointer) override {}
-    void SetPreviewPicture(const QImage& picture) override { picture_ = picture; }
-    void SetPreviewWorkbook(const std::string& path) override { workbookPath_ = path; }
-    void ShowPreview() override { previewShown_ = true; }
-    void HideMainWindow() override {}
-
-    const QImage& picture() const { return picture_; }
-    const std::string& workbookPath() const { return workbookPath_; }
-    bool previewShown() const { return previewShown_; }
-
-private:
-    int monthIndex_;
-    QImage picture_;
-    std::string workbookPath_;
-    bool previewShown_ = false;
-};
-
 // Prints every report to stderr and counts them for the exit status.
 class CountingStderrReporter final : public ErrorReporter {
 public:
@@ -580,7 +557,7 @@ private:
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
 // one; false (reported) when it cannot. `readBack`: the generation reopened the workbook whole
 // (none of its steps failed), so the copy need not read it a second time.
-bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options, bool readBack)
+bool WriteWorkbook(const HeadlessGenerationUi& ui, const BatchOptions& options, bool readBack)
 {
     const QString tempWorkbook = QString::fromStdString(ui.workbookPath());
     bool written = false;
@@ -617,7 +594,7 @@ bool WriteWorkbook(const BatchGenerationUi& ui, const BatchOptions& options, boo
 
 // Writes the months asked for as a PDF, drawn from the generated workbook; false (reported) when it
 // cannot. An older file at the path stays unless the new one is complete.
-bool WritePdf(const BatchGenerationUi& ui, const BatchOptions& options, const CalendarOptions& layout)
+bool WritePdf(const HeadlessGenerationUi& ui, const BatchOptions& options, const CalendarOptions& layout)
 {
     if (ui.workbookPath().empty() || !ui.previewShown()) {
         std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
@@ -639,7 +616,7 @@ bool WritePdf(const BatchGenerationUi& ui, const BatchOptions& options, const Ca
 }
 
 // Writes the snapshot picture to --snapshot; false (reported) when it cannot.
-bool WriteSnapshot(const BatchGenerationUi& ui, const QString& snapshotPath)
+bool WriteSnapshot(const HeadlessGenerationUi& ui, const QString& snapshotPath)
 {
     if (ui.picture().isNull()) {
         std::fprintf(stderr, "morvessa-batch: no snapshot picture was taken\n");
@@ -729,7 +706,7 @@ int RunBatch(const BatchOptions& options)
         return kExitUsage;
     }
 
-    BatchGenerationUi ui(options.month - 1);
+    HeadlessGenerationUi ui(options.month - 1);
     GenerateCalendar(options.year, ui, layout);
 
     if (reporter.count > 0 && !options.keepGoing) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the generation driver needs from the windows: the month selector it reads, the pointer it
-// sets, and the handover of the result. The main window and preview implement it; so does the
-// command-line generator.
+// sets, and the handover of the result. The main window and preview implement it; a headless one
+// serves the command-line generator.
 
 #include <QImage>
 #include <string>
@@ -29,6 +29,31 @@ public:
     virtual void SetPreviewWorkbook(const std::string& path) = 0;
     virtual void ShowPreview() = 0;
     virtual void HideMainWindow() = 0;
+};
+
+// Plays the main window and the preview without a screen (the batch tool, benchmarks): keeps what
+// the generation hands over.
+class HeadlessGenerationUi final : public GenerationUi {
+public:
+    explicit HeadlessGenerationUi(int monthIndex = 0) : monthIndex_(monthIndex) {}
+
+    int MonthSelectorIndex() const override { return monthIndex_; }
+    void SetMainMousePointer(MousePointer) override {}
+    void SetPreviewPicture(const QImage& picture) override { picture_ = picture; }
+    void SetPreviewWorkbook(const std::string& path) override { workbookPath_ = path; }
+    void ShowPreview() override { previewShown_ = true; }
+    void HideMainWindow() override {}
+
+    const QImage& picture() const { return picture_; }
+    // The temporary workbook, now the caller's to remove; empty when nothing was handed over.
+    const std::string& workbookPath() const { return workbookPath_; }
+    bool previewShown() const { return previewShown_; }
+
+private:
+    int monthIndex_;
+    QImage picture_;
+    std::string workbookPath_;
+    bool previewShown_ = false;
 };
 
 }  // namespace morvessa

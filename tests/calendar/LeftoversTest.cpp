@@ -6,6 +6,7 @@
 #include "core/RunFolder.h"
 #include "host/HostInstances.h"
 #include "host/InstanceRegistry.h"
+#include "support/ProcessTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,16 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The pid of a process that has ended.
-pid_t EndedPid()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
-
 void Write(const std::string& path, const std::string& text)
 {
     std::ofstream(path) << text;
@@ -43,15 +34,6 @@ void MakeOlder(const std::string& path, int seconds)
     const timeval now{::time(nullptr) - seconds, 0};
     const timeval times[2] = {now, now};
     ::utimes(path.c_str(), times);
-}
-
-std::vector<std::string> Names(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 class LeftoversTest : public IsolatedCalendarTest {
@@ -76,7 +58,7 @@ TEST_F(LeftoversTest, WhatKilledRunsLeftIsRemovedAndWhatLiveOnesHoldStays)
     // The running-instance table: a finished and an unfinished entry of ended processes, and one of
     // this live process.
     ASSERT_EQ(::mkdir(Registry().c_str(), 0700), 0);
-    const pid_t ended = EndedPid();
+    const pid_t ended = testing::EndedPid();
     Write(Registry() + "/" + std::to_string(ended) + "-1-0-ab.instance",
           "pid=" + std::to_string(ended) + "\n");
     Write(Registry() + "/" + std::to_string(ended) + "-1-1-cd.instance.partial", "pid=");
@@ -95,9 +77,10 @@ TEST_F(LeftoversTest, WhatKilledRunsLeftIsRemovedAndWhatLiveOnesHoldStays)
     EXPECT_EQ(removed.runFolders, 1);
     EXPECT_EQ(removed.tempWorkbooks, 1);
     EXPECT_EQ(removed.instanceEntries, 3);
-    EXPECT_EQ(Names(Temp()), (std::vector<std::string>{fs::path(live->path()).filename().string(),
-                                                       "tqmrex0000000.xls", "tqmrex87654321.xls"}));
-    EXPECT_EQ(Names(Registry()), (std::vector<std::string>{mine, minePartial}));
+    EXPECT_EQ(testing::EntryNames(Temp()),
+              (std::vector<std::string>{fs::path(live->path()).filename().string(), "tqmrex0000000.xls",
+                                        "tqmrex87654321.xls"}));
+    EXPECT_EQ(testing::EntryNames(Registry()), (std::vector<std::string>{mine, minePartial}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
+#include "support/ProcessTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +22,6 @@ namespace morvessa {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> Names(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 class RunFolderTest : public ::testing::Test {
 protected:
@@ -55,7 +47,7 @@ TEST_F(RunFolderTest, IsPrivateAndTakesEverythingWithItWhenItEnds)
         fs::create_symlink(Temp() + "/outside.txt", path + "/temp.bmp");
     }
     EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(Names(Temp()), std::vector<std::string>{"outside.txt"});
+    EXPECT_EQ(testing::EntryNames(Temp()), std::vector<std::string>{"outside.txt"});
 }
 
 TEST_F(RunFolderTest, OnlyFoldersOfEndedRunsAreRemoved)
@@ -77,7 +69,7 @@ TEST_F(RunFolderTest, OnlyFoldersOfEndedRunsAreRemoved)
     std::vector<std::string> kept{fs::path(live->path()).filename().string(), "morvessa-batch-toolong1",
                                   "morvessa-other-abcdef", "morvessa-run-file01", "morvessa-run-link01"};
     std::sort(kept.begin(), kept.end());
-    EXPECT_EQ(Names(Temp()), kept);
+    EXPECT_EQ(testing::EntryNames(Temp()), kept);
     if (::geteuid() == 0) {
         fs::create_directory(Temp() + "/morvessa-run-other1");
         ASSERT_EQ(::chown((Temp() + "/morvessa-run-other1").c_str(), 65534, 65534), 0);
@@ -104,12 +96,12 @@ TEST_F(RunFolderTest, TheFolderOfAKilledProcessGoesAtTheNextStart)
     ::close(ready[0]);
     ::close(ready[1]);
     EXPECT_EQ(RemoveAbandonedRunFolders(Temp()), 0) << "the folder of a running process was removed";
-    ASSERT_EQ(Names(Temp()).size(), 1u);
+    ASSERT_EQ(testing::EntryNames(Temp()).size(), 1u);
 
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     EXPECT_EQ(RemoveAbandonedRunFolders(Temp()), 1);
-    EXPECT_TRUE(Names(Temp()).empty());
+    EXPECT_TRUE(testing::EntryNames(Temp()).empty());
 }
 
 TEST_F(RunFolderTest, TheProcessFolderFollowsTemp)

@@ -2,6 +2,7 @@
 
 #include "core/RunFolder.h"
 #include "support/SmallFilesystem.h"
+#include "support/ProcessTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -24,16 +25,6 @@ namespace morvessa {
 namespace {
 
 const QString kBatchTool = QStringLiteral(MORVESSA_BINARY_DIR "/bin/morvessa-batch");
-
-// The pid of a process that has ended.
-pid_t EndedPid()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
 
 class BatchFilesTest : public ::testing::Test {
 protected:
@@ -138,7 +129,7 @@ TEST_F(BatchFilesTest, WhatKilledRunsLeftGoesAtTheNextStartAndWhatLiveOnesHoldSt
     ASSERT_TRUE(QDir().mkpath(Registry()));
     ASSERT_TRUE(QFile::setPermissions(Registry(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner));
-    const QString ended = QString::number(EndedPid());
+    const QString ended = QString::number(testing::EndedPid());
     WriteAll(Registry() + "/" + ended + "-1-0-ab.instance", "pid=" + ended.toUtf8() + "\n");
     WriteAll(Registry() + "/" + ended + "-1-1-cd.instance.partial", "pid=");
 
