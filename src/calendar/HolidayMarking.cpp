@@ -9,6 +9,7 @@
 #include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
+#include "host/SheetPicture.h"
 #include "settings/SettingsStore.h"
 #include "core/ErrorTrap.h"
 #include "core/NumericText.h"
@@ -101,6 +102,19 @@ Placement PlaceFloating(const HolidayTable& table, int row, long year)
     return {date.month, date.day};
 }
 
+// A name longer than its notes area gets a smaller font, down to the smallest readable size, and
+// the shrink-to-fit flag, so it shows whole here and in a spreadsheet program alike. A name that
+// fits leaves the cell's format as it was.
+void FitNotes(const sheet::Worksheet& monthSheet, DayCellPosition cell, sheet::Range& notes)
+{
+    const std::optional<double> size = FittingFontSize(monthSheet, cell.row, cell.column);
+    const double own = notes.Font().Size();
+    if (size && *size >= own)
+        return;
+    notes.ShrinkToFit(true);
+    notes.Font().Size(size.value_or(kSmallestShrunkPoints));
+}
+
 }  // namespace
 
 void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name,
@@ -122,6 +136,7 @@ void MarkHoliday(sheet::Application& app, int year, int month, int day, const st
     notes.Value(name.empty() ? sheet::CellValue() : sheet::CellValue("'" + name));
     notes.Font().ColorIndex(3);
     notes.Interior().ColorIndex(GetColorIndex(key::HolidaysColor));
+    FitNotes(monthSheet, cell, notes);
     app.Range("A1").Select();
 }
 

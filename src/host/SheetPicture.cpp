@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTextOption>
 
 #include <algorithm>
@@ -44,6 +45,86 @@ const QImage& MeasuringDevice()
 {
     static const QImage device = PictureSurface(1, 1);
     return device;
+}
+
+// Lines of `text` as a cell of `width` pixels breaks them (at word boundaries, a long word anywhere,
+// and at every line break of its own), measured at the picture's resolution.
+struct BrokenText {
+    QStringList lines;
+    double lineHeight = 0;
+    double widest = 0;
+
+    double Height() const { return lines.size() * lineHeight; }
+};
+
+BrokenText BreakText(const QFont& font, const QString& text, double width, bool wrap)
+{
+    BrokenText broken;
+    const QFontMetricsF metrics(font, &MeasuringDevice());
+    broken.lineHeight = metrics.height();
+    for (const QString& paragraph : text.split(u'\n')) {
+        QTextLayout layout(paragraph, font, const_cast<QImage*>(&MeasuringDevice()));
+        QTextOption option;
+        option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            const QString part = paragraph.mid(line.textStart(), line.textLength()).trimmed();
+            broken.lines.append(part);
+            broken.widest = std::max(broken.widest, metrics.horizontalAdvance(part));
+        }
+        layout.endLayout();
+        if (paragraph.isEmpty())
+            broken.lines.append(QString());
+    }
+    return broken;
+}
+
+bool Fits(const BrokenText& broken, const QSizeF& box)
+{
+    return broken.Height() <= box.height() && broken.widest <= box.width();
+}
+
+// The text area of a block whose rectangle (grid lines included) is `rect`.
+QRectF TextBox(const QRect& rect)
+{
+    return QRectF(rect.adjusted(1, 1, -1, -1)).adjusted(kTextInset, 0, -kTextInset, 0);
+}
+
+// The largest size in half points from the format's own down to kSmallestShrunkPoints at which
+// the text shows whole in `box`; nullopt when not even the smallest does.
+std::optional<double> ShrunkSize(const FontFormat& format, const QString& text, const QSizeF& box, bool wrap)
+{
+    const double own = format.size > 0 ? format.size : 10.0;
+    for (double size = std::floor(own * 2) / 2; size >= kSmallestShrunkPoints; size -= 0.5) {
+        FontFormat smaller = format;
+        smaller.size = size;
+        if (Fits(BreakText(ScreenFont(smaller), text, box.width(), wrap), box))
+            return size;
+    }
+    return std::nullopt;
+}
+
+// The lines that fit `box` at the smallest size, the last one ending in "…" where text was left out.
+QStringList ElidedLines(const QFont& font, const QString& text, const QSizeF& box, bool wrap)
+{
+    const BrokenText broken = BreakText(font, text, box.width(), wrap);
+    const QFontMetricsF metrics(font, &MeasuringDevice());
+    const qsizetype room = std::max<qsizetype>(1, static_cast<qsizetype>(box.height() / broken.lineHeight));
+    QStringList lines = broken.lines.mid(0, room);
+    const QString ellipsis(QChar(0x2026));
+    for (QString& line : lines) {
+        const bool last = &line == &lines.back();
+        if (!last && metrics.horizontalAdvance(line) <= box.width())
+            continue;
+        if (last && broken.lines.size() <= room && metrics.horizontalAdvance(line) <= box.width())
+            continue;
+        while (!line.isEmpty() && metrics.horizontalAdvance(line + ellipsis) > box.width())
+            line.chop(1);
+        line = line.trimmed() + ellipsis;
+    }
+    return lines;
 }
 
 QString FamilyFor(const std::string& name)
@@ -497,10 +578,14 @@ private:
             QString text = QString::fromStdString(
                 isNumber ? FormatNumber(cell->value.Number(), format.numberFormat) : cell->value.Text());
             const QRect inner = RectOf(block.visible).adjusted(1, 1, -1, -1);
-            const QRectF box = QRectF(inner).adjusted(kTextInset, 0, -kTextInset, 0);
-            const QFont& font = fonts_.Get(format.font);
+            const QRectF box = TextBox(RectOf(block.visible));
             QTextOption option(HorizontalFlags(format.horizontalAlignment, isNumber) |
                                VerticalFlags(format.verticalAlignment));
+            if (format.shrinkToFit && !isNumber) {
+                DrawShrunkText(painter, format, text, inner, box, option);
+                return;
+            }
+            const QFont& font = fonts_.Get(format.font);
             if (format.wrapText) {
                 option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             } else {
@@ -526,6 +611,39 @@ private:
             if (clip)
                 painter.setClipping(false);
         });
+    }
+
+    // Text that may not grow beyond its block: the largest size down to the smallest readable one
+    // that shows it whole, else the smallest with "…" where the rest is left out. The lines are
+    // broken once, at the picture's resolution, and drawn one by one, so a page breaks them where
+    // the picture does.
+    void DrawShrunkText(QPainter& painter, const CellFormat& format, const QString& text, const QRect& inner,
+                        const QRectF& box, const QTextOption& option)
+    {
+        const bool wrap = format.wrapText;
+        FontFormat shown = format.font;
+        const std::optional<double> size = ShrunkSize(format.font, text, box.size(), wrap);
+        shown.size = size.value_or(kSmallestShrunkPoints);
+        const QFont& measuring = measuringFonts_.Get(shown);
+        const QStringList lines = size ? BreakText(measuring, text, box.width(), wrap).lines
+                                       : ElidedLines(measuring, text, box.size(), wrap);
+        const double lineHeight = QFontMetricsF(measuring, &MeasuringDevice()).height();
+        const double height = lines.size() * lineHeight;
+        double top = box.top();
+        if (option.alignment() & Qt::AlignVCenter)
+            top = box.center().y() - height / 2;
+        else if (option.alignment() & Qt::AlignBottom)
+            top = box.bottom() - height;
+        QTextOption oneLine(option.alignment());
+        oneLine.setWrapMode(QTextOption::NoWrap);
+        painter.setFont(fonts_.Get(shown));
+        painter.setPen(PaletteColour(format.font.colorIndex, Qt::black));
+        painter.setClipRect(inner);
+        for (const QString& line : lines) {
+            painter.drawText(QRectF(box.left(), top, box.width(), lineHeight), line, oneLine);
+            top += lineHeight;
+        }
+        painter.setClipping(false);
     }
 
     // Qt lays out wrapped text taller than its box from the box's top whatever the alignment; a
@@ -584,6 +702,20 @@ private:
 };
 
 }  // namespace
+
+std::optional<double> FittingFontSize(const sheet::Worksheet& sheet, int row, int column)
+{
+    const sheet::CellRange* merged = sheet.MergedAreaAt(row, column);
+    const CellRange block = merged ? *merged : CellRange::Cell(row, column);
+    const sheet::Cell* cell = sheet.FindCell(block.firstRow, block.firstColumn);
+    const CellFormat& format = sheet.EffectiveFormat(block.firstRow, block.firstColumn);
+    const double own = format.font.size > 0 ? format.font.size : 10.0;
+    if (!cell || !cell->value.IsText())
+        return own;
+    const PictureGrid grid = LayoutGrid(sheet, block);
+    const QRectF box = TextBox(QRect(QPoint(0, 0), QPoint(grid.xs.back(), grid.ys.back())));
+    return ShrunkSize(format.font, QString::fromStdString(cell->value.Text()), box.size(), format.wrapText);
+}
 
 PictureGrid DrawableGrid(const sheet::Worksheet& sheet, const CellRange& area)
 {

@@ -8,6 +8,7 @@
 
 class QPainter;
 
+#include <optional>
 #include <vector>
 
 #include "spreadsheet/CellFormat.h"
@@ -21,6 +22,9 @@ class Worksheet;
 
 // Pictures are drawn at 96 dots per inch, as a screen at 100 % shows them.
 inline constexpr double kPictureDpi = 96.0;
+
+// A cell that shrinks its text to fit never goes below this size; below it the text is cut with "…".
+inline constexpr double kSmallestShrunkPoints = 6.0;
 
 // The font a spreadsheet font resolves to here: "Arial" and "Times New Roman" become their
 // metric-compatible Liberation faces; size in points at 96 dpi.
@@ -46,6 +50,12 @@ struct PictureGrid {
 };
 
 PictureGrid LayoutGrid(const sheet::Worksheet& sheet, const sheet::CellRange& area);
+
+// The largest point size, in half points from the cell's own down to kSmallestShrunkPoints, at
+// which the text of the cell (the top-left cell of its merged area) shows whole in its area, wrapped
+// as its format says; the cell's own size for a number or an empty cell; nullopt when even the
+// smallest size is too large.
+std::optional<double> FittingFontSize(const sheet::Worksheet& sheet, int row, int column);
 
 // The grid of `area`; throws sheet::HostError for an area too large to draw.
 PictureGrid DrawableGrid(const sheet::Worksheet& sheet, const sheet::CellRange& area);

@@ -11,6 +11,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 #include <stdexcept>
 
 namespace morvessa {
@@ -42,12 +44,17 @@ QPageSize::PageSizeId PageSizeOf(Paper paper)
     return QPageSize::A4;
 }
 
-QPageLayout CalendarPageLayout(Paper paper)
+QPageLayout CalendarPageLayout(Paper paper, QPageLayout::Orientation orientation)
 {
-    return QPageLayout(QPageSize(PageSizeOf(paper)), QPageLayout::Landscape,
+    return QPageLayout(QPageSize(PageSizeOf(paper)), orientation,
                        QMarginsF(kPrintSideMarginPoints, kPrintTopMarginPoints, kPrintSideMarginPoints,
                                  kPrintTopMarginPoints),
                        QPageLayout::Point);
+}
+
+QPageLayout::Orientation SheetOrientation(const sheet::Worksheet& sheet)
+{
+    return sheet.Layout().landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 std::vector<const sheet::Worksheet*> SheetsInSpan(const sheet::Workbook& book, SheetSpan span)
@@ -60,6 +67,30 @@ std::vector<const sheet::Worksheet*> SheetsInSpan(const sheet::Workbook& book, S
     return sheets;
 }
 
+std::vector<PagePlacement> PlaceSheetsOnPages(const std::vector<QSizeF>& pictures, QSizeF room)
+{
+    // Pages whose pictures are equally wide (the month sheets) share the scale that fits the
+    // tallest of them and its top edge: titles and day numbers keep one size and one place from
+    // page to page, whether a month has four, five or six week rows.
+    std::vector<PagePlacement> placements(pictures.size());
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        double scale = std::numeric_limits<double>::max();
+        double tallest = 0;
+        for (const QSizeF& other : pictures) {
+            if (other.width() != pictures[i].width() || other.isEmpty())
+                continue;
+            scale = std::min({scale, room.width() / other.width(), room.height() / other.height()});
+            tallest = std::max(tallest, other.height());
+        }
+        if (pictures[i].isEmpty())
+            continue;
+        placements[i].scale = scale;
+        placements[i].origin = QPointF((room.width() - pictures[i].width() * scale) / 2,
+                                       (room.height() - tallest * scale) / 2);
+    }
+    return placements;
+}
+
 void PaintSheetPages(QPagedPaintDevice& device, const std::vector<const sheet::Worksheet*>& sheets)
 {
     QPainter painter;
@@ -69,32 +100,33 @@ void PaintSheetPages(QPagedPaintDevice& device, const std::vector<const sheet::W
     const QSizeF room = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
     // Device pixels per picture pixel at full size.
     const double unit = device.logicalDpiX() / kPictureDpi;
-    bool firstPage = true;
+    std::vector<std::optional<PictureGrid>> grids;
+    std::vector<QSizeF> pictures;
     for (const sheet::Worksheet* sheet : sheets) {
-        if (!firstPage && !device.newPage()) {
+        const std::optional<sheet::CellRange> area = sheet->UsedArea();
+        grids.push_back(area ? std::optional(DrawableGrid(*sheet, *area)) : std::nullopt);
+        pictures.push_back(grids.back() ? QSizeF(grids.back()->Width(), grids.back()->Height()) * unit
+                                        : QSizeF());
+    }
+    const std::vector<PagePlacement> placements = PlaceSheetsOnPages(pictures, room);
+    for (std::size_t page = 0; page < sheets.size(); ++page) {
+        if (page > 0 && !device.newPage()) {
             painter.end();
             throw std::runtime_error("The pages cannot be drawn: no new page could be started.");
         }
-        firstPage = false;
-        const std::optional<sheet::CellRange> area = sheet->UsedArea();
-        if (!area)
+        if (!grids[page])
             continue;
-        const PictureGrid grid = DrawableGrid(*sheet, *area);
-        // The whole month on the page, as large as the room allows: a month fills an A3 sheet as
-        // well as a Letter one.
-        const double scale =
-            unit * std::min(room.width() / (grid.Width() * unit), room.height() / (grid.Height() * unit));
         painter.save();
-        painter.translate((room.width() - grid.Width() * scale) / 2,
-                          (room.height() - grid.Height() * scale) / 2);
-        painter.scale(scale, scale);
-        PaintRangePicture(painter, *sheet, *area, grid);
+        painter.translate(placements[page].origin);
+        painter.scale(placements[page].scale * unit, placements[page].scale * unit);
+        PaintRangePicture(painter, *sheets[page], grids[page]->area, *grids[page]);
         painter.restore();
     }
     painter.end();
 }
 
-QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper paper, const QString& title)
+QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper paper, const QString& title,
+                     QPageLayout::Orientation orientation)
 {
     QByteArray bytes;
     // A twelve-month calendar is about 100 kB: one allocation instead of many.
@@ -104,7 +136,7 @@ QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper p
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(CalendarPageLayout(paper));
+        writer.setPageLayout(CalendarPageLayout(paper, orientation));
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Morvessa"));
         PaintSheetPages(writer, sheets);

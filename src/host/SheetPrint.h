@@ -1,6 +1,6 @@
 #pragma once
-// Month sheets on paper: one landscape page per sheet, its used range drawn by the sheet picture's
-// painter (SheetPicture.h), scaled to fill the page inside the margins and centred. The same pages
+// Month sheets on paper: one page per sheet, its used range drawn by the sheet picture's painter
+// (SheetPicture.h), scaled into the page inside the margins (every month at one scale). The same pages
 // go to a PDF file (QPdfWriter) and to a printer (QPrinter): both are paged paint devices.
 
 #include "settings/PaperSetting.h"
@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPointF>
+#include <QSizeF>
 #include <QString>
 
 #include <vector>
@@ -28,8 +30,11 @@ inline constexpr double kPrintTopMarginPoints = 72.0;
 
 QPageSize::PageSizeId PageSizeOf(Paper paper);
 
-// Landscape on the paper, with the margins above.
-QPageLayout CalendarPageLayout(Paper paper);
+// The paper in the orientation, with the margins above.
+QPageLayout CalendarPageLayout(Paper paper, QPageLayout::Orientation orientation = QPageLayout::Landscape);
+
+// The orientation the sheet's page setup asks for.
+QPageLayout::Orientation SheetOrientation(const sheet::Worksheet& sheet);
 
 // A range of sheets by position, 1-based and inclusive.
 struct SheetSpan {
@@ -40,6 +45,18 @@ struct SheetSpan {
 // The workbook's sheets first..last (clamped to the sheets there are), in order.
 std::vector<const sheet::Worksheet*> SheetsInSpan(const sheet::Workbook& book, SheetSpan span);
 
+// Where a picture lands inside the page's margins: its top-left corner in device pixels, and its
+// size as a fraction of its full size.
+struct PagePlacement {
+    QPointF origin;
+    double scale = 1;
+};
+
+// The placement of each picture (its size in device pixels at full scale; empty for a sheet
+// without cells) in `room`: equally wide pictures share one scale, the largest that fits all of
+// them, and one top edge, each centred across the page.
+std::vector<PagePlacement> PlaceSheetsOnPages(const std::vector<QSizeF>& pictures, QSizeF room);
+
 // Paints one page per sheet on a device whose page layout is already set (the user may have
 // changed it in a print dialog). A sheet without cells gives an empty page. Throws
 // std::runtime_error when the device cannot be painted on, sheet::HostError for a range too large
@@ -47,7 +64,8 @@ std::vector<const sheet::Worksheet*> SheetsInSpan(const sheet::Workbook& book, S
 void PaintSheetPages(QPagedPaintDevice& device, const std::vector<const sheet::Worksheet*>& sheets);
 
 // The sheets as a PDF document: vector drawing, text as text, fonts embedded.
-QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper paper, const QString& title);
+QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper paper, const QString& title,
+                     QPageLayout::Orientation orientation = QPageLayout::Landscape);
 
 // Writes `bytes` to `path` so that the path holds either its old file or the whole new one: the
 // bytes go to a new file beside it first. Throws std::runtime_error with the reason.

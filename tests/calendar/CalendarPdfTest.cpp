@@ -7,6 +7,7 @@
 #include "calendar/MonthSheet.h"
 #include "core/CalendarNames.h"
 #include "core/CalendarYear.h"
+#include "holidays/HolidayRules.h"
 #include "host/CellText.h"
 #include "host/HostInstances.h"
 #include "host/SheetPicture.h"
@@ -83,18 +84,25 @@ protected:
         return path;
     }
 
-    // Where a block of the sheet lands on a page of `pageSize` points: the picture scaled into the
-    // room inside the margins and centred, as the pages are laid out.
-    static QRectF BlockOnPage(const sheet::Worksheet& sheet, const sheet::CellRange& block, QSizeF pageSize)
+    // Where a block of the sheet lands on a page of `pageSize` points: every month at the scale that
+    // fits the tallest one into the room inside the margins, centred across, with one top edge.
+    QRectF BlockOnPage(const sheet::Worksheet& sheet, const sheet::CellRange& block, QSizeF pageSize) const
     {
-        const sheet::CellRange area = *sheet.UsedArea();
-        const PictureGrid grid = LayoutGrid(sheet, area);
         const QRectF room(kPrintSideMarginPoints, kPrintTopMarginPoints,
                           pageSize.width() - 2 * kPrintSideMarginPoints,
                           pageSize.height() - 2 * kPrintTopMarginPoints);
-        const double scale = std::min(room.width() / grid.Width(), room.height() / grid.Height());
+        double scale = 1e9;
+        double tallest = 0;
+        for (int month = 1; month <= 12; ++month) {
+            const sheet::Worksheet& other = book_->Sheet(month);
+            const PictureGrid grid = LayoutGrid(other, *other.UsedArea());
+            scale = std::min({scale, room.width() / grid.Width(), room.height() / grid.Height()});
+            tallest = std::max(tallest, double(grid.Height()));
+        }
+        const sheet::CellRange area = *sheet.UsedArea();
+        const PictureGrid grid = LayoutGrid(sheet, area);
         const QPointF origin(room.center().x() - grid.Width() * scale / 2,
-                             room.center().y() - grid.Height() * scale / 2);
+                             room.center().y() - tallest * scale / 2);
         const auto x = [&](int column) { return origin.x() + grid.xs[column - area.firstColumn] * scale; };
         const auto y = [&](int row) { return origin.y() + grid.ys[row - area.firstRow] * scale; };
         return QRectF(QPointF(x(block.firstColumn), y(block.firstRow)),
@@ -217,6 +225,35 @@ TEST_F(CalendarPdfTest, CustomHolidaysShowOnTheirDays)
     EXPECT_TRUE(test::PdfPageText(path, 3).contains(QStringLiteral("Quillfeast")));
     EXPECT_TRUE(test::PdfPageText(path, 10).contains(QStringLiteral("Emberwatch")));
     EXPECT_FALSE(test::PdfPageText(path, 4).contains(QStringLiteral("Quillfeast")));
+}
+
+TEST_F(CalendarPdfTest, EveryMonthPageHasOneScaleAndALongNameShowsWhole)
+{
+    RuleHolidays().clear();
+    HolidayRule veterans = ParseRuleText(QStringLiteral("fixed 04-02"));
+    veterans.name = QStringLiteral("Día del Veterano y de los Caídos en la Guerra de Malvinas");
+    RuleHolidays().push_back(veterans);
+    SaveRuleHolidays();
+    // 2027 with Sunday first: January has five week rows, May six, February four.
+    const QString path = Generate("2027");
+    const auto titleBox = [&](int page, const QString& month) {
+        for (const PdfWord& word : PageWords(path, page)) {
+            if (word.text == month)
+                return word.box;
+        }
+        ADD_FAILURE() << month.toStdString() << " has no title";
+        return QRectF();
+    };
+    const QRectF january = titleBox(1, QStringLiteral("January"));
+    for (const auto& [page, month] : {std::pair{5, "May"}, {2, "February"}}) {
+        const QRectF title = titleBox(page, QString::fromLatin1(month));
+        EXPECT_NEAR(title.height(), january.height(), 0.05) << month;
+        EXPECT_NEAR(title.top(), january.top(), 0.05) << month;
+    }
+    // Every word of the name on the page, in its notes area.
+    EXPECT_GT(ExpectEveryValueInItsCell(path, 4, QSizeF(841.89, 595.28)), 28);
+    EXPECT_TRUE(test::PdfPageText(path, 4).simplified().contains(QStringLiteral("Guerra de Malvinas")));
+    RuleHolidays().clear();
 }
 
 TEST_F(CalendarPdfTest, ARenderedPageLooksLikeTheSnapshotOfItsMonth)

@@ -5,6 +5,7 @@
 #include "calendar/CalendarTestSupport.h"
 #include "holidays/HolidayRules.h"
 #include "core/NumericText.h"
+#include "host/SheetPicture.h"
 
 #include <algorithm>
 
@@ -259,6 +260,30 @@ TEST_F(HolidayMarkingTest, UnplaceableHolidaysAreReportedOnceEachAndSkipped)
     // The fifth Monday that June 2023 lacks does not spill onto 3 July (or 3 June).
     EXPECT_EQ(ValueAt(Sheet("July"), "I19"), sheet::CellValue());
     EXPECT_EQ(ValueAt(Sheet("June"), "AW11"), sheet::CellValue());
+}
+
+TEST_F(HolidayMarkingTest, ALongNameShrinksToFitItsNotesAreaAndAShortOneKeepsItsFormat)
+{
+    UseRules({{"fixed 04-02", "Día del Veterano y de los Caídos en la Guerra de Malvinas"},
+              {"fixed 04-05", "Day"},
+              {"fixed 04-09", "Aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa "
+                              "Bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb "
+                              "Cccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccc"}});
+    EXPECT_TRUE(Mark(2027).empty());
+    sheet::Worksheet& april = Sheet("April");
+    // 2 April 2027 is a Friday: its notes cell is AO11 with Sunday first.
+    const sheet::CellFormat& longName = FormatAt(april, "AO11");
+    EXPECT_TRUE(longName.shrinkToFit);
+    EXPECT_LT(longName.font.size, 12);
+    EXPECT_GE(longName.font.size, kSmallestShrunkPoints);
+    // At that size the whole name fits.
+    EXPECT_EQ(FittingFontSize(april, 11, 41), longName.font.size);
+    // A name that fits is written as it always was, and the unreadable one stops at the smallest size.
+    EXPECT_FALSE(FormatAt(april, "I19").shrinkToFit);
+    EXPECT_EQ(FormatAt(april, "I19").font.size, 12);
+    EXPECT_TRUE(FormatAt(april, "AO19").shrinkToFit);
+    EXPECT_EQ(FormatAt(april, "AO19").font.size, kSmallestShrunkPoints);
+    EXPECT_FALSE(FittingFontSize(april, 19, 41));
 }
 
 TEST_F(HolidayMarkingTest, LeapDayIsMarkedInALeapYear)
