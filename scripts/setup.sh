@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   libxlsxwriter-dev
-  python3 python3-xlrd python3-openpyxl python3-xlwt
+  python3 python3-xlrd python3-openpyxl python3-xlwt python3-icalendar python3-dateutil
   poppler-utils
   clang
   libical-dev

@@ -2,6 +2,7 @@
 
 #include "calendar/GenerateCalendar.h"
 #include "calendar/HolidayIcs.h"
+#include "calendar/IcsExport.h"
 #include "colours/ColorPalette.h"
 #include "core/CalendarNames.h"
 #include "core/CalendarYear.h"
@@ -463,8 +464,8 @@ void MainWindow::ExportIcs_Click()
         connect(buttons, &QDialogButtonBox::rejected, &years, &QDialog::reject);
         auto* form = new QFormLayout(&years);
         form->addRow(
-            new QLabel(QStringLiteral("Holidays that repeat by a rule iCalendar cannot say (Easter,\n"
-                                      "observed days, ...) are written for these years:"),
+            new QLabel(QStringLiteral("Every holiday of these years is written on the day the\n"
+                                      "calendar marks it:"),
                        &years));
         form->addRow(QStringLiteral("&From:"), from);
         form->addRow(QStringLiteral("&To:"), to);
@@ -484,10 +485,9 @@ void MainWindow::ExportIcs_Click()
                                                QStringLiteral("iCalendar files (*.ics);;All files (*)"));
         if (path.isEmpty())
             return;
-        const std::vector<HolidayRule> rules = AllHolidayRules();
-        WriteIcsFile(path, rules, from->value(), to->value());
+        const std::size_t days = ExportMarkedHolidays(path, from->value(), to->value());
         ShowMessage(QStringLiteral("Exported %1 holidays to %2.")
-                        .arg(rules.size())
+                        .arg(days)
                         .arg(QDir::toNativeSeparators(path)));
     } catch (const std::exception& error) {
         ShowMessage(QString::fromUtf8(error.what()));

@@ -1,9 +1,9 @@
 #include "calendar/HolidayIcs.h"
 
+#include "calendar/IcsPreScan.h"
 #include "calendar/RuleDates.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "calendar/IcalLibrary.h"
 
@@ -182,68 +182,11 @@ void ReadEvent(icalcomponent* event, IcsImport& result, std::set<std::pair<QStri
     }
 }
 
-// An RRULE for the rules iCalendar says directly, empty for the others.
-QByteArray RecurrenceOf(const HolidayRule& rule)
-{
-    static const char* const weekdays[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
-    QByteArray text;
-    if (rule.kind == HolidayRule::Kind::Fixed && rule.observed == HolidayRule::Observed::None)
-        text = "FREQ=YEARLY;BYMONTH=" + QByteArray::number(rule.month) +
-               ";BYMONTHDAY=" + QByteArray::number(rule.day);
-    else if (rule.kind == HolidayRule::Kind::NthWeekday)
-        text = "FREQ=YEARLY;BYMONTH=" + QByteArray::number(rule.month) +
-               ";BYDAY=" + QByteArray::number(rule.occurrence == HolidayRule::kLast ? -1 : rule.occurrence) +
-               weekdays[rule.weekday - 1];
-    else
-        return text;
-    if (rule.lastYear != 0)
-        text += ";UNTIL=" + QByteArray::number(rule.lastYear) + "1231";
-    return text;
-}
-
-icaltimetype DateValue(const CalendarDate& date)
-{
-    icaltimetype time = Ical().icaltime_null_date();
-    time.year = date.year;
-    time.month = date.month;
-    time.day = date.day;
-    return time;
-}
-
-void AddText(icalcomponent* event, const char* name, const QString& value)
-{
-    icalproperty* property = Ical().icalproperty_new_x(value.toUtf8().constData());
-    Ical().icalproperty_set_x_name(property, name);
-    Ical().icalcomponent_add_property(event, property);
-}
-
-icalcomponent* NewEvent(const QString& uid, const QString& summary, const CalendarDate& date,
-                        const HolidayRule& rule)
-{
-    icalcomponent* event = Ical().icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_uid(uid.toUtf8().constData()));
-    Ical().icalcomponent_add_property(
-        event, Ical().icalproperty_new_dtstamp(
-                   Ical().icaltime_from_timet_with_zone(0, 0, Ical().icaltimezone_get_utc_timezone())));
-    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_dtstart(DateValue(date)));
-    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_dtend(DateValue(AddDays(date, 1))));
-    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_summary(summary.toUtf8().constData()));
-    Ical().icalcomponent_add_property(event, Ical().icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    AddText(event, kRuleProperty, RuleText(rule));
-    AddText(event, kNameProperty, rule.name);
-    return event;
-}
-
 }  // namespace
 
 IcsImport ReadIcs(const QByteArray& data)
 {
-    if (data.size() > kMaxIcsBytes)
-        throw IcsError("The calendar file is larger than 8 MB; nothing was imported.");
-    if (data.contains('\0'))
-        throw IcsError("This is not an iCalendar file (it holds binary data); nothing was imported.");
-    if (!data.toUpper().contains("BEGIN:VCALENDAR"))
-        throw IcsError("This is not an iCalendar file (no BEGIN:VCALENDAR); nothing was imported.");
+    PreScanIcs(data);
 
     Ical().icalerror_set_errors_are_fatal(0);
     ComponentPtr root(Ical().icalparser_parse_string(data.constData()));
@@ -302,68 +245,6 @@ QString IcsImportSummary(const IcsImport& import, int added, int alreadyThere)
                 .arg(import.unsupportedSkipped == 1 ? "" : "s")
                 .arg(import.unsupportedSkipped == 1 ? "was" : "were");
     return text + u'.';
-}
-
-QByteArray WriteIcs(const std::vector<HolidayRule>& rules, int firstYear, int lastYear)
-{
-    if (firstYear < 1583 || lastYear > 9999 || firstYear > lastYear)
-        throw std::invalid_argument(
-            "The years to export must run from 1583 to 9999, the first not after the last");
-    ComponentPtr calendar(Ical().icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-    Ical().icalcomponent_add_property(calendar.get(), Ical().icalproperty_new_version("2.0"));
-    Ical().icalcomponent_add_property(calendar.get(),
-                                      Ical().icalproperty_new_prodid("-//Morvessa//Holidays//EN"));
-    Ical().icalcomponent_add_property(calendar.get(), Ical().icalproperty_new_calscale("GREGORIAN"));
-
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        const HolidayRule& rule = rules[i];
-        const QString uid = QStringLiteral("holiday-%1-%2@morvessa").arg(i + 1);
-        const QByteArray recurrence = RecurrenceOf(rule);
-        if (!recurrence.isEmpty()) {
-            // The first day in the range (or of the years in force) the rule gives.
-            // It starts with its years in force, else with the range (but not after its last year).
-            std::optional<CalendarDate> start;
-            const int from = rule.firstYear != 0
-                                 ? rule.firstYear
-                                 : (rule.lastYear != 0 ? std::min(firstYear, rule.lastYear) : firstYear);
-            for (int year = from; year <= 9999 && !start && year < from + 28; ++year)
-                start = RuleDate(rule, year);
-            if (!start)
-                continue;
-            icalcomponent* event = NewEvent(uid.arg(0), rule.name, *start, rule);
-            Ical().icalcomponent_add_property(
-                event,
-                Ical().icalproperty_new_rrule(Ical().icalrecurrencetype_from_string(recurrence.constData())));
-            Ical().icalcomponent_add_component(calendar.get(), event);
-            continue;
-        }
-        // A dated event is written whatever the range; the other rules give dated events, the observed
-        // days included, for each year of the range.
-        const std::vector<HolidayRule> single{rule};
-        const bool dated = rule.kind == HolidayRule::Kind::Dated;
-        for (int year = dated ? rule.year : firstYear; year <= (dated ? rule.year : lastYear); ++year) {
-            int n = 0;
-            for (const HolidayOccurrence& occurrence : HolidaysInYear(single, year)) {
-                icalcomponent* event = NewEvent(uid.arg(QStringLiteral("%1-%2").arg(year).arg(++n)),
-                                                occurrence.label, occurrence.date, rule);
-                Ical().icalcomponent_add_component(calendar.get(), event);
-            }
-        }
-    }
-    char* text = Ical().icalcomponent_as_ical_string_r(calendar.get());
-    QByteArray result(text);
-    Ical().icalmemory_free_buffer(text);
-    return result;
-}
-
-void WriteIcsFile(const QString& path, const std::vector<HolidayRule>& rules, int firstYear, int lastYear)
-{
-    const QByteArray text = WriteIcs(rules, firstYear, lastYear);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw IcsError(QStringLiteral("The file \"%1\" cannot be written: %2")
-                           .arg(path, file.errorString())
-                           .toStdString());
 }
 
 }  // namespace morvessa

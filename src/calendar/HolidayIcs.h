@@ -6,10 +6,8 @@
 // all-day event becomes a dated event (one per day when it spans several). Timed events are skipped
 // and counted, as are repetitions a holiday rule cannot say (weekly, every other year, ...) and events
 // libical could not fully parse.
-// Export: every holiday, the rules iCalendar can say as yearly RRULEs (starting with their first year
-// in force, else with the range), the others (Easter offsets,
-// weekdays on or after a date, observed days) as dated events for a chosen range of years. Each event
-// also carries the holiday's own rule (X-MORVESSA-RULE), so this program reads its exports back exactly.
+// Files written by earlier versions of this program name each event's rule (X-MORVESSA-RULE), which
+// is read back exactly.
 
 #include "holidays/HolidayRules.h"
 
@@ -33,8 +31,7 @@ struct IcsImport {
     int unsupportedSkipped = 0;  // damaged events, events without a start, repetitions no rule says
 };
 
-// The largest file read, and the most holidays one file may give.
-inline constexpr qsizetype kMaxIcsBytes = 8 * 1024 * 1024;
+// The most holidays one file may give.
 inline constexpr std::size_t kMaxIcsHolidays = 20000;
 
 // Reads the holidays of an .ics text. Throws IcsError for anything that is no iCalendar data (no
@@ -46,12 +43,5 @@ IcsImport ReadIcsFile(const QString& path);
 
 // What an import tells the user: "Imported 5 holidays; 2 timed events were skipped."
 QString IcsImportSummary(const IcsImport& import, int added, int alreadyThere);
-
-// The .ics text of `rules`; rules iCalendar cannot say are written as dated events for
-// firstYear..lastYear (1583..9999, first <= last, else std::invalid_argument).
-QByteArray WriteIcs(const std::vector<HolidayRule>& rules, int firstYear, int lastYear);
-
-// Writes WriteIcs to `path` in one step; throws IcsError when the file cannot be written.
-void WriteIcsFile(const QString& path, const std::vector<HolidayRule>& rules, int firstYear, int lastYear);
 
 }  // namespace morvessa

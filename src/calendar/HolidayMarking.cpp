@@ -3,6 +3,7 @@
 #include "calendar/DateRules.h"
 #include "calendar/MonthSheet.h"
 #include "calendar/RuleDates.h"
+#include "calendar/StoredCalendars.h"
 #include "calendar/Template.h"
 #include "calendar/WeekLayout.h"
 #include "colours/ColorPalette.h"
@@ -142,28 +143,9 @@ void MarkHoliday(sheet::Application& app, int year, int month, int day, const st
 
 namespace {
 
-// The holidays of one year, marked on those of its months that the workbook shows.
-void MarkHolidaysOfYear(sheet::Application& app, long year, ErrorTrap& trap, int line,
-                        const CalendarOptions& options, const std::set<int>& shownMonths, bool firstPass)
+// The holidays of one year, handed to `sink` for those of its months that the workbook shows.
+void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& shownMonths, bool firstPass)
 {
-    const std::string januarySheet = options.language.MonthName(1);
-
-    // With "Show every holiday of a day" a day's names gather, one per line; otherwise the later
-    // holiday replaces the earlier one.
-    const bool showEvery = ShowEveryHolidayOfDay();
-    std::map<std::pair<int, int>, QStringList> namesOfDay;
-    const auto mark = [&](int month, int day, const QString& name) {
-        QString text = name;
-        if (showEvery) {
-            QStringList& names = namesOfDay[{month, day}];
-            if (names.contains(name))
-                return;
-            names.append(name);
-            text = names.join(u'\n');
-        }
-        MarkHoliday(app, int(year), month, day, text.toStdString(), options);
-    };
-
     // A holiday of a month this year does not show is left to the other year; one whose month
     // cannot be read is reported once, in the first year.
     const auto markOrReport = [&](const HolidayCell& nameCell, const HolidayCell& monthCell,
@@ -178,11 +160,10 @@ void MarkHolidaysOfYear(sheet::Application& app, long year, ErrorTrap& trap, int
         }
         try {
             const Placement placement = place();
-            mark(placement.month, placement.day, nameCell.Text());
+            sink.Mark(placement.month, placement.day, nameCell.Text());
         } catch (const SilentlySkipped&) {
         } catch (...) {
-            trap.Fail(line, "The holiday \"" + name +
-                                "\" cannot be placed: " + CurrentExceptionDescription() + ".");
+            sink.Fail("The holiday \"" + name + "\" cannot be placed: " + CurrentExceptionDescription() + ".");
         }
     };
 
@@ -199,33 +180,100 @@ void MarkHolidaysOfYear(sheet::Application& app, long year, ErrorTrap& trap, int
     if (ReadWholeNumberSetting(key::Easter, QStringLiteral("1")) == 1) {
         const CalendarDate easter = EasterDate(year);
         if (shownMonths.count(easter.month)) {
-            mark(easter.month, easter.day, QStringLiteral("Easter"));
-            app.Sheets()(januarySheet).Activate();
+            sink.Mark(easter.month, easter.day, QStringLiteral("Easter"));
+            sink.BlockDone();
         }
     }
 
     const std::vector<HolidayRule>& rules = RuleHolidays();
-    if (rules.empty())
-        return;
-    std::vector<HolidayOccurrence> occurrences;
-    try {
-        occurrences = HolidaysInYear(rules, int(year));
-    } catch (...) {
-        trap.Fail(line, "The rule holidays cannot be placed: " + CurrentExceptionDescription() + ".");
-        return;
+    if (!rules.empty()) {
+        std::vector<HolidayOccurrence> occurrences;
+        try {
+            occurrences = HolidaysInYear(rules, int(year));
+        } catch (...) {
+            sink.Fail("The rule holidays cannot be placed: " + CurrentExceptionDescription() + ".");
+            return;
+        }
+        for (const HolidayOccurrence& occurrence : occurrences) {
+            if (!shownMonths.count(occurrence.date.month))
+                continue;
+            try {
+                sink.Mark(occurrence.date.month, occurrence.date.day, occurrence.label);
+            } catch (...) {
+                sink.Fail("The holiday \"" + occurrence.label.toStdString() +
+                          "\" cannot be placed: " + CurrentExceptionDescription() + ".");
+            }
+        }
+        sink.BlockDone();
     }
-    for (const HolidayOccurrence& occurrence : occurrences) {
-        if (!shownMonths.count(occurrence.date.month))
+
+    // Imported calendars come last; without any, libical is never loaded.
+    const StoredCalendarDays calendars = DaysOfStoredCalendars(int(year), int(year));
+    if (firstPass) {
+        for (const QString& problem : calendars.problems)
+            sink.Fail(problem.toStdString());
+    }
+    bool marked = false;
+    for (const IcsDay& day : calendars.days) {
+        if (!shownMonths.count(day.date.month))
             continue;
         try {
-            mark(occurrence.date.month, occurrence.date.day, occurrence.label);
+            sink.Mark(day.date.month, day.date.day, day.label);
+            marked = true;
         } catch (...) {
-            trap.Fail(line, "The holiday \"" + occurrence.label.toStdString() +
-                                "\" cannot be placed: " + CurrentExceptionDescription() + ".");
+            sink.Fail("The event \"" + day.label.toStdString() + "\" cannot be placed: " +
+                      CurrentExceptionDescription() + ".");
         }
     }
-    app.Sheets()(januarySheet).Activate();
+    if (marked)
+        sink.BlockDone();
 }
+
+// Marks on the month sheets. With "Show every holiday of a day" a day's names gather, one per line;
+// otherwise the later holiday replaces the earlier one.
+class SheetSink : public HolidaySink {
+public:
+    SheetSink(sheet::Application& app, long year, ErrorTrap& trap, int line, const CalendarOptions& options)
+        : app_(app), year_(year), trap_(trap), line_(line), options_(options),
+          showEvery_(ShowEveryHolidayOfDay())
+    {
+    }
+
+    void Mark(int month, int day, const QString& name) override
+    {
+        QString text = name;
+        if (showEvery_) {
+            QStringList& names = namesOfDay_[{month, day}];
+            if (names.contains(name))
+                return;
+            names.append(name);
+            text = names.join(u'\n');
+        }
+        MarkHoliday(app_, int(year_), month, day, text.toStdString(), options_);
+    }
+    void Fail(const std::string& description) override { trap_.Fail(line_, description); }
+    void BlockDone() override { app_.Sheets()(options_.language.MonthName(1)).Activate(); }
+
+private:
+    sheet::Application& app_;
+    long year_;
+    ErrorTrap& trap_;
+    int line_;
+    const CalendarOptions& options_;
+    bool showEvery_;
+    std::map<std::pair<int, int>, QStringList> namesOfDay_;
+};
+
+class CollectingSink : public HolidaySink {
+public:
+    CollectingSink(int year, std::vector<MarkedHoliday>& days) : year_(year), days_(days) {}
+    void Mark(int month, int day, const QString& name) override { days_.push_back({{year_, month, day}, name}); }
+    void Fail(const std::string&) override {}
+
+private:
+    int year_;
+    std::vector<MarkedHoliday>& days_;
+};
 
 }  // namespace
 
@@ -241,8 +289,21 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
             years.push_back({shown.year, {}});
         years.back().second.insert(shown.month);
     }
-    for (const auto& [passYear, months] : years)
-        MarkHolidaysOfYear(app, passYear, trap, line, options, months, passYear == years.front().first);
+    for (const auto& [passYear, months] : years) {
+        SheetSink sink(app, passYear, trap, line, options);
+        VisitHolidaysOfYear(passYear, sink, months, passYear == years.front().first);
+    }
+}
+
+std::vector<MarkedHoliday> MarkedHolidaysOfYear(int year)
+{
+    std::vector<MarkedHoliday> days;
+    CollectingSink sink(year, days);
+    std::set<int> months;
+    for (int month = 1; month <= 12; ++month)
+        months.insert(month);
+    VisitHolidaysOfYear(year, sink, months, true);
+    return days;
 }
 
 }  // namespace morvessa

@@ -6,7 +6,12 @@
 
 #include "calendar/CalendarOptions.h"
 
+#include "calendar/DateRules.h"
+
+#include <QString>
+
 #include <string>
+#include <vector>
 
 namespace morvessa {
 
@@ -34,5 +39,29 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
 // has no such day or its sheet is missing.
 void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name,
                  const CalendarOptions& options = {});
+
+// One holiday on the day the sheet marks it.
+struct MarkedHoliday {
+    CalendarDate date;
+    QString name;
+
+    friend bool operator==(const MarkedHoliday&, const MarkedHoliday&) = default;
+};
+
+// Every holiday the sheets of `year` mark, in the order they are marked (all twelve months, whatever
+// the first month): what an export writes, from the very code that marks the sheets. Holidays that
+// cannot be placed are left out.
+std::vector<MarkedHoliday> MarkedHolidaysOfYear(int year);
+
+// Where the holidays of a year go: the month sheets, or a list.
+class HolidaySink {
+public:
+    virtual ~HolidaySink() = default;
+    // May throw for a day that cannot be marked; the holiday is then reported through Fail.
+    virtual void Mark(int month, int day, const QString& name) = 0;
+    virtual void Fail(const std::string& description) = 0;
+    // A group of holidays is done (the sheets go back to January).
+    virtual void BlockDone() {}
+};
 
 }  // namespace morvessa

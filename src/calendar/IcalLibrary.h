@@ -21,14 +21,22 @@ namespace morvessa {
     X(icalcomponent_get_first_property) \
     X(icalcomponent_get_next_component) \
     X(icalcomponent_get_next_property) \
+    X(icalcomponent_get_status) \
     X(icalcomponent_get_summary) \
+    X(icalcomponent_get_timezone) \
+    X(icalcomponent_get_uid) \
     X(icalcomponent_isa) \
     X(icalcomponent_new) \
     X(icalerror_clear_errno) \
     X(icalerror_set_errors_are_fatal) \
     X(icalmemory_free_buffer) \
+    X(icalparameter_get_tzid) \
     X(icalparser_parse_string) \
     X(icalproperty_get_dtstart) \
+    X(icalproperty_get_exdate) \
+    X(icalproperty_get_first_parameter) \
+    X(icalproperty_get_rdate) \
+    X(icalproperty_get_recurrenceid) \
     X(icalproperty_get_rrule) \
     X(icalproperty_get_x) \
     X(icalproperty_get_x_name) \
@@ -44,14 +52,21 @@ namespace morvessa {
     X(icalproperty_new_version) \
     X(icalproperty_new_x) \
     X(icalproperty_set_x_name) \
+    X(icalrecur_iterator_free) \
+    X(icalrecur_iterator_new) \
+    X(icalrecur_iterator_next) \
+    X(icalrecur_iterator_set_start) \
     X(icalrecurrencetype_day_day_of_week) \
     X(icalrecurrencetype_day_position) \
     X(icalrecurrencetype_from_string) \
     X(icalrecurrencetype_month_month) \
+    X(icaltime_convert_to_zone) \
     X(icaltime_from_timet_with_zone) \
     X(icaltime_is_null_time) \
     X(icaltime_is_valid_time) \
     X(icaltime_null_date) \
+    X(icaltime_null_time) \
+    X(icaltimezone_get_builtin_timezone) \
     X(icaltimezone_get_utc_timezone)
 
 // clang-format on

@@ -1,6 +1,6 @@
 #include "calendar/RunHolidays.h"
 
-#include "calendar/HolidayIcs.h"
+#include "calendar/StoredCalendars.h"
 #include "holidays/CountryPresets.h"
 #include "holidays/HolidayEditing.h"
 #include "settings/SettingsStore.h"
@@ -20,9 +20,9 @@ QStringList UseRunHolidays(const RunHolidaysRequest& request, const QString& fol
     std::vector<CountryPreset> countries;
     for (const QString& code : request.countries)
         countries.push_back(LoadCountryPreset(code));
-    std::vector<std::pair<QString, IcsImport>> imports;
+    // Each .ics file is linked for the run, read as it is now.
     for (const QString& path : request.icsFiles)
-        imports.emplace_back(path, ReadIcsFile(path));
+        (void)ReadCalendarFile(path);
 
     const QString copy = QDir(folder).filePath(QStringLiteral("settings.ini"));
     const QString original = SettingsFilePath();
@@ -49,10 +49,10 @@ QStringList UseRunHolidays(const RunHolidaysRequest& request, const QString& fol
             lines.append(line + u'.');
         }
         SaveRuleHolidays();
-        for (const auto& [path, import] : imports) {
-            const AddedToLists added = AddHolidays(import.holidays);
+        for (const QString& path : request.icsFiles) {
+            const StoredCalendar calendar = ImportCalendar(path, true);
             lines.append(QFileInfo(path).fileName() + QStringLiteral(": ") +
-                         IcsImportSummary(import, added.added, added.alreadyThere));
+                         CalendarImportSummary(calendar, ReadCalendarFile(path)));
         }
     } catch (...) {
         SetSettingsFile(original == DefaultSettingsFilePath() ? QString() : original);

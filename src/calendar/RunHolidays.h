@@ -1,6 +1,7 @@
 #pragma once
 // Holidays for one run only (the batch tool's --country and --ics): the settings in use are copied into
-// a private file, the holidays are added there, and the run reads that copy. The stored settings are
+// a private file, the holidays are added there (each .ics file as a calendar linked to the file), and
+// the run reads that copy. The stored settings are
 // never written.
 
 #include <QString>

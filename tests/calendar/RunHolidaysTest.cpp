@@ -1,5 +1,6 @@
 #include "calendar/RunHolidays.h"
 
+#include "calendar/HolidayMarking.h"
 #include "holidays/HolidayEditing.h"
 #include "settings/SettingsStore.h"
 #include "support/SettingsTestSupport.h"
@@ -47,14 +48,15 @@ TEST_F(RunHolidaysTest, CountriesAndIcsFilesGoIntoACopyAndTheStoreStaysAsItWas)
     EXPECT_EQ(
         lines.join(u'|').toStdString(),
         QStringList({"Added 9 holidays of Germany.", "Added 5 holidays of France; 6 were already there.",
-                     "feed.ics: Imported 1 holiday; 1 timed event was skipped."})
+                     "feed.ics: Imported the calendar \"feed.ics\" with 2 events; 1 timed event is left out."})
             .join(u'|')
             .toStdString());
     EXPECT_EQ(SettingsFilePath(), run_.filePath(QStringLiteral("settings.ini")));
     // The run reads the copy: the user's colour, the defaults, the added holidays.
     EXPECT_EQ(ReadSetting(QStringLiteral("HolidaysColor"), QString()), "7");
     LoadRuleHolidays();
-    EXPECT_EQ(RuleHolidays().size(), 9u + 5u + 1u);
+    EXPECT_EQ(RuleHolidays().size(), 9u + 5u);
+    EXPECT_EQ(MarkedHolidaysOfYear(2025).back(), (MarkedHoliday{{2025, 6, 12}, QStringLiteral("Exam")}));
     EXPECT_EQ(RuleHolidays()[0].name, "New Year's Day");
 
     SetSettingsFile(SettingsPath());
