@@ -305,7 +305,8 @@ TEST_F(BatchToolTest, CountryAndIcsHolidaysAreForThatRunOnly)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Added 13 holidays of United Kingdom")))
         << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains(QStringLiteral("exam.ics: Imported 1 holiday.")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("exam.ics: Imported the calendar \"exam.ics\" with 1 event.")))
+        << run.out.toStdString();
 
     sheet::Application app;
     app.Workbooks().Open(Path("calendar.xls").toStdString());
