@@ -60,8 +60,8 @@ namespace {
 // Handlers the location table leaves without a trap still report their failures the same way.
 constexpr std::string_view kNameFixedLocation = "in Quorvant2021/08/31.Form1.cmbNameFixed_Click ";
 constexpr std::string_view kNameFloatingLocation = "in Quorvant2021/08/31.Form1.cmbNameFloating_Click ";
-constexpr std::string_view kOption1Location = "in Quorvant2021/08/31.Form1.Option1_Click ";
-constexpr std::string_view kOption2Location = "in Quorvant2021/08/31.Form1.Option2_Click ";
+constexpr std::string_view kEasterYesLocation = "in Quorvant2021/08/31.Form1.Option1_Click ";
+constexpr std::string_view kEasterNoLocation = "in Quorvant2021/08/31.Form1.Option2_Click ";
 
 constexpr const char* kSkinFile = "x/o.cjs";
 
@@ -181,14 +181,14 @@ void MainWindow::BuildControls()
     setFixedSize(TwipsToPixels(8040), TwipsToPixels(9030) + barHeight);
     menuBar_->setGeometry(0, 0, TwipsToPixels(8040), barHeight);
 
-    PushButton2_ = MakeButton(this, "PushButton2", tr("Start Creating Template"), 120, 107, 7800, 400);
-    Frame4_ = MakeFrame(this, "Frame4", tr("What year?"), 120, 540, 3840, 780);
-    Text5_ = MakeControl<QLineEdit>(Frame4_, "Text5", 240, 270, 3345, 345);
-    Frame3_ = MakeFrame(this, "Frame3", tr("Include Easter?"), 4080, 540, 3840, 780);
-    Option1_ = MakeControl<QRadioButton>(Frame3_, "Option1", 240, 330, 735, 255);
-    Option1_->setText(tr(" Yes"));
-    Option2_ = MakeControl<QRadioButton>(Frame3_, "Option2", 1200, 330, 735, 255);
-    Option2_->setText(tr(" No"));
+    startButton_ = MakeButton(this, "PushButton2", tr("Start Creating Template"), 120, 107, 7800, 400);
+    yearFrame_ = MakeFrame(this, "Frame4", tr("What year?"), 120, 540, 3840, 780);
+    yearBox_ = MakeControl<QLineEdit>(yearFrame_, "Text5", 240, 270, 3345, 345);
+    easterFrame_ = MakeFrame(this, "Frame3", tr("Include Easter?"), 4080, 540, 3840, 780);
+    easterYesOption_ = MakeControl<QRadioButton>(easterFrame_, "Option1", 240, 330, 735, 255);
+    easterYesOption_->setText(tr(" Yes"));
+    easterNoOption_ = MakeControl<QRadioButton>(easterFrame_, "Option2", 1200, 330, 735, 255);
+    easterNoOption_->setText(tr(" No"));
     BuildFixedHolidayControls();
     BuildFloatingHolidayControls();
     BuildColourControls();
@@ -201,11 +201,26 @@ void MainWindow::BuildControls()
     // The design colours; the optional skin replaces them during the load.
     PaintWindowBackground(this, Qt::white);
 
-    const QList<QWidget*> tabOrder = {Text5_,        Option1_,      Option2_,         cmbNameFixed_,
-                                      cmbMonth2_,    Text2_,        cmbNameFloating_, cmbMonth1_,
-                                      List1_,        List2_,        PushButton2_,     PushButton4_,
-                                      PushButton5_,  PushButton10_, PushButton8_,     PushButton9_,
-                                      PushButton11_, PushButton1_,  PushButton12_,    PushButton13_};
+    const QList<QWidget*> tabOrder = {yearBox_,
+                                      easterYesOption_,
+                                      easterNoOption_,
+                                      fixedHolidayNameBox_,
+                                      fixedMonthBox_,
+                                      fixedDayBox_,
+                                      floatingHolidayNameBox_,
+                                      floatingMonthBox_,
+                                      weekdayList_,
+                                      occurrenceList_,
+                                      startButton_,
+                                      addFixedButton_,
+                                      deleteFixedButton_,
+                                      restoreFixedButton_,
+                                      addFloatingButton_,
+                                      deleteFloatingButton_,
+                                      restoreFloatingButton_,
+                                      holidayColourButton_,
+                                      dayColourButton_,
+                                      otherColourButton_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     ConnectControls();
@@ -213,62 +228,68 @@ void MainWindow::BuildControls()
 
 void MainWindow::BuildFixedHolidayControls()
 {
-    Frame1_ = MakeFrame(this, "Frame1", tr("Fixed Date Holidays"), 120, 1380, 7800, 2865);
-    Label3_ = MakeLabel(Frame1_, "Label3", tr("Name:"), 240, 360, 615, 255);
-    cmbNameFixed_ = MakeControl<QComboBox>(Frame1_, "cmbNameFixed", 960, 300, 6580, 345);
-    Label1_ = MakeLabel(Frame1_, "Label1", tr("Month:"), 240, 840, 615, 255);
-    cmbMonth2_ = MakeControl<QComboBox>(Frame1_, "cmbMonth2", 960, 780, 2860, 345);
-    Label2_ = MakeLabel(Frame1_, "Label2", tr("Day:"), 4200, 840, 375, 255);
-    Text2_ = MakeControl<QLineEdit>(Frame1_, "Text2", 4680, 780, 2860, 345);
-    PushButton4_ = MakeButton(Frame1_, "PushButton4", tr("Add Holiday"), 240, 1260, 7300, 405);
-    PushButton5_ = MakeButton(Frame1_, "PushButton5", tr("Delete Selected Holiday"), 240, 1770, 7300, 405);
-    PushButton10_ = MakeButton(Frame1_, "PushButton10", tr("Restore Defaults"), 240, 2280, 7300, 405);
+    fixedHolidayFrame_ = MakeFrame(this, "Frame1", tr("Fixed Date Holidays"), 120, 1380, 7800, 2865);
+    fixedNameLabel_ = MakeLabel(fixedHolidayFrame_, "Label3", tr("Name:"), 240, 360, 615, 255);
+    fixedHolidayNameBox_ = MakeControl<QComboBox>(fixedHolidayFrame_, "cmbNameFixed", 960, 300, 6580, 345);
+    fixedMonthLabel_ = MakeLabel(fixedHolidayFrame_, "Label1", tr("Month:"), 240, 840, 615, 255);
+    fixedMonthBox_ = MakeControl<QComboBox>(fixedHolidayFrame_, "cmbMonth2", 960, 780, 2860, 345);
+    fixedDayLabel_ = MakeLabel(fixedHolidayFrame_, "Label2", tr("Day:"), 4200, 840, 375, 255);
+    fixedDayBox_ = MakeControl<QLineEdit>(fixedHolidayFrame_, "Text2", 4680, 780, 2860, 345);
+    addFixedButton_ = MakeButton(fixedHolidayFrame_, "PushButton4", tr("Add Holiday"), 240, 1260, 7300, 405);
+    deleteFixedButton_ =
+        MakeButton(fixedHolidayFrame_, "PushButton5", tr("Delete Selected Holiday"), 240, 1770, 7300, 405);
+    restoreFixedButton_ =
+        MakeButton(fixedHolidayFrame_, "PushButton10", tr("Restore Defaults"), 240, 2280, 7300, 405);
 }
 
 void MainWindow::BuildFloatingHolidayControls()
 {
-    Frame2_ = MakeFrame(this, "Frame2", tr("Floating Date Holidays"), 120, 4300, 7800, 3735);
-    Label6_ = MakeLabel(Frame2_, "Label6", tr("Name:"), 240, 360, 615, 255);
-    cmbNameFloating_ = MakeControl<QComboBox>(Frame2_, "cmbNameFloating", 960, 300, 6580, 345);
-    Label4_ = MakeLabel(Frame2_, "Label4", tr("Month:"), 240, 840, 615, 255);
-    cmbMonth1_ = MakeControl<QComboBox>(Frame2_, "cmbMonth1", 960, 780, 6580, 345);
-    Label5_ = MakeLabel(Frame2_, "Label5", tr("Day:"), 240, 1320, 375, 255);
-    List1_ = MakeControl<QListWidget>(Frame2_, "List1", 960, 1260, 2630, 735);
-    Label7_ = MakeLabel(Frame2_, "Label7", tr("Occurance:"), 3720, 1320, 1095, 255);
-    List2_ = MakeControl<QListWidget>(Frame2_, "List2", 4900, 1260, 2630, 735);
-    PushButton8_ = MakeButton(Frame2_, "PushButton8", tr("Add Holiday"), 240, 2120, 7300, 405);
-    PushButton9_ = MakeButton(Frame2_, "PushButton9", tr("Delete Selected Holiday"), 240, 2630, 7300, 405);
-    PushButton11_ = MakeButton(Frame2_, "PushButton11", tr("Restore Defaults"), 240, 3140, 7300, 405);
+    floatingHolidayFrame_ = MakeFrame(this, "Frame2", tr("Floating Date Holidays"), 120, 4300, 7800, 3735);
+    floatingNameLabel_ = MakeLabel(floatingHolidayFrame_, "Label6", tr("Name:"), 240, 360, 615, 255);
+    floatingHolidayNameBox_ =
+        MakeControl<QComboBox>(floatingHolidayFrame_, "cmbNameFloating", 960, 300, 6580, 345);
+    floatingMonthLabel_ = MakeLabel(floatingHolidayFrame_, "Label4", tr("Month:"), 240, 840, 615, 255);
+    floatingMonthBox_ = MakeControl<QComboBox>(floatingHolidayFrame_, "cmbMonth1", 960, 780, 6580, 345);
+    floatingDayLabel_ = MakeLabel(floatingHolidayFrame_, "Label5", tr("Day:"), 240, 1320, 375, 255);
+    weekdayList_ = MakeControl<QListWidget>(floatingHolidayFrame_, "List1", 960, 1260, 2630, 735);
+    occurrenceLabel_ = MakeLabel(floatingHolidayFrame_, "Label7", tr("Occurance:"), 3720, 1320, 1095, 255);
+    occurrenceList_ = MakeControl<QListWidget>(floatingHolidayFrame_, "List2", 4900, 1260, 2630, 735);
+    addFloatingButton_ =
+        MakeButton(floatingHolidayFrame_, "PushButton8", tr("Add Holiday"), 240, 2120, 7300, 405);
+    deleteFloatingButton_ =
+        MakeButton(floatingHolidayFrame_, "PushButton9", tr("Delete Selected Holiday"), 240, 2630, 7300, 405);
+    restoreFloatingButton_ =
+        MakeButton(floatingHolidayFrame_, "PushButton11", tr("Restore Defaults"), 240, 3140, 7300, 405);
 }
 
 void MainWindow::BuildColourControls()
 {
-    Frame5_ = MakeFrame(this, "Frame5", tr("Color"), 120, 8090, 7800, 840);
-    PushButton1_ = MakeButton(Frame5_, "PushButton1", tr("Holiday"), 240, 270, 2415, 405);
-    PushButton12_ = MakeButton(Frame5_, "PushButton12", tr("Day"), 2760, 270, 2415, 405);
-    PushButton13_ = MakeButton(Frame5_, "PushButton13", tr("Other"), 5280, 270, 2295, 405);
+    colourFrame_ = MakeFrame(this, "Frame5", tr("Color"), 120, 8090, 7800, 840);
+    holidayColourButton_ = MakeButton(colourFrame_, "PushButton1", tr("Holiday"), 240, 270, 2415, 405);
+    dayColourButton_ = MakeButton(colourFrame_, "PushButton12", tr("Day"), 2760, 270, 2415, 405);
+    otherColourButton_ = MakeButton(colourFrame_, "PushButton13", tr("Other"), 5280, 270, 2295, 405);
 }
 
 void MainWindow::ConnectControls()
 {
-    connect(PushButton2_, &QPushButton::clicked, this, &MainWindow::PushButton2_Click);
-    connect(PushButton4_, &QPushButton::clicked, this, &MainWindow::PushButton4_Click);
-    connect(PushButton5_, &QPushButton::clicked, this, &MainWindow::PushButton5_Click);
-    connect(PushButton10_, &QPushButton::clicked, this, &MainWindow::PushButton10_Click);
-    connect(PushButton8_, &QPushButton::clicked, this, &MainWindow::PushButton8_Click);
-    connect(PushButton9_, &QPushButton::clicked, this, &MainWindow::PushButton9_Click);
-    connect(PushButton11_, &QPushButton::clicked, this, &MainWindow::PushButton11_Click);
-    connect(PushButton1_, &QPushButton::clicked, this, &MainWindow::PushButton1_Click);
-    connect(PushButton12_, &QPushButton::clicked, this, &MainWindow::PushButton12_Click);
-    connect(PushButton13_, &QPushButton::clicked, this, &MainWindow::PushButton13_Click);
-    connect(Option1_, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
-    connect(Option2_, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+    connect(startButton_, &QPushButton::clicked, this, &MainWindow::StartClicked);
+    connect(addFixedButton_, &QPushButton::clicked, this, &MainWindow::AddFixedClicked);
+    connect(deleteFixedButton_, &QPushButton::clicked, this, &MainWindow::DeleteFixedClicked);
+    connect(restoreFixedButton_, &QPushButton::clicked, this, &MainWindow::RestoreFixedClicked);
+    connect(addFloatingButton_, &QPushButton::clicked, this, &MainWindow::AddFloatingClicked);
+    connect(deleteFloatingButton_, &QPushButton::clicked, this, &MainWindow::DeleteFloatingClicked);
+    connect(restoreFloatingButton_, &QPushButton::clicked, this, &MainWindow::RestoreFloatingClicked);
+    connect(holidayColourButton_, &QPushButton::clicked, this, &MainWindow::HolidayColourClicked);
+    connect(dayColourButton_, &QPushButton::clicked, this, &MainWindow::DayColourClicked);
+    connect(otherColourButton_, &QPushButton::clicked, this, &MainWindow::OtherColourClicked);
+    connect(easterYesOption_, &QRadioButton::clicked, this, &MainWindow::EasterYesClicked);
+    connect(easterNoOption_, &QRadioButton::clicked, this, &MainWindow::EasterNoClicked);
     // `activated` comes only from the user's own selections.
-    connect(cmbNameFixed_, &QComboBox::activated, this, &MainWindow::cmbNameFixed_Click);
-    connect(cmbNameFloating_, &QComboBox::activated, this, &MainWindow::cmbNameFloating_Click);
-    Text5_->installEventFilter(this);
+    connect(fixedHolidayNameBox_, &QComboBox::activated, this, &MainWindow::FixedHolidayNameChosen);
+    connect(floatingHolidayNameBox_, &QComboBox::activated, this, &MainWindow::FloatingHolidayNameChosen);
+    yearBox_->installEventFilter(this);
     // Enter in the year box starts the calendar, as the Start button does.
-    connect(Text5_, &QLineEdit::returnPressed, this, &MainWindow::PushButton2_Click);
+    connect(yearBox_, &QLineEdit::returnPressed, this, &MainWindow::StartClicked);
 }
 
 // The bar's own font, not the window's bold design font; returns the bar's height.
@@ -446,7 +467,7 @@ void MainWindow::ExportIcs_Click()
     try {
         // The years for the holidays iCalendar cannot repeat by itself; from the year in the box.
         bool numeric = false;
-        const int shown = Text5_->text().trimmed().toInt(&numeric);
+        const int shown = yearBox_->text().trimmed().toInt(&numeric);
         const int first = numeric && shown >= 1583 && shown <= 9990 ? shown : QDate::currentDate().year();
         QDialog years(this);
         years.setObjectName(QStringLiteral("ExportYearsDialog"));
@@ -536,28 +557,30 @@ void MainWindow::Form_Load()
                 b->setCursor(*handCursor_);
         });
     }
-    trap.Step(128, [&] { Text2_->setText(QString()); });
+    trap.Step(128, [&] { fixedDayBox_->setText(QString()); });
 
     const QStringList months = MonthNameList();
     for (int i = 0; i < 12; ++i)
         trap.Step(130 + 2 * i, [&] { monthNames_[i] = months[i]; });
     for (int i = 0; i < 12; ++i) {
-        trap.Step(156, [&] { cmbMonth1_->addItem(monthNames_[i]); });
-        trap.Step(158, [&] { cmbMonth2_->addItem(monthNames_[i]); });
+        trap.Step(156, [&] { floatingMonthBox_->addItem(monthNames_[i]); });
+        trap.Step(158, [&] { fixedMonthBox_->addItem(monthNames_[i]); });
     }
-    trap.Step(160, [&] { Text5_->setText(QString::number(QDate::currentDate().year())); });
+    trap.Step(160, [&] { yearBox_->setText(QString::number(QDate::currentDate().year())); });
     trap.Step(162, [&] { LoadHolidays(); });
     trap.Step(162, [&] { LoadRuleHolidays(); });
 
     int fixedRows = 0;
     trap.Step(164, [&] { fixedRows = FixedHolidays().RowCount(); });
     for (int row = 1; row <= fixedRows; ++row)
-        trap.Step(166, [&] { cmbNameFixed_->addItem(FixedHolidays().Cell(row, fixed_column::Name).Text()); });
+        trap.Step(166, [&] {
+            fixedHolidayNameBox_->addItem(FixedHolidays().Cell(row, fixed_column::Name).Text());
+        });
     int floatingRows = 0;
     trap.Step(168, [&] { floatingRows = FloatingHolidays().RowCount(); });
     for (int row = 1; row <= floatingRows; ++row)
         trap.Step(170, [&] {
-            cmbNameFloating_->addItem(FloatingHolidays().Cell(row, floating_column::Name).Text());
+            floatingHolidayNameBox_->addItem(FloatingHolidays().Cell(row, floating_column::Name).Text());
         });
 
     trap.Step(172, [&] { currentFixed_ = 1; });
@@ -571,28 +594,28 @@ void MainWindow::Form_Load()
     trap.Step(180, [&] { easter = StoredEasterChoice(); });
     if (easter == 1)
         trap.Step(182, [&] {
-            Option1_->setChecked(true);
-            Option1_Click();
+            easterYesOption_->setChecked(true);
+            EasterYesClicked();
         });
     else
         trap.Step(184, [&] {
-            Option2_->setChecked(true);
-            Option2_Click();
+            easterNoOption_->setChecked(true);
+            EasterNoClicked();
         });
 
     const QStringList weekdays = WeekdayNameList();
     for (int i = 0; i < weekdays.size(); ++i)
-        trap.Step(186 + 2 * i, [&] { List1_->addItem(weekdays[i]); });
+        trap.Step(186 + 2 * i, [&] { weekdayList_->addItem(weekdays[i]); });
     const QStringList occurrences = OccurrenceNameList();
     for (int i = 0; i < occurrences.size(); ++i)
-        trap.Step(200 + 2 * i, [&] { List2_->addItem(occurrences[i]); });
+        trap.Step(200 + 2 * i, [&] { occurrenceList_->addItem(occurrences[i]); });
 
     trap.Step(210, [&] { ShowSelectedHolidays(); });
     trap.Step(212, [&] { ready_ = true; });
-    trap.Step(214, [&] { Text5_->setCursorPosition(0); });
+    trap.Step(214, [&] { yearBox_->setCursorPosition(0); });
     trap.Step(216, [&] {
-        Text5_->setSelection(0, int(Text5_->text().size()));
-        Text5_->setFocus(Qt::OtherFocusReason);
+        yearBox_->setSelection(0, int(yearBox_->text().size()));
+        yearBox_->setFocus(Qt::OtherFocusReason);
     });
     trap.Step(218, [&] { CheckExcelInstalled(*environment_.instanceUi); });
 
@@ -617,41 +640,41 @@ void MainWindow::ShowSelectedHolidays()
     floatingCount_ = FloatingHolidays().RowCount();
     currentFixed_ = std::min(currentFixed_, fixedCount_);
     currentFloating_ = std::min(currentFloating_, floatingCount_);
-    cmbNameFixed_->clear();
-    cmbNameFixed_->addItems(HolidayNames(FixedHolidays(), fixed_column::Name));
-    cmbNameFixed_->setCurrentIndex(-1);
-    cmbNameFloating_->clear();
-    cmbNameFloating_->addItems(HolidayNames(FloatingHolidays(), floating_column::Name));
-    cmbNameFloating_->setCurrentIndex(-1);
+    fixedHolidayNameBox_->clear();
+    fixedHolidayNameBox_->addItems(HolidayNames(FixedHolidays(), fixed_column::Name));
+    fixedHolidayNameBox_->setCurrentIndex(-1);
+    floatingHolidayNameBox_->clear();
+    floatingHolidayNameBox_->addItems(HolidayNames(FloatingHolidays(), floating_column::Name));
+    floatingHolidayNameBox_->setCurrentIndex(-1);
 
     const FixedHolidayView fixed = ViewOfFixedHoliday(FixedHolidays(), currentFixed_);
     if (fixed.monthIndex >= 0)
-        ShowInBox(cmbMonth2_, monthNames_.value(fixed.monthIndex));
-    Text2_->setText(fixed.dayText);
+        ShowInBox(fixedMonthBox_, monthNames_.value(fixed.monthIndex));
+    fixedDayBox_->setText(fixed.dayText);
     if (!fixed.name.isEmpty())
-        ShowRowInNameBox(cmbNameFixed_, currentFixed_, fixed.name);
+        ShowRowInNameBox(fixedHolidayNameBox_, currentFixed_, fixed.name);
 
     if (currentFloating_ >= 1) {
         const FloatingHolidayView floating = ViewOfFloatingHoliday(FloatingHolidays(), currentFloating_);
         if (floating.monthIndex >= 0)
-            ShowInBox(cmbMonth1_, monthNames_.value(floating.monthIndex));
-        ShowRowInNameBox(cmbNameFloating_, currentFloating_, floating.name);
+            ShowInBox(floatingMonthBox_, monthNames_.value(floating.monthIndex));
+        ShowRowInNameBox(floatingHolidayNameBox_, currentFloating_, floating.name);
         if (floating.weekdayIndex >= 0)
-            List1_->setCurrentRow(floating.weekdayIndex);
+            weekdayList_->setCurrentRow(floating.weekdayIndex);
         if (floating.occurrenceIndex >= 0)
-            List2_->setCurrentRow(floating.occurrenceIndex);
+            occurrenceList_->setCurrentRow(floating.occurrenceIndex);
     }
 }
 
-void MainWindow::PushButton2_Click()
+void MainWindow::StartClicked()
 {
     ErrorTrap trap(location::Form1_PushButton2_Click);
     std::optional<CalendarYear> year;
     trap.Step(100, [&] {
-        year = CalendarYear::FromText(Text5_->text());
+        year = CalendarYear::FromText(yearBox_->text());
         // The box shows the year the calendar is made for: "1850" becomes "1900", "2,024" "2024".
-        if (year && Text5_->text() != year->DisplayText())
-            Text5_->setText(year->DisplayText());
+        if (year && yearBox_->text() != year->DisplayText())
+            yearBox_->setText(year->DisplayText());
     });
     if (year) {
         bool stop = false;
@@ -679,7 +702,7 @@ void MainWindow::ShowDialog(QDialog& dialog)
         dialog.exec();
 }
 
-void MainWindow::PushButton4_Click()
+void MainWindow::AddFixedClicked()
 {
     ErrorTrap trap(location::Form1_PushButton4_Click);
     trap.Step(100, [&] {
@@ -688,7 +711,7 @@ void MainWindow::PushButton4_Click()
     });
 }
 
-void MainWindow::PushButton8_Click()
+void MainWindow::AddFloatingClicked()
 {
     ErrorTrap trap(location::Form1_PushButton8_Click);
     trap.Step(100, [&] {
@@ -740,12 +763,12 @@ void MainWindow::DeleteSelectedHoliday(std::string_view location, bool fixed)
     trap.Step(110, [&] { ShowSelectedHolidays(); });
 }
 
-void MainWindow::PushButton5_Click()
+void MainWindow::DeleteFixedClicked()
 {
     DeleteSelectedHoliday(location::Form1_PushButton5_Click, true);
 }
 
-void MainWindow::PushButton9_Click()
+void MainWindow::DeleteFloatingClicked()
 {
     DeleteSelectedHoliday(location::Form1_PushButton9_Click, false);
 }
@@ -770,11 +793,11 @@ void MainWindow::RestoreDefaults(std::string_view location, bool fixed)
     trap.Step(106, [&] { ShowSelectedHolidays(); });
 }
 
-void MainWindow::PushButton10_Click()
+void MainWindow::RestoreFixedClicked()
 {
     RestoreDefaults(location::Form1_PushButton10_Click, true);
 }
-void MainWindow::PushButton11_Click()
+void MainWindow::RestoreFloatingClicked()
 {
     RestoreDefaults(location::Form1_PushButton11_Click, false);
 }
@@ -792,41 +815,43 @@ void MainWindow::PickColour(std::string_view location, const char* colourKey, co
               [&] { WriteSetting(QString::fromLatin1(colourKey), QString::number(CurrentColorIndex())); });
 }
 
-void MainWindow::PushButton1_Click()
+void MainWindow::HolidayColourClicked()
 {
     PickColour(location::Form1_PushButton1_Click, key::HolidaysColor, tr("Holiday colour"));
 }
-void MainWindow::PushButton12_Click()
+void MainWindow::DayColourClicked()
 {
     PickColour(location::Form1_PushButton12_Click, key::DaysColor, tr("Day colour"));
 }
-void MainWindow::PushButton13_Click()
+void MainWindow::OtherColourClicked()
 {
     PickColour(location::Form1_PushButton13_Click, key::EmptyColor, tr("Other colour"));
 }
 
-void MainWindow::Option1_Click()
+void MainWindow::EasterYesClicked()
 {
-    ErrorTrap trap(kOption1Location);
+    ErrorTrap trap(kEasterYesLocation);
     trap.Step(100, [] { WriteSetting(QString::fromLatin1(key::Easter), kEasterYes); });
 }
 
-void MainWindow::Option2_Click()
+void MainWindow::EasterNoClicked()
 {
-    ErrorTrap trap(kOption2Location);
+    ErrorTrap trap(kEasterNoLocation);
     trap.Step(100, [] { WriteSetting(QString::fromLatin1(key::Easter), kEasterNo); });
 }
 
-void MainWindow::cmbNameFixed_Click()
+void MainWindow::FixedHolidayNameChosen()
 {
-    SelectHolidayNamed(kNameFixedLocation, FixedHolidays(), fixed_column::Name, cmbNameFixed_->currentIndex(),
-                       cmbNameFixed_->currentText(), currentFixed_);
+    SelectHolidayNamed(kNameFixedLocation, FixedHolidays(), fixed_column::Name,
+                       fixedHolidayNameBox_->currentIndex(), fixedHolidayNameBox_->currentText(),
+                       currentFixed_);
 }
 
-void MainWindow::cmbNameFloating_Click()
+void MainWindow::FloatingHolidayNameChosen()
 {
     SelectHolidayNamed(kNameFloatingLocation, FloatingHolidays(), floating_column::Name,
-                       cmbNameFloating_->currentIndex(), cmbNameFloating_->currentText(), currentFloating_);
+                       floatingHolidayNameBox_->currentIndex(), floatingHolidayNameBox_->currentText(),
+                       currentFloating_);
 }
 
 void MainWindow::SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn,
@@ -855,9 +880,9 @@ void MainWindow::SelectHolidayNamed(std::string_view location, const HolidayTabl
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Text5_ && event->type() == QEvent::FocusIn) {
+    if (watched == yearBox_ && event->type() == QEvent::FocusIn) {
         const bool handled = QWidget::eventFilter(watched, event);
-        Text5_->setSelection(0, int(Text5_->text().size()));
+        yearBox_->setSelection(0, int(yearBox_->text().size()));
         return handled;
     }
     return QWidget::eventFilter(watched, event);
@@ -886,7 +911,7 @@ void MainWindow::SetBusy(bool busy)
 
 int MainWindow::MonthSelectorIndex() const
 {
-    return cmbMonth2_->currentIndex();
+    return fixedMonthBox_->currentIndex();
 }
 
 void MainWindow::SetMainMousePointer(MousePointer pointer)

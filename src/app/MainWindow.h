@@ -117,21 +117,21 @@ public:
     // "ShowEveryHoliday", "Undo", ...).
     QAction* HolidaysAction(const char* name) const;
 
-    // --- the handlers, as the buttons run them ---
-    void PushButton2_Click();   // Start Creating Template
-    void PushButton4_Click();   // fixed Add Holiday
-    void PushButton5_Click();   // fixed Delete Selected Holiday
-    void PushButton8_Click();   // floating Add Holiday
-    void PushButton9_Click();   // floating Delete Selected Holiday
-    void PushButton10_Click();  // fixed Restore Defaults
-    void PushButton11_Click();  // floating Restore Defaults
-    void PushButton1_Click();   // Holiday colour
-    void PushButton12_Click();  // Day colour
-    void PushButton13_Click();  // Other colour
-    void Option1_Click();
-    void Option2_Click();
-    void cmbNameFixed_Click();
-    void cmbNameFloating_Click();
+    // --- the handlers, as the controls run them ---
+    void StartClicked();               // Start Creating Template
+    void AddFixedClicked();            // fixed Add Holiday
+    void DeleteFixedClicked();         // fixed Delete Selected Holiday
+    void AddFloatingClicked();         // floating Add Holiday
+    void DeleteFloatingClicked();      // floating Delete Selected Holiday
+    void RestoreFixedClicked();        // fixed Restore Defaults
+    void RestoreFloatingClicked();     // floating Restore Defaults
+    void HolidayColourClicked();       // Holiday colour
+    void DayColourClicked();           // Day colour
+    void OtherColourClicked();         // Other colour
+    void EasterYesClicked();           // Include Easter? Yes
+    void EasterNoClicked();            // Include Easter? No
+    void FixedHolidayNameChosen();     // a name picked in the fixed holidays' name box
+    void FloatingHolidayNameChosen();  // a name picked in the floating holidays' name box
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -184,38 +184,59 @@ private:
     QMenu* holidaysMenu_ = nullptr;
     QMenu* calendarMenu_ = nullptr;
     morvessa::CalendarMenu* calendarChoices_ = nullptr;
-    QPushButton* PushButton2_ = nullptr;
-    QGroupBox* Frame4_ = nullptr;
-    QLineEdit* Text5_ = nullptr;
-    QGroupBox* Frame3_ = nullptr;
-    QRadioButton* Option1_ = nullptr;
-    QRadioButton* Option2_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
-    QLabel* Label3_ = nullptr;
-    QComboBox* cmbNameFixed_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QComboBox* cmbMonth2_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    QLineEdit* Text2_ = nullptr;
-    QPushButton* PushButton4_ = nullptr;
-    QPushButton* PushButton5_ = nullptr;
-    QPushButton* PushButton10_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    QLabel* Label6_ = nullptr;
-    QComboBox* cmbNameFloating_ = nullptr;
-    QLabel* Label4_ = nullptr;
-    QComboBox* cmbMonth1_ = nullptr;
-    QLabel* Label5_ = nullptr;
-    QListWidget* List1_ = nullptr;
-    QLabel* Label7_ = nullptr;
-    QListWidget* List2_ = nullptr;
-    QPushButton* PushButton8_ = nullptr;
-    QPushButton* PushButton9_ = nullptr;
-    QPushButton* PushButton11_ = nullptr;
-    QGroupBox* Frame5_ = nullptr;
-    QPushButton* PushButton1_ = nullptr;
-    QPushButton* PushButton12_ = nullptr;
-    QPushButton* PushButton13_ = nullptr;
+    // The controls. Each keeps its design name as its Qt object name (tests and translations find
+    // it by that name) and in the error-location texts ("Form1.PushButton2_Click"):
+    //   object name      member                    object name      member
+    //   PushButton2      startButton_              Frame2           floatingHolidayFrame_
+    //   Frame4           yearFrame_                Label6           floatingNameLabel_
+    //   Text5            yearBox_                  cmbNameFloating  floatingHolidayNameBox_
+    //   Frame3           easterFrame_              Label4           floatingMonthLabel_
+    //   Option1          easterYesOption_          cmbMonth1        floatingMonthBox_
+    //   Option2          easterNoOption_           Label5           floatingDayLabel_
+    //   Frame1           fixedHolidayFrame_        List1            weekdayList_
+    //   Label3           fixedNameLabel_           Label7           occurrenceLabel_
+    //   cmbNameFixed     fixedHolidayNameBox_      List2            occurrenceList_
+    //   Label1           fixedMonthLabel_          PushButton8      addFloatingButton_
+    //   cmbMonth2        fixedMonthBox_            PushButton9      deleteFloatingButton_
+    //   Label2           fixedDayLabel_            PushButton11     restoreFloatingButton_
+    //   Text2            fixedDayBox_              Frame5           colourFrame_
+    //   PushButton4      addFixedButton_           PushButton1      holidayColourButton_
+    //   PushButton5      deleteFixedButton_        PushButton12     dayColourButton_
+    //   PushButton10     restoreFixedButton_       PushButton13     otherColourButton_
+    // A handler's location text names its control's click: StartClicked reports as
+    // "Form1.PushButton2_Click", EasterYesClicked as "Form1.Option1_Click".
+    QPushButton* startButton_ = nullptr;
+    QGroupBox* yearFrame_ = nullptr;
+    QLineEdit* yearBox_ = nullptr;
+    QGroupBox* easterFrame_ = nullptr;
+    QRadioButton* easterYesOption_ = nullptr;
+    QRadioButton* easterNoOption_ = nullptr;
+    QGroupBox* fixedHolidayFrame_ = nullptr;
+    QLabel* fixedNameLabel_ = nullptr;
+    QComboBox* fixedHolidayNameBox_ = nullptr;
+    QLabel* fixedMonthLabel_ = nullptr;
+    QComboBox* fixedMonthBox_ = nullptr;
+    QLabel* fixedDayLabel_ = nullptr;
+    QLineEdit* fixedDayBox_ = nullptr;
+    QPushButton* addFixedButton_ = nullptr;
+    QPushButton* deleteFixedButton_ = nullptr;
+    QPushButton* restoreFixedButton_ = nullptr;
+    QGroupBox* floatingHolidayFrame_ = nullptr;
+    QLabel* floatingNameLabel_ = nullptr;
+    QComboBox* floatingHolidayNameBox_ = nullptr;
+    QLabel* floatingMonthLabel_ = nullptr;
+    QComboBox* floatingMonthBox_ = nullptr;
+    QLabel* floatingDayLabel_ = nullptr;
+    QListWidget* weekdayList_ = nullptr;
+    QLabel* occurrenceLabel_ = nullptr;
+    QListWidget* occurrenceList_ = nullptr;
+    QPushButton* addFloatingButton_ = nullptr;
+    QPushButton* deleteFloatingButton_ = nullptr;
+    QPushButton* restoreFloatingButton_ = nullptr;
+    QGroupBox* colourFrame_ = nullptr;
+    QPushButton* holidayColourButton_ = nullptr;
+    QPushButton* dayColourButton_ = nullptr;
+    QPushButton* otherColourButton_ = nullptr;
 };
 
 }  // namespace morvessa

@@ -1,6 +1,7 @@
 #include "calendar/MonthSheet.h"
 
 #include "calendar/DateRules.h"
+#include "calendar/MonthGrid.h"
 #include "calendar/Template.h"
 #include "calendar/WeekLayout.h"
 #include "colours/ColorPalette.h"
@@ -15,7 +16,8 @@ namespace morvessa {
 
 namespace {
 
-constexpr int kLastBlockColumn = 49;  // the block of the week's last day
+constexpr int kLastBlockColumn =
+    grid::DayFirstColumn(grid::kDaysPerWeek);  // the block of the week's last day
 
 std::string RowsAddress(int first, int last)
 {
@@ -38,14 +40,15 @@ void FillEmptyBlocks(sheet::Application& app)
 DayCellPosition DayCell(int day, int firstWeekday)
 {
     const int offset = day + firstWeekday - 2;
-    return {9 + 8 * (offset / 7), 8 * (offset % 7) + 1};
+    return {grid::WeekFirstRow(1 + offset / grid::kDaysPerWeek),
+            grid::DayFirstColumn(1 + offset % grid::kDaysPerWeek)};
 }
 
 DayCellPosition NotesCell(int year, int month, int day, int weekStart)
 {
     // Below the two merged rows of the day number.
     const DayCellPosition dayCell = DayCell(day, FirstColumn(year, month, weekStart));
-    return {dayCell.row + 2, dayCell.column};
+    return {dayCell.row + grid::kDayNumberRows, dayCell.column};
 }
 
 void PrepareWorkbook(sheet::Application& app, CalendarWorkbookState& state, const CalendarOptions& options)
@@ -99,19 +102,24 @@ void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, int 
         monthSheet.Rows(RowsAddress(band, band + 42)).Delete(sheet::xlShiftUp);
     } else {
         // The selection widens over the merged blocks to the band's last column, notes included.
-        monthSheet.Range(monthSheet.Cells(band, next.column), monthSheet.Cells(band + 2, kLastBlockColumn))
+        monthSheet
+            .Range(monthSheet.Cells(band, next.column),
+                   monthSheet.Cells(band + grid::kDayNumberRows, kLastBlockColumn))
             .Select();
         FillEmptyBlocks(app);
-        monthSheet.Rows(RowsAddress(band + 8, band + 50)).Delete(sheet::xlShiftUp);
+        monthSheet.Rows(RowsAddress(band + grid::kRowsPerWeek, band + 50)).Delete(sheet::xlShiftUp);
     }
 
     if (firstWeekday != 1) {
-        monthSheet.Range(monthSheet.Cells(9, 1), monthSheet.Cells(16, 8 * (firstWeekday - 2) + 1)).Select();
+        monthSheet
+            .Range(monthSheet.Cells(grid::WeekFirstRow(1), 1),
+                   monthSheet.Cells(grid::WeekLastRow(1), grid::DayFirstColumn(firstWeekday - 1)))
+            .Select();
         FillEmptyBlocks(app);
     }
     if (options.weekNumbers) {
         for (int week = 1; week <= WeekRowCount(year, month, weekStart); ++week)
-            monthSheet.Cells(8 * week + 1, kWeekNumberColumn)
+            monthSheet.Cells(grid::WeekFirstRow(week), kWeekNumberColumn)
                 .Value(IsoWeekOfRow(year, month, week, weekStart));
     }
     monthSheet.Range("A1").Select();

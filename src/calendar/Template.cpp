@@ -1,5 +1,6 @@
 #include "calendar/Template.h"
 
+#include "calendar/MonthGrid.h"
 #include "calendar/WeekLayout.h"
 
 #include "colours/ColorPalette.h"
@@ -20,6 +21,24 @@ std::string Address(int firstColumn, int firstRow, int lastColumn, int lastRow)
            std::to_string(lastRow);
 }
 
+std::string TitleBand()
+{
+    return Address(1, grid::kTitleFirstRow, grid::kLastColumn, grid::kTitleLastRow);
+}
+// The weekday header and the six week bands.
+std::string DayGrid()
+{
+    return Address(1, grid::kHeaderFirstRow, grid::kLastColumn, grid::kLastRow);
+}
+std::string GridColumns()
+{
+    return ColumnLetter(1) + ":" + ColumnLetter(grid::kLastColumn);
+}
+std::string FormattedRows()
+{
+    return "1:" + std::to_string(grid::kFormattedRows);
+}
+
 // Merges the range, as selecting it and pressing "Merge Cells" does.
 sheet::Range SelectAndMerge(sheet::Application& app, const std::string& address)
 {
@@ -33,15 +52,17 @@ sheet::Range SelectAndMerge(sheet::Application& app, const std::string& address)
 // ISO week number (written by each month sheet).
 void FormatWeekNumberColumn(sheet::Application& app)
 {
-    app.Columns(ColumnLetter(kWeekNumberColumn) + ":" + ColumnLetter(kWeekNumberColumn)).ColumnWidth(3.57);
-    for (int week = 1; week <= 6; ++week) {
-        sheet::Range cell =
-            SelectAndMerge(app, Address(kWeekNumberColumn, 8 * week + 1, kWeekNumberColumn, 8 * week + 2));
+    app.Columns(ColumnLetter(kWeekNumberColumn) + ":" + ColumnLetter(kWeekNumberColumn))
+        .ColumnWidth(grid::kWeekNumberColumnWidth);
+    for (int week = 1; week <= grid::kWeekBands; ++week) {
+        const int row = grid::WeekFirstRow(week);
+        sheet::Range cell = SelectAndMerge(
+            app, Address(kWeekNumberColumn, row, kWeekNumberColumn, row + grid::kDayNumberRows - 1));
         cell.HorizontalAlignment(xlCenter);
         cell.VerticalAlignment(xlCenter);
         cell.Font().Size(9);
         cell.Font().Italic(true);
-        cell.Font().ColorIndex(16);
+        cell.Font().ColorIndex(grid::kWeekNumberColorIndex);
     }
 }
 
@@ -86,7 +107,7 @@ void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName, con
     if (QString::fromStdString(styleName).compare(QStringLiteral("Headers"), Qt::CaseInsensitive) != 0)
         return;
 
-    app.Range("A1:BD5").Select();
+    app.Range(TitleBand()).Select();
     sheet::Range title = app.Selection();
     title.HorizontalAlignment(xlCenter);
     title.VerticalAlignment(xlCenter);
@@ -103,17 +124,18 @@ void ApplyHeaderStyle(sheet::Application& app, const std::string& styleName, con
 
     // The week's first day in the first block, in the calendar's language.
     const int weekStart = options.FirstWeekday();
-    for (int column = 1; column <= 7; ++column) {
-        app.Range(ColumnLetter(8 * column - 7) + "6").Select();
+    for (int column = 1; column <= grid::kDaysPerWeek; ++column) {
+        app.Range(ColumnLetter(grid::DayFirstColumn(column)) + std::to_string(grid::kHeaderFirstRow))
+            .Select();
         app.ActiveCell().FormulaR1C1(options.language.WeekdayName(WeekdayAtColumn(column, weekStart)));
     }
 
-    app.Range("A6:BD56").Select();
-    sheet::Range grid = app.Selection();
-    grid.HorizontalAlignment(xlCenter);
-    grid.VerticalAlignment(xlCenter);
-    grid.WrapText(true);
-    grid.Font().Bold(true);
+    app.Range(DayGrid()).Select();
+    sheet::Range days = app.Selection();
+    days.HorizontalAlignment(xlCenter);
+    days.VerticalAlignment(xlCenter);
+    days.WrapText(true);
+    days.Font().Bold(true);
 }
 
 void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& options)
@@ -124,17 +146,17 @@ void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& optio
         sheet::Range all = app.Selection();
         all.Font().Name("Arial");
         all.Font().Size(12);
-        all.Interior().ColorIndex(2);
+        all.Interior().ColorIndex(grid::kSheetColorIndex);
     }
 
-    for (const char* notesRows : {"A11:BD16", "A19:BD24", "A27:BD32", "A35:BD40", "A43:BD48", "A51:BD56"})
-        FillDaysColor(app, notesRows);
+    for (int week = 1; week <= grid::kWeekBands; ++week)
+        FillDaysColor(app, Address(1, grid::NotesFirstRow(week), grid::kLastColumn, grid::WeekLastRow(week)));
 
-    app.Columns("A:BD").ColumnWidth(1.57);
-    app.Rows("1:70").RowHeight(9);
+    app.Columns(GridColumns()).ColumnWidth(grid::kColumnWidth);
+    app.Rows(FormattedRows()).RowHeight(grid::kRowHeight);
 
     {
-        sheet::Range title = SelectAndMerge(app, "A1:BD5");
+        sheet::Range title = SelectAndMerge(app, TitleBand());
         title.Font().Name("Arial");
         title.Font().FontStyle("Bold");
         title.Font().Size(20);
@@ -142,19 +164,22 @@ void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& optio
         title.VerticalAlignment(xlCenter);
     }
 
-    for (int weekday = 1; weekday <= 7; ++weekday)
-        SelectAndMerge(app, Address(8 * weekday - 7, 6, 8 * weekday, 8));
+    for (int column = 1; column <= grid::kDaysPerWeek; ++column)
+        SelectAndMerge(app, Address(grid::DayFirstColumn(column), grid::kHeaderFirstRow,
+                                    grid::DayLastColumn(column), grid::kHeaderLastRow));
 
-    for (int week = 1; week <= 6; ++week) {
-        for (int day = 1; day <= 7; ++day) {
-            SelectAndMerge(app, Address(8 * day - 7, 8 * week + 1, 8 * day, 8 * week + 2))
+    for (int week = 1; week <= grid::kWeekBands; ++week) {
+        for (int column = 1; column <= grid::kDaysPerWeek; ++column) {
+            const int first = grid::DayFirstColumn(column);
+            const int last = grid::DayLastColumn(column);
+            SelectAndMerge(app, Address(first, grid::WeekFirstRow(week), last, grid::NotesFirstRow(week) - 1))
                 .Interior()
-                .ColorIndex(19);
-            SelectAndMerge(app, Address(8 * day - 7, 8 * week + 3, 8 * day, 8 * week + 8));
+                .ColorIndex(grid::kDayNumberBandColorIndex);
+            SelectAndMerge(app, Address(first, grid::NotesFirstRow(week), last, grid::WeekLastRow(week)));
         }
     }
 
-    app.Range("A6:BD56").Select();
+    app.Range(DayGrid()).Select();
     for (int border = sheet::xlEdgeLeft; border <= sheet::xlInsideHorizontal; ++border)
         SetThinBorder(app, border);
     {
@@ -193,12 +218,12 @@ void BuildSubCalendar(sheet::Application& app, const CalendarOptions& options)
     app.Cells().Select();
     {
         sheet::Range all = app.Selection();
-        all.Interior().ColorIndex(2);
+        all.Interior().ColorIndex(grid::kSheetColorIndex);
         all.Font().Name("Arial");
         all.Font().Size(7);
     }
-    app.Columns("A:BD").ColumnWidth(1.57);
-    app.Rows("1:70").RowHeight(9);
+    app.Columns(GridColumns()).ColumnWidth(grid::kColumnWidth);
+    app.Rows(FormattedRows()).RowHeight(grid::kRowHeight);
 
     // The mini month's day numbers are computed directly where it is placed, so this sheet carries
     // only the block's title, letters, formats and borders.

@@ -27,16 +27,18 @@ public:
 
 private:
     void Form_Load();
-    void HScroll1_Change();
-    void PushButton1_Click();  // Save
-    void PushButton2_Click();  // Cancel
+    void ColourScrolled();
+    void SaveClicked();    // "frmColor.btnSave_Click"
+    void CancelClicked();  // "frmColor.btnCancel_Click"
 
-    ColorSwatch* shpColor_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QScrollBar* HScroll1_ = nullptr;
-    QLabel* Image1_ = nullptr;
-    QPushButton* PushButton1_ = nullptr;
-    QPushButton* PushButton2_ = nullptr;
+    // Object names: shpColor swatch_, Label1 noColourLabel_, HScroll1 colourScrollBar_,
+    // Image1 paletteStrip_, PushButton1 saveButton_, PushButton2 cancelButton_.
+    ColorSwatch* swatch_ = nullptr;
+    QLabel* noColourLabel_ = nullptr;
+    QScrollBar* colourScrollBar_ = nullptr;
+    QLabel* paletteStrip_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace morvessa

@@ -21,25 +21,26 @@ FixedHolidayDialog::FixedHolidayDialog(HolidayEditorState& state, QWidget* paren
     setObjectName(QStringLiteral("frmFixedHolidays"));
     SetUpFixedDialog(this, tr("Fixed Date Holidays"), TwipsRect(0, 0, 3720, 2040).size());
 
-    Frame1_ = Place(new QGroupBox(tr("Add new fixed date holiday"), this), "Frame1",
-                    TwipsRect(120, 120, 3480, 1815));
-    Label6_ = Place(new QLabel(tr("Holiday Name:"), Frame1_), "Label6", TwipsRect(240, 345, 1215, 255));
-    Text3_ = Place(new QLineEdit(Frame1_), "Text3", TwipsRect(1560, 300, 1695, 345));
-    Label4_ = Place(new QLabel(tr("Month:"), Frame1_), "Label4", TwipsRect(240, 765, 615, 255));
-    cmbMonth1_ = Place(new QComboBox(Frame1_), "cmbMonth1", TwipsRect(840, 720, 1215, 345));
-    Label2_ = Place(new QLabel(tr("Day:"), Frame1_), "Label2", TwipsRect(2160, 765, 375, 255));
-    Text2_ = Place(new QLineEdit(Frame1_), "Text2", TwipsRect(2640, 720, 615, 345));
-    AddSaveAndCloseButtons(Frame1_, TwipsRect(240, 1200, 1455, 405), TwipsRect(1800, 1200, 1455, 405));
+    holidayFrame_ = Place(new QGroupBox(tr("Add new fixed date holiday"), this), "Frame1",
+                          TwipsRect(120, 120, 3480, 1815));
+    nameLabel_ =
+        Place(new QLabel(tr("Holiday Name:"), holidayFrame_), "Label6", TwipsRect(240, 345, 1215, 255));
+    nameBox_ = Place(new QLineEdit(holidayFrame_), "Text3", TwipsRect(1560, 300, 1695, 345));
+    monthLabel_ = Place(new QLabel(tr("Month:"), holidayFrame_), "Label4", TwipsRect(240, 765, 615, 255));
+    monthBox_ = Place(new QComboBox(holidayFrame_), "cmbMonth1", TwipsRect(840, 720, 1215, 345));
+    dayLabel_ = Place(new QLabel(tr("Day:"), holidayFrame_), "Label2", TwipsRect(2160, 765, 375, 255));
+    dayBox_ = Place(new QLineEdit(holidayFrame_), "Text2", TwipsRect(2640, 720, 615, 345));
+    AddSaveAndCloseButtons(holidayFrame_, TwipsRect(240, 1200, 1455, 405), TwipsRect(1800, 1200, 1455, 405));
     // Its colon shows: the label may take the gap before the name box.
-    FitLabelToText(Label6_, Text3_->geometry().left() - 1);
+    FitLabelToText(nameLabel_, nameBox_->geometry().left() - 1);
 
-    SelectAllOnFocus(Text3_);
-    SelectAllOnFocus(Text2_);
-    setTabOrder(Text3_, cmbMonth1_);
-    setTabOrder(cmbMonth1_, Text2_);
-    setTabOrder(Text2_, PushButton8_);
-    setTabOrder(PushButton8_, PushButton6_);
-    Text3_->setFocus();
+    SelectAllOnFocus(nameBox_);
+    SelectAllOnFocus(dayBox_);
+    setTabOrder(nameBox_, monthBox_);
+    setTabOrder(monthBox_, dayBox_);
+    setTabOrder(dayBox_, saveButton_);
+    setTabOrder(saveButton_, closeButton_);
+    nameBox_->setFocus();
 
     Form_Load();
 }
@@ -51,15 +52,15 @@ void FixedHolidayDialog::FitMonthBox()
 {
     constexpr int kGapBeforeDay = 4;
     constexpr int kDayBoxNarrowest = 28;
-    QRect month = cmbMonth1_->geometry();
-    month.setWidth(std::max(month.width(), ComboWidthForItems(cmbMonth1_)));
-    const int overlap = month.right() + kGapBeforeDay - Label2_->geometry().left();
-    const int shift = std::clamp(overlap, 0, std::max(0, Text2_->width() - kDayBoxNarrowest));
-    month.setRight(std::min(month.right(), Label2_->geometry().left() + shift - kGapBeforeDay));
-    cmbMonth1_->setGeometry(month);
+    QRect month = monthBox_->geometry();
+    month.setWidth(std::max(month.width(), ComboWidthForItems(monthBox_)));
+    const int overlap = month.right() + kGapBeforeDay - dayLabel_->geometry().left();
+    const int shift = std::clamp(overlap, 0, std::max(0, dayBox_->width() - kDayBoxNarrowest));
+    month.setRight(std::min(month.right(), dayLabel_->geometry().left() + shift - kGapBeforeDay));
+    monthBox_->setGeometry(month);
     if (shift > 0) {
-        Label2_->move(Label2_->x() + shift, Label2_->y());
-        Text2_->setGeometry(Text2_->geometry().adjusted(shift, 0, 0, 0));
+        dayLabel_->move(dayLabel_->x() + shift, dayLabel_->y());
+        dayBox_->setGeometry(dayBox_->geometry().adjusted(shift, 0, 0, 0));
     }
 }
 
@@ -68,23 +69,23 @@ void FixedHolidayDialog::Form_Load()
     ErrorTrap trap(location::frmFixedHolidays_Form_Load);
     RunCommonLoadSteps(trap);
     trap.Step(106, [&] {
-        cmbMonth1_->clear();
-        cmbMonth1_->addItems(state_.MonthNames().mid(0, 12));
-        cmbMonth1_->setCurrentIndex(-1);
+        monthBox_->clear();
+        monthBox_->addItems(state_.MonthNames().mid(0, 12));
+        monthBox_->setCurrentIndex(-1);
         FitMonthBox();
     });
     trap.Step(108, [&] {
-        Text2_->clear();
-        Text3_->clear();
+        dayBox_->clear();
+        nameBox_->clear();
     });
 }
 
-void FixedHolidayDialog::PushButton8_Click()
+void FixedHolidayDialog::SaveClicked()
 {
     ErrorTrap trap(location::frmFixedHolidays_PushButton8_Click);
-    const QString name = Text3_->text();
-    const QString monthText = cmbMonth1_->currentText();
-    const QString dayText = Text2_->text();
+    const QString name = nameBox_->text();
+    const QString monthText = monthBox_->currentText();
+    const QString dayText = dayBox_->text();
 
     // An empty field stops the save silently; a name or day that would harm the catalogue is
     // explained. Either way nothing is stored and the dialog stays open.
@@ -115,7 +116,7 @@ void FixedHolidayDialog::PushButton8_Click()
     trap.Step(110, [&] { accept(); });
 }
 
-void FixedHolidayDialog::PushButton6_Click()
+void FixedHolidayDialog::CloseClicked()
 {
     ErrorTrap trap(location::frmFixedHolidays_PushButton6_Click);
     trap.Step(100, [&] { reject(); });

@@ -25,16 +25,19 @@ public:
 private:
     void Form_Load();
     void FitMonthBox();
-    void PushButton8_Click() override;  // Save
-    void PushButton6_Click() override;  // Close
+    void SaveClicked() override;   // "frmFixedHolidays.PushButton8_Click"
+    void CloseClicked() override;  // "frmFixedHolidays.PushButton6_Click"
 
-    QGroupBox* Frame1_ = nullptr;
-    QLabel* Label6_ = nullptr;
-    QLineEdit* Text3_ = nullptr;  // name
-    QLabel* Label4_ = nullptr;
-    QComboBox* cmbMonth1_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    QLineEdit* Text2_ = nullptr;  // day
+    // Object names: Frame1 holidayFrame_, Label6 nameLabel_, Text3 nameBox_, Label4 monthLabel_,
+    // cmbMonth1 monthBox_, Label2 dayLabel_ (and the base's PushButton8 saveButton_, PushButton6
+    // closeButton_).
+    QGroupBox* holidayFrame_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLineEdit* nameBox_ = nullptr;
+    QLabel* monthLabel_ = nullptr;
+    QComboBox* monthBox_ = nullptr;
+    QLabel* dayLabel_ = nullptr;
+    QLineEdit* dayBox_ = nullptr;
 };
 
 }  // namespace morvessa

@@ -25,18 +25,21 @@ public:
 
 private:
     void Form_Load();
-    void PushButton8_Click() override;  // Save
-    void PushButton6_Click() override;  // Close
+    void SaveClicked() override;   // "frmFloatingHolidays.PushButton8_Click"
+    void CloseClicked() override;  // "frmFloatingHolidays.PushButton6_Click"
 
-    QGroupBox* Frame1_ = nullptr;
-    QLabel* Label6_ = nullptr;
-    QLineEdit* Text6_ = nullptr;  // name
-    QLabel* Label4_ = nullptr;
-    QComboBox* cmbMonth1_ = nullptr;
-    QLabel* Label5_ = nullptr;
-    QListWidget* List1_ = nullptr;  // weekday
-    QLabel* Label7_ = nullptr;
-    QListWidget* List2_ = nullptr;  // occurrence
+    // Object names: Frame1 holidayFrame_, Label6 nameLabel_, Text6 nameBox_, Label4 monthLabel_,
+    // cmbMonth1 monthBox_, Label5 weekdayLabel_, List1 weekdayList_, Label7 occurrenceLabel_,
+    // List2 occurrenceList_ (and the base's PushButton8 saveButton_, PushButton6 closeButton_).
+    QGroupBox* holidayFrame_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLineEdit* nameBox_ = nullptr;
+    QLabel* monthLabel_ = nullptr;
+    QComboBox* monthBox_ = nullptr;
+    QLabel* weekdayLabel_ = nullptr;
+    QListWidget* weekdayList_ = nullptr;
+    QLabel* occurrenceLabel_ = nullptr;
+    QListWidget* occurrenceList_ = nullptr;
 };
 
 }  // namespace morvessa

@@ -20,15 +20,15 @@ void HolidayDialogBase::SetValidationMessageSink(ValidationMessageSink sink)
 
 void HolidayDialogBase::AddSaveAndCloseButtons(QWidget* frame, QRect saveGeometry, QRect closeGeometry)
 {
-    PushButton8_ = MakePushButton(QStringLiteral("PushButton8"), tr("Save"), frame);
-    PushButton8_->setGeometry(saveGeometry);
-    PushButton6_ = MakePushButton(QStringLiteral("PushButton6"), tr("Close"), frame);
-    PushButton6_->setGeometry(closeGeometry);
+    saveButton_ = MakePushButton(QStringLiteral("PushButton8"), tr("Save"), frame);
+    saveButton_->setGeometry(saveGeometry);
+    closeButton_ = MakePushButton(QStringLiteral("PushButton6"), tr("Close"), frame);
+    closeButton_->setGeometry(closeGeometry);
     // Enter saves from any box; Esc closes (QDialog's own reject).
-    PushButton8_->setDefault(true);
+    saveButton_->setDefault(true);
 
-    connect(PushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
-    connect(PushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { SaveClicked(); });
+    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseClicked(); });
 }
 
 void HolidayDialogBase::RunCommonLoadSteps(ErrorTrap& trap)
@@ -36,8 +36,8 @@ void HolidayDialogBase::RunCommonLoadSteps(ErrorTrap& trap)
     trap.Step(100, [&] { UseSystemFaceColour(this); });
     trap.Step(102, [&] { setWindowIcon(ApplicationIcon()); });
     trap.Step(104, [&] {
-        ApplyHandCursor(PushButton8_);
-        ApplyHandCursor(PushButton6_);
+        ApplyHandCursor(saveButton_);
+        ApplyHandCursor(closeButton_);
     });
 }
 

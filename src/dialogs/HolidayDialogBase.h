@@ -43,14 +43,14 @@ protected:
     // Load steps 100 to 104: face colour, window icon, hand cursor on the buttons.
     void RunCommonLoadSteps(ErrorTrap& trap);
 
-    virtual void PushButton8_Click() = 0;  // Save
-    virtual void PushButton6_Click() = 0;  // Close
+    virtual void SaveClicked() = 0;   // Save
+    virtual void CloseClicked() = 0;  // Close
 
     HolidayEditorState& state_;
     ValidationMessageSink showMessage_;
 
-    QPushButton* PushButton8_ = nullptr;
-    QPushButton* PushButton6_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 }  // namespace morvessa

@@ -1,7 +1,8 @@
 #include "preview/PreviewModel.h"
 #include "preview/PreviewLocations.h"
 
-#include <cfenv>
+#include "core/NumericText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -10,18 +11,6 @@
 namespace morvessa {
 
 namespace {
-
-double RoundHalfEven(double value)
-{
-    // nearbyint follows the current rounding mode, which is to-nearest-even unless someone changed it.
-    const int previous = std::fegetround();
-    if (previous != FE_TONEAREST)
-        std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    if (previous != FE_TONEAREST)
-        std::fesetround(previous);
-    return rounded;
-}
 
 template <typename Int>
 Int ToIntChecked(double value)
@@ -67,15 +56,15 @@ std::int32_t ToInt32(double value)
 PreviewModel::PreviewModel(PreviewCanvas* canvas, ErrorReporter* reporter)
     : canvas_(canvas), reporter_(reporter)
 {
-    picture2_ = {120, 120, kViewportWidth, kViewportHeight, kViewportBorder};
+    viewport_ = {120, 120, kViewportWidth, kViewportHeight, kViewportBorder};
     zoomOri_ = {10320, 480, 735, 375, 0};
 }
 
 void PreviewModel::SetPicture(int widthTwips, int heightTwips)
 {
-    // Picture1 sizes itself to a picture given to it.
-    picture1_.width = widthTwips;
-    picture1_.height = heightTwips;
+    // PictureBox sizes itself to a picture given to it.
+    pictureBox_.width = widthTwips;
+    pictureBox_.height = heightTwips;
     firstActivate_ = true;
 }
 
@@ -83,12 +72,12 @@ void PreviewModel::Activate()
 {
     ErrorTrap trap(location::Form2_Form_Activate, Reporter());
     if (firstActivate_) {
-        // Step 100 opens the setup; 102 to 110 give Picture1 persistent drawing, automatic sizing,
+        // Step 100 opens the setup; 102 to 110 give PictureBox persistent drawing, automatic sizing,
         // the invert drawing mode and a white background, all of which the window's picture box
         // has by construction.
         trap.Step(112, [&] {});
-        trap.Step(118, [&] { zoomOri_.width = picture1_.width; });
-        trap.Step(120, [&] { zoomOri_.height = picture1_.height; });
+        trap.Step(118, [&] { zoomOri_.width = pictureBox_.width; });
+        trap.Step(120, [&] { zoomOri_.height = pictureBox_.height; });
         trap.Step(122, [&] {
             if (canvas_)
                 canvas_->CopyPictureToZoomOri();
@@ -125,8 +114,8 @@ void PreviewModel::RedrawImage()
             if (canvas_)
                 canvas_->RemovePicture();
         });
-        trap.Step(108, [&] { picture1_.width = zoomWidth_; });
-        trap.Step(110, [&] { picture1_.height = zoomHeight_; });
+        trap.Step(108, [&] { pictureBox_.width = zoomWidth_; });
+        trap.Step(110, [&] { pictureBox_.height = zoomHeight_; });
         trap.Step(112, [&] {
             if (canvas_)
                 canvas_->PaintZoomOriScaled(zoomWidth_, zoomHeight_, origWidth_, origHeight_);
@@ -137,13 +126,13 @@ void PreviewModel::RedrawImage()
         });
         trap.Step(116, [&] { SetHScrollValue(0); });
         trap.Step(118, [&] { SetVScrollValue(0); });
-        trap.Step(120, [&] { hScroll1_.enabled = picture2_.InnerWidth() < zoomWidth_; });
-        trap.Step(122, [&] { vScroll1_.enabled = picture2_.InnerHeight() < zoomHeight_; });
+        trap.Step(120, [&] { horizontalBar_.enabled = viewport_.InnerWidth() < zoomWidth_; });
+        trap.Step(122, [&] { verticalBar_.enabled = viewport_.InnerHeight() < zoomHeight_; });
         // The bar ranges and steps follow the size just drawn (and the picture goes back to the
         // top left corner), so every part of a zoomed picture can be scrolled to.
         trap.Step(122, [&] { SetupScrollbars(); });
     } else {
-        // Too large to draw: back to the unzoomed factor and sizes; Picture1 keeps what it shows.
+        // Too large to draw: back to the unzoomed factor and sizes; PictureBox keeps what it shows.
         trap.Step(124, [&] { zoom_ = 1.0f; });
         trap.Step(126, [&] { origWidth_ = ToInt32(zoomOri_.InnerWidth() - 2); });
         trap.Step(128, [&] { origHeight_ = ToInt32(zoomOri_.InnerHeight() - 2); });
@@ -172,15 +161,17 @@ void PreviewModel::SetupOneScrollbar(int overhang, ScrollBarState& bar, std::int
 
 void PreviewModel::SetupScrollbars()
 {
-    picture1_.top = 0;
-    picture1_.left = 0;
-    SetupOneScrollbar(picture1_.width - picture2_.width, hScroll1_, hStep_, &PreviewModel::SetHScrollValue);
-    SetupOneScrollbar(picture1_.height - picture2_.height, vScroll1_, vStep_, &PreviewModel::SetVScrollValue);
+    pictureBox_.top = 0;
+    pictureBox_.left = 0;
+    SetupOneScrollbar(pictureBox_.width - viewport_.width, horizontalBar_, hStep_,
+                      &PreviewModel::SetHScrollValue);
+    SetupOneScrollbar(pictureBox_.height - viewport_.height, verticalBar_, vStep_,
+                      &PreviewModel::SetVScrollValue);
 }
 
-void PreviewModel::StepZoom(int direction)
+void PreviewModel::StepZoom(ZoomDirection direction)
 {
-    const float factor = direction == 0 ? zoom_ + kZoomStep : zoom_ - kZoomStep;
+    const float factor = direction == ZoomDirection::In ? zoom_ + kZoomStep : zoom_ - kZoomStep;
     SetZoom(factor);
 }
 
@@ -199,13 +190,13 @@ void PreviewModel::SetZoom(float factor)
 void PreviewModel::ZoomInClick()
 {
     ErrorTrap trap(location::Form2_PushButton1_Click, Reporter());
-    trap.Step(100, [&] { StepZoom(0); });
+    trap.Step(100, [&] { StepZoom(ZoomDirection::In); });
 }
 
 void PreviewModel::ZoomOutClick()
 {
     ErrorTrap trap(location::Form2_PushButton2_Click, Reporter());
-    trap.Step(100, [&] { StepZoom(1); });
+    trap.Step(100, [&] { StepZoom(ZoomDirection::Out); });
 }
 
 void PreviewModel::FitClick()
@@ -214,8 +205,8 @@ void PreviewModel::FitClick()
     trap.Step(100, [&] {
         if (origWidth_ <= 0 || origHeight_ <= 0)
             return;
-        const double factor = std::min(static_cast<double>(picture2_.InnerWidth()) / origWidth_,
-                                       static_cast<double>(picture2_.InnerHeight()) / origHeight_);
+        const double factor = std::min(static_cast<double>(viewport_.InnerWidth()) / origWidth_,
+                                       static_cast<double>(viewport_.InnerHeight()) / origHeight_);
         zoom_ = std::clamp(static_cast<float>(factor), kMinZoom, kMaxZoom);
         RedrawImage();
     });
@@ -223,37 +214,37 @@ void PreviewModel::FitClick()
 
 void PreviewModel::SetViewportSize(int widthTwips, int heightTwips)
 {
-    picture2_.width = std::max(kViewportWidth, widthTwips);
-    picture2_.height = std::max(kViewportHeight, heightTwips);
-    hScroll1_.enabled = picture2_.InnerWidth() < picture1_.width;
-    vScroll1_.enabled = picture2_.InnerHeight() < picture1_.height;
+    viewport_.width = std::max(kViewportWidth, widthTwips);
+    viewport_.height = std::max(kViewportHeight, heightTwips);
+    horizontalBar_.enabled = viewport_.InnerWidth() < pictureBox_.width;
+    verticalBar_.enabled = viewport_.InnerHeight() < pictureBox_.height;
     SetupScrollbars();
 }
 
 void PreviewModel::SetHScrollValue(int value)
 {
-    if (value == hScroll1_.value)
+    if (value == horizontalBar_.value)
         return;
-    hScroll1_.value = value;
-    HScroll1Change();
+    horizontalBar_.value = value;
+    HorizontalBarChanged();
 }
 
 void PreviewModel::SetVScrollValue(int value)
 {
-    if (value == vScroll1_.value)
+    if (value == verticalBar_.value)
         return;
-    vScroll1_.value = value;
-    VScroll1Change();
+    verticalBar_.value = value;
+    VerticalBarChanged();
 }
 
-void PreviewModel::HScroll1Change()
+void PreviewModel::HorizontalBarChanged()
 {
-    picture1_.left = -(static_cast<double>(hStep_) * hScroll1_.value);
+    pictureBox_.left = -(static_cast<double>(hStep_) * horizontalBar_.value);
 }
 
-void PreviewModel::VScroll1Change()
+void PreviewModel::VerticalBarChanged()
 {
-    picture1_.top = -(static_cast<double>(vStep_) * vScroll1_.value);
+    pictureBox_.top = -(static_cast<double>(vStep_) * verticalBar_.value);
 }
 
 void PreviewModel::MouseDown(float x, float y)
@@ -270,27 +261,27 @@ void PreviewModel::MouseMove(bool buttonHeld, float x, float y)
     trap.Step(100, [&] { dragging = buttonHeld; });
     if (!dragging)
         return;
-    double newLeft = picture1_.left;
-    double newTop = picture1_.top;
-    trap.Step(104, [&] { newLeft = picture1_.left - dragX_ + x; });
+    double newLeft = pictureBox_.left;
+    double newTop = pictureBox_.top;
+    trap.Step(104, [&] { newLeft = pictureBox_.left - dragX_ + x; });
     if (newLeft > 0) {
         trap.Step(108, [&] { newLeft = 0; });
     } else {
-        const int lowest = picture2_.InnerWidth() - picture1_.width;
+        const int lowest = viewport_.InnerWidth() - pictureBox_.width;
         if (lowest > newLeft)
             trap.Step(112, [&] { newLeft = lowest; });
     }
-    trap.Step(114, [&] { newTop = picture1_.top - dragY_ + y; });
+    trap.Step(114, [&] { newTop = pictureBox_.top - dragY_ + y; });
     if (newTop > 0) {
         trap.Step(118, [&] { newTop = 0; });
     } else {
-        const int lowest = picture2_.InnerHeight() - picture1_.height;
+        const int lowest = viewport_.InnerHeight() - pictureBox_.height;
         if (lowest > newTop)
             trap.Step(122, [&] { newTop = lowest; });
     }
     trap.Step(124, [&] {
-        picture1_.left = newLeft;
-        picture1_.top = newTop;
+        pictureBox_.left = newLeft;
+        pictureBox_.top = newTop;
     });
 }
 
@@ -299,8 +290,10 @@ void PreviewModel::MouseUp()
     ErrorTrap trap(location::Form2_Picture1_MouseUp, Reporter());
     std::int32_t h = 0;
     std::int32_t v = 0;
-    trap.Step(100, [&] { h = ToInt32(OffsetPercent(picture1_.left, picture1_.width - picture2_.width)); });
-    trap.Step(102, [&] { v = ToInt32(OffsetPercent(picture1_.top, picture1_.height - picture2_.height)); });
+    trap.Step(100,
+              [&] { h = ToInt32(OffsetPercent(pictureBox_.left, pictureBox_.width - viewport_.width)); });
+    trap.Step(102,
+              [&] { v = ToInt32(OffsetPercent(pictureBox_.top, pictureBox_.height - viewport_.height)); });
     trap.Step(104, [&] { SetHScrollbarByPercent(ToInt16(h)); });
     trap.Step(106, [&] { SetVScrollbarByPercent(ToInt16(v)); });
 }
@@ -318,12 +311,12 @@ void PreviewModel::SetScrollbarByPercent(ScrollBarState& bar, std::int16_t perce
 
 void PreviewModel::SetHScrollbarByPercent(std::int16_t percent)
 {
-    SetScrollbarByPercent(hScroll1_, percent, &PreviewModel::SetHScrollValue);
+    SetScrollbarByPercent(horizontalBar_, percent, &PreviewModel::SetHScrollValue);
 }
 
 void PreviewModel::SetVScrollbarByPercent(std::int16_t percent)
 {
-    SetScrollbarByPercent(vScroll1_, percent, &PreviewModel::SetVScrollValue);
+    SetScrollbarByPercent(verticalBar_, percent, &PreviewModel::SetVScrollValue);
 }
 
 }  // namespace morvessa

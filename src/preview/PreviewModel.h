@@ -1,7 +1,9 @@
 #pragma once
-// The preview window's display logic in twips (1/1440 inch), free of widgets: the snapshot box
-// `Picture1` moving inside the viewport `Picture2`, the hidden unzoomed copy `Zoom_Ori`, the two
-// scroll bars, zoom and drag-to-pan. The window converts to pixels only where it meets Qt.
+// The preview window's display logic in twips (1/1440 inch), free of widgets: the snapshot's
+// picture box (`PictureBox`, object name Picture1) moving inside the viewport (`Viewport`,
+// Picture2), the hidden unzoomed copy `Zoom_Ori`, the two scroll bars (`HorizontalBar` HScroll1,
+// `VerticalBar` VScroll1), zoom and drag-to-pan. The window converts to pixels only where it
+// meets Qt.
 
 #include "core/ErrorTrap.h"
 #include "widgets/Twips.h"
@@ -37,11 +39,11 @@ std::int32_t ToInt32(double value);
 class PreviewCanvas {
 public:
     virtual ~PreviewCanvas() = default;
-    // Zoom_Ori takes Picture1's picture (the snapshot).
+    // Zoom_Ori takes PictureBox's picture (the snapshot).
     virtual void CopyPictureToZoomOri() = 0;
-    // Picture1 loses its picture.
+    // PictureBox loses its picture.
     virtual void RemovePicture() = 0;
-    // Zoom_Ori's picture drawn into Picture1 from (0,0,srcW,srcH) to (0,0,dstW,dstH), in twips.
+    // Zoom_Ori's picture drawn into PictureBox from (0,0,srcW,srcH) to (0,0,dstW,dstH), in twips.
     virtual void PaintZoomOriScaled(int dstWidth, int dstHeight, int srcWidth, int srcHeight) = 0;
     // The window's pointer back to the default.
     virtual void ResetPointer() = 0;
@@ -58,6 +60,8 @@ struct PictureBoxState {
     int InnerHeight() const { return height - 2 * border; }
 };
 
+enum class ZoomDirection { In, Out };
+
 struct ScrollBarState {
     bool enabled = false;
     int maximum = 0;
@@ -73,7 +77,7 @@ public:
 
     // The load's own step: the next activation sets the display up.
     void Load() { firstActivate_ = true; }
-    // Picture1 gets a new picture of this size (it sizes itself to it). A new picture also asks
+    // PictureBox gets a new picture of this size (it sizes itself to it). A new picture also asks
     // for the display setup again, so zooming never paints an earlier snapshot.
     void SetPicture(int widthTwips, int heightTwips);
 
@@ -91,8 +95,8 @@ public:
 
     void RedrawImage();
     void SetupScrollbars();
-    // 0 zooms in one step, anything else out.
-    void StepZoom(int direction);
+    // One zoom step in or out.
+    void StepZoom(ZoomDirection direction);
     void SetZoom(float factor);
 
     // A scroll bar set to a value, by the user or by the program: its change event runs when
@@ -100,7 +104,7 @@ public:
     void SetHScrollValue(int value);
     void SetVScrollValue(int value);
 
-    // Drag to pan, positions inside Picture1 in twips (trapped).
+    // Drag to pan, positions inside PictureBox in twips (trapped).
     void MouseDown(float x, float y);
     void MouseMove(bool buttonHeld, float x, float y);
     void MouseUp();
@@ -108,11 +112,11 @@ public:
     void SetHScrollbarByPercent(std::int16_t percent);
     void SetVScrollbarByPercent(std::int16_t percent);
 
-    const PictureBoxState& Picture1() const { return picture1_; }
-    const PictureBoxState& Picture2() const { return picture2_; }
+    const PictureBoxState& PictureBox() const { return pictureBox_; }
+    const PictureBoxState& Viewport() const { return viewport_; }
     const PictureBoxState& ZoomOri() const { return zoomOri_; }
-    const ScrollBarState& HScroll1() const { return hScroll1_; }
-    const ScrollBarState& VScroll1() const { return vScroll1_; }
+    const ScrollBarState& HorizontalBar() const { return horizontalBar_; }
+    const ScrollBarState& VerticalBar() const { return verticalBar_; }
     float Zoom() const { return zoom_; }
     int OrigWidth() const { return origWidth_; }
     int OrigHeight() const { return origHeight_; }
@@ -126,18 +130,18 @@ private:
                            void (PreviewModel::*setValue)(int));
     void SetScrollbarByPercent(ScrollBarState& bar, std::int16_t percent,
                                void (PreviewModel::*setValue)(int));
-    void HScroll1Change();
-    void VScroll1Change();
+    void HorizontalBarChanged();
+    void VerticalBarChanged();
     ErrorReporter* Reporter() const { return reporter_; }
 
     PreviewCanvas* canvas_;
     ErrorReporter* reporter_;
 
-    PictureBoxState picture1_;
-    PictureBoxState picture2_;
+    PictureBoxState pictureBox_;
+    PictureBoxState viewport_;
     PictureBoxState zoomOri_;
-    ScrollBarState hScroll1_;
-    ScrollBarState vScroll1_;
+    ScrollBarState horizontalBar_;
+    ScrollBarState verticalBar_;
 
     bool firstActivate_ = true;
     float zoom_ = 1.0f;

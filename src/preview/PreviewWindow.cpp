@@ -107,10 +107,10 @@ std::unique_ptr<SaveDialogs> MakeStandardSaveDialogs(QWidget* parent)
     return std::make_unique<StandardSaveDialogs>(parent);
 }
 
-// Picture1: shows the (zoomed) snapshot on white and reports the mouse in twips.
-class PreviewWindow::Picture1Box final : public QWidget {
+// PictureBox: shows the (zoomed) snapshot on white and reports the mouse in twips.
+class PreviewWindow::PictureBox final : public QWidget {
 public:
-    Picture1Box(PreviewWindow* form, QWidget* parent) : QWidget(parent), form_(form)
+    PictureBox(PreviewWindow* form, QWidget* parent) : QWidget(parent), form_(form)
     {
         setAutoFillBackground(true);
         QPalette white = palette();
@@ -135,15 +135,15 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override
     {
-        form_->Picture1_MouseDown(event->position().x() * kTwipsPerPixel,
-                                  event->position().y() * kTwipsPerPixel);
+        form_->PictureMouseDown(event->position().x() * kTwipsPerPixel,
+                                event->position().y() * kTwipsPerPixel);
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        form_->Picture1_MouseMove(event->buttons() != Qt::NoButton, event->position().x() * kTwipsPerPixel,
-                                  event->position().y() * kTwipsPerPixel);
+        form_->PictureMouseMove(event->buttons() != Qt::NoButton, event->position().x() * kTwipsPerPixel,
+                                event->position().y() * kTwipsPerPixel);
     }
-    void mouseReleaseEvent(QMouseEvent*) override { form_->Picture1_MouseUp(); }
+    void mouseReleaseEvent(QMouseEvent*) override { form_->PictureMouseUp(); }
 
 private:
     PreviewWindow* form_;
@@ -161,19 +161,19 @@ class PreviewWindow::Canvas final : public PreviewCanvas {
 public:
     explicit Canvas(PreviewWindow& form) : form_(form) {}
 
-    void CopyPictureToZoomOri() override { form_.zoomOri_->picture = form_.picture1_->Image(); }
-    void RemovePicture() override { form_.picture1_->SetImage(QImage()); }
+    void CopyPictureToZoomOri() override { form_.zoomOri_->picture = form_.pictureBox_->Image(); }
+    void RemovePicture() override { form_.pictureBox_->SetImage(QImage()); }
     void PaintZoomOriScaled(int dstWidth, int dstHeight, int srcWidth, int srcHeight) override
     {
         const QImage& source = form_.zoomOri_->picture;
         const QSize target(TwipsToPixels(dstWidth), TwipsToPixels(dstHeight));
         const QRect from(0, 0, TwipsToPixels(srcWidth), TwipsToPixels(srcHeight));
         if (target.isEmpty() || source.isNull()) {
-            form_.picture1_->SetImage(QImage());
+            form_.pictureBox_->SetImage(QImage());
             return;
         }
         if (target == from.size()) {
-            form_.picture1_->SetImage(source.copy(from));
+            form_.pictureBox_->SetImage(source.copy(from));
             return;
         }
         QImage painted(target, QImage::Format_RGB32);
@@ -182,7 +182,7 @@ public:
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(QPoint(0, 0), target), source, from);
         painter.end();
-        form_.picture1_->SetImage(painted);
+        form_.pictureBox_->SetImage(painted);
     }
     void ResetPointer() override { form_.unsetCursor(); }
 
@@ -203,61 +203,61 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("Form2Client"));
 
-    const PictureBoxState& viewport = model_->Picture2();
-    picture2_ = new QFrame(client_);
-    picture2_->setObjectName(QStringLiteral("Picture2"));
-    picture2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture2_->setLineWidth(TwipsToPixels(viewport.border));
-    picture2_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top),
+    const PictureBoxState& viewport = model_->Viewport();
+    viewport_ = new QFrame(client_);
+    viewport_->setObjectName(QStringLiteral("Picture2"));
+    viewport_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    viewport_->setLineWidth(TwipsToPixels(viewport.border));
+    viewport_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top),
                                      viewport.width, viewport.height));
-    QPalette white = picture2_->palette();
+    QPalette white = viewport_->palette();
     white.setColor(QPalette::Window, Qt::white);
-    picture2_->setPalette(white);
-    picture2_->setAutoFillBackground(true);
-    // Picture1 moves inside the drawing area only, clipped by it, never over the border.
-    viewportInner_ = new QWidget(picture2_);
-    viewportInner_->setGeometry(picture2_->contentsRect());
+    viewport_->setPalette(white);
+    viewport_->setAutoFillBackground(true);
+    // PictureBox moves inside the drawing area only, clipped by it, never over the border.
+    viewportInner_ = new QWidget(viewport_);
+    viewportInner_->setGeometry(viewport_->contentsRect());
     viewportInner_->setPalette(white);
     viewportInner_->setAutoFillBackground(true);
-    picture1_ = new Picture1Box(this, viewportInner_);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
+    pictureBox_ = new PictureBox(this, viewportInner_);
+    pictureBox_->setObjectName(QStringLiteral("Picture1"));
 
-    vScroll1_ = new QScrollBar(Qt::Vertical, client_);
-    vScroll1_->setObjectName(QStringLiteral("VScroll1"));
-    vScroll1_->setGeometry(TwipsRect(9450, 120, 255, 7425));
-    hScroll1_ = new QScrollBar(Qt::Horizontal, client_);
-    hScroll1_->setObjectName(QStringLiteral("HScroll1"));
-    hScroll1_->setGeometry(TwipsRect(120, 7545, 9330, 255));
-    for (QScrollBar* bar : {hScroll1_, vScroll1_}) {
+    verticalBar_ = new QScrollBar(Qt::Vertical, client_);
+    verticalBar_->setObjectName(QStringLiteral("VScroll1"));
+    verticalBar_->setGeometry(TwipsRect(9450, 120, 255, 7425));
+    horizontalBar_ = new QScrollBar(Qt::Horizontal, client_);
+    horizontalBar_->setObjectName(QStringLiteral("HScroll1"));
+    horizontalBar_->setGeometry(TwipsRect(120, 7545, 9330, 255));
+    for (QScrollBar* bar : {horizontalBar_, verticalBar_}) {
         bar->setMinimum(0);
         bar->setSingleStep(1);
         bar->setPageStep(1);
         bar->setEnabled(false);
     }
 
-    frame1_ = new QGroupBox(tr("Zoom:"), client_);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(TwipsRect(120, 7860, 9600, 855));
-    pushButton1_ = new QPushButton(tr("Zoom In"), frame1_);
-    pushButton1_->setObjectName(QStringLiteral("PushButton1"));
-    pushButton1_->setGeometry(TwipsRect(240, 300, 4440, 405));
-    pushButton2_ = new QPushButton(tr("Zoom Out"), frame1_);
-    pushButton2_->setObjectName(QStringLiteral("PushButton2"));
-    pushButton2_->setGeometry(TwipsRect(4800, 300, 4560, 405));
+    zoomFrame_ = new QGroupBox(tr("Zoom:"), client_);
+    zoomFrame_->setObjectName(QStringLiteral("Frame1"));
+    zoomFrame_->setGeometry(TwipsRect(120, 7860, 9600, 855));
+    zoomInButton_ = new QPushButton(tr("Zoom In"), zoomFrame_);
+    zoomInButton_->setObjectName(QStringLiteral("PushButton1"));
+    zoomInButton_->setGeometry(TwipsRect(240, 300, 4440, 405));
+    zoomOutButton_ = new QPushButton(tr("Zoom Out"), zoomFrame_);
+    zoomOutButton_->setObjectName(QStringLiteral("PushButton2"));
+    zoomOutButton_->setGeometry(TwipsRect(4800, 300, 4560, 405));
     // The zoom level sits on the frame's top line, across from its title.
-    zoomLevel_ = new QLabel(frame1_);
+    zoomLevel_ = new QLabel(zoomFrame_);
     zoomLevel_->setObjectName(QStringLiteral("ZoomLevel"));
     zoomLevel_->setGeometry(TwipsRect(8160, 0, 1200, 240));
     zoomLevel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     zoomLevel_->setAutoFillBackground(true);
-    pushButton8_ = new QPushButton(tr("< Back"), client_);
-    pushButton8_->setObjectName(QStringLiteral("PushButton8"));
-    pushButton8_->setGeometry(TwipsRect(120, 8850, 4680, 405));
-    pushButton6_ = new QPushButton(tr("Save Results To Excel File"), client_);
-    pushButton6_->setObjectName(QStringLiteral("PushButton6"));
-    pushButton6_->setGeometry(TwipsRect(4920, 8850, 4800, 405));
+    backButton_ = new QPushButton(tr("< Back"), client_);
+    backButton_->setObjectName(QStringLiteral("PushButton8"));
+    backButton_->setGeometry(TwipsRect(120, 8850, 4680, 405));
+    saveButton_ = new QPushButton(tr("Save Results To Excel File"), client_);
+    saveButton_->setObjectName(QStringLiteral("PushButton6"));
+    saveButton_->setGeometry(TwipsRect(4920, 8850, 4800, 405));
     // The main window's push-button font, so both windows' buttons look alike.
-    for (QPushButton* button : {pushButton1_, pushButton2_, pushButton6_, pushButton8_})
+    for (QPushButton* button : {zoomInButton_, zoomOutButton_, saveButton_, backButton_})
         button->setFont(ArialBold(kPushButtonFontPoints));
 
     const PictureBoxState& zoomOri = model_->ZoomOri();
@@ -279,12 +279,13 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     resize(designed);
     LayOutClientArea();
 
-    connect(pushButton1_, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
-    connect(pushButton2_, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
-    connect(pushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
-    connect(pushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
-    connect(hScroll1_, &QScrollBar::valueChanged, this, [this](int value) { HScroll1_Change(value); });
-    connect(vScroll1_, &QScrollBar::valueChanged, this, [this](int value) { VScroll1_Change(value); });
+    connect(zoomInButton_, &QPushButton::clicked, this, [this] { ZoomInClicked(); });
+    connect(zoomOutButton_, &QPushButton::clicked, this, [this] { ZoomOutClicked(); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { SaveClicked(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { BackClicked(); });
+    connect(horizontalBar_, &QScrollBar::valueChanged, this,
+            [this](int value) { HorizontalScrolled(value); });
+    connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) { VerticalScrolled(value); });
 
     Form_Load();
 }
@@ -311,7 +312,7 @@ void PreviewWindow::Form_Load()
     // the busy pointer, an application override, wins over both.
     if (haveCursorFile)
         trap.Step(110, [&] {
-            for (QPushButton* button : {pushButton1_, pushButton2_, pushButton6_, pushButton8_})
+            for (QPushButton* button : {zoomInButton_, zoomOutButton_, saveButton_, backButton_})
                 ApplyHandCursor(button);
         });
 }
@@ -324,9 +325,9 @@ void PreviewWindow::Form_Activate()
 
 void PreviewWindow::ApplyModelToWidgets()
 {
-    const PictureBoxState& p1 = model_->Picture1();
-    picture1_->setGeometry(TwipsToPixels(p1.left), TwipsToPixels(p1.top), TwipsToPixels(p1.width),
-                           TwipsToPixels(p1.height));
+    const PictureBoxState& p1 = model_->PictureBox();
+    pictureBox_->setGeometry(TwipsToPixels(p1.left), TwipsToPixels(p1.top), TwipsToPixels(p1.width),
+                             TwipsToPixels(p1.height));
     const PictureBoxState& zo = model_->ZoomOri();
     zoomOri_->resize(TwipsToPixels(zo.width), TwipsToPixels(zo.height));
 
@@ -337,8 +338,8 @@ void PreviewWindow::ApplyModelToWidgets()
         bar->setValue(state.enabled ? state.value : 0);
         bar->setEnabled(state.enabled);
     };
-    sync(hScroll1_, model_->HScroll1());
-    sync(vScroll1_, model_->VScroll1());
+    sync(horizontalBar_, model_->HorizontalBar());
+    sync(verticalBar_, model_->VerticalBar());
     syncingWidgets_ = false;
     zoomLevel_->setText(tr("%1%").arg(qRound(model_->Zoom() * 100.0f)));
 }
@@ -351,7 +352,7 @@ void PreviewWindow::SetPicture(const QImage& picture)
 
 void PreviewWindow::ShowPicture(const QImage& picture)
 {
-    picture1_->SetImage(picture);
+    pictureBox_->SetImage(picture);
     model_->SetPicture(PixelsToTwips(picture.width()), PixelsToTwips(picture.height()));
     ApplyModelToWidgets();
     // Already on screen: set the new picture up now rather than at the next activation.
@@ -400,13 +401,13 @@ void PreviewWindow::SetQuitHandler(std::function<void()> quit)
     quit_ = std::move(quit);
 }
 
-QWidget* PreviewWindow::Picture1Widget() const
+QWidget* PreviewWindow::PictureWidget() const
 {
-    return picture1_;
+    return pictureBox_;
 }
-QImage PreviewWindow::Picture1Image() const
+QImage PreviewWindow::PictureImage() const
 {
-    return picture1_->Image();
+    return pictureBox_->Image();
 }
 
 void PreviewWindow::SetHScrollbarByPercent(short percent)
@@ -423,19 +424,19 @@ void PreviewWindow::SetVScrollbarByPercent(short percent)
 
 void PreviewWindow::ZoomIn()
 {
-    PushButton1_Click();
+    ZoomInClicked();
 }
 void PreviewWindow::ZoomOut()
 {
-    PushButton2_Click();
+    ZoomOutClicked();
 }
 void PreviewWindow::SaveResults()
 {
-    PushButton6_Click();
+    SaveClicked();
 }
 void PreviewWindow::Back()
 {
-    PushButton8_Click();
+    BackClicked();
 }
 
 void PreviewWindow::BuildMenuBar()
@@ -577,18 +578,18 @@ void PreviewWindow::LayOutClientArea()
     // What the window grew by beyond its design size goes to the viewport.
     const int dx = std::max(0, client_->width() - TwipsToPixels(kClientWidth));
     const int dy = std::max(0, client_->height() - TwipsToPixels(kClientHeight));
-    const PictureBoxState& viewport = model_->Picture2();
-    picture2_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top),
+    const PictureBoxState& viewport = model_->Viewport();
+    viewport_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top),
                                      kViewportWidth, kViewportHeight)
                                .adjusted(0, 0, dx, dy));
-    viewportInner_->setGeometry(picture2_->contentsRect());
-    vScroll1_->setGeometry(TwipsRect(9450, 120, 255, 7425).adjusted(dx, 0, dx, dy));
-    hScroll1_->setGeometry(TwipsRect(120, 7545, 9330, 255).adjusted(0, dy, dx, dy));
-    frame1_->setGeometry(TwipsRect(120, 7860, 9600, 855).translated(0, dy));
-    pushButton8_->setGeometry(TwipsRect(120, 8850, 4680, 405).translated(0, dy));
-    pushButton6_->setGeometry(TwipsRect(4920, 8850, 4800, 405).translated(0, dy));
-    const int widthTwips = PixelsToTwips(picture2_->width());
-    const int heightTwips = PixelsToTwips(picture2_->height());
+    viewportInner_->setGeometry(viewport_->contentsRect());
+    verticalBar_->setGeometry(TwipsRect(9450, 120, 255, 7425).adjusted(dx, 0, dx, dy));
+    horizontalBar_->setGeometry(TwipsRect(120, 7545, 9330, 255).adjusted(0, dy, dx, dy));
+    zoomFrame_->setGeometry(TwipsRect(120, 7860, 9600, 855).translated(0, dy));
+    backButton_->setGeometry(TwipsRect(120, 8850, 4680, 405).translated(0, dy));
+    saveButton_->setGeometry(TwipsRect(4920, 8850, 4800, 405).translated(0, dy));
+    const int widthTwips = PixelsToTwips(viewport_->width());
+    const int heightTwips = PixelsToTwips(viewport_->height());
     if (widthTwips != viewport.width || heightTwips != viewport.height) {
         model_->SetViewportSize(widthTwips, heightTwips);
         ApplyModelToWidgets();
@@ -602,24 +603,24 @@ void PreviewWindow::resizeEvent(QResizeEvent* event)
         LayOutClientArea();
 }
 
-void PreviewWindow::PushButton1_Click()
+void PreviewWindow::ZoomInClicked()
 {
     model_->ZoomInClick();
     ApplyModelToWidgets();
 }
 
-void PreviewWindow::PushButton2_Click()
+void PreviewWindow::ZoomOutClicked()
 {
     model_->ZoomOutClick();
     ApplyModelToWidgets();
 }
 
-void PreviewWindow::PushButton6_Click()
+void PreviewWindow::SaveClicked()
 {
     SaveResultsToFile(excelFile_, *dialogs_);
 }
 
-void PreviewWindow::PushButton8_Click()
+void PreviewWindow::BackClicked()
 {
     BackToMainWindow(
         excelFile_,
@@ -630,7 +631,7 @@ void PreviewWindow::PushButton8_Click()
         [this] { hide(); });
 }
 
-void PreviewWindow::HScroll1_Change(int value)
+void PreviewWindow::HorizontalScrolled(int value)
 {
     if (syncingWidgets_)
         return;
@@ -638,7 +639,7 @@ void PreviewWindow::HScroll1_Change(int value)
     ApplyModelToWidgets();
 }
 
-void PreviewWindow::VScroll1_Change(int value)
+void PreviewWindow::VerticalScrolled(int value)
 {
     if (syncingWidgets_)
         return;
@@ -646,19 +647,19 @@ void PreviewWindow::VScroll1_Change(int value)
     ApplyModelToWidgets();
 }
 
-void PreviewWindow::Picture1_MouseDown(double xTwips, double yTwips)
+void PreviewWindow::PictureMouseDown(double xTwips, double yTwips)
 {
     model_->MouseDown(static_cast<float>(xTwips), static_cast<float>(yTwips));
 }
 
-void PreviewWindow::Picture1_MouseMove(bool buttonHeld, double xTwips, double yTwips)
+void PreviewWindow::PictureMouseMove(bool buttonHeld, double xTwips, double yTwips)
 {
     model_->MouseMove(buttonHeld, static_cast<float>(xTwips), static_cast<float>(yTwips));
     if (buttonHeld)
         ApplyModelToWidgets();
 }
 
-void PreviewWindow::Picture1_MouseUp()
+void PreviewWindow::PictureMouseUp()
 {
     model_->MouseUp();
     ApplyModelToWidgets();
@@ -684,16 +685,16 @@ void PreviewWindow::wheelEvent(QWheelEvent* event)
     if (event->modifiers() & Qt::ControlModifier) {
         wheelZoomDelta_ += delta.y();
         for (; wheelZoomDelta_ >= kWheelNotch; wheelZoomDelta_ -= kWheelNotch)
-            PushButton1_Click();
+            ZoomInClicked();
         for (; wheelZoomDelta_ <= -kWheelNotch; wheelZoomDelta_ += kWheelNotch)
-            PushButton2_Click();
+            ZoomOutClicked();
         event->accept();
         return;
     }
     // Shift turns the usual wheel sideways, as in most programs.
     const bool across = (event->modifiers() & Qt::ShiftModifier) || (delta.y() == 0 && delta.x() != 0);
     const int turned = across ? (delta.y() != 0 ? delta.y() : delta.x()) : delta.y();
-    QScrollBar* bar = across ? hScroll1_ : vScroll1_;
+    QScrollBar* bar = across ? horizontalBar_ : verticalBar_;
     const int twipsPerStep = across ? model_->HStep() : model_->VStep();
     if (bar->isEnabled() && twipsPerStep > 0 && turned != 0) {
         // Turning the wheel away from you moves the view up (or left), as everywhere else.

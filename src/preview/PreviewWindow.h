@@ -3,7 +3,7 @@
 // temporary workbook to a file the user picks, and leads back to the main window.
 //
 // Handover from generation, in this order:
-//     form2->SetPicture(snapshot);      // Picture1.Picture
+//     form2->SetPicture(snapshot);      // the picture box's picture
 //     form2->SetExcelFile(tempPath);    // mExcelFile; the window owns that file from now on
 //     form2->show();                    // modeless
 //     mainWindow->hide();
@@ -82,15 +82,15 @@ public:
     // The display state in twips, for the main window and tests.
     const PreviewModel& Model() const { return *model_; }
     // The controls, for tests and screenshots.
-    QWidget* Picture1Widget() const;
-    QImage Picture1Image() const;  // what Picture1 shows now
-    QFrame* Picture2Widget() const { return picture2_; }
-    QScrollBar* HScroll1() const { return hScroll1_; }
-    QScrollBar* VScroll1() const { return vScroll1_; }
-    QPushButton* ZoomInButton() const { return pushButton1_; }
-    QPushButton* ZoomOutButton() const { return pushButton2_; }
-    QPushButton* BackButton() const { return pushButton8_; }
-    QPushButton* SaveButton() const { return pushButton6_; }
+    QWidget* PictureWidget() const;
+    QImage PictureImage() const;  // what PictureBox shows now
+    QFrame* ViewportWidget() const { return viewport_; }
+    QScrollBar* HorizontalBar() const { return horizontalBar_; }
+    QScrollBar* VerticalBar() const { return verticalBar_; }
+    QPushButton* ZoomInButton() const { return zoomInButton_; }
+    QPushButton* ZoomOutButton() const { return zoomOutButton_; }
+    QPushButton* BackButton() const { return backButton_; }
+    QPushButton* SaveButton() const { return saveButton_; }
     QLabel* ZoomLevelLabel() const { return zoomLevel_; }
     QMenuBar* MenuBar() const { return menuBar_; }
     QWidget* ClientArea() const { return client_; }
@@ -109,26 +109,26 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    class Picture1Box;
+    class PictureBox;
     class ZoomOriBox;
     class Canvas;
 
     void Form_Load();
     void Form_Activate();
     bool Form_QueryUnload();
-    void PushButton1_Click();
-    void PushButton2_Click();
-    void PushButton6_Click();
-    void PushButton8_Click();
-    void HScroll1_Change(int value);
-    void VScroll1_Change(int value);
-    void Picture1_MouseDown(double xTwips, double yTwips);
-    void Picture1_MouseMove(bool buttonHeld, double xTwips, double yTwips);
-    void Picture1_MouseUp();
+    void ZoomInClicked();
+    void ZoomOutClicked();
+    void SaveClicked();
+    void BackClicked();
+    void HorizontalScrolled(int value);
+    void VerticalScrolled(int value);
+    void PictureMouseDown(double xTwips, double yTwips);
+    void PictureMouseMove(bool buttonHeld, double xTwips, double yTwips);
+    void PictureMouseUp();
 
     // Puts the model's twips onto the widgets (pixels).
     void ApplyModelToWidgets();
-    // A picture in Picture1 and the display set up for it.
+    // A picture in PictureBox and the display set up for it.
     void ShowPicture(const QImage& picture);
     void BuildMenuBar();
     // The Parts' controls at their places, the viewport and bars grown by what the window grew.
@@ -159,18 +159,23 @@ private:
     std::vector<std::pair<Paper, QAction*>> paperActions_;
     bool fillingPicker_ = false;
 
-    QFrame* picture2_ = nullptr;
+    QFrame* viewport_ = nullptr;
     QWidget* viewportInner_ = nullptr;
-    Picture1Box* picture1_ = nullptr;
+    PictureBox* pictureBox_ = nullptr;
     ZoomOriBox* zoomOri_ = nullptr;
-    QScrollBar* hScroll1_ = nullptr;
-    QScrollBar* vScroll1_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
+    // Object names: Picture2 viewport_, Picture1 pictureBox_, Zoom_Ori zoomOri_, HScroll1
+    // horizontalBar_, VScroll1 verticalBar_, Frame1 zoomFrame_, PushButton1 zoomInButton_,
+    // PushButton2 zoomOutButton_, PushButton8 backButton_, PushButton6 saveButton_. The handlers
+    // report as those controls' events: ZoomInClicked as "Form2.PushButton1_Click", ZoomOutClicked
+    // PushButton2_Click, SaveClicked PushButton6_Click, BackClicked PushButton8_Click.
+    QScrollBar* horizontalBar_ = nullptr;
+    QScrollBar* verticalBar_ = nullptr;
+    QGroupBox* zoomFrame_ = nullptr;
     QLabel* zoomLevel_ = nullptr;
-    QPushButton* pushButton1_ = nullptr;
-    QPushButton* pushButton2_ = nullptr;
-    QPushButton* pushButton8_ = nullptr;
-    QPushButton* pushButton6_ = nullptr;
+    QPushButton* zoomInButton_ = nullptr;
+    QPushButton* zoomOutButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
 };
 
 }  // namespace morvessa

@@ -1,11 +1,15 @@
 // Every folder of src/ is a layer; a file may include its own layer and the layers below it only.
-// A new folder must be placed in the table before anything may include it.
+// A new folder must be placed in the table before anything may include it. Beside the layers, the
+// names in src/ say what a thing is: a control's design name ("PushButton8") lives on only in
+// strings (object names, error locations) and comments.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
+#include <sstream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -99,6 +103,29 @@ TEST(LayerRule, IncludesOnlyRunDownward)
         }
     }
     EXPECT_GT(checked, 100);
+}
+
+// The text of a file without its string literals and comments.
+std::string CodeOnly(const fs::path& file)
+{
+    std::ifstream in(file);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    static const std::regex literalOrComment(R"re("(?:[^"\\\n]|\\.)*"|//[^\n]*|/\*[\s\S]*?\*/)re");
+    return std::regex_replace(text, literalOrComment, " ");
+}
+
+TEST(LayerRule, NoIdentifierIsNamedAfterAControlNumber)
+{
+    static const std::regex numbered(
+        R"re(\b(PushButton|Text|Frame|List|[HV]Scroll|Option|Label|Picture|Image|Command|Combo|cmb[A-Za-z]*)[0-9]+\w*)re",
+        std::regex::icase);
+    ASSERT_TRUE(std::regex_search(std::string("QLineEdit* Text5_ = nullptr;"), numbered));
+    ASSERT_FALSE(std::regex_search(CodeOnly(kSourceRoot / "app/MainWindow.h"), std::regex("\\bForm1\\.")));
+    for (const auto& file : SourceFiles()) {
+        const std::string code = CodeOnly(file);
+        for (std::sregex_iterator it(code.begin(), code.end(), numbered), end; it != end; ++it)
+            ADD_FAILURE() << fs::relative(file, kSourceRoot) << " names an identifier " << it->str();
+    }
 }
 
 }  // namespace

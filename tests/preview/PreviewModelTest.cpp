@@ -73,12 +73,12 @@ TEST_F(PreviewModelTest, SmallPictureFirstDisplayHasNoScrolling)
     EXPECT_EQ(model.ZoomOri().width, 6000);
     EXPECT_EQ(model.OrigWidth(), 5998);
     EXPECT_EQ(model.OrigHeight(), 4498);
-    EXPECT_EQ(model.Picture1().width, 5998);
-    EXPECT_EQ(model.Picture1().height, 4498);
-    EXPECT_EQ(model.Picture1().left, 0);
-    EXPECT_EQ(model.Picture1().top, 0);
-    EXPECT_FALSE(model.HScroll1().enabled);
-    EXPECT_FALSE(model.VScroll1().enabled);
+    EXPECT_EQ(model.PictureBox().width, 5998);
+    EXPECT_EQ(model.PictureBox().height, 4498);
+    EXPECT_EQ(model.PictureBox().left, 0);
+    EXPECT_EQ(model.PictureBox().top, 0);
+    EXPECT_FALSE(model.HorizontalBar().enabled);
+    EXPECT_FALSE(model.VerticalBar().enabled);
     EXPECT_EQ(model.HStep(), 0);
     EXPECT_EQ(model.VStep(), 0);
     EXPECT_EQ(canvas.copies, 1);
@@ -97,42 +97,42 @@ TEST_F(PreviewModelTest, SmallPictureFirstDisplayHasNoScrolling)
 TEST_F(PreviewModelTest, LargePictureGetsCoarseBarsAndSlightOverhangFineOnes)
 {
     ShowPicture(800, 600);  // 11998 x 8998 twips
-    EXPECT_TRUE(model.HScroll1().enabled);
+    EXPECT_TRUE(model.HorizontalBar().enabled);
     EXPECT_EQ(model.HStep(), 10);
-    EXPECT_EQ(model.HScroll1().maximum, 267);  // (11998 - 9330) / 10 = 266.8
-    EXPECT_TRUE(model.VScroll1().enabled);
+    EXPECT_EQ(model.HorizontalBar().maximum, 267);  // (11998 - 9330) / 10 = 266.8
+    EXPECT_TRUE(model.VerticalBar().enabled);
     EXPECT_EQ(model.VStep(), 10);
-    EXPECT_EQ(model.VScroll1().maximum, 157);  // (8998 - 7425) / 10 = 157.3
+    EXPECT_EQ(model.VerticalBar().maximum, 157);  // (8998 - 7425) / 10 = 157.3
 
     model.SetHScrollValue(5);
-    EXPECT_EQ(model.Picture1().left, -50);
+    EXPECT_EQ(model.PictureBox().left, -50);
     model.SetVScrollValue(157);
-    EXPECT_EQ(model.Picture1().top, -1570);
+    EXPECT_EQ(model.PictureBox().top, -1570);
 
     PreviewModel fine(&canvas, &reports);
     fine.SetPicture(PixelsToTwips(625), PixelsToTwips(500));  // 9373 x 7498 after the redraw
     fine.Activate();
     EXPECT_EQ(fine.HStep(), 1);
-    EXPECT_EQ(fine.HScroll1().maximum, 43);
+    EXPECT_EQ(fine.HorizontalBar().maximum, 43);
     EXPECT_EQ(fine.VStep(), 1);
-    EXPECT_EQ(fine.VScroll1().maximum, 73);
+    EXPECT_EQ(fine.VerticalBar().maximum, 73);
     fine.SetHScrollValue(43);
-    EXPECT_EQ(fine.Picture1().left, -43);
+    EXPECT_EQ(fine.PictureBox().left, -43);
 }
 
 TEST_F(PreviewModelTest, ARealSnapshotZoomsInUpToTheCap)
 {
     ShowPicture(900, 640);  // a month snapshot's size
     ASSERT_EQ(canvas.paints.size(), 1u);
-    EXPECT_EQ(model.Picture1().width, 13498);
+    EXPECT_EQ(model.PictureBox().width, 13498);
     for (int i = 0; i < 11; ++i)
         model.ZoomInClick();
     EXPECT_FLOAT_EQ(model.Zoom(), 3.75f);
     ASSERT_EQ(canvas.paints.size(), 12u);
     EXPECT_EQ(canvas.paints.back().dstWidth, 50617);  // 13498 * 3.75, whole part
-    EXPECT_EQ(model.Picture1().width, 50617);
-    EXPECT_TRUE(model.HScroll1().enabled);
-    EXPECT_EQ(model.HScroll1().maximum, ToInt16((50617 - 9330) / 10.0));
+    EXPECT_EQ(model.PictureBox().width, 50617);
+    EXPECT_TRUE(model.HorizontalBar().enabled);
+    EXPECT_EQ(model.HorizontalBar().maximum, ToInt16((50617 - 9330) / 10.0));
     model.ZoomOutClick();
     EXPECT_FLOAT_EQ(model.Zoom(), 3.5f);
     EXPECT_TRUE(reports.messages.empty());
@@ -168,12 +168,12 @@ TEST_F(PreviewModelTest, APictureTooLargeForMemoryIsRefusedAndTheZoomStays)
         model.ZoomInClick();  // 2.0: 64 megapixels, still drawn
     EXPECT_FLOAT_EQ(model.Zoom(), 2.0f);
     const size_t painted = canvas.paints.size();
-    const int width = model.Picture1().width;
+    const int width = model.PictureBox().width;
 
     model.ZoomInClick();  // 2.25 would be 81 megapixels
     EXPECT_FLOAT_EQ(model.Zoom(), 2.0f);
     EXPECT_EQ(canvas.paints.size(), painted);
-    EXPECT_EQ(model.Picture1().width, width);
+    EXPECT_EQ(model.PictureBox().width, width);
     model.ZoomOutClick();
     EXPECT_FLOAT_EQ(model.Zoom(), 1.75f);
     EXPECT_EQ(canvas.paints.size(), painted + 1);
@@ -185,22 +185,22 @@ TEST_F(PreviewModelTest, APictureTooLargeForMemoryIsRefusedAndTheZoomStays)
 TEST_F(PreviewModelTest, ScrollRangesFollowTheZoomedSize)
 {
     ShowPicture(500, 400);  // 7498 x 5998: fits
-    EXPECT_FALSE(model.HScroll1().enabled);
+    EXPECT_FALSE(model.HorizontalBar().enabled);
     model.ZoomInClick();  // 9372 x 7497
-    EXPECT_TRUE(model.HScroll1().enabled);
+    EXPECT_TRUE(model.HorizontalBar().enabled);
     EXPECT_EQ(model.HStep(), 1);
-    EXPECT_EQ(model.HScroll1().maximum, 42);
+    EXPECT_EQ(model.HorizontalBar().maximum, 42);
     EXPECT_EQ(model.VStep(), 1);
-    EXPECT_EQ(model.VScroll1().maximum, 72);
+    EXPECT_EQ(model.VerticalBar().maximum, 72);
     model.ZoomInClick();  // 11247 x 8997
     EXPECT_EQ(model.HStep(), 10);
-    EXPECT_EQ(model.HScroll1().maximum, 192);
+    EXPECT_EQ(model.HorizontalBar().maximum, 192);
     model.SetHScrollValue(192);
-    EXPECT_EQ(model.Picture1().left, -1920);
+    EXPECT_EQ(model.PictureBox().left, -1920);
     model.ZoomOutClick();  // back to 9372 wide: position and values start over
-    EXPECT_EQ(model.HScroll1().value, 0);
-    EXPECT_EQ(model.Picture1().left, 0);
-    EXPECT_EQ(model.HScroll1().maximum, 42);
+    EXPECT_EQ(model.HorizontalBar().value, 0);
+    EXPECT_EQ(model.PictureBox().left, 0);
+    EXPECT_EQ(model.HorizontalBar().maximum, 42);
 }
 
 TEST_F(PreviewModelTest, NewPictureRunsTheDisplaySetupAgain)
@@ -214,24 +214,24 @@ TEST_F(PreviewModelTest, NewPictureRunsTheDisplaySetupAgain)
     EXPECT_EQ(canvas.copies, 2);
     EXPECT_FLOAT_EQ(model.Zoom(), 1.0f);
     EXPECT_EQ(model.OrigWidth(), 11998);
-    EXPECT_EQ(model.HScroll1().maximum, 267);
+    EXPECT_EQ(model.HorizontalBar().maximum, 267);
 }
 
 TEST_F(PreviewModelTest, DragClampsAPictureWiderAndHigherThanTheViewport)
 {
     ShowPicture(800, 600);     // 11998 x 8998 in a 9270 x 7365 drawing area
     Drag(100, 100, 400, 600);  // towards the right and down: stops at 0
-    EXPECT_EQ(model.Picture1().left, 0);
-    EXPECT_EQ(model.Picture1().top, 0);
+    EXPECT_EQ(model.PictureBox().left, 0);
+    EXPECT_EQ(model.PictureBox().top, 0);
     Drag(500, 500, 200, 350);
-    EXPECT_EQ(model.Picture1().left, -300);
-    EXPECT_EQ(model.Picture1().top, -150);
+    EXPECT_EQ(model.PictureBox().left, -300);
+    EXPECT_EQ(model.PictureBox().top, -150);
     Drag(9000, 7000, 0, 0);  // far left and up: right and bottom edges stop at the inner edges
-    EXPECT_EQ(model.Picture1().left, 9270 - 11998);
-    EXPECT_EQ(model.Picture1().top, 7365 - 8998);
+    EXPECT_EQ(model.PictureBox().left, 9270 - 11998);
+    EXPECT_EQ(model.PictureBox().top, 7365 - 8998);
     // Without a held button the pointer moves nothing.
     model.MouseMove(false, 9000, 7000);
-    EXPECT_EQ(model.Picture1().left, 9270 - 11998);
+    EXPECT_EQ(model.PictureBox().left, 9270 - 11998);
     EXPECT_TRUE(reports.messages.empty());
 }
 
@@ -239,11 +239,11 @@ TEST_F(PreviewModelTest, DragPinsAPictureSmallerThanTheViewport)
 {
     ShowPicture(400, 300);  // 5998 x 4498
     Drag(100, 100, 300, 300);
-    EXPECT_EQ(model.Picture1().left, 0);
-    EXPECT_EQ(model.Picture1().top, 0);
+    EXPECT_EQ(model.PictureBox().left, 0);
+    EXPECT_EQ(model.PictureBox().top, 0);
     Drag(300, 300, 200, 250);
-    EXPECT_EQ(model.Picture1().left, 9270 - 5998);
-    EXPECT_EQ(model.Picture1().top, 7365 - 4498);
+    EXPECT_EQ(model.PictureBox().left, 9270 - 5998);
+    EXPECT_EQ(model.PictureBox().top, 7365 - 4498);
 }
 
 TEST_F(PreviewModelTest, MouseUpSettlesOnTheScrollBarGrid)
@@ -251,22 +251,22 @@ TEST_F(PreviewModelTest, MouseUpSettlesOnTheScrollBarGrid)
     ShowPicture(800, 600);  // overhang 2668 x 1573, bars 267 and 157, step 10
     Drag(0, 0, 0, 0);
     model.MouseUp();
-    EXPECT_EQ(model.HScroll1().value, 0);
-    EXPECT_EQ(model.VScroll1().value, 0);
+    EXPECT_EQ(model.HorizontalBar().value, 0);
+    EXPECT_EQ(model.VerticalBar().value, 0);
 
     Drag(1334, 800, 0, 0);  // left -1334: 50 %; top -800: 50.86 -> 51 %
     model.MouseUp();
-    EXPECT_EQ(model.HScroll1().value, 134);  // 133.5 to the even neighbour
-    EXPECT_EQ(model.Picture1().left, -1340);
-    EXPECT_EQ(model.VScroll1().value, 80);  // 0.51 * 157 = 80.07
-    EXPECT_EQ(model.Picture1().top, -800);
+    EXPECT_EQ(model.HorizontalBar().value, 134);  // 133.5 to the even neighbour
+    EXPECT_EQ(model.PictureBox().left, -1340);
+    EXPECT_EQ(model.VerticalBar().value, 80);  // 0.51 * 157 = 80.07
+    EXPECT_EQ(model.PictureBox().top, -800);
 
     // Far left and up: beyond 100 % because of the viewport's border; the bars keep their values.
     Drag(9000, 7000, 0, 0);
     model.MouseUp();
-    EXPECT_EQ(model.HScroll1().value, 134);
-    EXPECT_EQ(model.VScroll1().value, 80);
-    EXPECT_EQ(model.Picture1().left, 9270 - 11998);
+    EXPECT_EQ(model.HorizontalBar().value, 134);
+    EXPECT_EQ(model.VerticalBar().value, 80);
+    EXPECT_EQ(model.PictureBox().left, 9270 - 11998);
     EXPECT_TRUE(reports.messages.empty());
 }
 
@@ -277,10 +277,10 @@ TEST_F(PreviewModelTest, MouseUpWithPictureExactlyAsLargeAsTheViewportIsNoError)
     model.Activate();
     for (int i = 0; i < 11; ++i)
         model.ZoomInClick();
-    ASSERT_EQ(model.Picture1().width, model.Picture2().width);
+    ASSERT_EQ(model.PictureBox().width, model.Viewport().width);
     Drag(10, 10, 0, 10);
     model.MouseUp();
-    EXPECT_EQ(model.HScroll1().value, 0);
+    EXPECT_EQ(model.HorizontalBar().value, 0);
 
     // 4243 twips high: 7425 at 1.75, the viewport's own height.
     PreviewModel high(&canvas, &reports);
@@ -288,11 +288,11 @@ TEST_F(PreviewModelTest, MouseUpWithPictureExactlyAsLargeAsTheViewportIsNoError)
     high.Activate();
     for (int i = 0; i < 3; ++i)
         high.ZoomInClick();
-    ASSERT_EQ(high.Picture1().height, high.Picture2().height);
+    ASSERT_EQ(high.PictureBox().height, high.Viewport().height);
     high.MouseDown(10, 10);
     high.MouseMove(true, 10, 0);
     high.MouseUp();
-    EXPECT_EQ(high.VScroll1().value, 0);
+    EXPECT_EQ(high.VerticalBar().value, 0);
     EXPECT_TRUE(reports.messages.empty());
 }
 
@@ -300,14 +300,14 @@ TEST_F(PreviewModelTest, PercentSettersIgnoreNegativeAndTooLargeValues)
 {
     ShowPicture(800, 600);
     model.SetHScrollbarByPercent(-1);
-    EXPECT_EQ(model.HScroll1().value, 0);
+    EXPECT_EQ(model.HorizontalBar().value, 0);
     model.SetHScrollbarByPercent(101);
-    EXPECT_EQ(model.HScroll1().value, 0);
+    EXPECT_EQ(model.HorizontalBar().value, 0);
     model.SetHScrollbarByPercent(100);
-    EXPECT_EQ(model.HScroll1().value, 267);
-    EXPECT_EQ(model.Picture1().left, -2670);
+    EXPECT_EQ(model.HorizontalBar().value, 267);
+    EXPECT_EQ(model.PictureBox().left, -2670);
     model.SetVScrollbarByPercent(10);
-    EXPECT_EQ(model.VScroll1().value, 16);  // 15.7
+    EXPECT_EQ(model.VerticalBar().value, 16);  // 15.7
 }
 
 TEST_F(PreviewModelTest, FailingPaintIsReportedAndTheRedrawGoesOn)
@@ -320,8 +320,8 @@ TEST_F(PreviewModelTest, FailingPaintIsReportedAndTheRedrawGoesOn)
     EXPECT_NE(report.find(std::string(location::Form2_RedrawImage) + "at line 112"), std::string::npos);
     // The steps after the failing one still ran.
     EXPECT_EQ(canvas.pointerResets, 1);
-    EXPECT_TRUE(model.HScroll1().enabled);
-    EXPECT_EQ(model.HScroll1().maximum, 267);
+    EXPECT_TRUE(model.HorizontalBar().enabled);
+    EXPECT_EQ(model.HorizontalBar().maximum, 267);
 }
 
 }  // namespace

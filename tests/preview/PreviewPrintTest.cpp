@@ -175,7 +175,7 @@ TEST_F(PreviewPrintTest, TheMonthPickerDrawsAnyMonthFromTheOpenWorkbook)
     picker->setCurrentIndex(2);
     const sheet::Worksheet& march = book->Sheet(3);
     const QImage expected = RenderRangePicture(march, *march.UsedArea());
-    EXPECT_EQ(form->Picture1Image(), expected);
+    EXPECT_EQ(form->PictureImage(), expected);
     EXPECT_EQ(form->Model().Zoom(), 1.0f);
     // The snapshot as handed over stays what Picture() returns.
     EXPECT_EQ(form->Picture().size(), QSize(800, 600));
@@ -184,28 +184,28 @@ TEST_F(PreviewPrintTest, TheMonthPickerDrawsAnyMonthFromTheOpenWorkbook)
 TEST_F(PreviewPrintTest, FitShowsTheWholePictureAndGrowingTheWindowGrowsTheViewport)
 {
     form->FitAction()->trigger();
-    const PictureBoxState& viewport = form->Model().Picture2();
-    EXPECT_LE(form->Model().Picture1().width, viewport.InnerWidth());
-    EXPECT_LE(form->Model().Picture1().height, viewport.InnerHeight());
-    EXPECT_TRUE(form->Model().Picture1().width == viewport.InnerWidth() ||
-                form->Model().Picture1().height == viewport.InnerHeight());
-    EXPECT_FALSE(form->HScroll1()->isEnabled());
-    EXPECT_FALSE(form->VScroll1()->isEnabled());
+    const PictureBoxState& viewport = form->Model().Viewport();
+    EXPECT_LE(form->Model().PictureBox().width, viewport.InnerWidth());
+    EXPECT_LE(form->Model().PictureBox().height, viewport.InnerHeight());
+    EXPECT_TRUE(form->Model().PictureBox().width == viewport.InnerWidth() ||
+                form->Model().PictureBox().height == viewport.InnerHeight());
+    EXPECT_FALSE(form->HorizontalBar()->isEnabled());
+    EXPECT_FALSE(form->VerticalBar()->isEnabled());
 
-    const QRect viewportBefore = form->Picture2Widget()->geometry();
+    const QRect viewportBefore = form->ViewportWidget()->geometry();
     const QRect saveBefore = form->SaveButton()->geometry();
     form->resize(form->width() + 200, form->height() + 150);
-    EXPECT_EQ(form->Picture2Widget()->geometry(), viewportBefore.adjusted(0, 0, 200, 150));
+    EXPECT_EQ(form->ViewportWidget()->geometry(), viewportBefore.adjusted(0, 0, 200, 150));
     EXPECT_EQ(form->SaveButton()->geometry(), saveBefore.translated(0, 150));
-    EXPECT_EQ(form->Model().Picture2().width, PixelsToTwips(viewportBefore.width() + 200));
+    EXPECT_EQ(form->Model().Viewport().width, PixelsToTwips(viewportBefore.width() + 200));
     // Fit again uses the larger room.
-    const int fittedBefore = form->Model().Picture1().width;
+    const int fittedBefore = form->Model().PictureBox().width;
     form->FitZoom();
-    EXPECT_GT(form->Model().Picture1().width, fittedBefore);
+    EXPECT_GT(form->Model().PictureBox().width, fittedBefore);
     // Never smaller than the designed window.
     form->resize(100, 100);
     EXPECT_EQ(form->size(), form->minimumSize());
-    EXPECT_EQ(form->Picture2Widget()->geometry(), viewportBefore);
+    EXPECT_EQ(form->ViewportWidget()->geometry(), viewportBefore);
 }
 
 }  // namespace

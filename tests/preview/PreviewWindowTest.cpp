@@ -105,9 +105,9 @@ TEST_F(PreviewWindowTest, LaysOutTheWindowAsDesigned)
     EXPECT_EQ(form->ClientArea()->geometry(), QRect(0, menuHeight, 656, 626));
     EXPECT_EQ(form->size(), QSize(656, 626 + menuHeight));
     EXPECT_EQ(form->minimumSize(), form->size());
-    EXPECT_EQ(form->Picture2Widget()->geometry(), QRect(8, 8, 622, 495));
-    EXPECT_EQ(form->HScroll1()->geometry(), QRect(8, 503, 622, 17));
-    EXPECT_EQ(form->VScroll1()->geometry(), QRect(630, 8, 17, 495));
+    EXPECT_EQ(form->ViewportWidget()->geometry(), QRect(8, 8, 622, 495));
+    EXPECT_EQ(form->HorizontalBar()->geometry(), QRect(8, 503, 622, 17));
+    EXPECT_EQ(form->VerticalBar()->geometry(), QRect(630, 8, 17, 495));
     EXPECT_EQ(form->ZoomInButton()->text(), QString("Zoom In"));
     EXPECT_EQ(form->ZoomOutButton()->text(), QString("Zoom Out"));
     EXPECT_EQ(form->BackButton()->text(), QString("< Back"));
@@ -135,21 +135,21 @@ TEST_F(PreviewWindowTest, ButtonsUseTheMainWindowsBoldButtonFontAndTheirTextsFit
 TEST_F(PreviewWindowTest, FirstDisplayOfSmallAndLargePictures)
 {
     HandOver(SamplePicture(400, 300));
-    EXPECT_EQ(form->Picture1Widget()->geometry(), QRect(0, 0, 400, 300));
-    EXPECT_FALSE(form->HScroll1()->isEnabled());
-    EXPECT_FALSE(form->VScroll1()->isEnabled());
-    EXPECT_EQ(form->Picture1Image().pixel(10, 10), qRgb(255, 0, 0));
-    EXPECT_EQ(form->Picture1Image().pixel(390, 290), qRgb(255, 255, 255));
+    EXPECT_EQ(form->PictureWidget()->geometry(), QRect(0, 0, 400, 300));
+    EXPECT_FALSE(form->HorizontalBar()->isEnabled());
+    EXPECT_FALSE(form->VerticalBar()->isEnabled());
+    EXPECT_EQ(form->PictureImage().pixel(10, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(form->PictureImage().pixel(390, 290), qRgb(255, 255, 255));
     EXPECT_TRUE(mainWindow.isHidden());
 
     // After "< Back" the next snapshot is set up afresh.
     form->Back();
     form->SetExcelFile(QString());
     HandOver(SamplePicture(800, 600));
-    EXPECT_EQ(form->Picture1Widget()->size(), QSize(800, 600));
-    EXPECT_TRUE(form->HScroll1()->isEnabled());
-    EXPECT_EQ(form->HScroll1()->maximum(), 267);
-    EXPECT_EQ(form->VScroll1()->maximum(), 157);
+    EXPECT_EQ(form->PictureWidget()->size(), QSize(800, 600));
+    EXPECT_TRUE(form->HorizontalBar()->isEnabled());
+    EXPECT_EQ(form->HorizontalBar()->maximum(), 267);
+    EXPECT_EQ(form->VerticalBar()->maximum(), 157);
 }
 
 TEST_F(PreviewWindowTest, ZoomButtonsRescaleThePicture)
@@ -157,12 +157,12 @@ TEST_F(PreviewWindowTest, ZoomButtonsRescaleThePicture)
     HandOver(SamplePicture(400, 300));
     Click(form->ZoomInButton());
     EXPECT_FLOAT_EQ(form->Model().Zoom(), 1.25f);
-    EXPECT_EQ(form->Picture1Widget()->size(), QSize(500, 375));
-    EXPECT_EQ(form->Picture1Image().size(), QSize(500, 375));
-    EXPECT_TRUE(form->VScroll1()->isEnabled() == false);
+    EXPECT_EQ(form->PictureWidget()->size(), QSize(500, 375));
+    EXPECT_EQ(form->PictureImage().size(), QSize(500, 375));
+    EXPECT_TRUE(form->VerticalBar()->isEnabled() == false);
     Click(form->ZoomOutButton());
     Click(form->ZoomOutButton());
-    EXPECT_EQ(form->Picture1Widget()->size(), QSize(300, 225));
+    EXPECT_EQ(form->PictureWidget()->size(), QSize(300, 225));
 }
 
 // A wheel turn delivered to the window (a test's event is not passed up from the picture as the
@@ -195,15 +195,15 @@ TEST_F(PreviewWindowTest, TheZoomLevelIsShownAndFollowsEveryStep)
 TEST_F(PreviewWindowTest, TheWheelScrollsAndCtrlWheelZooms)
 {
     HandOver(SamplePicture(800, 600));
-    QWidget* picture = form->Picture1Widget();
-    ASSERT_TRUE(form->VScroll1()->isEnabled());
+    QWidget* picture = form->PictureWidget();
+    ASSERT_TRUE(form->VerticalBar()->isEnabled());
     Wheel(&*form, QPoint(0, -120));  // one notch towards the user: down by 40 px
-    EXPECT_EQ(form->VScroll1()->value(), 60);
+    EXPECT_EQ(form->VerticalBar()->value(), 60);
     EXPECT_EQ(picture->pos(), QPoint(0, -40));
     Wheel(&*form, QPoint(0, 360));  // back up, stopping at the top
-    EXPECT_EQ(form->VScroll1()->value(), 0);
+    EXPECT_EQ(form->VerticalBar()->value(), 0);
     Wheel(&*form, QPoint(0, -120), Qt::ShiftModifier);  // across
-    EXPECT_EQ(form->HScroll1()->value(), 60);
+    EXPECT_EQ(form->HorizontalBar()->value(), 60);
     EXPECT_EQ(picture->pos(), QPoint(-40, 0));
 
     Wheel(&*form, QPoint(0, 120), Qt::ControlModifier);
@@ -219,18 +219,18 @@ TEST_F(PreviewWindowTest, TheWheelScrollsAndCtrlWheelZooms)
 TEST_F(PreviewWindowTest, DragPansAndMouseUpSettlesTheBars)
 {
     HandOver(SamplePicture(800, 600));
-    QWidget* picture = form->Picture1Widget();
+    QWidget* picture = form->PictureWidget();
     SendMouse(picture, QEvent::MouseButtonPress, QPoint(200, 100), Qt::LeftButton);
     SendMouse(picture, QEvent::MouseMove, QPoint(111, 47), Qt::LeftButton);  // 89 px left, 53 up
     EXPECT_EQ(picture->pos(), QPoint(-89, -53));
     SendMouse(picture, QEvent::MouseButtonRelease, QPoint(111, 47), Qt::NoButton);
     // 1335 / 2668 twips = 50 % of 267 -> 134; 795 / 1573 = 51 % of 157 -> 80
-    EXPECT_EQ(form->HScroll1()->value(), 134);
-    EXPECT_EQ(form->VScroll1()->value(), 80);
+    EXPECT_EQ(form->HorizontalBar()->value(), 134);
+    EXPECT_EQ(form->VerticalBar()->value(), 80);
     EXPECT_EQ(picture->pos(), QPoint(-89, -53));  // -1340 and -800 twips
 
     // Moving the bar moves the picture.
-    form->HScroll1()->setValue(10);
+    form->HorizontalBar()->setValue(10);
     EXPECT_EQ(picture->x(), -7);  // -100 twips
 }
 
@@ -273,10 +273,10 @@ TEST_F(PreviewWindowTest, MissingSnapshotShowsAnEmptyViewport)
     HandOver(QImage());  // the snapshot could not be taken
     form->ZoomIn();
     form->ZoomOut();
-    SendMouse(form->Picture1Widget(), QEvent::MouseButtonPress, QPoint(0, 0), Qt::LeftButton);
-    SendMouse(form->Picture1Widget(), QEvent::MouseButtonRelease, QPoint(0, 0), Qt::NoButton);
-    EXPECT_TRUE(form->Picture1Image().isNull());
-    EXPECT_FALSE(form->HScroll1()->isEnabled());
+    SendMouse(form->PictureWidget(), QEvent::MouseButtonPress, QPoint(0, 0), Qt::LeftButton);
+    SendMouse(form->PictureWidget(), QEvent::MouseButtonRelease, QPoint(0, 0), Qt::NoButton);
+    EXPECT_TRUE(form->PictureImage().isNull());
+    EXPECT_FALSE(form->HorizontalBar()->isEnabled());
     EXPECT_TRUE(reports.messages.empty());
 }
 
