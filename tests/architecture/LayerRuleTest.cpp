@@ -18,11 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Bottom to top. Layers that share a rank (holidays and colours' users, dialogs and preview) may
-// not include each other: only strictly lower ranks are allowed.
+// Bottom to top. Layers that share a rank (dialogs and preview) may not include each other: only strictly
+// lower ranks are allowed.
 const std::map<std::string, int> kLayerRank = {
-    {"spreadsheet", 0}, {"core", 1},    {"settings", 2}, {"colours", 3}, {"holidays", 4}, {"host", 5},
-    {"calendar", 6},    {"widgets", 7}, {"dialogs", 8},  {"preview", 8}, {"app", 9},
+    {"spreadsheet", 0}, {"core", 1},  {"settings", 2}, {"colours", 3}, {"holidays", 4}, {"host", 5},
+    {"calendar", 6},    {"batch", 7}, {"widgets", 8},  {"dialogs", 9}, {"preview", 9},  {"app", 10},
 };
 
 const fs::path kSourceRoot = fs::path(MORVESSA_SOURCE_DIR) / "src";

@@ -1,0 +1,365 @@
+#include "batch/BatchCommandLine.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace morvessa::batch {
+
+namespace {
+
+const char* const kDescription =
+    "Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored\n"
+    "holidays and colours, exactly as the program's \"Start Creating Template\" does, without any\n"
+    "window.\n"
+    "\n"
+    "Every failed step is printed to stderr as the program's error report would show it; the exit\n"
+    "status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed\n"
+    "step writes no file, so an existing --out stays as it was, unless --keep-going is given.\n"
+    "The user's own settings are read only when --settings is not given.\n"
+    "\n"
+    "Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each\n"
+    "year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These\n"
+    "runs write the workbooks only (no snapshot), each one only when none of its steps failed\n"
+    "(or with --keep-going).\n"
+    "\n"
+    "PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;\n"
+    "--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the\n"
+    "workbook's page setup for this run only; --months picks the PDF's months.";
+
+}  // namespace
+
+BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
+    : usageError_(std::move(usageError)), help_(parser_.addHelpOption()),
+      version_(parser_.addVersionOption()),
+      year_(QStringLiteral("year"),
+            QStringLiteral("The calendar's year; years outside 1900..2100 are clamped to them."),
+            QStringLiteral("YEAR")),
+      out_(QStringLiteral("out"),
+           QStringLiteral("Where the workbook is written (replaced if it exists): a name ending in "
+                          ".xlsx gives an Excel Workbook, any other the Excel 97-2003 format."),
+           QStringLiteral("PATH.xls|PATH.xlsx")),
+      settings_(QStringLiteral("settings"),
+                QStringLiteral("An INI settings file to use instead of the user's own (same format). "
+                               "An empty file gives the default holidays and colours, written into it."),
+                QStringLiteral("FILE")),
+      month_(QStringLiteral("month"),
+             QStringLiteral("The month sheet that is active when the workbook opens and that the snapshot "
+                            "shows, 1..12 (default 1, January)."),
+             QStringLiteral("N"), QStringLiteral("1")),
+      snapshot_(QStringLiteral("snapshot"),
+                QStringLiteral("Also write the snapshot picture of that month (BMP)."),
+                QStringLiteral("PATH.bmp")),
+      years_(QStringLiteral("years"),
+             QStringLiteral("Many calendars: every year from FIRST to LAST (with --out-dir)."),
+             QStringLiteral("FIRST-LAST")),
+      outDir_(QStringLiteral("out-dir"),
+              QStringLiteral("The folder for many calendars (with --years or --year; made if missing)."),
+              QStringLiteral("DIR")),
+      country_(QStringLiteral("country"),
+               QStringLiteral("Adds the national holidays of a country (ISO 3166-1 alpha-2 code, such as "
+                              "GB) for this run only; may be given more than once. The stored settings "
+                              "are not changed."),
+               QStringLiteral("CODE")),
+      ics_(QStringLiteral("ics"),
+           QStringLiteral("Adds the all-day events of an iCalendar file for this run only; may be given "
+                          "more than once. The stored settings are not changed."),
+           QStringLiteral("FILE.ics")),
+      englishNames_(QStringLiteral("english-names"),
+                    QStringLiteral("Names --country holidays in English, not in the country's own "
+                                   "language.")),
+      keepGoing_(QStringLiteral("keep-going"),
+                 QStringLiteral("Write the workbook and snapshot even when some steps failed (the exit "
+                                "status is still 1).")),
+      language_(QStringLiteral("language"),
+                QStringLiteral("The language of month and weekday names: a locale such as de, pl_PL or "
+                               "ru-RU, 'system' for the system's, or 'default' for English."),
+                QStringLiteral("LOCALE")),
+      weekStart_(QStringLiteral("week-start"),
+                 QStringLiteral("The first day of each week: sun (the default), mon, sat, or locale for "
+                                "the language's own."),
+                 QStringLiteral("sun|mon|sat|locale")),
+      firstMonth_(QStringLiteral("first-month"),
+                  QStringLiteral("Twelve months from this one, such as 2026-09 for September 2026 to "
+                                 "August 2027; its year takes the place of --year (one calendar only)."),
+                  QStringLiteral("YYYY-MM")),
+      weekNumbers_(QStringLiteral("week-numbers"),
+                   QStringLiteral("Show the ISO week number beside each week.")),
+      pdf_(QStringLiteral("pdf"),
+           QStringLiteral("Also write the calendar as a PDF, one landscape page per month (an --out "
+                          "ending in .pdf writes only the PDF)."),
+           QStringLiteral("PATH.pdf")),
+      paper_(QStringLiteral("paper"),
+             QStringLiteral("The paper of the PDF and of the workbook's page setup, for this run only: "
+                            "a4, letter, legal or a3 (default: the stored choice; for the PDF, else the "
+                            "locale's usual paper)."),
+             QStringLiteral("a4|letter|legal|a3")),
+      months_(QStringLiteral("months"),
+              QStringLiteral("The months the PDF holds, FIRST-LAST in the calendar's order or one "
+                             "month, 1..12 (default: all twelve)."),
+              QStringLiteral("FIRST-LAST"))
+{
+    parser_.setApplicationDescription(QString::fromUtf8(kDescription));
+    parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_,
+                        englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_, pdf_,
+                        paper_, months_});
+}
+
+// The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
+// reported), with the exit status in `exitStatus`.
+std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments, int& exitStatus)
+{
+    exitStatus = kExitUsage;
+    if (!parser_.parse(arguments)) {
+        usageError_(parser_.errorText());
+        return std::nullopt;
+    }
+    if (parser_.isSet(version_)) {
+        std::printf("morvessa-batch %s\n", MORVESSA_VERSION);
+        exitStatus = kExitOk;
+        return std::nullopt;
+    }
+    if (parser_.isSet(help_)) {
+        std::fputs(qUtf8Printable(parser_.helpText()), stdout);
+        exitStatus = kExitOk;
+        return std::nullopt;
+    }
+    if (!parser_.positionalArguments().isEmpty()) {
+        usageError_(QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
+        return std::nullopt;
+    }
+    if (parser_.isSet(outDir_))
+        return ParseMany(exitStatus);
+    if (parser_.isSet(years_)) {
+        usageError_(QStringLiteral("--years writes many calendars: give --out-dir instead of --out"));
+        return std::nullopt;
+    }
+    if ((!parser_.isSet(year_) && !parser_.isSet(firstMonth_)) || !parser_.isSet(out_)) {
+        usageError_(QStringLiteral("--year (or --first-month) and --out are required"));
+        return std::nullopt;
+    }
+    if (parser_.values(settings_).size() > 1) {
+        usageError_(QStringLiteral("several --settings files make several calendars: give --out-dir"));
+        return std::nullopt;
+    }
+
+    BatchOptions options;
+    options.countries = parser_.values(country_);
+    options.icsFiles = parser_.values(ics_);
+    options.englishNames = parser_.isSet(englishNames_);
+    if (parser_.isSet(year_)) {
+        const std::optional<CalendarYear> year = CalendarYear::FromText(parser_.value(year_));
+        if (!year) {
+            usageError_(QStringLiteral("You must enter a valid year."));
+            return std::nullopt;
+        }
+        options.year = *year;
+    }
+    if (!ParseFirstMonth(options) || !ParseLayout(options) || !ParseMonth(options))
+        return std::nullopt;
+    options.outPath = parser_.value(out_);
+    if (options.outPath.isEmpty() || QFileInfo(options.outPath).isDir()) {
+        usageError_(QStringLiteral("--out must name a file"));
+        return std::nullopt;
+    }
+    if (parser_.isSet(settings_)) {
+        const QString settingsPath = parser_.value(settings_);
+        // A typo must not silently produce a calendar from fresh defaults.
+        if (!QFileInfo(settingsPath).isFile()) {
+            usageError_(QStringLiteral("settings file '%1' does not exist (an empty file gives the defaults)")
+                            .arg(settingsPath));
+            return std::nullopt;
+        }
+        options.settingsPath = QFileInfo(settingsPath).absoluteFilePath();
+    }
+    if (parser_.isSet(snapshot_))
+        options.snapshotPath = parser_.value(snapshot_);
+    options.keepGoing = parser_.isSet(keepGoing_);
+    if (!ParsePaper(options) || !ParsePdf(options))
+        return std::nullopt;
+    return options;
+}
+
+bool BatchCommandLine::ParsePaper(BatchOptions& options)
+{
+    if (!parser_.isSet(paper_))
+        return true;
+    options.paper = morvessa::ParsePaper(parser_.value(paper_).trimmed());
+    if (!options.paper) {
+        usageError_(QStringLiteral("--paper must be a4, letter, legal or a3"));
+        return false;
+    }
+    return true;
+}
+
+// --pdf, an --out naming a PDF, and --months.
+bool BatchCommandLine::ParsePdf(BatchOptions& options)
+{
+    if (NamesPdf(options.outPath)) {
+        if (parser_.isSet(pdf_)) {
+            usageError_(QStringLiteral("--out already names a PDF; --pdf goes beside a workbook"));
+            return false;
+        }
+        options.pdfPath = options.outPath;
+        options.workbookWanted = false;
+    } else if (parser_.isSet(pdf_)) {
+        options.pdfPath = parser_.value(pdf_);
+        if (options.pdfPath.isEmpty() || QFileInfo(options.pdfPath).isDir()) {
+            usageError_(QStringLiteral("--pdf must name a file"));
+            return false;
+        }
+        if (QFileInfo(options.pdfPath).absoluteFilePath() == QFileInfo(options.outPath).absoluteFilePath()) {
+            usageError_(QStringLiteral("--pdf and --out name the same file"));
+            return false;
+        }
+    }
+    if (!parser_.isSet(months_))
+        return true;
+    if (options.pdfPath.isEmpty()) {
+        usageError_(QStringLiteral("--months picks the PDF's months: give --pdf or an --out ending in .pdf"));
+        return false;
+    }
+    options.pdfMonths = ParseMonthRange(parser_.value(months_));
+    if (!options.pdfMonths) {
+        usageError_(QStringLiteral("--months must be FIRST-LAST or one month, each 1..12, such as 3-5"));
+        return false;
+    }
+    return true;
+}
+
+// --first-month YYYY-MM: the first month and the calendar's year.
+bool BatchCommandLine::ParseFirstMonth(BatchOptions& options)
+{
+    if (!parser_.isSet(firstMonth_))
+        return true;
+    static const QRegularExpression kYearMonth(QStringLiteral("^\\s*(\\d{1,4})-(\\d{1,2})\\s*$"));
+    const QRegularExpressionMatch match = kYearMonth.match(parser_.value(firstMonth_));
+    const int month = match.hasMatch() ? match.captured(2).toInt() : 0;
+    if (month < 1 || month > 12) {
+        usageError_(QStringLiteral("--first-month must be a year and a month such as 2026-09"));
+        return false;
+    }
+    const CalendarYear year = CalendarYear::Clamped(match.captured(1).toInt());
+    // Two different years would leave it open which one was meant.
+    if (parser_.isSet(year_) && !(year == options.year)) {
+        usageError_(QStringLiteral("--year %1 and --first-month %2 name different years")
+                        .arg(parser_.value(year_), parser_.value(firstMonth_)));
+        return false;
+    }
+    options.year = year;
+    options.firstMonth = month;
+    return true;
+}
+
+// --language, --week-start and --week-numbers.
+bool BatchCommandLine::ParseLayout(BatchOptions& options)
+{
+    if (parser_.isSet(language_)) {
+        const QString name = parser_.value(language_).trimmed();
+        options.language = name.compare(QLatin1String("default"), Qt::CaseInsensitive) == 0
+                               ? std::optional(CalendarLanguage::English())
+                               : CalendarLanguage::FromSetting(name);
+        if (name.isEmpty() || !options.language) {
+            usageError_(
+                QStringLiteral("--language '%1' is no locale (try de, pl_PL, system or default)").arg(name));
+            return false;
+        }
+    }
+    if (parser_.isSet(weekStart_)) {
+        options.weekStart = ParseWeekStart(parser_.value(weekStart_));
+        if (!options.weekStart) {
+            usageError_(QStringLiteral("--week-start must be sun, mon, sat or locale"));
+            return false;
+        }
+    }
+    options.weekNumbers = parser_.isSet(weekNumbers_);
+    return true;
+}
+
+bool BatchCommandLine::ParseMonth(BatchOptions& options)
+{
+    bool monthOk = false;
+    options.month = parser_.value(month_).trimmed().toInt(&monthOk);
+    if (!monthOk || options.month < 1 || options.month > 12) {
+        usageError_(QStringLiteral("--month must be a whole number from 1 to 12"));
+        return false;
+    }
+    return true;
+}
+
+// The years of --years FIRST-LAST (or the one of --year), each read as the year box reads it.
+bool BatchCommandLine::ParseYears(BatchOptions& options)
+{
+    if (parser_.isSet(years_) == parser_.isSet(year_)) {
+        usageError_(QStringLiteral("--out-dir takes either --years FIRST-LAST or --year"));
+        return false;
+    }
+    const QString text = parser_.isSet(years_) ? parser_.value(years_) : parser_.value(year_);
+    const int dash = text.indexOf(QLatin1Char('-'), 1);  // not a leading sign
+    const std::optional<CalendarYear> first = CalendarYear::FromText(dash < 0 ? text : text.left(dash));
+    const std::optional<CalendarYear> last = CalendarYear::FromText(dash < 0 ? text : text.mid(dash + 1));
+    if (!first || !last || first->Number() > last->Number()) {
+        usageError_(
+            QStringLiteral("--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034"));
+        return false;
+    }
+    for (int number = first->Number(); number <= last->Number(); ++number)
+        options.years.push_back(number);
+    return true;
+}
+
+// Every --settings file must exist, and no two may give the same workbook names.
+bool BatchCommandLine::ParseSettingsList(BatchOptions& options)
+{
+    QStringList names;
+    for (const QString& path : parser_.values(settings_)) {
+        const QFileInfo file(path);
+        if (!file.isFile()) {
+            usageError_(QStringLiteral("settings file '%1' does not exist (an empty file gives the defaults)")
+                            .arg(path));
+            return false;
+        }
+        if (names.contains(file.completeBaseName())) {
+            usageError_(QStringLiteral("two settings files are named '%1'; their calendars would have the "
+                                       "same names")
+                            .arg(file.completeBaseName()));
+            return false;
+        }
+        names.append(file.completeBaseName());
+        options.settingsPaths.append(file.absoluteFilePath());
+    }
+    return true;
+}
+
+std::optional<BatchOptions> BatchCommandLine::ParseMany(int& exitStatus)
+{
+    exitStatus = kExitUsage;
+    BatchOptions options;
+    options.countries = parser_.values(country_);
+    options.icsFiles = parser_.values(ics_);
+    options.englishNames = parser_.isSet(englishNames_);
+    if (parser_.isSet(out_) || parser_.isSet(snapshot_) || parser_.isSet(pdf_) || parser_.isSet(months_)) {
+        usageError_(QStringLiteral(
+            "--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months"));
+        return std::nullopt;
+    }
+    options.outDir = parser_.value(outDir_);
+    if (options.outDir.isEmpty() ||
+        (QFileInfo::exists(options.outDir) && !QFileInfo(options.outDir).isDir())) {
+        usageError_(QStringLiteral("--out-dir must name a folder"));
+        return std::nullopt;
+    }
+    // Each calendar of many starts in January or in the month its settings file keeps.
+    if (parser_.isSet(firstMonth_)) {
+        usageError_(QStringLiteral("--first-month makes one calendar: give --out instead of --out-dir"));
+        return std::nullopt;
+    }
+    if (!ParseYears(options) || !ParseMonth(options) || !ParseSettingsList(options) ||
+        !ParseLayout(options) || !ParsePaper(options))
+        return std::nullopt;
+    options.keepGoing = parser_.isSet(keepGoing_);
+    return options;
+}
+
+}  // namespace morvessa::batch

@@ -1,0 +1,32 @@
+#pragma once
+// How the command-line tool reports: the program's error reports and the catalogue's messages on
+// stderr (the reports counted, for the exit status), and refused command lines.
+
+#include "core/ErrorTrap.h"
+#include "holidays/HolidayCatalogue.h"
+
+#include <QString>
+
+#include <string>
+
+namespace morvessa::batch {
+
+// Prints every report to stderr, as the error box would show it, and counts them.
+class CountingStderrReporter final : public ErrorReporter {
+public:
+    void Report(const std::string& message) override;
+    int count = 0;
+};
+
+class StderrCatalogueMessages final : public CatalogueMessageSink {
+public:
+    void ShowMessage(const QString& text) override;
+};
+
+// A refused command line: the reason and where to read more, on stderr.
+void PrintUsageError(const QString& text);
+
+// A failure of the tool's own (a file it cannot write, a folder it cannot make), on stderr.
+void PrintToolError(const QString& text);
+
+}  // namespace morvessa::batch

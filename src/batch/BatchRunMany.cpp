@@ -1,0 +1,99 @@
+#include "batch/BatchRuns.h"
+
+#include "batch/BatchReports.h"
+#include "calendar/CalendarWorkbook.h"
+#include "calendar/CalendarOptions.h"
+#include "calendar/GenerateCalendar.h"
+#include "calendar/RunHolidays.h"
+#include "calendar/GenerationUi.h"
+#include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayRules.h"
+#include "host/BmpCodec.h"
+#include "host/HostInstances.h"
+#include "host/SheetPrint.h"
+#include "settings/PaperSetting.h"
+#include "settings/SettingsStore.h"
+#include "core/ErrorTrap.h"
+#include "core/RunFolder.h"
+#include "core/SharedRoutines.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/io/AtomicFile.h"
+#include "spreadsheet/xls/XlsFile.h"
+#include "spreadsheet/xlsx/XlsxFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <optional>
+
+namespace morvessa::batch {
+
+QString ManyWorkbookPath(const BatchOptions& options, const QString& settingsPath, int year)
+{
+    const QString name =
+        options.settingsPaths.size() > 1
+            ? QStringLiteral("%1-%2.xls").arg(QFileInfo(settingsPath).completeBaseName()).arg(year)
+            : QStringLiteral("%1.xls").arg(year);
+    return QDir(options.outDir).filePath(name);
+}
+
+int RunMany(const BatchOptions& options)
+{
+    CountingStderrReporter reporter;
+    ScopedErrorReporter useReporter(reporter);
+    StderrCatalogueMessages catalogueMessages;
+    ScopedCatalogueMessageSink useMessages(catalogueMessages);
+    std::optional<ScopedPaperChoice> paper;
+    if (options.paper)
+        paper.emplace(*options.paper);
+    if (!QDir().mkpath(options.outDir)) {
+        std::fprintf(stderr, "morvessa-batch: cannot make the folder %s\n", qUtf8Printable(options.outDir));
+        return kExitFailedSteps;
+    }
+    const QStringList sources =
+        options.settingsPaths.isEmpty() ? QStringList{QString()} : options.settingsPaths;
+    const std::int32_t fileFormat = GetXlsFileFormat();
+    int unwritten = 0;
+    for (const QString& source : sources) {
+        if (!source.isEmpty())
+            SetSettingsFile(source);
+        std::unique_ptr<PrivateFolder> copyFolder;
+        try {
+            copyFolder = PrivateFolder::Create(TempFolder().toStdString(), kBatchRunFolderPrefix);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+            return kExitFailedSteps;
+        }
+        if (!UseRunHolidaysOf(options, QString::fromStdString(copyFolder->path())))
+            return kExitUsage;
+        {
+            ErrorTrap load(location::Calendar_GenerateCalendar);
+            load.Step(104, [] { LoadHolidays(); });
+            load.Step(104, [] { LoadRuleHolidays(); });
+        }
+        const CalendarOptions layout = options.Layout();
+        for (const int year : options.years) {
+            const int reportsBefore = reporter.count;
+            sheet::Application instance;
+            CalendarWorkbookState state;
+            ErrorTrap trap(location::Calendar_GenerateCalendar);
+            BuildCalendarWorkbook(&instance, state, year, options.month, trap, layout);
+            const QString path = ManyWorkbookPath(options, source, year);
+            const bool failed = reporter.count != reportsBefore;
+            if ((!failed || options.keepGoing) && state.CalendarWorkbook) {
+                trap.Step(226, [&] { state.CalendarWorkbook->SaveAs(path.toStdString(), fileFormat); });
+            }
+            if (failed && !options.keepGoing) {
+                std::fprintf(stderr, "morvessa-batch: %s was not written: a step failed\n",
+                             qUtf8Printable(path));
+                ++unwritten;
+            }
+        }
+    }
+    return unwritten == 0 && reporter.count == 0 ? kExitOk : kExitFailedSteps;
+}
+
+}  // namespace morvessa::batch

@@ -1,0 +1,213 @@
+#include "batch/BatchRuns.h"
+
+#include "batch/BatchReports.h"
+#include "calendar/CalendarWorkbook.h"
+#include "calendar/CalendarOptions.h"
+#include "calendar/GenerateCalendar.h"
+#include "calendar/RunHolidays.h"
+#include "calendar/GenerationUi.h"
+#include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayRules.h"
+#include "host/BmpCodec.h"
+#include "host/HostInstances.h"
+#include "host/SheetPrint.h"
+#include "settings/PaperSetting.h"
+#include "settings/SettingsStore.h"
+#include "core/ErrorTrap.h"
+#include "core/RunFolder.h"
+#include "core/SharedRoutines.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/io/AtomicFile.h"
+#include "spreadsheet/xls/XlsFile.h"
+#include "spreadsheet/xlsx/XlsxFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace morvessa::batch {
+
+namespace {
+
+// Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
+// one; false (reported) when it cannot. `readBack`: the generation reopened the workbook whole
+// (none of its steps failed), so the copy need not read it a second time.
+bool WriteWorkbook(const HeadlessGenerationUi& ui, const BatchOptions& options, bool readBack)
+{
+    const QString tempWorkbook = QString::fromStdString(ui.workbookPath());
+    bool written = false;
+    if (tempWorkbook.isEmpty() || !ui.previewShown()) {
+        std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
+    } else if (!options.workbookWanted) {
+        written = true;
+    } else {
+        QString error;
+        if (options.outPath.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
+            try {
+                sheet::xlsx::SaveXlsFileAsXlsx(ui.workbookPath(), options.outPath.toStdString());
+                written = true;
+            } catch (const std::exception& failure) {
+                error = QString::fromUtf8(failure.what());
+            }
+        } else {
+            try {
+                sheet::xls::CopyWorkbookFile(
+                    ui.workbookPath(), QFile::encodeName(options.outPath).toStdString(),
+                    readBack ? sheet::xls::SourceCheck::AlreadyReadBack : sheet::xls::SourceCheck::ReadBack);
+                written = true;
+            } catch (const std::exception& failure) {
+                error = QString::fromUtf8(failure.what());
+            }
+        }
+        if (!written)
+            std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(error));
+    }
+    if (!tempWorkbook.isEmpty())
+        DeleteFileQuietly(tempWorkbook);
+    return written;
+}
+
+// Writes the months asked for as a PDF, drawn from the generated workbook; false (reported) when it
+// cannot. An older file at the path stays unless the new one is complete.
+bool WritePdf(const HeadlessGenerationUi& ui, const BatchOptions& options, const CalendarOptions& layout)
+{
+    if (ui.workbookPath().empty() || !ui.previewShown()) {
+        std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
+        return false;
+    }
+    SheetSpan span;
+    if (options.pdfMonths)
+        span = *SheetsOfMonths(*options.pdfMonths, layout.firstMonth);  // checked before the run
+    try {
+        const std::unique_ptr<sheet::Workbook> book = sheet::xls::OpenWorkbook(ui.workbookPath());
+        WriteFileReplacing(
+            SheetsPdf(SheetsInSpan(*book, span), CalendarPaper(), QStringLiteral("Morvessa calendar")),
+            options.pdfPath);
+        return true;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+        return false;
+    }
+}
+
+// Writes the snapshot picture to --snapshot; false (reported) when it cannot.
+bool WriteSnapshot(const HeadlessGenerationUi& ui, const QString& snapshotPath)
+{
+    if (ui.picture().isNull()) {
+        std::fprintf(stderr, "morvessa-batch: no snapshot picture was taken\n");
+        return false;
+    }
+    // The generation's picture is RGB32 (read back from its own BMP): the direct encoder writes the
+    // same bytes as Qt's BMP writer, row by row straight into the file. Anything else goes
+    // through Qt.
+    const std::string path = QFile::encodeName(snapshotPath).toStdString();
+    try {
+        if (ui.picture().format() == QImage::Format_RGB32) {
+            sheet::io::ReplaceFileAtomically(
+                path, [&](const sheet::io::FileSink& sink) { WriteBmp24(ui.picture(), sink); });
+        } else {
+            QByteArray bmp;
+            QBuffer buffer(&bmp);
+            if (!buffer.open(QIODevice::WriteOnly) || !ui.picture().save(&buffer, "BMP")) {
+                std::fprintf(stderr, "morvessa-batch: cannot write %s: the picture could not be encoded\n",
+                             qUtf8Printable(snapshotPath));
+                return false;
+            }
+            sheet::io::ReplaceFileAtomically(path,
+                                             std::span(reinterpret_cast<const uint8_t*>(bmp.constData()),
+                                                       static_cast<size_t>(bmp.size())));
+        }
+    } catch (const sheet::io::FileError& error) {
+        std::fprintf(stderr, "morvessa-batch: cannot write %s\n", error.what());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunOne(const BatchOptions& options)
+{
+    if (!options.settingsPath.isEmpty())
+        SetSettingsFile(options.settingsPath);
+
+    CountingStderrReporter reporter;
+    ScopedErrorReporter useReporter(reporter);
+    StderrCatalogueMessages catalogueMessages;
+    ScopedCatalogueMessageSink useMessages(catalogueMessages);
+
+    // Partial files next to --out that a killed run left.
+    sheet::io::RemoveAbandonedPartialFiles(QFile::encodeName(options.outPath).toStdString());
+    // The run's private folder inside TEMP (the generation's workbook and picture go there too):
+    // nothing of another user or another run at the same time meets it, and it goes with the run.
+    std::string runFolder;
+    try {
+        runFolder = RunFolder();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+        return kExitFailedSteps;
+    }
+
+    if (!UseRunHolidaysOf(options, QString::fromStdString(runFolder)))
+        return kExitUsage;
+
+    // The paper asked for here reaches the workbook's page setup and the PDF, not the store.
+    std::optional<ScopedPaperChoice> paper;
+    if (options.paper)
+        paper.emplace(*options.paper);
+    const CalendarOptions layout = options.Layout();
+    // The months are known as calendar months; the first month may come from the settings file.
+    if (options.pdfMonths && !SheetsOfMonths(*options.pdfMonths, layout.firstMonth)) {
+        PrintUsageError(
+            QStringLiteral("--months %1-%2 runs backwards in a calendar that starts with month %3")
+                .arg(options.pdfMonths->first)
+                .arg(options.pdfMonths->last)
+                .arg(layout.firstMonth));
+        return kExitUsage;
+    }
+
+    HeadlessGenerationUi ui(options.month - 1);
+    GenerateCalendar(options.year, ui, layout);
+
+    if (reporter.count > 0 && !options.keepGoing) {
+        // A failed run must not replace a good calendar from an earlier run.
+        if (!ui.workbookPath().empty())
+            DeleteFileQuietly(QString::fromStdString(ui.workbookPath()));
+        std::fprintf(stderr,
+                     "morvessa-batch: %d step(s) failed; no file was written (--keep-going writes them "
+                     "anyway)\n",
+                     reporter.count);
+        return kExitFailedSteps;
+    }
+    bool succeeded = reporter.count == 0;
+    // The PDF is drawn from the generation's workbook, which WriteWorkbook then takes away.
+    if (!options.pdfPath.isEmpty())
+        succeeded = WritePdf(ui, options, layout) && succeeded;
+    succeeded = WriteWorkbook(ui, options, reporter.count == 0) && succeeded;
+    if (!options.snapshotPath.isEmpty())
+        succeeded = WriteSnapshot(ui, options.snapshotPath) && succeeded;
+    return succeeded ? kExitOk : kExitFailedSteps;
+}
+
+bool UseRunHolidaysOf(const BatchOptions& options, const QString& folder)
+{
+    if (options.countries.isEmpty() && options.icsFiles.isEmpty())
+        return true;
+    try {
+        for (const QString& line :
+             UseRunHolidays({options.countries, options.icsFiles, options.englishNames}, folder))
+            std::printf("%s\n", qUtf8Printable(line));
+    } catch (const std::exception& error) {
+        PrintUsageError(QString::fromUtf8(error.what()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace morvessa::batch
