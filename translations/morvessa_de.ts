@@ -845,6 +845,37 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>morvessa::HolidaysMenu</name>
+    <message>
+        <source>Add Holiday by &amp;Rule...</source>
+        <translation>Feiertag nach &amp;Regel hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Country&apos;s Holidays...</source>
+        <translation>Feiertage eines &amp;Landes hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Holiday...</source>
+        <translation>Feiertag &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Show E&amp;very Holiday of a Day</source>
+        <translation>&amp;Alle Feiertage eines Tages zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar File...</source>
+        <translation>iCalendar-Datei &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport iCalendar File...</source>
+        <translation>iCalendar-Datei e&amp;xportieren...</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::MainWindow</name>
     <message>
         <source>Start Creating Template</source>
@@ -937,34 +968,6 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Language and country, such as pt_BR or sr_Latn_RS:</source>
         <translation>Sprache und Land, etwa pt_BR oder sr_Latn_RS:</translation>
-    </message>
-    <message>
-        <source>Add Holiday by &amp;Rule...</source>
-        <translation>Feiertag nach &amp;Regel hinzufügen...</translation>
-    </message>
-    <message>
-        <source>Add a &amp;Country&apos;s Holidays...</source>
-        <translation>Feiertage eines &amp;Landes hinzufügen...</translation>
-    </message>
-    <message>
-        <source>&amp;Edit Holiday...</source>
-        <translation>Feiertag &amp;bearbeiten...</translation>
-    </message>
-    <message>
-        <source>Show E&amp;very Holiday of a Day</source>
-        <translation>&amp;Alle Feiertage eines Tages zeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Import iCalendar File...</source>
-        <translation>iCalendar-Datei &amp;importieren...</translation>
-    </message>
-    <message>
-        <source>E&amp;xport iCalendar File...</source>
-        <translation>iCalendar-Datei e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Holiday colour</source>

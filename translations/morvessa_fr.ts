@@ -845,6 +845,37 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
 </context>
 <context>
+    <name>morvessa::HolidaysMenu</name>
+    <message>
+        <source>Add Holiday by &amp;Rule...</source>
+        <translation>Ajouter un jour férié par &amp;règle...</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Country&apos;s Holidays...</source>
+        <translation>Ajouter les jours fériés d&apos;un &amp;pays...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Holiday...</source>
+        <translation>&amp;Modifier un jour férié...</translation>
+    </message>
+    <message>
+        <source>Show E&amp;very Holiday of a Day</source>
+        <translation>Afficher &amp;tous les jours fériés d&apos;un jour</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar File...</source>
+        <translation>&amp;Importer un fichier iCalendar...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport iCalendar File...</source>
+        <translation>E&amp;xporter un fichier iCalendar...</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::MainWindow</name>
     <message>
         <source>Start Creating Template</source>
@@ -937,34 +968,6 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>Language and country, such as pt_BR or sr_Latn_RS:</source>
         <translation>Langue et pays, par exemple pt_BR ou sr_Latn_RS :</translation>
-    </message>
-    <message>
-        <source>Add Holiday by &amp;Rule...</source>
-        <translation>Ajouter un jour férié par &amp;règle...</translation>
-    </message>
-    <message>
-        <source>Add a &amp;Country&apos;s Holidays...</source>
-        <translation>Ajouter les jours fériés d&apos;un &amp;pays...</translation>
-    </message>
-    <message>
-        <source>&amp;Edit Holiday...</source>
-        <translation>&amp;Modifier un jour férié...</translation>
-    </message>
-    <message>
-        <source>Show E&amp;very Holiday of a Day</source>
-        <translation>Afficher &amp;tous les jours fériés d&apos;un jour</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Import iCalendar File...</source>
-        <translation>&amp;Importer un fichier iCalendar...</translation>
-    </message>
-    <message>
-        <source>E&amp;xport iCalendar File...</source>
-        <translation>E&amp;xporter un fichier iCalendar...</translation>
     </message>
     <message>
         <source>Holiday colour</source>

@@ -1,8 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "calendar/GenerateCalendar.h"
-#include "calendar/HolidayIcs.h"
-#include "calendar/IcsExport.h"
 #include "colours/ColorPalette.h"
 #include "core/CalendarNames.h"
 #include "core/CalendarYear.h"
@@ -11,10 +9,7 @@
 #include "settings/SettingsStore.h"
 #include "widgets/DialogLayout.h"
 #include "dialogs/FixedHolidayDialog.h"
-#include "dialogs/CountryHolidaysDialog.h"
 #include "dialogs/FloatingHolidayDialog.h"
-#include "dialogs/HolidayListDialog.h"
-#include "dialogs/RuleHolidayDialog.h"
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
 #include "preview/PreviewWindow.h"
@@ -23,16 +18,13 @@
 #include "core/SharedRoutines.h"
 #include "app/MainWindowModel.h"
 #include "app/CalendarMenu.h"
+#include "app/HolidaysMenu.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QDialog>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QFormLayout>
-#include <QSpinBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -42,7 +34,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QInputDialog>
-#include <QKeySequence>
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,18 +59,6 @@ constexpr const char* kSkinFile = "x/o.cjs";
 std::string TranslatedInstanceMessage(const std::string& text)
 {
     return QCoreApplication::translate("HostInstances", text.c_str()).toStdString();
-}
-
-// What Undo would put back, in the user's language when the step is one of the program's own.
-[[maybe_unused]] const char* const kUndoTexts[] = {QT_TRANSLATE_NOOP("HolidayUndo", "Undo Add Country"),
-                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Add Holiday"),
-                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Edit Holiday"),
-                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Delete"),
-                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Restore Defaults")};
-
-QString TranslatedUndoText(const QString& text)
-{
-    return QCoreApplication::translate("HolidayUndo", text.toUtf8().constData());
 }
 
 // The instance checks' boxes for the program: application title, no icon.
@@ -307,7 +286,11 @@ int MainWindow::BuildMenuBar()
     holidaysMenu_->setObjectName(QStringLiteral("HolidaysMenu"));
     calendarMenu_ = menuBar_->addMenu(tr("&Calendar"));
     calendarMenu_->setObjectName(QStringLiteral("CalendarMenu"));
-    BuildHolidaysMenu();
+    holidaysChoices_ = new morvessa::HolidaysMenu(
+        *holidaysMenu_,
+        {this, [this](QDialog& dialog) { ShowDialog(dialog); },
+         [this](const QString& text) { ShowMessage(text); }, [this] { RefreshHolidayLists(); },
+         environment_.chooseIcsFile, [this] { return yearBox_->text(); }});
     calendarChoices_ = new morvessa::CalendarMenu(
         *calendarMenu_,
         [this]() -> std::optional<QString> {
@@ -323,47 +306,9 @@ int MainWindow::BuildMenuBar()
     return menuBar_->sizeHint().height();
 }
 
-void MainWindow::BuildHolidaysMenu()
-{
-    const auto add = [this](const char* name, const QString& text, auto handler) {
-        QAction* action = holidaysMenu_->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    add("AddByRule", tr("Add Holiday by &Rule..."), [this] { AddHolidayByRule_Click(); });
-    add("AddCountry", tr("Add a &Country's Holidays..."), [this] { AddCountryHolidays_Click(); });
-    add("EditHoliday", tr("&Edit Holiday..."), [this] { EditHoliday_Click(); });
-    holidaysMenu_->addSeparator();
-    add("ImportIcs", tr("&Import iCalendar File..."), [this] { ImportIcs_Click(); });
-    add("ExportIcs", tr("E&xport iCalendar File..."), [this] { ExportIcs_Click(); });
-    holidaysMenu_->addSeparator();
-    QAction* every = add("ShowEveryHoliday", tr("Show E&very Holiday of a Day"),
-                         [this](bool on) { ShowEveryHoliday_Click(on); });
-    every->setCheckable(true);
-    holidaysMenu_->addSeparator();
-    QAction* undo = add("Undo", tr("&Undo"), [this] { Undo_Click(); });
-    undo->setShortcut(QKeySequence::Undo);
-    undo->setShortcutContext(Qt::WindowShortcut);
-    // The menu shows what Undo would put back, and the stored choice of the check box.
-    connect(holidaysMenu_, &QMenu::aboutToShow, this, [this, undo, every] {
-        const HolidayUndo& history = ProgramHolidayUndo();
-        undo->setText(history.CanUndo() ? QStringLiteral("&") + TranslatedUndoText(history.UndoText())
-                                        : tr("&Undo"));
-        undo->setEnabled(history.CanUndo());
-        try {
-            every->setChecked(ShowEveryHolidayOfDay());
-        } catch (const std::exception&) {
-        }
-    });
-}
-
 QAction* MainWindow::HolidaysAction(const char* name) const
 {
-    for (QAction* action : holidaysMenu_->actions())
-        if (action->objectName() == QLatin1String(name))
-            return action;
-    return nullptr;
+    return holidaysChoices_->Action(name);
 }
 
 void MainWindow::ShowMessage(const QString& text)
@@ -386,152 +331,6 @@ void MainWindow::RefreshHolidayLists()
     ready_ = false;
     ShowSelectedHolidays();
     ready_ = wasReady;
-}
-
-void MainWindow::AddHolidayByRule_Click()
-{
-    try {
-        const auto run = [this](RuleHolidayDialog& dialog) {
-            ShowDialog(dialog);
-            return dialog.result();
-        };
-        if (AddHolidayByRule(this, run, [this](const QString& text) { ShowMessage(text); }))
-            RefreshHolidayLists();
-    } catch (const std::exception& error) {
-        ShowMessage(QString::fromUtf8(error.what()));
-    }
-}
-
-void MainWindow::AddCountryHolidays_Click()
-{
-    try {
-        CountryHolidaysDialog dialog(this);
-        ShowDialog(dialog);
-        if (dialog.result() != QDialog::Accepted)
-            return;
-        const QString outcome = AddCountryToRuleHolidays(dialog.SelectedCode(), dialog.Names());
-        RefreshHolidayLists();
-        ShowMessage(outcome);
-    } catch (const std::exception& error) {
-        ShowMessage(QString::fromUtf8(error.what()));
-    }
-}
-
-void MainWindow::EditHoliday_Click()
-{
-    try {
-        HolidayListDialog dialog(this);
-        dialog.showMessage = [this](const QString& text) { ShowMessage(text); };
-        dialog.runRuleDialog = [this](RuleHolidayDialog& rule) {
-            ShowDialog(rule);
-            return rule.result();
-        };
-        ShowDialog(dialog);
-        RefreshHolidayLists();
-    } catch (const std::exception& error) {
-        ShowMessage(QString::fromUtf8(error.what()));
-    }
-}
-
-void MainWindow::ImportIcs_Click()
-{
-    try {
-        const QString path =
-            environment_.chooseIcsFile
-                ? environment_.chooseIcsFile(false)
-                : QFileDialog::getOpenFileName(this, QStringLiteral("Import iCalendar File"), QString(),
-                                               QStringLiteral("iCalendar files (*.ics);;All files (*)"));
-        if (path.isEmpty())
-            return;
-        // Everything is read first: a file that cannot be read changes nothing.
-        const IcsImport import = ReadIcsFile(path);
-        ProgramHolidayUndo().Remember(QStringLiteral("Import"));
-        AddedToLists added;
-        try {
-            added = AddHolidays(import.holidays);
-        } catch (...) {
-            ProgramHolidayUndo().Forget();
-            throw;
-        }
-        if (added.added == 0)
-            ProgramHolidayUndo().Forget();
-        RefreshHolidayLists();
-        ShowMessage(IcsImportSummary(import, added.added, added.alreadyThere));
-    } catch (const std::exception& error) {
-        ShowMessage(QString::fromUtf8(error.what()));
-    }
-}
-
-void MainWindow::ExportIcs_Click()
-{
-    try {
-        // The years for the holidays iCalendar cannot repeat by itself; from the year in the box.
-        bool numeric = false;
-        const int shown = yearBox_->text().trimmed().toInt(&numeric);
-        const int first = numeric && shown >= 1583 && shown <= 9990 ? shown : QDate::currentDate().year();
-        QDialog years(this);
-        years.setObjectName(QStringLiteral("ExportYearsDialog"));
-        years.setWindowTitle(QStringLiteral("Export iCalendar File"));
-        auto* from = new QSpinBox(&years);
-        from->setObjectName(QStringLiteral("FirstYear"));
-        from->setRange(1583, 9999);
-        from->setValue(first);
-        auto* to = new QSpinBox(&years);
-        to->setObjectName(QStringLiteral("LastYear"));
-        to->setRange(1583, 9999);
-        to->setValue(first + 4);
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &years);
-        connect(buttons, &QDialogButtonBox::accepted, &years, &QDialog::accept);
-        connect(buttons, &QDialogButtonBox::rejected, &years, &QDialog::reject);
-        auto* form = new QFormLayout(&years);
-        form->addRow(
-            new QLabel(QStringLiteral("Every holiday of these years is written on the day the\n"
-                                      "calendar marks it:"),
-                       &years));
-        form->addRow(QStringLiteral("&From:"), from);
-        form->addRow(QStringLiteral("&To:"), to);
-        form->addRow(buttons);
-        ShowDialog(years);
-        if (years.result() != QDialog::Accepted)
-            return;
-        if (to->value() < from->value()) {
-            ShowMessage(QStringLiteral("The last year comes before the first; nothing was exported."));
-            return;
-        }
-        const QString path =
-            environment_.chooseIcsFile
-                ? environment_.chooseIcsFile(true)
-                : QFileDialog::getSaveFileName(this, QStringLiteral("Export iCalendar File"),
-                                               QStringLiteral("holidays.ics"),
-                                               QStringLiteral("iCalendar files (*.ics);;All files (*)"));
-        if (path.isEmpty())
-            return;
-        const std::size_t days = ExportMarkedHolidays(path, from->value(), to->value());
-        ShowMessage(QStringLiteral("Exported %1 holidays to %2.")
-                        .arg(days)
-                        .arg(QDir::toNativeSeparators(path)));
-    } catch (const std::exception& error) {
-        ShowMessage(QString::fromUtf8(error.what()));
-    }
-}
-
-void MainWindow::ShowEveryHoliday_Click(bool on)
-{
-    try {
-        SetShowEveryHolidayOfDay(on);
-    } catch (const std::exception& error) {
-        ShowMessage(QString::fromUtf8(error.what()));
-    }
-}
-
-void MainWindow::Undo_Click()
-{
-    try {
-        if (ProgramHolidayUndo().Undo())
-            RefreshHolidayLists();
-    } catch (const std::exception& error) {
-        ShowMessage(QString::fromUtf8(error.what()));
-    }
 }
 
 void MainWindow::Form_Load()

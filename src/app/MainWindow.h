@@ -46,6 +46,7 @@ MORVESSA_LOCATION(Form1_PushButton13_Click, "Form1.PushButton13_Click")
 
 class PreviewWindow;
 class CalendarMenu;
+class HolidaysMenu;
 class HolidayTable;
 
 // What the main window takes from its surroundings; the defaults are the program's own, tests
@@ -105,17 +106,10 @@ public:
     QMenu* CalendarMenu() const { return calendarMenu_; }
     morvessa::CalendarMenu* CalendarChoices() const { return calendarChoices_; }
 
-    // --- the Holidays menu ---
-    void AddHolidayByRule_Click();
-    void AddCountryHolidays_Click();
-    void EditHoliday_Click();
-    void ShowEveryHoliday_Click(bool on);
-    void ImportIcs_Click();
-    void ExportIcs_Click();
-    void Undo_Click();
-    // The menu's command of that object name ("AddByRule", "AddCountry", "EditHoliday",
+    // The Holidays menu's command of that object name ("AddByRule", "AddCountry", "EditHoliday",
     // "ShowEveryHoliday", "Undo", ...).
     QAction* HolidaysAction(const char* name) const;
+    morvessa::HolidaysMenu* HolidaysChoices() const { return holidaysChoices_; }
 
     // --- the handlers, as the controls run them ---
     void StartClicked();               // Start Creating Template
@@ -140,7 +134,6 @@ protected:
 private:
     void BuildControls();
     int BuildMenuBar();
-    void BuildHolidaysMenu();
     void RefreshHolidayLists();
     void ShowMessage(const QString& text);
     void BuildFixedHolidayControls();
@@ -184,6 +177,7 @@ private:
     QMenu* holidaysMenu_ = nullptr;
     QMenu* calendarMenu_ = nullptr;
     morvessa::CalendarMenu* calendarChoices_ = nullptr;
+    morvessa::HolidaysMenu* holidaysChoices_ = nullptr;
     // The controls. Each keeps its design name as its Qt object name (tests and translations find
     // it by that name) and in the error-location texts ("Form1.PushButton2_Click"):
     //   object name      member                    object name      member

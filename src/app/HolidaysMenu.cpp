@@ -1,0 +1,232 @@
+#include "app/HolidaysMenu.h"
+
+#include "calendar/HolidayIcs.h"
+#include "calendar/IcsExport.h"
+#include "dialogs/CountryHolidaysDialog.h"
+#include "dialogs/HolidayListDialog.h"
+#include "dialogs/RuleHolidayDialog.h"
+#include "holidays/HolidayCatalogue.h"
+#include "holidays/HolidayEditing.h"
+#include "holidays/HolidayRules.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
+
+#include <exception>
+
+namespace morvessa {
+
+namespace {
+
+// What Undo would put back, in the user's language when the step is one of the program's own.
+[[maybe_unused]] const char* const kUndoTexts[] = {QT_TRANSLATE_NOOP("HolidayUndo", "Undo Add Country"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Add Holiday"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Edit Holiday"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Delete"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Restore Defaults")};
+
+QString TranslatedUndoText(const QString& text)
+{
+    return QCoreApplication::translate("HolidayUndo", text.toUtf8().constData());
+}
+
+}  // namespace
+
+HolidaysMenu::HolidaysMenu(QMenu& menu, Hooks hooks) : QObject(&menu), menu_(menu), hooks_(std::move(hooks))
+{
+    const auto add = [this](const char* name, const QString& text, auto handler) {
+        QAction* action = menu_.addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add("AddByRule", tr("Add Holiday by &Rule..."), [this] { AddByRule(); });
+    add("AddCountry", tr("Add a &Country's Holidays..."), [this] { AddCountry(); });
+    add("EditHoliday", tr("&Edit Holiday..."), [this] { EditHoliday(); });
+    menu_.addSeparator();
+    add("ImportIcs", tr("&Import iCalendar File..."), [this] { ImportIcs(); });
+    add("ExportIcs", tr("E&xport iCalendar File..."), [this] { ExportIcs(); });
+    menu_.addSeparator();
+    QAction* every = add("ShowEveryHoliday", tr("Show E&very Holiday of a Day"),
+                         [this](bool on) { ShowEveryHoliday(on); });
+    every->setCheckable(true);
+    menu_.addSeparator();
+    QAction* undo = add("Undo", tr("&Undo"), [this] { Undo(); });
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WindowShortcut);
+    // The menu shows what Undo would put back, and the stored choice of the check box.
+    connect(&menu_, &QMenu::aboutToShow, this, [this, undo, every] {
+        const HolidayUndo& history = ProgramHolidayUndo();
+        undo->setText(history.CanUndo() ? QStringLiteral("&") + TranslatedUndoText(history.UndoText())
+                                        : tr("&Undo"));
+        undo->setEnabled(history.CanUndo());
+        try {
+            every->setChecked(ShowEveryHolidayOfDay());
+        } catch (const std::exception&) {
+        }
+    });
+}
+
+QAction* HolidaysMenu::Action(const char* name) const
+{
+    for (QAction* action : menu_.actions())
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    return nullptr;
+}
+
+void HolidaysMenu::AddByRule()
+{
+    try {
+        const auto run = [this](RuleHolidayDialog& dialog) {
+            hooks_.showDialog(dialog);
+            return dialog.result();
+        };
+        if (AddHolidayByRule(hooks_.parent, run, hooks_.showMessage))
+            hooks_.refreshLists();
+    } catch (const std::exception& error) {
+        hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidaysMenu::AddCountry()
+{
+    try {
+        CountryHolidaysDialog dialog(hooks_.parent);
+        hooks_.showDialog(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return;
+        const QString outcome = AddCountryToRuleHolidays(dialog.SelectedCode(), dialog.Names());
+        hooks_.refreshLists();
+        hooks_.showMessage(outcome);
+    } catch (const std::exception& error) {
+        hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidaysMenu::EditHoliday()
+{
+    try {
+        HolidayListDialog dialog(hooks_.parent);
+        dialog.showMessage = hooks_.showMessage;
+        dialog.runRuleDialog = [this](RuleHolidayDialog& rule) {
+            hooks_.showDialog(rule);
+            return rule.result();
+        };
+        hooks_.showDialog(dialog);
+        hooks_.refreshLists();
+    } catch (const std::exception& error) {
+        hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidaysMenu::ImportIcs()
+{
+    try {
+        const QString path = hooks_.chooseIcsFile
+                                 ? hooks_.chooseIcsFile(false)
+                                 : QFileDialog::getOpenFileName(
+                                       hooks_.parent, QStringLiteral("Import iCalendar File"), QString(),
+                                       QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+        if (path.isEmpty())
+            return;
+        // Everything is read first: a file that cannot be read changes nothing.
+        const IcsImport import = ReadIcsFile(path);
+        ProgramHolidayUndo().Remember(QStringLiteral("Import"));
+        AddedToLists added;
+        try {
+            added = AddHolidays(import.holidays);
+        } catch (...) {
+            ProgramHolidayUndo().Forget();
+            throw;
+        }
+        if (added.added == 0)
+            ProgramHolidayUndo().Forget();
+        hooks_.refreshLists();
+        hooks_.showMessage(IcsImportSummary(import, added.added, added.alreadyThere));
+    } catch (const std::exception& error) {
+        hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidaysMenu::ExportIcs()
+{
+    try {
+        // The years for the holidays iCalendar cannot repeat by itself; from the year in the box.
+        bool numeric = false;
+        const int shown = hooks_.yearText().trimmed().toInt(&numeric);
+        const int first = numeric && shown >= 1583 && shown <= 9990 ? shown : QDate::currentDate().year();
+        QDialog years(hooks_.parent);
+        years.setObjectName(QStringLiteral("ExportYearsDialog"));
+        years.setWindowTitle(QStringLiteral("Export iCalendar File"));
+        auto* from = new QSpinBox(&years);
+        from->setObjectName(QStringLiteral("FirstYear"));
+        from->setRange(1583, 9999);
+        from->setValue(first);
+        auto* to = new QSpinBox(&years);
+        to->setObjectName(QStringLiteral("LastYear"));
+        to->setRange(1583, 9999);
+        to->setValue(first + 4);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &years);
+        connect(buttons, &QDialogButtonBox::accepted, &years, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, &years, &QDialog::reject);
+        auto* form = new QFormLayout(&years);
+        form->addRow(new QLabel(QStringLiteral("Every holiday of these years is written on the day the\n"
+                                               "calendar marks it:"),
+                                &years));
+        form->addRow(QStringLiteral("&From:"), from);
+        form->addRow(QStringLiteral("&To:"), to);
+        form->addRow(buttons);
+        hooks_.showDialog(years);
+        if (years.result() != QDialog::Accepted)
+            return;
+        if (to->value() < from->value()) {
+            hooks_.showMessage(QStringLiteral("The last year comes before the first; nothing was exported."));
+            return;
+        }
+        const QString path =
+            hooks_.chooseIcsFile
+                ? hooks_.chooseIcsFile(true)
+                : QFileDialog::getSaveFileName(hooks_.parent, QStringLiteral("Export iCalendar File"),
+                                               QStringLiteral("holidays.ics"),
+                                               QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+        if (path.isEmpty())
+            return;
+        const std::size_t days = ExportMarkedHolidays(path, from->value(), to->value());
+        hooks_.showMessage(
+            QStringLiteral("Exported %1 holidays to %2.").arg(days).arg(QDir::toNativeSeparators(path)));
+    } catch (const std::exception& error) {
+        hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidaysMenu::ShowEveryHoliday(bool on)
+{
+    try {
+        SetShowEveryHolidayOfDay(on);
+    } catch (const std::exception& error) {
+        hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidaysMenu::Undo()
+{
+    try {
+        if (ProgramHolidayUndo().Undo())
+            hooks_.refreshLists();
+    } catch (const std::exception& error) {
+        hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+}  // namespace morvessa

@@ -1,0 +1,51 @@
+#pragma once
+// The main window's Holidays menu: holidays by rule, a country's holidays, the list of every
+// holiday, iCalendar import and export, whether a day shows every holiday it has, and Undo. The
+// window lends it its dialogs, its message box and a refresh of its two holiday lists.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QDialog;
+class QMenu;
+class QWidget;
+
+namespace morvessa {
+
+class HolidaysMenu : public QObject {
+    Q_OBJECT
+public:
+    struct Hooks {
+        QWidget* parent = nullptr;                        // of the dialogs
+        std::function<void(QDialog&)> showDialog;         // modally
+        std::function<void(const QString&)> showMessage;  // a command's outcome or failure
+        std::function<void()> refreshLists;               // after the holidays changed
+        // Asks for an .ics file to read (save false) or to write (save true); empty: the file dialog.
+        // An empty answer cancels.
+        std::function<QString(bool save)> chooseIcsFile;
+        std::function<QString()> yearText;  // the year box, where the export's years start
+    };
+
+    HolidaysMenu(QMenu& menu, Hooks hooks);
+
+    // The command of that object name ("AddByRule", "AddCountry", "EditHoliday", "ImportIcs",
+    // "ExportIcs", "ShowEveryHoliday", "Undo"); null when there is none.
+    QAction* Action(const char* name) const;
+
+    void AddByRule();
+    void AddCountry();
+    void EditHoliday();
+    void ImportIcs();
+    void ExportIcs();
+    void ShowEveryHoliday(bool on);
+    void Undo();
+
+private:
+    QMenu& menu_;
+    Hooks hooks_;
+};
+
+}  // namespace morvessa
