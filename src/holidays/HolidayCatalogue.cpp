@@ -5,6 +5,7 @@
 #include "settings/SettingsStore.h"
 #include "core/CalendarNames.h"
 #include "core/NumericText.h"
+#include "holidays/HolidayStoredForm.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,10 +20,9 @@
 
 namespace morvessa {
 
-namespace {
+using namespace holiday_store;
 
-constexpr QChar kFieldEnd = u'|';
-constexpr QChar kRowEnd = QChar(0x00AC);  // the not sign
+namespace {
 
 class StderrCatalogueMessageSink final : public CatalogueMessageSink {
 public:
@@ -48,16 +48,6 @@ void CheckKeyNumber(int keyNumber)
 {
     if (keyNumber < 1 || keyNumber > 7)
         ThrowSubscript();
-}
-
-QString ColumnKey(int keyNumber)
-{
-    return QString::number(keyNumber) + QStringLiteral("Data");
-}
-
-int ColumnOfKey(int keyNumber)
-{
-    return keyNumber <= 3 ? keyNumber : keyNumber - 3;
 }
 
 HolidayTable MakeFixedDefaults()
@@ -117,243 +107,6 @@ HolidayTable MakeFloatingDefaults()
         ++r;
     }
     return table;
-}
-
-// A stored field: a number when it reads as one, otherwise its text. An empty field is an empty cell.
-HolidayCell CellFromField(const QString& field)
-{
-    if (field.isEmpty())
-        return HolidayCell();
-    if (IsNumeric(field))
-        return HolidayCell(LeadingNumber(field));
-    return HolidayCell(field);
-}
-
-// The stored form, one entry per table: its count key and its column keys in column order. The
-// nine keys are written in this order, each count before its columns.
-struct StoredTable {
-    const char* countKey;
-    int firstKeyNumber;
-    int columnCount;
-};
-constexpr StoredTable kStoredTables[] = {
-    {key::FixedHolidaysCount, 1, 3},
-    {key::FloatingHolidaysCount, 4, 4},
-};
-
-QStringList StoredHolidayKeys()
-{
-    QStringList keys;
-    for (const StoredTable& stored : kStoredTables) {
-        keys.append(QString::fromLatin1(stored.countKey));
-        for (int column = 1; column <= stored.columnCount; ++column)
-            keys.append(ColumnKey(stored.firstKeyNumber + column - 1));
-    }
-    return keys;
-}
-
-QString NoSavedValueMessage()
-{
-    return QCoreApplication::translate("HolidayCatalogue", kNoSavedValueMessage);
-}
-
-// The pieces of a stored column, one per row. A not sign written in another encoding (one Latin-1
-// byte) reads as U+FFFD; when the proper split does not match the count, that split is tried.
-QStringList ColumnPieces(const QString& text, int expectedRows, bool& foreignSeparator)
-{
-    foreignSeparator = false;
-    QStringList pieces = text.split(kRowEnd);
-    if (expectedRows >= 0 && pieces.size() != expectedRows) {
-        const QString damagedEnd = QString(kFieldEnd) + QChar(QChar::ReplacementCharacter);
-        QStringList other = text.split(damagedEnd);
-        if (other.size() == expectedRows) {
-            foreignSeparator = true;
-            pieces = other;
-        }
-    }
-    return pieces;
-}
-
-QStringList FieldsOfPieces(const QStringList& pieces)
-{
-    QStringList fields;
-    for (const QString& piece : pieces) {
-        const qsizetype fieldEnd = piece.indexOf(kFieldEnd);
-        fields.append(fieldEnd < 0 ? piece : piece.left(fieldEnd));
-    }
-    return fields;
-}
-
-// Why a stored count makes the load start from the default tables ("is missing"), or nothing when
-// it is a number other than 0.
-QString CountResetReason(const QHash<QString, QString>& stored, const char* countKey)
-{
-    const QString name = QString::fromLatin1(countKey);
-    const auto it = stored.constFind(name);
-    if (it == stored.constEnd())
-        return QCoreApplication::translate("HolidayCatalogue", "%1 is missing").arg(name);
-    if (RoundHalfEven(LeadingNumber(it.value())) != 0.0)
-        return QString();
-    if (it.value().trimmed().isEmpty())
-        return QCoreApplication::translate("HolidayCatalogue", "%1 is empty").arg(name);
-    if (LeadingNumber(it.value()) == 0.0 && IsNumeric(it.value()))
-        return QCoreApplication::translate("HolidayCatalogue", "%1 is %2").arg(name, it.value().trimmed());
-    return QCoreApplication::translate("HolidayCatalogue", "%1 holds \"%2\", which is not a number")
-        .arg(name, it.value());
-}
-
-QStringList CountResetReasons(const QHash<QString, QString>& stored)
-{
-    QStringList reasons;
-    for (const StoredTable& table : kStoredTables)
-        if (const QString reason = CountResetReason(stored, table.countKey); !reason.isEmpty())
-            reasons.append(reason);
-    return reasons;
-}
-
-// Whether the store holds anything of the holiday tables (a first run holds nothing).
-bool HoldsHolidays(const QHash<QString, QString>& stored)
-{
-    for (auto it = stored.constBegin(); it != stored.constEnd(); ++it)
-        if (!it.value().isEmpty())
-            return true;
-    return false;
-}
-
-// The tables the stored keys describe, and what is wrong with them in plain words. A damaged
-// table keeps every row any of its columns holds, so nothing stored is dropped.
-struct ReadTables {
-    HolidayTable fixed{3};
-    HolidayTable floating{4};
-    QStringList problems;
-};
-
-HolidayTable ReadOneTable(const QHash<QString, QString>& stored, const StoredTable& form, bool quiet,
-                          QStringList& problems)
-{
-    const QString countKey = QString::fromLatin1(form.countKey);
-    const QString countText = stored.value(countKey);
-    int count = -1;  // unknown
-    try {
-        count = ToWholeNumber(countText);
-    } catch (const ConversionError&) {
-    }
-    // Whole sentences for each table, so each language can bend "fixed" and "floating" as it must.
-    const bool fixedTable = form.firstKeyNumber == 1;
-    if (count < 1 || count > kMaxHolidayRows) {
-        problems.append(
-            (fixedTable
-                 ? QCoreApplication::translate(
-                       "HolidayCatalogue", "%1 should hold the number of fixed holidays, but it holds \"%2\"")
-                 : QCoreApplication::translate("HolidayCatalogue",
-                                               "%1 should hold the number of floating holidays, but it "
-                                               "holds \"%2\""))
-                .arg(countKey, countText));
-        count = -1;
-    }
-
-    std::vector<QStringList> columns(static_cast<std::size_t>(form.columnCount));
-    int rows = std::max(count, 0);
-    for (int column = 1; column <= form.columnCount; ++column) {
-        const QString columnKey = ColumnKey(form.firstKeyNumber + column - 1);
-        const QString text = stored.value(columnKey);
-        if (text.isEmpty()) {
-            if (!quiet)
-                CurrentCatalogueMessageSink().ShowMessage(NoSavedValueMessage());
-            continue;
-        }
-        bool foreignSeparator = false;
-        const QStringList pieces = ColumnPieces(text, count, foreignSeparator);
-        if (foreignSeparator)
-            problems.append(QCoreApplication::translate("HolidayCatalogue",
-                                                        "%1 was written in another character encoding, so "
-                                                        "letters outside plain English may show as \"%2\"")
-                                .arg(columnKey, QString(QChar(QChar::ReplacementCharacter))));
-        else if (count >= 0 && pieces.size() != count)
-            problems.append(
-                (fixedTable
-                     ? QCoreApplication::translate("HolidayCatalogue",
-                                                   "%1 says there are %2 fixed holidays, but %3 holds %4")
-                     : QCoreApplication::translate("HolidayCatalogue",
-                                                   "%1 says there are %2 floating holidays, but %3 holds %4"))
-                    .arg(countKey)
-                    .arg(count)
-                    .arg(columnKey)
-                    .arg(pieces.size()));
-        columns[static_cast<std::size_t>(column - 1)] = FieldsOfPieces(pieces);
-        rows = std::max(rows, static_cast<int>(std::min<qsizetype>(pieces.size(), kMaxHolidayRows)));
-    }
-
-    // A loaded table always has a row: with nothing readable, the defaults are shown (not saved).
-    if (rows == 0) {
-        problems.append(fixedTable ? QCoreApplication::translate(
-                                         "HolidayCatalogue",
-                                         "no fixed holiday could be read, so the default ones are shown")
-                                   : QCoreApplication::translate(
-                                         "HolidayCatalogue",
-                                         "no floating holiday could be read, so the default ones are shown"));
-        return form.firstKeyNumber == 1 ? DefaultFixedHolidays() : DefaultFloatingHolidays();
-    }
-    HolidayTable table(form.columnCount);
-    table.Reset(rows);
-    for (int column = 1; column <= form.columnCount; ++column) {
-        const QStringList& fields = columns[static_cast<std::size_t>(column - 1)];
-        for (int row = 1; row <= std::min(rows, static_cast<int>(fields.size())); ++row)
-            table.Cell(row, column) = CellFromField(fields[row - 1]);
-    }
-    return table;
-}
-
-ReadTables ReadStoredTables(const QHash<QString, QString>& stored, bool quiet)
-{
-    ReadTables tables;
-    tables.fixed = ReadOneTable(stored, kStoredTables[0], quiet, tables.problems);
-    tables.floating = ReadOneTable(stored, kStoredTables[1], quiet, tables.problems);
-    return tables;
-}
-
-// Tells the user once what is damaged, after keeping a copy of the settings file.
-void ReportDamagedHolidays(const QStringList& problems)
-{
-    const QString copy = KeepCopyOfSettingsFile();
-    QString text = QCoreApplication::translate(
-                       "HolidayCatalogue", "Some of your saved holidays could not be read as they should:") +
-                   u'\n';
-    for (const QString& problem : problems)
-        text += QStringLiteral("\n- ") + problem + u'.';
-    text +=
-        QStringLiteral("\n\n") +
-        QCoreApplication::translate(
-            "HolidayCatalogue",
-            "The lists show every holiday that could be read. The settings file is left as it is until you "
-            "add, delete or restore a holiday. A copy of it was kept as \"%1\".")
-            .arg(QDir::toNativeSeparators(copy));
-    ShowSettingsNoticeOnce(text);
-}
-
-void ReportReset(const QStringList& reasons)
-{
-    const QString copy = KeepCopyOfSettingsFile();
-    ShowSettingsNoticeOnce(
-        QCoreApplication::translate(
-            "HolidayCatalogue",
-            "Your saved holidays could not be read, because %1. Both holiday lists were reset to the "
-            "default holidays. A copy of the old settings file, with your holidays in it, was kept "
-            "as \"%2\".")
-            .arg(reasons.join(QCoreApplication::translate("HolidayCatalogue", " and ")),
-                 QDir::toNativeSeparators(copy)));
-}
-
-// The nine keys of both tables, each count before its columns.
-void AppendTableValues(SettingValues& values, const HolidayTable& fixed, const HolidayTable& floating)
-{
-    for (const StoredTable& form : kStoredTables) {
-        const HolidayTable& table = form.firstKeyNumber == 1 ? fixed : floating;
-        values.emplace_back(QString::fromLatin1(form.countKey), QString::number(table.RowCount()));
-        for (int column = 1; column <= form.columnCount; ++column)
-            values.emplace_back(ColumnKey(form.firstKeyNumber + column - 1),
-                                HolidayColumnText(table, column));
-    }
 }
 
 // All nine keys in one update of the store, so counts and columns always land together.
