@@ -128,4 +128,17 @@ TEST(LayerRule, NoIdentifierIsNamedAfterAControlNumber)
     }
 }
 
+// A file a reader can take in: past this many lines it is split along its seams.
+TEST(LayerRule, NoSourceFileIsLongerThanAReaderTakesIn)
+{
+    constexpr int kMaxLines = 800;
+    for (const auto& file : SourceFiles()) {
+        std::ifstream in(file);
+        int lines = 0;
+        for (std::string text; std::getline(in, text);)
+            ++lines;
+        EXPECT_LE(lines, kMaxLines) << fs::relative(file, kSourceRoot);
+    }
+}
+
 }  // namespace
