@@ -1,6 +1,7 @@
 #include "calendar/MiniMonths.h"
 
 #include "calendar/DateRules.h"
+#include "calendar/MonthGrid.h"
 #include "calendar/Template.h"
 #include "calendar/WeekLayout.h"
 #include "core/CalendarNames.h"
@@ -55,7 +56,8 @@ void PlaceMiniMonth(sheet::Application& app, int miniYear, int miniMonth, bool p
         app.ActiveCell().FormulaR1C1(options.language.MonthTitle(miniYear, miniMonth));
     });
     Silently([&] { app.Range("A1:G" + std::to_string(rowCount + 2)).Copy(); });
-    Silently([&] { topRow = 8 * WeekRowCount(targetYear, targetMonth, weekStart) + 10; });
+    // One empty row under the target month's last week band.
+    Silently([&] { topRow = grid::WeekLastRow(WeekRowCount(targetYear, targetMonth, weekStart)) + 2; });
     Silently([&] { app.Sheets()(targetMonthName).Select(); });
     // Addressed by name, so a target that is missing never sends the block onto the working sheet.
     Silently([&] {
