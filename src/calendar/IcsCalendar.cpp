@@ -14,10 +14,10 @@ namespace morvessa {
 namespace {
 
 // Steps an iterator may take before it reaches the years asked for (a COUNT rule must be counted
-// from its start), per event and for the whole calendar: a daily rule from the year 1 stops here
-// instead of taking seconds.
-constexpr long kMaxStepsOfEvent = 200000;
-constexpr long kMaxStepsOfCalendar = 2000000;
+// from its start), per event and for the whole calendar (a step costs libical about 2 µs): a daily
+// rule with a count from the year 1 stops here instead of taking seconds.
+constexpr long kMaxStepsOfEvent = 50000;
+constexpr long kMaxStepsOfCalendar = 200000;
 
 struct ComponentFree {
     void operator()(icalcomponent* component) const { Ical().icalcomponent_free(component); }

@@ -230,12 +230,19 @@ StoredCalendarDays DaysOfStoredCalendars(int firstYear, int lastYear)
             const IcsExpansion expansion = ReadCalendarFile(calendar.file).Expand(
                 firstYear, lastYear, {calendar.includeTimed, calendar.hiddenUids});
             result.days.insert(result.days.end(), expansion.days.begin(), expansion.days.end());
-            for (const QString& event : expansion.cutEvents)
-                result.problems.append(
-                    QStringLiteral("The event \"%1\" of the calendar \"%2\" repeats more often than %3 times or "
-                                   "than can be counted; it is shown up to there only.")
-                        .arg(event, calendar.name)
-                        .arg(kMaxOccurrencesOfEvent));
+            if (!expansion.cutEvents.isEmpty()) {
+                // A few names say which; a hostile file's thousands are counted instead.
+                QString events = QStringList(expansion.cutEvents.mid(0, 3)).join(QStringLiteral("\", \""));
+                if (expansion.cutEvents.size() > 3)
+                    events += QStringLiteral("\" and %1 more").arg(expansion.cutEvents.size() - 3);
+                else
+                    events += u'"';
+                result.problems.append(QStringLiteral("In the calendar \"%1\", \"%2 repeat%4 more often than %3 times "
+                                                      "or than can be counted; shown up to there only.")
+                                           .arg(calendar.name, events)
+                                           .arg(kMaxOccurrencesOfEvent)
+                                           .arg(expansion.cutEvents.size() == 1 ? "s" : ""));
+            }
         } catch (const IcsError& error) {
             result.problems.append(QStringLiteral("The calendar \"%1\" cannot be shown: %2")
                                        .arg(calendar.name, QString::fromStdString(error.what())));

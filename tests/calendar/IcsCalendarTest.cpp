@@ -261,6 +261,14 @@ TEST_F(StoredCalendarsTest, ARefusedFileStoresNothingAndOldImportsStayIntact)
     EXPECT_THROW(ImportCalendar(FolderPath(QStringLiteral("missing.ics")), true), IcsError);
     EXPECT_EQ(RawSettings(), before);
     EXPECT_EQ(NamesOn(2025, 6, 12), std::vector<QString>{QStringLiteral("Trip")});
+
+    // An event cut at its limit is named once, for the first year a generation shows.
+    ImportCalendar(WriteFeed(QStringLiteral("ticks.ics"), "BEGIN:VEVENT\r\nUID:t\r\nDTSTART:20260101T000000\r\n"
+                                                          "RRULE:FREQ=MINUTELY\r\nSUMMARY:Tick\r\nEND:VEVENT\r\n"),
+                   true, true);
+    const StoredCalendarDays days = DaysOfStoredCalendars(2026, 2026);
+    EXPECT_EQ(days.problems, QStringList{QStringLiteral("In the calendar \"Family\", \"Tick\" repeats more often than "
+                                                        "10000 times or than can be counted; shown up to there only.")});
 }
 
 }  // namespace
