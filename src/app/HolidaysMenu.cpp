@@ -1,7 +1,8 @@
 #include "app/HolidaysMenu.h"
 
-#include "calendar/HolidayIcs.h"
 #include "calendar/IcsExport.h"
+#include "dialogs/CalendarEventsDialog.h"
+#include "dialogs/CalendarImport.h"
 #include "dialogs/CountryHolidaysDialog.h"
 #include "dialogs/HolidayListDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
@@ -123,6 +124,10 @@ void HolidaysMenu::EditHoliday()
             hooks_.showDialog(rule);
             return rule.result();
         };
+        dialog.runEventsDialog = [this](CalendarEventsDialog& events) {
+            hooks_.showDialog(events);
+            return events.result();
+        };
         hooks_.showDialog(dialog);
         hooks_.refreshLists();
     } catch (const std::exception& error) {
@@ -140,20 +145,10 @@ void HolidaysMenu::ImportIcs()
                                        QStringLiteral("iCalendar files (*.ics);;All files (*)"));
         if (path.isEmpty())
             return;
-        // Everything is read first: a file that cannot be read changes nothing.
-        const IcsImport import = ReadIcsFile(path);
-        ProgramHolidayUndo().Remember(QStringLiteral("Import"));
-        AddedToLists added;
-        try {
-            added = AddHolidays(import.holidays);
-        } catch (...) {
-            ProgramHolidayUndo().Forget();
-            throw;
-        }
-        if (added.added == 0)
-            ProgramHolidayUndo().Forget();
+        const QString summary = ImportCalendarFile(hooks_.parent, path, hooks_.showDialog);
         hooks_.refreshLists();
-        hooks_.showMessage(IcsImportSummary(import, added.added, added.alreadyThere));
+        if (!summary.isEmpty())
+            hooks_.showMessage(summary);
     } catch (const std::exception& error) {
         hooks_.showMessage(QString::fromUtf8(error.what()));
     }

@@ -50,20 +50,14 @@ namespace morvessa {
     X(icalproperty_new_transp) \
     X(icalproperty_new_uid) \
     X(icalproperty_new_version) \
-    X(icalproperty_new_x) \
-    X(icalproperty_set_x_name) \
     X(icalrecur_iterator_free) \
     X(icalrecur_iterator_new) \
     X(icalrecur_iterator_next) \
     X(icalrecur_iterator_set_start) \
-    X(icalrecurrencetype_day_day_of_week) \
-    X(icalrecurrencetype_day_position) \
     X(icalrecurrencetype_from_string) \
-    X(icalrecurrencetype_month_month) \
     X(icaltime_convert_to_zone) \
     X(icaltime_from_timet_with_zone) \
     X(icaltime_is_null_time) \
-    X(icaltime_is_valid_time) \
     X(icaltime_null_date) \
     X(icaltime_null_time) \
     X(icaltimezone_get_builtin_timezone) \

@@ -186,6 +186,22 @@ void RestoreCalendar(std::size_t index, const StoredCalendar& calendar)
     SaveStoredCalendars(calendars);
 }
 
+bool ForgetCalendar(const StoredCalendar& calendar)
+{
+    SettingsEditLock lock;
+    std::vector<StoredCalendar> calendars = StoredCalendars();
+    // Found by its file: the user may have hidden events since.
+    const auto found = std::find_if(calendars.begin(), calendars.end(),
+                                    [&](const StoredCalendar& stored) { return stored.file == calendar.file; });
+    if (found == calendars.end())
+        return false;
+    calendars.erase(found);
+    SaveStoredCalendars(calendars);
+    if (!calendar.linked)
+        QFile::remove(calendar.file);
+    return true;
+}
+
 void SetEventHidden(std::size_t index, const QString& uid, bool hidden)
 {
     SettingsEditLock lock;
@@ -194,6 +210,14 @@ void SetEventHidden(std::size_t index, const QString& uid, bool hidden)
     uids.removeAll(uid);
     if (hidden)
         uids.append(uid);
+    SaveStoredCalendars(calendars);
+}
+
+void SetHiddenEvents(std::size_t index, const QStringList& uids)
+{
+    SettingsEditLock lock;
+    std::vector<StoredCalendar> calendars = StoredCalendars();
+    At(calendars, index).hiddenUids = uids;
     SaveStoredCalendars(calendars);
 }
 

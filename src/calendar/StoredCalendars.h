@@ -52,9 +52,13 @@ void RefreshCalendar(std::size_t index);
 // (RestoreCalendar) undoes the removal.
 StoredCalendar RemoveCalendar(std::size_t index);
 void RestoreCalendar(std::size_t index, const StoredCalendar& calendar);
+// Removes the stored calendar of `calendar`'s file (an import taken back) and its copy; false when it
+// is no longer stored.
+bool ForgetCalendar(const StoredCalendar& calendar);
 
-// Shows or hides one event of a calendar by its UID.
+// Shows or hides one event of a calendar by its UID; or sets every hidden one at once.
 void SetEventHidden(std::size_t index, const QString& uid, bool hidden);
+void SetHiddenEvents(std::size_t index, const QStringList& uids);
 
 // What an import tells the user: "Imported the calendar "Holidays" with 12 events; 2 timed events are
 // left out."

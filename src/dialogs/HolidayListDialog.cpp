@@ -1,5 +1,7 @@
 #include "dialogs/HolidayListDialog.h"
 
+#include "calendar/StoredCalendars.h"
+#include "dialogs/CalendarEventsDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
 #include "widgets/UiRoutines.h"
 
@@ -58,17 +60,26 @@ HolidayListDialog::HolidayListDialog(QWidget* parent) : QDialog(parent)
     edit_->setObjectName(QStringLiteral("Edit"));
     delete_ = new QPushButton(tr("&Delete"), this);
     delete_->setObjectName(QStringLiteral("Delete"));
+    refresh_ = new QPushButton(tr("&Refresh from File"), this);
+    refresh_->setObjectName(QStringLiteral("RefreshCalendar"));
+    events_ = new QPushButton(tr("E&vents..."), this);
+    events_->setObjectName(QStringLiteral("CalendarEvents"));
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(add, &QPushButton::clicked, this, &HolidayListDialog::AddByRule);
     connect(edit_, &QPushButton::clicked, this, &HolidayListDialog::EditSelected);
     connect(delete_, &QPushButton::clicked, this, &HolidayListDialog::DeleteSelected);
+    connect(refresh_, &QPushButton::clicked, this, &HolidayListDialog::RefreshSelectedCalendar);
+    connect(events_, &QPushButton::clicked, this, &HolidayListDialog::ChooseCalendarEvents);
     connect(list_, &QListWidget::itemActivated, this, &HolidayListDialog::EditSelected);
+    connect(list_, &QListWidget::currentRowChanged, this, &HolidayListDialog::SelectionChanged);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(edit_);
     buttons->addWidget(delete_);
+    buttons->addWidget(refresh_);
+    buttons->addWidget(events_);
     buttons->addStretch();
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -83,6 +94,19 @@ void HolidayListDialog::Refresh(std::optional<HolidayEntry> current)
     list_->clear();
     for (const HolidayEntry& entry : entries_)
         list_->addItem(EntryText(entry));
+    calendarCount_ = 0;
+    try {
+        for (const StoredCalendar& calendar : StoredCalendars()) {
+            const QString text = calendar.eventCount == 1
+                                     ? tr("Calendar: %1 - 1 event").arg(calendar.name)
+                                     : tr("Calendar: %1 - %2 events").arg(calendar.name).arg(calendar.eventCount);
+            list_->addItem(text + (calendar.linked ? tr(", in step with its file") : QString()));
+            ++calendarCount_;
+        }
+    } catch (const std::exception& error) {
+        showMessage(QString::fromUtf8(error.what()));
+    }
+    SelectionChanged();
     if (current)
         Select(*current);
     else if (!entries_.empty())
@@ -94,6 +118,62 @@ void HolidayListDialog::Select(const HolidayEntry& entry)
     const auto found = std::find(entries_.begin(), entries_.end(), entry);
     if (found != entries_.end())
         list_->setCurrentRow(static_cast<int>(found - entries_.begin()));
+}
+
+std::optional<std::size_t> HolidayListDialog::SelectedCalendar() const
+{
+    const int row = list_->currentRow() - static_cast<int>(entries_.size());
+    if (row < 0 || row >= calendarCount_)
+        return std::nullopt;
+    return static_cast<std::size_t>(row);
+}
+
+void HolidayListDialog::SelectionChanged()
+{
+    const bool calendar = SelectedCalendar().has_value();
+    refresh_->setEnabled(calendar);
+    events_->setEnabled(calendar);
+}
+
+void HolidayListDialog::RefreshSelectedCalendar()
+{
+    const std::optional<std::size_t> calendar = SelectedCalendar();
+    if (!calendar)
+        return;
+    const int row = list_->currentRow();
+    try {
+        RefreshCalendar(*calendar);
+    } catch (const std::exception& error) {
+        showMessage(QString::fromUtf8(error.what()));
+    }
+    Refresh(std::nullopt);
+    list_->setCurrentRow(row);
+}
+
+void HolidayListDialog::ChooseCalendarEvents()
+{
+    const std::optional<std::size_t> calendar = SelectedCalendar();
+    if (!calendar)
+        return;
+    try {
+        CalendarEventsDialog dialog(*calendar, this);
+        if ((runEventsDialog ? runEventsDialog(dialog) : dialog.exec()) == QDialog::Accepted)
+            dialog.Apply();
+    } catch (const std::exception& error) {
+        showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidayListDialog::DeleteCalendar(std::size_t calendar)
+{
+    ProgramHolidayUndo().Remember(QStringLiteral("Delete"));
+    try {
+        const StoredCalendar removed = RemoveCalendar(calendar);
+        ProgramHolidayUndo().NoteTakeBack([calendar, removed] { RestoreCalendar(calendar, removed); });
+    } catch (const std::exception& error) {
+        ProgramHolidayUndo().Forget();
+        showMessage(QString::fromUtf8(error.what()));
+    }
 }
 
 std::optional<HolidayEntry> HolidayListDialog::Selected() const
@@ -113,6 +193,10 @@ void HolidayListDialog::AddByRule()
 
 void HolidayListDialog::EditSelected()
 {
+    if (SelectedCalendar()) {
+        ChooseCalendarEvents();
+        return;
+    }
     const std::optional<HolidayEntry> entry = Selected();
     if (!entry)
         return;
@@ -137,6 +221,13 @@ void HolidayListDialog::EditSelected()
 
 void HolidayListDialog::DeleteSelected()
 {
+    const int row = list_->currentRow();
+    if (const std::optional<std::size_t> calendar = SelectedCalendar()) {
+        DeleteCalendar(*calendar);
+        Refresh(std::nullopt);
+        list_->setCurrentRow(std::min(row, list_->count() - 1));
+        return;
+    }
     const std::optional<HolidayEntry> entry = Selected();
     if (!entry)
         return;
@@ -152,7 +243,6 @@ void HolidayListDialog::DeleteSelected()
         showMessage(QString::fromUtf8(error.what()));
         return;
     }
-    const int row = list_->currentRow();
     Refresh(std::nullopt);
     list_->setCurrentRow(std::min(row, list_->count() - 1));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Every holiday in one list - the fixed and floating ones and the rule holidays - each its own row,
-// so holidays that share a name stay reachable. Add by Rule, Edit (in place) and Delete, each one
-// undoable.
+// so holidays that share a name stay reachable, then each imported calendar as one row with its
+// event count. Add by Rule, Edit (in place) and Delete, each one undoable; a calendar is refreshed
+// from its file, removed whole, or has single events hidden.
 
 #include "holidays/HolidayEditing.h"
 
@@ -16,6 +17,7 @@ class QPushButton;
 
 namespace morvessa {
 
+class CalendarEventsDialog;
 class RuleHolidayDialog;
 
 class HolidayListDialog : public QDialog {
@@ -25,6 +27,7 @@ public:
 
     // How the rule dialog is shown (tests fill it in and accept it); the default runs it modally.
     std::function<int(RuleHolidayDialog& dialog)> runRuleDialog;
+    std::function<int(CalendarEventsDialog& dialog)> runEventsDialog;
     // Where messages go; the default is a message box.
     std::function<void(const QString& text)> showMessage;
 
@@ -35,12 +38,20 @@ public:
     void AddByRule();
     void EditSelected();
     void DeleteSelected();
+    void RefreshSelectedCalendar();
+    void ChooseCalendarEvents();
 
 private:
     void Refresh(std::optional<HolidayEntry> current);
     std::optional<HolidayEntry> Selected() const;
+    std::optional<std::size_t> SelectedCalendar() const;
+    void DeleteCalendar(std::size_t calendar);
+    void SelectionChanged();
 
     std::vector<HolidayEntry> entries_;
+    int calendarCount_ = 0;
+    QPushButton* refresh_ = nullptr;
+    QPushButton* events_ = nullptr;
     QListWidget* list_ = nullptr;
     QPushButton* edit_ = nullptr;
     QPushButton* delete_ = nullptr;

@@ -364,7 +364,13 @@ void HolidayUndo::Remember(const QString& what)
     DropEmptySteps();
     if (steps_.size() >= kUndoSteps)
         steps_.erase(steps_.begin());
-    steps_.push_back({what, {}});
+    steps_.push_back({what, {}, {}});
+}
+
+void HolidayUndo::NoteTakeBack(std::function<void()> takeBack)
+{
+    if (!steps_.empty())
+        steps_.back().takeBacks.push_back(std::move(takeBack));
 }
 
 void HolidayUndo::Note(const HolidayLists& before, const HolidayLists& after)
@@ -381,19 +387,19 @@ void HolidayUndo::Note(const HolidayLists& before, const HolidayLists& after)
 
 void HolidayUndo::DropEmptySteps()
 {
-    while (!steps_.empty() && steps_.back().changes.empty())
+    while (!steps_.empty() && steps_.back().Empty())
         steps_.pop_back();
 }
 
 bool HolidayUndo::CanUndo() const
 {
-    return std::any_of(steps_.begin(), steps_.end(), [](const Step& step) { return !step.changes.empty(); });
+    return std::any_of(steps_.begin(), steps_.end(), [](const Step& step) { return !step.Empty(); });
 }
 
 QString HolidayUndo::UndoText() const
 {
     for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
-        if (!step->changes.empty())
+        if (!step->Empty())
             return QStringLiteral("Undo ") + step->what;
     return QString();
 }
@@ -411,15 +417,18 @@ bool HolidayUndo::Undo()
     try {
         // Each change is taken back from what is stored now, newest first, so holidays another copy
         // of the program stored meanwhile stay.
-        ChangeHolidayLists([&](HolidayLists& lists) {
-            for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
-                lists.fixed = MergeTableChange(change->after.fixed, change->before.fixed, lists.fixed);
-                lists.floating =
-                    MergeTableChange(change->after.floating, change->before.floating, lists.floating);
-                lists.rules = MergeRuleChange(change->after.rules, change->before.rules, lists.rules);
-            }
-            return true;
-        });
+        if (!changes.empty())
+            ChangeHolidayLists([&](HolidayLists& lists) {
+                for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
+                    lists.fixed = MergeTableChange(change->after.fixed, change->before.fixed, lists.fixed);
+                    lists.floating =
+                        MergeTableChange(change->after.floating, change->before.floating, lists.floating);
+                    lists.rules = MergeRuleChange(change->after.rules, change->before.rules, lists.rules);
+                }
+                return true;
+            });
+        for (auto takeBack = step.takeBacks.rbegin(); takeBack != step.takeBacks.rend(); ++takeBack)
+            (*takeBack)();
     } catch (...) {
         g_undoing = wasUndoing;
         steps_.push_back(std::move(step));

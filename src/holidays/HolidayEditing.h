@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace morvessa {
@@ -78,6 +79,9 @@ public:
     bool Undo();
     // Called for each change saved (see SetHolidayChangeListener); it belongs to the last step.
     void Note(const HolidayLists& before, const HolidayLists& after);
+    // A change kept elsewhere than in the holiday lists (an imported calendar) belongs to the last
+    // step too; undoing the step calls `takeBack`, newest first, after the lists are taken back.
+    void NoteTakeBack(std::function<void()> takeBack);
     void Clear() { steps_.clear(); }
     // Drops the last Remember, for a change that did not happen.
     void Forget()
@@ -96,6 +100,8 @@ private:
     struct Step {
         QString what;
         std::vector<Change> changes;
+        std::vector<std::function<void()>> takeBacks;
+        bool Empty() const { return changes.empty() && takeBacks.empty(); }
     };
     std::vector<Step> steps_;
 };

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 #include "calendar/IcsExport.h"
+#include "calendar/StoredCalendars.h"
+#include "dialogs/HolidayListDialog.h"
 
 #include "dialogs/CountryHolidaysDialog.h"
 #include "holidays/CountryPresets.h"
@@ -335,6 +337,8 @@ TEST_F(MainWindowTest, ExportThenImportIntoAnotherStoreBringsTheHolidaysBackAndB
             dialog.findChild<QSpinBox*>(QStringLiteral("FirstYear"))->setValue(2025);
             dialog.findChild<QSpinBox*>(QStringLiteral("LastYear"))->setValue(2026);
             dialog.accept();
+        } else if (dialog.objectName() == "ImportIcsOptions") {
+            dialog.accept();
         }
     };
     MainWindow& form = Load();
@@ -353,11 +357,14 @@ TEST_F(MainWindowTest, ExportThenImportIntoAnotherStoreBringsTheHolidaysBackAndB
     MainWindow& fresh = Load();
     fresh.HolidaysAction("ImportIcs")->trigger();
     ASSERT_EQ(messages.size(), 3u);
-    EXPECT_TRUE(messages[2].startsWith(QStringLiteral("Imported "))) << messages[2].toStdString();
+    EXPECT_TRUE(messages[2].startsWith(QStringLiteral("Imported the calendar \"holidays.ics\" with ")))
+        << messages[2].toStdString();
     EXPECT_EQ(DaysOf(MarkedHolidays(2025, 2026)), days);
-    const std::vector<HolidayRule> imported = AllHolidayRules();
+    const std::vector<StoredCalendar> imported = StoredCalendars();
+    ASSERT_EQ(imported.size(), 1u);
+    EXPECT_FALSE(imported[0].linked);
 
-    // A broken file: a clear message and nothing changes; Undo takes back the import.
+    // A broken file: a clear message and nothing changes.
     QFile broken(programFolder_.filePath(QStringLiteral("broken.ics")));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("\x89PNG\r\n\x1a\n\0\0garbage");
@@ -366,10 +373,23 @@ TEST_F(MainWindowTest, ExportThenImportIntoAnotherStoreBringsTheHolidaysBackAndB
     fresh.HolidaysAction("ImportIcs")->trigger();
     ASSERT_EQ(messages.size(), 4u);
     EXPECT_TRUE(messages[3].contains(QStringLiteral("nothing was imported")));
-    EXPECT_EQ(AllHolidayRules(), imported);
+    EXPECT_EQ(StoredCalendars(), imported);
+
+    // The holiday list shows the calendar as one row; removing it is undone, and so is the import.
+    {
+        HolidayListDialog list;
+        const QList<QListWidgetItem*> rows =
+            list.List()->findItems(QStringLiteral("Calendar: holidays.ics - "), Qt::MatchStartsWith);
+        ASSERT_EQ(rows.size(), 1);
+        list.List()->setCurrentItem(rows[0]);
+        list.DeleteSelected();
+        EXPECT_TRUE(StoredCalendars().empty());
+    }
     fresh.HolidaysAction("Undo")->trigger();
-    EXPECT_TRUE(RuleHolidays().empty());
-    EXPECT_EQ(Setting(key::RuleHolidays), "[]");
+    EXPECT_EQ(StoredCalendars(), imported);
+    fresh.HolidaysAction("Undo")->trigger();
+    EXPECT_TRUE(StoredCalendars().empty());
+    EXPECT_NE(DaysOf(MarkedHolidays(2025, 2026)), days);
 }
 
 TEST_F(MainWindowTest, ShowEveryHolidayIsAStoredCheckOfTheHolidaysMenu)
