@@ -66,6 +66,11 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
            QStringLiteral("Adds the all-day events of an iCalendar file for this run only; may be given "
                           "more than once. The stored settings are not changed."),
            QStringLiteral("FILE.ics")),
+      exportIcs_(QStringLiteral("export-ics"),
+                 QStringLiteral("Also write every holiday the run would mark, on the days it marks them, as an "
+                                "iCalendar file: for --year, or for every year of --years FIRST-LAST. Without "
+                                "--out or --out-dir only this file is written."),
+                 QStringLiteral("FILE.ics")),
       englishNames_(QStringLiteral("english-names"),
                     QStringLiteral("Names --country holidays in English, not in the country's own "
                                    "language.")),
@@ -101,7 +106,7 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
               QStringLiteral("FIRST-LAST"))
 {
     parser_.setApplicationDescription(QString::fromUtf8(kDescription));
-    parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_,
+    parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_, exportIcs_,
                         englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_, pdf_,
                         paper_, months_});
 }
@@ -129,6 +134,8 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
         usageError_(QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
         return std::nullopt;
     }
+    if (parser_.isSet(exportIcs_) && !parser_.isSet(out_) && !parser_.isSet(outDir_))
+        return ParseExportOnly(exitStatus);
     if (parser_.isSet(outDir_))
         return ParseMany(exitStatus);
     if (parser_.isSet(years_)) {
@@ -176,7 +183,7 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
     if (parser_.isSet(snapshot_))
         options.snapshotPath = parser_.value(snapshot_);
     options.keepGoing = parser_.isSet(keepGoing_);
-    if (!ParsePaper(options) || !ParsePdf(options))
+    if (!ParsePaper(options) || !ParsePdf(options) || !ParseExportIcs(options))
         return std::nullopt;
     return options;
 }
@@ -356,9 +363,50 @@ std::optional<BatchOptions> BatchCommandLine::ParseMany(int& exitStatus)
         return std::nullopt;
     }
     if (!ParseYears(options) || !ParseMonth(options) || !ParseSettingsList(options) ||
-        !ParseLayout(options) || !ParsePaper(options))
+        !ParseLayout(options) || !ParsePaper(options) || !ParseExportIcs(options))
         return std::nullopt;
     options.keepGoing = parser_.isSet(keepGoing_);
+    return options;
+}
+
+bool BatchCommandLine::ParseExportIcs(BatchOptions& options)
+{
+    if (!parser_.isSet(exportIcs_))
+        return true;
+    options.exportIcsPath = parser_.value(exportIcs_);
+    if (options.exportIcsPath.isEmpty() || QFileInfo(options.exportIcsPath).isDir()) {
+        usageError_(QStringLiteral("--export-ics must name a file"));
+        return false;
+    }
+    if (options.settingsPaths.size() > 1) {
+        usageError_(QStringLiteral("--export-ics writes the holidays of one settings file"));
+        return false;
+    }
+    return true;
+}
+
+// --export-ics alone: the holidays of --year or --years, and no calendar.
+std::optional<BatchOptions> BatchCommandLine::ParseExportOnly(int& exitStatus)
+{
+    exitStatus = kExitUsage;
+    BatchOptions options;
+    options.countries = parser_.values(country_);
+    options.icsFiles = parser_.values(ics_);
+    options.englishNames = parser_.isSet(englishNames_);
+    options.exportOnly = true;
+    if (parser_.isSet(snapshot_) || parser_.isSet(pdf_) || parser_.isSet(months_)) {
+        usageError_(QStringLiteral("--export-ics without --out writes no calendar: --snapshot, --pdf and "
+                                   "--months need --out"));
+        return std::nullopt;
+    }
+    if (parser_.isSet(years_) == parser_.isSet(year_)) {
+        usageError_(QStringLiteral("--export-ics takes either --year or --years FIRST-LAST"));
+        return std::nullopt;
+    }
+    if (!ParseYears(options) || !ParseSettingsList(options) || !ParseExportIcs(options))
+        return std::nullopt;
+    if (!options.settingsPaths.isEmpty())
+        options.settingsPath = options.settingsPaths.takeFirst();
     return options;
 }
 

@@ -35,6 +35,8 @@ private:
     bool ParseYears(BatchOptions& options);
     bool ParseSettingsList(BatchOptions& options);
     std::optional<BatchOptions> ParseMany(int& exitStatus);
+    bool ParseExportIcs(BatchOptions& options);
+    std::optional<BatchOptions> ParseExportOnly(int& exitStatus);
 
     UsageErrorSink usageError_;
     QCommandLineParser parser_;
@@ -49,6 +51,7 @@ private:
     QCommandLineOption outDir_;
     QCommandLineOption country_;
     QCommandLineOption ics_;
+    QCommandLineOption exportIcs_;
     QCommandLineOption englishNames_;
     QCommandLineOption keepGoing_;
     QCommandLineOption language_;

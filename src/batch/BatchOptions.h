@@ -53,6 +53,9 @@ struct BatchOptions {
     QStringList countries;
     QStringList icsFiles;
     bool englishNames = false;
+    // Every holiday the run would mark, as an .ics file, for the run's year or years.
+    QString exportIcsPath;
+    bool exportOnly = false;  // no calendar, only the .ics file
     bool keepGoing = false;  // write the files even when steps failed
     // The calendar's layout; what the command line leaves open comes from the settings.
     std::optional<CalendarLanguage> language;

@@ -74,6 +74,9 @@ int RunMany(const BatchOptions& options)
             load.Step(104, [] { LoadHolidays(); });
             load.Step(104, [] { LoadRuleHolidays(); });
         }
+        if (!options.exportIcsPath.isEmpty() &&
+            !ExportRunHolidays(options, options.years.front(), options.years.back()))
+            return kExitFailedSteps;
         const CalendarOptions layout = options.Layout();
         for (const int year : options.years) {
             const int reportsBefore = reporter.count;

@@ -143,7 +143,8 @@ int RunOne(const BatchOptions& options)
     ScopedCatalogueMessageSink useMessages(catalogueMessages);
 
     // Partial files next to --out that a killed run left.
-    sheet::io::RemoveAbandonedPartialFiles(QFile::encodeName(options.outPath).toStdString());
+    if (!options.outPath.isEmpty())
+        sheet::io::RemoveAbandonedPartialFiles(QFile::encodeName(options.outPath).toStdString());
     // The run's private folder inside TEMP (the generation's workbook and picture go there too):
     // nothing of another user or another run at the same time meets it, and it goes with the run.
     std::string runFolder;
@@ -156,6 +157,14 @@ int RunOne(const BatchOptions& options)
 
     if (!UseRunHolidaysOf(options, QString::fromStdString(runFolder)))
         return kExitUsage;
+    if (!options.exportIcsPath.isEmpty()) {
+        const int first = options.years.empty() ? options.year.Number() : options.years.front();
+        const int last = options.years.empty() ? options.year.Number() : options.years.back();
+        if (!ExportRunHolidays(options, first, last))
+            return kExitFailedSteps;
+        if (options.exportOnly)
+            return reporter.count == 0 ? kExitOk : kExitFailedSteps;
+    }
 
     // The paper asked for here reaches the workbook's page setup and the PDF, not the store.
     std::optional<ScopedPaperChoice> paper;

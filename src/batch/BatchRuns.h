@@ -24,4 +24,8 @@ QString ManyWorkbookPath(const BatchOptions& options, const QString& settingsPat
 // (reported as a usage error) for an unknown code or an unreadable file.
 bool UseRunHolidaysOf(const BatchOptions& options, const QString& folder);
 
+// Writes --export-ics: the holidays of the settings in use (the run's copy with --country and --ics)
+// for first..last, on the days a calendar marks them; false (reported) when it cannot.
+bool ExportRunHolidays(const BatchOptions& options, int first, int last);
+
 }  // namespace morvessa::batch

@@ -22,7 +22,8 @@ CalendarEventsDialog::CalendarEventsDialog(std::size_t calendar, QWidget* parent
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Events"));
     list_->setMinimumSize(420, 320);
-    for (const IcsEventInfo& event : ReadCalendarFile(stored.file).Events()) {
+    const IcsCalendar parsed = ReadCalendarFile(stored.file);
+    for (const IcsEventInfo& event : parsed.Events()) {
         auto* item = new QListWidgetItem(event.summary, list_);
         item->setData(kUidRole, event.uid);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

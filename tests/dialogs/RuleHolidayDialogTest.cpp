@@ -1,3 +1,5 @@
+#include "calendar/StoredCalendars.h"
+#include "dialogs/CalendarEventsDialog.h"
 #include "dialogs/CountryHolidaysDialog.h"
 #include "dialogs/HolidayListDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
@@ -6,6 +8,8 @@
 #include "dialogs/DialogTestSupport.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -202,6 +206,38 @@ TEST_F(RuleHolidayDialogTest, AddingACountryReportsWhatWasAddedAndIsOneUndoStep)
     EXPECT_TRUE(RuleHolidays().empty());
     EXPECT_FALSE(ProgramHolidayUndo().CanUndo());  // the adding of nothing left no step
     EXPECT_THROW(AddCountryToRuleHolidays(QStringLiteral("XX"), PresetNames::Local), HolidayRuleError);
+}
+
+TEST_F(RuleHolidayDialogTest, ACalendarRowIsRefreshedFromItsFileAndHidesTheEventsUnchecked)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("club.ics"));
+    const auto write = [&](const QByteArray& events) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCALENDAR\r\nX-WR-CALNAME:Club\r\n" + events + "END:VCALENDAR\r\n");
+    };
+    const QByteArray meeting = "BEGIN:VEVENT\r\nUID:m\r\nDTSTART;VALUE=DATE:20260310\r\nSUMMARY:Meeting\r\nEND:VEVENT\r\n";
+    write(meeting);
+    ImportCalendar(path, false);
+    write(meeting + "BEGIN:VEVENT\r\nUID:f\r\nDTSTART;VALUE=DATE:20260601\r\nSUMMARY:Fair\r\nEND:VEVENT\r\n");
+
+    HolidayListDialog list;
+    const int row = list.List()->count() - 1;
+    EXPECT_EQ(list.List()->item(row)->text(), "Calendar: Club - 1 event");
+    list.List()->setCurrentRow(row);
+    list.RefreshSelectedCalendar();
+    EXPECT_EQ(list.List()->item(row)->text(), "Calendar: Club - 2 events");
+
+    list.runEventsDialog = [](CalendarEventsDialog& dialog) {
+        EXPECT_EQ(dialog.List()->count(), 2);
+        dialog.List()->item(0)->setCheckState(Qt::Unchecked);
+        dialog.accept();
+        return dialog.result();
+    };
+    list.EditSelected();
+    EXPECT_EQ(StoredCalendars()[0].hiddenUids, QStringList{QStringLiteral("m")});
+    EXPECT_EQ(DaysOfStoredCalendars(2026, 2026).days.size(), 1u);
 }
 
 }  // namespace

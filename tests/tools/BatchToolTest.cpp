@@ -332,6 +332,33 @@ TEST_F(BatchToolTest, CountryAndIcsHolidaysAreForThatRunOnly)
     EXPECT_FALSE(QFileInfo::exists(Path("x.xls")));
 }
 
+TEST_F(BatchToolTest, ExportIcsWritesTheRunsHolidaysWithOrWithoutACalendar)
+{
+    QFile ics(Path("exam.ics"));
+    ASSERT_TRUE(ics.open(QIODevice::WriteOnly));
+    ics.write("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:e\r\nDTSTART;VALUE=DATE:20261222\r\nSUMMARY:Exam\r\n"
+              "END:VEVENT\r\nEND:VCALENDAR\r\n");
+    ics.close();
+    const RunResult alone = Run({"--years", "2026-2027", "--settings", Path("settings.ini"), "--country", "gb",
+                                 "--ics", Path("exam.ics"), "--english-names", "--export-ics", Path("out.ics")});
+    ASSERT_EQ(alone.exitCode, 0) << alone.err.toStdString();
+    EXPECT_TRUE(alone.out.contains(QStringLiteral("holidays of 2026-2027 to "))) << alone.out.toStdString();
+    QFile exported(Path("out.ics"));
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    const QByteArray text = exported.readAll();
+    EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20261228\r\nDTEND;VALUE=DATE:20261229\r\n"
+                              "SUMMARY:Boxing Day (observed)\r\n"));
+    EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20261222\r\nDTEND;VALUE=DATE:20261223\r\nSUMMARY:Exam\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(Path("2026.xls")));
+
+    const RunResult both = Run({"--year", "2026", "--out", Path("calendar.xls"), "--settings", Path("settings.ini"),
+                                "--export-ics", Path("one.ics")});
+    ASSERT_EQ(both.exitCode, 0) << both.err.toStdString();
+    EXPECT_TRUE(QFileInfo(Path("calendar.xls")).isFile());
+    EXPECT_TRUE(both.out.contains(QStringLiteral("holidays of 2026-2026 to "))) << both.out.toStdString();
+    EXPECT_EQ(Run({"--export-ics", Path("x.ics")}).exitCode, 2) << "no year";
+}
+
 TEST_F(BatchToolTest, ManyCalendarsTakeTheRunHolidaysToo)
 {
     const RunResult run = Run({"--years", "2025-2026", "--out-dir", Path("many"), "--settings",
