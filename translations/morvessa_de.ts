@@ -618,6 +618,21 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>iCalendar-Datei importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in step with the file (read it again for every calendar)</source>
+        <translation>Mit der Datei &amp;abgleichen (für jeden Kalender neu lesen)</translation>
+    </message>
+    <message>
+        <source>Include &amp;timed events, with their time before the name</source>
+        <translation>&amp;Termine mit Uhrzeit aufnehmen, die Uhrzeit vor dem Namen</translation>
+    </message>
+</context>
+<context>
     <name>SaveResults</name>
     <message>
         <source>PDF (*.pdf)</source>
@@ -665,6 +680,13 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>The settings file &quot;%1&quot; is not a file.</source>
         <translation>Die Einstellungsdatei &quot;%1&quot; ist keine Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarEventsDialog</name>
+    <message>
+        <source>Events of %1</source>
+        <translation>Ereignisse von %1</translation>
     </message>
 </context>
 <context>
@@ -842,6 +864,26 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
         <translation>Der letzte feste und der letzte bewegliche Feiertag bleiben: Jede Liste behält einen.</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh from File</source>
+        <translation>Aus Datei &amp;aktualisieren</translation>
+    </message>
+    <message>
+        <source>E&amp;vents...</source>
+        <translation>E&amp;reignisse...</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - 1 event</source>
+        <translation>Kalender: %1 - 1 Ereignis</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - %2 events</source>
+        <translation>Kalender: %1 - %2 Ereignisse</translation>
+    </message>
+    <message>
+        <source>, in step with its file</source>
+        <translation>, mit seiner Datei abgeglichen</translation>
     </message>
 </context>
 <context>

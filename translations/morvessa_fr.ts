@@ -618,6 +618,21 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>Importer un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in step with the file (read it again for every calendar)</source>
+        <translation>&amp;Suivre le fichier (le relire pour chaque calendrier)</translation>
+    </message>
+    <message>
+        <source>Include &amp;timed events, with their time before the name</source>
+        <translation>Inclure les événements &amp;horaires, l&apos;heure avant le nom</translation>
+    </message>
+</context>
+<context>
     <name>SaveResults</name>
     <message>
         <source>PDF (*.pdf)</source>
@@ -665,6 +680,13 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>The settings file &quot;%1&quot; is not a file.</source>
         <translation>Le fichier de réglages « %1 » n&apos;est pas un fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarEventsDialog</name>
+    <message>
+        <source>Events of %1</source>
+        <translation>Événements de %1</translation>
     </message>
 </context>
 <context>
@@ -842,6 +864,26 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
         <translation>Le dernier jour férié fixe et le dernier mobile restent : chaque liste en garde un.</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh from File</source>
+        <translation>&amp;Actualiser depuis le fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;vents...</source>
+        <translation>É&amp;vénements...</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - 1 event</source>
+        <translation>Calendrier : %1 - 1 événement</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - %2 events</source>
+        <translation>Calendrier : %1 - %2 événements</translation>
+    </message>
+    <message>
+        <source>, in step with its file</source>
+        <translation>, suivi de son fichier</translation>
     </message>
 </context>
 <context>
