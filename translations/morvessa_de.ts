@@ -866,8 +866,8 @@ Möchten Sie trotzdem fortfahren?</translation>
         <translation>Der letzte feste und der letzte bewegliche Feiertag bleiben: Jede Liste behält einen.</translation>
     </message>
     <message>
-        <source>&amp;Refresh from File</source>
-        <translation>Aus Datei &amp;aktualisieren</translation>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>E&amp;vents...</source>

@@ -866,8 +866,8 @@ Voulez-vous continuer malgré tout ?</translation>
         <translation>Le dernier jour férié fixe et le dernier mobile restent : chaque liste en garde un.</translation>
     </message>
     <message>
-        <source>&amp;Refresh from File</source>
-        <translation>&amp;Actualiser depuis le fichier</translation>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <source>E&amp;vents...</source>

@@ -60,7 +60,7 @@ HolidayListDialog::HolidayListDialog(QWidget* parent) : QDialog(parent)
     edit_->setObjectName(QStringLiteral("Edit"));
     delete_ = new QPushButton(tr("&Delete"), this);
     delete_->setObjectName(QStringLiteral("Delete"));
-    refresh_ = new QPushButton(tr("&Refresh from File"), this);
+    refresh_ = new QPushButton(tr("&Refresh"), this);
     refresh_->setObjectName(QStringLiteral("RefreshCalendar"));
     events_ = new QPushButton(tr("E&vents..."), this);
     events_->setObjectName(QStringLiteral("CalendarEvents"));
