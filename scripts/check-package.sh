@@ -26,7 +26,9 @@ for path in ./usr/bin/morvessa ./usr/bin/morvessa-batch ./usr/share/morvessa/HAN
     ./usr/share/icons/hicolor/scalable/apps/morvessa.svg \
     ./usr/share/man/man1/morvessa.1.gz ./usr/share/man/man1/morvessa-batch.1.gz \
     ./usr/share/bash-completion/completions/morvessa-batch \
-    ./usr/share/doc/morvessa/copyright ./usr/share/doc/morvessa/changelog.gz; do
+    ./usr/share/doc/morvessa/copyright ./usr/share/doc/morvessa/changelog.gz \
+    ./usr/share/morvessa/holidays/index.json ./usr/share/morvessa/holidays/DE.json \
+    ./usr/share/doc/morvessa/LICENSE.date-holidays; do
   grep -qxF "$path" <<< "$contents" || fail "the package lacks $path"
 done
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need; does nothing when they are all there.
+# Installs the Debian packages the build and the tests need, and fetches the pinned world holiday
+# data; does nothing when they are all there.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
@@ -11,7 +12,8 @@ packages=(
   python3 python3-xlrd python3-openpyxl python3-xlwt python3-icalendar python3-dateutil
   poppler-utils
   clang
-  libical-dev
+  libical-dev libicu-dev
+  nodejs npm openssl
   dpkg-dev help2man appstream desktop-file-utils man-db
 )
 missing=()
@@ -27,3 +29,4 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+"$(dirname "$0")/holiday-data.sh"

@@ -1,0 +1,16 @@
+#pragma once
+// The moments of the equinoxes, solstices and the Chinese solar terms, computed from the sun's
+// position (the periodic-term method of Meeus, "Astronomical Algorithms", chapters 25 and 27).
+
+namespace morvessa::world {
+
+// Days since 1970-01-01 00:00 UT, with the fraction of the day.
+using UnixDays = double;
+
+// The march (3), june (6), september (9) or december (12) equinox or solstice of `year`.
+UnixDays SeasonStart(int year, int month);
+
+// The moment in or after `from` when the sun's apparent longitude reaches `degrees` (0..360).
+UnixDays SunReachesLongitude(double degrees, UnixDays from);
+
+}  // namespace morvessa::world

@@ -1,0 +1,142 @@
+#include "holidays/world/OtherCalendars.h"
+
+#include <unicode/calendar.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+namespace morvessa::world {
+
+namespace {
+
+const QDate kUnixEpoch(1970, 1, 1);
+constexpr double kMillisecondsPerDay = 86400000.0;
+
+const char* LocaleOf(OtherCalendar calendar)
+{
+    switch (calendar) {
+    case OtherCalendar::Hebrew: return "en@calendar=hebrew";
+    case OtherCalendar::Hijri: return "en@calendar=islamic-umalqura";
+    case OtherCalendar::Persian: return "en@calendar=persian";
+    case OtherCalendar::Korean: return "en@calendar=dangi";
+    // ICU has no Vietnamese calendar; the Chinese one differs from it only when a new moon falls
+    // between 23:00 and midnight Hanoi time, a handful of days a century.
+    default: return "en@calendar=chinese";
+    }
+}
+
+// One calendar object per calendar and thread: making one costs far more than using it.
+icu::Calendar* CalendarOf(OtherCalendar calendar)
+{
+    thread_local std::array<std::unique_ptr<icu::Calendar>, 7> calendars;
+    auto& slot = calendars[static_cast<size_t>(calendar)];
+    if (!slot) {
+        UErrorCode status = U_ZERO_ERROR;
+        slot.reset(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(),
+                                                 icu::Locale(LocaleOf(calendar)), status));
+        if (U_FAILURE(status))
+            slot.reset();
+    }
+    return slot.get();
+}
+
+bool HebrewLeapYear(int year) { return (7 * year + 1) % 19 < 7; }
+
+// The grammar counts Hebrew months Tishrei = 1 ... Adar I = 6, Adar (II) = 7 ... Elul = 13; ICU counts
+// from 0 with Adar I at 5, which a common year skips.
+int IcuHebrewMonth(int month, int year)
+{
+    if (month == kAdarI && !HebrewLeapYear(year))
+        return kAdarII - 1;
+    return month - 1;
+}
+
+std::optional<QDate> FirstDayOf(const OtherDate& date, int extendedYear)
+{
+    icu::Calendar* calendar = CalendarOf(date.calendar);
+    if (!calendar)
+        return std::nullopt;
+    calendar->clear();
+    calendar->set(UCAL_EXTENDED_YEAR, extendedYear);
+    const int month = date.calendar == OtherCalendar::Hebrew ? IcuHebrewMonth(date.month, extendedYear)
+                                                             : date.month - 1;
+    calendar->set(UCAL_MONTH, month);
+    if (date.leapMonth)
+        calendar->set(UCAL_IS_LEAP_MONTH, 1);
+    calendar->set(UCAL_DATE, 1);
+    UErrorCode status = U_ZERO_ERROR;
+    const UDate moment = calendar->getTime(status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    // A leap month asked of a year without it: ICU gives the common month, which is not the date.
+    if (date.leapMonth && calendar->get(UCAL_IS_LEAP_MONTH, status) != 1)
+        return std::nullopt;
+    return kUnixEpoch.addDays(static_cast<qint64>(std::floor(moment / kMillisecondsPerDay)));
+}
+
+// The revised Bengali calendar of Bangladesh (1987): the year begins on 14 April; Boishakh to Bhadro
+// have 31 days, the others 30, and Falgun 31 when its February has 29 days.
+std::optional<QDate> BengaliMonthStart(int month, int bengaliYear)
+{
+    const int gregorianYear = bengaliYear + 593;
+    QDate day(gregorianYear, 4, 14);
+    for (int m = 1; m < month; ++m) {
+        int length = m <= 5 ? 31 : 30;
+        if (m == 11 && QDate::isLeapYear(gregorianYear + 1))
+            length = 31;
+        day = day.addDays(length);
+    }
+    return day;
+}
+
+}  // namespace
+
+std::vector<QDate> GregorianDays(const OtherDate& date, int year)
+{
+    std::vector<QDate> days;
+    auto keep = [&](std::optional<QDate> first) {
+        if (!first)
+            return;
+        const QDate day = first->addDays(date.day - 1);
+        if (day.year() == year && std::find(days.begin(), days.end(), day) == days.end())
+            days.push_back(day);
+    };
+    switch (date.calendar) {
+    case OtherCalendar::Bengali:
+        for (int b = year - 594; b <= year - 593; ++b)
+            keep(BengaliMonthStart(date.month, b));
+        break;
+    case OtherCalendar::Hebrew:
+        for (int h = year + 3760; h <= year + 3761; ++h)
+            keep(FirstDayOf(date, h));
+        break;
+    case OtherCalendar::Persian:
+        for (int p = year - 622; p <= year - 621; ++p)
+            keep(FirstDayOf(date, p));
+        break;
+    case OtherCalendar::Hijri: {
+        const int approx = static_cast<int>((year - 622) * 33.0 / 32.0);
+        for (int h = approx - 1; h <= approx + 2; ++h)
+            keep(FirstDayOf(date, h));
+        break;
+    }
+    default: {
+        // ICU counts Chinese years from 2637 BC, Korean ones from 2333 BC.
+        const int offset = date.calendar == OtherCalendar::Korean ? 2333 : 2637;
+        for (int c = year + offset - 1; c <= year + offset; ++c) {
+            if (date.cycleYear == 0 || c == date.cycleYear)
+                keep(FirstDayOf(date, c));
+        }
+        break;
+    }
+    }
+    std::sort(days.begin(), days.end());
+    return days;
+}
+
+}  // namespace morvessa::world
