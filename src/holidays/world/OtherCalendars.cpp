@@ -9,6 +9,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 namespace morvessa::world {
 
@@ -56,7 +57,7 @@ int IcuHebrewMonth(int month, int year)
     return month - 1;
 }
 
-std::optional<QDate> FirstDayOf(const OtherDate& date, int extendedYear)
+std::optional<QDate> ComputeFirstDay(const OtherDate& date, int extendedYear)
 {
     icu::Calendar* calendar = CalendarOf(date.calendar);
     if (!calendar)
@@ -77,6 +78,21 @@ std::optional<QDate> FirstDayOf(const OtherDate& date, int extendedYear)
     if (date.leapMonth && calendar->get(UCAL_IS_LEAP_MONTH, status) != 1)
         return std::nullopt;
     return kUnixEpoch.addDays(static_cast<qint64>(std::floor(moment / kMillisecondsPerDay)));
+}
+
+// A place's rules ask for the same months again and again (the first lunar month for New Year's Eve,
+// New Year and the days after it), and ICU's lunisolar arithmetic is the costly part.
+std::optional<QDate> FirstDayOf(const OtherDate& date, int extendedYear)
+{
+    constexpr size_t kMostRemembered = 4096;
+    thread_local std::unordered_map<qint64, std::optional<QDate>> remembered;
+    const qint64 key = ((static_cast<qint64>(extendedYear) * 16 + date.month) * 2 + date.leapMonth) * 8 +
+                       static_cast<qint64>(date.calendar);
+    if (const auto it = remembered.find(key); it != remembered.end())
+        return it->second;
+    if (remembered.size() >= kMostRemembered)
+        remembered.clear();
+    return remembered[key] = ComputeFirstDay(date, extendedYear);
 }
 
 // The revised Bengali calendar of Bangladesh (1987): the year begins on 14 April; Boishakh to Bhadro
