@@ -36,7 +36,20 @@ _morvessa_batch()
         --week-start)
             COMPREPLY=($(compgen -W "sun mon sat locale" -- "$cur"))
             return ;;
-        --year|--years|--months|--first-month|--language|--country)
+        --country|--list-countries)
+            # The codes come from the program's own list of the holiday data's places.
+            local codes
+            codes="$("${COMP_WORDS[0]}" --list-countries 2>/dev/null | cut -f1)"
+            if [[ "$cur" == *-* ]]; then
+                codes="$("${COMP_WORDS[0]}" --list-countries "${cur%%-*}" 2>/dev/null | cut -f1)"
+            fi
+            COMPREPLY=($(compgen -W "$codes" -- "${cur^^}"))
+            return ;;
+        --holiday-types)
+            local done="${cur%"${cur##*,}"}"
+            COMPREPLY=($(compgen -P "$done" -W "public bank optional school observance" -- "${cur##*,}"))
+            return ;;
+        --year|--years|--months|--first-month|--language)
             return ;;
     esac
 

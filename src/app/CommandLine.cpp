@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "holidays/world/WorldHolidays.h"
+
 namespace morvessa {
 
 namespace {
@@ -25,7 +27,8 @@ std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string
         if (argument == "--help" || argument == "-h")
             return CommandLineAnswer{0, kHelp};
         if (argument == "--version" || argument == "-v")
-            return CommandLineAnswer{0, "morvessa " + version + "\n"};
+            return CommandLineAnswer{0, "morvessa " + version + "\nHoliday data: " +
+                                            world::DataDescription().toStdString() + "\n"};
     }
     return std::nullopt;
 }

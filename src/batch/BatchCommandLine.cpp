@@ -1,5 +1,7 @@
 #include "batch/BatchCommandLine.h"
 
+#include "holidays/world/WorldHolidays.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -58,10 +60,17 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
               QStringLiteral("The folder for many calendars (with --years or --year; made if missing)."),
               QStringLiteral("DIR")),
       country_(QStringLiteral("country"),
-               QStringLiteral("Adds the national holidays of a country (ISO 3166-1 alpha-2 code, such as "
-                              "GB) for this run only; may be given more than once. The stored settings "
-                              "are not changed."),
+               QStringLiteral("Adds the holidays of a country, state or region (a code such as DE, DE-BY, "
+                              "GB-SCT or US-TX; --list-countries lists them) for this run only; may be given "
+                              "more than once. The stored settings are not changed."),
                QStringLiteral("CODE")),
+      holidayTypes_(QStringLiteral("holiday-types"),
+                    QStringLiteral("The kinds of --country holidays to mark, separated by commas: public, "
+                                   "bank, optional, school, observance (default: public)."),
+                    QStringLiteral("KINDS")),
+      listCountries_(QStringLiteral("list-countries"),
+                     QStringLiteral("Lists the code and English name of every country, one per line; with a "
+                                    "country's code after it (--list-countries DE), its states and regions.")),
       ics_(QStringLiteral("ics"),
            QStringLiteral("Adds the all-day events of an iCalendar file for this run only; may be given "
                           "more than once. The stored settings are not changed."),
@@ -106,7 +115,8 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
               QStringLiteral("FIRST-LAST"))
 {
     parser_.setApplicationDescription(QString::fromUtf8(kDescription));
-    parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, ics_, exportIcs_,
+    parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, holidayTypes_,
+                        listCountries_, ics_, exportIcs_,
                         englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_, pdf_,
                         paper_, months_});
 }
@@ -121,13 +131,19 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
         return std::nullopt;
     }
     if (parser_.isSet(version_)) {
-        std::printf("morvessa-batch %s\n", MORVESSA_VERSION);
+        std::printf("morvessa-batch %s\nHoliday data: %s\n", MORVESSA_VERSION,
+                    qUtf8Printable(world::DataDescription()));
         exitStatus = kExitOk;
         return std::nullopt;
     }
     if (parser_.isSet(help_)) {
         std::fputs(qUtf8Printable(parser_.helpText()), stdout);
         exitStatus = kExitOk;
+        return std::nullopt;
+    }
+    if (parser_.isSet(listCountries_)) {
+        if (ListCountries())
+            exitStatus = kExitOk;
         return std::nullopt;
     }
     if (!parser_.positionalArguments().isEmpty()) {
@@ -155,6 +171,8 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
     options.countries = parser_.values(country_);
     options.icsFiles = parser_.values(ics_);
     options.englishNames = parser_.isSet(englishNames_);
+    if (!ParseHolidayKinds(options))
+        return std::nullopt;
     if (parser_.isSet(year_)) {
         const std::optional<CalendarYear> year = CalendarYear::FromText(parser_.value(year_));
         if (!year) {
@@ -186,6 +204,49 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
     if (!ParsePaper(options) || !ParsePdf(options) || !ParseExportIcs(options))
         return std::nullopt;
     return options;
+}
+
+bool BatchCommandLine::ParseHolidayKinds(BatchOptions& options)
+{
+    if (!parser_.isSet(holidayTypes_))
+        return true;
+    options.holidayKinds.clear();
+    for (const QString& kind : parser_.value(holidayTypes_).split(u',', Qt::SkipEmptyParts)) {
+        const QString name = kind.trimmed().toLower();
+        if (!world::KindFromName(name)) {
+            usageError_(QStringLiteral("--holiday-types takes public, bank, optional, school and observance, "
+                                       "not '%1'")
+                            .arg(kind.trimmed()));
+            return false;
+        }
+        if (!options.holidayKinds.contains(name))
+            options.holidayKinds.append(name);
+    }
+    if (options.holidayKinds.isEmpty()) {
+        usageError_(QStringLiteral("--holiday-types needs at least one kind"));
+        return false;
+    }
+    return true;
+}
+
+// Every country, or the states and regions of the one named after the option: "CODE<TAB>name".
+bool BatchCommandLine::ListCountries()
+{
+    const QStringList rest = parser_.positionalArguments();
+    if (rest.size() > 1) {
+        usageError_(QStringLiteral("--list-countries takes at most one country code"));
+        return false;
+    }
+    try {
+        const std::vector<world::Place> places =
+            rest.isEmpty() ? world::Countries() : world::Subdivisions(rest.first());
+        for (const world::Place& place : places)
+            std::printf("%s\t%s\n", qUtf8Printable(place.code), qUtf8Printable(place.englishName));
+    } catch (const std::exception& error) {
+        usageError_(QString::fromUtf8(error.what()));
+        return false;
+    }
+    return true;
 }
 
 bool BatchCommandLine::ParsePaper(BatchOptions& options)
@@ -346,6 +407,8 @@ std::optional<BatchOptions> BatchCommandLine::ParseMany(int& exitStatus)
     options.countries = parser_.values(country_);
     options.icsFiles = parser_.values(ics_);
     options.englishNames = parser_.isSet(englishNames_);
+    if (!ParseHolidayKinds(options))
+        return std::nullopt;
     if (parser_.isSet(out_) || parser_.isSet(snapshot_) || parser_.isSet(pdf_) || parser_.isSet(months_)) {
         usageError_(QStringLiteral(
             "--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months"));
@@ -393,6 +456,8 @@ std::optional<BatchOptions> BatchCommandLine::ParseExportOnly(int& exitStatus)
     options.countries = parser_.values(country_);
     options.icsFiles = parser_.values(ics_);
     options.englishNames = parser_.isSet(englishNames_);
+    if (!ParseHolidayKinds(options))
+        return std::nullopt;
     options.exportOnly = true;
     if (parser_.isSet(snapshot_) || parser_.isSet(pdf_) || parser_.isSet(months_)) {
         usageError_(QStringLiteral("--export-ics without --out writes no calendar: --snapshot, --pdf and "

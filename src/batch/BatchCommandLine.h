@@ -34,6 +34,8 @@ private:
     bool ParseMonth(BatchOptions& options);
     bool ParseYears(BatchOptions& options);
     bool ParseSettingsList(BatchOptions& options);
+    bool ParseHolidayKinds(BatchOptions& options);
+    bool ListCountries();
     std::optional<BatchOptions> ParseMany(int& exitStatus);
     bool ParseExportIcs(BatchOptions& options);
     std::optional<BatchOptions> ParseExportOnly(int& exitStatus);
@@ -50,6 +52,8 @@ private:
     QCommandLineOption years_;
     QCommandLineOption outDir_;
     QCommandLineOption country_;
+    QCommandLineOption holidayTypes_;
+    QCommandLineOption listCountries_;
     QCommandLineOption ics_;
     QCommandLineOption exportIcs_;
     QCommandLineOption englishNames_;

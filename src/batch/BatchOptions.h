@@ -50,7 +50,8 @@ struct BatchOptions {
     std::vector<int> years;     // with outDir
     QStringList settingsPaths;  // with outDir; empty: the user's own settings
     // Holidays for this run only, added to a private copy of the settings.
-    QStringList countries;
+    QStringList countries;                           // "DE", "DE-BY", ...
+    QStringList holidayKinds{QStringLiteral("public")};  // of the countries' holidays
     QStringList icsFiles;
     bool englishNames = false;
     // Every holiday the run would mark, as an .ics file, for the run's year or years.

@@ -210,7 +210,7 @@ bool UseRunHolidaysOf(const BatchOptions& options, const QString& folder)
         return true;
     try {
         for (const QString& line :
-             UseRunHolidays({options.countries, options.icsFiles, options.englishNames}, folder))
+             UseRunHolidays({options.countries, options.holidayKinds, options.icsFiles, options.englishNames}, folder))
             std::printf("%s\n", qUtf8Printable(line));
     } catch (const std::exception& error) {
         PrintUsageError(QString::fromUtf8(error.what()));

@@ -10,6 +10,7 @@
 #include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
+#include "holidays/world/WorldSources.h"
 #include "host/SheetPicture.h"
 #include "settings/SettingsStore.h"
 #include "core/ErrorTrap.h"
@@ -143,8 +144,15 @@ void MarkHoliday(sheet::Application& app, int year, int month, int day, const st
 
 namespace {
 
+// The two-letter language the world holiday names are asked in ("de" for German month names).
+QString LanguageCodeOf(const CalendarLanguage& language)
+{
+    return language.Locale().name().section(u'_', 0, 0);
+}
+
 // The holidays of one year, handed to `sink` for those of its months that the workbook shows.
-void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& shownMonths, bool firstPass)
+void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& shownMonths, bool firstPass,
+                         const CalendarLanguage& language)
 {
     // A holiday of a month this year does not show is left to the other year; one whose month
     // cannot be read is reported once, in the first year.
@@ -206,6 +214,27 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
         }
         sink.BlockDone();
     }
+
+    // The chosen countries, states and regions, computed for the year; without any, no data is read.
+    const world::WorldSourceDays sources = world::DaysOfWorldSources(int(year), LanguageCodeOf(language));
+    if (firstPass) {
+        for (const QString& problem : sources.problems)
+            sink.Fail(problem.toStdString());
+    }
+    bool sourceMarked = false;
+    for (const world::WorldSourceDay& day : sources.days) {
+        if (!shownMonths.count(day.date.month()))
+            continue;
+        try {
+            sink.Mark(day.date.month(), day.date.day(), day.name);
+            sourceMarked = true;
+        } catch (...) {
+            sink.Fail("The holiday \"" + day.name.toStdString() + "\" cannot be placed: " +
+                      CurrentExceptionDescription() + ".");
+        }
+    }
+    if (sourceMarked)
+        sink.BlockDone();
 
     // Imported calendars come last; without any, libical is never loaded.
     const StoredCalendarDays calendars = DaysOfStoredCalendars(int(year), int(year));
@@ -291,7 +320,7 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
     }
     for (const auto& [passYear, months] : years) {
         SheetSink sink(app, passYear, trap, line, options);
-        VisitHolidaysOfYear(passYear, sink, months, passYear == years.front().first);
+        VisitHolidaysOfYear(passYear, sink, months, passYear == years.front().first, options.language);
     }
 }
 
@@ -302,7 +331,7 @@ std::vector<MarkedHoliday> MarkedHolidaysOfYear(int year)
     std::set<int> months;
     for (int month = 1; month <= 12; ++month)
         months.insert(month);
-    VisitHolidaysOfYear(year, sink, months, true);
+    VisitHolidaysOfYear(year, sink, months, true, StoredCalendarOptions().language);
     return days;
 }
 

@@ -1,8 +1,8 @@
 #include "calendar/RunHolidays.h"
 
 #include "calendar/StoredCalendars.h"
-#include "holidays/CountryPresets.h"
 #include "holidays/HolidayEditing.h"
+#include "holidays/world/WorldSources.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -17,9 +17,12 @@ namespace morvessa {
 QStringList UseRunHolidays(const RunHolidaysRequest& request, const QString& folder)
 {
     // Everything is read before the store is touched: a bad code or file stops the run early.
-    std::vector<CountryPreset> countries;
-    for (const QString& code : request.countries)
-        countries.push_back(LoadCountryPreset(code));
+    std::vector<world::WorldSource> countries;
+    for (const QString& code : request.countries) {
+        world::WorldSource source{world::OpenedPlace(code).Code(), request.kinds,
+                                  request.englishNames ? QStringLiteral("en") : QString(), {}};
+        countries.push_back(std::move(source));
+    }
     // Each .ics file is linked for the run, read as it is now.
     for (const QString& path : request.icsFiles)
         (void)ReadCalendarFile(path);
@@ -37,17 +40,9 @@ QStringList UseRunHolidays(const RunHolidaysRequest& request, const QString& fol
     try {
         LoadHolidays();
         LoadRuleHolidays();
-        for (const CountryPreset& country : countries) {
-            std::vector<HolidayRule> rules = RuleHolidays();
-            const AddedHolidays added = AddCountryHolidays(
-                rules, country, request.englishNames ? PresetNames::English : PresetNames::Local);
-            RuleHolidays() = std::move(rules);
-            QString line =
-                QStringLiteral("Added %1 holidays of %2").arg(added.added).arg(country.englishName);
-            if (added.skipped > 0)
-                line += QStringLiteral("; %1 were already there").arg(added.skipped);
-            lines.append(line + u'.');
-        }
+        for (const world::WorldSource& source : countries)
+            lines.append(QStringLiteral("Added the %1 holidays of %2 (%3).")
+                             .arg(source.kinds.join(QStringLiteral(", ")), world::AddWorldSource(source), source.code));
         SaveRuleHolidays();
         for (const QString& path : request.icsFiles) {
             const StoredCalendar calendar = ImportCalendar(path, true);

@@ -303,7 +303,7 @@ TEST_F(BatchToolTest, CountryAndIcsHolidaysAreForThatRunOnly)
         Run({"--year", "2026", "--out", Path("calendar.xls"), "--settings", Path("settings.ini"), "--country",
              "gb", "--ics", Path("exam.ics"), "--english-names"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(QStringLiteral("Added 13 holidays of United Kingdom")))
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Added the public holidays of United Kingdom (GB).")))
         << run.out.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("exam.ics: Imported the calendar \"exam.ics\" with 1 event.")))
         << run.out.toStdString();
@@ -311,9 +311,10 @@ TEST_F(BatchToolTest, CountryAndIcsHolidaysAreForThatRunOnly)
     sheet::Application app;
     app.Workbooks().Open(Path("calendar.xls").toStdString());
     sheet::Worksheet& december = app.Sheets()("December");
-    // Boxing Day 2026 falls on a Saturday and is observed on Monday the 28th (band 5, Monday: I43).
+    // Boxing Day 2026 falls on a Saturday and is observed on Monday the 28th (band 5, Monday: I43),
+    // named with the holiday data's own word.
     EXPECT_EQ(ValueAt(december, "I41"), sheet::CellValue(28));
-    EXPECT_EQ(ValueAt(december, "I43"), sheet::CellValue("Boxing Day (observed)"));
+    EXPECT_EQ(ValueAt(december, "I43"), sheet::CellValue("Boxing Day (substitute day)"));
     // 22 December 2026, a Tuesday in band 4: Q35.
     EXPECT_EQ(ValueAt(december, "Q33"), sheet::CellValue(22));
     EXPECT_EQ(ValueAt(december, "Q35"), sheet::CellValue("Exam"));
@@ -321,7 +322,9 @@ TEST_F(BatchToolTest, CountryAndIcsHolidaysAreForThatRunOnly)
     // The settings file holds only what a run without the options writes.
     QFile settings(Path("settings.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    EXPECT_FALSE(settings.readAll().contains("RuleHolidays"));
+    const QByteArray stored = settings.readAll();
+    EXPECT_FALSE(stored.contains("RuleHolidays"));
+    EXPECT_FALSE(stored.contains("WorldHolidaySources"));
     EXPECT_TRUE(FilesIn("temp").isEmpty());
 
     const RunResult unknown = Run({"--year", "2026", "--out", Path("x.xls"), "--country", "XX"});
@@ -369,10 +372,53 @@ TEST_F(BatchToolTest, ManyCalendarsTakeTheRunHolidaysToo)
     // Anzac Day 2026 is a Saturday, observed on Monday the 27th (band 5, Monday: I43).
     sheet::Worksheet& april = app.Sheets()("April");
     EXPECT_EQ(ValueAt(april, "I41"), sheet::CellValue(27));
-    EXPECT_EQ(ValueAt(april, "I43"), sheet::CellValue("Anzac Day (observed)"));
+    EXPECT_EQ(ValueAt(april, "I43"), sheet::CellValue("Anzac Day (substitute day)"));
     QFile settings(Path("settings.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_FALSE(settings.readAll().contains("RuleHolidays"));
+}
+
+TEST_F(BatchToolTest, StatesRegionsAndKindsOfTheWorldHolidayData)
+{
+    const RunResult run = Run({"--year", "2026", "--out", Path("calendar.xls"), "--settings", Path("settings.ini"),
+                               "--country", "DE-BY", "--country", "gb-sct", "--holiday-types", "public,bank"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Added the public, bank holidays of Bayern, Germany (DE-BY).")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("(GB-SCT)."))) << run.out.toStdString();
+    sheet::Application app;
+    app.Workbooks().Open(Path("calendar.xls").toStdString());
+    // 30 November 2026, St Andrew's Day of Scotland, is a Monday in band 5 (I43); 6 January, Epiphany
+    // of Bavaria, a Tuesday in band 2 (Q19).
+    EXPECT_EQ(ValueAt(app.Sheets()("November"), "I41"), sheet::CellValue(30));
+    EXPECT_EQ(ValueAt(app.Sheets()("November"), "I43"), sheet::CellValue("St Andrew\u2019s Day"));
+    EXPECT_EQ(ValueAt(app.Sheets()("January"), "Q17"), sheet::CellValue(6));
+    EXPECT_EQ(ValueAt(app.Sheets()("January"), "Q19"), sheet::CellValue("Epiphany"));
+
+    const RunResult badKind = Run({"--year", "2026", "--out", Path("x.xls"), "--country", "DE", "--holiday-types",
+                                   "public,festive"});
+    EXPECT_EQ(badKind.exitCode, 2);
+    EXPECT_TRUE(badKind.err.contains(QStringLiteral("'festive'"))) << badKind.err.toStdString();
+    const RunResult unknownState = Run({"--year", "2026", "--out", Path("x.xls"), "--country", "DE-XX"});
+    EXPECT_EQ(unknownState.exitCode, 2);
+    EXPECT_TRUE(unknownState.err.contains(QStringLiteral("--list-countries DE"))) << unknownState.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Path("x.xls")));
+}
+
+TEST_F(BatchToolTest, ListsCountriesTheirStatesAndRegionsAndTheDataVersion)
+{
+    const RunResult countries = Run({"--list-countries"});
+    ASSERT_EQ(countries.exitCode, 0) << countries.err.toStdString();
+    EXPECT_GT(countries.out.count(u'\n'), 200);
+    EXPECT_TRUE(countries.out.contains(QStringLiteral("\nDE\tGermany\n")));
+    const RunResult states = Run({"--list-countries", "de"});
+    ASSERT_EQ(states.exitCode, 0) << states.err.toStdString();
+    EXPECT_TRUE(states.out.contains(QStringLiteral("DE-BY\tBayern\n"))) << states.out.toStdString();
+    EXPECT_TRUE(states.out.contains(QStringLiteral("DE-BY-A\t"))) << states.out.toStdString();
+    EXPECT_FALSE(states.out.contains(QStringLiteral("\nDE\t")));
+    EXPECT_EQ(Run({"--list-countries", "XX"}).exitCode, 2);
+    const RunResult version = Run({"--version"});
+    EXPECT_TRUE(version.out.contains(QStringLiteral("\nHoliday data: date-holidays 3."))) << version.out.toStdString();
 }
 
 // Run from cron or a root shell there is no runtime folder; Qt's note about it is not the tool's.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -216,6 +217,9 @@ QString DefaultDataFolder()
     const QByteArray override = qgetenv("MORVESSA_HOLIDAY_DATA");
     if (!override.isEmpty())
         return QString::fromLocal8Bit(override);
+    // Before the application object exists (--version), the program's own path tells where it is.
+    if (!QCoreApplication::instance())
+        return DataFolderBeside(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
     return DataFolderBeside(QCoreApplication::applicationDirPath());
 }
 
