@@ -2,12 +2,15 @@
 
 #include "calendar/HolidayMarking.h"
 #include "holidays/HolidayEditing.h"
+#include "holidays/world/WorldSources.h"
 #include "settings/SettingsStore.h"
 #include "support/SettingsTestSupport.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace morvessa {
 namespace {
@@ -43,21 +46,35 @@ TEST_F(RunHolidaysTest, CountriesAndIcsFilesGoIntoACopyAndTheStoreStaysAsItWas)
         "BEGIN:VEVENT\r\nDTSTART:20250612T100000Z\r\nSUMMARY:Call\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     feed.close();
 
-    const QStringList lines =
-        UseRunHolidays({{QStringLiteral("de"), QStringLiteral("FR")}, {ics}, true}, run_.path());
-    EXPECT_EQ(
-        lines.join(u'|').toStdString(),
-        QStringList({"Added 9 holidays of Germany.", "Added 5 holidays of France; 6 were already there.",
-                     "feed.ics: Imported the calendar \"feed.ics\" with 2 events; 1 timed event is left out."})
-            .join(u'|')
-            .toStdString());
+    const QStringList lines = UseRunHolidays(
+        {{QStringLiteral("de-by"), QStringLiteral("FR")}, {QStringLiteral("public")}, {ics}, true}, run_.path());
+    EXPECT_EQ(lines.join(u'|').toStdString(),
+              QStringList({"Added the public holidays of Bayern, Germany (DE-BY).",
+                           "Added the public holidays of France (FR).",
+                           "feed.ics: Imported the calendar \"feed.ics\" with 2 events; 1 timed event is left out."})
+                  .join(u'|')
+                  .toStdString());
     EXPECT_EQ(SettingsFilePath(), run_.filePath(QStringLiteral("settings.ini")));
-    // The run reads the copy: the user's colour, the defaults, the added holidays.
+    // The run reads the copy: the user's colour, the defaults, the places kept as the choice made.
     EXPECT_EQ(ReadSetting(QStringLiteral("HolidaysColor"), QString()), "7");
     LoadRuleHolidays();
-    EXPECT_EQ(RuleHolidays().size(), 9u + 5u);
-    EXPECT_EQ(MarkedHolidaysOfYear(2025).back(), (MarkedHoliday{{2025, 6, 12}, QStringLiteral("Exam")}));
-    EXPECT_EQ(RuleHolidays()[0].name, "New Year's Day");
+    EXPECT_TRUE(RuleHolidays().empty());
+    const std::vector<world::WorldSource> sources = world::StoredWorldSources();
+    ASSERT_EQ(sources.size(), 2u);
+    EXPECT_EQ(sources[0], (world::WorldSource{QStringLiteral("DE-BY"), {QStringLiteral("public")}, QStringLiteral("en"), {}}));
+    const std::vector<MarkedHoliday> marked = MarkedHolidaysOfYear(2025);
+    EXPECT_EQ(marked.back(), (MarkedHoliday{{2025, 6, 12}, QStringLiteral("Exam")}));
+    EXPECT_NE(std::find(marked.begin(), marked.end(), MarkedHoliday{{2025, 1, 6}, QStringLiteral("Epiphany")}),
+              marked.end());
+    EXPECT_NE(std::find(marked.begin(), marked.end(), MarkedHoliday{{2025, 7, 14}, QStringLiteral("Bastille Day")}),
+              marked.end());
+
+    // A single holiday of a source can be hidden; the others stay.
+    world::SetWorldHolidayHidden(0, QStringLiteral("01-06"), true);
+    const std::vector<MarkedHoliday> without = MarkedHolidaysOfYear(2025);
+    EXPECT_EQ(std::find(without.begin(), without.end(), MarkedHoliday{{2025, 1, 6}, QStringLiteral("Epiphany")}),
+              without.end());
+    EXPECT_EQ(without.size(), marked.size() - 1);
 
     SetSettingsFile(SettingsPath());
     EXPECT_EQ(RawSettings(), before);
@@ -66,9 +83,10 @@ TEST_F(RunHolidaysTest, CountriesAndIcsFilesGoIntoACopyAndTheStoreStaysAsItWas)
 TEST_F(RunHolidaysTest, ABadCodeOrFileStopsBeforeAnythingChanges)
 {
     WriteSetting(QStringLiteral("Easter"), QStringLiteral("1"));
-    EXPECT_THROW(UseRunHolidays({{QStringLiteral("DE"), QStringLiteral("ZZ")}, {}, false}, run_.path()),
+    EXPECT_THROW(UseRunHolidays({{QStringLiteral("DE"), QStringLiteral("ZZ")}, {}, {}, false}, run_.path()),
                  std::runtime_error);
-    EXPECT_THROW(UseRunHolidays({{}, {FolderPath(QStringLiteral("none.ics"))}, false}, run_.path()),
+    EXPECT_THROW(UseRunHolidays({{QStringLiteral("DE-QQ")}, {}, {}, false}, run_.path()), std::runtime_error);
+    EXPECT_THROW(UseRunHolidays({{}, {}, {FolderPath(QStringLiteral("none.ics"))}, false}, run_.path()),
                  std::runtime_error);
     EXPECT_EQ(SettingsFilePath(), SettingsPath());
     EXPECT_FALSE(QFileInfo::exists(run_.filePath(QStringLiteral("settings.ini"))));

@@ -372,7 +372,7 @@ TEST_F(BatchToolTest, ManyCalendarsTakeTheRunHolidaysToo)
     // Anzac Day 2026 is a Saturday, observed on Monday the 27th (band 5, Monday: I43).
     sheet::Worksheet& april = app.Sheets()("April");
     EXPECT_EQ(ValueAt(april, "I41"), sheet::CellValue(27));
-    EXPECT_EQ(ValueAt(april, "I43"), sheet::CellValue("Anzac Day (substitute day)"));
+    EXPECT_EQ(ValueAt(april, "I43"), sheet::CellValue("ANZAC Day (substitute day)"));
     QFile settings(Path("settings.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_FALSE(settings.readAll().contains("RuleHolidays"));

@@ -150,7 +150,12 @@ bool CanLeaveItsYear(const Rule& rule)
            (rule.base.kind == RuleBase::Kind::Other && rule.base.other.day <= 0);
 }
 
-std::vector<RuleDay> EvaluateRule(const Rule& rule, int year)
+bool InForce(const Rule& rule, const QDate& date)
+{
+    return !(rule.since && date < *rule.since) && !(rule.priorTo && date >= *rule.priorTo);
+}
+
+std::vector<RuleDay> EvaluateRule(const Rule& rule, int year, bool checkSince)
 {
     std::vector<RuleDay> days;
     if (!YearAllowed(rule, year))
@@ -158,7 +163,7 @@ std::vector<RuleDay> EvaluateRule(const Rule& rule, int year)
     for (QDate date : BaseDates(rule.base, year)) {
         for (auto step = rule.steps.rbegin(); step != rule.steps.rend(); ++step)
             date = ApplyStep(*step, date);
-        if (!date.isValid() || (rule.since && date < *rule.since) || (rule.priorTo && date >= *rule.priorTo))
+        if (!date.isValid() || (checkSince && !InForce(rule, date)))
             continue;
         if ((!rule.onlyOn.empty() && !Contains(rule.onlyOn, date)) || Contains(rule.notOn, date))
             continue;

@@ -18,8 +18,11 @@ struct RuleDay {
     bool substitute = false; // a day moved by a shift and marked as standing in for the holiday
 };
 
-// The days `rule` gives for `year`; a shifted or Julian date may fall in a neighbouring year.
-std::vector<RuleDay> EvaluateRule(const Rule& rule, int year);
+// The days `rule` gives for `year`; a shifted or Julian date may fall in a neighbouring year. Without
+// `checkSince`, the caller checks "since" and "prior to" itself (InForce), after the data's own
+// moves of single dates.
+std::vector<RuleDay> EvaluateRule(const Rule& rule, int year, bool checkSince = true);
+bool InForce(const Rule& rule, const QDate& date);
 
 // Whether the rule can give a day outside the year it is evaluated for.
 bool CanLeaveItsYear(const Rule& rule);

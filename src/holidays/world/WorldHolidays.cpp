@@ -171,8 +171,11 @@ std::vector<QDate> DateList(const QJsonValue& value)
 QString DataFolderBeside(const QString& programFolder)
 {
     const QDir program(programFolder);
+    // Beside the program (the build tree), in the installed data folder, or, for the test programs
+    // of the build tree, beside the programs they test.
     for (const QString& candidate : {program.filePath(QStringLiteral("holidays")),
-                                     program.filePath(QStringLiteral("../share/morvessa/holidays"))})
+                                     program.filePath(QStringLiteral("../share/morvessa/holidays")),
+                                     program.filePath(QStringLiteral("../bin/holidays"))})
         if (QFile::exists(QDir(candidate).filePath(kIndexFile)))
             return QDir::cleanPath(candidate);
     return QDir::cleanPath(program.filePath(QStringLiteral("holidays")));
@@ -343,13 +346,17 @@ std::vector<WorldHoliday> PlaceHolidays::Holidays(int year, const QString& langu
     for (const Entry& entry : entries_) {
         const bool wide = CanLeaveItsYear(entry.rule);
         for (int y = wide ? year - 1 : year; y <= (wide ? year + 1 : year); ++y) {
-            for (RuleDay day : EvaluateRule(entry.rule, y)) {
+            for (RuleDay day : EvaluateRule(entry.rule, y, false)) {
+                // The data moves single dates (disable one, enable another in its place); a moved
+                // date stands whatever the rule's own years say ("prior to 2050").
                 const auto disabled = std::find(entry.disabled.begin(), entry.disabled.end(), day.date);
                 if (disabled != entry.disabled.end()) {
                     const auto index = disabled - entry.disabled.begin();
                     if (index >= static_cast<qsizetype>(entry.enabled.size()))
                         continue;
                     day.date = entry.enabled[index];
+                } else if (!InForce(entry.rule, day.date)) {
+                    continue;
                 }
                 if (day.date.year() != year)
                     continue;
