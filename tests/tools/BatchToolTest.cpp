@@ -350,7 +350,7 @@ TEST_F(BatchToolTest, ExportIcsWritesTheRunsHolidaysWithOrWithoutACalendar)
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     const QByteArray text = exported.readAll();
     EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20261228\r\nDTEND;VALUE=DATE:20261229\r\n"
-                              "SUMMARY:Boxing Day (observed)\r\n"));
+                              "SUMMARY:Boxing Day (substitute day)\r\n"));
     EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20261222\r\nDTEND;VALUE=DATE:20261223\r\nSUMMARY:Exam\r\n"));
     EXPECT_FALSE(QFileInfo::exists(Path("2026.xls")));
 
