@@ -916,6 +916,38 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>E&amp;xport iCalendar File...</source>
         <translation>iCalendar-Datei e&amp;xportieren...</translation>
     </message>
+    <message>
+        <source>Holidays of the &amp;Year</source>
+        <translation>Feiertage des &amp;Jahres</translation>
+    </message>
+    <message>
+        <source>Enter a year first</source>
+        <translation>Zuerst ein Jahr eingeben</translation>
+    </message>
+    <message>
+        <source>No holidays in %1</source>
+        <translation>Keine Feiertage in %1</translation>
+    </message>
+    <message>
+        <source>fixed holidays</source>
+        <translation>feste Feiertage</translation>
+    </message>
+    <message>
+        <source>floating holidays</source>
+        <translation>bewegliche Feiertage</translation>
+    </message>
+    <message>
+        <source>the Easter choice</source>
+        <translation>die Oster-Einstellung</translation>
+    </message>
+    <message>
+        <source>holidays by rule</source>
+        <translation>Feiertage nach Regel</translation>
+    </message>
+    <message>
+        <source>calendar file</source>
+        <translation>Kalenderdatei</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

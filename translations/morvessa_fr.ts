@@ -916,6 +916,38 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>E&amp;xport iCalendar File...</source>
         <translation>E&amp;xporter un fichier iCalendar...</translation>
     </message>
+    <message>
+        <source>Holidays of the &amp;Year</source>
+        <translation>Jours fériés de l’&amp;année</translation>
+    </message>
+    <message>
+        <source>Enter a year first</source>
+        <translation>Entrez d’abord une année</translation>
+    </message>
+    <message>
+        <source>No holidays in %1</source>
+        <translation>Aucun jour férié en %1</translation>
+    </message>
+    <message>
+        <source>fixed holidays</source>
+        <translation>jours fériés fixes</translation>
+    </message>
+    <message>
+        <source>floating holidays</source>
+        <translation>jours fériés mobiles</translation>
+    </message>
+    <message>
+        <source>the Easter choice</source>
+        <translation>le choix de Pâques</translation>
+    </message>
+    <message>
+        <source>holidays by rule</source>
+        <translation>jours fériés par règle</translation>
+    </message>
+    <message>
+        <source>calendar file</source>
+        <translation>fichier de calendrier</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

@@ -1,5 +1,6 @@
 #include "app/HolidaysMenu.h"
 
+#include "calendar/HolidayMarking.h"
 #include "calendar/IcsExport.h"
 #include "dialogs/CalendarEventsDialog.h"
 #include "dialogs/CalendarImport.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QLocale>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -54,6 +56,10 @@ HolidaysMenu::HolidaysMenu(QMenu& menu, Hooks hooks) : QObject(&menu), menu_(men
     add("AddByRule", tr("Add Holiday by &Rule..."), [this] { AddByRule(); });
     add("AddCountry", tr("Add a &Country's Holidays..."), [this] { AddCountry(); });
     add("EditHoliday", tr("&Edit Holiday..."), [this] { EditHoliday(); });
+    // Every holiday the year will mark and where it comes from, at a glance, without a dialog.
+    yearHolidays_ = menu_.addMenu(tr("Holidays of the &Year"));
+    yearHolidays_->setObjectName(QStringLiteral("YearHolidays"));
+    connect(yearHolidays_, &QMenu::aboutToShow, this, [this] { ShowYearHolidays(); });
     menu_.addSeparator();
     add("ImportIcs", tr("&Import iCalendar File..."), [this] { ImportIcs(); });
     add("ExportIcs", tr("E&xport iCalendar File..."), [this] { ExportIcs(); });
@@ -76,6 +82,45 @@ HolidaysMenu::HolidaysMenu(QMenu& menu, Hooks hooks) : QObject(&menu), menu_(men
         } catch (const std::exception&) {
         }
     });
+}
+
+void HolidaysMenu::ShowYearHolidays()
+{
+    yearHolidays_->clear();
+    bool ok = false;
+    const int year = hooks_.yearText ? hooks_.yearText().trimmed().toInt(&ok) : 0;
+    if (!ok || year < 1 || year > 9999) {
+        yearHolidays_->addAction(tr("Enter a year first"))->setEnabled(false);
+        return;
+    }
+    std::vector<SourcedHoliday> days;
+    try {
+        days = SourcedHolidaysOfYear(year);
+    } catch (const std::exception& error) {
+        yearHolidays_->addAction(QString::fromUtf8(error.what()))->setEnabled(false);
+        return;
+    }
+    if (days.empty())
+        yearHolidays_->addAction(tr("No holidays in %1").arg(year))->setEnabled(false);
+    const QLocale locale;
+    for (const SourcedHoliday& day : days) {
+        using Source = SourcedHoliday::Source;
+        QString origin = day.origin;
+        switch (day.source) {
+        case Source::FixedList: origin = tr("fixed holidays"); break;
+        case Source::FloatingList: origin = tr("floating holidays"); break;
+        case Source::Easter: origin = tr("the Easter choice"); break;
+        case Source::Rules: origin = tr("holidays by rule"); break;
+        case Source::Calendar: origin = tr("calendar file"); break;
+        case Source::World: break;
+        }
+        const QDate date(day.date.year, day.date.month, day.date.day);
+        // Ampersands in names would become shortcuts.
+        QString name = day.name;
+        name.replace(u'&', QStringLiteral("&&"));
+        yearHolidays_->addAction(QStringLiteral("%1\t%2 (%3)").arg(locale.toString(date, QStringLiteral("ddd d MMM")),
+                                                                 name, origin));
+    }
 }
 
 QAction* HolidaysMenu::Action(const char* name) const

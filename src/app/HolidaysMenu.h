@@ -42,9 +42,13 @@ public:
     void ExportIcs();
     void ShowEveryHoliday(bool on);
     void Undo();
+    // Fills "Holidays of the Year" with every holiday the year in the year box marks.
+    void ShowYearHolidays();
+    QMenu* YearHolidays() const { return yearHolidays_; }
 
 private:
     QMenu& menu_;
+    QMenu* yearHolidays_ = nullptr;
     Hooks hooks_;
 };
 

@@ -17,7 +17,9 @@
 #include "core/NumericText.h"
 #include "spreadsheet/Application.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <QStringList>
 
 #include <map>
@@ -175,11 +177,14 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
         }
     };
 
+    using Source = SourcedHoliday::Source;
+    sink.From(Source::FixedList, {});
     const HolidayTable& fixed = FixedHolidays();
     for (int row = 1; row <= fixed.RowCount(); ++row)
         markOrReport(fixed.Cell(row, fixed_column::Name), fixed.Cell(row, fixed_column::Month),
                      [&] { return PlaceFixed(fixed, row, year); });
 
+    sink.From(Source::FloatingList, {});
     const HolidayTable& floating = FloatingHolidays();
     for (int row = 1; row <= floating.RowCount(); ++row)
         markOrReport(floating.Cell(row, floating_column::Name), floating.Cell(row, floating_column::Month),
@@ -188,6 +193,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
     if (ReadWholeNumberSetting(key::Easter, QStringLiteral("1")) == 1) {
         const CalendarDate easter = EasterDate(year);
         if (shownMonths.count(easter.month)) {
+            sink.From(Source::Easter, {});
             sink.Mark(easter.month, easter.day, QStringLiteral("Easter"));
             sink.BlockDone();
         }
@@ -202,6 +208,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             sink.Fail("The rule holidays cannot be placed: " + CurrentExceptionDescription() + ".");
             return;
         }
+        sink.From(Source::Rules, {});
         for (const HolidayOccurrence& occurrence : occurrences) {
             if (!shownMonths.count(occurrence.date.month))
                 continue;
@@ -222,9 +229,14 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             sink.Fail(problem.toStdString());
     }
     bool sourceMarked = false;
+    int lastSource = -1;
     for (const world::WorldSourceDay& day : sources.days) {
         if (!shownMonths.count(day.date.month()))
             continue;
+        if (day.source != lastSource) {
+            lastSource = day.source;
+            sink.From(Source::World, day.title);
+        }
         try {
             sink.Mark(day.date.month(), day.date.day(), day.name);
             sourceMarked = true;
@@ -243,6 +255,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             sink.Fail(problem.toStdString());
     }
     bool marked = false;
+    sink.From(Source::Calendar, {});
     for (const IcsDay& day : calendars.days) {
         if (!shownMonths.count(day.date.month))
             continue;
@@ -304,7 +317,42 @@ private:
     std::vector<MarkedHoliday>& days_;
 };
 
+class SourcedSink : public HolidaySink {
+public:
+    SourcedSink(int year, std::vector<SourcedHoliday>& days) : year_(year), days_(days) {}
+    void Mark(int month, int day, const QString& name) override
+    {
+        days_.push_back({{year_, month, day}, name, source_, origin_});
+    }
+    void Fail(const std::string&) override {}
+    void From(SourcedHoliday::Source source, const QString& origin) override
+    {
+        source_ = source;
+        origin_ = origin;
+    }
+
+private:
+    int year_;
+    std::vector<SourcedHoliday>& days_;
+    SourcedHoliday::Source source_ = SourcedHoliday::Source::FixedList;
+    QString origin_;
+};
+
 }  // namespace
+
+std::vector<SourcedHoliday> SourcedHolidaysOfYear(int year)
+{
+    std::vector<SourcedHoliday> days;
+    SourcedSink sink(year, days);
+    std::set<int> months;
+    for (int month = 1; month <= 12; ++month)
+        months.insert(month);
+    VisitHolidaysOfYear(year, sink, months, true, StoredCalendarOptions().language);
+    std::stable_sort(days.begin(), days.end(), [](const SourcedHoliday& a, const SourcedHoliday& b) {
+        return std::tie(a.date.month, a.date.day) < std::tie(b.date.month, b.date.day);
+    });
+    return days;
+}
 
 void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
                   const CalendarOptions& options)

@@ -53,6 +53,18 @@ struct MarkedHoliday {
 // cannot be placed are left out.
 std::vector<MarkedHoliday> MarkedHolidaysOfYear(int year);
 
+// Where a marked holiday comes from, for a list that tells the user.
+struct SourcedHoliday {
+    enum class Source { FixedList, FloatingList, Easter, Rules, World, Calendar };
+    CalendarDate date;
+    QString name;
+    Source source = Source::FixedList;
+    QString origin;  // the place ("Bayern, Germany") or the calendar's name
+};
+
+// Every holiday the sheets of `year` mark, with where each comes from, by date.
+std::vector<SourcedHoliday> SourcedHolidaysOfYear(int year);
+
 // Where the holidays of a year go: the month sheets, or a list.
 class HolidaySink {
 public:
@@ -62,6 +74,8 @@ public:
     virtual void Fail(const std::string& description) = 0;
     // A group of holidays is done (the sheets go back to January).
     virtual void BlockDone() {}
+    // The holidays marked next come from here.
+    virtual void From(SourcedHoliday::Source, const QString& /*origin*/) {}
 };
 
 }  // namespace morvessa

@@ -5,6 +5,7 @@
 
 #include "dialogs/CountryHolidaysDialog.h"
 #include "holidays/CountryPresets.h"
+#include "holidays/world/WorldSources.h"
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
 
@@ -311,6 +312,27 @@ TEST_F(MainWindowTest, HolidaysMenuAddsACountryAndUndoTakesBackItAndADelete)
     EXPECT_TRUE(RuleHolidays().empty());
     emit form.HolidaysMenu()->aboutToShow();
     EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheHolidaysMenuListsTheYearsHolidaysWithWhereTheyComeFrom)
+{
+    world::SaveWorldSources({{QStringLiteral("GB-SCT"), {QStringLiteral("public")}, QStringLiteral("en"), {}}});
+    MainWindow& form = Load();
+    QMenu* year = form.HolidaysMenu()->findChild<QMenu*>(QStringLiteral("YearHolidays"));
+    ASSERT_NE(year, nullptr);
+    Control<QLineEdit>("Text5")->setText(QStringLiteral("2026"));
+    emit year->aboutToShow();
+    QStringList texts;
+    for (const QAction* action : year->actions())
+        texts.append(action->text());
+    const QString all = texts.join(u'\n');
+    EXPECT_TRUE(all.contains(QStringLiteral("Mon 30 Nov\tSt Andrew\u2019s Day (Scotland, United Kingdom)"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("(fixed holidays)"))) << all.toStdString();
+    Control<QLineEdit>("Text5")->setText(QStringLiteral("next"));
+    emit year->aboutToShow();
+    ASSERT_EQ(year->actions().size(), 1);
+    EXPECT_FALSE(year->actions()[0]->isEnabled());
+    world::SaveWorldSources({});
 }
 
 std::set<std::pair<CalendarDate, QString>> DaysOf(const std::vector<MarkedHoliday>& marked)

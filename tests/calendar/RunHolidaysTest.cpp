@@ -69,6 +69,15 @@ TEST_F(RunHolidaysTest, CountriesAndIcsFilesGoIntoACopyAndTheStoreStaysAsItWas)
     EXPECT_NE(std::find(marked.begin(), marked.end(), MarkedHoliday{{2025, 7, 14}, QStringLiteral("Bastille Day")}),
               marked.end());
 
+    // The year's list tells where each holiday comes from.
+    const std::vector<SourcedHoliday> sourced = SourcedHolidaysOfYear(2025);
+    EXPECT_NE(std::find_if(sourced.begin(), sourced.end(), [](const SourcedHoliday& h) {
+                  return h.date == CalendarDate{2025, 1, 6} && h.source == SourcedHoliday::Source::World &&
+                         h.origin == QStringLiteral("Bayern, Germany");
+              }),
+              sourced.end());
+    EXPECT_EQ(sourced.size(), marked.size());
+
     // A single holiday of a source can be hidden; the others stay.
     world::SetWorldHolidayHidden(0, QStringLiteral("01-06"), true);
     const std::vector<MarkedHoliday> without = MarkedHolidaysOfYear(2025);

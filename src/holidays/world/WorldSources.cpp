@@ -182,8 +182,10 @@ WorldSourceDays DaysOfWorldSources(int year, const QString& calendarLanguage)
     }
     for (std::size_t i = 0; i < sources.size(); ++i) {
         try {
+            const QString title = SourceTitle(sources[i], calendarLanguage);
             for (WorldSourceDay day : DaysOfSource(sources[i], year, calendarLanguage)) {
                 day.source = int(i);
+                day.title = title;
                 result.days.push_back(std::move(day));
             }
         } catch (const WorldDataError& error) {

@@ -50,6 +50,7 @@ struct WorldSourceDay {
     QString rule;
     HolidayKind kind = HolidayKind::Public;
     int source = 0;  // index in the stored list
+    QString title;   // the source's place, "Bayern, Germany"
 };
 struct WorldSourceDays {
     std::vector<WorldSourceDay> days;
