@@ -948,6 +948,10 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>calendar file</source>
         <translation>Kalenderdatei</translation>
     </message>
+    <message>
+        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
+        <translation>Feiertage eines Landes, Bundeslands oder einer Re&amp;gion hinzufügen...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>
@@ -1240,6 +1244,61 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Bitte geben Sie dem Feiertag einen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::WorldHolidaysDialog</name>
+    <message>
+        <source>&amp;Public</source>
+        <translation>&amp;Gesetzlich</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Banken</translation>
+    </message>
+    <message>
+        <source>O&amp;ptional</source>
+        <translation>&amp;Optional</translation>
+    </message>
+    <message>
+        <source>&amp;School</source>
+        <translation>&amp;Schulen</translation>
+    </message>
+    <message>
+        <source>Ob&amp;servance</source>
+        <translation>&amp;Gedenktage</translation>
+    </message>
+    <message>
+        <source>Add Holidays of a Country, State or Region</source>
+        <translation>Feiertage eines Landes, Bundeslands oder einer Region hinzufügen</translation>
+    </message>
+    <message>
+        <source>Search countries</source>
+        <translation>Länder suchen</translation>
+    </message>
+    <message>
+        <source>State or &amp;region:</source>
+        <translation>Bundesland oder &amp;Region:</translation>
+    </message>
+    <message>
+        <source>Kinds:</source>
+        <translation>Arten:</translation>
+    </message>
+    <message>
+        <source>&amp;Year shown:</source>
+        <translation>Gezeigtes &amp;Jahr:</translation>
+    </message>
+    <message>
+        <source>The whole country</source>
+        <translation>Das ganze Land</translation>
+    </message>
+    <message>
+        <source>No holidays of these kinds in %1</source>
+        <translation>Keine Feiertage dieser Arten in %1</translation>
+    </message>
+    <message>
+        <source>Added the holidays of %1.</source>
+        <translation>Die Feiertage von %1 wurden hinzugefügt.</translation>
     </message>
 </context>
 </TS>

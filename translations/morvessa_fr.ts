@@ -948,6 +948,10 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>calendar file</source>
         <translation>fichier de calendrier</translation>
     </message>
+    <message>
+        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
+        <translation>Ajouter les jours fériés d’un pays, d’un État ou d’une ré&amp;gion...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>
@@ -1240,6 +1244,61 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Veuillez donner un nom au jour férié.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::WorldHolidaysDialog</name>
+    <message>
+        <source>&amp;Public</source>
+        <translation>&amp;Légaux</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Bancaires</translation>
+    </message>
+    <message>
+        <source>O&amp;ptional</source>
+        <translation>&amp;Facultatifs</translation>
+    </message>
+    <message>
+        <source>&amp;School</source>
+        <translation>É&amp;coles</translation>
+    </message>
+    <message>
+        <source>Ob&amp;servance</source>
+        <translation>&amp;Commémorations</translation>
+    </message>
+    <message>
+        <source>Add Holidays of a Country, State or Region</source>
+        <translation>Ajouter les jours fériés d’un pays, d’un État ou d’une région</translation>
+    </message>
+    <message>
+        <source>Search countries</source>
+        <translation>Rechercher un pays</translation>
+    </message>
+    <message>
+        <source>State or &amp;region:</source>
+        <translation>État ou &amp;région :</translation>
+    </message>
+    <message>
+        <source>Kinds:</source>
+        <translation>Types :</translation>
+    </message>
+    <message>
+        <source>&amp;Year shown:</source>
+        <translation>&amp;Année affichée :</translation>
+    </message>
+    <message>
+        <source>The whole country</source>
+        <translation>Le pays entier</translation>
+    </message>
+    <message>
+        <source>No holidays of these kinds in %1</source>
+        <translation>Aucun jour férié de ces types en %1</translation>
+    </message>
+    <message>
+        <source>Added the holidays of %1.</source>
+        <translation>Les jours fériés de %1 ont été ajoutés.</translation>
     </message>
 </context>
 </TS>

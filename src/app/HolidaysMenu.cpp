@@ -7,6 +7,7 @@
 #include "dialogs/CountryHolidaysDialog.h"
 #include "dialogs/HolidayListDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
+#include "dialogs/WorldHolidaysDialog.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
@@ -55,6 +56,7 @@ HolidaysMenu::HolidaysMenu(QMenu& menu, Hooks hooks) : QObject(&menu), menu_(men
     };
     add("AddByRule", tr("Add Holiday by &Rule..."), [this] { AddByRule(); });
     add("AddCountry", tr("Add a &Country's Holidays..."), [this] { AddCountry(); });
+    add("AddPlace", tr("Add Holidays of a Country, State or Re&gion..."), [this] { AddPlace(); });
     add("EditHoliday", tr("&Edit Holiday..."), [this] { EditHoliday(); });
     // Every holiday the year will mark and where it comes from, at a glance, without a dialog.
     yearHolidays_ = menu_.addMenu(tr("Holidays of the &Year"));
@@ -153,6 +155,25 @@ void HolidaysMenu::AddCountry()
         if (dialog.result() != QDialog::Accepted)
             return;
         const QString outcome = AddCountryToRuleHolidays(dialog.SelectedCode(), dialog.Names());
+        hooks_.refreshLists();
+        hooks_.showMessage(outcome);
+    } catch (const std::exception& error) {
+        hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidaysMenu::AddPlace()
+{
+    try {
+        bool ok = false;
+        int year = hooks_.yearText ? hooks_.yearText().trimmed().toInt(&ok) : 0;
+        if (!ok || year < 1 || year > 9999)
+            year = QDate::currentDate().year();
+        WorldHolidaysDialog dialog(year, hooks_.parent);
+        hooks_.showDialog(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return;
+        const QString outcome = AddWorldHolidaySource(dialog.Source());
         hooks_.refreshLists();
         hooks_.showMessage(outcome);
     } catch (const std::exception& error) {

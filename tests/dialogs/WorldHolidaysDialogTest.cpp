@@ -1,0 +1,43 @@
+#include "dialogs/WorldHolidaysDialog.h"
+
+#include "dialogs/DialogTestSupport.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace morvessa {
+namespace {
+
+class WorldHolidaysDialogTest : public test::DialogTest {};
+
+TEST_F(WorldHolidaysDialogTest, SearchAPlaceSeeItsYearAndKeepTheChoice)
+{
+    WorldHolidaysDialog dialog(2026);
+    dialog.Search(QStringLiteral("germ"));
+    auto* countries = dialog.findChild<QListWidget*>(QStringLiteral("Countries"));
+    int shown = 0;
+    for (int row = 0; row < countries->count(); ++row)
+        shown += countries->item(row)->isHidden() ? 0 : 1;
+    EXPECT_EQ(shown, 1);
+
+    ASSERT_TRUE(dialog.SelectPlace(QStringLiteral("de-by")));
+    EXPECT_TRUE(dialog.Preview().join(u'\n').contains(QStringLiteral("\tEpiphany"))) << dialog.Preview().join(u'\n').toStdString();
+    EXPECT_FALSE(dialog.Preview().join(u'\n').contains(QStringLiteral("Mother's Day")));
+    dialog.SetKinds({QStringLiteral("public"), QStringLiteral("observance")});
+    EXPECT_TRUE(dialog.Preview().join(u'\n').contains(QStringLiteral("Mother's Day")));
+    EXPECT_EQ(dialog.Source(), (world::WorldSource{QStringLiteral("DE-BY"),
+                                                   {QStringLiteral("public"), QStringLiteral("observance")}, {}, {}}));
+    EXPECT_FALSE(dialog.SelectPlace(QStringLiteral("DE-XX")));
+
+    dialog.SetKinds({});
+    EXPECT_FALSE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+
+    EXPECT_EQ(AddWorldHolidaySource({QStringLiteral("GB-SCT"), {QStringLiteral("public")}, {}, {}}),
+              QStringLiteral("Added the holidays of Scotland, United Kingdom."));
+    ASSERT_EQ(world::StoredWorldSources().size(), 1u);
+    EXPECT_EQ(world::StoredWorldSources()[0].code, QStringLiteral("GB-SCT"));
+}
+
+}  // namespace
+}  // namespace morvessa
