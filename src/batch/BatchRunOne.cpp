@@ -36,8 +36,8 @@ namespace morvessa::batch {
 namespace {
 
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
-// one; false (reported) when it cannot. `readBack`: the generation reopened the workbook whole
-// (none of its steps failed), so the copy need not read it a second time.
+// one; false (reported) when it cannot. `readBack`: the generation reopened the workbook whole for
+// the picture (none of its steps failed), so the copy need not read it a second time.
 bool WriteWorkbook(const HeadlessGenerationUi& ui, const BatchOptions& options, bool readBack)
 {
     const QString tempWorkbook = QString::fromStdString(ui.workbookPath());
@@ -181,7 +181,9 @@ int RunOne(const BatchOptions& options)
         return kExitUsage;
     }
 
-    HeadlessGenerationUi ui(options.month - 1);
+    // The month's picture is drawn only when it is kept: a workbook or a PDF needs none.
+    const bool pictureWanted = !options.snapshotPath.isEmpty();
+    HeadlessGenerationUi ui(options.month - 1, pictureWanted);
     GenerateCalendar(options.year, ui, layout);
 
     if (reporter.count > 0 && !options.keepGoing) {
@@ -198,7 +200,7 @@ int RunOne(const BatchOptions& options)
     // The PDF is drawn from the generation's workbook, which WriteWorkbook then takes away.
     if (!options.pdfPath.isEmpty())
         succeeded = WritePdf(ui, options, layout) && succeeded;
-    succeeded = WriteWorkbook(ui, options, reporter.count == 0) && succeeded;
+    succeeded = WriteWorkbook(ui, options, pictureWanted && reporter.count == 0) && succeeded;
     if (!options.snapshotPath.isEmpty())
         succeeded = WriteSnapshot(ui, options.snapshotPath) && succeeded;
     return succeeded ? kExitOk : kExitFailedSteps;

@@ -149,7 +149,17 @@ private:
     }
 
     // Reopens the saved workbook in a new instance for the snapshot, then hands both to the preview.
+    // Without a picture wanted, the workbook alone is handed over: no reopen, no drawing.
     void HandOverSnapshot()
+    {
+        if (ui_.PictureWanted())
+            TakeSnapshot();
+        trap_.Step(254, [&] { ui_.SetPreviewWorkbook(tempWorkbookPath_); });
+        trap_.Step(256, [&] { ui_.ShowPreview(); });
+        trap_.Step(258, [&] { ui_.HideMainWindow(); });
+    }
+
+    void TakeSnapshot()
     {
         ApplicationPtr snapshotApp;
         sheet::Workbook* snapshotWorkbook = nullptr;
@@ -165,9 +175,6 @@ private:
         trap_.Step(248, [&] { Require(snapshotApp.get()).Quit(); });
         trap_.Step(250, [&] { ui_.SetMainMousePointer(MousePointer::Default); });
         trap_.Step(252, [&] { ui_.SetPreviewPicture(LoadSnapshotPicture(snapshotPath_)); });
-        trap_.Step(254, [&] { ui_.SetPreviewWorkbook(tempWorkbookPath_); });
-        trap_.Step(256, [&] { ui_.ShowPreview(); });
-        trap_.Step(258, [&] { ui_.HideMainWindow(); });
     }
 
     ErrorTrap trap_;

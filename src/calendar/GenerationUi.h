@@ -20,6 +20,9 @@ public:
 
     // List index of the fixed-holiday month selector (0 = January, -1 = nothing selected).
     virtual int MonthSelectorIndex() const = 0;
+    // Whether the month's picture is taken and handed over: the preview always shows one; a run
+    // without a screen asks for it only when it keeps the picture.
+    virtual bool PictureWanted() const { return true; }
     // The main window's mouse pointer: the hourglass while the snapshot is taken, then the default.
     virtual void SetMainMousePointer(MousePointer pointer) = 0;
 
@@ -35,9 +38,13 @@ public:
 // the generation hands over.
 class HeadlessGenerationUi final : public GenerationUi {
 public:
-    explicit HeadlessGenerationUi(int monthIndex = 0) : monthIndex_(monthIndex) {}
+    explicit HeadlessGenerationUi(int monthIndex = 0, bool pictureWanted = true)
+        : monthIndex_(monthIndex), pictureWanted_(pictureWanted)
+    {
+    }
 
     int MonthSelectorIndex() const override { return monthIndex_; }
+    bool PictureWanted() const override { return pictureWanted_; }
     void SetMainMousePointer(MousePointer) override {}
     void SetPreviewPicture(const QImage& picture) override { picture_ = picture; }
     void SetPreviewWorkbook(const std::string& path) override { workbookPath_ = path; }
@@ -51,6 +58,7 @@ public:
 
 private:
     int monthIndex_;
+    bool pictureWanted_;
     QImage picture_;
     std::string workbookPath_;
     bool previewShown_ = false;
