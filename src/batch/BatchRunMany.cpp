@@ -40,6 +40,24 @@ QString ManyWorkbookPath(const BatchOptions& options, const QString& settingsPat
     return QDir(options.outDir).filePath(name);
 }
 
+namespace {
+
+// Workbooks written before the disk is waited for: few enough descriptors held open, many enough
+// that the flushes cost little against the writing.
+constexpr std::size_t kWorkbooksPerFlush = 64;
+
+// Puts the pending workbooks in place; each one that cannot be is reported and counted.
+void CommitWorkbooks(sheet::io::ReplacementBatch& batch, int& unwritten)
+{
+    for (const sheet::io::FileError& error : batch.Commit()) {
+        std::fprintf(stderr, "morvessa-batch: The file could not be saved: %s (%s).\n", error.path().c_str(),
+                     error.reason().c_str());
+        ++unwritten;
+    }
+}
+
+}  // namespace
+
 int RunMany(const BatchOptions& options)
 {
     CountingStderrReporter reporter;
@@ -55,7 +73,8 @@ int RunMany(const BatchOptions& options)
     }
     const QStringList sources =
         options.settingsPaths.isEmpty() ? QStringList{QString()} : options.settingsPaths;
-    const std::int32_t fileFormat = GetXlsFileFormat();
+    // Every workbook is safe on the disk once in place, but the disk is waited for once per batch.
+    sheet::io::ReplacementBatch pending;
     int unwritten = 0;
     for (const QString& source : sources) {
         if (!source.isEmpty())
@@ -65,10 +84,13 @@ int RunMany(const BatchOptions& options)
             copyFolder = PrivateFolder::Create(TempFolder().toStdString(), kBatchRunFolderPrefix);
         } catch (const std::exception& error) {
             std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+            CommitWorkbooks(pending, unwritten);
             return kExitFailedSteps;
         }
-        if (!UseRunHolidaysOf(options, QString::fromStdString(copyFolder->path())))
+        if (!UseRunHolidaysOf(options, QString::fromStdString(copyFolder->path()))) {
+            CommitWorkbooks(pending, unwritten);
             return kExitUsage;
+        }
         {
             ErrorTrap load(location::Calendar_GenerateCalendar);
             load.Step(104, [] { LoadHolidays(); });
@@ -87,7 +109,11 @@ int RunMany(const BatchOptions& options)
             const QString path = ManyWorkbookPath(options, source, year);
             const bool failed = reporter.count != reportsBefore;
             if ((!failed || options.keepGoing) && state.CalendarWorkbook) {
-                trap.Step(226, [&] { state.CalendarWorkbook->SaveAs(path.toStdString(), fileFormat); });
+                trap.Step(226, [&] {
+                    sheet::xls::SaveWorkbook(*state.CalendarWorkbook, path.toStdString(), pending);
+                });
+                if (pending.Pending() >= kWorkbooksPerFlush)
+                    CommitWorkbooks(pending, unwritten);
             }
             if (failed && !options.keepGoing) {
                 std::fprintf(stderr, "morvessa-batch: %s was not written: a step failed\n",
@@ -96,6 +122,7 @@ int RunMany(const BatchOptions& options)
             }
         }
     }
+    CommitWorkbooks(pending, unwritten);
     return unwritten == 0 && reporter.count == 0 ? kExitOk : kExitFailedSteps;
 }
 

@@ -229,6 +229,36 @@ TEST_F(AtomicFileTest, ContentMadePieceByPieceArrivesWholeOrNotAtAll)
     EXPECT_EQ(ReadText(target), "a new picture");
 }
 
+TEST_F(AtomicFileTest, ABatchReplacesItsFilesOnlyWhenCommittedAndNamesEachOneThatFails)
+{
+    WriteText(Path("1900.xls"), "old 1900");
+    ::chmod(Path("1900.xls").c_str(), 0640);
+    fs::create_directory(Path("1902.xls"));  // a folder in the way: that one file cannot be put there
+    {
+        ReplacementBatch batch;
+        batch.Add(Path("1900.xls"), Bytes("new 1900"));
+        batch.Add(Path("1901.xls"), Bytes("new 1901"));
+        batch.Add(Path("1902.xls"), Bytes("new 1902"));
+        EXPECT_EQ(batch.Pending(), 3u);
+        EXPECT_EQ(ReadText(Path("1900.xls")), "old 1900") << "nothing is in place before the commit";
+        EXPECT_FALSE(fs::exists(Path("1901.xls")));
+
+        const std::vector<FileError> failures = batch.Commit();
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_EQ(failures[0].path(), Path("1902.xls"));
+        EXPECT_EQ(batch.Pending(), 0u);
+        EXPECT_EQ(ReadText(Path("1900.xls")), "new 1900");
+        EXPECT_EQ(ModeOf(Path("1900.xls")), 0640u);
+        EXPECT_EQ(ReadText(Path("1901.xls")), "new 1901");
+
+        // A batch that goes without its commit leaves the targets as they were and no partial file.
+        ReplacementBatch abandoned;
+        abandoned.Add(Path("1901.xls"), Bytes("never"));
+    }
+    EXPECT_EQ(ReadText(Path("1901.xls")), "new 1901");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"1900.xls", "1901.xls", "1902.xls"}));
+}
+
 TEST_F(AtomicFileTest, CopyRefusesASourceThatIsNotAWholeWorkbook)
 {
     Workbook wb;

@@ -1,6 +1,7 @@
 #include "spreadsheet/io/AtomicFile.h"
 #include "spreadsheet/io/SystemRandom.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -159,6 +160,40 @@ void SyncFolder(const std::string& folder)
     ::close(fd);
 }
 
+// A replacement between its partial file being written and its rename.
+struct PendingReplacement {
+    std::string target;
+    std::string destination;
+    std::unique_ptr<PartialFile> partial;
+};
+
+// Writes the new content of `target` to a partial file beside the file it names; the target itself
+// is not touched yet.
+PendingReplacement WriteReplacement(const std::string& target,
+                                    const std::function<void(const FileSink&)>& produce, mode_t newFileMode)
+{
+    PendingReplacement pending{target, ResolveOwnLinks(target), nullptr};
+    RemoveAbandonedPartialFiles(pending.destination);
+
+    struct stat existing {};
+    const bool replacesFile = ::stat(pending.destination.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+    pending.partial = CreatePartialFile(pending.destination, newFileMode);
+    // The old file's permissions from the start, so its content is never more open than it was.
+    if (replacesFile)
+        ::fchmod(pending.partial->fd(), existing.st_mode & 07777);
+
+    const int fd = pending.partial->fd();
+    produce([&](std::span<const uint8_t> piece) { WriteAll(fd, piece, target); });
+    return pending;
+}
+
+void RenameIntoPlace(PendingReplacement& pending)
+{
+    if (::rename(pending.partial->path().c_str(), pending.destination.c_str()) != 0)
+        throw FileError(pending.target, errno);
+    pending.partial->Release();
+}
+
 }  // namespace
 
 FileError::FileError(const std::string& path, int errorNumber) : FileError(path, FileErrorReason(errorNumber))
@@ -201,25 +236,56 @@ void ReplaceFileAtomically(const std::string& target, std::span<const uint8_t> b
 void ReplaceFileAtomically(const std::string& target, const std::function<void(const FileSink&)>& produce,
                            Durability durability, mode_t newFileMode)
 {
-    const std::string destination = ResolveOwnLinks(target);
-    RemoveAbandonedPartialFiles(destination);
-
-    struct stat existing {};
-    const bool replacesFile = ::stat(destination.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
-    auto partial = CreatePartialFile(destination, newFileMode);
-    // The old file's permissions from the start, so its content is never more open than it was.
-    if (replacesFile)
-        ::fchmod(partial->fd(), existing.st_mode & 07777);
-
-    const int fd = partial->fd();
-    produce([&](std::span<const uint8_t> piece) { WriteAll(fd, piece, target); });
-    if (durability == Durability::Synced && ::fsync(partial->fd()) != 0)
+    PendingReplacement pending = WriteReplacement(target, produce, newFileMode);
+    if (durability == Durability::Synced && ::fsync(pending.partial->fd()) != 0)
         throw FileError(target, errno);
-    if (::rename(partial->path().c_str(), destination.c_str()) != 0)
-        throw FileError(target, errno);
-    partial->Release();
+    RenameIntoPlace(pending);
     if (durability == Durability::Synced)
-        SyncFolder(FolderOf(destination));
+        SyncFolder(FolderOf(pending.destination));
+}
+
+struct ReplacementBatch::Entry : PendingReplacement {};
+
+ReplacementBatch::ReplacementBatch() = default;
+ReplacementBatch::~ReplacementBatch() = default;
+
+void ReplacementBatch::Add(const std::string& target, std::span<const uint8_t> bytes, mode_t newFileMode)
+{
+    entries_.push_back(
+        Entry{WriteReplacement(target, [&](const FileSink& sink) { sink(bytes); }, newFileMode)});
+}
+
+std::size_t ReplacementBatch::Pending() const
+{
+    return entries_.size();
+}
+
+std::vector<FileError> ReplacementBatch::Commit()
+{
+    std::vector<Entry> entries = std::move(entries_);
+    entries_.clear();
+    // Every file's write-out starts before the first flush waits, so the disk sees them together
+    // and the flushes after the first find little left to do.
+    for (const Entry& entry : entries)
+        ::sync_file_range(entry.partial->fd(), 0, 0, SYNC_FILE_RANGE_WRITE);
+    std::vector<FileError> failures;
+    std::vector<std::string> folders;
+    for (Entry& entry : entries) {
+        try {
+            if (::fsync(entry.partial->fd()) != 0)
+                throw FileError(entry.target, errno);
+            RenameIntoPlace(entry);
+        } catch (const FileError& error) {
+            failures.push_back(error);
+            continue;
+        }
+        const std::string folder = FolderOf(entry.destination);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    }
+    for (const std::string& folder : folders)
+        SyncFolder(folder);
+    return failures;
 }
 
 int RemoveAbandonedPartialFiles(const std::string& target)

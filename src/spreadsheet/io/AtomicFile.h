@@ -64,6 +64,32 @@ using FileSink = std::function<void(std::span<const uint8_t>)>;
 void ReplaceFileAtomically(const std::string& target, const std::function<void(const FileSink&)>& produce,
                            Durability durability = Durability::Synced, mode_t newFileMode = 0666);
 
+// Files replaced together, each as safely as by ReplaceFileAtomically, but waiting for the disk
+// once for all of them instead of twice for each: Add writes a file's new content to its partial
+// file at once; Commit flushes every partial file, renames each over its target, then flushes each
+// folder once. Until Commit the targets keep their old content; after a crash only partial files
+// are left, which RemoveAbandonedPartialFiles clears. Each pending file holds a descriptor, so the
+// caller commits every few dozen files.
+class ReplacementBatch {
+public:
+    ReplacementBatch();
+    // What was not committed is removed again; its targets stay as they were.
+    ~ReplacementBatch();
+    ReplacementBatch(const ReplacementBatch&) = delete;
+    ReplacementBatch& operator=(const ReplacementBatch&) = delete;
+
+    // Throws FileError (the target untouched, nothing pending for it).
+    void Add(const std::string& target, std::span<const uint8_t> bytes, mode_t newFileMode = 0666);
+    std::size_t Pending() const;
+    // One error for each target that could not be replaced (it keeps its old content); the others
+    // hold their new content, safely on the disk. Nothing is pending afterwards.
+    std::vector<FileError> Commit();
+
+private:
+    struct Entry;
+    std::vector<Entry> entries_;
+};
+
 // Removes partial files of `target` that this user owns and that no live process holds (their
 // writer died, e.g. killed during the write). Returns how many were removed. Never throws.
 int RemoveAbandonedPartialFiles(const std::string& target);

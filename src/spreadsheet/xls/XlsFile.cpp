@@ -73,6 +73,16 @@ void SaveWorkbook(const Workbook& wb, const std::string& path, io::Durability du
     }
 }
 
+void SaveWorkbook(const Workbook& wb, const std::string& path, io::ReplacementBatch& batch)
+{
+    const std::vector<uint8_t> bytes = WriteWorkbookBytes(wb);
+    try {
+        batch.Add(path, bytes);
+    } catch (const io::FileError& error) {
+        throw XlsError("The file could not be saved: " + path + " (" + error.reason() + ").");
+    }
+}
+
 void CopyWorkbookFile(const std::string& source, const std::string& target, SourceCheck check)
 {
     std::vector<uint8_t> bytes;

@@ -28,6 +28,8 @@ public:
 // e.g. "(the disk is full)".
 void SaveWorkbook(const Workbook& wb, const std::string& path,
                   io::Durability durability = io::Durability::Synced);
+// The same as one file of a batch: written now, in place once the batch is committed.
+void SaveWorkbook(const Workbook& wb, const std::string& path, io::ReplacementBatch& batch);
 
 // How CopyWorkbookFile checks its source: it reads the whole workbook back itself, or the caller
 // has just done so (the generation reopens its workbook before handing it on) and only the file's
