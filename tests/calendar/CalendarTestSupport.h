@@ -108,6 +108,7 @@ class RecordingGenerationUi final : public GenerationUi {
 public:
     explicit RecordingGenerationUi(int monthIndex = 0) : monthIndex(monthIndex) {}
     int MonthSelectorIndex() const override { return monthIndex; }
+    bool PictureWanted() const override { return pictureWanted; }
     void SetMainMousePointer(MousePointer pointer) override
     {
         calls.push_back("pointer " + std::to_string(static_cast<int>(pointer)));
@@ -128,6 +129,7 @@ public:
     void HideMainWindow() override { calls.push_back("hide main"); }
 
     int monthIndex;
+    bool pictureWanted = true;
     // Runs inside the driver between the snapshot's capture (pointer 11) and its load (pointer 0).
     std::function<void(MousePointer)> onPointer;
     std::vector<std::string> calls;

@@ -180,6 +180,24 @@ TEST_F(GenerateCalendarTest, MarchSelectedGivesAMarchWorkbookAndSnapshotInTheRun
     EXPECT_TRUE(CalendarFileMatches(workbook.filePath(), 2024, 3));
 }
 
+TEST_F(GenerateCalendarTest, WithoutAPictureWantedOnlyTheSameWorkbookIsHandedOver)
+{
+    Generate("2024", 6);
+    QFile withPicture(QString::fromStdString(ui_.workbook));
+    ASSERT_TRUE(withPicture.open(QIODevice::ReadOnly));
+    const QByteArray expected = withPicture.readAll();
+
+    ui_ = RecordingGenerationUi(6);
+    ui_.pictureWanted = false;
+    GenerateCalendar(CalendarYear::Clamped(2024), ui_);
+    EXPECT_TRUE(reports_.messages.empty()) << reports_.messages.front();
+    EXPECT_EQ(ui_.calls, (std::vector<std::string>{"workbook", "show preview", "hide main"}));
+    EXPECT_TRUE(ui_.picture.isNull());
+    QFile workbook(QString::fromStdString(ui_.workbook));
+    ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
+    EXPECT_EQ(workbook.readAll(), expected);
+}
+
 TEST_F(GenerateCalendarTest, WholeWorkbooksOfSeveralYearsMatchTheIndependentReader)
 {
     struct Case {

@@ -264,15 +264,22 @@ std::vector<FileError> ReplacementBatch::Commit()
 {
     std::vector<Entry> entries = std::move(entries_);
     entries_.clear();
-    // Every file's write-out starts before the first flush waits, so the disk sees them together
-    // and the flushes after the first find little left to do.
-    for (const Entry& entry : entries)
-        ::sync_file_range(entry.partial->fd(), 0, 0, SYNC_FILE_RANGE_WRITE);
     std::vector<FileError> failures;
+    // One flush of each disk holds every partial file on it (one wait instead of one per file);
+    // only then may the names move, and the folders that hold the names are flushed last.
+    std::vector<std::pair<dev_t, int>> disks;  // a disk and its flush's errno (0: flushed)
     std::vector<std::string> folders;
     for (Entry& entry : entries) {
+        const int fd = entry.partial->fd();
+        struct stat st {};
+        if (::fstat(fd, &st) != 0)
+            st.st_dev = 0;
+        auto disk = std::find_if(disks.begin(), disks.end(), [&](const auto& d) { return d.first == st.st_dev; });
+        if (disk == disks.end())
+            disk = disks.insert(disks.end(), {st.st_dev, ::syncfs(fd) == 0 ? 0 : errno});
         try {
-            if (::fsync(entry.partial->fd()) != 0)
+            // A disk that refused the flush is asked for this file alone before the file is given up.
+            if (disk->second != 0 && ::fsync(fd) != 0)
                 throw FileError(entry.target, errno);
             RenameIntoPlace(entry);
         } catch (const FileError& error) {

@@ -66,8 +66,8 @@ void ReplaceFileAtomically(const std::string& target, const std::function<void(c
 
 // Files replaced together, each as safely as by ReplaceFileAtomically, but waiting for the disk
 // once for all of them instead of twice for each: Add writes a file's new content to its partial
-// file at once; Commit flushes every partial file, renames each over its target, then flushes each
-// folder once. Until Commit the targets keep their old content; after a crash only partial files
+// file at once; Commit flushes each disk that holds them once, renames each over its target, then
+// flushes each folder once. Until Commit the targets keep their old content; after a crash only partial files
 // are left, which RemoveAbandonedPartialFiles clears. Each pending file holds a descriptor, so the
 // caller commits every few dozen files.
 class ReplacementBatch {
