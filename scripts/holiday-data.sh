@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Fetches the pinned world holiday data (npm package date-holidays) into .deps/, checks it against
-# the pin's integrity, and installs the same version with its dependencies beside it for the tests'
-# second reader. Does nothing when both are there. Called by scripts/setup.sh.
+# holiday-data.sh [--test-reader]
+# Fetches the pinned world holiday data (npm package date-holidays) into .deps/ and checks it against
+# the pin's integrity: all the programs need (scripts/setup.sh). With --test-reader (scripts/test.sh)
+# it also installs the same version with its dependencies beside it as the tests' second reader, and
+# that reader's answers for every place and year. Does nothing for what is there.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+test_reader=false
+if [ "${1:-}" = "--test-reader" ]; then test_reader=true; fi
 pin="$root/resources/holidays/date-holidays.pin"
 version="$(sed -n 's/^version=//p' "$pin")"
 integrity="$(sed -n 's/^integrity=//p' "$pin")"
@@ -29,7 +33,9 @@ if [ ! -f "$data/package/data/holidays.json" ]; then
   mv "$scratch/unpacked" "$data"
 fi
 
-# The JavaScript evaluator of the same version, only ever used by the tests as an independent reader.
+# The JavaScript evaluator of the same version, only ever used by the tests as an independent reader:
+# minutes of work a first start of the program does not wait for.
+$test_reader || exit 0
 if [ ! -f "$reader/node_modules/date-holidays/package.json" ] ||
    ! grep -q "\"version\": \"$version\"" "$reader/node_modules/date-holidays/package.json"; then
   mkdir -p "$reader"

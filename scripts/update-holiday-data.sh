@@ -9,5 +9,5 @@ version="${1:-$(npm view date-holidays version)}"
 integrity="$(npm view "date-holidays@$version" dist.integrity)"
 case "$integrity" in sha512-*) ;; *) echo "update-holiday-data: no sha512 integrity for $version" >&2; exit 1 ;; esac
 sed -i -e "s/^version=.*/version=$version/" -e "s|^integrity=.*|integrity=$integrity|" "$pin"
-"$root/scripts/holiday-data.sh"
+"$root/scripts/holiday-data.sh" --test-reader
 echo "Pinned date-holidays $version; run the comparison test (ctest -R WorldHolidays) before committing."
