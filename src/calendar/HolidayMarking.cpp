@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <QSet>
 #include <QStringList>
 
 #include <map>
@@ -248,22 +249,33 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
     if (sourceMarked)
         sink.BlockDone();
 
-    // Imported calendars come last; without any, libical is never loaded.
+    // Imported calendars come last; without any, libical is never loaded. An event cut at its limit
+    // is told, not failed: the rest of it still shows.
     const StoredCalendarDays calendars = DaysOfStoredCalendars(int(year), int(year));
     if (firstPass) {
         for (const QString& problem : calendars.problems)
             sink.Fail(problem.toStdString());
+        for (const QString& notice : calendars.notices)
+            CurrentCatalogueMessageSink().ShowMessage(notice);
     }
+    // The days come in date order: each day's names are marked at once, so a day with thousands
+    // of events costs one write.
     bool marked = false;
     sink.From(Source::Calendar, {});
-    for (const IcsDay& day : calendars.days) {
-        if (!shownMonths.count(day.date.month))
+    for (std::size_t first = 0; first < calendars.days.size();) {
+        const CalendarDate date = calendars.days[first].date;
+        std::size_t end = first;
+        QStringList names;
+        for (; end < calendars.days.size() && calendars.days[end].date == date; ++end)
+            names.append(calendars.days[end].label);
+        first = end;
+        if (!shownMonths.count(date.month))
             continue;
         try {
-            sink.Mark(day.date.month, day.date.day, day.label);
+            sink.MarkAll(date.month, date.day, names);
             marked = true;
         } catch (...) {
-            sink.Fail("The event \"" + day.label.toStdString() + "\" cannot be placed: " +
+            sink.Fail("The event \"" + names.back().toStdString() + "\" cannot be placed: " +
                       CurrentExceptionDescription() + ".");
         }
     }
@@ -292,6 +304,21 @@ public:
             text = names.join(u'\n');
         }
         MarkHoliday(app_, int(year_), month, day, text.toStdString(), options_);
+    }
+    void MarkAll(int month, int day, const QStringList& names) override
+    {
+        if (!showEvery_) {
+            MarkHoliday(app_, int(year_), month, day, names.back().toStdString(), options_);
+            return;
+        }
+        QStringList& shown = namesOfDay_[{month, day}];
+        QSet<QString> known(shown.begin(), shown.end());
+        for (const QString& name : names)
+            if (!known.contains(name)) {
+                known.insert(name);
+                shown.append(name);
+            }
+        MarkHoliday(app_, int(year_), month, day, shown.join(u'\n').toStdString(), options_);
     }
     void Fail(const std::string& description) override { trap_.Fail(line_, description); }
     void BlockDone() override { app_.Sheets()(options_.language.MonthName(1)).Activate(); }

@@ -9,6 +9,7 @@
 #include "calendar/DateRules.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -71,6 +72,12 @@ public:
     virtual ~HolidaySink() = default;
     // May throw for a day that cannot be marked; the holiday is then reported through Fail.
     virtual void Mark(int month, int day, const QString& name) = 0;
+    // Several holidays of one day, in order; the same as marking each.
+    virtual void MarkAll(int month, int day, const QStringList& names)
+    {
+        for (const QString& name : names)
+            Mark(month, day, name);
+    }
     virtual void Fail(const std::string& description) = 0;
     // A group of holidays is done (the sheets go back to January).
     virtual void BlockDone() {}

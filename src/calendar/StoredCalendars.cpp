@@ -261,7 +261,7 @@ StoredCalendarDays DaysOfStoredCalendars(int firstYear, int lastYear)
                     events += QStringLiteral("\" and %1 more").arg(expansion.cutEvents.size() - 3);
                 else
                     events += u'"';
-                result.problems.append(QStringLiteral("In the calendar \"%1\", \"%2 repeat%4 more often than %3 times "
+                result.notices.append(QStringLiteral("In the calendar \"%1\", \"%2 repeat%4 more often than %3 times "
                                                       "or than can be counted; shown up to there only.")
                                            .arg(calendar.name, events)
                                            .arg(kMaxOccurrencesOfEvent)

@@ -65,11 +65,12 @@ void SetHiddenEvents(std::size_t index, const QStringList& uids);
 QString CalendarImportSummary(const StoredCalendar& calendar, const IcsCalendar& parsed);
 
 // The days every stored calendar marks in firstYear..lastYear, with what went wrong (a calendar that
-// cannot be read, an event cut at its limit) as messages for the user. Empty, without loading libical,
-// when no calendar is stored.
+// cannot be read) and what the user should know (an event cut at its limit; the rest still shows) as
+// messages. Empty, without loading libical, when no calendar is stored.
 struct StoredCalendarDays {
     std::vector<IcsDay> days;
     QStringList problems;
+    QStringList notices;
 };
 StoredCalendarDays DaysOfStoredCalendars(int firstYear, int lastYear);
 

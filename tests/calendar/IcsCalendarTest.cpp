@@ -267,7 +267,7 @@ TEST_F(StoredCalendarsTest, ARefusedFileStoresNothingAndOldImportsStayIntact)
                                                           "RRULE:FREQ=MINUTELY\r\nSUMMARY:Tick\r\nEND:VEVENT\r\n"),
                    true, true);
     const StoredCalendarDays days = DaysOfStoredCalendars(2026, 2026);
-    EXPECT_EQ(days.problems, QStringList{QStringLiteral("In the calendar \"Family\", \"Tick\" repeats more often than "
+    EXPECT_EQ(days.notices, QStringList{QStringLiteral("In the calendar \"Family\", \"Tick\" repeats more often than "
                                                         "10000 times or than can be counted; shown up to there only.")});
 }
 
