@@ -1,11 +1,15 @@
 // Holiday marking on the built month sheets, including the holidays that cannot be placed.
 
 #include "calendar/HolidayMarking.h"
+#include "calendar/StoredCalendars.h"
 #include "calendar/GenerateCalendar.h"
 #include "calendar/CalendarTestSupport.h"
 #include "holidays/HolidayRules.h"
 #include "core/NumericText.h"
 #include "host/SheetPicture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -218,6 +222,32 @@ TEST_F(HolidayMarkingTest, ShowEveryHolidayListsEachNameOfADayOncePerLine)
     SetShowEveryHolidayOfDay(false);
     EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Easter Sunday"));
+}
+
+TEST_F(HolidayMarkingTest, ACalendarsEventsOfADayComeLastAndACutEventIsNoFailedStep)
+{
+    UseFixed({{3, 31, "Fixed first"}});
+    UseFloating({{3, 1, "Last", "Floating"}});
+    QTemporaryDir folder;
+    QFile feed(folder.filePath(QStringLiteral("feed.ics")));
+    ASSERT_TRUE(feed.open(QIODevice::WriteOnly));
+    feed.write("BEGIN:VCALENDAR\r\n"
+               "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20240331\r\nSUMMARY:Easter\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:b\r\nDTSTART;VALUE=DATE:20240331\r\nSUMMARY:Feed one\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:c\r\nDTSTART:20240101T000000\r\nRRULE:FREQ=MINUTELY\r\n"
+               "SUMMARY:Tick\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    feed.close();
+    ImportCalendar(feed.fileName(), true, true);
+    RecordingCatalogueMessageSink notices;
+    ScopedCatalogueMessageSink useNotices(notices);
+    SetShowEveryHolidayOfDay(true);
+    EXPECT_TRUE(Mark(2024).empty());
+    EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Fixed first\nFloating\nEaster\nFeed one"));
+    EXPECT_EQ(notices.messages.size(), 1u);
+    SetShowEveryHolidayOfDay(false);
+    EXPECT_TRUE(Mark(2024).empty());
+    EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Feed one"));
+    EXPECT_EQ(built_.app->ActiveSheet().Name(), "January");
 }
 
 TEST_F(HolidayMarkingTest, HolidayColourOfNoneKeepsTheRedFont)
