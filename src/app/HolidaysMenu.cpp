@@ -1,5 +1,6 @@
 #include "app/HolidaysMenu.h"
 
+#include "calendar/CalendarOptions.h"
 #include "calendar/HolidayMarking.h"
 #include "calendar/IcsExport.h"
 #include "dialogs/CalendarEventsDialog.h"
@@ -11,6 +12,7 @@
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
+#include "holidays/world/WorldSources.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -27,6 +29,8 @@
 #include <QSpinBox>
 
 #include <exception>
+
+#include <algorithm>
 
 namespace morvessa {
 
@@ -95,33 +99,64 @@ void HolidaysMenu::ShowYearHolidays()
         yearHolidays_->addAction(tr("Enter a year first"))->setEnabled(false);
         return;
     }
-    std::vector<SourcedHoliday> days;
+    // The countries' and regions' holidays come from their sources, hidden ones too: a tick shows
+    // or hides a single holiday of its source.
+    struct Entry {
+        QDate date;
+        QString text;
+        int source = -1;  // a world source's index, for the checkable entries
+        QString rule;
+        bool shown = true;
+    };
+    std::vector<Entry> entries;
+    const QLocale locale;
+    const auto label = [&](const QDate& date, QString name, const QString& origin) {
+        name.replace(u'&', QStringLiteral("&&"));  // not a shortcut
+        return QStringLiteral("%1\t%2 (%3)").arg(locale.toString(date, QStringLiteral("ddd d MMM")), name, origin);
+    };
     try {
-        days = SourcedHolidaysOfYear(year);
+        for (const SourcedHoliday& day : SourcedHolidaysOfYear(year)) {
+            using Source = SourcedHoliday::Source;
+            QString origin;
+            switch (day.source) {
+            case Source::FixedList: origin = tr("fixed holidays"); break;
+            case Source::FloatingList: origin = tr("floating holidays"); break;
+            case Source::Easter: origin = tr("the Easter choice"); break;
+            case Source::Rules: origin = tr("holidays by rule"); break;
+            case Source::Calendar: origin = tr("calendar file"); break;
+            case Source::World: continue;
+            }
+            const QDate date(day.date.year, day.date.month, day.date.day);
+            entries.push_back({date, label(date, day.name, origin)});
+        }
+        const QString language = StoredCalendarOptions().language.Locale().name().section(u'_', 0, 0);
+        const std::vector<world::WorldSource> sources = world::StoredWorldSources();
+        for (std::size_t i = 0; i < sources.size(); ++i) {
+            const QString origin = world::SourceTitle(sources[i], language);
+            for (const world::WorldSourceDay& day : world::DaysOfSource(sources[i], year, language, true))
+                entries.push_back({day.date, label(day.date, day.name, origin), int(i), day.rule,
+                                   !sources[i].hiddenRules.contains(day.rule)});
+        }
     } catch (const std::exception& error) {
         yearHolidays_->addAction(QString::fromUtf8(error.what()))->setEnabled(false);
         return;
     }
-    if (days.empty())
+    if (entries.empty())
         yearHolidays_->addAction(tr("No holidays in %1").arg(year))->setEnabled(false);
-    const QLocale locale;
-    for (const SourcedHoliday& day : days) {
-        using Source = SourcedHoliday::Source;
-        QString origin = day.origin;
-        switch (day.source) {
-        case Source::FixedList: origin = tr("fixed holidays"); break;
-        case Source::FloatingList: origin = tr("floating holidays"); break;
-        case Source::Easter: origin = tr("the Easter choice"); break;
-        case Source::Rules: origin = tr("holidays by rule"); break;
-        case Source::Calendar: origin = tr("calendar file"); break;
-        case Source::World: break;
-        }
-        const QDate date(day.date.year, day.date.month, day.date.day);
-        // Ampersands in names would become shortcuts.
-        QString name = day.name;
-        name.replace(u'&', QStringLiteral("&&"));
-        yearHolidays_->addAction(QStringLiteral("%1\t%2 (%3)").arg(locale.toString(date, QStringLiteral("ddd d MMM")),
-                                                                 name, origin));
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.date < b.date; });
+    for (const Entry& entry : entries) {
+        QAction* action = yearHolidays_->addAction(entry.text);
+        if (entry.source < 0)
+            continue;
+        action->setCheckable(true);
+        action->setChecked(entry.shown);
+        connect(action, &QAction::toggled, this, [this, source = entry.source, rule = entry.rule](bool shown) {
+            try {
+                world::SetWorldHolidayHidden(std::size_t(source), rule, !shown);
+            } catch (const std::exception& error) {
+                hooks_.showMessage(QString::fromUtf8(error.what()));
+            }
+        });
     }
 }
 

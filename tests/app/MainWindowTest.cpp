@@ -328,6 +328,23 @@ TEST_F(MainWindowTest, TheHolidaysMenuListsTheYearsHolidaysWithWhereTheyComeFrom
     const QString all = texts.join(u'\n');
     EXPECT_TRUE(all.contains(QStringLiteral("Mon 30 Nov\tSt Andrew\u2019s Day (Scotland, United Kingdom)"))) << all.toStdString();
     EXPECT_TRUE(all.contains(QStringLiteral("(fixed holidays)"))) << all.toStdString();
+    // Unticking a country's holiday hides that one holiday of its source; ticking shows it again.
+    QAction* andrew = nullptr;
+    for (QAction* action : year->actions())
+        if (action->text().contains(QStringLiteral("St Andrew")))
+            andrew = action;
+    ASSERT_NE(andrew, nullptr);
+    ASSERT_TRUE(andrew->isCheckable());
+    andrew->setChecked(false);
+    EXPECT_EQ(world::StoredWorldSources()[0].hiddenRules, QStringList{QStringLiteral("11-30")});
+    emit year->aboutToShow();
+    for (QAction* action : year->actions())
+        if (action->text().contains(QStringLiteral("St Andrew")))
+            andrew = action;
+    EXPECT_FALSE(andrew->isChecked());
+    andrew->setChecked(true);
+    EXPECT_TRUE(world::StoredWorldSources()[0].hiddenRules.isEmpty());
+
     Control<QLineEdit>("Text5")->setText(QStringLiteral("next"));
     emit year->aboutToShow();
     ASSERT_EQ(year->actions().size(), 1);
