@@ -80,6 +80,55 @@ std::optional<QDate> ComputeFirstDay(const OtherDate& date, int extendedYear)
     return kUnixEpoch.addDays(static_cast<qint64>(std::floor(moment / kMillisecondsPerDay)));
 }
 
+// The Hebrew calendar is pure arithmetic (the molad of Tishrei and the four postponements), and
+// Debian's ICU 72 puts some new years (5807: 1 October 2046) a day late, so it is computed here.
+constexpr qint64 kHebrewEpochJulianDay = 347998;  // 1 Tishrei AM 1, the Julian day at noon
+
+qint64 HebrewElapsedDays(qint64 year)
+{
+    const qint64 months = (235 * year - 234) / 19;
+    const qint64 parts = 12084 + 13753 * months;
+    qint64 day = 29 * months + parts / 25920;
+    if ((3 * (day + 1)) % 7 < 3)
+        ++day;
+    return day;
+}
+
+qint64 HebrewNewYear(qint64 year)
+{
+    const qint64 previous = HebrewElapsedDays(year - 1), now = HebrewElapsedDays(year),
+                 next = HebrewElapsedDays(year + 1);
+    const qint64 delay = next - now == 356 ? 2 : now - previous == 382 ? 1 : 0;
+    return kHebrewEpochJulianDay + now + delay;
+}
+
+// The first day of a month numbered as the grammar numbers them (Tishrei = 1, Adar I = 6, Adar = 7,
+// Elul = 13); nothing for Adar I of a common year.
+std::optional<QDate> HebrewMonthStart(int month, int year)
+{
+    const qint64 start = HebrewNewYear(year);
+    const qint64 length = HebrewNewYear(year + 1) - start;
+    const bool leap = HebrewLeapYear(year);
+    qint64 day = start;
+    for (int m = 1; m < month; ++m) {
+        int days = m % 2 ? 30 : 29;  // Tishrei 30, Cheshvan 29, Kislev 30, Tevet 29, Shvat 30, ...
+        if (m == 2 && length % 10 == 5)
+            days = 30;  // a complete year's Cheshvan
+        if (m == 3 && length % 10 == 3)
+            days = 29;  // a deficient year's Kislev
+        if (m == kAdarI)
+            days = leap ? 30 : 0;
+        if (m == kAdarII)
+            days = 29;
+        if (m > kAdarII)
+            days = m % 2 ? 29 : 30;  // Nisan 30, Iyyar 29, Sivan 30, Tamuz 29, Av 30, Elul 29
+        day += days;
+    }
+    if (month == kAdarI && !leap)
+        return std::nullopt;
+    return QDate::fromJulianDay(day);
+}
+
 // A place's rules ask for the same months again and again (the first lunar month for New Year's Eve,
 // New Year and the days after it), and ICU's lunisolar arithmetic is the costly part.
 std::optional<QDate> FirstDayOf(const OtherDate& date, int extendedYear)
@@ -129,7 +178,7 @@ std::vector<QDate> GregorianDays(const OtherDate& date, int year)
         break;
     case OtherCalendar::Hebrew:
         for (int h = year + 3760; h <= year + 3761; ++h)
-            keep(FirstDayOf(date, h));
+            keep(HebrewMonthStart(date.month, h));
         break;
     case OtherCalendar::Persian:
         for (int p = year - 622; p <= year - 621; ++p)
