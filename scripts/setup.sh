@@ -15,6 +15,7 @@ packages=(
   libical-dev libicu-dev
   openssl
   dpkg-dev help2man appstream desktop-file-utils man-db
+  locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -35,3 +36,17 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 "$(dirname "$0")/holiday-data.sh"
+
+# The locales the tests run the programs under: numbers in files must not follow them, the
+# calendar's language and week must.
+test_locales=(de_DE fr_FR ru_RU en_GB en_US es_ES it_IT nl_NL pl_PL pt_BR)
+present=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]')
+for l in "${test_locales[@]}"; do
+  wanted=$(echo "$l.utf8" | tr '[:upper:]' '[:lower:]')
+  if ! grep -qx "$wanted" <<<"$present"; then
+    echo "Generating the locale $l.UTF-8"
+    SUDO=""
+    if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
+    $SUDO localedef -i "$l" -c -f UTF-8 -A /usr/share/locale/locale.alias "$l.UTF-8" || true
+  fi
+done

@@ -7,6 +7,7 @@
 #include "calendar/Leftovers.h"
 #include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
+#include "spreadsheet/io/CNumbers.h"
 
 #include <QGuiApplication>
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     qInstallMessageHandler(QuietQtMessages);
     UseOffscreenPlatformUnlessChosen();
     QGuiApplication app(argc, argv);
+    sheet::io::UseCNumbersEverywhere();  // the toolkit has just set them from the environment
     QGuiApplication::setApplicationName(QStringLiteral("morvessa-batch"));
     QGuiApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
     SetApplicationTitle();

@@ -567,23 +567,23 @@
     <name>HolidayUndo</name>
     <message>
         <source>Undo Add Country</source>
-        <translation>Land hinzufügen rückgängig machen</translation>
+        <translation>Rückgängig: Land hinzufügen</translation>
     </message>
     <message>
         <source>Undo Add Holiday</source>
-        <translation>Feiertag hinzufügen rückgängig machen</translation>
+        <translation>Rückgängig: Feiertag hinzufügen</translation>
     </message>
     <message>
         <source>Undo Edit Holiday</source>
-        <translation>Feiertag bearbeiten rückgängig machen</translation>
+        <translation>Rückgängig: Feiertag bearbeiten</translation>
     </message>
     <message>
         <source>Undo Delete</source>
-        <translation>Löschen rückgängig machen</translation>
+        <translation>Rückgängig: Löschen</translation>
     </message>
     <message>
         <source>Undo Restore Defaults</source>
-        <translation>Vorgaben wiederherstellen rückgängig machen</translation>
+        <translation>Rückgängig: Vorgaben wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -725,7 +725,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>As the &amp;Language Has It</source>
-        <translation>Wie in der &amp;Sprache üblich</translation>
+        <translation>Wie in der Sprache &amp;üblich</translation>
     </message>
     <message>
         <source>&amp;First Month</source>
@@ -890,7 +890,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     <name>morvessa::HolidaysMenu</name>
     <message>
         <source>Add Holiday by &amp;Rule...</source>
-        <translation>Feiertag nach &amp;Regel hinzufügen...</translation>
+        <translation>Feiertag &amp;nach Regel hinzufügen...</translation>
     </message>
     <message>
         <source>Add a &amp;Country&apos;s Holidays...</source>
@@ -1244,6 +1244,26 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Bitte geben Sie dem Feiertag einen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a leap year: February has no 29th day.</source>
+        <translation>%1 ist kein Schaltjahr: Der Februar hat keinen 29. Tag.</translation>
+    </message>
+    <message>
+        <source>%1 has no 30th day.</source>
+        <translation>Der %1 hat keinen 30. Tag.</translation>
+    </message>
+    <message>
+        <source>%1 has no 31st day.</source>
+        <translation>Der %1 hat keinen 31. Tag.</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first year.</source>
+        <translation>Das letzte Jahr liegt vor dem ersten Jahr.</translation>
+    </message>
+    <message>
+        <source>These choices do not make a holiday.</source>
+        <translation>Diese Angaben ergeben keinen Feiertag.</translation>
     </message>
 </context>
 <context>

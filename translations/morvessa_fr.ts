@@ -705,7 +705,7 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
     <message>
         <source>&amp;Other Language...</source>
-        <translation>&amp;Autre langue...</translation>
+        <translation>A&amp;utre langue...</translation>
     </message>
     <message>
         <source>&amp;Week Starts On</source>
@@ -725,7 +725,7 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
     <message>
         <source>As the &amp;Language Has It</source>
-        <translation>Selon l&apos;usage de la &amp;langue</translation>
+        <translation>Selon l&apos;&amp;usage de la langue</translation>
     </message>
     <message>
         <source>&amp;First Month</source>
@@ -1244,6 +1244,26 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Veuillez donner un nom au jour férié.</translation>
+    </message>
+    <message>
+        <source>%1 is not a leap year: February has no 29th day.</source>
+        <translation>%1 n&apos;est pas une année bissextile : février n&apos;a pas de 29e jour.</translation>
+    </message>
+    <message>
+        <source>%1 has no 30th day.</source>
+        <translation>%1 n&apos;a pas de 30e jour.</translation>
+    </message>
+    <message>
+        <source>%1 has no 31st day.</source>
+        <translation>%1 n&apos;a pas de 31e jour.</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first year.</source>
+        <translation>La dernière année précède la première.</translation>
+    </message>
+    <message>
+        <source>These choices do not make a holiday.</source>
+        <translation>Ces choix ne forment pas un jour férié.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "holidays/HolidayRules.h"
 #include "preview/PreviewWindow.h"
 #include "widgets/UiRoutines.h"
+#include "widgets/WindowUndo.h"
 #include "core/ErrorTrap.h"
 #include "core/SharedRoutines.h"
 #include "app/MainWindowModel.h"
@@ -142,6 +143,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment) : environment_(std::mo
     }
     monthNames_ = QStringList(12, QString());
     BuildControls();
+    LetWindowUndoPassTextBoxes(this);
     Form_Load();
 }
 

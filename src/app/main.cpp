@@ -6,6 +6,7 @@
 #include "widgets/Translations.h"
 #include "app/MainWindow.h"
 #include "calendar/Leftovers.h"
+#include "spreadsheet/io/CNumbers.h"
 
 #include <QApplication>
 
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
         return answer->exitStatus;
     }
     QApplication app(argc, argv);
+    morvessa::sheet::io::UseCNumbersEverywhere();  // the toolkit has just set them from the environment
     QApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
     // The windows speak the system's language when there is a translation for it, else English.
     morvessa::ProgramTranslation translation;

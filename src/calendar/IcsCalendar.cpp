@@ -3,6 +3,7 @@
 #include "calendar/HolidayIcs.h"
 #include "calendar/IcalLibrary.h"
 #include "calendar/IcsPreScan.h"
+#include "spreadsheet/io/CNumbers.h"
 
 #include <algorithm>
 #include <map>
@@ -295,6 +296,7 @@ IcsCalendar::~IcsCalendar() = default;
 
 IcsCalendar IcsCalendar::Parse(const QByteArray& data)
 {
+    const sheet::io::CNumbersInScope cNumbers;
     PreScanIcs(data);
     Ical().icalerror_set_errors_are_fatal(0);
     auto result = std::make_unique<Data>();
@@ -378,6 +380,7 @@ int IcsCalendar::DamagedEvents() const
 
 IcsExpansion IcsCalendar::Expand(int firstYear, int lastYear, const IcsExpansionOptions& options) const
 {
+    const sheet::io::CNumbersInScope cNumbers;
     IcsExpansion result;
     firstYear = std::clamp(firstYear, 1, 9999);
     lastYear = std::clamp(lastYear, firstYear, 9999);

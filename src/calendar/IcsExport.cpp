@@ -3,6 +3,7 @@
 #include "calendar/HolidayIcs.h"
 #include "calendar/IcalLibrary.h"
 #include "spreadsheet/io/AtomicFile.h"
+#include "spreadsheet/io/CNumbers.h"
 
 #include <map>
 #include <memory>
@@ -106,6 +107,7 @@ private:
 
 QByteArray WriteMarkedDaysIcs(const std::vector<MarkedHoliday>& days)
 {
+    const sheet::io::CNumbersInScope cNumbers;
     // Each name's days, in the order the names first come.
     std::vector<QString> names;
     std::map<QString, std::set<CalendarDate>> daysOfName;

@@ -37,6 +37,15 @@ const char* const kObservedNames[] = {
     QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Weekend on the next free weekday"),
     QT_TRANSLATE_NOOP("morvessa::RuleHolidayDialog", "Sunday on the next free weekday")};
 
+// A month's last day in any year, and in a dated rule's own year.
+int DaysInMonth(int month, int year)
+{
+    static constexpr int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && year != 0 && !((year % 4 == 0 && year % 100 != 0) || year % 400 == 0))
+        return 28;
+    return days[month - 1];
+}
+
 template <typename T, std::size_t N>
 int IndexOf(const T (&values)[N], T value)
 {
@@ -173,6 +182,46 @@ HolidayRule RuleHolidayDialog::Rule() const
     return clean;
 }
 
+QString RuleHolidayDialog::ProblemInWords() const
+{
+    const Kind kind = kKinds[kind_->currentIndex()];
+    if (kind == Kind::EasterOffset || kind == Kind::NthWeekday)
+        return {};
+    const int month = month_->currentIndex() + 1;
+    const int year = kind == Kind::Dated ? year_->value() : 0;
+    const int day = day_->value();
+    if (day <= DaysInMonth(month, year))
+        return {};
+    const QString monthName = month_->currentText();
+    if (day == 29)
+        return tr("%1 is not a leap year: February has no 29th day.").arg(year);
+    return day == 30 ? tr("%1 has no 30th day.").arg(monthName) : tr("%1 has no 31st day.").arg(monthName);
+}
+
+QString RuleHolidayDialog::YearsProblemInWords() const
+{
+    const Kind kind = kKinds[kind_->currentIndex()];
+    const bool bothSet = firstYear_->value() != firstYear_->minimum() && lastYear_->value() != lastYear_->minimum();
+    if (kind != Kind::Dated && bothSet && lastYear_->value() < firstYear_->value())
+        return tr("The last year comes before the first year.");
+    return {};
+}
+
+// What is wrong with the fields, in words; the rule text the program stores is never shown.
+QString RuleHolidayDialog::CheckedDescription() const
+{
+    QString problem = ProblemInWords();
+    if (problem.isEmpty())
+        problem = YearsProblemInWords();
+    if (!problem.isEmpty())
+        throw HolidayRuleError(problem.toStdString());
+    try {
+        return DescribeRule(Rule());
+    } catch (const HolidayRuleError&) {
+        throw HolidayRuleError(tr("These choices do not make a holiday.").toStdString());
+    }
+}
+
 void RuleHolidayDialog::UpdateFields()
 {
     const Kind kind = kKinds[kind_->currentIndex()];
@@ -188,7 +237,7 @@ void RuleHolidayDialog::UpdateFields()
     form_->setRowVisible(firstYear_, kind != Kind::Dated);
     form_->setRowVisible(lastYear_, kind != Kind::Dated);
     try {
-        message_->setText(DescribeRule(Rule()));
+        message_->setText(CheckedDescription());
     } catch (const HolidayRuleError& error) {
         message_->setText(QString::fromUtf8(error.what()));
     }
@@ -203,6 +252,7 @@ QString RuleHolidayDialog::MessageText() const
 void RuleHolidayDialog::accept()
 {
     try {
+        CheckedDescription();
         if (Rule().name.isEmpty()) {
             message_->setText(tr("Please give the holiday a name."));
             name_->setFocus();

@@ -33,6 +33,9 @@ public:
 
 private:
     void UpdateFields();
+    QString ProblemInWords() const;
+    QString YearsProblemInWords() const;
+    QString CheckedDescription() const;
 
     QLineEdit* name_ = nullptr;
     QComboBox* kind_ = nullptr;

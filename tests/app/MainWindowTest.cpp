@@ -28,6 +28,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -308,7 +309,19 @@ TEST_F(MainWindowTest, HolidaysMenuAddsACountryAndUndoTakesBackItAndADelete)
     EXPECT_EQ(Setting(key::FixedHolidaysCount), "7");
     EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->count(), 7);
     EXPECT_EQ(form.FixedCount(), 7);
-    undo->trigger();
+    // Ctrl+Z in the year box: first the box's own typing, then the window's Undo.
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* year = Control<QLineEdit>("Text5");
+    year->setFocus();
+    const QString shown = year->text();
+    QTest::keyClick(year, Qt::Key_End);
+    QTest::keyClick(year, Qt::Key_5);
+    QTest::keyClick(year, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(year->text(), shown);
+    EXPECT_EQ(RuleHolidays().size(), 9u);
+    QTest::keyClick(year, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(RuleHolidays().empty());
     emit form.HolidaysMenu()->aboutToShow();
     EXPECT_FALSE(undo->isEnabled());

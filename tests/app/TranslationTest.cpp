@@ -33,6 +33,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -444,6 +445,89 @@ TEST(TranslationFallbackTest, AnEnglishOrUnknownSystemKeepsTheEnglishTexts)
     ProgramTranslation swiss;
     ASSERT_TRUE(swiss.Install(QLocale(QStringLiteral("de_CH"))));
     EXPECT_EQ(QCoreApplication::translate("SaveResults", kDoneMessage), QStringLiteral("Fertig."));
+}
+
+// The letter Alt or a menu's key picks: the character after a single "&".
+QChar MenuLetter(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// The texts Undo shows when it has a step to take back: "&" before the step's undo text.
+QStringList UndoTexts(const char* language)
+{
+    QStringList texts;
+    QFile file(QStringLiteral(MORVESSA_SOURCE_DIR "/translations/morvessa_%1.ts").arg(QLatin1String(language)));
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("source") && context == "HolidayUndo")
+            texts << QStringLiteral("&") +
+                         QCoreApplication::translate("HolidayUndo", xml.readElementText().toUtf8().constData());
+    }
+    return texts;
+}
+
+// Letters of the entries of one menu or bar; Undo's texts each take the place of its own.
+void ExpectUniqueLetters(const std::string& where, QWidget* menu, const QStringList& undoTexts)
+{
+    std::vector<QString> texts;
+    QAction* undo = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        if (action->objectName() == QLatin1String("Undo"))
+            undo = action;
+        else
+            texts.push_back(action->menu() && action->text().isEmpty() ? action->menu()->title() : action->text());
+    }
+    for (const QString& undoText : undo ? undoTexts + QStringList{undo->text()} : QStringList{QString()}) {
+        std::map<QChar, QString> taken;
+        std::vector<QString> all = texts;
+        if (undo)
+            all.push_back(undoText);
+        for (const QString& text : all) {
+            const QChar letter = MenuLetter(text);
+            if (letter.isNull())
+                continue;
+            const auto [at, fresh] = taken.emplace(letter, text);
+            EXPECT_TRUE(fresh) << where << ": \"" << text.toStdString() << "\" and \"" << at->second.toStdString()
+                               << "\" share the letter " << QString(letter).toStdString();
+        }
+    }
+    for (QAction* action : menu->actions())
+        if (action->menu())
+            ExpectUniqueLetters(where + " > " + action->menu()->title().toStdString(), action->menu(), undoTexts);
+}
+
+TEST_P(TranslationTest, MenuLettersAreUniqueInEveryMenuAndBar)
+{
+    ProgramTranslation translation;
+    ASSERT_TRUE(translation.Install(QLocale(QString::fromLatin1(GetParam()))));
+    const QStringList undoTexts = UndoTexts(GetParam());
+    ASSERT_GT(undoTexts.size(), 3);
+    int bars = 0;
+    ForEachWindow([&](const char* window, QWidget& widget) {
+        for (QMenuBar* bar : widget.findChildren<QMenuBar*>()) {
+            ++bars;
+            for (QMenu* menu : bar->findChildren<QMenu*>())
+                emit menu->aboutToShow();  // the menus that fill or rename their entries on opening
+            ExpectUniqueLetters(window, bar, undoTexts);
+        }
+    });
+    EXPECT_GE(bars, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::Values("de", "fr"));

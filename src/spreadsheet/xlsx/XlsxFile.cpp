@@ -14,6 +14,7 @@
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
 #include "spreadsheet/io/AtomicFile.h"
+#include "spreadsheet/io/CNumbers.h"
 #include "spreadsheet/xls/SheetGeometry.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "spreadsheet/xlsx/XlsxWriterLibrary.h"
@@ -515,6 +516,7 @@ private:
 std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
 {
     Lxw();  // a missing library is reported before anything is written
+    const io::CNumbersInScope cNumbers;  // the library prints sizes and margins with printf
     ScratchFile scratch;
     // The default mode keeps the sheets in memory until the close: the fastest at a workbook's size
     // here, and the only one that takes merged areas in any order.

@@ -1,0 +1,131 @@
+// Files written under a German, French or Russian locale are the files written under C: every
+// number in them keeps its "." whatever the user's locale says.
+
+#include "calendar/IcsCalendar.h"
+#include "calendar/IcsExport.h"
+#include "calendar/XlsChecker.h"
+#include "support/PdfTools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <clocale>
+#include <cstdlib>
+
+namespace morvessa::calendar_test {
+namespace {
+
+const QString kBatchTool = QStringLiteral(MORVESSA_BINARY_DIR "/bin/morvessa-batch");
+
+bool LocaleInstalled(const char* name)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    const bool installed = std::setlocale(LC_ALL, name) != nullptr;
+    std::setlocale(LC_ALL, previous.c_str());
+    return installed;
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class LocaleNumbersTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(kBatchTool).isExecutable())
+            GTEST_SKIP() << "morvessa-batch is not built";
+        ASSERT_TRUE(folder_.isValid());
+    }
+
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+
+    // One calendar of every kind the tool writes, under `locale`, into the folder of that name; the
+    // run starts from `settings` and imports the same iCalendar file each time.
+    void WriteAll(const QString& locale, const QByteArray& settings)
+    {
+        const QString dir = Path(locale);
+        ASSERT_TRUE(QDir().mkpath(dir + QStringLiteral("/temp")));
+        QFile store(dir + QStringLiteral("/s.ini"));
+        ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+        store.write(settings);
+        store.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        environment.insert(QStringLiteral("LANG"), locale);
+        environment.insert(QStringLiteral("TEMP"), dir + QStringLiteral("/temp"));
+        environment.insert(QStringLiteral("HOME"), dir);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir);
+        const QStringList common{"--year", "2026", "--settings", dir + "/s.ini", "--ics", Path("days.ics")};
+        for (const QStringList& out : {QStringList{"--out", dir + "/c.xls", "--pdf", dir + "/c.pdf"},
+                                       QStringList{"--out", dir + "/c.xlsx"}}) {
+            QProcess tool;
+            tool.setProcessEnvironment(environment);
+            tool.start(kBatchTool, common + out);
+            ASSERT_TRUE(tool.waitForFinished(60000));
+            ASSERT_EQ(tool.exitCode(), 0) << locale.toStdString() << ": " << tool.readAllStandardError().toStdString();
+        }
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+TEST_F(LocaleNumbersTest, EveryFileWrittenUnderAForeignLocaleIsTheCLocalesFile)
+{
+    QFile ics(Path("days.ics"));
+    ASSERT_TRUE(ics.open(QIODevice::WriteOnly));
+    ics.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:1@test\r\n"
+              "DTSTART;VALUE=DATE:20260310\r\nSUMMARY:Half 2.5\r\nGEO:48.137;11.575\r\n"
+              "RRULE:FREQ=YEARLY\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    ics.close();
+    // The C run starts from no settings; the others read what it stored.
+    WriteAll(QStringLiteral("C"), QByteArray());
+    const QString c = Path(QStringLiteral("C"));
+    const QByteArray settings = Contents(c + "/s.ini");
+    const bool pythonReaders = std::system("/usr/bin/python3 -c 'import xlrd, openpyxl' 2>/dev/null") == 0;
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
+        if (!LocaleInstalled(name)) {
+            ADD_FAILURE() << name << " is not installed (scripts/setup.sh makes it)";
+            continue;
+        }
+        const QString locale = QString::fromLatin1(name);
+        WriteAll(locale, settings);
+        const QString dir = Path(locale);
+        EXPECT_EQ(Contents(dir + "/c.xls"), Contents(c + "/c.xls")) << name;
+        EXPECT_EQ(Contents(dir + "/s.ini"), Contents(c + "/s.ini")) << name;
+        if (pythonReaders)
+            EXPECT_TRUE(XlsxReadsLikeXls(c + "/c.xls", dir + "/c.xlsx")) << name;
+        if (test::PdfToolsPresent()) {
+            EXPECT_EQ(test::PdfPageSizes(dir + "/c.pdf"), test::PdfPageSizes(c + "/c.pdf")) << name;
+            for (int page : {1, 3, 12})
+                EXPECT_EQ(test::PdfPageText(dir + "/c.pdf", page), test::PdfPageText(c + "/c.pdf", page)) << name;
+        }
+    }
+    EXPECT_TRUE(test::PdfPageText(c + "/c.pdf", 3).contains(QStringLiteral("Half 2.5")));
+}
+
+// The iCalendar export and import, in a process whose locale is German as the toolkit leaves it.
+TEST(LocaleNumbersIcsTest, TheExportUnderAGermanLocaleIsTheCExportAndReadsBack)
+{
+    const std::vector<MarkedHoliday> days{{{2026, 3, 10}, QStringLiteral("Half 2.5")},
+                                          {{2027, 3, 10}, QStringLiteral("Half 2.5")},
+                                          {{2026, 12, 25}, QStringLiteral("Christmas Day")}};
+    const QByteArray inC = WriteMarkedDaysIcs(days);
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "de_DE.UTF-8 is not installed (scripts/setup.sh makes it)";
+    const QByteArray inGerman = WriteMarkedDaysIcs(days);
+    const IcsExpansion back = IcsCalendar::Parse(inGerman).Expand(2026, 2027);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(inGerman, inC);
+    EXPECT_EQ(back.days.size(), 3u);
+}
+
+}  // namespace
+}  // namespace morvessa::calendar_test
