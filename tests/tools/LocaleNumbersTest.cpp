@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <clocale>
@@ -32,6 +33,13 @@ QByteArray Contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// An iCalendar file without the stamps of the moment it was written.
+QByteArray WithoutStamps(QByteArray ics)
+{
+    static const QRegularExpression stamp(QStringLiteral("DTSTAMP:[0-9TZ]+\r\n"));
+    return QString::fromUtf8(ics).remove(stamp).toUtf8();
 }
 
 class LocaleNumbersTest : public ::testing::Test {
@@ -62,7 +70,7 @@ protected:
         environment.insert(QStringLiteral("HOME"), dir);
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir);
         const QStringList common{"--year", "2026", "--settings", dir + "/s.ini", "--ics", Path("days.ics")};
-        for (const QStringList& out : {QStringList{"--out", dir + "/c.xls", "--pdf", dir + "/c.pdf"},
+        for (const QStringList& out : {QStringList{"--out", dir + "/c.xls", "--pdf", dir + "/c.pdf", "--export-ics", dir + "/c.ics"},
                                        QStringList{"--out", dir + "/c.xlsx"}}) {
             QProcess tool;
             tool.setProcessEnvironment(environment);
@@ -99,6 +107,7 @@ TEST_F(LocaleNumbersTest, EveryFileWrittenUnderAForeignLocaleIsTheCLocalesFile)
         const QString dir = Path(locale);
         EXPECT_EQ(Contents(dir + "/c.xls"), Contents(c + "/c.xls")) << name;
         EXPECT_EQ(Contents(dir + "/s.ini"), Contents(c + "/s.ini")) << name;
+        EXPECT_EQ(WithoutStamps(Contents(dir + "/c.ics")), WithoutStamps(Contents(c + "/c.ics"))) << name;
         if (pythonReaders)
             EXPECT_TRUE(XlsxReadsLikeXls(c + "/c.xls", dir + "/c.xlsx")) << name;
         if (test::PdfToolsPresent()) {
@@ -108,6 +117,7 @@ TEST_F(LocaleNumbersTest, EveryFileWrittenUnderAForeignLocaleIsTheCLocalesFile)
         }
     }
     EXPECT_TRUE(test::PdfPageText(c + "/c.pdf", 3).contains(QStringLiteral("Half 2.5")));
+    EXPECT_TRUE(Contents(c + "/c.ics").contains("SUMMARY:Half 2.5"));
 }
 
 // The iCalendar export and import, in a process whose locale is German as the toolkit leaves it.
