@@ -585,6 +585,10 @@
         <source>Undo Restore Defaults</source>
         <translation>Rückgängig: Vorgaben wiederherstellen</translation>
     </message>
+    <message>
+        <source>Undo Import</source>
+        <translation>Rückgängig: Importieren</translation>
+    </message>
 </context>
 <context>
     <name>HostInstances</name>
@@ -943,6 +947,40 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>holidays by rule</source>
         <translation>Feiertage nach Regel</translation>
+    </message>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>iCalendar-Datei importieren</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export iCalendar File</source>
+        <translation>iCalendar-Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Every holiday of these years is written on the day the
+calendar marks it:</source>
+        <translation>Jeder Feiertag dieser Jahre wird an dem Tag geschrieben,
+an dem ihn der Kalender markiert:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first; nothing was exported.</source>
+        <translation>Das letzte Jahr liegt vor dem ersten; es wurde nichts exportiert.</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays to %2.</source>
+        <translation>%1 Feiertage nach %2 exportiert.</translation>
     </message>
     <message>
         <source>calendar file</source>

@@ -585,6 +585,10 @@
         <source>Undo Restore Defaults</source>
         <translation>Annuler le rétablissement des valeurs d&apos;origine</translation>
     </message>
+    <message>
+        <source>Undo Import</source>
+        <translation>Annuler l&apos;importation</translation>
+    </message>
 </context>
 <context>
     <name>HostInstances</name>
@@ -918,7 +922,7 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
     <message>
         <source>Holidays of the &amp;Year</source>
-        <translation>Jours fériés de l’&amp;année</translation>
+        <translation>Jours fériés de l’a&amp;nnée</translation>
     </message>
     <message>
         <source>Enter a year first</source>
@@ -943,6 +947,40 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>holidays by rule</source>
         <translation>jours fériés par règle</translation>
+    </message>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>Importer un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export iCalendar File</source>
+        <translation>Exporter un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>Every holiday of these years is written on the day the
+calendar marks it:</source>
+        <translation>Chaque jour férié de ces années est écrit le jour
+où le calendrier le marque :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;À :</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first; nothing was exported.</source>
+        <translation>La dernière année précède la première ; rien n&apos;a été exporté.</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays to %2.</source>
+        <translation>%1 jours fériés exportés vers %2.</translation>
     </message>
     <message>
         <source>calendar file</source>

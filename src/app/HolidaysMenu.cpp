@@ -41,7 +41,8 @@ namespace {
                                                    QT_TRANSLATE_NOOP("HolidayUndo", "Undo Add Holiday"),
                                                    QT_TRANSLATE_NOOP("HolidayUndo", "Undo Edit Holiday"),
                                                    QT_TRANSLATE_NOOP("HolidayUndo", "Undo Delete"),
-                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Restore Defaults")};
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Restore Defaults"),
+                                                   QT_TRANSLATE_NOOP("HolidayUndo", "Undo Import")};
 
 QString TranslatedUndoText(const QString& text)
 {
@@ -242,8 +243,8 @@ void HolidaysMenu::ImportIcs()
         const QString path = hooks_.chooseIcsFile
                                  ? hooks_.chooseIcsFile(false)
                                  : QFileDialog::getOpenFileName(
-                                       hooks_.parent, QStringLiteral("Import iCalendar File"), QString(),
-                                       QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+                                       hooks_.parent, tr("Import iCalendar File"), QString(),
+                                       tr("iCalendar files (*.ics);;All files (*)"));
         if (path.isEmpty())
             return;
         const QString summary = ImportCalendarFile(hooks_.parent, path, hooks_.showDialog);
@@ -264,7 +265,7 @@ void HolidaysMenu::ExportIcs()
         const int first = numeric && shown >= 1583 && shown <= 9990 ? shown : QDate::currentDate().year();
         QDialog years(hooks_.parent);
         years.setObjectName(QStringLiteral("ExportYearsDialog"));
-        years.setWindowTitle(QStringLiteral("Export iCalendar File"));
+        years.setWindowTitle(tr("Export iCalendar File"));
         auto* from = new QSpinBox(&years);
         from->setObjectName(QStringLiteral("FirstYear"));
         from->setRange(1583, 9999);
@@ -277,30 +278,30 @@ void HolidaysMenu::ExportIcs()
         connect(buttons, &QDialogButtonBox::accepted, &years, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, &years, &QDialog::reject);
         auto* form = new QFormLayout(&years);
-        form->addRow(new QLabel(QStringLiteral("Every holiday of these years is written on the day the\n"
-                                               "calendar marks it:"),
+        form->addRow(new QLabel(tr("Every holiday of these years is written on the day the\n"
+                                   "calendar marks it:"),
                                 &years));
-        form->addRow(QStringLiteral("&From:"), from);
-        form->addRow(QStringLiteral("&To:"), to);
+        form->addRow(tr("&From:"), from);
+        form->addRow(tr("&To:"), to);
         form->addRow(buttons);
         hooks_.showDialog(years);
         if (years.result() != QDialog::Accepted)
             return;
         if (to->value() < from->value()) {
-            hooks_.showMessage(QStringLiteral("The last year comes before the first; nothing was exported."));
+            hooks_.showMessage(tr("The last year comes before the first; nothing was exported."));
             return;
         }
         const QString path =
             hooks_.chooseIcsFile
                 ? hooks_.chooseIcsFile(true)
-                : QFileDialog::getSaveFileName(hooks_.parent, QStringLiteral("Export iCalendar File"),
+                : QFileDialog::getSaveFileName(hooks_.parent, tr("Export iCalendar File"),
                                                QStringLiteral("holidays.ics"),
-                                               QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+                                               tr("iCalendar files (*.ics);;All files (*)"));
         if (path.isEmpty())
             return;
         const std::size_t days = ExportMarkedHolidays(path, from->value(), to->value());
         hooks_.showMessage(
-            QStringLiteral("Exported %1 holidays to %2.").arg(days).arg(QDir::toNativeSeparators(path)));
+            tr("Exported %1 holidays to %2.").arg(days).arg(QDir::toNativeSeparators(path)));
     } catch (const std::exception& error) {
         hooks_.showMessage(QString::fromUtf8(error.what()));
     }

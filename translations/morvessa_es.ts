@@ -1,0 +1,1293 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarNames</name>
+    <message>
+        <source>January</source>
+        <translation>Enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Diciembre</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.º</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.º</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.º</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPalette</name>
+    <message>
+        <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
+        <translation>El ajuste %1 contiene %2, que no es ninguno de los %3 colores, así que no se usa ningún color. Elija uno con su botón de color.</translation>
+    </message>
+</context>
+<context>
+    <name>CountryHolidays</name>
+    <message>
+        <source>Added %1 holiday of %3</source>
+        <translation>Se añadió %1 festivo de %3</translation>
+    </message>
+    <message>
+        <source>Added %1 holidays of %3</source>
+        <translation>Se añadieron %1 festivos de %3</translation>
+    </message>
+    <message>
+        <source>; %1 was already there</source>
+        <translation>; %1 ya estaba</translation>
+    </message>
+    <message>
+        <source>; %1 were already there</source>
+        <translation>; %1 ya estaban</translation>
+    </message>
+</context>
+<context>
+    <name>CountryNames</name>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentina</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Austria</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Bélgica</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasil</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canadá</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>República Checa</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dinamarca</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finlandia</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Alemania</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irlanda</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>México</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Países Bajos</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nueva Zelanda</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Noruega</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polonia</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>España</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Suecia</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Suiza</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subíndice fuera del intervalo</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Error definido por la aplicación o por el objeto</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>No se encontró el archivo</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Imagen no válida</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propiedad no válido</translation>
+    </message>
+    <message>
+        <source>ActiveX component can&apos;t create object</source>
+        <translation>Un componente ActiveX no puede crear el objeto</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Variable de objeto o de bloque With no establecida</translation>
+    </message>
+    <message>
+        <source>at line </source>
+        <translation>en la línea </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Envíe una captura de pantalla de este mensaje a </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Error de la aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCatalogue</name>
+    <message>
+        <source>No Saved Value To Retrieve For Range : </source>
+        <translation>No hay ningún valor guardado para el rango: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 es %2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number</source>
+        <translation>%1 contiene «%2», que no es un número</translation>
+    </message>
+    <message>
+        <source>Some of your saved holidays could not be read as they should:</source>
+        <translation>Algunos de sus festivos guardados no se pudieron leer como deberían:</translation>
+    </message>
+    <message>
+        <source>The lists show every holiday that could be read. The settings file is left as it is until you add, delete or restore a holiday. A copy of it was kept as &quot;%1&quot;.</source>
+        <translation>Las listas muestran todos los festivos que se pudieron leer. El archivo de ajustes queda como está hasta que añada, borre o restablezca un festivo. Se guardó una copia como «%1».</translation>
+    </message>
+    <message>
+        <source>Your saved holidays could not be read, because %1. Both holiday lists were reset to the default holidays. A copy of the old settings file, with your holidays in it, was kept as &quot;%2&quot;.</source>
+        <translation>Sus festivos guardados no se pudieron leer porque %1. Las dos listas volvieron a los festivos predeterminados. Se guardó una copia del antiguo archivo de ajustes, con sus festivos, como «%2».</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of fixed holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 debería contener el número de festivos fijos, pero contiene «%2»</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of floating holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 debería contener el número de festivos móviles, pero contiene «%2»</translation>
+    </message>
+    <message>
+        <source>%1 was written in another character encoding, so letters outside plain English may show as &quot;%2&quot;</source>
+        <translation>%1 se escribió con otra codificación de caracteres, así que las letras fuera del inglés simple (los acentos, por ejemplo) pueden verse como «%2»</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 fixed holidays, but %3 holds %4</source>
+        <translation>%1 indica %2 festivos fijos, pero %3 contiene %4</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 floating holidays, but %3 holds %4</source>
+        <translation>%1 indica %2 festivos móviles, pero %3 contiene %4</translation>
+    </message>
+    <message>
+        <source>no fixed holiday could be read, so the default ones are shown</source>
+        <translation>no se pudo leer ningún festivo fijo, así que se muestran los predeterminados</translation>
+    </message>
+    <message>
+        <source>no floating holiday could be read, so the default ones are shown</source>
+        <translation>no se pudo leer ningún festivo móvil, así que se muestran los predeterminados</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayDialog</name>
+    <message>
+        <source>A holiday name cannot contain the characters &quot;|&quot; or &quot;%1&quot;.</source>
+        <translation>El nombre de un festivo no puede contener los caracteres «|» ni «%1».</translation>
+    </message>
+    <message>
+        <source>Please enter the day as a whole number from 1 to %1.</source>
+        <translation>Escriba el día como número entero del 1 al %1.</translation>
+    </message>
+    <message>
+        <source>Please add name.</source>
+        <translation>Escriba un nombre.</translation>
+    </message>
+    <message>
+        <source>Please select month.</source>
+        <translation>Elija un mes.</translation>
+    </message>
+    <message>
+        <source>Please select day.</source>
+        <translation>Elija un día de la semana.</translation>
+    </message>
+    <message>
+        <source>Please select occurence.</source>
+        <translation>Elija la posición.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayEditing</name>
+    <message>
+        <source>Fixed: </source>
+        <translation>Fijo: </translation>
+    </message>
+    <message>
+        <source>Floating: </source>
+        <translation>Móvil: </translation>
+    </message>
+    <message>
+        <source>Rule: </source>
+        <translation>Regla: </translation>
+    </message>
+    <message>
+        <source> - (not a valid date)</source>
+        <translation> - (fecha no válida)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so &quot;%2&quot; was added as a new holiday.</source>
+        <translation>Mientras tanto, «%1» se cambió o se borró en otra copia del programa, así que «%2» se añadió como festivo nuevo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so nothing was deleted. The list shows the holidays as they are stored now.</source>
+        <translation>Mientras tanto, «%1» se cambió o se borró en otra copia del programa, así que no se borró nada. La lista muestra los festivos tal como están guardados ahora.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRules</name>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.º</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.º</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.º</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.º</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>último</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>, observed Friday/Monday when on a weekend</source>
+        <translation>, trasladado al viernes/lunes si cae en fin de semana</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a weekend</source>
+        <translation>, trasladado al siguiente día laborable libre si cae en fin de semana</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a Sunday</source>
+        <translation>, trasladado al siguiente día laborable libre si cae en domingo</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 de %3</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Domingo de Pascua</translation>
+    </message>
+    <message>
+        <source>Easter %1%2 days</source>
+        <translation>Pascua %1%2 días</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2 %3</source>
+        <translation>primer %1 desde el %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1 on or before %2 %3</source>
+        <translation>último %1 hasta el %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 de %2 de %3</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <translation>, desde %1</translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, hasta %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayUndo</name>
+    <message>
+        <source>Undo Add Country</source>
+        <translation>Deshacer añadir país</translation>
+    </message>
+    <message>
+        <source>Undo Add Holiday</source>
+        <translation>Deshacer añadir festivo</translation>
+    </message>
+    <message>
+        <source>Undo Edit Holiday</source>
+        <translation>Deshacer editar festivo</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Deshacer borrar</translation>
+    </message>
+    <message>
+        <source>Undo Restore Defaults</source>
+        <translation>Deshacer restablecer predeterminados</translation>
+    </message>
+    <message>
+        <source>Undo Import</source>
+        <translation>Deshacer importar</translation>
+    </message>
+</context>
+<context>
+    <name>HostInstances</name>
+    <message>
+        <source>Error 842001. A normal instance of Excel could not be created.<byte value="xd"/>
+<byte value="xd"/>
+1. Please make sure Excel is installed on this computer.<byte value="xd"/>
+<byte value="xd"/>
+2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any interrupting window (such as an Excel file recovery window).<byte value="xd"/>
+<byte value="xd"/>
+3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally without any interrupting messages.<byte value="xd"/>
+<byte value="xd"/>
+4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
+        <translation>Error 842001. No se pudo crear una instancia normal de Excel.</translation>
+    </message>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.<byte value="xd"/>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Puede que Excel esté abierto. Se recomienda cerrar Excel primero.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>Importar archivo iCalendar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in step with the file (read it again for every calendar)</source>
+        <translation>&amp;Mantener al día con el archivo (leerlo de nuevo en cada calendario)</translation>
+    </message>
+    <message>
+        <source>Include &amp;timed events, with their time before the name</source>
+        <translation>Incluir eventos con &amp;hora, con la hora delante del nombre</translation>
+    </message>
+</context>
+<context>
+    <name>SaveResults</name>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>¿Seguro que quiere sobrescribir %1?</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Excel 97-2003 Workbook (*.xls)</source>
+        <translation>Libro de Excel 97-2003 (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Listo.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read or written.</source>
+        <translation>El archivo de ajustes «%1» no se puede leer ni escribir.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>El archivo de ajustes «%1» está dañado.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is kept busy by another copy of the program; nothing was changed, please try again.</source>
+        <translation>Otra copia del programa está usando el archivo de ajustes «%1»; no se cambió nada, inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged and no copy of it could be kept; nothing was written.</source>
+        <translation>El archivo de ajustes «%1» está dañado y no se pudo guardar una copia; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a file.</source>
+        <translation>El archivo de ajustes «%1» no es un archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarEventsDialog</name>
+    <message>
+        <source>Events of %1</source>
+        <translation>Eventos de %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;English (the default)</source>
+        <translation>&amp;Inglés (predeterminado)</translation>
+    </message>
+    <message>
+        <source>&amp;System Language (%1)</source>
+        <translation>Idioma del &amp;sistema (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Other Language...</source>
+        <translation>&amp;Otro idioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Week Starts On</source>
+        <translation>La &amp;semana empieza el</translation>
+    </message>
+    <message>
+        <source>&amp;Sunday</source>
+        <translation>&amp;Domingo</translation>
+    </message>
+    <message>
+        <source>&amp;Monday</source>
+        <translation>&amp;Lunes</translation>
+    </message>
+    <message>
+        <source>S&amp;aturday</source>
+        <translation>&amp;Sábado</translation>
+    </message>
+    <message>
+        <source>As the &amp;Language Has It</source>
+        <translation>Según el &amp;idioma</translation>
+    </message>
+    <message>
+        <source>&amp;First Month</source>
+        <translation>&amp;Primer mes</translation>
+    </message>
+    <message>
+        <source>Week &amp;Numbers</source>
+        <translation>&amp;Números de semana</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
+        <translation>«%1» no es un idioma que conozca el calendario. Indique un nombre como de, pt_BR o sr_Latn_RS.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::ColorPickerDialog</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Selector de color</translation>
+    </message>
+    <message>
+        <source>No color</source>
+        <translation>Sin color</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CountryHolidaysDialog</name>
+    <message>
+        <source>Add a Country&apos;s Holidays</source>
+        <translation>Añadir los festivos de un país</translation>
+    </message>
+    <message>
+        <source>&amp;Local names</source>
+        <translation>Nombres &amp;locales</translation>
+    </message>
+    <message>
+        <source>&amp;English names</source>
+        <translation>Nombres en &amp;inglés</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;País:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nombres:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::FixedHolidayDialog</name>
+    <message>
+        <source>Fixed Date Holidays</source>
+        <translation>Festivos de fecha fija</translation>
+    </message>
+    <message>
+        <source>Add new fixed date holiday</source>
+        <translation>Nuevo festivo de fecha fija</translation>
+    </message>
+    <message>
+        <source>Holiday Name:</source>
+        <translation>Festivo:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mes:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Día:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::FloatingHolidayDialog</name>
+    <message>
+        <source>Floating Date Holidays</source>
+        <translation>Festivos de fecha móvil</translation>
+    </message>
+    <message>
+        <source>Add new floating date holiday</source>
+        <translation>Nuevo festivo de fecha móvil</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mes:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Día:</translation>
+    </message>
+    <message>
+        <source>Occurence:</source>
+        <translation>Posición:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayDialogBase</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayListDialog</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Festivos</translation>
+    </message>
+    <message>
+        <source>&amp;Add by Rule...</source>
+        <translation>&amp;Añadir por regla...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Ac&amp;tualizar</translation>
+    </message>
+    <message>
+        <source>E&amp;vents...</source>
+        <translation>E&amp;ventos...</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - 1 event</source>
+        <translation>Calendario: %1 - 1 evento</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - %2 events</source>
+        <translation>Calendario: %1 - %2 eventos</translation>
+    </message>
+    <message>
+        <source>, in step with its file</source>
+        <translation>, al día con su archivo</translation>
+    </message>
+    <message>
+        <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
+        <translation>El último festivo fijo y el último móvil se quedan: cada lista conserva uno.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidaysMenu</name>
+    <message>
+        <source>Add Holiday by &amp;Rule...</source>
+        <translation>Añadir festivo por &amp;regla...</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Country&apos;s Holidays...</source>
+        <translation>Añadir los festivos de un &amp;país...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Holiday...</source>
+        <translation>&amp;Editar festivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar File...</source>
+        <translation>&amp;Importar archivo iCalendar...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport iCalendar File...</source>
+        <translation>E&amp;xportar archivo iCalendar...</translation>
+    </message>
+    <message>
+        <source>Show E&amp;very Holiday of a Day</source>
+        <translation>Mostrar &amp;todos los festivos de un día</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>Importar archivo iCalendar</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Archivos iCalendar (*.ics);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export iCalendar File</source>
+        <translation>Exportar archivo iCalendar</translation>
+    </message>
+    <message>
+        <source>Every holiday of these years is written on the day the
+calendar marks it:</source>
+        <translation>Cada festivo de estos años se escribe el día
+que lo marca el calendario:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first; nothing was exported.</source>
+        <translation>El último año es anterior al primero; no se exportó nada.</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays to %2.</source>
+        <translation>Se exportaron %1 festivos a %2.</translation>
+    </message>
+    <message>
+        <source>Holidays of the &amp;Year</source>
+        <translation>Festivos del &amp;año</translation>
+    </message>
+    <message>
+        <source>Enter a year first</source>
+        <translation>Escriba primero un año</translation>
+    </message>
+    <message>
+        <source>No holidays in %1</source>
+        <translation>Ningún festivo en %1</translation>
+    </message>
+    <message>
+        <source>fixed holidays</source>
+        <translation>festivos fijos</translation>
+    </message>
+    <message>
+        <source>floating holidays</source>
+        <translation>festivos móviles</translation>
+    </message>
+    <message>
+        <source>the Easter choice</source>
+        <translation>la opción de Pascua</translation>
+    </message>
+    <message>
+        <source>holidays by rule</source>
+        <translation>festivos por regla</translation>
+    </message>
+    <message>
+        <source>calendar file</source>
+        <translation>archivo de calendario</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::MainWindow</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Crear el calendario</translation>
+    </message>
+    <message>
+        <source>What year?</source>
+        <translation>¿Qué año?</translation>
+    </message>
+    <message>
+        <source>Include Easter?</source>
+        <translation>¿Incluir Pascua?</translation>
+    </message>
+    <message>
+        <source> Yes</source>
+        <translation> Sí</translation>
+    </message>
+    <message>
+        <source> No</source>
+        <translation> No</translation>
+    </message>
+    <message>
+        <source>Fixed Date Holidays</source>
+        <translation>Festivos de fecha fija</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mes:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Día:</translation>
+    </message>
+    <message>
+        <source>Add Holiday</source>
+        <translation>Añadir festivo</translation>
+    </message>
+    <message>
+        <source>Delete Selected Holiday</source>
+        <translation>Borrar el festivo elegido</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restablecer predeterminados</translation>
+    </message>
+    <message>
+        <source>Floating Date Holidays</source>
+        <translation>Festivos de fecha móvil</translation>
+    </message>
+    <message>
+        <source>Occurance:</source>
+        <translation>Posición:</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Festivo</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Festivos</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <source>Other Language</source>
+        <translation>Otro idioma</translation>
+    </message>
+    <message>
+        <source>Language and country, such as pt_BR or sr_Latn_RS:</source>
+        <translation>Idioma y país, como pt_BR o sr_Latn_RS:</translation>
+    </message>
+    <message>
+        <source>Holiday colour</source>
+        <translation>Color de los festivos</translation>
+    </message>
+    <message>
+        <source>Day colour</source>
+        <translation>Color de los días</translation>
+    </message>
+    <message>
+        <source>Other colour</source>
+        <translation>Otro color</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Debe escribir un año válido.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::PreviewWindow</name>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Atrás</translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation>Guardar en un archivo de Excel</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>Exportar PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papel</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mes:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::RuleHolidayDialog</name>
+    <message>
+        <source>Fixed date</source>
+        <translation>Fecha fija</translation>
+    </message>
+    <message>
+        <source>Weekday of a month (1st to 5th or last)</source>
+        <translation>Día de la semana de un mes (1.º a 5.º o último)</translation>
+    </message>
+    <message>
+        <source>Days from Easter Sunday</source>
+        <translation>Días desde el Domingo de Pascua</translation>
+    </message>
+    <message>
+        <source>Weekday on or after a date</source>
+        <translation>Día de la semana en una fecha o después</translation>
+    </message>
+    <message>
+        <source>Weekday on or before a date</source>
+        <translation>Día de la semana en una fecha o antes</translation>
+    </message>
+    <message>
+        <source>One day of one year</source>
+        <translation>Un día de un año</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Saturday on the Friday, Sunday on the Monday</source>
+        <translation>Sábado al viernes, domingo al lunes</translation>
+    </message>
+    <message>
+        <source>Weekend on the next free weekday</source>
+        <translation>Fin de semana al siguiente día laborable libre</translation>
+    </message>
+    <message>
+        <source>Sunday on the next free weekday</source>
+        <translation>Domingo al siguiente día laborable libre</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>cualquiera</translation>
+    </message>
+    <message>
+        <source>Add Holiday by Rule</source>
+        <translation>Añadir festivo por regla</translation>
+    </message>
+    <message>
+        <source>Edit Holiday</source>
+        <translation>Editar festivo</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.º</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.º</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.º</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.º</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> días</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Occurrence:</source>
+        <translation>P&amp;osición:</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday:</source>
+        <translation>Día de la &amp;semana:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mes:</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Día:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Año:</translation>
+    </message>
+    <message>
+        <source>&amp;Easter offset:</source>
+        <translation>Desfase desde &amp;Pascua:</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend, observed:</source>
+        <translation>En &amp;fin de semana, se traslada:</translation>
+    </message>
+    <message>
+        <source>In force &amp;from:</source>
+        <translation>&amp;Vigente desde:</translation>
+    </message>
+    <message>
+        <source>&amp;until:</source>
+        <translation>&amp;hasta:</translation>
+    </message>
+    <message>
+        <source>%1 is not a leap year: February has no 29th day.</source>
+        <translation>%1 no es bisiesto: febrero no tiene día 29.</translation>
+    </message>
+    <message>
+        <source>%1 has no 30th day.</source>
+        <translation>%1 no tiene día 30.</translation>
+    </message>
+    <message>
+        <source>%1 has no 31st day.</source>
+        <translation>%1 no tiene día 31.</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first year.</source>
+        <translation>El último año es anterior al primero.</translation>
+    </message>
+    <message>
+        <source>These choices do not make a holiday.</source>
+        <translation>Estas opciones no forman un festivo.</translation>
+    </message>
+    <message>
+        <source>Please give the holiday a name.</source>
+        <translation>Dé un nombre al festivo.</translation>
+    </message>
+</context>
+</TS>

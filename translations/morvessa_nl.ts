@@ -1,0 +1,1293 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exporteren</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarNames</name>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>zondag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>zaterdag</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1e</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Laatste</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPalette</name>
+    <message>
+        <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
+        <translation>De instelling %1 bevat %2, wat geen van de %3 kleuren is; er wordt dus geen kleur gebruikt. Kies er een met de bijbehorende kleurknop.</translation>
+    </message>
+</context>
+<context>
+    <name>CountryHolidays</name>
+    <message>
+        <source>Added %1 holiday of %3</source>
+        <translation>%1 feestdag van %3 toegevoegd</translation>
+    </message>
+    <message>
+        <source>Added %1 holidays of %3</source>
+        <translation>%1 feestdagen van %3 toegevoegd</translation>
+    </message>
+    <message>
+        <source>; %1 was already there</source>
+        <translation>; %1 stond er al</translation>
+    </message>
+    <message>
+        <source>; %1 were already there</source>
+        <translation>; %1 stonden er al</translation>
+    </message>
+</context>
+<context>
+    <name>CountryNames</name>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentinië</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australië</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Oostenrijk</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>België</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brazilië</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Tsjechië</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Denemarken</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankrijk</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Duitsland</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Ierland</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italië</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexico</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Nederland</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nieuw-Zeeland</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Noorwegen</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polen</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spanje</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Zweden</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Zwitserland</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Verenigd Koninkrijk</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Verenigde Staten</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscript valt buiten het bereik</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Door toepassing of object gedefinieerde fout</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen komen niet overeen</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overloop</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Bestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Ongeldige afbeelding</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ongeldige eigenschapswaarde</translation>
+    </message>
+    <message>
+        <source>ActiveX component can&apos;t create object</source>
+        <translation>ActiveX-onderdeel kan geen object maken</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Objectvariabele of With-blokvariabele is niet ingesteld</translation>
+    </message>
+    <message>
+        <source>at line </source>
+        <translation>op regel </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Stuur een schermafbeelding van deze melding naar </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Toepassingsfout</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCatalogue</name>
+    <message>
+        <source>No Saved Value To Retrieve For Range : </source>
+        <translation>Geen opgeslagen waarde voor het bereik: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 is leeg</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number</source>
+        <translation>%1 bevat „%2”, wat geen getal is</translation>
+    </message>
+    <message>
+        <source>Some of your saved holidays could not be read as they should:</source>
+        <translation>Enkele opgeslagen feestdagen konden niet goed worden gelezen:</translation>
+    </message>
+    <message>
+        <source>The lists show every holiday that could be read. The settings file is left as it is until you add, delete or restore a holiday. A copy of it was kept as &quot;%1&quot;.</source>
+        <translation>De lijsten tonen elke feestdag die kon worden gelezen. Het instellingenbestand blijft zoals het is tot u een feestdag toevoegt, verwijdert of herstelt. Er is een kopie bewaard als „%1”.</translation>
+    </message>
+    <message>
+        <source>Your saved holidays could not be read, because %1. Both holiday lists were reset to the default holidays. A copy of the old settings file, with your holidays in it, was kept as &quot;%2&quot;.</source>
+        <translation>Uw opgeslagen feestdagen konden niet worden gelezen, omdat %1. Beide lijsten zijn teruggezet naar de standaardfeestdagen. Een kopie van het oude instellingenbestand, met uw feestdagen, is bewaard als „%2”.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of fixed holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 zou het aantal vaste feestdagen moeten bevatten, maar bevat „%2”</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of floating holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 zou het aantal variabele feestdagen moeten bevatten, maar bevat „%2”</translation>
+    </message>
+    <message>
+        <source>%1 was written in another character encoding, so letters outside plain English may show as &quot;%2&quot;</source>
+        <translation>%1 is in een andere tekencodering geschreven, dus letters buiten het gewone Engels (accenten bijvoorbeeld) kunnen als „%2” verschijnen</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 fixed holidays, but %3 holds %4</source>
+        <translation>%1 noemt %2 vaste feestdagen, maar %3 bevat er %4</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 floating holidays, but %3 holds %4</source>
+        <translation>%1 noemt %2 variabele feestdagen, maar %3 bevat er %4</translation>
+    </message>
+    <message>
+        <source>no fixed holiday could be read, so the default ones are shown</source>
+        <translation>geen enkele vaste feestdag kon worden gelezen, dus de standaardfeestdagen worden getoond</translation>
+    </message>
+    <message>
+        <source>no floating holiday could be read, so the default ones are shown</source>
+        <translation>geen enkele variabele feestdag kon worden gelezen, dus de standaardfeestdagen worden getoond</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayDialog</name>
+    <message>
+        <source>A holiday name cannot contain the characters &quot;|&quot; or &quot;%1&quot;.</source>
+        <translation>De naam van een feestdag mag de tekens „|” en „%1” niet bevatten.</translation>
+    </message>
+    <message>
+        <source>Please enter the day as a whole number from 1 to %1.</source>
+        <translation>Voer de dag in als geheel getal van 1 tot %1.</translation>
+    </message>
+    <message>
+        <source>Please add name.</source>
+        <translation>Voer een naam in.</translation>
+    </message>
+    <message>
+        <source>Please select month.</source>
+        <translation>Kies een maand.</translation>
+    </message>
+    <message>
+        <source>Please select day.</source>
+        <translation>Kies een weekdag.</translation>
+    </message>
+    <message>
+        <source>Please select occurence.</source>
+        <translation>Kies de positie.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayEditing</name>
+    <message>
+        <source>Fixed: </source>
+        <translation>Vast: </translation>
+    </message>
+    <message>
+        <source>Floating: </source>
+        <translation>Variabel: </translation>
+    </message>
+    <message>
+        <source>Rule: </source>
+        <translation>Regel: </translation>
+    </message>
+    <message>
+        <source> - (not a valid date)</source>
+        <translation> - (geen geldige datum)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so &quot;%2&quot; was added as a new holiday.</source>
+        <translation>„%1” is intussen in een andere kopie van het programma gewijzigd of verwijderd, dus „%2” is als nieuwe feestdag toegevoegd.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so nothing was deleted. The list shows the holidays as they are stored now.</source>
+        <translation>„%1” is intussen in een andere kopie van het programma gewijzigd of verwijderd, dus er is niets verwijderd. De lijst toont de feestdagen zoals ze nu zijn opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRules</name>
+    <message>
+        <source>Sunday</source>
+        <translation>zondag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>zaterdag</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1e</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>laatste</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, observed Friday/Monday when on a weekend</source>
+        <translation>, in het weekend op vrijdag/maandag gevierd</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a weekend</source>
+        <translation>, in het weekend op de volgende vrije werkdag gevierd</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a Sunday</source>
+        <translation>, op zondag op de volgende vrije werkdag gevierd</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 van %3</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Paaszondag</translation>
+    </message>
+    <message>
+        <source>Easter %1%2 days</source>
+        <translation>Pasen %1%2 dagen</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2 %3</source>
+        <translation>eerste %1 vanaf %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 on or before %2 %3</source>
+        <translation>laatste %1 tot en met %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, %1 tot %2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <translation>, vanaf %1</translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, tot %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayUndo</name>
+    <message>
+        <source>Undo Add Country</source>
+        <translation>Ongedaan maken: land toevoegen</translation>
+    </message>
+    <message>
+        <source>Undo Add Holiday</source>
+        <translation>Ongedaan maken: feestdag toevoegen</translation>
+    </message>
+    <message>
+        <source>Undo Edit Holiday</source>
+        <translation>Ongedaan maken: feestdag bewerken</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Ongedaan maken: verwijderen</translation>
+    </message>
+    <message>
+        <source>Undo Restore Defaults</source>
+        <translation>Ongedaan maken: standaard herstellen</translation>
+    </message>
+    <message>
+        <source>Undo Import</source>
+        <translation>Ongedaan maken: importeren</translation>
+    </message>
+</context>
+<context>
+    <name>HostInstances</name>
+    <message>
+        <source>Error 842001. A normal instance of Excel could not be created.<byte value="xd"/>
+<byte value="xd"/>
+1. Please make sure Excel is installed on this computer.<byte value="xd"/>
+<byte value="xd"/>
+2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any interrupting window (such as an Excel file recovery window).<byte value="xd"/>
+<byte value="xd"/>
+3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally without any interrupting messages.<byte value="xd"/>
+<byte value="xd"/>
+4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
+        <translation>Fout 842001. Er kon geen normale instantie van Excel worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.<byte value="xd"/>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Excel is mogelijk geopend. Sluit Excel bij voorkeur eerst.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>iCalendar-bestand importeren</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in step with the file (read it again for every calendar)</source>
+        <translation>&amp;Gelijk houden met het bestand (voor elke kalender opnieuw lezen)</translation>
+    </message>
+    <message>
+        <source>Include &amp;timed events, with their time before the name</source>
+        <translation>Afspraken met &amp;tijd opnemen, met de tijd voor de naam</translation>
+    </message>
+</context>
+<context>
+    <name>SaveResults</name>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Weet u zeker dat u %1 wilt overschrijven?</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+    <message>
+        <source>Excel 97-2003 Workbook (*.xls)</source>
+        <translation>Excel 97-2003-werkmap (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Excel-werkmap (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Klaar.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read or written.</source>
+        <translation>Het instellingenbestand „%1” kan niet worden gelezen of geschreven.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>Het instellingenbestand „%1” is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is kept busy by another copy of the program; nothing was changed, please try again.</source>
+        <translation>Het instellingenbestand „%1” wordt door een andere kopie van het programma bezet gehouden; er is niets gewijzigd, probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged and no copy of it could be kept; nothing was written.</source>
+        <translation>Het instellingenbestand „%1” is beschadigd en er kon geen kopie worden bewaard; er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a file.</source>
+        <translation>Het instellingenbestand „%1” is geen bestand.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarEventsDialog</name>
+    <message>
+        <source>Events of %1</source>
+        <translation>Afspraken van %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>&amp;English (the default)</source>
+        <translation>&amp;Engels (standaard)</translation>
+    </message>
+    <message>
+        <source>&amp;System Language (%1)</source>
+        <translation>&amp;Systeemtaal (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Other Language...</source>
+        <translation>&amp;Andere taal...</translation>
+    </message>
+    <message>
+        <source>&amp;Week Starts On</source>
+        <translation>&amp;Week begint op</translation>
+    </message>
+    <message>
+        <source>&amp;Sunday</source>
+        <translation>&amp;Zondag</translation>
+    </message>
+    <message>
+        <source>&amp;Monday</source>
+        <translation>&amp;Maandag</translation>
+    </message>
+    <message>
+        <source>S&amp;aturday</source>
+        <translation>Za&amp;terdag</translation>
+    </message>
+    <message>
+        <source>As the &amp;Language Has It</source>
+        <translation>Zoals gebruikelijk in de taa&amp;l</translation>
+    </message>
+    <message>
+        <source>&amp;First Month</source>
+        <translation>&amp;Eerste maand</translation>
+    </message>
+    <message>
+        <source>Week &amp;Numbers</source>
+        <translation>Week&amp;nummers</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
+        <translation>„%1” is geen taal die de kalender kent. Geef een naam als de, pt_BR of sr_Latn_RS.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::ColorPickerDialog</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Kleurkiezer</translation>
+    </message>
+    <message>
+        <source>No color</source>
+        <translation>Kleurloos</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CountryHolidaysDialog</name>
+    <message>
+        <source>Add a Country&apos;s Holidays</source>
+        <translation>Feestdagen van een land toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Local names</source>
+        <translation>&amp;Lokale namen</translation>
+    </message>
+    <message>
+        <source>&amp;English names</source>
+        <translation>&amp;Engelse namen</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>La&amp;nd:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Namen:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::FixedHolidayDialog</name>
+    <message>
+        <source>Fixed Date Holidays</source>
+        <translation>Feestdagen met vaste datum</translation>
+    </message>
+    <message>
+        <source>Add new fixed date holiday</source>
+        <translation>Nieuwe feestdag met vaste datum</translation>
+    </message>
+    <message>
+        <source>Holiday Name:</source>
+        <translation>Feestdag:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Maand</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dag</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::FloatingHolidayDialog</name>
+    <message>
+        <source>Floating Date Holidays</source>
+        <translation>Feestdagen met variabele datum</translation>
+    </message>
+    <message>
+        <source>Add new floating date holiday</source>
+        <translation>Nieuwe feestdag met variabele datum</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Maand</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Occurence:</source>
+        <translation>Positie:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayDialogBase</name>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayListDialog</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Feestdagen</translation>
+    </message>
+    <message>
+        <source>&amp;Add by Rule...</source>
+        <translation>&amp;Toevoegen volgens regel...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bewerken...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Ve&amp;rnieuwen</translation>
+    </message>
+    <message>
+        <source>E&amp;vents...</source>
+        <translation>Af&amp;spraken...</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - 1 event</source>
+        <translation>Kalender: %1 - 1 afspraak</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - %2 events</source>
+        <translation>Kalender: %1 - %2 afspraken</translation>
+    </message>
+    <message>
+        <source>, in step with its file</source>
+        <translation>, gelijk met het bestand</translation>
+    </message>
+    <message>
+        <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
+        <translation>De laatste vaste en de laatste variabele feestdag blijven: elke lijst houdt er één.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidaysMenu</name>
+    <message>
+        <source>Add Holiday by &amp;Rule...</source>
+        <translation>Feestdag volgens &amp;regel toevoegen...</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Country&apos;s Holidays...</source>
+        <translation>Feestdagen van een &amp;land toevoegen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Holiday...</source>
+        <translation>Feestdag &amp;bewerken...</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar File...</source>
+        <translation>iCalendar-bestand &amp;importeren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport iCalendar File...</source>
+        <translation>iCalendar-bestand e&amp;xporteren...</translation>
+    </message>
+    <message>
+        <source>Show E&amp;very Holiday of a Day</source>
+        <translation>&amp;Alle feestdagen van een dag tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>iCalendar-bestand importeren</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>iCalendar-bestanden (*.ics);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Export iCalendar File</source>
+        <translation>iCalendar-bestand exporteren</translation>
+    </message>
+    <message>
+        <source>Every holiday of these years is written on the day the
+calendar marks it:</source>
+        <translation>Elke feestdag van deze jaren wordt geschreven op de dag
+die de kalender markeert:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot:</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first; nothing was exported.</source>
+        <translation>Het laatste jaar ligt voor het eerste; er is niets geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays to %2.</source>
+        <translation>%1 feestdagen geëxporteerd naar %2.</translation>
+    </message>
+    <message>
+        <source>Holidays of the &amp;Year</source>
+        <translation>Feestdagen van het &amp;jaar</translation>
+    </message>
+    <message>
+        <source>Enter a year first</source>
+        <translation>Voer eerst een jaar in</translation>
+    </message>
+    <message>
+        <source>No holidays in %1</source>
+        <translation>Geen feestdagen in %1</translation>
+    </message>
+    <message>
+        <source>fixed holidays</source>
+        <translation>vaste feestdagen</translation>
+    </message>
+    <message>
+        <source>floating holidays</source>
+        <translation>variabele feestdagen</translation>
+    </message>
+    <message>
+        <source>the Easter choice</source>
+        <translation>de keuze voor Pasen</translation>
+    </message>
+    <message>
+        <source>holidays by rule</source>
+        <translation>feestdagen volgens regel</translation>
+    </message>
+    <message>
+        <source>calendar file</source>
+        <translation>kalenderbestand</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::MainWindow</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Kalender maken</translation>
+    </message>
+    <message>
+        <source>What year?</source>
+        <translation>Welk jaar?</translation>
+    </message>
+    <message>
+        <source>Include Easter?</source>
+        <translation>Pasen opnemen?</translation>
+    </message>
+    <message>
+        <source> Yes</source>
+        <translation> Ja</translation>
+    </message>
+    <message>
+        <source> No</source>
+        <translation> Nee</translation>
+    </message>
+    <message>
+        <source>Fixed Date Holidays</source>
+        <translation>Feestdagen met vaste datum</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Maand</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Add Holiday</source>
+        <translation>Feestdag toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete Selected Holiday</source>
+        <translation>Gekozen feestdag verwijderen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standaard herstellen</translation>
+    </message>
+    <message>
+        <source>Floating Date Holidays</source>
+        <translation>Feestdagen met variabele datum</translation>
+    </message>
+    <message>
+        <source>Occurance:</source>
+        <translation>Positie:</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feestdag</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Overig</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Feestdagen</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>Other Language</source>
+        <translation>Andere taal</translation>
+    </message>
+    <message>
+        <source>Language and country, such as pt_BR or sr_Latn_RS:</source>
+        <translation>Taal en land, zoals pt_BR of sr_Latn_RS:</translation>
+    </message>
+    <message>
+        <source>Holiday colour</source>
+        <translation>Kleur van feestdagen</translation>
+    </message>
+    <message>
+        <source>Day colour</source>
+        <translation>Kleur van dagen</translation>
+    </message>
+    <message>
+        <source>Other colour</source>
+        <translation>Overige kleur</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Voer een geldig jaar in.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::PreviewWindow</name>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Terug</translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation>Opslaan in Excel-bestand</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF exporteren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Afdrukken…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Bee&amp;ld</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Maand</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::RuleHolidayDialog</name>
+    <message>
+        <source>Fixed date</source>
+        <translation>Vaste datum</translation>
+    </message>
+    <message>
+        <source>Weekday of a month (1st to 5th or last)</source>
+        <translation>Weekdag van een maand (1e tot 5e of laatste)</translation>
+    </message>
+    <message>
+        <source>Days from Easter Sunday</source>
+        <translation>Dagen vanaf Paaszondag</translation>
+    </message>
+    <message>
+        <source>Weekday on or after a date</source>
+        <translation>Weekdag op of na een datum</translation>
+    </message>
+    <message>
+        <source>Weekday on or before a date</source>
+        <translation>Weekdag op of voor een datum</translation>
+    </message>
+    <message>
+        <source>One day of one year</source>
+        <translation>Eén dag van één jaar</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Saturday on the Friday, Sunday on the Monday</source>
+        <translation>Zaterdag op vrijdag, zondag op maandag</translation>
+    </message>
+    <message>
+        <source>Weekend on the next free weekday</source>
+        <translation>Weekend op de volgende vrije werkdag</translation>
+    </message>
+    <message>
+        <source>Sunday on the next free weekday</source>
+        <translation>Zondag op de volgende vrije werkdag</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>elk</translation>
+    </message>
+    <message>
+        <source>Add Holiday by Rule</source>
+        <translation>Feestdag volgens regel toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit Holiday</source>
+        <translation>Feestdag bewerken</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1e</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Laatste</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> dagen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Soort:</translation>
+    </message>
+    <message>
+        <source>&amp;Occurrence:</source>
+        <translation>&amp;Positie:</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday:</source>
+        <translation>&amp;Weekdag:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Maand:</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Dag:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jaar:</translation>
+    </message>
+    <message>
+        <source>&amp;Easter offset:</source>
+        <translation>Afstand tot P&amp;asen:</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend, observed:</source>
+        <translation>In het week&amp;end, verplaatst:</translation>
+    </message>
+    <message>
+        <source>In force &amp;from:</source>
+        <translation>&amp;Geldig vanaf:</translation>
+    </message>
+    <message>
+        <source>&amp;until:</source>
+        <translation>&amp;tot:</translation>
+    </message>
+    <message>
+        <source>%1 is not a leap year: February has no 29th day.</source>
+        <translation>%1 is geen schrikkeljaar: februari heeft geen 29e dag.</translation>
+    </message>
+    <message>
+        <source>%1 has no 30th day.</source>
+        <translation>%1 heeft geen 30e dag.</translation>
+    </message>
+    <message>
+        <source>%1 has no 31st day.</source>
+        <translation>%1 heeft geen 31e dag.</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first year.</source>
+        <translation>Het laatste jaar ligt voor het eerste jaar.</translation>
+    </message>
+    <message>
+        <source>These choices do not make a holiday.</source>
+        <translation>Deze keuzes vormen geen feestdag.</translation>
+    </message>
+    <message>
+        <source>Please give the holiday a name.</source>
+        <translation>Geef de feestdag een naam.</translation>
+    </message>
+</context>
+</TS>

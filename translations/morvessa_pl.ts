@@ -1,0 +1,1293 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Eksport do PDF</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarNames</name>
+    <message>
+        <source>January</source>
+        <translation>Styczeń</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Luty</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Marzec</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Kwiecień</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Czerwiec</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Lipiec</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Sierpień</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Wrzesień</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Październik</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Listopad</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Grudzień</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Niedziela</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Poniedziałek</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Wtorek</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Środa</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Czwartek</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Piątek</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sobota</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ostatni</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPalette</name>
+    <message>
+        <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
+        <translation>Ustawienie %1 zawiera %2, co nie jest żadnym z %3 kolorów, więc nie użyto koloru. Wybierz kolor jego przyciskiem.</translation>
+    </message>
+</context>
+<context>
+    <name>CountryHolidays</name>
+    <message>
+        <source>Added %1 holiday of %3</source>
+        <translation>Dodano świąt: %1 (%3)</translation>
+    </message>
+    <message>
+        <source>Added %1 holidays of %3</source>
+        <translation>Dodano świąt: %1 (%3)</translation>
+    </message>
+    <message>
+        <source>; %1 was already there</source>
+        <translation>; już było: %1</translation>
+    </message>
+    <message>
+        <source>; %1 were already there</source>
+        <translation>; już było: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryNames</name>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentyna</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Austria</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgia</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brazylia</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Czechy</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dania</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finlandia</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Francja</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Niemcy</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irlandia</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Włochy</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Meksyk</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Holandia</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nowa Zelandia</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norwegia</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polska</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugalia</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Hiszpania</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Szwecja</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Szwajcaria</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Wielka Brytania</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Stany Zjednoczone</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Brak pamięci</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks poza zakresem</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Błąd zdefiniowany przez aplikację lub obiekt</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Niezgodność typów</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Przepełnienie</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Nieprawidłowy obraz</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Nieprawidłowa wartość właściwości</translation>
+    </message>
+    <message>
+        <source>ActiveX component can&apos;t create object</source>
+        <translation>Składnik ActiveX nie może utworzyć obiektu</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Nie ustawiono zmiennej obiektu ani zmiennej bloku With</translation>
+    </message>
+    <message>
+        <source>at line </source>
+        <translation>w wierszu </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Wyślij zrzut ekranu tego komunikatu na adres </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Błąd aplikacji</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCatalogue</name>
+    <message>
+        <source>No Saved Value To Retrieve For Range : </source>
+        <translation>Brak zapisanej wartości dla zakresu: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>brakuje %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 jest puste</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 ma wartość %2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number</source>
+        <translation>%1 zawiera „%2”, co nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>Some of your saved holidays could not be read as they should:</source>
+        <translation>Części zapisanych świąt nie udało się odczytać prawidłowo:</translation>
+    </message>
+    <message>
+        <source>The lists show every holiday that could be read. The settings file is left as it is until you add, delete or restore a holiday. A copy of it was kept as &quot;%1&quot;.</source>
+        <translation>Listy pokazują każde święto, które udało się odczytać. Plik ustawień pozostaje bez zmian, dopóki nie dodasz, nie usuniesz lub nie przywrócisz święta. Jego kopię zachowano jako „%1”.</translation>
+    </message>
+    <message>
+        <source>Your saved holidays could not be read, because %1. Both holiday lists were reset to the default holidays. A copy of the old settings file, with your holidays in it, was kept as &quot;%2&quot;.</source>
+        <translation>Nie udało się odczytać zapisanych świąt, ponieważ %1. Obie listy przywrócono do świąt domyślnych. Kopię starego pliku ustawień, z Twoimi świętami, zachowano jako „%2”.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> i </translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of fixed holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 powinno zawierać liczbę świąt stałych, a zawiera „%2”</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of floating holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 powinno zawierać liczbę świąt ruchomych, a zawiera „%2”</translation>
+    </message>
+    <message>
+        <source>%1 was written in another character encoding, so letters outside plain English may show as &quot;%2&quot;</source>
+        <translation>%1 zapisano w innym kodowaniu znaków, więc litery spoza zwykłego angielskiego (np. polskie znaki) mogą wyglądać jak „%2”</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 fixed holidays, but %3 holds %4</source>
+        <translation>%1 podaje %2 świąt stałych, ale %3 zawiera %4</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 floating holidays, but %3 holds %4</source>
+        <translation>%1 podaje %2 świąt ruchomych, ale %3 zawiera %4</translation>
+    </message>
+    <message>
+        <source>no fixed holiday could be read, so the default ones are shown</source>
+        <translation>nie udało się odczytać żadnego święta stałego, więc pokazano domyślne</translation>
+    </message>
+    <message>
+        <source>no floating holiday could be read, so the default ones are shown</source>
+        <translation>nie udało się odczytać żadnego święta ruchomego, więc pokazano domyślne</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayDialog</name>
+    <message>
+        <source>A holiday name cannot contain the characters &quot;|&quot; or &quot;%1&quot;.</source>
+        <translation>Nazwa święta nie może zawierać znaków „|” ani „%1”.</translation>
+    </message>
+    <message>
+        <source>Please enter the day as a whole number from 1 to %1.</source>
+        <translation>Podaj dzień jako liczbę całkowitą od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>Please add name.</source>
+        <translation>Podaj nazwę.</translation>
+    </message>
+    <message>
+        <source>Please select month.</source>
+        <translation>Wybierz miesiąc.</translation>
+    </message>
+    <message>
+        <source>Please select day.</source>
+        <translation>Wybierz dzień tygodnia.</translation>
+    </message>
+    <message>
+        <source>Please select occurence.</source>
+        <translation>Wybierz pozycję.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayEditing</name>
+    <message>
+        <source>Fixed: </source>
+        <translation>Stałe: </translation>
+    </message>
+    <message>
+        <source>Floating: </source>
+        <translation>Ruchome: </translation>
+    </message>
+    <message>
+        <source>Rule: </source>
+        <translation>Reguła: </translation>
+    </message>
+    <message>
+        <source> - (not a valid date)</source>
+        <translation> - (nieprawidłowa data)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so &quot;%2&quot; was added as a new holiday.</source>
+        <translation>„%1” zostało w międzyczasie zmienione lub usunięte w innej kopii programu, więc „%2” dodano jako nowe święto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so nothing was deleted. The list shows the holidays as they are stored now.</source>
+        <translation>„%1” zostało w międzyczasie zmienione lub usunięte w innej kopii programu, więc niczego nie usunięto. Lista pokazuje święta tak, jak są teraz zapisane.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRules</name>
+    <message>
+        <source>Sunday</source>
+        <translation>niedziela</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>poniedziałek</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>wtorek</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>środa</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>czwartek</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>piątek</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sobota</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>stycznia</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>lutego</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marca</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>kwietnia</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maja</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>czerwca</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>lipca</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>sierpnia</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>września</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>października</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>listopada</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>grudnia</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>ostatni</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, observed Friday/Monday when on a weekend</source>
+        <translation>, w weekend obchodzone w piątek/poniedziałek</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a weekend</source>
+        <translation>, w weekend obchodzone w najbliższy wolny dzień roboczy</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a Sunday</source>
+        <translation>, w niedzielę obchodzone w najbliższy wolny dzień roboczy</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 miesiąca %3</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Niedziela Wielkanocna</translation>
+    </message>
+    <message>
+        <source>Easter %1%2 days</source>
+        <translation>Wielkanoc %1%2 dni</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2 %3</source>
+        <translation>pierwszy dzień %1 od %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 on or before %2 %3</source>
+        <translation>ostatni dzień %1 do %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, %1–%2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <translation>, od %1</translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, do %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayUndo</name>
+    <message>
+        <source>Undo Add Country</source>
+        <translation>Cofnij: dodanie kraju</translation>
+    </message>
+    <message>
+        <source>Undo Add Holiday</source>
+        <translation>Cofnij: dodanie święta</translation>
+    </message>
+    <message>
+        <source>Undo Edit Holiday</source>
+        <translation>Cofnij: edycję święta</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Cofnij: usunięcie</translation>
+    </message>
+    <message>
+        <source>Undo Restore Defaults</source>
+        <translation>Cofnij: przywrócenie domyślnych</translation>
+    </message>
+    <message>
+        <source>Undo Import</source>
+        <translation>Cofnij: import</translation>
+    </message>
+</context>
+<context>
+    <name>HostInstances</name>
+    <message>
+        <source>Error 842001. A normal instance of Excel could not be created.<byte value="xd"/>
+<byte value="xd"/>
+1. Please make sure Excel is installed on this computer.<byte value="xd"/>
+<byte value="xd"/>
+2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any interrupting window (such as an Excel file recovery window).<byte value="xd"/>
+<byte value="xd"/>
+3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally without any interrupting messages.<byte value="xd"/>
+<byte value="xd"/>
+4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
+        <translation>Błąd 842001. Nie można utworzyć zwykłego wystąpienia programu Excel.</translation>
+    </message>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.<byte value="xd"/>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Excel może być otwarty. Zaleca się najpierw zamknąć Excel.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>Importuj plik iCalendar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in step with the file (read it again for every calendar)</source>
+        <translation>&amp;Synchronizuj z plikiem (czytaj go na nowo dla każdego kalendarza)</translation>
+    </message>
+    <message>
+        <source>Include &amp;timed events, with their time before the name</source>
+        <translation>Uwzględnij wydarzenia z &amp;godziną, z godziną przed nazwą</translation>
+    </message>
+</context>
+<context>
+    <name>SaveResults</name>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Czy na pewno zastąpić %1?</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Zapisz plik</translation>
+    </message>
+    <message>
+        <source>Excel 97-2003 Workbook (*.xls)</source>
+        <translation>Skoroszyt programu Excel 97-2003 (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Skoroszyt programu Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gotowe.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read or written.</source>
+        <translation>Pliku ustawień „%1” nie można odczytać ani zapisać.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>Plik ustawień „%1” jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is kept busy by another copy of the program; nothing was changed, please try again.</source>
+        <translation>Plik ustawień „%1” jest zajęty przez inną kopię programu; nic nie zmieniono, spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged and no copy of it could be kept; nothing was written.</source>
+        <translation>Plik ustawień „%1” jest uszkodzony i nie udało się zachować jego kopii; nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a file.</source>
+        <translation>Plik ustawień „%1” nie jest plikiem.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarEventsDialog</name>
+    <message>
+        <source>Events of %1</source>
+        <translation>Wydarzenia z %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;English (the default)</source>
+        <translation>&amp;Angielski (domyślny)</translation>
+    </message>
+    <message>
+        <source>&amp;System Language (%1)</source>
+        <translation>Język &amp;systemu (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Other Language...</source>
+        <translation>&amp;Inny język...</translation>
+    </message>
+    <message>
+        <source>&amp;Week Starts On</source>
+        <translation>&amp;Tydzień zaczyna się w</translation>
+    </message>
+    <message>
+        <source>&amp;Sunday</source>
+        <translation>&amp;Niedzielę</translation>
+    </message>
+    <message>
+        <source>&amp;Monday</source>
+        <translation>&amp;Poniedziałek</translation>
+    </message>
+    <message>
+        <source>S&amp;aturday</source>
+        <translation>&amp;Sobotę</translation>
+    </message>
+    <message>
+        <source>As the &amp;Language Has It</source>
+        <translation>Jak w &amp;języku</translation>
+    </message>
+    <message>
+        <source>&amp;First Month</source>
+        <translation>&amp;Pierwszy miesiąc</translation>
+    </message>
+    <message>
+        <source>Week &amp;Numbers</source>
+        <translation>&amp;Numery tygodni</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
+        <translation>„%1” nie jest językiem znanym kalendarzowi. Podaj nazwę taką jak de, pt_BR lub sr_Latn_RS.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::ColorPickerDialog</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Wybór koloru</translation>
+    </message>
+    <message>
+        <source>No color</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CountryHolidaysDialog</name>
+    <message>
+        <source>Add a Country&apos;s Holidays</source>
+        <translation>Dodaj święta kraju</translation>
+    </message>
+    <message>
+        <source>&amp;Local names</source>
+        <translation>Nazwy &amp;lokalne</translation>
+    </message>
+    <message>
+        <source>&amp;English names</source>
+        <translation>Nazwy &amp;angielskie</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Kraj:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nazwy:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::FixedHolidayDialog</name>
+    <message>
+        <source>Fixed Date Holidays</source>
+        <translation>Święta o stałej dacie</translation>
+    </message>
+    <message>
+        <source>Add new fixed date holiday</source>
+        <translation>Nowe święto o stałej dacie</translation>
+    </message>
+    <message>
+        <source>Holiday Name:</source>
+        <translation>Święto:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mies.:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dz.:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::FloatingHolidayDialog</name>
+    <message>
+        <source>Floating Date Holidays</source>
+        <translation>Święta ruchome</translation>
+    </message>
+    <message>
+        <source>Add new floating date holiday</source>
+        <translation>Nowe święto ruchome</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mies.:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dz.:</translation>
+    </message>
+    <message>
+        <source>Occurence:</source>
+        <translation>Pozycja:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayDialogBase</name>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayListDialog</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Święta</translation>
+    </message>
+    <message>
+        <source>&amp;Add by Rule...</source>
+        <translation>&amp;Dodaj według reguły...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Edytuj...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Odśwież</translation>
+    </message>
+    <message>
+        <source>E&amp;vents...</source>
+        <translation>&amp;Wydarzenia...</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - 1 event</source>
+        <translation>Kalendarz: %1 - 1 wydarzenie</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - %2 events</source>
+        <translation>Kalendarz: %1 - wydarzeń: %2</translation>
+    </message>
+    <message>
+        <source>, in step with its file</source>
+        <translation>, zsynchronizowany z plikiem</translation>
+    </message>
+    <message>
+        <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
+        <translation>Ostatnie święto stałe i ostatnie ruchome zostają: każda lista zachowuje jedno.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidaysMenu</name>
+    <message>
+        <source>Add Holiday by &amp;Rule...</source>
+        <translation>Dodaj święto według &amp;reguły...</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Country&apos;s Holidays...</source>
+        <translation>Dodaj święta &amp;kraju...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Holiday...</source>
+        <translation>&amp;Edytuj święto...</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar File...</source>
+        <translation>&amp;Importuj plik iCalendar...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport iCalendar File...</source>
+        <translation>Eksp&amp;ortuj plik iCalendar...</translation>
+    </message>
+    <message>
+        <source>Show E&amp;very Holiday of a Day</source>
+        <translation>Pokaż &amp;wszystkie święta dnia</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>Importuj plik iCalendar</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Pliki iCalendar (*.ics);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Export iCalendar File</source>
+        <translation>Eksportuj plik iCalendar</translation>
+    </message>
+    <message>
+        <source>Every holiday of these years is written on the day the
+calendar marks it:</source>
+        <translation>Każde święto tych lat zostanie zapisane w dniu,
+w którym zaznacza je kalendarz:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first; nothing was exported.</source>
+        <translation>Ostatni rok jest wcześniejszy niż pierwszy; nic nie wyeksportowano.</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays to %2.</source>
+        <translation>Wyeksportowano świąt: %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Holidays of the &amp;Year</source>
+        <translation>Święta w &amp;tym roku</translation>
+    </message>
+    <message>
+        <source>Enter a year first</source>
+        <translation>Najpierw podaj rok</translation>
+    </message>
+    <message>
+        <source>No holidays in %1</source>
+        <translation>Brak świąt w %1</translation>
+    </message>
+    <message>
+        <source>fixed holidays</source>
+        <translation>święta stałe</translation>
+    </message>
+    <message>
+        <source>floating holidays</source>
+        <translation>święta ruchome</translation>
+    </message>
+    <message>
+        <source>the Easter choice</source>
+        <translation>wybór Wielkanocy</translation>
+    </message>
+    <message>
+        <source>holidays by rule</source>
+        <translation>święta według reguły</translation>
+    </message>
+    <message>
+        <source>calendar file</source>
+        <translation>plik kalendarza</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::MainWindow</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Utwórz kalendarz</translation>
+    </message>
+    <message>
+        <source>What year?</source>
+        <translation>Który rok?</translation>
+    </message>
+    <message>
+        <source>Include Easter?</source>
+        <translation>Uwzględnić Wielkanoc?</translation>
+    </message>
+    <message>
+        <source> Yes</source>
+        <translation> Tak</translation>
+    </message>
+    <message>
+        <source> No</source>
+        <translation> Nie</translation>
+    </message>
+    <message>
+        <source>Fixed Date Holidays</source>
+        <translation>Święta o stałej dacie</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mies.:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dz.:</translation>
+    </message>
+    <message>
+        <source>Add Holiday</source>
+        <translation>Dodaj święto</translation>
+    </message>
+    <message>
+        <source>Delete Selected Holiday</source>
+        <translation>Usuń wybrane święto</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Przywróć domyślne</translation>
+    </message>
+    <message>
+        <source>Floating Date Holidays</source>
+        <translation>Święta ruchome</translation>
+    </message>
+    <message>
+        <source>Occurance:</source>
+        <translation>Pozycja:</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Święto</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inne</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>Ś&amp;więta</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalendarz</translation>
+    </message>
+    <message>
+        <source>Other Language</source>
+        <translation>Inny język</translation>
+    </message>
+    <message>
+        <source>Language and country, such as pt_BR or sr_Latn_RS:</source>
+        <translation>Język i kraj, np. pt_BR lub sr_Latn_RS:</translation>
+    </message>
+    <message>
+        <source>Holiday colour</source>
+        <translation>Kolor świąt</translation>
+    </message>
+    <message>
+        <source>Day colour</source>
+        <translation>Kolor dni</translation>
+    </message>
+    <message>
+        <source>Other colour</source>
+        <translation>Inny kolor</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Podaj prawidłowy rok.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::PreviewWindow</name>
+    <message>
+        <source>Zoom:</source>
+        <translation>Powiększenie:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Wstecz</translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation>Zapisz do pliku Excel</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>Eksport do PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drukuj…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Dopasuj</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>P&amp;apier</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mies.:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::RuleHolidayDialog</name>
+    <message>
+        <source>Fixed date</source>
+        <translation>Stała data</translation>
+    </message>
+    <message>
+        <source>Weekday of a month (1st to 5th or last)</source>
+        <translation>Dzień tygodnia w miesiącu (1. do 5. lub ostatni)</translation>
+    </message>
+    <message>
+        <source>Days from Easter Sunday</source>
+        <translation>Dni od Niedzieli Wielkanocnej</translation>
+    </message>
+    <message>
+        <source>Weekday on or after a date</source>
+        <translation>Dzień tygodnia w dniu daty lub po nim</translation>
+    </message>
+    <message>
+        <source>Weekday on or before a date</source>
+        <translation>Dzień tygodnia w dniu daty lub przed nim</translation>
+    </message>
+    <message>
+        <source>One day of one year</source>
+        <translation>Jeden dzień jednego roku</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Saturday on the Friday, Sunday on the Monday</source>
+        <translation>Sobota w piątek, niedziela w poniedziałek</translation>
+    </message>
+    <message>
+        <source>Weekend on the next free weekday</source>
+        <translation>Weekend w najbliższy wolny dzień roboczy</translation>
+    </message>
+    <message>
+        <source>Sunday on the next free weekday</source>
+        <translation>Niedziela w najbliższy wolny dzień roboczy</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>dowolny</translation>
+    </message>
+    <message>
+        <source>Add Holiday by Rule</source>
+        <translation>Dodaj święto według reguły</translation>
+    </message>
+    <message>
+        <source>Edit Holiday</source>
+        <translation>Edytuj święto</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ostatni</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> dni</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nazwa:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Rodzaj:</translation>
+    </message>
+    <message>
+        <source>&amp;Occurrence:</source>
+        <translation>&amp;Pozycja:</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday:</source>
+        <translation>Dzień &amp;tygodnia:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Miesiąc:</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Dzień:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>R&amp;ok:</translation>
+    </message>
+    <message>
+        <source>&amp;Easter offset:</source>
+        <translation>Odstęp od &amp;Wielkanocy:</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend, observed:</source>
+        <translation>W w&amp;eekend, przeniesione:</translation>
+    </message>
+    <message>
+        <source>In force &amp;from:</source>
+        <translation>Obowiązuje &amp;od:</translation>
+    </message>
+    <message>
+        <source>&amp;until:</source>
+        <translation>d&amp;o:</translation>
+    </message>
+    <message>
+        <source>%1 is not a leap year: February has no 29th day.</source>
+        <translation>%1 nie jest rokiem przestępnym: luty nie ma 29. dnia.</translation>
+    </message>
+    <message>
+        <source>%1 has no 30th day.</source>
+        <translation>%1 nie ma 30. dnia.</translation>
+    </message>
+    <message>
+        <source>%1 has no 31st day.</source>
+        <translation>%1 nie ma 31. dnia.</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first year.</source>
+        <translation>Ostatni rok jest wcześniejszy niż pierwszy.</translation>
+    </message>
+    <message>
+        <source>These choices do not make a holiday.</source>
+        <translation>Te wybory nie tworzą święta.</translation>
+    </message>
+    <message>
+        <source>Please give the holiday a name.</source>
+        <translation>Nadaj świętu nazwę.</translation>
+    </message>
+</context>
+</TS>

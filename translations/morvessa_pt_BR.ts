@@ -1,0 +1,1293 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarNames</name>
+    <message>
+        <source>January</source>
+        <translation>Janeiro</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Fevereiro</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Março</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Maio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Junho</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Julho</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Setembro</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Outubro</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Novembro</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezembro</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Segunda</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Terça</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Quarta</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Quinta</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Sexta</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1º</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2º</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3º</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4º</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPalette</name>
+    <message>
+        <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
+        <translation>A configuração %1 contém %2, que não é nenhuma das %3 cores, então nenhuma cor é usada. Escolha uma com o botão de cor.</translation>
+    </message>
+</context>
+<context>
+    <name>CountryHolidays</name>
+    <message>
+        <source>Added %1 holiday of %3</source>
+        <translation>%1 feriado de %3 adicionado</translation>
+    </message>
+    <message>
+        <source>Added %1 holidays of %3</source>
+        <translation>%1 feriados de %3 adicionados</translation>
+    </message>
+    <message>
+        <source>; %1 was already there</source>
+        <translation>; %1 já estava</translation>
+    </message>
+    <message>
+        <source>; %1 were already there</source>
+        <translation>; %1 já estavam</translation>
+    </message>
+</context>
+<context>
+    <name>CountryNames</name>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentina</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Austrália</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Áustria</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Bélgica</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasil</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canadá</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>República Tcheca</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dinamarca</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finlândia</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>França</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Alemanha</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irlanda</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Itália</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>México</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Países Baixos</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nova Zelândia</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Noruega</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polônia</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Espanha</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Suécia</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Suíça</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscrito fora do intervalo</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Erro definido pelo aplicativo ou pelo objeto</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipos incompatíveis</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Imagem inválida</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propriedade inválido</translation>
+    </message>
+    <message>
+        <source>ActiveX component can&apos;t create object</source>
+        <translation>O componente ActiveX não pode criar o objeto</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Variável de objeto ou variável do bloco With não definida</translation>
+    </message>
+    <message>
+        <source>at line </source>
+        <translation>na linha </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Envie uma captura de tela desta mensagem para </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erro do aplicativo</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCatalogue</name>
+    <message>
+        <source>No Saved Value To Retrieve For Range : </source>
+        <translation>Nenhum valor salvo para o intervalo: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vazio</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 é %2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number</source>
+        <translation>%1 contém “%2”, que não é um número</translation>
+    </message>
+    <message>
+        <source>Some of your saved holidays could not be read as they should:</source>
+        <translation>Alguns dos seus feriados salvos não puderam ser lidos como deveriam:</translation>
+    </message>
+    <message>
+        <source>The lists show every holiday that could be read. The settings file is left as it is until you add, delete or restore a holiday. A copy of it was kept as &quot;%1&quot;.</source>
+        <translation>As listas mostram todos os feriados que puderam ser lidos. O arquivo de configurações fica como está até você adicionar, excluir ou restaurar um feriado. Uma cópia foi guardada como “%1”.</translation>
+    </message>
+    <message>
+        <source>Your saved holidays could not be read, because %1. Both holiday lists were reset to the default holidays. A copy of the old settings file, with your holidays in it, was kept as &quot;%2&quot;.</source>
+        <translation>Seus feriados salvos não puderam ser lidos porque %1. As duas listas voltaram aos feriados padrão. Uma cópia do arquivo de configurações antigo, com seus feriados, foi guardada como “%2”.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of fixed holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 deveria conter o número de feriados fixos, mas contém “%2”</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of floating holidays, but it holds &quot;%2&quot;</source>
+        <translation>%1 deveria conter o número de feriados móveis, mas contém “%2”</translation>
+    </message>
+    <message>
+        <source>%1 was written in another character encoding, so letters outside plain English may show as &quot;%2&quot;</source>
+        <translation>%1 foi escrito em outra codificação de caracteres, então letras fora do inglês simples (acentos, por exemplo) podem aparecer como “%2”</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 fixed holidays, but %3 holds %4</source>
+        <translation>%1 indica %2 feriados fixos, mas %3 contém %4</translation>
+    </message>
+    <message>
+        <source>%1 says there are %2 floating holidays, but %3 holds %4</source>
+        <translation>%1 indica %2 feriados móveis, mas %3 contém %4</translation>
+    </message>
+    <message>
+        <source>no fixed holiday could be read, so the default ones are shown</source>
+        <translation>nenhum feriado fixo pôde ser lido, então os padrão são mostrados</translation>
+    </message>
+    <message>
+        <source>no floating holiday could be read, so the default ones are shown</source>
+        <translation>nenhum feriado móvel pôde ser lido, então os padrão são mostrados</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayDialog</name>
+    <message>
+        <source>A holiday name cannot contain the characters &quot;|&quot; or &quot;%1&quot;.</source>
+        <translation>O nome de um feriado não pode conter os caracteres “|” nem “%1”.</translation>
+    </message>
+    <message>
+        <source>Please enter the day as a whole number from 1 to %1.</source>
+        <translation>Digite o dia como número inteiro de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>Please add name.</source>
+        <translation>Digite um nome.</translation>
+    </message>
+    <message>
+        <source>Please select month.</source>
+        <translation>Escolha um mês.</translation>
+    </message>
+    <message>
+        <source>Please select day.</source>
+        <translation>Escolha um dia da semana.</translation>
+    </message>
+    <message>
+        <source>Please select occurence.</source>
+        <translation>Escolha a posição.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayEditing</name>
+    <message>
+        <source>Fixed: </source>
+        <translation>Fixo: </translation>
+    </message>
+    <message>
+        <source>Floating: </source>
+        <translation>Móvel: </translation>
+    </message>
+    <message>
+        <source>Rule: </source>
+        <translation>Regra: </translation>
+    </message>
+    <message>
+        <source> - (not a valid date)</source>
+        <translation> - (data inválida)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so &quot;%2&quot; was added as a new holiday.</source>
+        <translation>“%1” foi alterado ou excluído em outra cópia do programa nesse meio-tempo, então “%2” foi adicionado como novo feriado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted in another copy of the program meanwhile, so nothing was deleted. The list shows the holidays as they are stored now.</source>
+        <translation>“%1” foi alterado ou excluído em outra cópia do programa nesse meio-tempo, então nada foi excluído. A lista mostra os feriados como estão salvos agora.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRules</name>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>segunda-feira</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>terça-feira</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>quarta-feira</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>quinta-feira</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>sexta-feira</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>janeiro</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>fevereiro</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>março</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junho</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julho</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>setembro</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>outubro</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembro</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>dezembro</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1º</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2º</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3º</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4º</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5º</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>último</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>, observed Friday/Monday when on a weekend</source>
+        <translation>, transferido para sexta/segunda se cair no fim de semana</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a weekend</source>
+        <translation>, transferido para o próximo dia útil livre se cair no fim de semana</translation>
+    </message>
+    <message>
+        <source>, observed on the next free weekday when on a Sunday</source>
+        <translation>, transferido para o próximo dia útil livre se cair no domingo</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 de %3</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Domingo de Páscoa</translation>
+    </message>
+    <message>
+        <source>Easter %1%2 days</source>
+        <translation>Páscoa %1%2 dias</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2 %3</source>
+        <translation>primeiro(a) %1 a partir de %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1 on or before %2 %3</source>
+        <translation>último(a) %1 até %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 de %2 de %3</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <translation>, desde %1</translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, até %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayUndo</name>
+    <message>
+        <source>Undo Add Country</source>
+        <translation>Desfazer adicionar país</translation>
+    </message>
+    <message>
+        <source>Undo Add Holiday</source>
+        <translation>Desfazer adicionar feriado</translation>
+    </message>
+    <message>
+        <source>Undo Edit Holiday</source>
+        <translation>Desfazer editar feriado</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Desfazer excluir</translation>
+    </message>
+    <message>
+        <source>Undo Restore Defaults</source>
+        <translation>Desfazer restaurar padrão</translation>
+    </message>
+    <message>
+        <source>Undo Import</source>
+        <translation>Desfazer importar</translation>
+    </message>
+</context>
+<context>
+    <name>HostInstances</name>
+    <message>
+        <source>Error 842001. A normal instance of Excel could not be created.<byte value="xd"/>
+<byte value="xd"/>
+1. Please make sure Excel is installed on this computer.<byte value="xd"/>
+<byte value="xd"/>
+2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any interrupting window (such as an Excel file recovery window).<byte value="xd"/>
+<byte value="xd"/>
+3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally without any interrupting messages.<byte value="xd"/>
+<byte value="xd"/>
+4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
+        <translation>Erro 842001. Não foi possível criar uma instância normal do Excel.</translation>
+    </message>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.<byte value="xd"/>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>O Excel pode estar aberto. Recomenda-se fechar o Excel primeiro.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>Importar arquivo iCalendar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in step with the file (read it again for every calendar)</source>
+        <translation>&amp;Manter em dia com o arquivo (ler de novo a cada calendário)</translation>
+    </message>
+    <message>
+        <source>Include &amp;timed events, with their time before the name</source>
+        <translation>Incluir eventos com &amp;horário, com o horário antes do nome</translation>
+    </message>
+</context>
+<context>
+    <name>SaveResults</name>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Tem certeza de que deseja substituir %1?</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salvar arquivo</translation>
+    </message>
+    <message>
+        <source>Excel 97-2003 Workbook (*.xls)</source>
+        <translation>Pasta de trabalho do Excel 97-2003 (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Pasta de trabalho do Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Pronto.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read or written.</source>
+        <translation>O arquivo de configurações “%1” não pode ser lido nem gravado.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>O arquivo de configurações “%1” está danificado.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is kept busy by another copy of the program; nothing was changed, please try again.</source>
+        <translation>O arquivo de configurações “%1” está ocupado por outra cópia do programa; nada foi alterado, tente de novo.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged and no copy of it could be kept; nothing was written.</source>
+        <translation>O arquivo de configurações “%1” está danificado e não foi possível guardar uma cópia; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a file.</source>
+        <translation>O arquivo de configurações “%1” não é um arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarEventsDialog</name>
+    <message>
+        <source>Events of %1</source>
+        <translation>Eventos de %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CalendarMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;English (the default)</source>
+        <translation>&amp;Inglês (padrão)</translation>
+    </message>
+    <message>
+        <source>&amp;System Language (%1)</source>
+        <translation>Idioma do &amp;sistema (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Other Language...</source>
+        <translation>&amp;Outro idioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Week Starts On</source>
+        <translation>A &amp;semana começa no</translation>
+    </message>
+    <message>
+        <source>&amp;Sunday</source>
+        <translation>&amp;Domingo</translation>
+    </message>
+    <message>
+        <source>&amp;Monday</source>
+        <translation>&amp;Segunda-feira</translation>
+    </message>
+    <message>
+        <source>S&amp;aturday</source>
+        <translation>S&amp;ábado</translation>
+    </message>
+    <message>
+        <source>As the &amp;Language Has It</source>
+        <translation>Conforme o &amp;idioma</translation>
+    </message>
+    <message>
+        <source>&amp;First Month</source>
+        <translation>&amp;Primeiro mês</translation>
+    </message>
+    <message>
+        <source>Week &amp;Numbers</source>
+        <translation>&amp;Números das semanas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
+        <translation>“%1” não é um idioma que o calendário conhece. Informe um nome como de, pt_BR ou sr_Latn_RS.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::ColorPickerDialog</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Seletor de cor</translation>
+    </message>
+    <message>
+        <source>No color</source>
+        <translation>Sem cor</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::CountryHolidaysDialog</name>
+    <message>
+        <source>Add a Country&apos;s Holidays</source>
+        <translation>Adicionar os feriados de um país</translation>
+    </message>
+    <message>
+        <source>&amp;Local names</source>
+        <translation>Nomes &amp;locais</translation>
+    </message>
+    <message>
+        <source>&amp;English names</source>
+        <translation>Nomes em &amp;inglês</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;País:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nomes:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::FixedHolidayDialog</name>
+    <message>
+        <source>Fixed Date Holidays</source>
+        <translation>Feriados de data fixa</translation>
+    </message>
+    <message>
+        <source>Add new fixed date holiday</source>
+        <translation>Novo feriado de data fixa</translation>
+    </message>
+    <message>
+        <source>Holiday Name:</source>
+        <translation>Feriado:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mês:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dia:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::FloatingHolidayDialog</name>
+    <message>
+        <source>Floating Date Holidays</source>
+        <translation>Feriados de data móvel</translation>
+    </message>
+    <message>
+        <source>Add new floating date holiday</source>
+        <translation>Novo feriado de data móvel</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mês:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dia:</translation>
+    </message>
+    <message>
+        <source>Occurence:</source>
+        <translation>Posição:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayDialogBase</name>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidayListDialog</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Feriados</translation>
+    </message>
+    <message>
+        <source>&amp;Add by Rule...</source>
+        <translation>&amp;Adicionar por regra...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;tualizar</translation>
+    </message>
+    <message>
+        <source>E&amp;vents...</source>
+        <translation>E&amp;ventos...</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - 1 event</source>
+        <translation>Calendário: %1 - 1 evento</translation>
+    </message>
+    <message>
+        <source>Calendar: %1 - %2 events</source>
+        <translation>Calendário: %1 - %2 eventos</translation>
+    </message>
+    <message>
+        <source>, in step with its file</source>
+        <translation>, em dia com o arquivo</translation>
+    </message>
+    <message>
+        <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
+        <translation>O último feriado fixo e o último móvel ficam: cada lista mantém um.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::HolidaysMenu</name>
+    <message>
+        <source>Add Holiday by &amp;Rule...</source>
+        <translation>Adicionar feriado por &amp;regra...</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Country&apos;s Holidays...</source>
+        <translation>Adicionar os feriados de um &amp;país...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Holiday...</source>
+        <translation>&amp;Editar feriado...</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar File...</source>
+        <translation>&amp;Importar arquivo iCalendar...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport iCalendar File...</source>
+        <translation>E&amp;xportar arquivo iCalendar...</translation>
+    </message>
+    <message>
+        <source>Show E&amp;very Holiday of a Day</source>
+        <translation>Mostrar &amp;todos os feriados de um dia</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Import iCalendar File</source>
+        <translation>Importar arquivo iCalendar</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Arquivos iCalendar (*.ics);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Export iCalendar File</source>
+        <translation>Exportar arquivo iCalendar</translation>
+    </message>
+    <message>
+        <source>Every holiday of these years is written on the day the
+calendar marks it:</source>
+        <translation>Cada feriado destes anos é escrito no dia
+em que o calendário o marca:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Até:</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first; nothing was exported.</source>
+        <translation>O último ano vem antes do primeiro; nada foi exportado.</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays to %2.</source>
+        <translation>%1 feriados exportados para %2.</translation>
+    </message>
+    <message>
+        <source>Holidays of the &amp;Year</source>
+        <translation>Feriados do &amp;ano</translation>
+    </message>
+    <message>
+        <source>Enter a year first</source>
+        <translation>Digite primeiro um ano</translation>
+    </message>
+    <message>
+        <source>No holidays in %1</source>
+        <translation>Nenhum feriado em %1</translation>
+    </message>
+    <message>
+        <source>fixed holidays</source>
+        <translation>feriados fixos</translation>
+    </message>
+    <message>
+        <source>floating holidays</source>
+        <translation>feriados móveis</translation>
+    </message>
+    <message>
+        <source>the Easter choice</source>
+        <translation>a opção de Páscoa</translation>
+    </message>
+    <message>
+        <source>holidays by rule</source>
+        <translation>feriados por regra</translation>
+    </message>
+    <message>
+        <source>calendar file</source>
+        <translation>arquivo de calendário</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::MainWindow</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Criar o calendário</translation>
+    </message>
+    <message>
+        <source>What year?</source>
+        <translation>Qual ano?</translation>
+    </message>
+    <message>
+        <source>Include Easter?</source>
+        <translation>Incluir a Páscoa?</translation>
+    </message>
+    <message>
+        <source> Yes</source>
+        <translation> Sim</translation>
+    </message>
+    <message>
+        <source> No</source>
+        <translation> Não</translation>
+    </message>
+    <message>
+        <source>Fixed Date Holidays</source>
+        <translation>Feriados de data fixa</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mês:</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Dia:</translation>
+    </message>
+    <message>
+        <source>Add Holiday</source>
+        <translation>Adicionar feriado</translation>
+    </message>
+    <message>
+        <source>Delete Selected Holiday</source>
+        <translation>Excluir o feriado escolhido</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar padrão</translation>
+    </message>
+    <message>
+        <source>Floating Date Holidays</source>
+        <translation>Feriados de data móvel</translation>
+    </message>
+    <message>
+        <source>Occurance:</source>
+        <translation>Posição:</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feriado</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Feriados</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendário</translation>
+    </message>
+    <message>
+        <source>Other Language</source>
+        <translation>Outro idioma</translation>
+    </message>
+    <message>
+        <source>Language and country, such as pt_BR or sr_Latn_RS:</source>
+        <translation>Idioma e país, como pt_BR ou sr_Latn_RS:</translation>
+    </message>
+    <message>
+        <source>Holiday colour</source>
+        <translation>Cor dos feriados</translation>
+    </message>
+    <message>
+        <source>Day colour</source>
+        <translation>Cor dos dias</translation>
+    </message>
+    <message>
+        <source>Other colour</source>
+        <translation>Outra cor</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Digite um ano válido.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::PreviewWindow</name>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Voltar</translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation>Salvar em arquivo do Excel</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>Exportar PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papel</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mês:</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::RuleHolidayDialog</name>
+    <message>
+        <source>Fixed date</source>
+        <translation>Data fixa</translation>
+    </message>
+    <message>
+        <source>Weekday of a month (1st to 5th or last)</source>
+        <translation>Dia da semana de um mês (1º a 5º ou último)</translation>
+    </message>
+    <message>
+        <source>Days from Easter Sunday</source>
+        <translation>Dias desde o Domingo de Páscoa</translation>
+    </message>
+    <message>
+        <source>Weekday on or after a date</source>
+        <translation>Dia da semana em uma data ou depois</translation>
+    </message>
+    <message>
+        <source>Weekday on or before a date</source>
+        <translation>Dia da semana em uma data ou antes</translation>
+    </message>
+    <message>
+        <source>One day of one year</source>
+        <translation>Um dia de um ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Saturday on the Friday, Sunday on the Monday</source>
+        <translation>Sábado na sexta, domingo na segunda</translation>
+    </message>
+    <message>
+        <source>Weekend on the next free weekday</source>
+        <translation>Fim de semana no próximo dia útil livre</translation>
+    </message>
+    <message>
+        <source>Sunday on the next free weekday</source>
+        <translation>Domingo no próximo dia útil livre</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>qualquer</translation>
+    </message>
+    <message>
+        <source>Add Holiday by Rule</source>
+        <translation>Adicionar feriado por regra</translation>
+    </message>
+    <message>
+        <source>Edit Holiday</source>
+        <translation>Editar feriado</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1º</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2º</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3º</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4º</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5º</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> dias</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Occurrence:</source>
+        <translation>P&amp;osição:</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday:</source>
+        <translation>Dia da &amp;semana:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mês:</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Dia:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Ano:</translation>
+    </message>
+    <message>
+        <source>&amp;Easter offset:</source>
+        <translation>Distância da &amp;Páscoa:</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend, observed:</source>
+        <translation>No &amp;fim de semana, transferido:</translation>
+    </message>
+    <message>
+        <source>In force &amp;from:</source>
+        <translation>&amp;Vigente desde:</translation>
+    </message>
+    <message>
+        <source>&amp;until:</source>
+        <translation>at&amp;é:</translation>
+    </message>
+    <message>
+        <source>%1 is not a leap year: February has no 29th day.</source>
+        <translation>%1 não é bissexto: fevereiro não tem dia 29.</translation>
+    </message>
+    <message>
+        <source>%1 has no 30th day.</source>
+        <translation>%1 não tem dia 30.</translation>
+    </message>
+    <message>
+        <source>%1 has no 31st day.</source>
+        <translation>%1 não tem dia 31.</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first year.</source>
+        <translation>O último ano vem antes do primeiro.</translation>
+    </message>
+    <message>
+        <source>These choices do not make a holiday.</source>
+        <translation>Estas escolhas não formam um feriado.</translation>
+    </message>
+    <message>
+        <source>Please give the holiday a name.</source>
+        <translation>Dê um nome ao feriado.</translation>
+    </message>
+</context>
+</TS>
