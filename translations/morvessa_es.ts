@@ -976,6 +976,10 @@ que lo marca el calendario:</translation>
         <source>calendar file</source>
         <translation>archivo de calendario</translation>
     </message>
+    <message>
+        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
+        <translation>Añadir festivos de un país, estado o re&amp;gión...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>
@@ -1288,6 +1292,61 @@ que lo marca el calendario:</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Dé un nombre al festivo.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::WorldHolidaysDialog</name>
+    <message>
+        <source>&amp;Public</source>
+        <translation>&amp;Oficiales</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Bancarios</translation>
+    </message>
+    <message>
+        <source>O&amp;ptional</source>
+        <translation>O&amp;pcionales</translation>
+    </message>
+    <message>
+        <source>&amp;School</source>
+        <translation>&amp;Escolares</translation>
+    </message>
+    <message>
+        <source>Ob&amp;servance</source>
+        <translation>&amp;Conmemorativos</translation>
+    </message>
+    <message>
+        <source>Add Holidays of a Country, State or Region</source>
+        <translation>Añadir festivos de un país, estado o región</translation>
+    </message>
+    <message>
+        <source>Search countries</source>
+        <translation>Buscar países</translation>
+    </message>
+    <message>
+        <source>State or &amp;region:</source>
+        <translation>Estado o &amp;región:</translation>
+    </message>
+    <message>
+        <source>Kinds:</source>
+        <translation>Tipos:</translation>
+    </message>
+    <message>
+        <source>&amp;Year shown:</source>
+        <translation>&amp;Año mostrado:</translation>
+    </message>
+    <message>
+        <source>The whole country</source>
+        <translation>Todo el país</translation>
+    </message>
+    <message>
+        <source>No holidays of these kinds in %1</source>
+        <translation>Ningún festivo de estos tipos en %1</translation>
+    </message>
+    <message>
+        <source>Added the holidays of %1.</source>
+        <translation>Se añadieron los festivos de %1.</translation>
     </message>
 </context>
 </TS>

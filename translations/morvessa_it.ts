@@ -976,6 +976,10 @@ in cui il calendario la segna:</translation>
         <source>calendar file</source>
         <translation>file di calendario</translation>
     </message>
+    <message>
+        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
+        <translation>Aggiungi festività di un paese, stato o re&amp;gione...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>
@@ -1288,6 +1292,61 @@ in cui il calendario la segna:</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Dare un nome alla festività.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::WorldHolidaysDialog</name>
+    <message>
+        <source>&amp;Public</source>
+        <translation>&amp;Ufficiali</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Bancarie</translation>
+    </message>
+    <message>
+        <source>O&amp;ptional</source>
+        <translation>&amp;Facoltative</translation>
+    </message>
+    <message>
+        <source>&amp;School</source>
+        <translation>&amp;Scolastiche</translation>
+    </message>
+    <message>
+        <source>Ob&amp;servance</source>
+        <translation>&amp;Ricorrenze</translation>
+    </message>
+    <message>
+        <source>Add Holidays of a Country, State or Region</source>
+        <translation>Aggiungi festività di un paese, stato o regione</translation>
+    </message>
+    <message>
+        <source>Search countries</source>
+        <translation>Cerca paesi</translation>
+    </message>
+    <message>
+        <source>State or &amp;region:</source>
+        <translation>Stato o re&amp;gione:</translation>
+    </message>
+    <message>
+        <source>Kinds:</source>
+        <translation>Tipi:</translation>
+    </message>
+    <message>
+        <source>&amp;Year shown:</source>
+        <translation>&amp;Anno mostrato:</translation>
+    </message>
+    <message>
+        <source>The whole country</source>
+        <translation>Tutto il paese</translation>
+    </message>
+    <message>
+        <source>No holidays of these kinds in %1</source>
+        <translation>Nessuna festività di questi tipi nel %1</translation>
+    </message>
+    <message>
+        <source>Added the holidays of %1.</source>
+        <translation>Aggiunte le festività di %1.</translation>
     </message>
 </context>
 </TS>

@@ -976,6 +976,10 @@ die de kalender markeert:</translation>
         <source>calendar file</source>
         <translation>kalenderbestand</translation>
     </message>
+    <message>
+        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
+        <translation>Feestdagen van een land, staat of re&amp;gio toevoegen...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>
@@ -1288,6 +1292,61 @@ die de kalender markeert:</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Geef de feestdag een naam.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::WorldHolidaysDialog</name>
+    <message>
+        <source>&amp;Public</source>
+        <translation>&amp;Officieel</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Bank</translation>
+    </message>
+    <message>
+        <source>O&amp;ptional</source>
+        <translation>&amp;Facultatief</translation>
+    </message>
+    <message>
+        <source>&amp;School</source>
+        <translation>&amp;School</translation>
+    </message>
+    <message>
+        <source>Ob&amp;servance</source>
+        <translation>&amp;Gedenkdagen</translation>
+    </message>
+    <message>
+        <source>Add Holidays of a Country, State or Region</source>
+        <translation>Feestdagen van een land, staat of regio toevoegen</translation>
+    </message>
+    <message>
+        <source>Search countries</source>
+        <translation>Landen zoeken</translation>
+    </message>
+    <message>
+        <source>State or &amp;region:</source>
+        <translation>Staat of &amp;regio:</translation>
+    </message>
+    <message>
+        <source>Kinds:</source>
+        <translation>Soorten:</translation>
+    </message>
+    <message>
+        <source>&amp;Year shown:</source>
+        <translation>Getoond &amp;jaar:</translation>
+    </message>
+    <message>
+        <source>The whole country</source>
+        <translation>Het hele land</translation>
+    </message>
+    <message>
+        <source>No holidays of these kinds in %1</source>
+        <translation>Geen feestdagen van deze soorten in %1</translation>
+    </message>
+    <message>
+        <source>Added the holidays of %1.</source>
+        <translation>De feestdagen van %1 zijn toegevoegd.</translation>
     </message>
 </context>
 </TS>

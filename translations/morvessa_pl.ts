@@ -976,6 +976,10 @@ w którym zaznacza je kalendarz:</translation>
         <source>calendar file</source>
         <translation>plik kalendarza</translation>
     </message>
+    <message>
+        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
+        <translation>Dodaj święta kraju, stanu lub re&amp;gionu...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>
@@ -1288,6 +1292,61 @@ w którym zaznacza je kalendarz:</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Nadaj świętu nazwę.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::WorldHolidaysDialog</name>
+    <message>
+        <source>&amp;Public</source>
+        <translation>&amp;Ustawowe</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Bankowe</translation>
+    </message>
+    <message>
+        <source>O&amp;ptional</source>
+        <translation>&amp;Opcjonalne</translation>
+    </message>
+    <message>
+        <source>&amp;School</source>
+        <translation>&amp;Szkolne</translation>
+    </message>
+    <message>
+        <source>Ob&amp;servance</source>
+        <translation>&amp;Dni pamięci</translation>
+    </message>
+    <message>
+        <source>Add Holidays of a Country, State or Region</source>
+        <translation>Dodaj święta kraju, stanu lub regionu</translation>
+    </message>
+    <message>
+        <source>Search countries</source>
+        <translation>Szukaj krajów</translation>
+    </message>
+    <message>
+        <source>State or &amp;region:</source>
+        <translation>Stan lub re&amp;gion:</translation>
+    </message>
+    <message>
+        <source>Kinds:</source>
+        <translation>Rodzaje:</translation>
+    </message>
+    <message>
+        <source>&amp;Year shown:</source>
+        <translation>&amp;Pokazany rok:</translation>
+    </message>
+    <message>
+        <source>The whole country</source>
+        <translation>Cały kraj</translation>
+    </message>
+    <message>
+        <source>No holidays of these kinds in %1</source>
+        <translation>Brak świąt tych rodzajów w %1</translation>
+    </message>
+    <message>
+        <source>Added the holidays of %1.</source>
+        <translation>Dodano święta: %1.</translation>
     </message>
 </context>
 </TS>

@@ -976,6 +976,10 @@ em que o calendário o marca:</translation>
         <source>calendar file</source>
         <translation>arquivo de calendário</translation>
     </message>
+    <message>
+        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
+        <translation>Adicionar feriados de um país, estado ou re&amp;gião...</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>
@@ -1288,6 +1292,61 @@ em que o calendário o marca:</translation>
     <message>
         <source>Please give the holiday a name.</source>
         <translation>Dê um nome ao feriado.</translation>
+    </message>
+</context>
+<context>
+    <name>morvessa::WorldHolidaysDialog</name>
+    <message>
+        <source>&amp;Public</source>
+        <translation>&amp;Oficiais</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Bancários</translation>
+    </message>
+    <message>
+        <source>O&amp;ptional</source>
+        <translation>O&amp;pcionais</translation>
+    </message>
+    <message>
+        <source>&amp;School</source>
+        <translation>&amp;Escolares</translation>
+    </message>
+    <message>
+        <source>Ob&amp;servance</source>
+        <translation>&amp;Comemorativos</translation>
+    </message>
+    <message>
+        <source>Add Holidays of a Country, State or Region</source>
+        <translation>Adicionar feriados de um país, estado ou região</translation>
+    </message>
+    <message>
+        <source>Search countries</source>
+        <translation>Pesquisar países</translation>
+    </message>
+    <message>
+        <source>State or &amp;region:</source>
+        <translation>Estado ou &amp;região:</translation>
+    </message>
+    <message>
+        <source>Kinds:</source>
+        <translation>Tipos:</translation>
+    </message>
+    <message>
+        <source>&amp;Year shown:</source>
+        <translation>&amp;Ano mostrado:</translation>
+    </message>
+    <message>
+        <source>The whole country</source>
+        <translation>O país inteiro</translation>
+    </message>
+    <message>
+        <source>No holidays of these kinds in %1</source>
+        <translation>Nenhum feriado destes tipos em %1</translation>
+    </message>
+    <message>
+        <source>Added the holidays of %1.</source>
+        <translation>Feriados de %1 adicionados.</translation>
     </message>
 </context>
 </TS>
