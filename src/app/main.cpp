@@ -5,12 +5,14 @@
 #include "app/CommandLine.h"
 #include "widgets/Translations.h"
 #include "app/MainWindow.h"
+#include "calendar/CalendarOptions.h"
 #include "calendar/Leftovers.h"
 #include "spreadsheet/io/CNumbers.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,12 @@ int main(int argc, char* argv[])
     morvessa::CatalogueMessageBox catalogueMessages;
     morvessa::SetCatalogueMessageSink(&catalogueMessages);
 
+    try {
+        // A new user's first calendar speaks the system's language and starts its week as they do.
+        morvessa::FollowSystemOnFirstStart(QLocale::system());
+    } catch (const std::exception&) {
+        // An unwritable store is reported by the window's own first read of it.
+    }
     morvessa::MainWindow mainWindow;
     mainWindow.show();
     const int status = app.exec();

@@ -1,6 +1,7 @@
 #include "calendar/CalendarOptions.h"
 
 #include "calendar/WeekLayout.h"
+#include "holidays/HolidayStoredForm.h"
 #include "settings/SettingsStore.h"
 
 namespace morvessa {
@@ -81,6 +82,21 @@ CalendarOptions StoredCalendarOptions()
         options.firstMonth = firstMonth;
     options.weekNumbers = StoredText(key::WeekNumbers) == QLatin1String("1");
     return options;
+}
+
+bool FollowSystemOnFirstStart(const QLocale& system)
+{
+    const bool plainUs = system.language() == QLocale::C ||
+                         (system.language() == QLocale::English && system.territory() == QLocale::UnitedStates);
+    if (plainUs)
+        return false;
+    QStringList keys = holiday_store::StoredHolidayKeys();
+    keys << QString::fromLatin1(key::CalendarLanguage) << QString::fromLatin1(key::WeekStart);
+    if (!ReadSettings(keys).isEmpty())
+        return false;
+    WriteSettings({{QString::fromLatin1(key::CalendarLanguage), CalendarLanguage::kSystemSetting},
+                   {QString::fromLatin1(key::WeekStart), WeekStartText(WeekStartChoice::Locale)}});
+    return true;
 }
 
 QString LanguageSettingText(const CalendarLanguage& language, bool system)
