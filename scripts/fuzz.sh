@@ -11,7 +11,7 @@ out="${2:-build/fuzz}"
 mkdir -p "$out/corpus"
 
 # The engine's every source (the .xlsx writer too: saving a workbook may choose it).
-sources=(src/spreadsheet/*.cpp src/spreadsheet/xls/*.cpp src/spreadsheet/xlsx/*.cpp)
+sources=(src/spreadsheet/*.cpp src/spreadsheet/io/*.cpp src/spreadsheet/xls/*.cpp src/spreadsheet/xlsx/*.cpp)
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -Isrc -Itests)
 libs=($(pkg-config --libs xlsxwriter))
 # The .xlsx writer loads libxlsxwriter by its shared-object name when it first writes one.

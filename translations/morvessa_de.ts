@@ -647,6 +647,10 @@ Möchten Sie trotzdem fortfahren?</translation>
         <translation>Möchten Sie %1 wirklich überschreiben?</translation>
     </message>
     <message>
+        <source>%1 is read-only. Replace it anyway?</source>
+        <translation>%1 ist schreibgeschützt. Trotzdem ersetzen?</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Datei speichern</translation>
     </message>

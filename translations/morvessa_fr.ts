@@ -647,6 +647,10 @@ Voulez-vous continuer malgré tout ?</translation>
         <translation>Voulez-vous vraiment remplacer %1 ?</translation>
     </message>
     <message>
+        <source>%1 is read-only. Replace it anyway?</source>
+        <translation>%1 est en lecture seule. Le remplacer quand même ?</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
 #include "host/InstanceRegistry.h"
+#include "spreadsheet/xlsx/XlsxFile.h"
 
 namespace morvessa {
 
@@ -14,6 +15,7 @@ RemovedLeftovers RemoveLeftoversOfEndedRuns()
     removed.runFolders = RemoveAbandonedRunFolders(temp);
     removed.tempWorkbooks = RemoveAbandonedTempWorkbooks(temp);
     removed.instanceEntries = RemoveStaleInstanceEntries();
+    removed.scratchFiles = sheet::xlsx::RemoveAbandonedScratchFiles();
     return removed;
 }
 

@@ -3,12 +3,13 @@
 #include "host/SheetPicture.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
+#include "spreadsheet/io/AtomicFile.h"
 
 #include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QFile>
 
 #include <algorithm>
 #include <limits>
@@ -128,6 +129,12 @@ void PaintSheetPages(QPagedPaintDevice& device, const std::vector<const sheet::W
 QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper paper, const QString& title,
                      QPageLayout::Orientation orientation)
 {
+    return SheetsPdf(sheets, CalendarPageLayout(paper, orientation), title);
+}
+
+QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, const QPageLayout& layout,
+                     const QString& title)
+{
     QByteArray bytes;
     // A twelve-month calendar is about 100 kB: one allocation instead of many.
     bytes.reserve(256 * 1024);
@@ -136,7 +143,7 @@ QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper p
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(CalendarPageLayout(paper, orientation));
+        writer.setPageLayout(layout);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Morvessa"));
         PaintSheetPages(writer, sheets);
@@ -147,20 +154,13 @@ QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper p
 
 void WriteFileReplacing(const QByteArray& bytes, const QString& path)
 {
-    // No direct-write fallback: a folder where no new file can be made fails rather than overwrite
-    // the old file in place. Unbuffered, because a buffered QSaveFile loses the end of a short
-    // write (a full disk) while flushing and still commits the cut file.
-    QSaveFile out(path);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        ThrowWriteError(path, out.errorString());
-    if (out.write(bytes) != bytes.size()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        ThrowWriteError(path, reason);
+    try {
+        sheet::io::ReplaceFileAtomically(
+            QFile::encodeName(path).toStdString(),
+            std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
+    } catch (const sheet::io::FileError& error) {
+        ThrowWriteError(path, QString::fromStdString(error.reason()));
     }
-    if (!out.commit())
-        ThrowWriteError(path, out.errorString());
 }
 
 }  // namespace morvessa

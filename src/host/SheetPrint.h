@@ -66,6 +66,9 @@ void PaintSheetPages(QPagedPaintDevice& device, const std::vector<const sheet::W
 // The sheets as a PDF document: vector drawing, text as text, fonts embedded.
 QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper paper, const QString& title,
                      QPageLayout::Orientation orientation = QPageLayout::Landscape);
+// The same on the pages of `layout` (a printer's, when printing to a file).
+QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, const QPageLayout& layout,
+                     const QString& title);
 
 // Writes `bytes` to `path` so that the path holds either its old file or the whole new one: the
 // bytes go to a new file beside it first. Throws std::runtime_error with the reason.

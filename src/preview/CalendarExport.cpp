@@ -120,6 +120,13 @@ bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner&
         const std::vector<const sheet::Worksheet*> sheets = SheetsInSpan(*book, span);
         if (sheets.empty())
             throw std::runtime_error("The chosen pages hold no month.");
+        // Printing to a file is saving one: through the same one-step replace as Export PDF, not
+        // the printer's own file, which follows any link at the name and is cut short on failure.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+            WriteFileReplacing(SheetsPdf(sheets, printer.pageLayout(), QString::fromLatin1(kDocumentTitle)),
+                               printer.outputFileName());
+            return;
+        }
         PaintSheetPages(printer, sheets);
     });
 }

@@ -6,6 +6,7 @@
 
 #include "core/SharedRoutines.h"
 #include "settings/SettingsStore.h"
+#include "spreadsheet/io/AtomicFile.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "spreadsheet/xlsx/XlsxFile.h"
 
@@ -95,6 +96,9 @@ void RememberSaveFolder(const QString& savedFile)
 
 QString OverwriteQuestion(const QString& targetName)
 {
+    // A file the user made read-only was meant to be kept: the question says so.
+    if (sheet::io::IsReadOnlyFile(QFile::encodeName(targetName).toStdString()))
+        return QCoreApplication::translate("SaveResults", "%1 is read-only. Replace it anyway?").arg(targetName);
     return QCoreApplication::translate("SaveResults", "Are you sure you wish to overwrite %1 ?")
         .arg(targetName);
 }

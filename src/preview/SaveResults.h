@@ -60,7 +60,8 @@ QString SaveDialogFolder();
 // Remembers the folder of a saved file for the next save dialog (settings key SaveFolder).
 void RememberSaveFolder(const QString& savedFile);
 
-// "Are you sure you wish to overwrite " + name + " ?"
+// "Are you sure you wish to overwrite " + name + " ?", or for a read-only file name + " is read-only.
+// Replace it anyway?"
 QString OverwriteQuestion(const QString& targetName);
 
 // Writes a copy of the workbook `source` to `target` so that `target` is either the old file or the

@@ -69,11 +69,19 @@ TEST_F(LeftoversTest, WhatKilledRunsLeftIsRemovedAndWhatLiveOnesHoldStays)
     const std::string minePartial = me + "-1-bb.instance.partial";
     Write(Registry() + "/" + minePartial, "");
 
+    // TMPDIR: the .xlsx writer's scratch file of a killed run.
+    const bool hadTmpDir = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray previousTmpDir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", TempPath().toUtf8());
+    Write(Temp() + "/morvessa-xlsx-Qw3Er4", std::string(4096, 'z'));
+
     RemovedLeftovers removed;
     {
         ScopedInstanceRegistryFolder registry(Registry());
         removed = RemoveLeftoversOfEndedRuns();
     }
+    hadTmpDir ? qputenv("TMPDIR", previousTmpDir) : qunsetenv("TMPDIR");
+    EXPECT_EQ(removed.scratchFiles, 1);
     EXPECT_EQ(removed.runFolders, 1);
     EXPECT_EQ(removed.tempWorkbooks, 1);
     EXPECT_EQ(removed.instanceEntries, 3);

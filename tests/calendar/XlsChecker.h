@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "spreadsheet/XlsSheetStructure.h"
+#include "spreadsheet/io/AtomicFile.h"
+
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -18,6 +22,9 @@ inline const QString kCheckerScript =
 inline ::testing::AssertionResult CalendarFileMatches(const QString& file, int year, int activeMonth,
                                                       const QString& settingsJsonFile = QString())
 {
+    // The sheet-level records, which the outside reader forgives.
+    sheet::xls::testing::ExpectSheetsMatchTheirCells(
+        sheet::io::ReadWholeFile(QFile::encodeName(file).toStdString(), 64u << 20));
     QStringList arguments{kCheckerScript, file, QString::number(year), QString::number(activeMonth)};
     if (!settingsJsonFile.isEmpty())
         arguments << settingsJsonFile;

@@ -12,7 +12,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace morvessa {
 namespace {
@@ -115,6 +119,14 @@ TEST_F(PreviewPrintTest, AnExistingPdfIsReplacedOnlyAfterYes)
     form->ExportPdf();
     EXPECT_EQ(test::PdfPageCount(Path("kept.pdf")), 3);
 
+    // A read-only file gets its own question.
+    QFile::setPermissions(Path("kept.pdf"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    dialogs->answerYes = false;
+    dialogs->fileNames = {Path("kept.pdf")};
+    form->ExportPdf();
+    EXPECT_EQ(dialogs->questions.back(), QStringLiteral("%1 is read-only. Replace it anyway?").arg(Path("kept.pdf")));
+    dialogs->answerYes = true;
+
     // Cancelled: nothing asked, written or said.
     form->ExportPdf();
     EXPECT_EQ(dialogs->messages.size(), 1);
@@ -145,6 +157,17 @@ TEST_F(PreviewPrintTest, PrintShowsThePrintDialogAndPrintsTheChosenMonths)
         printer.setFromTo(2, 3);
         return true;
     });
+    // Printing to a file saves like Export PDF: another user's link at the name is replaced, never
+    // written through, and no partial file stays beside it.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        QFile victim(Path("victim.txt"));
+        ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+        victim.write("private");
+        victim.close();
+        ASSERT_TRUE(QFile::link(Path("victim.txt"), out));
+        ASSERT_EQ(::lchown(QFile::encodeName(out).constData(), 65534, 65534), 0);
+    }
     // Ctrl+P is the print action's key, and the window owns the action so it works from anywhere.
     EXPECT_EQ(form->PrintAction()->shortcut(), QKeySequence(QKeySequence::Print));
     EXPECT_TRUE(form->actions().contains(form->PrintAction()));
@@ -153,6 +176,11 @@ TEST_F(PreviewPrintTest, PrintShowsThePrintDialogAndPrintsTheChosenMonths)
     EXPECT_EQ(test::PdfPageCount(out), 2);
     EXPECT_TRUE(test::PdfPageText(out, 1).contains(QStringLiteral("SheetFebruary")));
     EXPECT_TRUE(test::PdfPageText(out, 2).contains(QStringLiteral("SheetMarch")));
+    EXPECT_FALSE(QFileInfo(out).isSymLink());
+    if (root)
+        EXPECT_EQ(Contents(Path("victim.txt")), QByteArray("private"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QStringList{QStringLiteral("printed.pdf*")}, QDir::Files | QDir::System),
+              QStringList{QStringLiteral("printed.pdf")});
 
     // A cancelled dialog prints nothing.
     QFile::remove(out);

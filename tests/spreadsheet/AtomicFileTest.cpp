@@ -13,6 +13,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/sysmacros.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -126,6 +127,77 @@ TEST_F(AtomicFileTest, FollowsOnlyThisUsersLinksAtTheTarget)
     EXPECT_EQ(ReadText(Path("planted.xls")), "ours");
 }
 
+TEST_F(AtomicFileTest, APlantedLinkNeverCarriesTheWriteToItsTarget)
+{
+    // Dangling or not, another user's link is replaced by the file, never written through.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a link of another user can only be made by root";
+    fs::create_symlink(Path("nowhere/made.txt"), Path("dangling.pdf"));
+    ASSERT_EQ(::lchown(Path("dangling.pdf").c_str(), kOtherUser, kOtherUser), 0);
+    ReplaceFileAtomically(Path("dangling.pdf"), Bytes("ours"));
+    EXPECT_FALSE(fs::is_symlink(Path("dangling.pdf")));
+    EXPECT_FALSE(fs::exists(Path("nowhere")));
+}
+
+TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenIntoAndOtherNonFilesRefused)
+{
+    // A FIFO with a reader gets the bytes and stays a FIFO; one with no reader fails at once.
+    ASSERT_EQ(::mkfifo(Path("pipe.xls").c_str(), 0600), 0);
+    try {
+        ReplaceFileAtomically(Path("pipe.xls"), Bytes("x"));
+        FAIL() << "a FIFO with no reader took the file";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.reason(), "no program is reading from it");
+    }
+    const int reader = ::open(Path("pipe.xls").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    ReplaceFileAtomically(Path("pipe.xls"), Bytes("through the pipe"));
+    char got[64] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 16);
+    EXPECT_STREQ(got, "through the pipe");
+    ::close(reader);
+    struct stat st {};
+    ASSERT_EQ(::lstat(Path("pipe.xls").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    fs::create_directory(Path("folder.xls"));
+    try {
+        ReplaceFileAtomically(Path("folder.xls"), Bytes("x"));
+        FAIL() << "a folder was replaced";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), Path("folder.xls") + ": it is not a file");
+    }
+    EXPECT_EQ(Names(), (std::vector<std::string>{"folder.xls", "pipe.xls"}));
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "device nodes can only be made by root";
+    // Copies of /dev/null and /dev/full: written into, never replaced, and a full one says so.
+    ASSERT_EQ(::mknod(Path("null.xls").c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+    ASSERT_EQ(::mknod(Path("full.pdf").c_str(), S_IFCHR | 0666, ::makedev(1, 7)), 0);
+    ReplaceFileAtomically(Path("null.xls"), std::vector<uint8_t>(130000, 1));
+    try {
+        ReplaceFileAtomically(Path("full.pdf"), Bytes("x"));
+        FAIL() << "a full device took the file";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), Path("full.pdf") + ": no space is left on the device");
+    }
+    for (const char* name : {"null.xls", "full.pdf"}) {
+        ASSERT_EQ(::lstat(Path(name).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISCHR(st.st_mode)) << name << " was replaced";
+    }
+}
+
+TEST_F(AtomicFileTest, ReadOnlyFilesAreToldApart)
+{
+    WriteText(Path("kept.xls"), "x");
+    WriteText(Path("open.xls"), "x");
+    ::chmod(Path("kept.xls").c_str(), 0444);
+    EXPECT_TRUE(IsReadOnlyFile(Path("kept.xls")));
+    EXPECT_FALSE(IsReadOnlyFile(Path("open.xls")));
+    EXPECT_FALSE(IsReadOnlyFile(Path("missing.xls")));
+    EXPECT_FALSE(IsReadOnlyFile(folder_));
+}
+
 TEST_F(AtomicFileTest, RemovesAbandonedPartialFilesOnlyWhenNobodyHoldsThem)
 {
     const std::string target = Path("out.xls");
@@ -147,6 +219,17 @@ TEST_F(AtomicFileTest, RemovesAbandonedPartialFilesOnlyWhenNobodyHoldsThem)
                                                  "out.xls.partial-toolong1"}));
     EXPECT_EQ(ReadText(Path("out.xls.backup")), "the user's");
     EXPECT_EQ(RemoveAbandonedPartialFiles(target), 1);  // the live one, now that its lock is gone
+
+    // Scratch files are swept the same way: a live one stays, a dead one goes, it goes with its owner.
+    std::string scratchName;
+    {
+        const ScratchFile scratch(folder_, "lib-scratch-");
+        scratchName = fs::path(scratch.Path()).filename().string();
+        WriteText(Path("lib-scratch-dead03"), "left by a killed run");
+        EXPECT_EQ(RemoveAbandonedFiles(folder_, "lib-scratch-"), 1);
+        EXPECT_TRUE(fs::exists(scratch.Path()));
+    }
+    EXPECT_FALSE(fs::exists(Path(scratchName)));
 }
 
 TEST_F(AtomicFileTest, AFullDiskIsNamedAndTheOldFileStays)

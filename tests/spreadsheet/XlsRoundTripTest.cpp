@@ -8,6 +8,7 @@
 #include "spreadsheet/Application.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "spreadsheet/ModelCalendarBuilder.h"
+#include "spreadsheet/XlsSheetStructure.h"
 #include "spreadsheet/XlsTestSupport.h"
 
 namespace morvessa::sheet::xls {
@@ -18,6 +19,7 @@ using testing::ExpectSameWorkbook;
 std::unique_ptr<Workbook> RoundTrip(const Workbook& wb, std::vector<uint8_t>* first = nullptr)
 {
     std::vector<uint8_t> bytes = WriteWorkbookBytes(wb);
+    testing::ExpectSheetsMatchTheirCells(bytes);
     auto back = ReadWorkbookBytes(bytes);
     if (first)
         *first = std::move(bytes);

@@ -14,6 +14,31 @@
 #include <unistd.h>
 
 namespace morvessa::sheet::io {
+
+// An open file of ours, locked: removed again unless Release is called (after the rename).
+class LockedFile {
+public:
+    LockedFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+    ~LockedFile()
+    {
+        if (!released_)
+            ::unlink(path_.c_str());
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    LockedFile(const LockedFile&) = delete;
+    LockedFile& operator=(const LockedFile&) = delete;
+
+    int fd() const { return fd_; }
+    const std::string& path() const { return path_; }
+    void Release() { released_ = true; }
+
+private:
+    int fd_;
+    std::string path_;
+    bool released_ = false;
+};
+
 namespace {
 
 constexpr int kSuffixLength = 6;
@@ -84,55 +109,31 @@ std::string ResolveOwnLinks(const std::string& target)
     return path;
 }
 
-// The open partial file: removed again unless Release is called after the rename.
-class PartialFile {
-public:
-    PartialFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-    ~PartialFile()
-    {
-        if (!released_)
-            ::unlink(path_.c_str());
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    PartialFile(const PartialFile&) = delete;
-    PartialFile& operator=(const PartialFile&) = delete;
-
-    int fd() const { return fd_; }
-    const std::string& path() const { return path_; }
-    void Release() { released_ = true; }
-
-private:
-    int fd_;
-    std::string path_;
-    bool released_ = false;
-};
-
-// Creates and locks a new partial file beside `target`. The lock is what tells a live write from
-// an abandoned one; a cleaner that took it in the instant before we did has removed the file, so
-// the name is checked again once the lock is ours.
-std::unique_ptr<PartialFile> CreatePartialFile(const std::string& target, mode_t mode)
+// Creates and locks a new file named `prefix` and six random letters. The lock is what tells a
+// live write from an abandoned one; a cleaner that took it in the instant before we did has removed
+// the file, so the name is checked again once the lock is ours. Errors name `shownPath`.
+std::unique_ptr<LockedFile> CreateLockedFile(const std::string& prefix, mode_t mode, const std::string& shownPath)
 {
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-        const std::string path = target + kPartialInfix + RandomSuffix();
+        const std::string path = prefix + RandomSuffix();
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            throw FileError(target, errno);
+            throw FileError(shownPath, errno);
         }
-        auto partial = std::make_unique<PartialFile>(fd, path);
+        auto partial = std::make_unique<LockedFile>(fd, path);
         struct stat opened {};
         struct stat named {};
         while (::flock(fd, LOCK_EX) != 0) {
             if (errno != EINTR)
-                throw FileError(target, errno);
+                throw FileError(shownPath, errno);
         }
         if (::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(opened, named))
             return partial;
         partial->Release();  // the name is no longer ours: never unlink it
     }
-    throw FileError(target, "no unused name for a partial file could be found");
+    throw FileError(shownPath, "no unused name for a partial file could be found");
 }
 
 void WriteAll(int fd, std::span<const uint8_t> bytes, const std::string& target)
@@ -151,6 +152,41 @@ void WriteAll(int fd, std::span<const uint8_t> bytes, const std::string& target)
     }
 }
 
+bool IsStream(mode_t mode)
+{
+    return S_ISCHR(mode) || S_ISFIFO(mode);
+}
+
+// A character device or a pipe (/dev/null, /dev/stdout, a FIFO) cannot be replaced and must not
+// be: what a command-line user means by it is "write there". Opened without waiting, so a FIFO that
+// nobody reads is an error rather than a hang.
+void WriteIntoStream(const std::string& target, const std::function<void(const FileSink&)>& produce)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENXIO)
+            throw FileError(target, "no program is reading from it");
+        throw FileError(target, errno);
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat opened {};
+    // Whatever took the name since it was looked at is never written into.
+    if (::fstat(fd, &opened) != 0 || !IsStream(opened.st_mode))
+        throw FileError(target, "it changed while it was being opened");
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    try {
+        produce([&](std::span<const uint8_t> piece) { WriteAll(fd, piece, target); });
+    } catch (const FileError& error) {
+        // "The disk is full" would mislead for /dev/full or a full tape.
+        if (error.errorNumber() == ENOSPC)
+            throw FileError(target, "no space is left on the device");
+        throw;
+    }
+}
+
 void SyncFolder(const std::string& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -164,7 +200,7 @@ void SyncFolder(const std::string& folder)
 struct PendingReplacement {
     std::string target;
     std::string destination;
-    std::unique_ptr<PartialFile> partial;
+    std::unique_ptr<LockedFile> partial;
 };
 
 // Writes the new content of `target` to a partial file beside the file it names; the target itself
@@ -173,13 +209,13 @@ PendingReplacement WriteReplacement(const std::string& target,
                                     const std::function<void(const FileSink&)>& produce, mode_t newFileMode)
 {
     PendingReplacement pending{target, ResolveOwnLinks(target), nullptr};
+    struct stat existing {};
+    const bool exists = ::lstat(pending.destination.c_str(), &existing) == 0;
     RemoveAbandonedPartialFiles(pending.destination);
 
-    struct stat existing {};
-    const bool replacesFile = ::stat(pending.destination.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
-    pending.partial = CreatePartialFile(pending.destination, newFileMode);
+    pending.partial = CreateLockedFile(pending.destination + kPartialInfix, newFileMode, target);
     // The old file's permissions from the start, so its content is never more open than it was.
-    if (replacesFile)
+    if (exists && S_ISREG(existing.st_mode))
         ::fchmod(pending.partial->fd(), existing.st_mode & 07777);
 
     const int fd = pending.partial->fd();
@@ -189,6 +225,11 @@ PendingReplacement WriteReplacement(const std::string& target,
 
 void RenameIntoPlace(PendingReplacement& pending)
 {
+    // A folder, socket or device is never replaced by a file; another user's link is.
+    struct stat existing {};
+    if (::lstat(pending.destination.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+        !S_ISLNK(existing.st_mode))
+        throw FileError(pending.target, kNotAFileReason);
     if (::rename(pending.partial->path().c_str(), pending.destination.c_str()) != 0)
         throw FileError(pending.target, errno);
     pending.partial->Release();
@@ -236,6 +277,11 @@ void ReplaceFileAtomically(const std::string& target, std::span<const uint8_t> b
 void ReplaceFileAtomically(const std::string& target, const std::function<void(const FileSink&)>& produce,
                            Durability durability, mode_t newFileMode)
 {
+    struct stat reached {};
+    if (::stat(target.c_str(), &reached) == 0 && IsStream(reached.st_mode)) {
+        WriteIntoStream(target, produce);
+        return;
+    }
     PendingReplacement pending = WriteReplacement(target, produce, newFileMode);
     if (durability == Durability::Synced && ::fsync(pending.partial->fd()) != 0)
         throw FileError(target, errno);
@@ -295,10 +341,36 @@ std::vector<FileError> ReplacementBatch::Commit()
     return failures;
 }
 
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // Root may write anything, so for root the file's own bits say whether it was meant to be kept.
+    return (st.st_mode & 0222) == 0 ||
+           (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES);
+}
+
+ScratchFile::ScratchFile(const std::string& folder, const std::string& namePrefix)
+{
+    file_ = CreateLockedFile(folder + "/" + namePrefix, 0600, folder);
+}
+
+ScratchFile::~ScratchFile() = default;
+
+const std::string& ScratchFile::Path() const
+{
+    return file_->path();
+}
+
 int RemoveAbandonedPartialFiles(const std::string& target)
 {
-    const std::string prefix = NameOf(target) + kPartialInfix;
-    DIR* folder = ::opendir(FolderOf(target).c_str());
+    return RemoveAbandonedFiles(FolderOf(target), NameOf(target) + kPartialInfix);
+}
+
+int RemoveAbandonedFiles(const std::string& folderPath, const std::string& prefix)
+{
+    DIR* folder = ::opendir(folderPath.c_str());
     if (!folder)
         return 0;
     const int folderFd = ::dirfd(folder);
@@ -327,7 +399,8 @@ int RemoveAbandonedPartialFiles(const std::string& target)
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path, std::uintmax_t maxBytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a FIFO with no writer is refused below instead of blocking the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throw FileError(path, errno);
     struct Closer {
@@ -338,7 +411,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path, std::uintmax_t maxBy
     if (::fstat(fd, &st) != 0)
         throw FileError(path, errno);
     if (!S_ISREG(st.st_mode))
-        throw FileError(path, "it is not a file");
+        throw FileError(path, kNotAFileReason);
     if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
         throw FileError(path, "the file is too large");
     std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -35,6 +36,9 @@ private:
 // else is the system's text.
 std::string FileErrorReason(int errorNumber);
 
+// Why a folder, socket or disk device is neither read nor replaced as a file.
+inline constexpr const char* kNotAFileReason = "it is not a file";
+
 // Partial files are named "<target>.partial-" and six letters or digits.
 inline constexpr const char* kPartialInfix = ".partial-";
 
@@ -45,7 +49,9 @@ enum class Durability {
     Cached,
 };
 
-// Puts `bytes` at `target` in one step. The partial file is created exclusively under a random
+// Puts `bytes` at `target` in one step. A character device or FIFO at the target (/dev/stdout, a
+// pipe) is written into instead, without waiting for a reader; any other target that is not a file
+// or a link is refused. The partial file is created exclusively under a random
 // name, never through a link (O_CREAT|O_EXCL|O_NOFOLLOW), and locked while it is written, so a
 // later run can tell an abandoned one from one still being written. An existing target keeps its
 // permission bits; a new one gets `newFileMode` (less the umask). A link at the target is followed
@@ -93,6 +99,31 @@ private:
 // Removes partial files of `target` that this user owns and that no live process holds (their
 // writer died, e.g. killed during the write). Returns how many were removed. Never throws.
 int RemoveAbandonedPartialFiles(const std::string& target);
+
+// Removes the files in `folder` named `namePrefix` and six letters that this user owns and that no
+// live process holds, as above. Never throws.
+int RemoveAbandonedFiles(const std::string& folder, const std::string& namePrefix);
+
+// True for an existing file this process may not write (or, for root, one with no write bit): the
+// user set it read-only, so replacing it is asked about or refused by the caller.
+bool IsReadOnlyFile(const std::string& path);
+
+class LockedFile;
+
+// A scratch file for a library that writes only to a named file: "<folder>/<namePrefix>" and six
+// letters, created exclusively and locked while it lives, removed when it goes. One left by a killed
+// run is found by RemoveAbandonedFiles with the same prefix. Throws FileError.
+class ScratchFile {
+public:
+    ScratchFile(const std::string& folder, const std::string& namePrefix);
+    ~ScratchFile();
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+    const std::string& Path() const;
+
+private:
+    std::unique_ptr<LockedFile> file_;
+};
 
 // The whole content of a regular file of at most `maxBytes` bytes. Throws FileError.
 std::vector<uint8_t> ReadWholeFile(const std::string& path, std::uintmax_t maxBytes);

@@ -286,8 +286,14 @@ void ReadCellRecord(const BiffRecord& record, const Globals& g, SheetContent& s,
     case rec::kMulBlank: {
         const MulBlankRecord blanks = MulBlankRecord::Decode(record.data);
         // Most of a calendar's cells come here: each is made in place, with no value to move.
-        for (size_t i = 0; i < blanks.xfs.size(); ++i)
-            s.cells.emplace_back(blanks.row, static_cast<uint16_t>(blanks.firstColumn + i), blanks.xfs[i]);
+        for (size_t i = 0; i < blanks.xfs.size(); ++i) {
+            // Member by member: an aggregate made in place by emplace_back's arguments needs a newer
+            // compiler than the fuzz build's.
+            ReadCell& cell = s.cells.emplace_back();
+            cell.row = blanks.row;
+            cell.column = static_cast<uint16_t>(blanks.firstColumn + i);
+            cell.xf = blanks.xfs[i];
+        }
         break;
     }
     case rec::kMulRk: {

@@ -482,34 +482,26 @@ private:
     std::string error_;
 };
 
-// A private scratch file for the library, which writes only to a named file; removed on scope exit.
-class ScratchFile {
-public:
-    ScratchFile()
-    {
-        std::error_code error;
-        const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-        std::string pattern =
-            ((error ? std::filesystem::path("/tmp") : folder) / "morvessa-xlsx-XXXXXX").string();
-        const int fd = mkstemp(pattern.data());
-        if (fd < 0)
-            throw XlsxError("The workbook could not be written: no temporary file in " + folder.string() +
-                            " (" + std::strerror(errno) + ").");
-        close(fd);
-        path_ = pattern;
-    }
-    ~ScratchFile()
-    {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-    const std::string& Path() const { return path_; }
+constexpr const char* kScratchPrefix = "morvessa-xlsx-";
 
-private:
-    std::string path_;
-};
+std::string ScratchFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    return error ? std::string("/tmp") : folder.string();
+}
+
+// The library writes only to a named file: a private, locked scratch file in TMPDIR, which the
+// start-up sweep removes if a killed run left it.
+io::ScratchFile NewScratchFile()
+{
+    try {
+        return io::ScratchFile(ScratchFolder(), kScratchPrefix);
+    } catch (const io::FileError& error) {
+        throw XlsxError("The workbook could not be written: no temporary file in " + error.path() + " (" +
+                        error.reason() + ").");
+    }
+}
 
 }  // namespace
 
@@ -517,7 +509,7 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
 {
     Lxw();  // a missing library is reported before anything is written
     const io::CNumbersInScope cNumbers;  // the library prints sizes and margins with printf
-    ScratchFile scratch;
+    const io::ScratchFile scratch = NewScratchFile();
     // The default mode keeps the sheets in memory until the close: the fastest at a workbook's size
     // here, and the only one that takes merged areas in any order.
     lxw_workbook_options options{};
@@ -540,6 +532,11 @@ std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb)
         !in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size())))
         throw XlsxError("The workbook could not be written: the temporary file could not be read back.");
     return bytes;
+}
+
+int RemoveAbandonedScratchFiles()
+{
+    return io::RemoveAbandonedFiles(ScratchFolder(), kScratchPrefix);
 }
 
 void SaveWorkbook(const Workbook& wb, const std::string& path)

@@ -32,4 +32,7 @@ void SaveXlsFileAsXlsx(const std::string& xlsPath, const std::string& xlsxPath);
 // The complete file as bytes. Throws XlsxError.
 std::vector<uint8_t> WriteWorkbookBytes(const Workbook& wb);
 
+// Removes the scratch files a killed run left in TMPDIR; those of live runs stay. Never throws.
+int RemoveAbandonedScratchFiles();
+
 }  // namespace morvessa::sheet::xlsx
