@@ -670,6 +670,10 @@ Möchten Sie trotzdem fortfahren?</translation>
 <context>
     <name>SettingsStore</name>
     <message>
+        <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>
+        <translation>Die Einstellung %1 enthält „%2“, was kein gültiger Wert ist; ihr Standardwert wird verwendet.</translation>
+    </message>
+    <message>
         <source>The settings file &quot;%1&quot; cannot be read or written.</source>
         <translation>Die Einstellungsdatei &quot;%1&quot; kann nicht gelesen oder geschrieben werden.</translation>
     </message>

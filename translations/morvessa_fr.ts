@@ -670,6 +670,10 @@ Voulez-vous continuer malgré tout ?</translation>
 <context>
     <name>SettingsStore</name>
     <message>
+        <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>
+        <translation>Le réglage %1 contient « %2 », qui n’est pas une de ses valeurs ; sa valeur par défaut est utilisée.</translation>
+    </message>
+    <message>
         <source>The settings file &quot;%1&quot; cannot be read or written.</source>
         <translation>Le fichier de réglages « %1 » ne peut être ni lu ni écrit.</translation>
     </message>

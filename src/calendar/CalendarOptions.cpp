@@ -72,15 +72,32 @@ bool CalendarOptions::IsDefault() const
 CalendarOptions StoredCalendarOptions()
 {
     CalendarOptions options;
-    if (const auto language = CalendarLanguage::FromSetting(StoredText(key::CalendarLanguage)))
-        options.language = *language;
-    if (const auto weekStart = ParseWeekStart(StoredText(key::WeekStart)))
-        options.weekStart = *weekStart;
+    // A value that is there but unusable is said once, by key; an absent one is the default.
+    const auto unusable = [](const char* key, const QString& stored) {
+        if (!stored.isEmpty())
+            ReportInvalidSetting(QString::fromLatin1(key), stored);
+    };
+    const QString language = StoredText(key::CalendarLanguage);
+    if (const auto chosen = CalendarLanguage::FromSetting(language))
+        options.language = *chosen;
+    else
+        unusable(key::CalendarLanguage, language);
+    const QString weekStart = StoredText(key::WeekStart);
+    if (const auto chosen = ParseWeekStart(weekStart))
+        options.weekStart = *chosen;
+    else
+        unusable(key::WeekStart, weekStart);
+    const QString firstMonthText = StoredText(key::FirstMonth);
     bool ok = false;
-    const int firstMonth = StoredText(key::FirstMonth).toInt(&ok);
+    const int firstMonth = firstMonthText.toInt(&ok);
     if (ok && firstMonth >= 1 && firstMonth <= 12)
         options.firstMonth = firstMonth;
-    options.weekNumbers = StoredText(key::WeekNumbers) == QLatin1String("1");
+    else
+        unusable(key::FirstMonth, firstMonthText);
+    const QString weekNumbers = StoredText(key::WeekNumbers);
+    options.weekNumbers = weekNumbers == QLatin1String("1");
+    if (weekNumbers != QLatin1String("0"))
+        unusable(key::WeekNumbers, weekNumbers);
     return options;
 }
 

@@ -68,7 +68,8 @@ std::int32_t GetColorIndex(const QString& key)
     std::int32_t index = kNoColorIndex;
     if (value >= 1 && value <= kPaletteSize) {
         index = static_cast<std::int32_t>(value);
-    } else if (value != 0 && value != kNoColorIndex) {
+    } else if ((value != 0 && value != kNoColorIndex) || (value == 0 && !stored.trimmed().isEmpty() &&
+                                                          !IsNumeric(stored))) {
         // A colour the palette does not have would fail every cell it is given: said once, by name.
         ShowSettingsNoticeOnce(
             QCoreApplication::translate("ColorPalette",

@@ -400,8 +400,11 @@ void KeepDamagedRuleHolidaysAside(const QString& text, const HolidayRuleError& e
 
 bool ShowEveryHolidayOfDay()
 {
-    return ReadSetting(QString::fromLatin1(key::ShowEveryHoliday), QStringLiteral("0")).trimmed() ==
-           QLatin1String("1");
+    const QString key = QString::fromLatin1(key::ShowEveryHoliday);
+    const QString stored = ReadSetting(key, QStringLiteral("0")).trimmed();
+    if (!stored.isEmpty() && stored != QLatin1String("0") && stored != QLatin1String("1"))
+        ReportInvalidSetting(key, stored);
+    return stored == QLatin1String("1");
 }
 
 void SetShowEveryHolidayOfDay(bool on)

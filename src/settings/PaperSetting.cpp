@@ -60,7 +60,12 @@ std::optional<Paper> StoredPaper()
 {
     if (ChosenForScope())
         return ChosenForScope();
-    return ParsePaper(ReadSetting(QString::fromLatin1(key::PaperSize), QString()));
+    const QString key = QString::fromLatin1(key::PaperSize);
+    const QString stored = ReadSetting(key, QString());
+    const std::optional<Paper> paper = ParsePaper(stored);
+    if (!paper && !stored.trimmed().isEmpty())
+        ReportInvalidSetting(key, stored);
+    return paper;
 }
 
 Paper CalendarPaper()

@@ -39,6 +39,8 @@ const char* const kKeptBusy = QT_TRANSLATE_NOOP(
 const char* const kNoCopyKept = QT_TRANSLATE_NOOP(
     "SettingsStore",
     "The settings file \"%1\" is damaged and no copy of it could be kept; nothing was written.");
+const char* const kUnusableValue = QT_TRANSLATE_NOOP(
+    "SettingsStore", "The setting %1 holds \"%2\", which is not one of its values, so its default is used.");
 const char* const kNotAFile = QT_TRANSLATE_NOOP("SettingsStore", "The settings file \"%1\" is not a file.");
 
 const char* StatusText(QSettings::Status status)
@@ -69,6 +71,43 @@ QByteArray FileContent(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A line QSettings cannot take, read from the text itself: QSettings keeps one parse per file per
+// process and reports a format error only the first time, and it reads an unclosed "[section" line
+// as a section that swallows the keys after it without any error at all.
+bool LineIsDamaged(QByteArrayView line)
+{
+    line = line.trimmed();
+    if (line.isEmpty() || line.front() == ';')
+        return false;
+    if (line.front() == '[')
+        return !line.endsWith(']');
+    return !line.contains('=');
+}
+
+bool TextIsDamaged(const QByteArray& text)
+{
+    bool continued = false;  // QSettings joins a line that ends in a backslash with the next
+    for (QByteArrayView rest(text); !rest.isEmpty();) {
+        const qsizetype end = rest.indexOf('\n');
+        const QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (!continued && LineIsDamaged(line))
+            return true;
+        continued = line.trimmed().endsWith('\\');
+    }
+    return false;
+}
+
+// Whether the file at `path` holds lines QSettings would drop on the next write.
+bool FileIsDamaged(const QString& path)
+{
+    if (TextIsDamaged(FileContent(path)))
+        return true;
+    QSettings probe(path, QSettings::IniFormat);
+    (void)probe.allKeys();
+    return probe.status() == QSettings::FormatError;
 }
 
 QString DamagedFileNotice(const QString& path, const QString& copy)
@@ -181,9 +220,7 @@ bool SettingsFileIsDamaged()
     const QString path = SettingsFilePath();
     if (!QFileInfo(path).isFile())
         return false;
-    QSettings probe(path, QSettings::IniFormat);
-    (void)probe.allKeys();
-    return probe.status() == QSettings::FormatError;
+    return FileIsDamaged(path);
 }
 
 QString KeepCopyOfSettingsFile()
@@ -225,6 +262,11 @@ void ShowSettingsNoticeOnce(const QString& text)
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
+void ReportInvalidSetting(const QString& key, const QString& stored)
+{
+    ShowSettingsNoticeOnce(QCoreApplication::translate(kContext, kUnusableValue).arg(key, stored.trimmed()));
+}
+
 void WriteSettings(const SettingValues& values)
 {
     const QString path = SettingsFilePath();
@@ -245,8 +287,9 @@ void WriteSettings(const SettingValues& values)
         }
         if (!changes)
             return;
-        // QSettings rewrites a file from what it could parse; keep a damaged one aside first.
-        if (probe.status() == QSettings::FormatError && info.exists())
+        // QSettings rewrites a file from what it could parse; keep a damaged one aside first. Checked
+        // at every write, under the lock, whatever an earlier read in this process found.
+        if (info.exists() && FileIsDamaged(path))
             ShowSettingsNoticeOnce(DamagedFileNotice(path, KeepCopyOfSettingsFile()));
     }
     QSettings settings(path, QSettings::IniFormat);

@@ -106,6 +106,10 @@ void SetSettingsNoticeHandler(SettingsNoticeHandler handler);
 // Shows `text` through the handler, once per run: the same text again is not repeated.
 void ShowSettingsNoticeOnce(const QString& text);
 
+// Tells the user once per run that `key` holds `stored`, which the program cannot use, so it goes on
+// with the key's default. For values read where a wrong one would otherwise be ignored without a word.
+void ReportInvalidSetting(const QString& key, const QString& stored);
+
 // The INI file in use. By default: <user config folder>/Vantrelle.ini.
 QString SettingsFilePath();
 // The default file of the current user, whatever override is in force.

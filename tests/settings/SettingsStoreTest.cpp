@@ -75,6 +75,30 @@ TEST_F(SettingsStoreTest, KeepsADamagedFileBeforeWriting)
     EXPECT_EQ(copy.readAll(), damaged);
 }
 
+TEST_F(SettingsStoreTest, DamageIsFoundAtEveryWriteAndInAnUnclosedSection)
+{
+    // QSettings says a file is damaged only at its first parse in a process: the write after a read
+    // still keeps the damaged file aside and says so.
+    QStringList notices;
+    SetSettingsNoticeHandler([&](const QString& text) { notices << text; });
+    const QByteArray damaged = "[Morvessa]\nEaster=0\nMy note\n";
+    WriteRawSettings(damaged);
+    EXPECT_EQ(ReadSetting(QStringLiteral("Easter"), QString()), QStringLiteral("0"));
+    EXPECT_TRUE(SettingsFileIsDamaged());
+    WriteSetting(QStringLiteral("Easter"), QStringLiteral("1"));
+    QFile copy(SettingsPath() + QStringLiteral(".damaged"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), damaged);
+    EXPECT_EQ(notices.size(), 1);
+    SetSettingsNoticeHandler({});
+
+    // An unclosed section line hides every key after it without any complaint from QSettings.
+    WriteRawSettings("[Morvessa]\nEaster=1\n[Extra\nRuleHolidays=fixed 1-1 New Year\n");
+    EXPECT_TRUE(SettingsFileIsDamaged());
+    WriteRawSettings("[Morvessa]\n; a comment\nEaster=1\n\n");
+    EXPECT_FALSE(SettingsFileIsDamaged());
+}
+
 TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenThrowsWithItsPath)
 {
     // A file stands where the folder should be.
