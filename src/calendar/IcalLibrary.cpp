@@ -2,7 +2,11 @@
 
 #include "calendar/HolidayIcs.h"
 
+#include <cstdio>
+
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace morvessa {
 
@@ -43,6 +47,27 @@ const IcalLibrary& Ical()
     // A failed load throws out of the initialiser, so the next call tries again.
     static const IcalLibrary library = LoadIcalFrom(kIcalLibraryName);
     return library;
+}
+
+QuietLibicalErrors::QuietLibicalErrors()
+{
+    std::fflush(stderr);
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null < 0)
+        return;
+    savedStderr_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (savedStderr_ >= 0)
+        ::dup2(null, STDERR_FILENO);
+    ::close(null);
+}
+
+QuietLibicalErrors::~QuietLibicalErrors()
+{
+    if (savedStderr_ < 0)
+        return;
+    std::fflush(stderr);
+    ::dup2(savedStderr_, STDERR_FILENO);
+    ::close(savedStderr_);
 }
 
 }  // namespace morvessa

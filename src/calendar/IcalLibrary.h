@@ -82,4 +82,18 @@ const IcalLibrary& Ical();
 // Loads the functions from the shared object `file`; the same errors as Ical().
 IcalLibrary LoadIcalFrom(const std::string& file);
 
+// libical prints its parse errors on stderr itself, one line per bad line of a file, with no way to
+// turn that off; they are counted in its components and reported by us instead. For one scope,
+// stderr goes nowhere.
+class QuietLibicalErrors {
+public:
+    QuietLibicalErrors();
+    ~QuietLibicalErrors();
+    QuietLibicalErrors(const QuietLibicalErrors&) = delete;
+    QuietLibicalErrors& operator=(const QuietLibicalErrors&) = delete;
+
+private:
+    int savedStderr_ = -1;
+};
+
 }  // namespace morvessa

@@ -299,6 +299,7 @@ IcsCalendar IcsCalendar::Parse(const QByteArray& data)
     const sheet::io::CNumbersInScope cNumbers;
     PreScanIcs(data);
     Ical().icalerror_set_errors_are_fatal(0);
+    const QuietLibicalErrors quiet;
     auto result = std::make_unique<Data>();
     result->root.reset(Ical().icalparser_parse_string(data.constData()));
     Ical().icalerror_clear_errno();
@@ -381,6 +382,7 @@ int IcsCalendar::DamagedEvents() const
 IcsExpansion IcsCalendar::Expand(int firstYear, int lastYear, const IcsExpansionOptions& options) const
 {
     const sheet::io::CNumbersInScope cNumbers;
+    const QuietLibicalErrors quiet;
     IcsExpansion result;
     firstYear = std::clamp(firstYear, 1, 9999);
     lastYear = std::clamp(lastYear, firstYear, 9999);

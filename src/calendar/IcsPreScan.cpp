@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <string>
+#include <vector>
 
 namespace morvessa {
 
@@ -21,6 +22,38 @@ bool StartsWithWord(const char* line, qsizetype length, const char* word)
     return length >= n && qstrnicmp(line, word, n) == 0;
 }
 
+struct Block {
+    QByteArray name;
+    int properties = 0;
+};
+
+// The parts of a property line that matter to the limits, followed across its folded lines: its
+// length, and the parameters (";NAME=value") before the colon that starts its value.
+struct LogicalLine {
+    qsizetype length = 0;
+    int parameters = 0;
+    bool inValue = false;
+    bool quoted = false;
+
+    void Start(const char* text, qsizetype size)
+    {
+        *this = {};
+        Continue(text, size);
+    }
+    void Continue(const char* text, qsizetype size)
+    {
+        length += size;
+        for (qsizetype i = 0; i < size && !inValue; ++i) {
+            if (text[i] == '"')
+                quoted = !quoted;
+            else if (!quoted && text[i] == ';')
+                ++parameters;
+            else if (!quoted && text[i] == ':')
+                inValue = true;
+        }
+    }
+};
+
 }  // namespace
 
 void PreScanIcs(const QByteArray& data)
@@ -34,12 +67,13 @@ void PreScanIcs(const QByteArray& data)
     if (utf8.hasError())
         Refuse("it is not UTF-8 text");
 
-    int depth = 0;
+    std::vector<Block> open;
     int events = 0;
     bool calendar = false;
-    qsizetype logicalLength = 0;
+    LogicalLine logical;
     int lineNumber = 0;
     const char* text = data.constData();
+    const auto at = [&] { return " (line " + std::to_string(lineNumber) + ")"; };
     for (qsizetype start = 0; start < data.size();) {
         qsizetype end = data.indexOf('\n', start);
         if (end < 0)
@@ -52,21 +86,31 @@ void PreScanIcs(const QByteArray& data)
         start = end + 1;
         // A line that begins with a blank continues the one before it.
         const bool continuation = length > 0 && (line[0] == ' ' || line[0] == '\t');
-        logicalLength = continuation ? logicalLength + length - 1 : length;
-        if (logicalLength > kMaxIcsLineBytes)
-            Refuse("line " + std::to_string(lineNumber) + " is longer than 256 KB");
         if (continuation)
+            logical.Continue(line + 1, length - 1);
+        else
+            logical.Start(line, length);
+        if (logical.length > kMaxIcsLineBytes)
+            Refuse("a line is longer than 64 KB" + at());
+        if (logical.parameters > kMaxIcsParametersPerProperty)
+            Refuse("a line has more than " + std::to_string(kMaxIcsParametersPerProperty) + " parameters" + at());
+        if (continuation || length == 0)
             continue;
         if (StartsWithWord(line, length, "BEGIN:")) {
-            if (++depth > kMaxIcsNesting)
-                Refuse("its blocks are nested more than " + std::to_string(kMaxIcsNesting) + " deep (line " +
-                       std::to_string(lineNumber) + ")");
-            if (StartsWithWord(line, length, "BEGIN:VCALENDAR"))
+            if (open.size() >= std::size_t(kMaxIcsNesting))
+                Refuse("its blocks are nested more than " + std::to_string(kMaxIcsNesting) + " deep" + at());
+            open.push_back({QByteArray(line + 6, length - 6).trimmed().toUpper(), 0});
+            if (open.back().name == "VCALENDAR")
                 calendar = true;
-            else if (StartsWithWord(line, length, "BEGIN:VEVENT") && ++events > kMaxIcsEvents)
+            else if (open.back().name == "VEVENT" && ++events > kMaxIcsEvents)
                 Refuse("it holds more than " + std::to_string(kMaxIcsEvents) + " events");
-        } else if (StartsWithWord(line, length, "END:") && depth > 0) {
-            --depth;
+        } else if (StartsWithWord(line, length, "END:")) {
+            // libical answers every stray END with a complaint of its own; a real file has none.
+            if (open.empty() || open.back().name != QByteArray(line + 4, length - 4).trimmed().toUpper())
+                Refuse("it ends a block it did not begin" + at());
+            open.pop_back();
+        } else if (!open.empty() && ++open.back().properties > kMaxIcsPropertiesPerComponent) {
+            Refuse("a block holds more than " + std::to_string(kMaxIcsPropertiesPerComponent) + " lines" + at());
         }
     }
     if (!calendar)

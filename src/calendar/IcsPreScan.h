@@ -11,12 +11,16 @@ namespace morvessa {
 
 // The limits of a readable calendar.
 inline constexpr qsizetype kMaxIcsBytes = 8 * 1024 * 1024;
-inline constexpr qsizetype kMaxIcsLineBytes = 256 * 1024;  // one property, its folded lines joined
-inline constexpr int kMaxIcsNesting = 8;                     // VCALENDAR > VEVENT > VALARM needs 3
+inline constexpr qsizetype kMaxIcsLineBytes = 64 * 1024;  // one property, its folded lines joined
+inline constexpr int kMaxIcsNesting = 8;                    // VCALENDAR > VEVENT > VALARM needs 3
 inline constexpr int kMaxIcsEvents = 20000;
+// libical's cost grows with the square of these, so no real calendar comes near them.
+inline constexpr int kMaxIcsPropertiesPerComponent = 2000;
+inline constexpr int kMaxIcsParametersPerProperty = 40;
 
 // Throws IcsError (ending "nothing was imported.") when `data` breaks one of the limits above, holds
-// NUL bytes or text that is not UTF-8, or has no BEGIN:VCALENDAR.
+// NUL bytes or text that is not UTF-8, ends a block it did not begin, or has no
+// BEGIN:VCALENDAR.
 void PreScanIcs(const QByteArray& data);
 
 }  // namespace morvessa

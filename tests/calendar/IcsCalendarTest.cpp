@@ -1,5 +1,6 @@
 #include "calendar/HolidayIcs.h"
 #include "calendar/HolidayMarking.h"
+#include "calendar/IcalLibrary.h"
 #include "calendar/IcsCalendar.h"
 #include "calendar/IcsPreScan.h"
 #include "calendar/StoredCalendars.h"
@@ -10,8 +11,13 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
+#include <cstdio>
 #include <set>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace morvessa {
 namespace {
@@ -170,8 +176,13 @@ TEST(IcsCalendarTest, HostileFilesAreRefusedOrCutWithAMessage)
         QByteArray data;
         const char* message;
     } refused[] = {
-        {folded, "is longer than 256 KB"},
+        {folded, "is longer than 64 KB"},
         {nested, "nested more than 8 deep"},
+        // libical's cost grows with the square of these; its recursive free overflows the stack on
+        // the nesting, and it prints a line of its own for each stray END.
+        {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n" + QByteArray("X:\r\n").repeated(3000), "more than 2000 lines"},
+        {"BEGIN:VCALENDAR\r\nX" + QByteArray(";a=b").repeated(41) + ":v\r\n", "more than 40 parameters"},
+        {"BEGIN:VCALENDAR\r\n" + QByteArray("END:X\r\n").repeated(1000), "ends a block it did not begin"},
         {QByteArray("BEGIN:VCALENDAR\r\nSUMMARY:\xff\xfe\r\nEND:VCALENDAR\r\n"), "not UTF-8"},
         {QByteArray("BEGIN:VCALENDAR\r\n\0\0END:VCALENDAR\r\n", 33), "NUL bytes"},
         {QByteArray(kMaxIcsBytes + 1, 'A'), "larger than 8 MB"},
@@ -182,6 +193,46 @@ TEST(IcsCalendarTest, HostileFilesAreRefusedOrCutWithAMessage)
         EXPECT_NE(what.find(message), std::string::npos) << message << ": " << what;
         EXPECT_NE(what.find("nothing was imported"), std::string::npos) << what;
     }
+}
+
+TEST(IcsCalendarTest, AFifoIsNeverWaitedOnACountBeyondEveryYearRunsOnAndLibicalPrintsNothing)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("feed.ics"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);  // no writer: a read would wait
+    try {
+        ReadCalendarFile(fifo);
+        ADD_FAILURE() << "a FIFO was read";
+    } catch (const IcsError& error) {
+        EXPECT_NE(std::string(error.what()).find("feed.ics"), std::string::npos) << error.what();
+    }
+
+    const IcsExpansion counted =
+        IcsCalendar::Parse("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20240704\r\n"
+                           "RRULE:FREQ=YEARLY;COUNT=2147483647\r\nSUMMARY:Always\r\nEND:VEVENT\r\n"
+                           "END:VCALENDAR\r\n")
+            .Expand(2030, 2031);
+    EXPECT_EQ(counted.days.size(), 2u);
+
+    // libical writes to stderr for a stray END; inside the guard nothing reaches it.
+    std::FILE* captured = std::tmpfile();
+    ASSERT_NE(captured, nullptr);
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(::fileno(captured), STDERR_FILENO);
+    {
+        const QuietLibicalErrors quiet;
+        icalcomponent* parsed = Ical().icalparser_parse_string("BEGIN:VCALENDAR\r\nEND:X\r\nEND:VCALENDAR\r\n");
+        if (parsed)
+            Ical().icalcomponent_free(parsed);
+    }
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    struct stat written {};
+    ASSERT_EQ(::fstat(::fileno(captured), &written), 0);
+    EXPECT_EQ(written.st_size, 0) << "libical printed on stderr";
+    std::fclose(captured);
 }
 
 class StoredCalendarsTest : public testing::TempSettingsTest {

@@ -413,7 +413,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path, std::uintmax_t maxBy
     if (!S_ISREG(st.st_mode))
         throw FileError(path, kNotAFileReason);
     if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
-        throw FileError(path, "the file is too large");
+        throw FileError(path, kTooLargeReason);
     std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
     size_t done = 0;
     while (done < bytes.size()) {

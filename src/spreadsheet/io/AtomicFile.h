@@ -38,6 +38,8 @@ std::string FileErrorReason(int errorNumber);
 
 // Why a folder, socket or disk device is neither read nor replaced as a file.
 inline constexpr const char* kNotAFileReason = "it is not a file";
+// Why ReadWholeFile refused a file over its limit.
+inline constexpr const char* kTooLargeReason = "the file is too large";
 
 // Partial files are named "<target>.partial-" and six letters or digits.
 inline constexpr const char* kPartialInfix = ".partial-";
