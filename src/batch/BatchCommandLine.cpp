@@ -1,11 +1,17 @@
 #include "batch/BatchCommandLine.h"
 
 #include "holidays/world/WorldHolidays.h"
+#include "spreadsheet/io/AtomicFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace morvessa::batch {
 
@@ -112,13 +118,14 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
       months_(QStringLiteral("months"),
               QStringLiteral("The months the PDF holds, FIRST-LAST in the calendar's order or one "
                              "month, 1..12 (default: all twelve)."),
-              QStringLiteral("FIRST-LAST"))
+              QStringLiteral("FIRST-LAST")),
+      force_(QStringLiteral("force"), QStringLiteral("Replace output files even when they are read-only."))
 {
     parser_.setApplicationDescription(QString::fromUtf8(kDescription));
     parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, holidayTypes_,
                         listCountries_, ics_, exportIcs_,
                         englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_, pdf_,
-                        paper_, months_});
+                        paper_, months_, force_});
 }
 
 // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
@@ -201,7 +208,7 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
     if (parser_.isSet(snapshot_))
         options.snapshotPath = parser_.value(snapshot_);
     options.keepGoing = parser_.isSet(keepGoing_);
-    if (!ParsePaper(options) || !ParsePdf(options) || !ParseExportIcs(options))
+    if (!ParsePaper(options) || !ParsePdf(options) || !ParseExportIcs(options) || !CheckOutputs(options))
         return std::nullopt;
     return options;
 }
@@ -245,6 +252,62 @@ bool BatchCommandLine::ListCountries()
     } catch (const std::exception& error) {
         usageError_(QString::fromUtf8(error.what()));
         return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool HasControlCharacter(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+std::optional<std::pair<dev_t, ino_t>> FileIdentity(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return std::pair(st.st_dev, st.st_ino);
+}
+
+}  // namespace
+
+// The files a run writes: never named with a control character (a newline pasted at the end), never
+// one of the files the run reads, whatever spelling names it, and never a read-only file unless
+// --force says so.
+bool BatchCommandLine::CheckOutputs(const BatchOptions& options)
+{
+    const std::pair<const char*, QString> outputs[] = {
+        {"--out", options.outPath},
+        {"--pdf", options.pdfPath},
+        {"--snapshot", options.snapshotPath},
+        {"--export-ics", options.exportIcsPath}};
+    QStringList inputs = options.icsFiles;
+    if (!options.settingsPath.isEmpty())
+        inputs.prepend(options.settingsPath);
+    for (const auto& [option, path] : outputs) {
+        if (path.isEmpty())
+            continue;
+        if (HasControlCharacter(path)) {
+            usageError_(QStringLiteral("%1 '%2' holds a control character").arg(QLatin1String(option), path));
+            return false;
+        }
+        const auto written = FileIdentity(path);
+        if (!written)
+            continue;
+        for (const QString& input : inputs) {
+            if (FileIdentity(input) == written) {
+                usageError_(QStringLiteral("%1 '%2' names '%3', which this run reads")
+                                .arg(QLatin1String(option), path, input));
+                return false;
+            }
+        }
+        if (!parser_.isSet(force_) && sheet::io::IsReadOnlyFile(QFile::encodeName(path).toStdString())) {
+            usageError_(QStringLiteral("%1 '%2' is read-only; give --force to replace it anyway")
+                            .arg(QLatin1String(option), path));
+            return false;
+        }
     }
     return true;
 }
@@ -472,6 +535,8 @@ std::optional<BatchOptions> BatchCommandLine::ParseExportOnly(int& exitStatus)
         return std::nullopt;
     if (!options.settingsPaths.isEmpty())
         options.settingsPath = options.settingsPaths.takeFirst();
+    if (!CheckOutputs(options))
+        return std::nullopt;
     return options;
 }
 

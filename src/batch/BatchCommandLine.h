@@ -32,6 +32,7 @@ private:
     bool ParseFirstMonth(BatchOptions& options);
     bool ParseLayout(BatchOptions& options);
     bool ParseMonth(BatchOptions& options);
+    bool CheckOutputs(const BatchOptions& options);
     bool ParseYears(BatchOptions& options);
     bool ParseSettingsList(BatchOptions& options);
     bool ParseHolidayKinds(BatchOptions& options);
@@ -65,6 +66,7 @@ private:
     QCommandLineOption pdf_;
     QCommandLineOption paper_;
     QCommandLineOption months_;
+    QCommandLineOption force_;
 };
 
 }  // namespace morvessa::batch

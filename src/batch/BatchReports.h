@@ -23,10 +23,14 @@ public:
     void ShowMessage(const QString& text) override;
 };
 
-// A refused command line: the reason and where to read more, on stderr.
+// `text` with its control characters written as \n, \t, \r or \xHH: what comes from a command line or a
+// file is never sent raw to the terminal (an ESC would command it).
+QString EscapeControlCharacters(const QString& text);
+
+// A refused command line: the reason and where to read more, on stderr, escaped.
 void PrintUsageError(const QString& text);
 
-// A failure of the tool's own (a file it cannot write, a folder it cannot make), on stderr.
+// A failure of the tool's own (a file it cannot write, a folder it cannot make), on stderr, escaped.
 void PrintToolError(const QString& text);
 
 }  // namespace morvessa::batch

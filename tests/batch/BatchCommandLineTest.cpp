@@ -170,5 +170,43 @@ TEST(BatchMonthRange, MonthsBecomeSheetsInTheCalendarsOwnOrder)
     EXPECT_FALSE(NamesPdf("x.pdf.xls"));
 }
 
+TEST_F(BatchCommandLineTest, OutputsNeverNameAnInputAControlCharacterOrUnforcedAReadOnlyFile)
+{
+    const QString settings = MakeFile(QStringLiteral("s.ini"));
+    const QString feed = MakeFile(QStringLiteral("feed.ics"));
+    const QString alias = folder_.filePath(QStringLiteral("alias.ini"));
+    ASSERT_TRUE(QFile::link(settings, alias));
+    const QString other = folder_.filePath(QStringLiteral("cal.xls"));
+    const struct {
+        QStringList arguments;
+        const char* refusal;
+    } refused[] = {
+        // The settings or a feed would be overwritten by the workbook, whatever spelling names them.
+        {{"--year", "2025", "--settings", settings, "--out", settings}, "which this run reads"},
+        {{"--year", "2025", "--settings", alias, "--out", folder_.path() + "/./s.ini"}, "which this run reads"},
+        {{"--year", "2025", "--ics", feed, "--out", other, "--pdf", feed}, "which this run reads"},
+        {{"--year", "2025", "--settings", settings, "--out", other, "--snapshot", alias}, "which this run reads"},
+        // A newline pasted at the end once wrote an .xls named with it.
+        {{"--year", "2025", "--out", folder_.filePath(QStringLiteral("cal.pdf\n"))}, "holds a control character"},
+    };
+    for (const auto& [arguments, refusal] : refused) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        EXPECT_FALSE(Parse(arguments));
+        EXPECT_EQ(exitStatus_, kExitUsage);
+        ASSERT_FALSE(refusals_.isEmpty());
+        EXPECT_TRUE(refusals_.back().contains(QLatin1String(refusal))) << refusals_.back().toStdString();
+    }
+
+    const QString kept = MakeFile(QStringLiteral("kept.xls"));
+    ASSERT_TRUE(QFile::setPermissions(kept, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    EXPECT_FALSE(Parse({"--year", "2025", "--out", kept}));
+    EXPECT_TRUE(refusals_.back().contains(QStringLiteral("is read-only; give --force")));
+    EXPECT_TRUE(Parse({"--year", "2025", "--out", kept, "--force"}));
+
+    // What reaches the terminal is escaped: an ESC in an argument would command it.
+    EXPECT_EQ(EscapeControlCharacters(QStringLiteral("de\x1b[2J\tcal.pdf\n")),
+              QStringLiteral("de\\x1b[2J\\tcal.pdf\\n"));
+}
+
 }  // namespace
 }  // namespace morvessa::batch
