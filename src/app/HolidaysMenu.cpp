@@ -21,6 +21,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QLocale>
 #include <QKeySequence>
@@ -291,7 +292,7 @@ void HolidaysMenu::ExportIcs()
             hooks_.showMessage(tr("The last year comes before the first; nothing was exported."));
             return;
         }
-        const QString path =
+        QString path =
             hooks_.chooseIcsFile
                 ? hooks_.chooseIcsFile(true)
                 : QFileDialog::getSaveFileName(hooks_.parent, tr("Export iCalendar File"),
@@ -299,6 +300,9 @@ void HolidaysMenu::ExportIcs()
                                                tr("iCalendar files (*.ics);;All files (*)"));
         if (path.isEmpty())
             return;
+        // As the workbook and PDF saves do: a name typed without an ending gets the file's own.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".ics");
         const std::size_t days = ExportMarkedHolidays(path, from->value(), to->value());
         hooks_.showMessage(
             tr("Exported %1 holidays to %2.").arg(days).arg(QDir::toNativeSeparators(path)));

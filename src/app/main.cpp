@@ -12,15 +12,24 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[])
 {
-    if (const auto answer =
-            morvessa::AnswerCommandLine(std::vector<std::string>(argv, argv + argc), MORVESSA_VERSION)) {
+    const std::vector<std::string> arguments(argv, argv + argc);
+    const auto environment = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    auto answer = morvessa::AnswerCommandLine(arguments, MORVESSA_VERSION);
+    if (!answer)
+        answer = morvessa::AnswerWithoutDisplay(arguments, environment);
+    if (answer) {
         std::fputs(answer->out.c_str(), stdout);
+        std::fputs(answer->err.c_str(), stderr);
         return answer->exitStatus;
     }
     QApplication app(argc, argv);

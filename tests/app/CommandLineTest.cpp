@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace morvessa {
 namespace {
 
@@ -26,7 +28,30 @@ TEST(CommandLine, AnythingElseStartsTheWindow)
 {
     EXPECT_FALSE(AnswerCommandLine({"morvessa"}, "1.2.3").has_value());
     // Qt's own options are QApplication's to read.
-    EXPECT_FALSE(AnswerCommandLine({"morvessa", "-platform", "offscreen", "-style", "fusion"}, "1.2.3"));
+    EXPECT_FALSE(AnswerCommandLine({"morvessa", "-platform", "offscreen", "-style=fusion", "-reverse"}, "1.2.3"));
+}
+
+TEST(CommandLine, UnknownOptionsAndAMissingDisplayAreSaidNotIgnoredOrAborted)
+{
+    const auto unknown = AnswerCommandLine({"morvessa", "--year", "2025"}, "1.2.3");
+    ASSERT_TRUE(unknown.has_value());
+    EXPECT_EQ(unknown->exitStatus, 2);
+    EXPECT_EQ(unknown->err, "morvessa: unknown option '--year'\nTry 'morvessa --help'.\n");
+    // The help names what the program makes today, not only the old workbook.
+    const std::string help = AnswerCommandLine({"morvessa", "--help"}, "1.2.3")->out;
+    for (const char* made : {".xlsx", "PDF", "print", ".ics"})
+        EXPECT_NE(help.find(made), std::string::npos) << made;
+
+    std::map<std::string, std::string> variables;
+    const auto environment = [&](const char* name) { return variables[name]; };
+    const auto none = AnswerWithoutDisplay({"morvessa"}, environment);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_EQ(none->exitStatus, 1);
+    EXPECT_NE(none->err.find("no display was found"), std::string::npos);
+    EXPECT_NE(none->err.find("morvessa-batch"), std::string::npos);
+    EXPECT_FALSE(AnswerWithoutDisplay({"morvessa", "-platform", "offscreen"}, environment));
+    variables["DISPLAY"] = ":0";
+    EXPECT_FALSE(AnswerWithoutDisplay({"morvessa"}, environment));
 }
 
 }  // namespace

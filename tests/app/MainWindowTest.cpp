@@ -23,6 +23,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QGroupBox>
@@ -397,10 +398,12 @@ TEST_F(MainWindowTest, ExportThenImportIntoAnotherStoreBringsTheHolidaysBackAndB
     form.HolidaysAction("AddCountry")->trigger();
     const std::vector<MarkedHoliday> marked = MarkedHolidays(2025, 2026);
     const std::set<std::pair<CalendarDate, QString>> days = DaysOf(marked);
-    chosen = programFolder_.filePath(QStringLiteral("holidays.ics"));
+    chosen = programFolder_.filePath(QStringLiteral("holidays"));  // typed without its ending
     form.HolidaysAction("ExportIcs")->trigger();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Exported %1 holidays").arg(days.size()))) << messages[1].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(chosen));
+    chosen += QStringLiteral(".ics");
 
     // Another user's store: the defaults only.
     form_.reset();
