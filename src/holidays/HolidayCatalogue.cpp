@@ -145,8 +145,8 @@ bool StoredTablesForChange(const QHash<QString, QString>& stored, HolidayTable& 
     return true;
 }
 
-// The stored rule list of one reading; false when the key is missing. A damaged list reads as empty,
-// kept aside first as the load does (unless it is there already, so the user is told once).
+// The stored rule list of one reading; false when the key is missing. What cannot be read is left
+// out, kept aside first as the load does (unless it is there already, so the user is told once).
 bool StoredRulesForChange(const QHash<QString, QString>& stored, std::vector<HolidayRule>& rules)
 {
     const auto it = stored.constFind(QString::fromLatin1(key::RuleHolidays));
@@ -155,12 +155,10 @@ bool StoredRulesForChange(const QHash<QString, QString>& stored, std::vector<Hol
     rules.clear();
     if (it.value().isEmpty())
         return true;
-    try {
-        rules = ParseRuleList(it.value());
-    } catch (const HolidayRuleError& error) {
-        if (stored.value(QString::fromLatin1(key::RuleHolidaysDamaged)) != it.value())
-            KeepDamagedRuleHolidaysAside(it.value(), error);
-    }
+    RuleListReading reading = ReadRuleList(it.value());
+    rules = std::move(reading.rules);
+    if (!reading.damagedText.isEmpty() && !RuleTextKeptAside(reading.damagedText))
+        KeepDamagedRuleHolidaysAside(reading);
     return true;
 }
 
@@ -324,9 +322,9 @@ void SetHolidayChangeListener(HolidayChangeListener listener)
     ChangeListener() = std::move(listener);
 }
 
-QString StoredCellText(const HolidayCell& cell)
+QString StoredCellText(const HolidayCell& cell, bool nameColumn)
 {
-    return CellFromField(cell.Text()).Text();
+    return CellFromField(EscapeField(cell.Text()), nameColumn).Text();
 }
 
 bool SameHolidayRowContent(const HolidayTable& a, int rowA, const HolidayTable& b, int rowB)
@@ -334,7 +332,8 @@ bool SameHolidayRowContent(const HolidayTable& a, int rowA, const HolidayTable& 
     if (a.ColumnCount() != b.ColumnCount())
         return false;
     for (int column = 1; column <= a.ColumnCount(); ++column)
-        if (StoredCellText(a.Cell(rowA, column)) != StoredCellText(b.Cell(rowB, column)))
+        if (StoredCellText(a.Cell(rowA, column), column == a.ColumnCount()) !=
+            StoredCellText(b.Cell(rowB, column), column == b.ColumnCount()))
             return false;
     return true;
 }
@@ -382,7 +381,7 @@ QString HolidayColumnText(const HolidayTable& table, int column)
         ThrowSubscript();
     QString text;
     for (int row = 1; row <= table.RowCount(); ++row) {
-        text += table.Cell(row, column).Text();
+        text += EscapeField(table.Cell(row, column).Text());
         text += kFieldEnd;
         text += kRowEnd;
     }
@@ -414,7 +413,7 @@ void LoadHolidayColumn(int keyNumber)
                                     .toStdString());
     const int column = ColumnOfKey(keyNumber);
     for (int row = 1; row <= static_cast<int>(fields.size()); ++row)
-        target.Cell(row, column) = CellFromField(fields[row - 1]);
+        target.Cell(row, column) = CellFromField(fields[row - 1], column == target.ColumnCount());
 }
 
 void DeleteHolidayRow(HolidayTable& table, int row)

@@ -125,11 +125,12 @@ void ChangeHolidays(const std::function<void(HolidayTable& fixed, HolidayTable& 
 using HolidayChangeListener = std::function<void(const HolidayLists& before, const HolidayLists& after)>;
 void SetHolidayChangeListener(HolidayChangeListener listener);
 
-// The text of a cell as the store gives it back (a name typed "007" reads back as the number 7).
-QString StoredCellText(const HolidayCell& cell);
+// The text of a cell as the store gives it back (a month typed "03" reads back as the number 3; a
+// name is text and comes back as it is).
+QString StoredCellText(const HolidayCell& cell, bool nameColumn);
 
 // Whether row `rowA` of `a` and row `rowB` of `b` are the same holiday as the store keeps it: the
-// same text in every cell once read back (a name typed "007" is stored and read back as 7).
+// same text in every cell once read back (a month typed "03" is stored and read back as 3).
 bool SameHolidayRowContent(const HolidayTable& a, int rowA, const HolidayTable& b, int rowB);
 
 // The row of `in` that is the same holiday as row `row` of `from`: the same content

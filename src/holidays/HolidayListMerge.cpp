@@ -21,7 +21,7 @@ QStringList RowKeys(const HolidayTable& table)
         QString key;
         for (int column = 1; column <= table.ColumnCount(); ++column) {
             // As the store gives the cell back, so a row reads the same before and after a save.
-            key += StoredCellText(table.Cell(row, column)) + QChar(0x1F);
+            key += StoredCellText(table.Cell(row, column), column == table.ColumnCount()) + QChar(0x1F);
         }
         keys.append(key);
     }

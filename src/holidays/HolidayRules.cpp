@@ -353,25 +353,54 @@ QString RuleListText(const std::vector<HolidayRule>& rules)
     return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
 }
 
-std::vector<HolidayRule> ParseRuleList(const QString& text)
+RuleListReading ReadRuleList(const QString& text)
 {
+    RuleListReading reading;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
-    if (error.error != QJsonParseError::NoError || !document.isArray())
-        throw HolidayRuleError("The stored rule holidays are damaged: " +
-                               (error.error != QJsonParseError::NoError ? error.errorString().toStdString()
-                                                                        : std::string("not a list")));
-    std::vector<HolidayRule> rules;
+    if (error.error != QJsonParseError::NoError || !document.isArray()) {
+        reading.damagedText = text;
+        reading.problem = QStringLiteral("The stored rule holidays are damaged: %1")
+                              .arg(error.error != QJsonParseError::NoError ? error.errorString()
+                                                                           : QStringLiteral("not a list"));
+        return reading;
+    }
+    // Each entry stands alone: one that cannot be read is set aside, the others are kept.
+    QJsonArray damaged;
     for (const QJsonValue& value : document.array()) {
         const QJsonObject entry = value.toObject();
+        QString problem;
         if (!value.isObject() || !entry.value(QStringLiteral("name")).isString() ||
-            !entry.value(QStringLiteral("rule")).isString())
-            throw HolidayRuleError("The stored rule holidays are damaged: an entry lacks its name or rule");
-        HolidayRule rule = ParseRuleText(entry.value(QStringLiteral("rule")).toString());
-        rule.name = entry.value(QStringLiteral("name")).toString();
-        rules.push_back(std::move(rule));
+            !entry.value(QStringLiteral("rule")).isString()) {
+            problem = QStringLiteral("The stored rule holidays are damaged: an entry lacks its name or rule");
+        } else {
+            try {
+                HolidayRule rule = ParseRuleText(entry.value(QStringLiteral("rule")).toString());
+                rule.name = entry.value(QStringLiteral("name")).toString();
+                reading.rules.push_back(std::move(rule));
+                continue;
+            } catch (const HolidayRuleError& bad) {
+                problem = QStringLiteral("\"%1\": %2").arg(entry.value(QStringLiteral("name")).toString(),
+                                                             QString::fromUtf8(bad.what()));
+            }
+        }
+        if (damaged.isEmpty())
+            reading.problem = problem;
+        damaged.append(value);
     }
-    return rules;
+    if (damaged.size() > 1)
+        reading.problem += QStringLiteral(" (and %1 more)").arg(damaged.size() - 1);
+    if (!damaged.isEmpty())
+        reading.damagedText = QString::fromUtf8(QJsonDocument(damaged).toJson(QJsonDocument::Compact));
+    return reading;
+}
+
+std::vector<HolidayRule> ParseRuleList(const QString& text)
+{
+    RuleListReading reading = ReadRuleList(text);
+    if (!reading.damagedText.isEmpty())
+        throw HolidayRuleError(reading.problem.toStdString());
+    return std::move(reading.rules);
 }
 
 void LoadRuleHolidays()
@@ -381,21 +410,50 @@ void LoadRuleHolidays()
     RuleHolidaysAsLastStored().clear();
     if (text.isEmpty())
         return;
-    try {
-        g_rules = ParseRuleList(text);
-    } catch (const HolidayRuleError& error) {
-        KeepDamagedRuleHolidaysAside(text, error);
-    }
+    RuleListReading reading = ReadRuleList(text);
+    g_rules = std::move(reading.rules);
+    if (!reading.damagedText.isEmpty())
+        KeepDamagedRuleHolidaysAside(reading);
     RuleHolidaysAsLastStored() = g_rules;
 }
 
-void KeepDamagedRuleHolidaysAside(const QString& text, const HolidayRuleError& error)
+namespace {
+
+// RuleHolidaysDamaged, RuleHolidaysDamaged2, ...
+QString DamagedRulesKey(int n)
 {
-    WriteSettings({{QString::fromLatin1(key::RuleHolidaysDamaged), text}});
+    const QString base = QString::fromLatin1(key::RuleHolidaysDamaged);
+    return n == 1 ? base : base + QString::number(n);
+}
+
+}  // namespace
+
+bool RuleTextKeptAside(const QString& damagedText)
+{
+    for (int n = 1;; ++n) {
+        const QString kept = ReadSetting(DamagedRulesKey(n), QString());
+        if (kept.isEmpty())
+            return false;
+        if (kept == damagedText)
+            return true;
+    }
+}
+
+void KeepDamagedRuleHolidaysAside(const RuleListReading& reading)
+{
+    // A list kept aside earlier stays where it is: a newly damaged one takes the next free key.
+    int n = 1;
+    for (QString kept; !(kept = ReadSetting(DamagedRulesKey(n), QString())).isEmpty(); ++n) {
+        if (kept == reading.damagedText)
+            break;
+    }
+    const QString keyName = DamagedRulesKey(n);
+    WriteSettings({{keyName, reading.damagedText}});
     CurrentCatalogueMessageSink().ShowMessage(
-        QString::fromUtf8(error.what()) +
-        QStringLiteral(". They were kept aside under %1 and the list starts empty.")
-            .arg(QString::fromLatin1(key::RuleHolidaysDamaged)));
+        reading.problem + (reading.rules.empty()
+                               ? QStringLiteral(". They were kept aside under %1 and the list starts empty.")
+                               : QStringLiteral(". It was kept aside under %1; the other rules are used."))
+                              .arg(keyName));
 }
 
 bool ShowEveryHolidayOfDay()

@@ -76,9 +76,9 @@ QString DescribeRule(const HolidayRule& rule);
 // The rule holidays of the program (empty until LoadRuleHolidays).
 std::vector<HolidayRule>& RuleHolidays();
 
-// Loads the list from the store. A missing key is an empty list. A damaged one is kept aside under
-// "RuleHolidaysDamaged" (nothing is lost), reported through the catalogue's message sink, and the
-// list is left empty.
+// Loads the list from the store. A missing key is an empty list. What of it cannot be read is kept
+// aside (KeepDamagedRuleHolidaysAside: nothing is lost) and reported through the catalogue's message
+// sink; every entry that reads is loaded.
 void LoadRuleHolidays();
 
 // Writes the list in memory to the store (one update of the file), keeping what another copy of the
@@ -89,8 +89,19 @@ void SaveRuleHolidays();
 // The list as this copy last read it from the store or wrote it there.
 std::vector<HolidayRule>& RuleHolidaysAsLastStored();
 
-// Keeps the damaged stored text of the list under RuleHolidaysDamaged and tells the user why.
-void KeepDamagedRuleHolidaysAside(const QString& text, const HolidayRuleError& error);
+// A stored list as read: every entry that reads, and what could not be read kept as stored text.
+struct RuleListReading {
+    std::vector<HolidayRule> rules;
+    QString damagedText;  // empty, the whole text when it is no list, else a list of the bad entries
+    QString problem;      // why, naming the first bad rule
+};
+RuleListReading ReadRuleList(const QString& text);
+
+// Keeps `reading.damagedText` under RuleHolidaysDamaged, or RuleHolidaysDamaged2, ... when an earlier
+// one is kept there already (nothing is ever overwritten), and tells the user why.
+void KeepDamagedRuleHolidaysAside(const RuleListReading& reading);
+// Whether that text is kept aside already under one of those keys.
+bool RuleTextKeptAside(const QString& damagedText);
 
 // The stored text of a list, and the list of a stored text (throws HolidayRuleError when damaged).
 QString RuleListText(const std::vector<HolidayRule>& rules);

@@ -82,7 +82,7 @@ HolidayTable ReadOneTable(const QHash<QString, QString>& stored, const StoredTab
     for (int column = 1; column <= form.columnCount; ++column) {
         const QStringList& fields = columns[static_cast<std::size_t>(column - 1)];
         for (int row = 1; row <= std::min(rows, static_cast<int>(fields.size())); ++row)
-            table.Cell(row, column) = CellFromField(fields[row - 1]);
+            table.Cell(row, column) = CellFromField(fields[row - 1], column == form.columnCount);
     }
     return table;
 }
@@ -99,13 +99,49 @@ int ColumnOfKey(int keyNumber)
     return keyNumber <= 3 ? keyNumber : keyNumber - 3;
 }
 
-HolidayCell CellFromField(const QString& field)
+QString EscapeField(const QString& text)
+{
+    if (!text.contains(kFieldEnd) && !text.contains(kRowEnd) && !text.contains(kEscape))
+        return text;
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == kFieldEnd)
+            escaped += QString(kEscape) + u'1';
+        else if (c == kRowEnd)
+            escaped += QString(kEscape) + u'2';
+        else if (c == kEscape)
+            escaped += QString(kEscape) + kEscape;
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QString UnescapeField(const QString& field)
+{
+    if (!field.contains(kEscape))
+        return field;
+    QString text;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar next = i + 1 < field.size() ? field[i + 1] : QChar();
+        if (field[i] == kEscape && (next == u'1' || next == u'2' || next == kEscape)) {
+            text += next == u'1' ? kFieldEnd : next == u'2' ? kRowEnd : kEscape;
+            ++i;
+        } else {
+            text += field[i];
+        }
+    }
+    return text;
+}
+
+HolidayCell CellFromField(const QString& field, bool nameColumn)
 {
     if (field.isEmpty())
         return HolidayCell();
-    if (IsNumeric(field))
-        return HolidayCell(LeadingNumber(field));
-    return HolidayCell(field);
+    const QString text = UnescapeField(field);
+    if (!nameColumn && IsNumeric(text))
+        return HolidayCell(LeadingNumber(text));
+    return HolidayCell(text);
 }
 
 QStringList StoredHolidayKeys()

@@ -39,8 +39,15 @@ inline constexpr StoredTable kStoredTables[] = {
 // The nine keys, each count before its columns.
 QStringList StoredHolidayKeys();
 
-// A stored field: a number when it reads as one, otherwise its text. An empty field is an empty cell.
-HolidayCell CellFromField(const QString& field);
+// The separators inside a name are stored escaped, so a name comes back whole: "|" as kEscape "1",
+// the not sign as kEscape "2", kEscape itself doubled. Text without any of the three is stored as it is.
+inline constexpr QChar kEscape = QChar(0x241B);  // the symbol for escape
+QString EscapeField(const QString& text);
+QString UnescapeField(const QString& field);
+
+// A stored field (escaped): a number when it reads as one, otherwise its text; a name column's field
+// is always its text ("007" stays "007"). An empty field is an empty cell.
+HolidayCell CellFromField(const QString& field, bool nameColumn);
 
 // The pieces of a stored column, one per row. A not sign written in another encoding (one Latin-1
 // byte) reads as U+FFFD; when the proper split does not match the count, that split is tried.

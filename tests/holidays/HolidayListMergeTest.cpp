@@ -59,16 +59,16 @@ TEST(HolidayListMergeTest, TableRowsCompareAsTheStoreGivesThemBack)
 {
     HolidayTable from(3);
     from.Reset(2);
-    from.Cell(1, 1) = 1;
+    from.Cell(1, 1) = QStringLiteral("01");  // a month typed "01" reads back as 1; a name stays text
     from.Cell(1, 2) = 1;
-    from.Cell(1, 3) = QStringLiteral("007");  // reads back as 7
+    from.Cell(1, 3) = QStringLiteral("007");
     from.Cell(2, 1) = 2;
     from.Cell(2, 2) = 2;
     from.Cell(2, 3) = QStringLiteral("Two");
     HolidayTable to = from;
     DeleteHolidayRow(to, 1);
     HolidayTable onto = from;
-    onto.Cell(1, 3) = 7;
+    onto.Cell(1, 1) = 1;
     AppendHolidayRow(onto);
     onto.Cell(3, 3) = QStringLiteral("Theirs");
     const HolidayTable merged = MergeTableChange(from, to, onto);

@@ -160,26 +160,35 @@ TEST_F(RuleHolidayStoreTest, NoStoredListIsAnEmptyListAndNothingIsWritten)
     EXPECT_FALSE(ShowEveryHolidayOfDay());
 }
 
-TEST_F(RuleHolidayStoreTest, ADamagedListIsKeptAsideReportedAndLeftEmpty)
+TEST_F(RuleHolidayStoreTest, OneBadRuleIsSetAsideAloneAndNoKeptListIsOverwritten)
 {
     const QString damaged = QStringLiteral(
         "[{\"name\":\"Good Friday\",\"rule\":\"easter -2\"},{\"name\":\"X\",\"rule\":\"fixed 13-40\"}]");
     WriteSetting(QString::fromLatin1(key::RuleHolidays), damaged);
     RuleHolidays() = {Named(ParseRuleText(QStringLiteral("easter -2")), "Before")};
     LoadRuleHolidays();
-    EXPECT_TRUE(RuleHolidays().empty());
+    ASSERT_EQ(RuleHolidays().size(), 1u);
+    EXPECT_EQ(RuleHolidays()[0].name, QStringLiteral("Good Friday"));
     ASSERT_EQ(messages_.messages.size(), 1u);
-    EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("fixed 13-40")))
+    EXPECT_TRUE(messages_.messages[0].contains(QStringLiteral("\"X\"")) &&
+                messages_.messages[0].contains(QStringLiteral("fixed 13-40")))
         << messages_.messages[0].toStdString();
-    EXPECT_EQ(ReadSetting(QString::fromLatin1(key::RuleHolidaysDamaged), QString()), damaged);
+    const QString badRule = QStringLiteral("[{\"name\":\"X\",\"rule\":\"fixed 13-40\"}]");
+    EXPECT_EQ(ReadSetting(QString::fromLatin1(key::RuleHolidaysDamaged), QString()), badRule);
     EXPECT_EQ(ReadSetting(QString::fromLatin1(key::RuleHolidays), QString()), damaged);
 
-    for (const char* text : {"not json", "{\"name\":1}", "[1,2]", "[{\"name\":\"x\"}]"}) {
+    // Each newly damaged list is kept beside the ones kept before.
+    const char* texts[] = {"not json", "{\"name\":1}", "[1,2]", "[{\"name\":\"x\"}]"};
+    for (const char* text : texts) {
         WriteSetting(QString::fromLatin1(key::RuleHolidays), QString::fromLatin1(text));
         LoadRuleHolidays();
         EXPECT_TRUE(RuleHolidays().empty()) << text;
     }
     EXPECT_EQ(messages_.messages.size(), 5u);
+    EXPECT_EQ(ReadSetting(QString::fromLatin1(key::RuleHolidaysDamaged), QString()), badRule);
+    for (int n = 2; n <= 5; ++n)
+        EXPECT_EQ(ReadSetting(QStringLiteral("RuleHolidaysDamaged%1").arg(n), QString()),
+                  QString::fromLatin1(texts[n - 2]));
 }
 
 // A store written before the rule holidays existed: every table row survives, the new keys are
