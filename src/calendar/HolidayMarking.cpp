@@ -285,6 +285,8 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
 
 // Marks on the month sheets. With "Show every holiday of a day" a day's names gather, one per line;
 // otherwise the later holiday replaces the earlier one.
+constexpr int kMaxNamesOfDay = 50;  // the most names one day's notes show
+
 class SheetSink : public HolidaySink {
 public:
     SheetSink(sheet::Application& app, long year, ErrorTrap& trap, int line, const CalendarOptions& options)
@@ -295,15 +297,13 @@ public:
 
     void Mark(int month, int day, const QString& name) override
     {
-        QString text = name;
-        if (showEvery_) {
-            QStringList& names = namesOfDay_[{month, day}];
-            if (names.contains(name))
-                return;
-            names.append(name);
-            text = names.join(u'\n');
+        if (!showEvery_) {
+            MarkHoliday(app_, int(year_), month, day, name.toStdString(), options_);
+            return;
         }
-        MarkHoliday(app_, int(year_), month, day, text.toStdString(), options_);
+        DayNames& names = namesOfDay_[{month, day}];
+        if (Gather(names, name))
+            MarkHoliday(app_, int(year_), month, day, TextOf(names).toStdString(), options_);
     }
     void MarkAll(int month, int day, const QStringList& names) override
     {
@@ -311,14 +311,12 @@ public:
             MarkHoliday(app_, int(year_), month, day, names.back().toStdString(), options_);
             return;
         }
-        QStringList& shown = namesOfDay_[{month, day}];
-        QSet<QString> known(shown.begin(), shown.end());
+        DayNames& gathered = namesOfDay_[{month, day}];
+        bool added = false;
         for (const QString& name : names)
-            if (!known.contains(name)) {
-                known.insert(name);
-                shown.append(name);
-            }
-        MarkHoliday(app_, int(year_), month, day, shown.join(u'\n').toStdString(), options_);
+            added = Gather(gathered, name) || added;
+        if (added)
+            MarkHoliday(app_, int(year_), month, day, TextOf(gathered).toStdString(), options_);
     }
     void Fail(const std::string& description) override { trap_.Fail(line_, description); }
     void BlockDone() override { app_.Sheets()(options_.language.MonthName(1)).Activate(); }
@@ -329,8 +327,43 @@ private:
     ErrorTrap& trap_;
     int line_;
     const CalendarOptions& options_;
+    struct DayNames {
+        QStringList shown;
+        QSet<QString> seen;
+        int more = 0;
+    };
+    // Adds a name not there yet. A day holds the first names and how many more: thousands would
+    // pass the cell's limit and cost a join of every name for each one added.
+    bool Gather(DayNames& names, const QString& name)
+    {
+        if (names.seen.contains(name))
+            return false;
+        names.seen.insert(name);
+        if (names.shown.size() < kMaxNamesOfDay) {
+            names.shown.append(name);
+            return true;
+        }
+        ++names.more;
+        if (!cutToldOnce_) {
+            cutToldOnce_ = true;
+            CurrentCatalogueMessageSink().ShowMessage(
+                QStringLiteral("A day holds more than %1 holidays: its notes show the first %1 and how many "
+                               "more there are.")
+                    .arg(kMaxNamesOfDay));
+        }
+        return true;
+    }
+    static QString TextOf(const DayNames& names)
+    {
+        QString text = names.shown.join(u'\n');
+        if (names.more > 0)
+            text += QStringLiteral("\nand %1 more").arg(names.more);
+        return text;
+    }
+
     bool showEvery_;
-    std::map<std::pair<int, int>, QStringList> namesOfDay_;
+    bool cutToldOnce_ = false;
+    std::map<std::pair<int, int>, DayNames> namesOfDay_;
 };
 
 class CollectingSink : public HolidaySink {

@@ -184,6 +184,33 @@ TEST_F(HolidayMarkingTest, LaterHolidayOnTheSameDateWins)
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Floating"));
 }
 
+TEST_F(HolidayMarkingTest, ADayOfManyHolidaysShowsTheFirstFiftyAndSaysSoOnce)
+{
+    SetShowEveryHolidayOfDay(true);
+    RuleHolidays().clear();
+    for (int n = 1; n <= 120; ++n) {
+        HolidayRule rule = ParseRuleText(QString::fromLatin1(n <= 110 ? "fixed 03-17" : "fixed 03-18"));
+        rule.name = QStringLiteral("Name %1").arg(n);
+        RuleHolidays().push_back(rule);
+    }
+    RecordingCatalogueMessageSink messages;
+    ScopedCatalogueMessageSink scoped(&messages);
+    EXPECT_TRUE(Mark(2021).empty());
+    std::vector<std::string> texts;
+    const sheet::Worksheet& march = Sheet("March");
+    for (int row = 1; row <= march.UsedArea()->lastRow; ++row)
+        for (int column = 1; column <= march.UsedArea()->lastColumn; ++column)
+            if (const sheet::Cell* cell = march.FindCell(row, column); cell && cell->value.IsText() &&
+                                                                       cell->value.Text().rfind("Name ", 0) == 0)
+                texts.push_back(cell->value.Text());
+    ASSERT_EQ(texts.size(), 2u);
+    const std::string& full = texts[0].size() > texts[1].size() ? texts[0] : texts[1];
+    EXPECT_EQ(std::count(full.begin(), full.end(), '\n'), 50);
+    EXPECT_TRUE(full.rfind("Name 50\nand 60 more") == full.size() - 19) << full.substr(full.size() - 40);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].indexOf(QStringLiteral("more than 50 holidays")), -1);
+}
+
 TEST_F(HolidayMarkingTest, RuleHolidaysAndTheirObservedDaysAreMarkedAfterTheTables)
 {
     UseFixed({{12, 25, "Christmas"}});
@@ -243,7 +270,10 @@ TEST_F(HolidayMarkingTest, ACalendarsEventsOfADayComeLastAndACutEventIsNoFailedS
     SetShowEveryHolidayOfDay(true);
     EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Fixed first\nFloating\nEaster\nFeed one"));
-    EXPECT_EQ(notices.messages.size(), 1u);
+    // The cut event, and the days of 1,440 ticks each, which show their first 50.
+    ASSERT_EQ(notices.messages.size(), 2u);
+    EXPECT_TRUE(notices.messages[0].contains(QStringLiteral("more than 50 holidays")) ||
+                notices.messages[1].contains(QStringLiteral("more than 50 holidays")));
     SetShowEveryHolidayOfDay(false);
     EXPECT_TRUE(Mark(2024).empty());
     EXPECT_EQ(ValueAt(Sheet("March"), "A51"), sheet::CellValue("Feed one"));
