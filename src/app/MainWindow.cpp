@@ -81,6 +81,13 @@ private:
 };
 
 // Shows a value in a box: the list entry with exactly that text becomes current.
+// A list box that shows a value without taking a choice from the mouse or keyboard.
+void ShowOnly(QComboBox* box)
+{
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    box->setFocusPolicy(Qt::NoFocus);
+}
+
 void ShowInBox(QComboBox* box, const QString& text)
 {
     box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
@@ -216,6 +223,10 @@ void MainWindow::BuildFixedHolidayControls()
     fixedMonthBox_ = MakeControl<QComboBox>(fixedHolidayFrame_, "cmbMonth2", 960, 780, 2860, 345);
     fixedDayLabel_ = MakeLabel(fixedHolidayFrame_, "Label2", tr("Day:"), 4200, 840, 375, 255);
     fixedDayBox_ = MakeControl<QLineEdit>(fixedHolidayFrame_, "Text2", 4680, 780, 2860, 345);
+    // The selected holiday's month and day are shown, not edited here (Edit Holiday… changes them):
+    // typed text would be lost without a word the moment another holiday is selected.
+    fixedDayBox_->setReadOnly(true);
+    ShowOnly(fixedMonthBox_);
     addFixedButton_ = MakeButton(fixedHolidayFrame_, "PushButton4", tr("Add Holiday"), 240, 1260, 7300, 405);
     deleteFixedButton_ =
         MakeButton(fixedHolidayFrame_, "PushButton5", tr("Delete Selected Holiday"), 240, 1770, 7300, 405);
@@ -231,6 +242,7 @@ void MainWindow::BuildFloatingHolidayControls()
         MakeControl<QComboBox>(floatingHolidayFrame_, "cmbNameFloating", 960, 300, 6580, 345);
     floatingMonthLabel_ = MakeLabel(floatingHolidayFrame_, "Label4", tr("Month:"), 240, 840, 615, 255);
     floatingMonthBox_ = MakeControl<QComboBox>(floatingHolidayFrame_, "cmbMonth1", 960, 780, 6580, 345);
+    ShowOnly(floatingMonthBox_);
     floatingDayLabel_ = MakeLabel(floatingHolidayFrame_, "Label5", tr("Day:"), 240, 1320, 375, 255);
     weekdayList_ = MakeControl<QListWidget>(floatingHolidayFrame_, "List1", 960, 1260, 2630, 735);
     occurrenceLabel_ = MakeLabel(floatingHolidayFrame_, "Label7", tr("Occurance:"), 3720, 1320, 1095, 255);

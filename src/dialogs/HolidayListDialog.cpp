@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -73,6 +74,7 @@ HolidayListDialog::HolidayListDialog(QWidget* parent) : QDialog(parent)
     connect(events_, &QPushButton::clicked, this, &HolidayListDialog::ChooseCalendarEvents);
     connect(list_, &QListWidget::itemActivated, this, &HolidayListDialog::EditSelected);
     connect(list_, &QListWidget::currentRowChanged, this, &HolidayListDialog::SelectionChanged);
+    list_->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
@@ -189,6 +191,20 @@ void HolidayListDialog::AddByRule()
     std::optional<HolidayEntry> added;
     if (AddHolidayByRule(this, runRuleDialog, showMessage, &added))
         Refresh(added);
+}
+
+bool HolidayListDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a row edits it and nothing else: passed on, the same key press reached the dialog's
+    // default button and opened Add by Rule once the edit closed.
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            EditSelected();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void HolidayListDialog::EditSelected()

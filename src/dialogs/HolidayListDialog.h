@@ -41,6 +41,9 @@ public:
     void RefreshSelectedCalendar();
     void ChooseCalendarEvents();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Refresh(std::optional<HolidayEntry> current);
     std::optional<HolidayEntry> Selected() const;

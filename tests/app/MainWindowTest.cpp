@@ -17,6 +17,7 @@
 #include "core/ErrorTrap.h"
 #include "support/UiTestSupport.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <set>
@@ -171,6 +172,10 @@ TEST_F(MainWindowTest, AfterLoadEveryListIsFilledAndTheFirstHolidaysAreShown)
     EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->count(), 7);
     EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->currentText(), "New Year's Day");
     EXPECT_EQ(Control<QComboBox>("cmbMonth2")->currentText(), "January");
+    EXPECT_EQ(Control<QLineEdit>("Text2")->text(), "1");
+    // The selected holiday's day is shown, never typed over (typed text was silently lost).
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+    QApplication::sendEvent(Control<QLineEdit>("Text2"), &typed);
     EXPECT_EQ(Control<QLineEdit>("Text2")->text(), "1");
     EXPECT_EQ(Control<QComboBox>("cmbNameFloating")->count(), 10);
     EXPECT_EQ(Control<QComboBox>("cmbNameFloating")->currentText(), "Memorial Day");

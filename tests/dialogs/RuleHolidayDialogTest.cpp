@@ -7,8 +7,10 @@
 
 #include "dialogs/DialogTestSupport.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -154,6 +156,18 @@ TEST_F(RuleHolidayDialogTest, TheListEditsAHolidayInPlaceAndKeepsSameNamedOnesAp
     reopened.runRuleDialog = [](RuleHolidayDialog&) { return int(QDialog::Rejected); };
     reopened.EditSelected();
     EXPECT_EQ(reopened.List()->item(18)->text(), "Rule: Holiday - Easter +1 days");
+    // Enter on a row opens its edit dialog once: the key press went on to the default button and
+    // opened Add by Rule after it.
+    int opened = 0;
+    reopened.runRuleDialog = [&](RuleHolidayDialog&) {
+        ++opened;
+        return int(QDialog::Rejected);
+    };
+    reopened.show();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(reopened.List(), &enter);
+    reopened.hide();
+    EXPECT_EQ(opened, 1);
     EXPECT_FALSE(ProgramHolidayUndo().CanUndo());
     // An entry that went away meanwhile is reported, not edited.
     list.runRuleDialog = [](RuleHolidayDialog&) { return int(QDialog::Rejected); };
