@@ -39,7 +39,7 @@ fi
 
 if [ -z "$only" ] || [ "$only" = ics ]; then
     # The pre-scan, libical's parser (loaded by its shared-object name) and the recurrence expansion.
-    sources=(src/calendar/IcsCalendar.cpp src/calendar/IcsPreScan.cpp src/calendar/IcalLibrary.cpp
+    sources=(src/calendar/IcsCalendar.cpp src/calendar/IcsPreScan.cpp src/calendar/IcalLibrary.cpp src/spreadsheet/io/CNumbers.cpp
              src/calendar/DateRules.cpp)
     icsflags=("${flags[@]}" -fPIC "-DMORVESSA_LIBICAL_SONAME=\"$(soname libical.so)\"" $(pkg-config --cflags Qt6Core))
     mkdir -p "$out/ics_import_fuzzer/corpus"

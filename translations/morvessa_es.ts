@@ -633,6 +633,10 @@ Would you like to proceed anyway?</source>
         <translation>¿Seguro que quiere sobrescribir %1?</translation>
     </message>
     <message>
+        <source>%1 is read-only. Replace it anyway?</source>
+        <translation>%1 es de solo lectura. ¿Reemplazarlo de todos modos?</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Guardar archivo</translation>
     </message>
@@ -655,6 +659,10 @@ Would you like to proceed anyway?</source>
 </context>
 <context>
     <name>SettingsStore</name>
+    <message>
+        <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>
+        <translation>El ajuste %1 contiene «%2», que no es uno de sus valores, así que se usa su valor predeterminado.</translation>
+    </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read or written.</source>
         <translation>El archivo de ajustes «%1» no se puede leer ni escribir.</translation>

@@ -633,6 +633,10 @@ Would you like to proceed anyway?</source>
         <translation>Sovrascrivere davvero %1?</translation>
     </message>
     <message>
+        <source>%1 is read-only. Replace it anyway?</source>
+        <translation>%1 è di sola lettura. Sostituirlo comunque?</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Salva file</translation>
     </message>
@@ -655,6 +659,10 @@ Would you like to proceed anyway?</source>
 </context>
 <context>
     <name>SettingsStore</name>
+    <message>
+        <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>
+        <translation>L’impostazione %1 contiene «%2», che non è uno dei suoi valori, quindi si usa il valore predefinito.</translation>
+    </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read or written.</source>
         <translation>Il file delle impostazioni «%1» non può essere letto né scritto.</translation>

@@ -633,6 +633,10 @@ Would you like to proceed anyway?</source>
         <translation>Weet u zeker dat u %1 wilt overschrijven?</translation>
     </message>
     <message>
+        <source>%1 is read-only. Replace it anyway?</source>
+        <translation>%1 is alleen-lezen. Toch vervangen?</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Bestand opslaan</translation>
     </message>
@@ -655,6 +659,10 @@ Would you like to proceed anyway?</source>
 </context>
 <context>
     <name>SettingsStore</name>
+    <message>
+        <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>
+        <translation>De instelling %1 bevat „%2”, wat geen van haar waarden is; de standaardwaarde wordt gebruikt.</translation>
+    </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read or written.</source>
         <translation>Het instellingenbestand „%1” kan niet worden gelezen of geschreven.</translation>

@@ -633,6 +633,10 @@ Would you like to proceed anyway?</source>
         <translation>Czy na pewno zastąpić %1?</translation>
     </message>
     <message>
+        <source>%1 is read-only. Replace it anyway?</source>
+        <translation>%1 jest tylko do odczytu. Czy mimo to go zastąpić?</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Zapisz plik</translation>
     </message>
@@ -655,6 +659,10 @@ Would you like to proceed anyway?</source>
 </context>
 <context>
     <name>SettingsStore</name>
+    <message>
+        <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>
+        <translation>Ustawienie %1 zawiera „%2”, co nie jest żadną z jego wartości, więc użyto wartości domyślnej.</translation>
+    </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read or written.</source>
         <translation>Pliku ustawień „%1” nie można odczytać ani zapisać.</translation>

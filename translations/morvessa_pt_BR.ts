@@ -633,6 +633,10 @@ Would you like to proceed anyway?</source>
         <translation>Tem certeza de que deseja substituir %1?</translation>
     </message>
     <message>
+        <source>%1 is read-only. Replace it anyway?</source>
+        <translation>%1 é somente leitura. Substituir mesmo assim?</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Salvar arquivo</translation>
     </message>
@@ -655,6 +659,10 @@ Would you like to proceed anyway?</source>
 </context>
 <context>
     <name>SettingsStore</name>
+    <message>
+        <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>
+        <translation>A configuração %1 contém “%2”, que não é um de seus valores, então o padrão é usado.</translation>
+    </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read or written.</source>
         <translation>O arquivo de configurações “%1” não pode ser lido nem gravado.</translation>
