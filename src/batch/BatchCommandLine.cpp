@@ -106,8 +106,16 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
                   QStringLiteral("YYYY-MM")),
       weekNumbers_(QStringLiteral("week-numbers"),
                    QStringLiteral("Show the ISO week number beside each week.")),
+      layout_(QStringLiteral("layout"),
+              QStringLiteral("The pages: the months (the default), the year on one page, or both "
+                             "(the year page first)."),
+              QStringLiteral("months|year|both")),
+      orientation_(QStringLiteral("orientation"),
+                   QStringLiteral("How the pages stand in the PDF and the workbook's page setup: "
+                                  "landscape (the default) or portrait."),
+                   QStringLiteral("portrait|landscape")),
       pdf_(QStringLiteral("pdf"),
-           QStringLiteral("Also write the calendar as a PDF, one landscape page per month (an --out "
+           QStringLiteral("Also write the calendar as a PDF, one page per month (an --out "
                           "ending in .pdf writes only the PDF)."),
            QStringLiteral("PATH.pdf")),
       paper_(QStringLiteral("paper"),
@@ -124,8 +132,8 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
     parser_.setApplicationDescription(QString::fromUtf8(kDescription));
     parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, holidayTypes_,
                         listCountries_, ics_, exportIcs_,
-                        englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_, pdf_,
-                        paper_, months_, force_});
+                        englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_,
+                        layout_, orientation_, pdf_, paper_, months_, force_});
 }
 
 // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
@@ -383,7 +391,7 @@ bool BatchCommandLine::ParseFirstMonth(BatchOptions& options)
     return true;
 }
 
-// --language, --week-start and --week-numbers.
+// --language, --week-start, --week-numbers, --layout and --orientation.
 bool BatchCommandLine::ParseLayout(BatchOptions& options)
 {
     if (parser_.isSet(language_)) {
@@ -405,6 +413,20 @@ bool BatchCommandLine::ParseLayout(BatchOptions& options)
         }
     }
     options.weekNumbers = parser_.isSet(weekNumbers_);
+    if (parser_.isSet(layout_)) {
+        options.pages = ParsePageChoice(parser_.value(layout_));
+        if (!options.pages) {
+            usageError_(QStringLiteral("--layout must be months, year or both"));
+            return false;
+        }
+    }
+    if (parser_.isSet(orientation_)) {
+        options.portrait = ParsePortrait(parser_.value(orientation_));
+        if (!options.portrait) {
+            usageError_(QStringLiteral("--orientation must be portrait or landscape"));
+            return false;
+        }
+    }
     return true;
 }
 

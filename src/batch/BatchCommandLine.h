@@ -63,6 +63,8 @@ private:
     QCommandLineOption weekStart_;
     QCommandLineOption firstMonth_;
     QCommandLineOption weekNumbers_;
+    QCommandLineOption layout_;
+    QCommandLineOption orientation_;
     QCommandLineOption pdf_;
     QCommandLineOption paper_;
     QCommandLineOption months_;

@@ -42,6 +42,10 @@ CalendarOptions BatchOptions::Layout() const
         layout.firstMonth = *firstMonth;
     if (weekNumbers)
         layout.weekNumbers = true;
+    if (pages)
+        layout.pages = *pages;
+    if (portrait)
+        layout.portrait = *portrait;
     return layout;
 }
 

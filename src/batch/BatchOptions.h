@@ -63,6 +63,8 @@ struct BatchOptions {
     std::optional<WeekStartChoice> weekStart;
     std::optional<int> firstMonth;
     bool weekNumbers = false;
+    std::optional<PageChoice> pages;
+    std::optional<bool> portrait;
     // PDF: written when pdfPath is set; an --out naming a PDF leaves no workbook.
     bool workbookWanted = true;
     QString pdfPath;

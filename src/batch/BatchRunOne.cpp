@@ -81,14 +81,20 @@ bool WritePdf(const HeadlessGenerationUi& ui, const BatchOptions& options, const
         std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
         return false;
     }
-    SheetSpan span;
-    if (options.pdfMonths)
+    // Every page: the year page and the twelve months.
+    SheetSpan span{1, 13};
+    if (options.pdfMonths && layout.HasMonthPages()) {
         span = *SheetsOfMonths(*options.pdfMonths, layout.firstMonth);  // checked before the run
+        // The months stand after the year page.
+        if (layout.HasYearPage())
+            span = {span.first + 1, span.last + 1};
+    }
     try {
         const std::unique_ptr<sheet::Workbook> book = sheet::xls::OpenWorkbook(ui.workbookPath());
-        WriteFileReplacing(
-            SheetsPdf(SheetsInSpan(*book, span), CalendarPaper(), QStringLiteral("Morvessa calendar")),
-            options.pdfPath);
+        const std::vector<const sheet::Worksheet*> sheets = SheetsInSpan(*book, span);
+        WriteFileReplacing(SheetsPdf(sheets, CalendarPaper(), QStringLiteral("Morvessa calendar"),
+                                     PagesOrientation(sheets)),
+                           options.pdfPath);
         return true;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "morvessa-batch: %s\n", error.what());

@@ -49,6 +49,46 @@ QString WeekStartText(WeekStartChoice choice)
     return QStringLiteral("sun");
 }
 
+std::optional<PageChoice> ParsePageChoice(const QString& text)
+{
+    const QString choice = text.trimmed().toLower();
+    if (choice == QLatin1String("months"))
+        return PageChoice::Months;
+    if (choice == QLatin1String("both"))
+        return PageChoice::YearAndMonths;
+    if (choice == QLatin1String("year"))
+        return PageChoice::Year;
+    return std::nullopt;
+}
+
+QString PageChoiceText(PageChoice choice)
+{
+    switch (choice) {
+    case PageChoice::YearAndMonths:
+        return QStringLiteral("both");
+    case PageChoice::Year:
+        return QStringLiteral("year");
+    case PageChoice::Months:
+        break;
+    }
+    return QStringLiteral("months");
+}
+
+std::optional<bool> ParsePortrait(const QString& text)
+{
+    const QString choice = text.trimmed().toLower();
+    if (choice == QLatin1String("portrait"))
+        return true;
+    if (choice == QLatin1String("landscape"))
+        return false;
+    return std::nullopt;
+}
+
+QString OrientationText(bool portrait)
+{
+    return portrait ? QStringLiteral("portrait") : QStringLiteral("landscape");
+}
+
 int CalendarOptions::FirstWeekday() const
 {
     switch (weekStart) {
@@ -66,7 +106,8 @@ int CalendarOptions::FirstWeekday() const
 
 bool CalendarOptions::IsDefault() const
 {
-    return language.IsEnglish() && FirstWeekday() == kSunday && firstMonth == 1 && !weekNumbers;
+    return language.IsEnglish() && FirstWeekday() == kSunday && firstMonth == 1 && !weekNumbers &&
+           pages == PageChoice::Months && !portrait;
 }
 
 CalendarOptions StoredCalendarOptions()
@@ -98,6 +139,10 @@ CalendarOptions StoredCalendarOptions()
     options.weekNumbers = weekNumbers == QLatin1String("1");
     if (weekNumbers != QLatin1String("0"))
         unusable(key::WeekNumbers, weekNumbers);
+    if (const auto pages = ParsePageChoice(StoredText(key::Pages)))
+        options.pages = *pages;
+    if (const auto portrait = ParsePortrait(StoredText(key::Orientation)))
+        options.portrait = *portrait;
     return options;
 }
 

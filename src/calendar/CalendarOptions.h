@@ -15,6 +15,18 @@ namespace morvessa {
 
 enum class WeekStartChoice { Sunday, Monday, Saturday, Locale };
 
+// Which pages the calendar has: the month pages, the year on one page first and then the months,
+// or the year page alone.
+enum class PageChoice { Months, YearAndMonths, Year };
+
+// "months", "both", "year" (any letter case) and back.
+std::optional<PageChoice> ParsePageChoice(const QString& text);
+QString PageChoiceText(PageChoice choice);
+
+// "landscape", "portrait" (any letter case): whether the pages stand upright.
+std::optional<bool> ParsePortrait(const QString& text);
+QString OrientationText(bool portrait);
+
 // "sun", "mon", "sat", "locale" (any letter case) and back.
 std::optional<WeekStartChoice> ParseWeekStart(const QString& text);
 QString WeekStartText(WeekStartChoice choice);
@@ -24,6 +36,11 @@ struct CalendarOptions {
     WeekStartChoice weekStart = WeekStartChoice::Sunday;
     int firstMonth = 1;  // 1..12
     bool weekNumbers = false;
+    PageChoice pages = PageChoice::Months;
+    bool portrait = false;
+
+    bool HasYearPage() const { return pages != PageChoice::Months; }
+    bool HasMonthPages() const { return pages != PageChoice::Year; }
 
     // The first weekday, 1 = Sunday .. 7 = Saturday; "Locale" asks the language's locale.
     int FirstWeekday() const;
@@ -40,7 +57,8 @@ CalendarOptions StoredCalendarOptions();
 // them; English US, C and POSIX systems and any stored settings are left as they are.
 bool FollowSystemOnFirstStart(const QLocale& system);
 
-// The stored forms: "" / "system" / a locale name; "sun".."locale"; "1".."12"; "0" / "1".
+// The stored forms: "" / "system" / a locale name; "sun".."locale"; "1".."12"; "0" / "1";
+// "months" / "both" / "year"; "landscape" / "portrait".
 QString LanguageSettingText(const CalendarLanguage& language, bool system);
 
 }  // namespace morvessa

@@ -4,9 +4,11 @@
 #include "calendar/MiniMonths.h"
 #include "calendar/Template.h"
 #include "calendar/WeekLayout.h"
+#include "calendar/YearSheet.h"
 #include "spreadsheet/HostError.h"
 
 #include <array>
+#include <vector>
 
 namespace morvessa {
 
@@ -27,9 +29,14 @@ void BuildCalendarWorkbook(sheet::Application* instance, CalendarWorkbookState& 
 {
     const std::array<YearMonth, 12> months = TwelveMonthsFrom({year, options.firstMonth});
     // The active month's place among the sheets, counted from the first month.
-    const int activeSheet = activeMonth >= 1 && activeMonth <= 12
-                                ? (activeMonth - options.firstMonth + 12) % 12 + 1
-                                : activeMonth;
+    int activeSheet = activeMonth >= 1 && activeMonth <= 12 ? (activeMonth - options.firstMonth + 12) % 12 + 1
+                                                             : activeMonth;
+    // The year page comes first; alone, it is the page shown.
+    if (options.pages == PageChoice::YearAndMonths && activeMonth >= 1 && activeMonth <= 12)
+        ++activeSheet;
+    if (options.pages == PageChoice::Year)
+        activeSheet = 1;
+    std::vector<MarkedHoliday> marked;
     const auto app = [instance]() -> sheet::Application& { return Need(instance); };
     trap.Step(114, [&] { app().ScreenUpdating(false); });
     trap.Step(116, [&] { app().DisplayAlerts(false); });
@@ -43,13 +50,21 @@ void BuildCalendarWorkbook(sheet::Application* instance, CalendarWorkbookState& 
         trap.Step(126 + 2 * i, [&] { BuildMonthSheet(app(), state, shown.year, shown.month, options); });
     }
     trap.Step(150, [&] { app().Sheets()(kDeadSheetName).Delete(); });
-    trap.Step(152, [&] { MarkHolidays(app(), year, trap, 152, options); });
+    trap.Step(152, [&] { MarkHolidays(app(), year, trap, 152, options, options.HasYearPage() ? &marked : nullptr); });
+    if (options.HasYearPage())
+        trap.Step(153, [&] { BuildYearSheet(app(), year, marked, options); });
     trap.Step(154, [&] { BuildSubCalendar(app(), options); });
     for (int i = 0; i < 12; ++i) {
         const YearMonth shown = months[std::size_t(i)];
         trap.Step(156 + 2 * i, [&] { AddMiniMonths(app(), shown.year, shown.month, options); });
     }
     trap.Step(180, [&] { app().Sheets()(kSubCalendarSheetName).Delete(); });
+    if (!options.HasMonthPages()) {
+        for (int i = 0; i < 12; ++i) {
+            const YearMonth shown = months[std::size_t(i)];
+            trap.Step(181, [&] { app().Sheets()(options.language.MonthName(shown.month)).Delete(); });
+        }
+    }
     trap.Step(182, [&] { app().Sheets()(activeSheet).Select(); });
     trap.Step(198, [&] { app().Range("I11").Select(); });
     trap.Step(200, [&] { app().Cursor(sheet::xlDefault); });

@@ -10,7 +10,8 @@
 namespace morvessa {
 
 // The twelve month sheets from the options' first month of `year` on, with holidays (as last
-// loaded) and mini months, the sheet of `activeMonth` (1..12, January = 1, wherever it stands)
+// loaded) and mini months, after the year sheet when the options ask for it (alone, for the year
+// page only), the sheet of `activeMonth` (1..12, January = 1, wherever it stands)
 // active with I11 selected; any other number selects that sheet position, which fails for 0. Runs
 // as the generation's steps 114..208 of `trap`; with no instance (null) each step fails and is
 // reported as the generation reports it.

@@ -1,6 +1,7 @@
 #include "calendar/HolidayMarking.h"
 
 #include "calendar/DateRules.h"
+#include "calendar/HolidayColours.h"
 #include "calendar/MonthSheet.h"
 #include "calendar/RuleDates.h"
 #include "calendar/StoredCalendars.h"
@@ -10,6 +11,7 @@
 #include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
+#include "holidays/world/WorldHolidays.h"
 #include "holidays/world/WorldSources.h"
 #include "host/SheetPicture.h"
 #include "settings/SettingsStore.h"
@@ -123,7 +125,7 @@ void FitNotes(const sheet::Worksheet& monthSheet, DayCellPosition cell, sheet::R
 }  // namespace
 
 void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name,
-                 const CalendarOptions& options)
+                 const CalendarOptions& options, std::optional<std::int32_t> fill)
 {
     // The sheet is found by name rather than position, so a sheet left over from a failed step
     // cannot shift holidays onto the wrong month. The notes cell is addressed from the day's place
@@ -140,7 +142,7 @@ void MarkHoliday(sheet::Application& app, int year, int month, int day, const st
     // "007", "1e3", "'Tis" and "=1+1" are neither numbers, formulas nor shortened.
     notes.Value(name.empty() ? sheet::CellValue() : sheet::CellValue("'" + name));
     notes.Font().ColorIndex(3);
-    notes.Interior().ColorIndex(GetColorIndex(key::HolidaysColor));
+    notes.Interior().ColorIndex(fill ? *fill : GetColorIndex(key::HolidaysColor));
     FitNotes(monthSheet, cell, notes);
     app.Range("A1").Select();
 }
@@ -171,7 +173,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
         }
         try {
             const Placement placement = place();
-            sink.Mark(placement.month, placement.day, nameCell.Text());
+            sink.Mark(placement.month, placement.day, nameCell.Text(), HolidaySource::Lists());
         } catch (const SilentlySkipped&) {
         } catch (...) {
             sink.Fail("The holiday \"" + name + "\" cannot be placed: " + CurrentExceptionDescription() + ".");
@@ -195,7 +197,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
         const CalendarDate easter = EasterDate(year);
         if (shownMonths.count(easter.month)) {
             sink.From(Source::Easter, {});
-            sink.Mark(easter.month, easter.day, QStringLiteral("Easter"));
+            sink.Mark(easter.month, easter.day, QStringLiteral("Easter"), HolidaySource::Lists());
             sink.BlockDone();
         }
     }
@@ -214,7 +216,8 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             if (!shownMonths.count(occurrence.date.month))
                 continue;
             try {
-                sink.Mark(occurrence.date.month, occurrence.date.day, occurrence.label);
+                sink.Mark(occurrence.date.month, occurrence.date.day, occurrence.label,
+                          occurrence.rule < rules.size() ? rules[occurrence.rule].source : HolidaySource::Lists());
             } catch (...) {
                 sink.Fail("The holiday \"" + occurrence.label.toStdString() +
                           "\" cannot be placed: " + CurrentExceptionDescription() + ".");
@@ -231,6 +234,14 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
     }
     bool sourceMarked = false;
     int lastSource = -1;
+    // Each country source and each kind of its holidays has a colour of its own.
+    std::vector<world::WorldSource> stored;
+    if (!sources.days.empty()) {
+        try {
+            stored = world::StoredWorldSources();
+        } catch (...) {
+        }
+    }
     for (const world::WorldSourceDay& day : sources.days) {
         if (!shownMonths.count(day.date.month()))
             continue;
@@ -239,7 +250,13 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             sink.From(Source::World, day.title);
         }
         try {
-            sink.Mark(day.date.month(), day.date.day(), day.name);
+            const bool known = day.source >= 0 && std::size_t(day.source) < stored.size();
+            HolidaySource source = HolidaySource::Country(known ? stored[std::size_t(day.source)].code : day.title,
+                                                          world::KindName(day.kind));
+            source.name = day.kind == world::HolidayKind::Public
+                              ? day.title
+                              : QStringLiteral("%1 (%2)").arg(day.title, world::KindName(day.kind));
+            sink.Mark(day.date.month(), day.date.day(), day.name, source);
             sourceMarked = true;
         } catch (...) {
             sink.Fail("The holiday \"" + day.name.toStdString() + "\" cannot be placed: " +
@@ -272,7 +289,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
         if (!shownMonths.count(date.month))
             continue;
         try {
-            sink.MarkAll(date.month, date.day, names);
+            sink.MarkAll(date.month, date.day, names, HolidaySource::Calendar(calendars.days[end - 1].calendar));
             marked = true;
         } catch (...) {
             sink.Fail("The event \"" + names.back().toStdString() + "\" cannot be placed: " +
@@ -289,37 +306,59 @@ constexpr int kMaxNamesOfDay = 50;  // the most names one day's notes show
 
 class SheetSink : public HolidaySink {
 public:
-    SheetSink(sheet::Application& app, long year, ErrorTrap& trap, int line, const CalendarOptions& options)
+    SheetSink(sheet::Application& app, long year, ErrorTrap& trap, int line, const CalendarOptions& options,
+              HolidayColours& colours, std::vector<MarkedHoliday>* marked)
         : app_(app), year_(year), trap_(trap), line_(line), options_(options),
-          showEvery_(ShowEveryHolidayOfDay())
+          showEvery_(ShowEveryHolidayOfDay()), colours_(colours), marked_(marked)
     {
     }
 
-    void Mark(int month, int day, const QString& name) override
+    void Mark(int month, int day, const QString& name, const HolidaySource& source) override
     {
+        const std::int32_t fill = colours_.FillOf(source);
         if (!showEvery_) {
-            MarkHoliday(app_, int(year_), month, day, name.toStdString(), options_);
+            MarkHoliday(app_, int(year_), month, day, name.toStdString(), options_, fill);
+            Record(month, day, name, source, fill);
             return;
         }
         DayNames& names = namesOfDay_[{month, day}];
-        if (Gather(names, name))
-            MarkHoliday(app_, int(year_), month, day, TextOf(names).toStdString(), options_);
+        if (Gather(names, name)) {
+            MarkHoliday(app_, int(year_), month, day, TextOf(names).toStdString(), options_, fill);
+            Record(month, day, name, source, fill);
+        }
     }
-    void MarkAll(int month, int day, const QStringList& names) override
+    void MarkAll(int month, int day, const QStringList& names, const HolidaySource& source) override
     {
+        const std::int32_t fill = colours_.FillOf(source);
         if (!showEvery_) {
-            MarkHoliday(app_, int(year_), month, day, names.back().toStdString(), options_);
+            MarkHoliday(app_, int(year_), month, day, names.back().toStdString(), options_, fill);
+            Record(month, day, names.back(), source, fill);
             return;
         }
         DayNames& gathered = namesOfDay_[{month, day}];
-        bool added = false;
+        QStringList added;
         for (const QString& name : names)
-            added = Gather(gathered, name) || added;
-        if (added)
-            MarkHoliday(app_, int(year_), month, day, TextOf(gathered).toStdString(), options_);
+            if (Gather(gathered, name))
+                added.append(name);
+        if (!added.isEmpty())
+            MarkHoliday(app_, int(year_), month, day, TextOf(gathered).toStdString(), options_, fill);
+        for (const QString& name : added)
+            Record(month, day, name, source, fill);
     }
     void Fail(const std::string& description) override { trap_.Fail(line_, description); }
     void BlockDone() override { app_.Sheets()(options_.language.MonthName(1)).Activate(); }
+
+private:
+    // What the sheet now shows on the day, for the year page and the legends.
+    void Record(int month, int day, const QString& name, const HolidaySource& source, std::int32_t fill)
+    {
+        if (!marked_)
+            return;
+        const CalendarDate date{int(year_), month, day};
+        if (!showEvery_)
+            std::erase_if(*marked_, [&](const MarkedHoliday& earlier) { return earlier.date == date; });
+        marked_->push_back({date, name, source, fill});
+    }
 
 private:
     sheet::Application& app_;
@@ -363,13 +402,18 @@ private:
 
     bool showEvery_;
     bool cutToldOnce_ = false;
+    HolidayColours& colours_;
+    std::vector<MarkedHoliday>* marked_;
     std::map<std::pair<int, int>, DayNames> namesOfDay_;
 };
 
 class CollectingSink : public HolidaySink {
 public:
     CollectingSink(int year, std::vector<MarkedHoliday>& days) : year_(year), days_(days) {}
-    void Mark(int month, int day, const QString& name) override { days_.push_back({{year_, month, day}, name}); }
+    void Mark(int month, int day, const QString& name, const HolidaySource& source) override
+    {
+        days_.push_back({{year_, month, day}, name, source});
+    }
     void Fail(const std::string&) override {}
 
 private:
@@ -380,7 +424,7 @@ private:
 class SourcedSink : public HolidaySink {
 public:
     SourcedSink(int year, std::vector<SourcedHoliday>& days) : year_(year), days_(days) {}
-    void Mark(int month, int day, const QString& name) override
+    void Mark(int month, int day, const QString& name, const HolidaySource&) override
     {
         days_.push_back({{year_, month, day}, name, source_, origin_});
     }
@@ -415,8 +459,9 @@ std::vector<SourcedHoliday> SourcedHolidaysOfYear(int year)
 }
 
 void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
-                  const CalendarOptions& options)
+                  const CalendarOptions& options, std::vector<MarkedHoliday>* marked)
 {
+    HolidayColours colours = HolidayColours::Stored();
     app.Sheets()(kTemplateSheetName).Delete();
 
     // The months each year shows, in the order the sheets come.
@@ -427,9 +472,12 @@ void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
         years.back().second.insert(shown.month);
     }
     for (const auto& [passYear, months] : years) {
-        SheetSink sink(app, passYear, trap, line, options);
+        SheetSink sink(app, passYear, trap, line, options, colours, marked);
         VisitHolidaysOfYear(passYear, sink, months, passYear == years.front().first, options.language);
     }
+    if (marked)
+        std::stable_sort(marked->begin(), marked->end(),
+                         [](const MarkedHoliday& a, const MarkedHoliday& b) { return a.date < b.date; });
 }
 
 std::vector<MarkedHoliday> MarkedHolidaysOfYear(int year)

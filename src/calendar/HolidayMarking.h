@@ -7,10 +7,13 @@
 #include "calendar/CalendarOptions.h"
 
 #include "calendar/DateRules.h"
+#include "holidays/HolidaySource.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,19 +35,27 @@ class Application;
 // The sheets are the twelve months from the options' first month of `year` on, named in the
 // options' language; each month takes the holidays of its own year (September 2026 to August 2027
 // marks the holidays of 2026 from September and of 2027 until August).
+//
+// Each source's holidays are filled with its colour (HolidayColours). With `marked`, also lists what
+// the sheets show, by date: each name a notes cell holds, with its source and colour (the last name
+// of a day alone when each holiday replaces the one before).
+struct MarkedHoliday;
 void MarkHolidays(sheet::Application& app, long year, ErrorTrap& trap, int line,
-                  const CalendarOptions& options = {});
+                  const CalendarOptions& options = {}, std::vector<MarkedHoliday>* marked = nullptr);
 
 // Marks one holiday: `name`, always as text, in the notes cell below day `day` of the sheet of
 // `month`, font colour 3, fill of the "HolidaysColor" setting (read afresh). Throws when the month
 // has no such day or its sheet is missing.
+// `fill` replaces the setting's colour (a source's own).
 void MarkHoliday(sheet::Application& app, int year, int month, int day, const std::string& name,
-                 const CalendarOptions& options = {});
+                 const CalendarOptions& options = {}, std::optional<std::int32_t> fill = std::nullopt);
 
 // One holiday on the day the sheet marks it.
 struct MarkedHoliday {
     CalendarDate date;
     QString name;
+    HolidaySource source;
+    std::int32_t fill = 0;  // the source's colour on the sheets: a palette index, or none
 
     friend bool operator==(const MarkedHoliday&, const MarkedHoliday&) = default;
 };
@@ -71,12 +82,12 @@ class HolidaySink {
 public:
     virtual ~HolidaySink() = default;
     // May throw for a day that cannot be marked; the holiday is then reported through Fail.
-    virtual void Mark(int month, int day, const QString& name) = 0;
+    virtual void Mark(int month, int day, const QString& name, const HolidaySource& source) = 0;
     // Several holidays of one day, in order; the same as marking each.
-    virtual void MarkAll(int month, int day, const QStringList& names)
+    virtual void MarkAll(int month, int day, const QStringList& names, const HolidaySource& source)
     {
         for (const QString& name : names)
-            Mark(month, day, name);
+            Mark(month, day, name, source);
     }
     virtual void Fail(const std::string& description) = 0;
     // A group of holidays is done (the sheets go back to January).

@@ -29,6 +29,7 @@ struct IcsDay {
     CalendarDate date;
     QString label;  // the event's summary; "09:30 Summary" for a timed event
     QString uid;
+    QString calendar;  // the stored calendar's name, when it comes from one
 };
 
 struct IcsExpansion {

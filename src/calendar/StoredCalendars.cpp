@@ -251,8 +251,11 @@ StoredCalendarDays DaysOfStoredCalendars(int firstYear, int lastYear)
     }
     for (const StoredCalendar& calendar : calendars) {
         try {
-            const IcsExpansion expansion = ReadCalendarFile(calendar.file).Expand(
+            IcsExpansion expansion = ReadCalendarFile(calendar.file).Expand(
                 firstYear, lastYear, {calendar.includeTimed, calendar.hiddenUids});
+            // Each day says which calendar it is from: its colour and the legend follow the calendar.
+            for (IcsDay& day : expansion.days)
+                day.calendar = calendar.name;
             result.days.insert(result.days.end(), expansion.days.begin(), expansion.days.end());
             if (!expansion.cutEvents.isEmpty()) {
                 // A few names say which; a hostile file's thousands are counted instead.

@@ -195,19 +195,21 @@ void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& optio
         FormatWeekNumberColumn(app);
     app.Range("A4").Select();
 
-    // The grid is wider than a portrait page: print each month on one landscape page. The month
-    // sheets are copies of this one and take it along.
-    {
-        sheet::PageSetup page = app.ActiveSheet().PageSetup();
-        page.Orientation(sheet::xlLandscape);
-        page.Zoom(false);
-        page.FitToPagesWide(1);
-        page.FitToPagesTall(1);
-        page.CenterHorizontally(true);
-        // Only a paper the user chose is written: without one the file keeps A4, as it always had.
-        if (const std::optional<Paper> paper = StoredPaper())
-            page.PaperSize(XlsPaperSize(*paper));
-    }
+    // Each month on one page, landscape unless the user asked for upright pages. The month sheets
+    // are copies of this one and take it along.
+    SetCalendarPageSetup(app.ActiveSheet().PageSetup(), options);
+}
+
+void SetCalendarPageSetup(sheet::PageSetup page, const CalendarOptions& options)
+{
+    page.Orientation(options.portrait ? sheet::xlPortrait : sheet::xlLandscape);
+    page.Zoom(false);
+    page.FitToPagesWide(1);
+    page.FitToPagesTall(1);
+    page.CenterHorizontally(true);
+    // Only a paper the user chose is written: without one the file keeps A4, as it always had.
+    if (const std::optional<Paper> paper = StoredPaper())
+        page.PaperSize(XlsPaperSize(*paper));
 }
 
 void BuildSubCalendar(sheet::Application& app, const CalendarOptions& options)

@@ -12,7 +12,8 @@ namespace morvessa {
 
 namespace sheet {
 class Application;
-}
+class PageSetup;
+}  // namespace sheet
 
 inline constexpr const char* kTemplateSheetName = "Calendar Template";
 inline constexpr const char* kSubCalendarSheetName = "SubCalendar";
@@ -34,6 +35,10 @@ int XlsPaperSize(Paper paper);
 // A6:BD8, six week bands of seven merged day and notes blocks, fonts, fills, borders, and one
 // landscape page per month (on the paper the user chose). Leaves A4 selected.
 void BuildCalendarTemplate(sheet::Application& app, const CalendarOptions& options = {});
+
+// One page per sheet, centred across, landscape unless the options ask for portrait, on the paper
+// the user chose (none written without a choice).
+void SetCalendarPageSetup(sheet::PageSetup page, const CalendarOptions& options);
 
 // Selects the range and fills it with the "DaysColor" setting's palette index (read afresh).
 void FillDaysColor(sheet::Application& app, const std::string& rangeText);

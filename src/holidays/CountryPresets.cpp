@@ -101,6 +101,8 @@ AddedHolidays AddCountryHolidays(std::vector<HolidayRule>& rules, const CountryP
         }
         HolidayRule rule = holiday.rule;
         rule.name = names == PresetNames::Local ? holiday.localName : holiday.englishName;
+        rule.source = HolidaySource::Country(country.code);
+        rule.source.name = names == PresetNames::Local ? country.localName : country.englishName;
         rules.push_back(std::move(rule));
         ++result.added;
     }

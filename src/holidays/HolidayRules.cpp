@@ -348,6 +348,12 @@ QString RuleListText(const std::vector<HolidayRule>& rules)
         QJsonObject entry;
         entry.insert(QStringLiteral("name"), rule.name);
         entry.insert(QStringLiteral("rule"), RuleText(rule));
+        // Only a rule from elsewhere names its source, so older lists are stored as they were.
+        if (rule.source.origin != HolidaySource::Origin::Lists) {
+            entry.insert(QStringLiteral("source"), rule.source.Key());
+            if (!rule.source.name.isEmpty())
+                entry.insert(QStringLiteral("sourceName"), rule.source.name);
+        }
         list.append(entry);
     }
     return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
@@ -377,6 +383,11 @@ RuleListReading ReadRuleList(const QString& text)
             try {
                 HolidayRule rule = ParseRuleText(entry.value(QStringLiteral("rule")).toString());
                 rule.name = entry.value(QStringLiteral("name")).toString();
+                // A source this version cannot read leaves the rule in the lists rather than losing it.
+                if (const auto source = HolidaySource::FromKey(entry.value(QStringLiteral("source")).toString())) {
+                    rule.source = *source;
+                    rule.source.name = entry.value(QStringLiteral("sourceName")).toString();
+                }
                 reading.rules.push_back(std::move(rule));
                 continue;
             } catch (const HolidayRuleError& bad) {

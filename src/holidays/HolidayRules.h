@@ -15,6 +15,8 @@
 //   date 2027-06-12                        one day of one year
 // followed by "from YYYY" and/or "until YYYY" for the years in force.
 
+#include "holidays/HolidaySource.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -50,6 +52,7 @@ struct HolidayRule {
     Observed observed = Observed::None;
     int firstYear = 0;  // in force from this year on; 0: always
     int lastYear = 0;   // up to and including this year; 0: no end
+    HolidaySource source;  // the program's lists unless a country or a calendar gave the rule
 
     // True when the rule applies in `year` (years in force; a dated event only in its own year).
     bool InForce(int year) const;

@@ -53,9 +53,9 @@ QPageLayout CalendarPageLayout(Paper paper, QPageLayout::Orientation orientation
                        QPageLayout::Point);
 }
 
-QPageLayout::Orientation SheetOrientation(const sheet::Worksheet& sheet)
+QPageLayout::Orientation PagesOrientation(const std::vector<const sheet::Worksheet*>& sheets)
 {
-    return sheet.Layout().landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return sheets.empty() || sheets.front()->Layout().landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 std::vector<const sheet::Worksheet*> SheetsInSpan(const sheet::Workbook& book, SheetSpan span)

@@ -33,8 +33,8 @@ QPageSize::PageSizeId PageSizeOf(Paper paper);
 // The paper in the orientation, with the margins above.
 QPageLayout CalendarPageLayout(Paper paper, QPageLayout::Orientation orientation = QPageLayout::Landscape);
 
-// The orientation the sheet's page setup asks for.
-QPageLayout::Orientation SheetOrientation(const sheet::Worksheet& sheet);
+// The orientation the first sheet's page setup asks for; landscape without sheets.
+QPageLayout::Orientation PagesOrientation(const std::vector<const sheet::Worksheet*>& sheets);
 
 // A range of sheets by position, 1-based and inclusive.
 struct SheetSpan {

@@ -51,9 +51,8 @@ const char* const kDocumentTitle = "Morvessa calendar";
 
 void WriteCalendarPdf(const sheet::Workbook& book, Paper paper, const QString& path)
 {
-    WriteFileReplacing(
-        SheetsPdf(SheetsInSpan(book, {1, book.SheetCount()}), paper, QString::fromLatin1(kDocumentTitle)),
-        path);
+    const std::vector<const sheet::Worksheet*> sheets = SheetsInSpan(book, {1, book.SheetCount()});
+    WriteFileReplacing(SheetsPdf(sheets, paper, QString::fromLatin1(kDocumentTitle), PagesOrientation(sheets)), path);
 }
 
 bool ExportPdf(OpenCalendar& calendar, Paper paper, SaveDialogs& dialogs, ErrorReporter* reporter)
@@ -104,7 +103,7 @@ bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner&
     QPrinter printer(QPrinter::HighResolution);
     const int pages = book->SheetCount();
     trap.Step(102, [&] {
-        printer.setPageLayout(CalendarPageLayout(paper));
+        printer.setPageLayout(CalendarPageLayout(paper, PagesOrientation(SheetsInSpan(*book, {1, pages}))));
         printer.setDocName(QString::fromLatin1(kDocumentTitle));
         printer.setFromTo(1, pages);
     });

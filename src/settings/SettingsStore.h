@@ -38,6 +38,9 @@ inline constexpr const char* CalendarLanguage = "CalendarLanguage";
 inline constexpr const char* WeekStart = "WeekStart";
 inline constexpr const char* FirstMonth = "FirstMonth";
 inline constexpr const char* WeekNumbers = "WeekNumbers";
+// Which pages the calendar has (months, both, year) and how they stand (landscape, portrait).
+inline constexpr const char* Pages = "Pages";
+inline constexpr const char* Orientation = "Orientation";
 }  // namespace key
 
 // The store could not be read or written (an unwritable folder, a damaged file). The message says

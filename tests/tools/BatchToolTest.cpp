@@ -180,6 +180,33 @@ TEST_F(BatchToolTest, PdfMonthsFollowTheCalendarsOwnOrder)
     EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
 }
 
+// --layout adds the year page first or keeps it alone; --orientation stands every page upright.
+TEST_F(BatchToolTest, LayoutAndOrientationChooseThePages)
+{
+    if (!test::PdfToolsPresent())
+        GTEST_SKIP() << "the poppler utilities are not installed";
+    const QStringList common{"--year", "2027", "--settings", Path("settings.ini")};
+    ASSERT_EQ(Run(common + QStringList{"--out", Path("year.pdf"), "--layout", "year"}).exitCode, 0);
+    ASSERT_EQ(test::PdfPageCount(Path("year.pdf")), 1);
+    const QString year = test::PdfPageText(Path("year.pdf"), 1);
+    for (const char* word : {"2027", "January", "June", "December", "Independence Day", "Thanksgiving"})
+        EXPECT_TRUE(year.contains(QString::fromLatin1(word))) << word;
+
+    ASSERT_EQ(Run(common + QStringList{"--out", Path("both.pdf"), "--layout", "both", "--orientation", "portrait",
+                                       "--months", "2-3"})
+                  .exitCode,
+              0);
+    ASSERT_EQ(test::PdfPageCount(Path("both.pdf")), 2);
+    EXPECT_TRUE(test::PdfPageText(Path("both.pdf"), 1).contains(QStringLiteral("February 2027")));
+    for (const QSizeF& size : test::PdfPageSizes(Path("both.pdf")))
+        EXPECT_LT(size.width(), size.height());
+    ASSERT_EQ(Run(common + QStringList{"--out", Path("all.pdf"), "--layout", "both"}).exitCode, 0);
+    EXPECT_EQ(test::PdfPageCount(Path("all.pdf")), 13);
+
+    for (const QStringList& bad : {QStringList{"--layout", "weeks"}, QStringList{"--orientation", "upright"}})
+        EXPECT_EQ(Run(common + QStringList{"--out", Path("bad.pdf")} + bad).exitCode, 2);
+}
+
 TEST_F(BatchToolTest, PdfOptionsAreCheckedAndAnUnwritablePdfFails)
 {
     const QStringList base = {"--year", "2024", "--settings", Path("settings.ini")};

@@ -1,0 +1,36 @@
+#pragma once
+// Where a holiday comes from, so the calendar can colour and explain each source on its own: the
+// program's own lists (fixed, floating, Easter and the rules typed in), a country or region with one
+// kind of its holidays, or an imported calendar. Whatever supplies holidays fills one in; a source
+// is known by its key, under which its colour is stored.
+
+#include <QString>
+
+#include <optional>
+
+namespace morvessa {
+
+struct HolidaySource {
+    enum class Origin { Lists, Country, Calendar };
+
+    Origin origin = Origin::Lists;
+    QString code;  // Country: "DE", "DE-BY", "GB-SCT"; Calendar: the calendar's name
+    QString kind;  // Country: the kind of its holidays ("public", "bank", "observance", ...)
+    QString name;  // what the legend calls it; empty: made from the code and kind
+
+    static HolidaySource Lists() { return {}; }
+    static HolidaySource Country(const QString& code, const QString& kind = QStringLiteral("public"));
+    static HolidaySource Calendar(const QString& name);
+
+    // "lists", "country:DE-BY:public", "calendar:Birthdays": stable, one line, for the settings.
+    QString Key() const;
+    // The source a key names; nullopt for text no key reads as.
+    static std::optional<HolidaySource> FromKey(const QString& key);
+    // The legend's words: the name, else "DE-BY (bank)" / "DE-BY", "Birthdays", "Holidays".
+    QString Label() const;
+
+    // Two sources are the same when their keys are: the name only labels.
+    friend bool operator==(const HolidaySource& a, const HolidaySource& b) { return a.Key() == b.Key(); }
+};
+
+}  // namespace morvessa
