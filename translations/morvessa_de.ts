@@ -751,6 +751,34 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
         <translation>„%1“ ist keine Sprache, die der Kalender kennt. Geben Sie einen Namen wie de, pt_BR oder sr_Latn_RS an.</translation>
     </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>&amp;Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Months Only</source>
+        <translation>Nur &amp;Monate</translation>
+    </message>
+    <message>
+        <source>&amp;Year Page and Months</source>
+        <translation>&amp;Jahresseite und Monate</translation>
+    </message>
+    <message>
+        <source>Year Page &amp;Only</source>
+        <translation>Nur Jahres&amp;seite</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation</source>
+        <translation>&amp;Ausrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Querformat</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>&amp;Hochformat</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::ColorPickerDialog</name>

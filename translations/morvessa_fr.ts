@@ -751,6 +751,34 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
         <translation>« %1 » n&apos;est pas une langue connue du calendrier. Indiquez un nom comme de, pt_BR ou sr_Latn_RS.</translation>
     </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>&amp;Pages</translation>
+    </message>
+    <message>
+        <source>&amp;Months Only</source>
+        <translation>&amp;Mois seulement</translation>
+    </message>
+    <message>
+        <source>&amp;Year Page and Months</source>
+        <translation>Page de l’&amp;année et mois</translation>
+    </message>
+    <message>
+        <source>Year Page &amp;Only</source>
+        <translation>Page de l’année s&amp;eule</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation</source>
+        <translation>&amp;Orientation</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Paysage</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>Po&amp;rtrait</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::ColorPickerDialog</name>

@@ -95,6 +95,25 @@ CalendarMenu::CalendarMenu(QMenu& menu, AskLocaleName ask, ShowMessage show)
     connect(weekNumbers_, &QAction::triggered, this,
             [this](bool on) { Store(key::WeekNumbers, on ? QStringLiteral("1") : QStringLiteral("0")); });
 
+    menu_.addSeparator();
+    QMenu* pagesMenu = menu_.addMenu(tr("&Pages"));
+    pagesMenu->setObjectName(QStringLiteral("PagesMenu"));
+    pages_ = new QActionGroup(this);
+    add(pagesMenu, pages_, QStringLiteral("PagesMonths"), tr("&Months Only"), key::Pages,
+        PageChoiceText(PageChoice::Months));
+    add(pagesMenu, pages_, QStringLiteral("PagesBoth"), tr("&Year Page and Months"), key::Pages,
+        PageChoiceText(PageChoice::YearAndMonths));
+    add(pagesMenu, pages_, QStringLiteral("PagesYear"), tr("Year Page &Only"), key::Pages,
+        PageChoiceText(PageChoice::Year));
+
+    QMenu* orientationMenu = menu_.addMenu(tr("&Orientation"));
+    orientationMenu->setObjectName(QStringLiteral("OrientationMenu"));
+    orientations_ = new QActionGroup(this);
+    add(orientationMenu, orientations_, QStringLiteral("OrientationLandscape"), tr("&Landscape"),
+        key::Orientation, OrientationText(false));
+    add(orientationMenu, orientations_, QStringLiteral("OrientationPortrait"), tr("&Portrait"),
+        key::Orientation, OrientationText(true));
+
     connect(&menu_, &QMenu::aboutToShow, this, [this] { ShowStoredChoices(); });
     ShowStoredChoices();
 }
@@ -163,6 +182,10 @@ void CalendarMenu::ShowStoredChoices()
     for (QAction* action : firstMonths_->actions())
         action->setChecked(action->data().toString() == QString::number(options.firstMonth));
     weekNumbers_->setChecked(options.weekNumbers);
+    for (QAction* action : pages_->actions())
+        action->setChecked(action->data().toString() == PageChoiceText(options.pages));
+    for (QAction* action : orientations_->actions())
+        action->setChecked(action->data().toString() == OrientationText(options.portrait));
 }
 
 }  // namespace morvessa

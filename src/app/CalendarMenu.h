@@ -1,6 +1,6 @@
 #pragma once
 // The main window's Calendar menu: the calendar's language, the first day of its weeks, the month
-// it starts with and the ISO week numbers. Every choice is stored at once under its own settings
+// it starts with, the ISO week numbers, its pages (months, the year page or both) and how they stand. Every choice is stored at once under its own settings
 // key; the menu shows the stored choices whenever it opens.
 
 #include <QObject>
@@ -44,6 +44,8 @@ private:
     QActionGroup* weekStarts_ = nullptr;
     QActionGroup* firstMonths_ = nullptr;
     QAction* weekNumbers_ = nullptr;
+    QActionGroup* pages_ = nullptr;
+    QActionGroup* orientations_ = nullptr;
 };
 
 }  // namespace morvessa

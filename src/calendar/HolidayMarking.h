@@ -57,7 +57,11 @@ struct MarkedHoliday {
     HolidaySource source;
     std::int32_t fill = 0;  // the source's colour on the sheets: a palette index, or none
 
-    friend bool operator==(const MarkedHoliday&, const MarkedHoliday&) = default;
+    // What is marked where: the colour follows the source.
+    friend bool operator==(const MarkedHoliday& a, const MarkedHoliday& b)
+    {
+        return a.date == b.date && a.name == b.name;
+    }
 };
 
 // Every holiday the sheets of `year` mark, in the order they are marked (all twelve months, whatever

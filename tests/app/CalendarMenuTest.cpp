@@ -55,7 +55,10 @@ TEST_F(CalendarMenuTest, ShowsTheDefaultsWithoutStoringAnything)
     EXPECT_TRUE(Action("FirstMonth1")->isChecked());
     EXPECT_FALSE(Action("WeekNumbers")->isChecked());
     EXPECT_FALSE(Action("LanguageStoredOther")->isVisible());
-    for (const char* key : {key::CalendarLanguage, key::WeekStart, key::FirstMonth, key::WeekNumbers})
+    EXPECT_TRUE(Action("PagesMonths")->isChecked());
+    EXPECT_TRUE(Action("OrientationLandscape")->isChecked());
+    for (const char* key : {key::CalendarLanguage, key::WeekStart, key::FirstMonth, key::WeekNumbers, key::Pages,
+                            key::Orientation})
         EXPECT_EQ(Stored(key), QStringLiteral("<absent>")) << key;
     EXPECT_TRUE(StoredCalendarOptions().IsDefault());
 }
@@ -66,6 +69,10 @@ TEST_F(CalendarMenuTest, EachChoiceIsStoredAtOnceUnderItsOwnKey)
     Action("FirstMonth9")->trigger();
     Action("WeekNumbers")->trigger();
     Action("Language_de")->trigger();
+    Action("PagesBoth")->trigger();
+    Action("OrientationPortrait")->trigger();
+    EXPECT_EQ(Stored(key::Pages), QStringLiteral("both"));
+    EXPECT_EQ(Stored(key::Orientation), QStringLiteral("portrait"));
     EXPECT_EQ(Stored(key::WeekStart), QStringLiteral("mon"));
     EXPECT_EQ(Stored(key::FirstMonth), QStringLiteral("9"));
     EXPECT_EQ(Stored(key::WeekNumbers), QStringLiteral("1"));
@@ -75,6 +82,8 @@ TEST_F(CalendarMenuTest, EachChoiceIsStoredAtOnceUnderItsOwnKey)
     EXPECT_EQ(options.FirstWeekday(), 2);
     EXPECT_EQ(options.firstMonth, 9);
     EXPECT_TRUE(options.weekNumbers);
+    EXPECT_EQ(options.pages, PageChoice::YearAndMonths);
+    EXPECT_TRUE(options.portrait);
     EXPECT_EQ(options.language.MonthName(9), "September");
     EXPECT_EQ(options.language.MonthName(3), "März");
 

@@ -71,6 +71,7 @@ public:
 const QStringList kSameInBothLanguages = {
     QStringLiteral("Name:"), QStringLiteral("&Name:"), QStringLiteral("Zoom:"), QStringLiteral("April"),
     QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("November"),
+    QStringLiteral("&Pages"), QStringLiteral("&Orientation"),
     // Countries that German or French name as English does.
     QStringLiteral("Canada (CA)"), QStringLiteral("France (FR)"), QStringLiteral("Portugal (PT)"),
     QStringLiteral("Argentina (AR)"), QStringLiteral("Australia (AU)"), QStringLiteral("Austria (AT)"),

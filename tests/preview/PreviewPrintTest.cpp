@@ -36,12 +36,16 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(test::PdfToolsPresent()) << "the poppler utilities are missing (scripts/setup.sh)";
-        // Three month sheets of different sizes; the second is active, as the main window chose it.
+        // Three month sheets of different sizes, set up for landscape pages as the generation sets them
+        // up; the second is active, as the main window chose it.
         sheet::Workbook book;
         const char* names[] = {"January", "February", "March"};
         for (int index = 0; index < 3; ++index) {
             sheet::Worksheet& sheet = book.AddSheet(names[index]);
             sheet.SetCellValue(1, 1, std::string("Sheet") + names[index]);
+            sheet::PageLayout page = sheet.Layout();
+            page.landscape = true;
+            sheet.SetLayout(page);
             sheet.SetCellValue(10 + 5 * index, 12 + 4 * index, 1.0 + index);
             sheet.ApplyFormat(sheet::CellRange::Parse("C3:D4"), [](sheet::CellFormat& format) {
                 format.interior.colorIndex = 6;
