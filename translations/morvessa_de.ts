@@ -753,7 +753,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>&amp;Pages</source>
-        <translation>&amp;Seiten</translation>
+        <translation>Sei&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Months Only</source>

@@ -741,6 +741,34 @@ Would you like to proceed anyway?</source>
         <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
         <translation>«%1» no es un idioma que conozca el calendario. Indique un nombre como de, pt_BR o sr_Latn_RS.</translation>
     </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>Pá&amp;ginas</translation>
+    </message>
+    <message>
+        <source>&amp;Months Only</source>
+        <translation>Solo &amp;meses</translation>
+    </message>
+    <message>
+        <source>&amp;Year Page and Months</source>
+        <translation>Página del &amp;año y meses</translation>
+    </message>
+    <message>
+        <source>Year Page &amp;Only</source>
+        <translation>Solo &amp;la página del año</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation</source>
+        <translation>&amp;Orientación</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>&amp;Vertical</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::ColorPickerDialog</name>

@@ -753,7 +753,7 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
     <message>
         <source>&amp;Pages</source>
-        <translation>&amp;Pages</translation>
+        <translation>Pa&amp;ges</translation>
     </message>
     <message>
         <source>&amp;Months Only</source>

@@ -741,6 +741,34 @@ Would you like to proceed anyway?</source>
         <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
         <translation>«%1» non è una lingua nota al calendario. Indicare un nome come de, pt_BR o sr_Latn_RS.</translation>
     </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>Pa&amp;gine</translation>
+    </message>
+    <message>
+        <source>&amp;Months Only</source>
+        <translation>Solo &amp;mesi</translation>
+    </message>
+    <message>
+        <source>&amp;Year Page and Months</source>
+        <translation>Pagina dell’&amp;anno e mesi</translation>
+    </message>
+    <message>
+        <source>Year Page &amp;Only</source>
+        <translation>Solo pagina dell’ann&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation</source>
+        <translation>&amp;Orientamento</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Orizzontale</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>&amp;Verticale</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::ColorPickerDialog</name>

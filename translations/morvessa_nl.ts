@@ -741,6 +741,34 @@ Would you like to proceed anyway?</source>
         <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
         <translation>„%1” is geen taal die de kalender kent. Geef een naam als de, pt_BR of sr_Latn_RS.</translation>
     </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>&amp;Pagina’s</translation>
+    </message>
+    <message>
+        <source>&amp;Months Only</source>
+        <translation>Alleen &amp;maanden</translation>
+    </message>
+    <message>
+        <source>&amp;Year Page and Months</source>
+        <translation>&amp;Jaarpagina en maanden</translation>
+    </message>
+    <message>
+        <source>Year Page &amp;Only</source>
+        <translation>Alleen ja&amp;arpagina</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation</source>
+        <translation>&amp;Afdrukstand</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Liggend</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>&amp;Staand</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::ColorPickerDialog</name>

@@ -741,6 +741,34 @@ Would you like to proceed anyway?</source>
         <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
         <translation>„%1” nie jest językiem znanym kalendarzowi. Podaj nazwę taką jak de, pt_BR lub sr_Latn_RS.</translation>
     </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>&amp;Strony</translation>
+    </message>
+    <message>
+        <source>&amp;Months Only</source>
+        <translation>Tylko &amp;miesiące</translation>
+    </message>
+    <message>
+        <source>&amp;Year Page and Months</source>
+        <translation>Strona &amp;roku i miesiące</translation>
+    </message>
+    <message>
+        <source>Year Page &amp;Only</source>
+        <translation>Tylko strona r&amp;oku</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation</source>
+        <translation>&amp;Orientacja</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Pozioma</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>Pio&amp;nowa</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::ColorPickerDialog</name>

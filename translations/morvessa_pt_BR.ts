@@ -741,6 +741,34 @@ Would you like to proceed anyway?</source>
         <source>&quot;%1&quot; is not a language the calendar knows. Give a name such as de, pt_BR or sr_Latn_RS.</source>
         <translation>“%1” não é um idioma que o calendário conhece. Informe um nome como de, pt_BR ou sr_Latn_RS.</translation>
     </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>Pá&amp;ginas</translation>
+    </message>
+    <message>
+        <source>&amp;Months Only</source>
+        <translation>Somente &amp;meses</translation>
+    </message>
+    <message>
+        <source>&amp;Year Page and Months</source>
+        <translation>Página do &amp;ano e meses</translation>
+    </message>
+    <message>
+        <source>Year Page &amp;Only</source>
+        <translation>Somente página do an&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation</source>
+        <translation>&amp;Orientação</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Paisagem</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>&amp;Retrato</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::ColorPickerDialog</name>
