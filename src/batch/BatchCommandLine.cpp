@@ -183,10 +183,7 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
     }
 
     BatchOptions options;
-    options.countries = parser_.values(country_);
-    options.icsFiles = parser_.values(ics_);
-    options.englishNames = parser_.isSet(englishNames_);
-    if (!ParseHolidayKinds(options))
+    if (!ParseRunHolidays(options))
         return std::nullopt;
     if (parser_.isSet(year_)) {
         const std::optional<CalendarYear> year = CalendarYear::FromText(parser_.value(year_));
@@ -221,8 +218,12 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
     return options;
 }
 
-bool BatchCommandLine::ParseHolidayKinds(BatchOptions& options)
+// The holidays added for this run only: --country, --ics, --english-names and --holiday-types.
+bool BatchCommandLine::ParseRunHolidays(BatchOptions& options)
 {
+    options.countries = parser_.values(country_);
+    options.icsFiles = parser_.values(ics_);
+    options.englishNames = parser_.isSet(englishNames_);
     if (!parser_.isSet(holidayTypes_))
         return true;
     options.holidayKinds.clear();
@@ -489,10 +490,7 @@ std::optional<BatchOptions> BatchCommandLine::ParseMany(int& exitStatus)
 {
     exitStatus = kExitUsage;
     BatchOptions options;
-    options.countries = parser_.values(country_);
-    options.icsFiles = parser_.values(ics_);
-    options.englishNames = parser_.isSet(englishNames_);
-    if (!ParseHolidayKinds(options))
+    if (!ParseRunHolidays(options))
         return std::nullopt;
     if (parser_.isSet(out_) || parser_.isSet(snapshot_) || parser_.isSet(pdf_) || parser_.isSet(months_)) {
         usageError_(QStringLiteral(
@@ -538,10 +536,7 @@ std::optional<BatchOptions> BatchCommandLine::ParseExportOnly(int& exitStatus)
 {
     exitStatus = kExitUsage;
     BatchOptions options;
-    options.countries = parser_.values(country_);
-    options.icsFiles = parser_.values(ics_);
-    options.englishNames = parser_.isSet(englishNames_);
-    if (!ParseHolidayKinds(options))
+    if (!ParseRunHolidays(options))
         return std::nullopt;
     options.exportOnly = true;
     if (parser_.isSet(snapshot_) || parser_.isSet(pdf_) || parser_.isSet(months_)) {

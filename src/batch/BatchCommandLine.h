@@ -35,7 +35,7 @@ private:
     bool CheckOutputs(const BatchOptions& options);
     bool ParseYears(BatchOptions& options);
     bool ParseSettingsList(BatchOptions& options);
-    bool ParseHolidayKinds(BatchOptions& options);
+    bool ParseRunHolidays(BatchOptions& options);
     bool ListCountries();
     std::optional<BatchOptions> ParseMany(int& exitStatus);
     bool ParseExportIcs(BatchOptions& options);

@@ -59,14 +59,6 @@ public:
     bool ended = false;
 };
 
-bool Contains(const std::vector<std::string>& reports, const std::string& part)
-{
-    for (const auto& report : reports)
-        if (report.find(part) != std::string::npos)
-            return true;
-    return false;
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()

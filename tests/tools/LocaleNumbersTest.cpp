@@ -108,8 +108,9 @@ TEST_F(LocaleNumbersTest, EveryFileWrittenUnderAForeignLocaleIsTheCLocalesFile)
         EXPECT_EQ(Contents(dir + "/c.xls"), Contents(c + "/c.xls")) << name;
         EXPECT_EQ(Contents(dir + "/s.ini"), Contents(c + "/s.ini")) << name;
         EXPECT_EQ(WithoutStamps(Contents(dir + "/c.ics")), WithoutStamps(Contents(c + "/c.ics"))) << name;
-        if (pythonReaders)
+        if (pythonReaders) {
             EXPECT_TRUE(XlsxReadsLikeXls(c + "/c.xls", dir + "/c.xlsx")) << name;
+        }
         if (test::PdfToolsPresent()) {
             EXPECT_EQ(test::PdfPageSizes(dir + "/c.pdf"), test::PdfPageSizes(c + "/c.pdf")) << name;
             for (int page : {1, 3, 12})
