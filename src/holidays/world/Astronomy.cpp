@@ -87,6 +87,61 @@ double ApparentSunLongitude(double jde)
     return Normalised(l0 + centre - 0.00569 - 0.00478 * std::sin(omega));
 }
 
+// Meeus chapter 49: the periodic terms of the true new moon, as sine coefficients of
+// M' (moon's anomaly), M (sun's anomaly) and F (moon's argument of latitude), with the power of the
+// eccentricity factor E each carries.
+struct LunarTerm {
+    double coefficient;
+    int moonAnomaly, sunAnomaly, latitude, powerOfE;
+};
+
+constexpr std::array<LunarTerm, 24> kNewMoonTerms{{
+    {-0.40720, 1, 0, 0, 0}, {0.17241, 0, 1, 0, 1},  {0.01608, 2, 0, 0, 0},  {0.01039, 0, 0, 2, 0},
+    {0.00739, 1, -1, 0, 1}, {-0.00514, 1, 1, 0, 1}, {0.00208, 0, 2, 0, 2},  {-0.00111, 1, 0, -2, 0},
+    {-0.00057, 1, 0, 2, 0}, {0.00056, 2, 1, 0, 1},  {-0.00042, 3, 0, 0, 0}, {0.00042, 0, 1, 2, 1},
+    {0.00038, 0, 1, -2, 1}, {-0.00024, 2, -1, 0, 1}, {-0.00007, 1, 2, 0, 0}, {0.00004, 2, 0, -2, 0},
+    {0.00004, 0, 3, 0, 0},  {0.00003, 1, 1, -2, 0}, {0.00003, 2, 0, 2, 0},  {-0.00003, 1, 1, 2, 0},
+    {0.00003, 1, -1, 2, 0}, {-0.00002, 1, -1, -2, 0}, {-0.00002, 3, 1, 0, 0}, {0.00002, 4, 0, 0, 0},
+}};
+
+// The planets' small pull on the moment (Meeus 49, "additional corrections"): amplitude, then the
+// argument's constant and rate per lunation.
+constexpr std::array<PeriodicTerm, 14> kPlanetaryTerms{{
+    {0.000325, 299.77, 0.107408}, {0.000165, 251.88, 0.016321}, {0.000164, 251.83, 26.651886},
+    {0.000126, 349.42, 36.412478}, {0.000110, 84.66, 18.206239}, {0.000062, 141.74, 53.303771},
+    {0.000060, 207.14, 2.453732}, {0.000056, 154.84, 7.306860}, {0.000047, 34.52, 27.261239},
+    {0.000042, 207.19, 0.121824}, {0.000040, 291.34, 1.844379}, {0.000037, 161.72, 24.198154},
+    {0.000035, 239.56, 25.513099}, {0.000023, 331.55, 3.592518},
+}};
+
+// The true new moon of lunation `k` (0 = the one of 6 January 2000), in Julian ephemeris days.
+double NewMoonOfLunation(double k)
+{
+    const double t = k / 1236.85;
+    const double jde = 2451550.09766 + 29.530588861 * k + 0.00015437 * t * t - 0.000000150 * t * t * t +
+                       0.00000000073 * t * t * t * t;
+    const double e = 1 - 0.002516 * t - 0.0000074 * t * t;
+    const double sun = Radians(2.5534 + 29.10535670 * k - 0.0000014 * t * t - 0.00000011 * t * t * t);
+    const double moon = Radians(201.5643 + 385.81693528 * k + 0.0107582 * t * t + 0.00001238 * t * t * t -
+                                0.000000058 * t * t * t * t);
+    const double latitude = Radians(160.7108 + 390.67050284 * k - 0.0016118 * t * t - 0.00000227 * t * t * t +
+                                    0.000000011 * t * t * t * t);
+    const double node = Radians(124.7746 - 1.56375588 * k + 0.0020672 * t * t + 0.00000215 * t * t * t);
+    double correction = -0.00017 * std::sin(node);
+    for (const LunarTerm& term : kNewMoonTerms) {
+        const double angle = term.moonAnomaly * moon + term.sunAnomaly * sun + term.latitude * latitude;
+        correction += term.coefficient * std::pow(e, term.powerOfE) * std::sin(angle);
+    }
+    for (size_t i = 0; i < kPlanetaryTerms.size(); ++i) {
+        const PeriodicTerm& term = kPlanetaryTerms[i];
+        double argument = term.b + term.c * k;
+        if (i == 0)
+            argument -= 0.009173 * t * t;
+        correction += term.a * std::sin(Radians(argument));
+    }
+    return jde + correction;
+}
+
 }  // namespace
 
 UnixDays SeasonStart(int year, int month)
@@ -116,6 +171,14 @@ UnixDays SunReachesLongitude(double degrees, UnixDays from)
     }
     const double year = 1970 + (jde - kUnixEpochJulianDay) / 365.2425;
     return FromDynamicalJulianDay(jde, year);
+}
+
+UnixDays NewMoonNear(UnixDays near)
+{
+    constexpr double kSynodicMonth = 29.530588861;
+    const double k = std::round((near + kUnixEpochJulianDay - 2451550.09766) / kSynodicMonth);
+    const double jde = NewMoonOfLunation(k);
+    return FromDynamicalJulianDay(jde, 2000 + k / 12.3685);
 }
 
 }  // namespace morvessa::world

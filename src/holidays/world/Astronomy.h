@@ -1,6 +1,7 @@
 #pragma once
-// The moments of the equinoxes, solstices and the Chinese solar terms, computed from the sun's
-// position (the periodic-term method of Meeus, "Astronomical Algorithms", chapters 25 and 27).
+// The moments of the equinoxes, solstices, the Chinese solar terms and new moons, computed from the
+// sun's and moon's positions (the periodic-term methods of Meeus, "Astronomical Algorithms",
+// chapters 25, 27 and 49).
 
 namespace morvessa::world {
 
@@ -12,5 +13,8 @@ UnixDays SeasonStart(int year, int month);
 
 // The moment in or after `from` when the sun's apparent longitude reaches `degrees` (0..360).
 UnixDays SunReachesLongitude(double degrees, UnixDays from);
+
+// The new moon nearest to `near` (within half a lunation), to about a minute.
+UnixDays NewMoonNear(UnixDays near);
 
 }  // namespace morvessa::world

@@ -1,5 +1,7 @@
 #include "holidays/world/OtherCalendars.h"
 
+#include "holidays/world/Astronomy.h"
+
 #include <unicode/calendar.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
@@ -25,8 +27,8 @@ const char* LocaleOf(OtherCalendar calendar)
     case OtherCalendar::Hijri: return "en@calendar=islamic-umalqura";
     case OtherCalendar::Persian: return "en@calendar=persian";
     case OtherCalendar::Korean: return "en@calendar=dangi";
-    // ICU has no Vietnamese calendar; the Chinese one differs from it only when a new moon falls
-    // between 23:00 and midnight Hanoi time, a handful of days a century.
+    // ICU has no Vietnamese calendar: the Chinese one names the months, and the first days are then
+    // taken in Hanoi's time (see LunarMonthStart).
     default: return "en@calendar=chinese";
     }
 }
@@ -57,6 +59,34 @@ int IcuHebrewMonth(int month, int year)
     return month - 1;
 }
 
+// The hours east of Greenwich in which a lunisolar calendar's months begin (on the day of the new
+// moon), or nothing where ICU's own reckoning is kept.
+std::optional<double> NewMoonZoneHours(OtherCalendar calendar, int gregorianYear)
+{
+    switch (calendar) {
+    case OtherCalendar::Chinese: return 8.0;
+    case OtherCalendar::Vietnamese: return gregorianYear >= 1968 ? 7.0 : 8.0;
+    case OtherCalendar::Korean:
+        if (gregorianYear >= 1961)
+            return 9.0;
+        return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+// ICU's moon is a few minutes off now and then, which puts a month's first day a day early or late
+// when the moon is new close to midnight; the month it names is kept, its first day is the day of
+// the true new moon in the calendar's time zone.
+QDate LunarMonthStart(OtherCalendar calendar, QDate icuFirstDay)
+{
+    const std::optional<double> zone = NewMoonZoneHours(calendar, icuFirstDay.year());
+    if (!zone)
+        return icuFirstDay;
+    const double icuDays = static_cast<double>(kUnixEpoch.daysTo(icuFirstDay)) + 0.5;
+    const double local = NewMoonNear(icuDays) + *zone / 24.0;
+    return kUnixEpoch.addDays(static_cast<qint64>(std::floor(local)));
+}
+
 std::optional<QDate> ComputeFirstDay(const OtherDate& date, int extendedYear)
 {
     icu::Calendar* calendar = CalendarOf(date.calendar);
@@ -77,7 +107,8 @@ std::optional<QDate> ComputeFirstDay(const OtherDate& date, int extendedYear)
     // A leap month asked of a year without it: ICU gives the common month, which is not the date.
     if (date.leapMonth && calendar->get(UCAL_IS_LEAP_MONTH, status) != 1)
         return std::nullopt;
-    return kUnixEpoch.addDays(static_cast<qint64>(std::floor(moment / kMillisecondsPerDay)));
+    const QDate first = kUnixEpoch.addDays(static_cast<qint64>(std::floor(moment / kMillisecondsPerDay)));
+    return LunarMonthStart(date.calendar, first);
 }
 
 // The Hebrew calendar is pure arithmetic (the molad of Tishrei and the four postponements), and

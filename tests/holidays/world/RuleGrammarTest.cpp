@@ -78,6 +78,10 @@ TEST(RuleGrammar, EasterJulianAndTheLunarAndSolarCalendars)
     EXPECT_EQ(Days("chinese 01-0-00", 2026), "2026-02-16");  // New Year's Eve, "day 0"
     EXPECT_EQ(Days("chinese 08-0-15", 2026), "2026-09-25");
     EXPECT_EQ(Days("korean 01-0-01 P3D", 2026), "2026-02-17");
+    // New moons minutes from midnight: 15:56 UT (23:56 in China, 22:56 in Hanoi) and 16:07 UT
+    EXPECT_EQ(Days("chinese 01-0-01", 2027), "2027-02-06");
+    EXPECT_EQ(Days("chinese 01-0-01", 2030), "2030-02-03");
+    EXPECT_EQ(Days("vietnamese 1-0-1", 2030), "2030-02-02");
     EXPECT_EQ(Days("chinese 5-01 solarterm", 2026), "2026-04-05");
     EXPECT_EQ(Days("march equinox in +09:00", 2026), "2026-03-20");
     EXPECT_EQ(Days("september equinox in +09:00", 2026), "2026-09-23");

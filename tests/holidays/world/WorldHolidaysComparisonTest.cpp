@@ -22,8 +22,10 @@ QString ReferencePath()
     return override.isEmpty() ? QStringLiteral(MORVESSA_HOLIDAY_REFERENCE) : QString::fromLocal8Bit(override);
 }
 
-// Islamic dates: the reader keeps its own table (1970-2080); ours are ICU's Umm al-Qura calendar, the
-// Saudi official one. They differ by a day in many years before 2000 and after 2030.
+// Islamic dates: the reader keeps its own table (1970-2080) of unstated origin; ours are ICU's Umm
+// al-Qura calendar, the Saudi official one. No calendar ICU offers follows that table (of its plain
+// days, islamic 63 % agree, islamic-umalqura 61 %, islamic-civil and -tbla 36 % or 54 %); where they
+// part, it is by a day, mostly before 2000 and after 2030.
 bool Hijri(const QString& rule)
 {
     static const QRegularExpression hijri(
@@ -38,6 +40,13 @@ bool ReaderIgnoresSince(const QString& rule, int year)
     static const QRegularExpression every(QStringLiteral("every \\d+ years since (\\d{4})"));
     const auto m = every.match(rule);
     return m.hasMatch() && year < m.captured(1).toInt();
+}
+
+// The reader's Hebrew table ends with the year 5860, before Rosh Hashanah 2100.
+bool BeyondReadersHebrewTable(const QString& rule, const QString& date)
+{
+    static const QRegularExpression hebrew(QStringLiteral("Tishrei|Cheshvan|Kislev|Tevet"));
+    return date >= QLatin1String("2100-09") && hebrew.match(rule).hasMatch();
 }
 
 // A rule whose date depends on the moon or the sun, where two careful evaluators may differ by a day.
@@ -124,6 +133,7 @@ TEST(WorldHolidaysComparison, EveryPlaceAndYearAgreesWithTheDataOwnEvaluator)
 
     int exactDays = 0, otherDays = 0, otherDiffering = 0, hijriDays = 0, hijriDiffering = 0;
     int hijriOursOnly = 0, hijriTheirsOnly = 0, hijriBeyondReader = 0, readerIgnoringSince = 0;
+    int hebrewBeyondReader = 0;
     QStringList exactFaults;
     for (const auto& [code, expected] : reference.places) {
         PlaceHolidays place = PlaceHolidays::Open(code, QStringLiteral(MORVESSA_HOLIDAY_FOLDER));
@@ -161,6 +171,9 @@ TEST(WorldHolidaysComparison, EveryPlaceAndYearAgreesWithTheDataOwnEvaluator)
                         ++(ours ? hijriOursOnly : hijriTheirsOnly);
                     ++hijriDiffering;
                     out << "HIJRI " << text << '\n';
+                } else if (ours && BeyondReadersHebrewTable(line.rule, line.date)) {
+                    ++hebrewBeyondReader;
+                    out << "HEBREW " << text << '\n';
                 } else if (LunarOrAstronomical(line.rule)) {
                     ++otherDiffering;
                     out << text << '\n';
@@ -181,16 +194,17 @@ TEST(WorldHolidaysComparison, EveryPlaceAndYearAgreesWithTheDataOwnEvaluator)
     const double hijriShare = hijriDays ? 100.0 * hijriTheirsOnly / hijriDays : 0;
     std::cout << "Compared " << exactDays << " Gregorian/Easter/Julian holidays (" << readerIgnoringSince
               << " of the reader's before an \"every N years since\" began left out), " << otherDays
-              << " Chinese/Korean/Vietnamese/Hebrew/Persian/Bengali/equinox ones (" << share << " % differ) and "
+              << " Chinese/Korean/Vietnamese/Hebrew/Persian/Bengali/equinox ones (" << share << " % differ; "
+              << hebrewBeyondReader << " Hebrew ones after the reader's table ends) and "
               << hijriDays << " Islamic ones (" << hijriShare << " % on another day; " << hijriBeyondReader
               << " after the reader's table ends); list in " << report.fileName().toStdString() << '\n';
     EXPECT_TRUE(exactFaults.isEmpty()) << exactFaults.size() << " differences, first: "
                                        << exactFaults.mid(0, 40).join(u'\n').toStdString();
-    // ICU's Chinese calendar places a new moon a few minutes off now and then, which moves a month's
-    // first day when the moon is new close to midnight in China.
-    EXPECT_LT(share, 2.0);
+    // Most of what is left is the reader's own: its 15th day of a month now and then lies 13 days
+    // after its 1st (Lantern Festival 2044), or its month begins a day before the new moon.
+    EXPECT_LT(share, 0.95);
     // The two Islamic tables agree on most days; where they part, it is by a day (see the list).
-    EXPECT_LT(hijriShare, 40.0) << hijriOursOnly << " of our Islamic days are not the reader's";
+    EXPECT_LT(hijriShare, 35.0) << hijriOursOnly << " of our Islamic days are not the reader's";
 }
 
 }  // namespace
