@@ -5,6 +5,7 @@
 #include "core/CalendarNames.h"
 #include "core/CalendarYear.h"
 #include "dialogs/ColorPickerDialog.h"
+#include "dialogs/ColorPickerModel.h"
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
 #include "widgets/DialogLayout.h"
@@ -29,6 +30,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QIcon>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -152,6 +155,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment) : environment_(std::mo
     BuildControls();
     LetWindowUndoPassTextBoxes(this);
     Form_Load();
+    ShowColourSwatches();
 }
 
 MainWindow::~MainWindow()
@@ -626,6 +630,22 @@ void MainWindow::PickColour(std::string_view location, const char* colourKey, co
     // Stored whichever way the picker was left.
     trap.Step(104,
               [&] { WriteSetting(QString::fromLatin1(colourKey), QString::number(CurrentColorIndex())); });
+    ShowColourSwatches();
+}
+
+// Each button shows the colour it sets; the read leaves the picker's exchange value as it was.
+void MainWindow::ShowColourSwatches()
+{
+    const std::int32_t exchanged = CurrentColorIndex();
+    const std::pair<QPushButton*, const char*> buttons[] = {{holidayColourButton_, key::HolidaysColor},
+                                                            {dayColourButton_, key::DaysColor},
+                                                            {otherColourButton_, key::EmptyColor}};
+    for (const auto& [button, colourKey] : buttons) {
+        const QImage swatch = ColourButtonSwatch(GetColorIndex(QString::fromLatin1(colourKey)));
+        button->setIcon(QIcon(QPixmap::fromImage(swatch)));
+        button->setIconSize(swatch.size());
+    }
+    CurrentColorIndex() = exchanged;
 }
 
 void MainWindow::HolidayColourClicked()

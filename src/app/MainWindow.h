@@ -143,6 +143,7 @@ private:
     void Form_Load();
     void ApplySkin();
     void PickColour(std::string_view location, const char* colourKey, const QString& caption);
+    void ShowColourSwatches();
     void DeleteSelectedHoliday(std::string_view location, bool fixed);
     void RestoreDefaults(std::string_view location, bool fixed);
     void SelectHolidayNamed(std::string_view location, const HolidayTable& table, int nameColumn, int index,

@@ -9,6 +9,7 @@
 #include "core/ErrorTrap.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -49,7 +50,8 @@ ColorPickerDialog::ColorPickerDialog(QWidget* parent, const QString& caption) : 
     paletteStrip_->setObjectName(QStringLiteral("Image1"));
     paletteStrip_->setGeometry(TwipsRect(120, 930, 7800, 345));
     paletteStrip_->setScaledContents(true);
-    paletteStrip_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A click on a bar chooses its colour, as scrolling to it would.
+    paletteStrip_->installEventFilter(this);
     paletteStrip_->setPixmap(QPixmap::fromImage(PaletteStripImage()));
 
     saveButton_ = MakePushButton(QStringLiteral("PushButton1"), tr("Save"), this);
@@ -91,6 +93,19 @@ void ColorPickerDialog::ColourScrolled()
         swatch_->ShowTransparent();
     }
     noColourLabel_->setVisible(!colour);
+}
+
+bool ColorPickerDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == paletteStrip_ && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton) {
+            colourScrollBar_->setValue(
+                ScrollValueAtStripPoint(int(press->position().x()), paletteStrip_->width()));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ColorPickerDialog::SaveClicked()

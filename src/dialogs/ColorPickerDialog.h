@@ -25,6 +25,9 @@ public:
     // `caption` names the colour being edited; empty keeps the generic title.
     explicit ColorPickerDialog(QWidget* parent, const QString& caption = {});
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Form_Load();
     void ColourScrolled();

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace morvessa {
@@ -46,6 +47,28 @@ QImage PaletteStripImage()
         painter.fillRect(left, 0, kPaletteBarWidth, kPaletteStripHeight, PaletteEntry(index));
     }
     return strip;
+}
+
+int ScrollValueAtStripPoint(int x, int shownWidth)
+{
+    if (shownWidth <= 0)
+        return kColorScrollLaidOut;
+    const long long stripX = static_cast<long long>(std::max(x, 0)) * kPaletteStripWidth / shownWidth;
+    const long long bar = std::max(stripX - 1, 0LL) / (kPaletteBarWidth + 1) + 1;
+    return static_cast<int>(std::clamp<long long>(bar, 1, kPaletteSize));
+}
+
+QImage ColourButtonSwatch(std::int32_t colorIndex)
+{
+    QImage swatch(kButtonSwatchSize, kButtonSwatchSize, QImage::Format_ARGB32);
+    const bool shown = colorIndex >= 1 && colorIndex <= kPaletteSize;
+    swatch.fill(shown ? PaletteEntry(int(colorIndex)) : QColor(Qt::white));
+    QPainter painter(&swatch);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, kButtonSwatchSize - 1, kButtonSwatchSize - 1);
+    if (!shown)
+        painter.drawLine(0, kButtonSwatchSize - 1, kButtonSwatchSize - 1, 0);
+    return swatch;
 }
 
 }  // namespace morvessa

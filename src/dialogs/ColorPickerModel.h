@@ -32,4 +32,14 @@ inline constexpr int kPaletteStripHeight = 71;
 inline constexpr int kPaletteBarWidth = 3;
 QImage PaletteStripImage();
 
+// The scroll value of the palette bar under a point `x` pixels from the left of the strip shown
+// `shownWidth` pixels wide; a separator line counts for the bar on its left, the edges clamp.
+int ScrollValueAtStripPoint(int x, int shownWidth);
+
+// What a colour button shows beside its text: the colour index's palette colour in a black
+// border, or, for no colour (0 or negative) or an index the palette lacks, a white box crossed
+// through.
+inline constexpr int kButtonSwatchSize = 12;
+QImage ColourButtonSwatch(std::int32_t colorIndex);
+
 }  // namespace morvessa

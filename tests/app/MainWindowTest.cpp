@@ -18,6 +18,8 @@
 #include "support/UiTestSupport.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QComboBox>
 #include <QDate>
 #include <set>
@@ -758,6 +760,23 @@ TEST_F(MainWindowTest, ColourButtonsStoreTheColourAfterSaveAndAfterCancel)
     Click("PushButton13");
     EXPECT_EQ(Setting(key::EmptyColor), "15");
     EXPECT_TRUE(errors_.messages.empty());
+
+    // Each button shows the colour it now sets: palette 36 and 15, and "no colour" as a white box
+    // crossed through; the picker's exchange value is left alone.
+    const auto shown = [&](const char* button, QPoint at) {
+        return Control<QPushButton>(button)->icon().pixmap(12, 12).toImage().pixelColor(at);
+    };
+    runDialog_ = [](QDialog&) { CurrentColorIndex() = 36; };
+    Load();
+    Click("PushButton1");
+    EXPECT_EQ(shown("PushButton1", {6, 6}), QColor::fromRgb(DefaultColorPalette()[35].Argb()));
+    CurrentColorIndex() = 7;
+    Load();
+    EXPECT_EQ(CurrentColorIndex(), 7);
+    EXPECT_EQ(shown("PushButton1", {6, 6}), QColor::fromRgb(DefaultColorPalette()[35].Argb()));
+    EXPECT_EQ(shown("PushButton13", {6, 6}), QColor::fromRgb(DefaultColorPalette()[14].Argb()));
+    EXPECT_EQ(shown("PushButton12", {3, 3}), QColor(Qt::white));
+    EXPECT_EQ(shown("PushButton12", {6, 5}), QColor(Qt::black));
 }
 
 TEST_F(MainWindowTest, AddHolidayOpensTheDialogOwnedByTheMainWindowAndItsSaveShowsInTheList)

@@ -202,6 +202,27 @@ TEST_F(ColorPicker, LastEntryAndStepsByKeyboard)
     EXPECT_EQ(ReadSetting(key::EmptyColor, ""), "56");
 }
 
+TEST_F(ColorPicker, AClickOnThePaletteStripChoosesTheBarUnderIt)
+{
+    EditColour(key::HolidaysColor, [](ColorPickerDialog& picker) {
+        auto* strip = picker.findChild<QLabel*>("Image1");
+        // The strip is 225 design pixels shown 520 wide: bar 25's middle and the two ends.
+        const auto shownX = [&](int bar) { return ((bar - 1) * 4 + 2) * strip->width() / 225; };
+        test::ClickAt(strip, QPoint(shownX(25), strip->height() / 2));
+        EXPECT_EQ(Scroll(picker)->value(), 25);
+        EXPECT_EQ(Swatch(picker)->FillColor(), QColor::fromRgb(DefaultColorPalette()[24].Argb()));
+        test::ClickAt(strip, QPoint(0, 1));
+        EXPECT_EQ(Scroll(picker)->value(), 1);
+        test::ClickAt(strip, QPoint(strip->width() - 1, 1));
+        EXPECT_EQ(Scroll(picker)->value(), 56);
+        Click(picker, "PushButton1");
+    });
+    EXPECT_EQ(ReadSetting(key::HolidaysColor, ""), "56");
+    for (int bar = 1; bar <= kPaletteSize; ++bar)
+        for (int x = (bar - 1) * 4 + 1; x <= bar * 4; ++x)
+            ASSERT_EQ(ScrollValueAtStripPoint(x, 225), bar) << x;
+}
+
 TEST_F(ColorPicker, CancelKeepsTheOpeningValueWhateverWasScrolled)
 {
     EditColour(key::HolidaysColor, [](ColorPickerDialog& picker) {
