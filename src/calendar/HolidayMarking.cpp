@@ -14,6 +14,7 @@
 #include "holidays/world/WorldHolidays.h"
 #include "holidays/world/WorldSources.h"
 #include "host/SheetPicture.h"
+#include "host/TextFit.h"
 #include "settings/SettingsStore.h"
 #include "core/ErrorTrap.h"
 #include "core/NumericText.h"
@@ -111,9 +112,11 @@ Placement PlaceFloating(const HolidayTable& table, int row, long year)
 
 // A name longer than its notes area gets a smaller font, down to the smallest readable size, and
 // the shrink-to-fit flag, so it shows whole here and in a spreadsheet program alike. A name that
-// fits leaves the cell's format as it was.
+// fits leaves the cell's format as it was; one that surely fits is not measured at all.
 void FitNotes(const sheet::Worksheet& monthSheet, DayCellPosition cell, sheet::Range& notes)
 {
+    if (SurelyFitsAtOwnSize(monthSheet, cell.row, cell.column))
+        return;
     const std::optional<double> size = FittingFontSize(monthSheet, cell.row, cell.column);
     const double own = notes.Font().Size();
     if (size && *size >= own)

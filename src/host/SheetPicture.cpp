@@ -1,6 +1,7 @@
 #include "host/SheetPicture.h"
 
 #include "host/CellText.h"
+#include "host/ScreenFonts.h"
 #include "host/Palette.h"
 #include "spreadsheet/HostError.h"
 #include "spreadsheet/Worksheet.h"
@@ -25,27 +26,8 @@ using sheet::FontFormat;
 
 namespace {
 
-// 96 dots per inch as QImage stores it (dots per metre); the painter's logical dpi rounds to 96.
-constexpr int kDotsPerMetre = 3780;
 // Gridlines as a spreadsheet shows them on screen.
 const QColor kGridColour(208, 208, 208);
-// Text keeps this distance from the left and right grid lines of its cell.
-constexpr int kTextInset = 2;
-
-QImage PictureSurface(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMetre);
-    image.setDotsPerMeterY(kDotsPerMetre);
-    return image;
-}
-
-// A 96-dpi device for measuring text before any picture exists.
-const QImage& MeasuringDevice()
-{
-    static const QImage device = PictureSurface(1, 1);
-    return device;
-}
 
 // Lines of `text` as a cell of `width` pixels breaks them (at word boundaries, a long word anywhere,
 // and at every line break of its own), measured at the picture's resolution.
@@ -125,18 +107,6 @@ QStringList ElidedLines(const QFont& font, const QString& text, const QSizeF& bo
         line = line.trimmed() + ellipsis;
     }
     return lines;
-}
-
-QString FamilyFor(const std::string& name)
-{
-    const QString family = QString::fromStdString(name);
-    if (family.compare("Arial", Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Liberation Sans");
-    if (family.compare("Times New Roman", Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Liberation Serif");
-    if (family.compare("Courier New", Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Liberation Mono");
-    return family;
 }
 
 int LineThickness(const BorderLine& line)
@@ -324,50 +294,6 @@ private:
 };
 
 }  // namespace
-
-QFont ScreenFont(const FontFormat& format)
-{
-    QFont font(FamilyFor(format.name));
-    font.setPointSizeF(format.size > 0 ? format.size : 10.0);
-    font.setBold(format.bold);
-    font.setItalic(format.italic);
-    font.setStrikeOut(format.strikethrough);
-    font.setUnderline(format.underline != sheet::xlUnderlineStyleNone);
-    return font;
-}
-
-int MaxDigitWidth(const FontFormat& format)
-{
-    // The default font rarely changes: remember the last answer.
-    static FontFormat lastFormat;
-    static int lastWidth = 0;
-    if (lastWidth > 0 && lastFormat == format)
-        return lastWidth;
-    const QFontMetricsF metrics(ScreenFont(format), &MeasuringDevice());
-    double widest = 0;
-    for (char digit = '0'; digit <= '9'; ++digit)
-        widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
-    lastFormat = format;
-    lastWidth = std::max(1, static_cast<int>(std::lround(widest)));
-    return lastWidth;
-}
-
-int ColumnWidthPixels(double characters, int maxDigitWidth)
-{
-    if (!(characters > 0))
-        return 0;
-    // Below one character the padding shrinks with the width, as spreadsheet programs do it.
-    if (characters < 1)
-        return static_cast<int>(std::lround(characters * (maxDigitWidth + 5)));
-    return static_cast<int>(std::lround(characters * maxDigitWidth + 5));
-}
-
-int RowHeightPixels(double points)
-{
-    if (!(points > 0))
-        return 0;
-    return static_cast<int>(std::lround(points * kPictureDpi / 72.0));
-}
 
 PictureGrid LayoutGrid(const sheet::Worksheet& sheet, const CellRange& area)
 {

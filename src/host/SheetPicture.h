@@ -11,6 +11,8 @@ class QPainter;
 #include <optional>
 #include <vector>
 
+#include "host/ScreenFonts.h"
+#include "host/SheetGeometry.h"
 #include "spreadsheet/CellFormat.h"
 #include "spreadsheet/CellRange.h"
 
@@ -19,24 +21,6 @@ namespace morvessa {
 namespace sheet {
 class Worksheet;
 }
-
-// Pictures are drawn at 96 dots per inch, as a screen at 100 % shows them.
-inline constexpr double kPictureDpi = 96.0;
-
-// A cell that shrinks its text to fit never goes below this size; below it the text is cut with "…".
-inline constexpr double kSmallestShrunkPoints = 6.0;
-
-// The font a spreadsheet font resolves to here: "Arial" and "Times New Roman" become their
-// metric-compatible Liberation faces; size in points at 96 dpi.
-QFont ScreenFont(const sheet::FontFormat& font);
-
-// The widest of the digits 0..9 of the font, in whole pixels: the unit of column widths.
-int MaxDigitWidth(const sheet::FontFormat& font);
-
-// A column width in characters as pixels for the given maximum digit width (8.43 -> 64 at 7 px).
-int ColumnWidthPixels(double characters, int maxDigitWidth);
-// A row height in points as pixels at 96 dpi (12.75 -> 17, 9 -> 12).
-int RowHeightPixels(double points);
 
 // Where each column and row of a range starts in the picture. Grid line k lies at xs[k] (ys[k]);
 // the picture is xs.back() + 1 wide so that the closing line shows.
