@@ -115,124 +115,6 @@
     </message>
 </context>
 <context>
-    <name>CountryHolidays</name>
-    <message>
-        <source>Added %1 holiday of %3</source>
-        <translation>%1 Feiertag von %3 hinzugefügt</translation>
-    </message>
-    <message>
-        <source>Added %1 holidays of %3</source>
-        <translation>%1 Feiertage von %3 hinzugefügt</translation>
-    </message>
-    <message>
-        <source>; %1 was already there</source>
-        <translation>; %1 war schon vorhanden</translation>
-    </message>
-    <message>
-        <source>; %1 were already there</source>
-        <translation>; %1 waren schon vorhanden</translation>
-    </message>
-</context>
-<context>
-    <name>CountryNames</name>
-    <message>
-        <source>Argentina</source>
-        <translation>Argentinien</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australien</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Österreich</translation>
-    </message>
-    <message>
-        <source>Belgium</source>
-        <translation>Belgien</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brasilien</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Kanada</translation>
-    </message>
-    <message>
-        <source>Czech Republic</source>
-        <translation>Tschechien</translation>
-    </message>
-    <message>
-        <source>Denmark</source>
-        <translation>Dänemark</translation>
-    </message>
-    <message>
-        <source>Finland</source>
-        <translation>Finnland</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>Frankreich</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Deutschland</translation>
-    </message>
-    <message>
-        <source>Ireland</source>
-        <translation>Irland</translation>
-    </message>
-    <message>
-        <source>Italy</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Mexico</source>
-        <translation>Mexiko</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Niederlande</translation>
-    </message>
-    <message>
-        <source>New Zealand</source>
-        <translation>Neuseeland</translation>
-    </message>
-    <message>
-        <source>Norway</source>
-        <translation>Norwegen</translation>
-    </message>
-    <message>
-        <source>Poland</source>
-        <translation>Polen</translation>
-    </message>
-    <message>
-        <source>Portugal</source>
-        <translation>Portugal</translation>
-    </message>
-    <message>
-        <source>Spain</source>
-        <translation>Spanien</translation>
-    </message>
-    <message>
-        <source>Sweden</source>
-        <translation>Schweden</translation>
-    </message>
-    <message>
-        <source>Switzerland</source>
-        <translation>Schweiz</translation>
-    </message>
-    <message>
-        <source>United Kingdom</source>
-        <translation>Vereinigtes Königreich</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>Vereinigte Staaten</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -800,29 +682,6 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>morvessa::CountryHolidaysDialog</name>
-    <message>
-        <source>Add a Country&apos;s Holidays</source>
-        <translation>Feiertage eines Landes hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Local names</source>
-        <translation>&amp;Landessprachliche Namen</translation>
-    </message>
-    <message>
-        <source>&amp;English names</source>
-        <translation>&amp;Englische Namen</translation>
-    </message>
-    <message>
-        <source>&amp;Country:</source>
-        <translation>&amp;Land:</translation>
-    </message>
-    <message>
-        <source>Names:</source>
-        <translation>Namen:</translation>
-    </message>
-</context>
-<context>
     <name>morvessa::FixedHolidayDialog</name>
     <message>
         <source>Fixed Date Holidays</source>
@@ -1021,10 +880,6 @@ an dem ihn der Kalender markiert:</translation>
     <message>
         <source>calendar file</source>
         <translation>Kalenderdatei</translation>
-    </message>
-    <message>
-        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
-        <translation>Feiertage eines Landes, Bundeslands oder einer Re&amp;gion hinzufügen...</translation>
     </message>
 </context>
 <context>
@@ -1393,6 +1248,10 @@ an dem ihn der Kalender markiert:</translation>
     <message>
         <source>Added the holidays of %1.</source>
         <translation>Die Feiertage von %1 wurden hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are there already.</source>
+        <translation>Die Feiertage von %1 sind schon vorhanden.</translation>
     </message>
 </context>
 </TS>

@@ -115,124 +115,6 @@
     </message>
 </context>
 <context>
-    <name>CountryHolidays</name>
-    <message>
-        <source>Added %1 holiday of %3</source>
-        <translation>Se añadió %1 festivo de %3</translation>
-    </message>
-    <message>
-        <source>Added %1 holidays of %3</source>
-        <translation>Se añadieron %1 festivos de %3</translation>
-    </message>
-    <message>
-        <source>; %1 was already there</source>
-        <translation>; %1 ya estaba</translation>
-    </message>
-    <message>
-        <source>; %1 were already there</source>
-        <translation>; %1 ya estaban</translation>
-    </message>
-</context>
-<context>
-    <name>CountryNames</name>
-    <message>
-        <source>Argentina</source>
-        <translation>Argentina</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australia</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Austria</translation>
-    </message>
-    <message>
-        <source>Belgium</source>
-        <translation>Bélgica</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brasil</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canadá</translation>
-    </message>
-    <message>
-        <source>Czech Republic</source>
-        <translation>República Checa</translation>
-    </message>
-    <message>
-        <source>Denmark</source>
-        <translation>Dinamarca</translation>
-    </message>
-    <message>
-        <source>Finland</source>
-        <translation>Finlandia</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>Francia</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Alemania</translation>
-    </message>
-    <message>
-        <source>Ireland</source>
-        <translation>Irlanda</translation>
-    </message>
-    <message>
-        <source>Italy</source>
-        <translation>Italia</translation>
-    </message>
-    <message>
-        <source>Mexico</source>
-        <translation>México</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Países Bajos</translation>
-    </message>
-    <message>
-        <source>New Zealand</source>
-        <translation>Nueva Zelanda</translation>
-    </message>
-    <message>
-        <source>Norway</source>
-        <translation>Noruega</translation>
-    </message>
-    <message>
-        <source>Poland</source>
-        <translation>Polonia</translation>
-    </message>
-    <message>
-        <source>Portugal</source>
-        <translation>Portugal</translation>
-    </message>
-    <message>
-        <source>Spain</source>
-        <translation>España</translation>
-    </message>
-    <message>
-        <source>Sweden</source>
-        <translation>Suecia</translation>
-    </message>
-    <message>
-        <source>Switzerland</source>
-        <translation>Suiza</translation>
-    </message>
-    <message>
-        <source>United Kingdom</source>
-        <translation>Reino Unido</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>Estados Unidos</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -790,29 +672,6 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
-    <name>morvessa::CountryHolidaysDialog</name>
-    <message>
-        <source>Add a Country&apos;s Holidays</source>
-        <translation>Añadir los festivos de un país</translation>
-    </message>
-    <message>
-        <source>&amp;Local names</source>
-        <translation>Nombres &amp;locales</translation>
-    </message>
-    <message>
-        <source>&amp;English names</source>
-        <translation>Nombres en &amp;inglés</translation>
-    </message>
-    <message>
-        <source>&amp;Country:</source>
-        <translation>&amp;País:</translation>
-    </message>
-    <message>
-        <source>Names:</source>
-        <translation>Nombres:</translation>
-    </message>
-</context>
-<context>
     <name>morvessa::FixedHolidayDialog</name>
     <message>
         <source>Fixed Date Holidays</source>
@@ -1011,10 +870,6 @@ que lo marca el calendario:</translation>
     <message>
         <source>calendar file</source>
         <translation>archivo de calendario</translation>
-    </message>
-    <message>
-        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
-        <translation>Añadir festivos de un país, estado o re&amp;gión...</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1238,10 @@ que lo marca el calendario:</translation>
     <message>
         <source>Added the holidays of %1.</source>
         <translation>Se añadieron los festivos de %1.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are there already.</source>
+        <translation>Los festivos de %1 ya están.</translation>
     </message>
 </context>
 </TS>

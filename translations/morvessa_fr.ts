@@ -115,124 +115,6 @@
     </message>
 </context>
 <context>
-    <name>CountryHolidays</name>
-    <message>
-        <source>Added %1 holiday of %3</source>
-        <translation>%1 jour férié ajouté pour : %3</translation>
-    </message>
-    <message>
-        <source>Added %1 holidays of %3</source>
-        <translation>%1 jours fériés ajoutés pour : %3</translation>
-    </message>
-    <message>
-        <source>; %1 was already there</source>
-        <translation> ; %1 était déjà présent</translation>
-    </message>
-    <message>
-        <source>; %1 were already there</source>
-        <translation> ; %1 étaient déjà présents</translation>
-    </message>
-</context>
-<context>
-    <name>CountryNames</name>
-    <message>
-        <source>Argentina</source>
-        <translation>Argentine</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australie</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Autriche</translation>
-    </message>
-    <message>
-        <source>Belgium</source>
-        <translation>Belgique</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brésil</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canada</translation>
-    </message>
-    <message>
-        <source>Czech Republic</source>
-        <translation>Tchéquie</translation>
-    </message>
-    <message>
-        <source>Denmark</source>
-        <translation>Danemark</translation>
-    </message>
-    <message>
-        <source>Finland</source>
-        <translation>Finlande</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>France</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Allemagne</translation>
-    </message>
-    <message>
-        <source>Ireland</source>
-        <translation>Irlande</translation>
-    </message>
-    <message>
-        <source>Italy</source>
-        <translation>Italie</translation>
-    </message>
-    <message>
-        <source>Mexico</source>
-        <translation>Mexique</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Pays-Bas</translation>
-    </message>
-    <message>
-        <source>New Zealand</source>
-        <translation>Nouvelle-Zélande</translation>
-    </message>
-    <message>
-        <source>Norway</source>
-        <translation>Norvège</translation>
-    </message>
-    <message>
-        <source>Poland</source>
-        <translation>Pologne</translation>
-    </message>
-    <message>
-        <source>Portugal</source>
-        <translation>Portugal</translation>
-    </message>
-    <message>
-        <source>Spain</source>
-        <translation>Espagne</translation>
-    </message>
-    <message>
-        <source>Sweden</source>
-        <translation>Suède</translation>
-    </message>
-    <message>
-        <source>Switzerland</source>
-        <translation>Suisse</translation>
-    </message>
-    <message>
-        <source>United Kingdom</source>
-        <translation>Royaume-Uni</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>États-Unis</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -800,29 +682,6 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
 </context>
 <context>
-    <name>morvessa::CountryHolidaysDialog</name>
-    <message>
-        <source>Add a Country&apos;s Holidays</source>
-        <translation>Ajouter les jours fériés d&apos;un pays</translation>
-    </message>
-    <message>
-        <source>&amp;Local names</source>
-        <translation>Noms &amp;locaux</translation>
-    </message>
-    <message>
-        <source>&amp;English names</source>
-        <translation>Noms &amp;anglais</translation>
-    </message>
-    <message>
-        <source>&amp;Country:</source>
-        <translation>&amp;Pays :</translation>
-    </message>
-    <message>
-        <source>Names:</source>
-        <translation>Noms :</translation>
-    </message>
-</context>
-<context>
     <name>morvessa::FixedHolidayDialog</name>
     <message>
         <source>Fixed Date Holidays</source>
@@ -1021,10 +880,6 @@ où le calendrier le marque :</translation>
     <message>
         <source>calendar file</source>
         <translation>fichier de calendrier</translation>
-    </message>
-    <message>
-        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
-        <translation>Ajouter les jours fériés d’un pays, d’un État ou d’une ré&amp;gion...</translation>
     </message>
 </context>
 <context>
@@ -1393,6 +1248,10 @@ où le calendrier le marque :</translation>
     <message>
         <source>Added the holidays of %1.</source>
         <translation>Les jours fériés de %1 ont été ajoutés.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are there already.</source>
+        <translation>Les jours fériés de %1 sont déjà là.</translation>
     </message>
 </context>
 </TS>

@@ -115,124 +115,6 @@
     </message>
 </context>
 <context>
-    <name>CountryHolidays</name>
-    <message>
-        <source>Added %1 holiday of %3</source>
-        <translation>Aggiunta %1 festività di %3</translation>
-    </message>
-    <message>
-        <source>Added %1 holidays of %3</source>
-        <translation>Aggiunte %1 festività di %3</translation>
-    </message>
-    <message>
-        <source>; %1 was already there</source>
-        <translation>; %1 c&apos;era già</translation>
-    </message>
-    <message>
-        <source>; %1 were already there</source>
-        <translation>; %1 c&apos;erano già</translation>
-    </message>
-</context>
-<context>
-    <name>CountryNames</name>
-    <message>
-        <source>Argentina</source>
-        <translation>Argentina</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australia</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Austria</translation>
-    </message>
-    <message>
-        <source>Belgium</source>
-        <translation>Belgio</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brasile</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canada</translation>
-    </message>
-    <message>
-        <source>Czech Republic</source>
-        <translation>Repubblica Ceca</translation>
-    </message>
-    <message>
-        <source>Denmark</source>
-        <translation>Danimarca</translation>
-    </message>
-    <message>
-        <source>Finland</source>
-        <translation>Finlandia</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>Francia</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Germania</translation>
-    </message>
-    <message>
-        <source>Ireland</source>
-        <translation>Irlanda</translation>
-    </message>
-    <message>
-        <source>Italy</source>
-        <translation>Italia</translation>
-    </message>
-    <message>
-        <source>Mexico</source>
-        <translation>Messico</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Paesi Bassi</translation>
-    </message>
-    <message>
-        <source>New Zealand</source>
-        <translation>Nuova Zelanda</translation>
-    </message>
-    <message>
-        <source>Norway</source>
-        <translation>Norvegia</translation>
-    </message>
-    <message>
-        <source>Poland</source>
-        <translation>Polonia</translation>
-    </message>
-    <message>
-        <source>Portugal</source>
-        <translation>Portogallo</translation>
-    </message>
-    <message>
-        <source>Spain</source>
-        <translation>Spagna</translation>
-    </message>
-    <message>
-        <source>Sweden</source>
-        <translation>Svezia</translation>
-    </message>
-    <message>
-        <source>Switzerland</source>
-        <translation>Svizzera</translation>
-    </message>
-    <message>
-        <source>United Kingdom</source>
-        <translation>Regno Unito</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>Stati Uniti</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -790,29 +672,6 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
-    <name>morvessa::CountryHolidaysDialog</name>
-    <message>
-        <source>Add a Country&apos;s Holidays</source>
-        <translation>Aggiungi le festività di un paese</translation>
-    </message>
-    <message>
-        <source>&amp;Local names</source>
-        <translation>Nomi &amp;locali</translation>
-    </message>
-    <message>
-        <source>&amp;English names</source>
-        <translation>Nomi in &amp;inglese</translation>
-    </message>
-    <message>
-        <source>&amp;Country:</source>
-        <translation>&amp;Paese:</translation>
-    </message>
-    <message>
-        <source>Names:</source>
-        <translation>Nomi:</translation>
-    </message>
-</context>
-<context>
     <name>morvessa::FixedHolidayDialog</name>
     <message>
         <source>Fixed Date Holidays</source>
@@ -1011,10 +870,6 @@ in cui il calendario la segna:</translation>
     <message>
         <source>calendar file</source>
         <translation>file di calendario</translation>
-    </message>
-    <message>
-        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
-        <translation>Aggiungi festività di un paese, stato o re&amp;gione...</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1238,10 @@ in cui il calendario la segna:</translation>
     <message>
         <source>Added the holidays of %1.</source>
         <translation>Aggiunte le festività di %1.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are there already.</source>
+        <translation>Le festività di %1 ci sono già.</translation>
     </message>
 </context>
 </TS>

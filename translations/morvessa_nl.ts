@@ -115,124 +115,6 @@
     </message>
 </context>
 <context>
-    <name>CountryHolidays</name>
-    <message>
-        <source>Added %1 holiday of %3</source>
-        <translation>%1 feestdag van %3 toegevoegd</translation>
-    </message>
-    <message>
-        <source>Added %1 holidays of %3</source>
-        <translation>%1 feestdagen van %3 toegevoegd</translation>
-    </message>
-    <message>
-        <source>; %1 was already there</source>
-        <translation>; %1 stond er al</translation>
-    </message>
-    <message>
-        <source>; %1 were already there</source>
-        <translation>; %1 stonden er al</translation>
-    </message>
-</context>
-<context>
-    <name>CountryNames</name>
-    <message>
-        <source>Argentina</source>
-        <translation>Argentinië</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australië</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Oostenrijk</translation>
-    </message>
-    <message>
-        <source>Belgium</source>
-        <translation>België</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brazilië</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canada</translation>
-    </message>
-    <message>
-        <source>Czech Republic</source>
-        <translation>Tsjechië</translation>
-    </message>
-    <message>
-        <source>Denmark</source>
-        <translation>Denemarken</translation>
-    </message>
-    <message>
-        <source>Finland</source>
-        <translation>Finland</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>Frankrijk</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Duitsland</translation>
-    </message>
-    <message>
-        <source>Ireland</source>
-        <translation>Ierland</translation>
-    </message>
-    <message>
-        <source>Italy</source>
-        <translation>Italië</translation>
-    </message>
-    <message>
-        <source>Mexico</source>
-        <translation>Mexico</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Nederland</translation>
-    </message>
-    <message>
-        <source>New Zealand</source>
-        <translation>Nieuw-Zeeland</translation>
-    </message>
-    <message>
-        <source>Norway</source>
-        <translation>Noorwegen</translation>
-    </message>
-    <message>
-        <source>Poland</source>
-        <translation>Polen</translation>
-    </message>
-    <message>
-        <source>Portugal</source>
-        <translation>Portugal</translation>
-    </message>
-    <message>
-        <source>Spain</source>
-        <translation>Spanje</translation>
-    </message>
-    <message>
-        <source>Sweden</source>
-        <translation>Zweden</translation>
-    </message>
-    <message>
-        <source>Switzerland</source>
-        <translation>Zwitserland</translation>
-    </message>
-    <message>
-        <source>United Kingdom</source>
-        <translation>Verenigd Koninkrijk</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>Verenigde Staten</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -790,29 +672,6 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
-    <name>morvessa::CountryHolidaysDialog</name>
-    <message>
-        <source>Add a Country&apos;s Holidays</source>
-        <translation>Feestdagen van een land toevoegen</translation>
-    </message>
-    <message>
-        <source>&amp;Local names</source>
-        <translation>&amp;Lokale namen</translation>
-    </message>
-    <message>
-        <source>&amp;English names</source>
-        <translation>&amp;Engelse namen</translation>
-    </message>
-    <message>
-        <source>&amp;Country:</source>
-        <translation>La&amp;nd:</translation>
-    </message>
-    <message>
-        <source>Names:</source>
-        <translation>Namen:</translation>
-    </message>
-</context>
-<context>
     <name>morvessa::FixedHolidayDialog</name>
     <message>
         <source>Fixed Date Holidays</source>
@@ -1011,10 +870,6 @@ die de kalender markeert:</translation>
     <message>
         <source>calendar file</source>
         <translation>kalenderbestand</translation>
-    </message>
-    <message>
-        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
-        <translation>Feestdagen van een land, staat of re&amp;gio toevoegen...</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1238,10 @@ die de kalender markeert:</translation>
     <message>
         <source>Added the holidays of %1.</source>
         <translation>De feestdagen van %1 zijn toegevoegd.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are there already.</source>
+        <translation>De feestdagen van %1 zijn er al.</translation>
     </message>
 </context>
 </TS>

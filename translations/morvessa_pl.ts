@@ -115,124 +115,6 @@
     </message>
 </context>
 <context>
-    <name>CountryHolidays</name>
-    <message>
-        <source>Added %1 holiday of %3</source>
-        <translation>Dodano świąt: %1 (%3)</translation>
-    </message>
-    <message>
-        <source>Added %1 holidays of %3</source>
-        <translation>Dodano świąt: %1 (%3)</translation>
-    </message>
-    <message>
-        <source>; %1 was already there</source>
-        <translation>; już było: %1</translation>
-    </message>
-    <message>
-        <source>; %1 were already there</source>
-        <translation>; już było: %1</translation>
-    </message>
-</context>
-<context>
-    <name>CountryNames</name>
-    <message>
-        <source>Argentina</source>
-        <translation>Argentyna</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australia</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Austria</translation>
-    </message>
-    <message>
-        <source>Belgium</source>
-        <translation>Belgia</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brazylia</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Kanada</translation>
-    </message>
-    <message>
-        <source>Czech Republic</source>
-        <translation>Czechy</translation>
-    </message>
-    <message>
-        <source>Denmark</source>
-        <translation>Dania</translation>
-    </message>
-    <message>
-        <source>Finland</source>
-        <translation>Finlandia</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>Francja</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Niemcy</translation>
-    </message>
-    <message>
-        <source>Ireland</source>
-        <translation>Irlandia</translation>
-    </message>
-    <message>
-        <source>Italy</source>
-        <translation>Włochy</translation>
-    </message>
-    <message>
-        <source>Mexico</source>
-        <translation>Meksyk</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Holandia</translation>
-    </message>
-    <message>
-        <source>New Zealand</source>
-        <translation>Nowa Zelandia</translation>
-    </message>
-    <message>
-        <source>Norway</source>
-        <translation>Norwegia</translation>
-    </message>
-    <message>
-        <source>Poland</source>
-        <translation>Polska</translation>
-    </message>
-    <message>
-        <source>Portugal</source>
-        <translation>Portugalia</translation>
-    </message>
-    <message>
-        <source>Spain</source>
-        <translation>Hiszpania</translation>
-    </message>
-    <message>
-        <source>Sweden</source>
-        <translation>Szwecja</translation>
-    </message>
-    <message>
-        <source>Switzerland</source>
-        <translation>Szwajcaria</translation>
-    </message>
-    <message>
-        <source>United Kingdom</source>
-        <translation>Wielka Brytania</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>Stany Zjednoczone</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -790,29 +672,6 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
-    <name>morvessa::CountryHolidaysDialog</name>
-    <message>
-        <source>Add a Country&apos;s Holidays</source>
-        <translation>Dodaj święta kraju</translation>
-    </message>
-    <message>
-        <source>&amp;Local names</source>
-        <translation>Nazwy &amp;lokalne</translation>
-    </message>
-    <message>
-        <source>&amp;English names</source>
-        <translation>Nazwy &amp;angielskie</translation>
-    </message>
-    <message>
-        <source>&amp;Country:</source>
-        <translation>&amp;Kraj:</translation>
-    </message>
-    <message>
-        <source>Names:</source>
-        <translation>Nazwy:</translation>
-    </message>
-</context>
-<context>
     <name>morvessa::FixedHolidayDialog</name>
     <message>
         <source>Fixed Date Holidays</source>
@@ -1011,10 +870,6 @@ w którym zaznacza je kalendarz:</translation>
     <message>
         <source>calendar file</source>
         <translation>plik kalendarza</translation>
-    </message>
-    <message>
-        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
-        <translation>Dodaj święta kraju, stanu lub re&amp;gionu...</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1238,10 @@ w którym zaznacza je kalendarz:</translation>
     <message>
         <source>Added the holidays of %1.</source>
         <translation>Dodano święta: %1.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are there already.</source>
+        <translation>Święta: %1 są już dodane.</translation>
     </message>
 </context>
 </TS>

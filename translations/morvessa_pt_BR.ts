@@ -115,124 +115,6 @@
     </message>
 </context>
 <context>
-    <name>CountryHolidays</name>
-    <message>
-        <source>Added %1 holiday of %3</source>
-        <translation>%1 feriado de %3 adicionado</translation>
-    </message>
-    <message>
-        <source>Added %1 holidays of %3</source>
-        <translation>%1 feriados de %3 adicionados</translation>
-    </message>
-    <message>
-        <source>; %1 was already there</source>
-        <translation>; %1 já estava</translation>
-    </message>
-    <message>
-        <source>; %1 were already there</source>
-        <translation>; %1 já estavam</translation>
-    </message>
-</context>
-<context>
-    <name>CountryNames</name>
-    <message>
-        <source>Argentina</source>
-        <translation>Argentina</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Austrália</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Áustria</translation>
-    </message>
-    <message>
-        <source>Belgium</source>
-        <translation>Bélgica</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brasil</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canadá</translation>
-    </message>
-    <message>
-        <source>Czech Republic</source>
-        <translation>República Tcheca</translation>
-    </message>
-    <message>
-        <source>Denmark</source>
-        <translation>Dinamarca</translation>
-    </message>
-    <message>
-        <source>Finland</source>
-        <translation>Finlândia</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>França</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Alemanha</translation>
-    </message>
-    <message>
-        <source>Ireland</source>
-        <translation>Irlanda</translation>
-    </message>
-    <message>
-        <source>Italy</source>
-        <translation>Itália</translation>
-    </message>
-    <message>
-        <source>Mexico</source>
-        <translation>México</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Países Baixos</translation>
-    </message>
-    <message>
-        <source>New Zealand</source>
-        <translation>Nova Zelândia</translation>
-    </message>
-    <message>
-        <source>Norway</source>
-        <translation>Noruega</translation>
-    </message>
-    <message>
-        <source>Poland</source>
-        <translation>Polônia</translation>
-    </message>
-    <message>
-        <source>Portugal</source>
-        <translation>Portugal</translation>
-    </message>
-    <message>
-        <source>Spain</source>
-        <translation>Espanha</translation>
-    </message>
-    <message>
-        <source>Sweden</source>
-        <translation>Suécia</translation>
-    </message>
-    <message>
-        <source>Switzerland</source>
-        <translation>Suíça</translation>
-    </message>
-    <message>
-        <source>United Kingdom</source>
-        <translation>Reino Unido</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>Estados Unidos</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>Out of memory</source>
@@ -790,29 +672,6 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
-    <name>morvessa::CountryHolidaysDialog</name>
-    <message>
-        <source>Add a Country&apos;s Holidays</source>
-        <translation>Adicionar os feriados de um país</translation>
-    </message>
-    <message>
-        <source>&amp;Local names</source>
-        <translation>Nomes &amp;locais</translation>
-    </message>
-    <message>
-        <source>&amp;English names</source>
-        <translation>Nomes em &amp;inglês</translation>
-    </message>
-    <message>
-        <source>&amp;Country:</source>
-        <translation>&amp;País:</translation>
-    </message>
-    <message>
-        <source>Names:</source>
-        <translation>Nomes:</translation>
-    </message>
-</context>
-<context>
     <name>morvessa::FixedHolidayDialog</name>
     <message>
         <source>Fixed Date Holidays</source>
@@ -1011,10 +870,6 @@ em que o calendário o marca:</translation>
     <message>
         <source>calendar file</source>
         <translation>arquivo de calendário</translation>
-    </message>
-    <message>
-        <source>Add Holidays of a Country, State or Re&amp;gion...</source>
-        <translation>Adicionar feriados de um país, estado ou re&amp;gião...</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1238,10 @@ em que o calendário o marca:</translation>
     <message>
         <source>Added the holidays of %1.</source>
         <translation>Feriados de %1 adicionados.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are there already.</source>
+        <translation>Os feriados de %1 já estão lá.</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,6 @@
 #include "calendar/IcsExport.h"
 #include "dialogs/CalendarEventsDialog.h"
 #include "dialogs/CalendarImport.h"
-#include "dialogs/CountryHolidaysDialog.h"
 #include "dialogs/HolidayListDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
 #include "dialogs/WorldHolidaysDialog.h"
@@ -62,7 +61,6 @@ HolidaysMenu::HolidaysMenu(QMenu& menu, Hooks hooks) : QObject(&menu), menu_(men
     };
     add("AddByRule", tr("Add Holiday by &Rule..."), [this] { AddByRule(); });
     add("AddCountry", tr("Add a &Country's Holidays..."), [this] { AddCountry(); });
-    add("AddPlace", tr("Add Holidays of a Country, State or Re&gion..."), [this] { AddPlace(); });
     add("EditHoliday", tr("&Edit Holiday..."), [this] { EditHoliday(); });
     // Every holiday the year will mark and where it comes from, at a glance, without a dialog.
     yearHolidays_ = menu_.addMenu(tr("Holidays of the &Year"));
@@ -185,21 +183,6 @@ void HolidaysMenu::AddByRule()
 }
 
 void HolidaysMenu::AddCountry()
-{
-    try {
-        CountryHolidaysDialog dialog(hooks_.parent);
-        hooks_.showDialog(dialog);
-        if (dialog.result() != QDialog::Accepted)
-            return;
-        const QString outcome = AddCountryToRuleHolidays(dialog.SelectedCode(), dialog.Names());
-        hooks_.refreshLists();
-        hooks_.showMessage(outcome);
-    } catch (const std::exception& error) {
-        hooks_.showMessage(QString::fromUtf8(error.what()));
-    }
-}
-
-void HolidaysMenu::AddPlace()
 {
     try {
         bool ok = false;

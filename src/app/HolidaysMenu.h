@@ -31,13 +31,13 @@ public:
 
     HolidaysMenu(QMenu& menu, Hooks hooks);
 
-    // The command of that object name ("AddByRule", "AddCountry", "AddPlace", "EditHoliday", "ImportIcs",
+    // The command of that object name ("AddByRule", "AddCountry", "EditHoliday", "ImportIcs",
     // "ExportIcs", "ShowEveryHoliday", "Undo"); null when there is none.
     QAction* Action(const char* name) const;
 
     void AddByRule();
+    // A country's, state's or region's holidays, kept as a holiday source.
     void AddCountry();
-    void AddPlace();
     void EditHoliday();
     void ImportIcs();
     void ExportIcs();

@@ -1,5 +1,7 @@
 #include "dialogs/WorldHolidaysDialog.h"
 
+#include "holidays/HolidayEditing.h"
+
 #include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
@@ -209,9 +211,40 @@ QStringList WorldHolidaysDialog::Preview() const
     return lines;
 }
 
+namespace {
+
+bool SameChoice(const world::WorldSource& a, const world::WorldSource& b)
+{
+    return a.code.compare(b.code, Qt::CaseInsensitive) == 0 && a.kinds == b.kinds && a.language == b.language;
+}
+
+}  // namespace
+
 QString AddWorldHolidaySource(const world::WorldSource& source)
 {
-    return WorldHolidaysDialog::tr("Added the holidays of %1.").arg(world::AddWorldSource(source));
+    const std::vector<world::WorldSource> stored = world::StoredWorldSources();
+    if (std::any_of(stored.begin(), stored.end(), [&](const auto& s) { return SameChoice(s, source); }))
+        return WorldHolidaysDialog::tr("The holidays of %1 are there already.")
+            .arg(world::SourceTitle(source, QStringLiteral("en")));
+    HolidayUndo& undo = ProgramHolidayUndo();
+    undo.Remember(QStringLiteral("Add Country"));
+    QString title;
+    try {
+        title = world::AddWorldSource(source);
+    } catch (...) {
+        undo.Forget();
+        throw;
+    }
+    // Undo takes out the last source of this choice: sources another copy added meanwhile stay.
+    undo.NoteTakeBack([source] {
+        const std::vector<world::WorldSource> now = world::StoredWorldSources();
+        for (std::size_t i = now.size(); i-- > 0;)
+            if (SameChoice(now[i], source)) {
+                world::RemoveWorldSource(i);
+                return;
+            }
+    });
+    return WorldHolidaysDialog::tr("Added the holidays of %1.").arg(title);
 }
 
 }  // namespace morvessa

@@ -3,8 +3,7 @@
 #include "calendar/StoredCalendars.h"
 #include "dialogs/HolidayListDialog.h"
 
-#include "dialogs/CountryHolidaysDialog.h"
-#include "holidays/CountryPresets.h"
+#include "dialogs/WorldHolidaysDialog.h"
 #include "holidays/world/WorldSources.h"
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
@@ -283,8 +282,8 @@ TEST_F(MainWindowTest, HolidaysMenuAddsACountryAndUndoTakesBackItAndADelete)
     RuleHolidays().clear();
     std::vector<QString> messages;
     runDialog_ = [](QDialog& dialog) {
-        if (auto* country = qobject_cast<CountryHolidaysDialog*>(&dialog)) {
-            country->SelectCountry(QStringLiteral("DE"));
+        if (auto* country = qobject_cast<WorldHolidaysDialog*>(&dialog)) {
+            country->SelectPlace(QStringLiteral("DE"));
             country->accept();
         }
     };
@@ -294,11 +293,14 @@ TEST_F(MainWindowTest, HolidaysMenuAddsACountryAndUndoTakesBackItAndADelete)
     ASSERT_NE(undo, nullptr);
     EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
 
+    world::SaveWorldSources({});
     form.HolidaysAction("AddCountry")->trigger();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Added 9 holidays of Germany.");
-    EXPECT_EQ(RuleHolidays().size(), 9u);
-    EXPECT_EQ(RuleHolidays()[0].name, "Neujahr");
+    EXPECT_EQ(messages[0], "Added the holidays of Germany.");
+    ASSERT_EQ(world::StoredWorldSources().size(), 1u);
+    EXPECT_EQ(world::StoredWorldSources()[0].code, "DE");
+    emit form.HolidaysMenu()->aboutToShow();
+    EXPECT_EQ(undo->text(), "&Undo Add Country");
 
     // The Parts' delete button is undoable too, and Undo goes back one change at a time.
     Click("PushButton5");
@@ -320,9 +322,9 @@ TEST_F(MainWindowTest, HolidaysMenuAddsACountryAndUndoTakesBackItAndADelete)
     QTest::keyClick(year, Qt::Key_5);
     QTest::keyClick(year, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(year->text(), shown);
-    EXPECT_EQ(RuleHolidays().size(), 9u);
+    EXPECT_EQ(world::StoredWorldSources().size(), 1u);
     QTest::keyClick(year, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(RuleHolidays().empty());
+    EXPECT_TRUE(world::StoredWorldSources().empty());
     emit form.HolidaysMenu()->aboutToShow();
     EXPECT_FALSE(undo->isEnabled());
 }
@@ -382,8 +384,8 @@ TEST_F(MainWindowTest, ExportThenImportIntoAnotherStoreBringsTheHolidaysBackAndB
     QString chosen;
     chooseIcsFile_ = [&](bool) { return chosen; };
     runDialog_ = [](QDialog& dialog) {
-        if (auto* country = qobject_cast<CountryHolidaysDialog*>(&dialog)) {
-            country->SelectCountry(QStringLiteral("GB"));
+        if (auto* country = qobject_cast<WorldHolidaysDialog*>(&dialog)) {
+            country->SelectPlace(QStringLiteral("GB"));
             country->accept();
         } else if (dialog.objectName() == "ExportYearsDialog") {
             dialog.findChild<QSpinBox*>(QStringLiteral("FirstYear"))->setValue(2025);

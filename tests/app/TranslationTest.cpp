@@ -4,8 +4,8 @@
 #include "app/MainWindow.h"
 
 #include "dialogs/ColorPickerDialog.h"
-#include "dialogs/CountryHolidaysDialog.h"
 #include "dialogs/HolidayListDialog.h"
+#include "dialogs/WorldHolidaysDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
 #include "dialogs/FixedHolidayDialog.h"
 #include "dialogs/FloatingHolidayDialog.h"
@@ -80,7 +80,8 @@ const QStringList kSameInBothLanguages = {
 
 // Lists whose items are the user's data (holiday names, countries), the same in every language.
 const QStringList kDataLists = {QStringLiteral("cmbNameFixed"), QStringLiteral("cmbNameFloating"),
-                                QStringLiteral("Holidays")};
+                                QStringLiteral("Holidays"), QStringLiteral("Countries"),
+                                QStringLiteral("Place"), QStringLiteral("Preview")};
 
 class AcceptAllInstanceUi final : public InstanceCheckUi {
 public:
@@ -215,7 +216,7 @@ protected:
         check("preview", preview);
         RuleHolidayDialog rule(HolidayRule{}, &main);
         check("rule holiday dialog", rule);
-        CountryHolidaysDialog country(&main);
+        WorldHolidaysDialog country(2026, &main);
         check("country holidays dialog", country);
         HolidayListDialog list(&main);
         check("holiday list dialog", list);

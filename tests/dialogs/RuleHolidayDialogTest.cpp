@@ -1,6 +1,5 @@
 #include "calendar/StoredCalendars.h"
 #include "dialogs/CalendarEventsDialog.h"
-#include "dialogs/CountryHolidaysDialog.h"
 #include "dialogs/HolidayListDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
 #include "holidays/HolidayEditing.h"
@@ -200,34 +199,6 @@ TEST_F(RuleHolidayDialogTest, DeletingFromTheListIsUndoneAndTheLastTableRowStays
     EXPECT_EQ(FixedHolidays().RowCount(), 1);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("keeps one")));
-}
-
-TEST_F(RuleHolidayDialogTest, AddingACountryReportsWhatWasAddedAndIsOneUndoStep)
-{
-    CountryHolidaysDialog dialog;
-    EXPECT_TRUE(dialog.SelectCountry(QStringLiteral("gb")));
-    EXPECT_FALSE(dialog.SelectCountry(QStringLiteral("XX")));
-    EXPECT_EQ(dialog.SelectedCode(), "GB");
-    dialog.UseEnglishNames(true);
-    EXPECT_EQ(dialog.Names(), PresetNames::English);
-
-    const std::size_t count = LoadCountryPreset(QStringLiteral("GB")).holidays.size();
-    EXPECT_EQ(AddCountryToRuleHolidays(QStringLiteral("GB"), PresetNames::English),
-              QStringLiteral("Added %1 holidays of United Kingdom.").arg(count));
-    EXPECT_EQ(AddCountryToRuleHolidays(QStringLiteral("GB"), PresetNames::Local),
-              QStringLiteral("Added 0 holidays of United Kingdom; %1 were already there.").arg(count));
-    // Ireland's Easter Monday is new; its New Year's Day is kept on a Saturday, unlike Britain's.
-    const std::size_t irish = LoadCountryPreset(QStringLiteral("IE")).holidays.size();
-    EXPECT_EQ(AddCountryToRuleHolidays(QStringLiteral("IE"), PresetNames::English),
-              QStringLiteral("Added %1 holidays of Ireland.").arg(irish));
-    LoadRuleHolidays();
-    EXPECT_EQ(RuleHolidays().size(), count + irish);
-    ASSERT_TRUE(ProgramHolidayUndo().Undo());
-    EXPECT_EQ(RuleHolidays().size(), count);
-    ASSERT_TRUE(ProgramHolidayUndo().Undo());
-    EXPECT_TRUE(RuleHolidays().empty());
-    EXPECT_FALSE(ProgramHolidayUndo().CanUndo());  // the adding of nothing left no step
-    EXPECT_THROW(AddCountryToRuleHolidays(QStringLiteral("XX"), PresetNames::Local), HolidayRuleError);
 }
 
 TEST_F(RuleHolidayDialogTest, ACalendarRowIsRefreshedFromItsFileAndHidesTheEventsUnchecked)

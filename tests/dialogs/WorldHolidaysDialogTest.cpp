@@ -1,6 +1,7 @@
 #include "dialogs/WorldHolidaysDialog.h"
 
 #include "dialogs/DialogTestSupport.h"
+#include "holidays/HolidayEditing.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -13,6 +14,7 @@ class WorldHolidaysDialogTest : public test::DialogTest {};
 
 TEST_F(WorldHolidaysDialogTest, SearchAPlaceSeeItsYearAndKeepTheChoice)
 {
+    ProgramHolidayUndo().Clear();
     WorldHolidaysDialog dialog(2026);
     dialog.Search(QStringLiteral("germ"));
     auto* countries = dialog.findChild<QListWidget*>(QStringLiteral("Countries"));
@@ -37,6 +39,19 @@ TEST_F(WorldHolidaysDialogTest, SearchAPlaceSeeItsYearAndKeepTheChoice)
               QStringLiteral("Added the holidays of Scotland, United Kingdom."));
     ASSERT_EQ(world::StoredWorldSources().size(), 1u);
     EXPECT_EQ(world::StoredWorldSources()[0].code, QStringLiteral("GB-SCT"));
+    // The same choice again adds nothing; another is one more step for Undo.
+    EXPECT_EQ(AddWorldHolidaySource({QStringLiteral("gb-sct"), {QStringLiteral("public")}, {}, {}}),
+              QStringLiteral("The holidays of Scotland, United Kingdom are there already."));
+    AddWorldHolidaySource({QStringLiteral("GB-SCT"), {QStringLiteral("public"), QStringLiteral("bank")}, {}, {}});
+    EXPECT_EQ(world::StoredWorldSources().size(), 2u);
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    ASSERT_EQ(world::StoredWorldSources().size(), 1u);
+    EXPECT_EQ(world::StoredWorldSources()[0].kinds, QStringList{QStringLiteral("public")});
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    EXPECT_TRUE(world::StoredWorldSources().empty());
+    EXPECT_FALSE(ProgramHolidayUndo().CanUndo());
+    EXPECT_THROW(AddWorldHolidaySource({QStringLiteral("XX"), {QStringLiteral("public")}, {}, {}}), std::exception);
+    EXPECT_FALSE(ProgramHolidayUndo().CanUndo());
 }
 
 }  // namespace
