@@ -105,13 +105,36 @@ icaltimetype InZoneOf(icaltimetype t, const icaltimetype& reference)
     return Ical().icaltime_convert_to_zone(t, const_cast<icaltimezone*>(reference.zone));
 }
 
-// Whether an EXDATE or RECURRENCE-ID `t` names the occurrence starting at `start`.
-bool Names(const icaltimetype& t, const icaltimetype& start)
-{
-    if (t.is_date || start.is_date)
-        return DateOf(t) == DateOf(start);
-    return Wall(t) == Wall(start);
-}
+// The occurrences a list of EXDATEs or RECURRENCE-IDs names: a date names every occurrence on its
+// day, a time the one starting at that wall-clock time. Gathered first, so that removing them is one
+// pass however long the list.
+class OccurrenceMatcher {
+public:
+    void Add(const icaltimetype& t)
+    {
+        anyDate_.insert(DateOf(t));
+        if (t.is_date)
+            wholeDays_.insert(DateOf(t));
+        else
+            times_.insert(Wall(t));
+    }
+    template <typename Occurrences>
+    void RemoveFrom(Occurrences& occurrences) const
+    {
+        if (anyDate_.empty())
+            return;
+        std::erase_if(occurrences, [&](const auto& o) {
+            if (o.start.is_date)
+                return anyDate_.contains(DateOf(o.start));
+            return wholeDays_.contains(DateOf(o.start)) || times_.contains(Wall(o.start));
+        });
+    }
+
+private:
+    std::set<CalendarDate> anyDate_;
+    std::set<CalendarDate> wholeDays_;
+    std::set<WallTime> times_;
+};
 
 icaltimetype StartOf(icalcomponent* event, icalcomponent* calendar)
 {
@@ -164,11 +187,15 @@ public:
             AddDates(event, start, length, occurrences);
             RemoveExcluded(event, start, occurrences);
         }
+        // Every moved occurrence names one of the rule's own, so all are taken out before any is added.
+        OccurrenceMatcher replaced;
         for (icalcomponent* moved : event.overrides) {
             icalproperty* idProperty = Ical().icalcomponent_get_first_property(moved, ICAL_RECURRENCEID_PROPERTY);
-            const icaltimetype id =
-                InZoneOf(Zoned(Ical().icalproperty_get_recurrenceid(idProperty), idProperty, event.calendar), start);
-            std::erase_if(occurrences, [&](const Occurrence& o) { return Names(id, o.start); });
+            replaced.Add(InZoneOf(Zoned(Ical().icalproperty_get_recurrenceid(idProperty), idProperty, event.calendar),
+                                  start));
+        }
+        replaced.RemoveFrom(occurrences);
+        for (icalcomponent* moved : event.overrides) {
             const icaltimetype movedStart = StartOf(moved, event.calendar);
             if (!IsCancelled(moved) && IsValid(movedStart) && (movedStart.is_date || options_.includeTimed))
                 occurrences.push_back({movedStart, LengthInDays(moved, movedStart), SummaryOf(moved)});
@@ -248,12 +275,11 @@ private:
 
     void RemoveExcluded(const Event& event, const icaltimetype& start, std::vector<Occurrence>& occurrences)
     {
+        OccurrenceMatcher excluded;
         for (icalproperty* property = Ical().icalcomponent_get_first_property(event.master, ICAL_EXDATE_PROPERTY);
-             property; property = Ical().icalcomponent_get_next_property(event.master, ICAL_EXDATE_PROPERTY)) {
-            const icaltimetype excluded =
-                InZoneOf(Zoned(Ical().icalproperty_get_exdate(property), property, event.calendar), start);
-            std::erase_if(occurrences, [&](const Occurrence& o) { return Names(excluded, o.start); });
-        }
+             property; property = Ical().icalcomponent_get_next_property(event.master, ICAL_EXDATE_PROPERTY))
+            excluded.Add(InZoneOf(Zoned(Ical().icalproperty_get_exdate(property), property, event.calendar), start));
+        excluded.RemoveFrom(occurrences);
     }
 
     void MarkDays(const Occurrence& occurrence, const QString& uid, std::set<std::pair<long, QString>>& seen)
@@ -271,8 +297,12 @@ private:
         const long startDay = DayNumber(start);
         const long from = std::max(startDay, DayNumber(first_));
         const long to = std::min(startDay + occurrence.lengthDays - 1, DayNumber(last_));
-        for (long day = from; day <= to; ++day) {
-            if (seen.insert({day, label}).second)
+        for (long day = from; day <= to && !result_.daysCut; ++day) {
+            if (!seen.insert({day, label}).second)
+                continue;
+            if (result_.days.size() >= std::size_t(kMaxDaysOfCalendar))
+                result_.daysCut = true;
+            else
                 result_.days.push_back({AddDays(start, day - startDay), label, uid});
         }
     }
@@ -388,6 +418,8 @@ IcsExpansion IcsCalendar::Expand(int firstYear, int lastYear, const IcsExpansion
     lastYear = std::clamp(lastYear, firstYear, 9999);
     Expander expander(firstYear, lastYear, options, result);
     for (const Event& event : data_->events) {
+        if (result.daysCut)
+            break;
         if (!options.hiddenUids.contains(event.info.uid))
             expander.Expand(event);
     }

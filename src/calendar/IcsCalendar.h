@@ -17,6 +17,9 @@ namespace morvessa {
 
 // The most occurrences one event gives in the years asked for; beyond them it is cut and reported.
 inline constexpr int kMaxOccurrencesOfEvent = 10000;
+// The most days one calendar marks in the years asked for: a day shows only its first names, so a
+// file whose thousands of daily events would mark millions is shown up to here and reported.
+inline constexpr int kMaxDaysOfCalendar = 100000;
 
 struct IcsEventInfo {
     QString uid;  // the event's UID, or "#<n>" for one without
@@ -36,6 +39,7 @@ struct IcsExpansion {
     std::vector<IcsDay> days;    // in date order, then in the order of the file
     QStringList cutEvents;       // summaries of events cut at kMaxOccurrencesOfEvent
     int timedSkipped = 0;        // timed events left out
+    bool daysCut = false;        // stopped at kMaxDaysOfCalendar; later events are left out
 };
 
 struct IcsExpansionOptions {

@@ -27,29 +27,48 @@ struct Block {
     int properties = 0;
 };
 
+bool IsDateList(const char* line, qsizetype length)
+{
+    for (const char* name : {"RDATE", "EXDATE"}) {
+        const qsizetype n = qsizetype(qstrlen(name));
+        if (StartsWithWord(line, length, name) && length > n && (line[n] == ':' || line[n] == ';'))
+            return true;
+    }
+    return false;
+}
+
 // The parts of a property line that matter to the limits, followed across its folded lines: its
-// length, and the parameters (";NAME=value") before the colon that starts its value.
+// length, the parameters (";NAME=value") before the colon that starts its value, and for a list of
+// dates the commas that part its values.
 struct LogicalLine {
     qsizetype length = 0;
     int parameters = 0;
+    int extraValues = 0;
+    bool dateList = false;
     bool inValue = false;
     bool quoted = false;
 
     void Start(const char* text, qsizetype size)
     {
         *this = {};
+        dateList = IsDateList(text, size);
         Continue(text, size);
     }
     void Continue(const char* text, qsizetype size)
     {
         length += size;
-        for (qsizetype i = 0; i < size && !inValue; ++i) {
-            if (text[i] == '"')
+        for (qsizetype i = 0; i < size; ++i) {
+            if (inValue) {
+                if (!dateList)
+                    break;
+                extraValues += text[i] == ',';
+            } else if (text[i] == '"') {
                 quoted = !quoted;
-            else if (!quoted && text[i] == ';')
+            } else if (!quoted && text[i] == ';') {
                 ++parameters;
-            else if (!quoted && text[i] == ':')
+            } else if (!quoted && text[i] == ':') {
                 inValue = true;
+            }
         }
     }
 };
@@ -71,6 +90,7 @@ void PreScanIcs(const QByteArray& data)
     int events = 0;
     bool calendar = false;
     LogicalLine logical;
+    int values = 0;
     int lineNumber = 0;
     const char* text = data.constData();
     const auto at = [&] { return " (line " + std::to_string(lineNumber) + ")"; };
@@ -86,10 +106,20 @@ void PreScanIcs(const QByteArray& data)
         start = end + 1;
         // A line that begins with a blank continues the one before it.
         const bool continuation = length > 0 && (line[0] == ' ' || line[0] == '\t');
+        const int valuesBefore = continuation ? logical.extraValues : 0;
         if (continuation)
             logical.Continue(line + 1, length - 1);
         else
             logical.Start(line, length);
+        const int moreValues = logical.extraValues - valuesBefore + (continuation || length == 0 ? 0 : 1);
+        if ((values += moreValues) > kMaxIcsValues)
+            Refuse("it holds more than " + std::to_string(kMaxIcsValues) + " lines and listed dates" + at());
+        const bool blockLine = !continuation && (StartsWithWord(line, length, "BEGIN:") ||
+                                                 StartsWithWord(line, length, "END:"));
+        if (!blockLine && !open.empty() &&
+            (open.back().properties += moreValues) > kMaxIcsPropertiesPerComponent)
+            Refuse("a block holds more than " + std::to_string(kMaxIcsPropertiesPerComponent) +
+                   " lines and listed dates" + at());
         if (logical.length > kMaxIcsLineBytes)
             Refuse("a line is longer than 64 KB" + at());
         if (logical.parameters > kMaxIcsParametersPerProperty)
@@ -109,8 +139,6 @@ void PreScanIcs(const QByteArray& data)
             if (open.empty() || open.back().name != QByteArray(line + 4, length - 4).trimmed().toUpper())
                 Refuse("it ends a block it did not begin" + at());
             open.pop_back();
-        } else if (!open.empty() && ++open.back().properties > kMaxIcsPropertiesPerComponent) {
-            Refuse("a block holds more than " + std::to_string(kMaxIcsPropertiesPerComponent) + " lines" + at());
         }
     }
     if (!calendar)

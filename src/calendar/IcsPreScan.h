@@ -17,6 +17,9 @@ inline constexpr int kMaxIcsEvents = 20000;
 // libical's cost grows with the square of these, so no real calendar comes near them.
 inline constexpr int kMaxIcsPropertiesPerComponent = 2000;
 inline constexpr int kMaxIcsParametersPerProperty = 40;
+// libical keeps each line, and each date of an RDATE or EXDATE list, as an object of its own: a
+// file of 8 MB could otherwise hold a million of them and take half a gigabyte.
+inline constexpr int kMaxIcsValues = 200000;
 
 // Throws IcsError (ending "nothing was imported.") when `data` breaks one of the limits above, holds
 // NUL bytes or text that is not UTF-8, ends a block it did not begin, or has no

@@ -270,6 +270,11 @@ StoredCalendarDays DaysOfStoredCalendars(int firstYear, int lastYear)
                                            .arg(kMaxOccurrencesOfEvent)
                                            .arg(expansion.cutEvents.size() == 1 ? "s" : ""));
             }
+            if (expansion.daysCut)
+                result.notices.append(QStringLiteral("The calendar \"%1\" marks more than %2 days in these years; "
+                                                     "shown up to there only.")
+                                          .arg(calendar.name)
+                                          .arg(kMaxDaysOfCalendar));
         } catch (const IcsError& error) {
             result.problems.append(QStringLiteral("The calendar \"%1\" cannot be shown: %2")
                                        .arg(calendar.name, QString::fromStdString(error.what())));

@@ -9,6 +9,7 @@
 #include "settings/SettingsStore.h"
 #include "support/SettingsTestSupport.h"
 
+#include <QDate>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -164,6 +165,23 @@ TEST(IcsCalendarTest, HostileFilesAreRefusedOrCutWithAMessage)
                 "\r\nDTSTART;VALUE=DATE:20260101\r\nSUMMARY:Event " + QByteArray::number(i) + "\r\nEND:VEVENT\r\n";
     EXPECT_EQ(ExpandText(many, 2026, 2026).days.size(), 10000u);
 
+    // 300 daily events would mark 109,500 days: the calendar stops at its limit and says so, and
+    // 400 listed exclusions leave exactly the other days of their event.
+    QByteArray daily;
+    for (int i = 0; i < 300; ++i)
+        daily += "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) +
+                 "\r\nDTSTART;VALUE=DATE:20260101\r\nRRULE:FREQ=DAILY\r\nSUMMARY:E\r\nEND:VEVENT\r\n";
+    const IcsExpansion capped = ExpandText(daily, 2026, 2026);
+    EXPECT_TRUE(capped.daysCut);
+    EXPECT_EQ(capped.days.size(), std::size_t(kMaxDaysOfCalendar));
+    QByteArray exdates = "BEGIN:VEVENT\r\nUID:x\r\nDTSTART;VALUE=DATE:20260101\r\nRRULE:FREQ=DAILY\r\n";
+    for (int day = 0; day < 400; ++day)
+        exdates += "EXDATE;VALUE=DATE:" + QDate(2025, 12, 1).addDays(day).toString("yyyyMMdd").toLatin1() + "\r\n";
+    const IcsExpansion excluded = ExpandText(exdates + "SUMMARY:x\r\nEND:VEVENT\r\n", 2026, 2027);
+    ASSERT_EQ(excluded.days.size(), 730u - 369u);
+    EXPECT_EQ(excluded.days.front().date, (CalendarDate{2027, 1, 5}));
+    EXPECT_FALSE(excluded.daysCut);
+
     // Text the parser never sees.
     QByteArray folded = "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:";
     for (int i = 0; i < 1024 * 1024 / 64; ++i)
@@ -182,6 +200,13 @@ TEST(IcsCalendarTest, HostileFilesAreRefusedOrCutWithAMessage)
         // the nesting, and it prints a line of its own for each stray END.
         {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n" + QByteArray("X:\r\n").repeated(3000), "more than 2000 lines"},
         {"BEGIN:VCALENDAR\r\nX" + QByteArray(";a=b").repeated(41) + ":v\r\n", "more than 40 parameters"},
+        // Each listed date costs libical as much as a line.
+        {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nRDATE;VALUE=DATE:20260101" + QByteArray(",20260102").repeated(1000) +
+             "\r\n " + QByteArray(",20260103").repeated(1000) + "\r\n",
+         "a block holds more than 2000 lines and listed dates"},
+        {"BEGIN:VCALENDAR\r\n" + ("BEGIN:VEVENT\r\n" + QByteArray("X:\r\n").repeated(1990) + "END:VEVENT\r\n")
+                                      .repeated(101),
+         "it holds more than 200000 lines and listed dates"},
         {"BEGIN:VCALENDAR\r\n" + QByteArray("END:X\r\n").repeated(1000), "ends a block it did not begin"},
         {QByteArray("BEGIN:VCALENDAR\r\nSUMMARY:\xff\xfe\r\nEND:VCALENDAR\r\n"), "not UTF-8"},
         {QByteArray("BEGIN:VCALENDAR\r\n\0\0END:VCALENDAR\r\n", 33), "NUL bytes"},
