@@ -577,6 +577,29 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>morvessa::AboutDialog</name>
+    <message>
+        <source>About Morvessa</source>
+        <translation>Über Morvessa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Yearly calendars to print, with the holidays of your place.</source>
+        <translation>Jahreskalender zum Drucken, mit den Feiertagen Ihres Ortes.</translation>
+    </message>
+    <message>
+        <source>Holiday data: %1</source>
+        <translation>Feiertagsdaten: %1</translation>
+    </message>
+    <message>
+        <source>Licence of the holiday data: %1</source>
+        <translation>Lizenz der Feiertagsdaten: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarEventsDialog</name>
     <message>
         <source>Events of %1</source>
@@ -987,6 +1010,14 @@ an dem ihn der Kalender markiert:</translation>
     <message>
         <source>Other colour</source>
         <translation>Sonstige Farbe</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Morvessa...</source>
+        <translation>Ü&amp;ber Morvessa...</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,29 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>morvessa::AboutDialog</name>
+    <message>
+        <source>About Morvessa</source>
+        <translation>Acerca de Morvessa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Yearly calendars to print, with the holidays of your place.</source>
+        <translation>Calendarios anuales para imprimir, con los festivos de su lugar.</translation>
+    </message>
+    <message>
+        <source>Holiday data: %1</source>
+        <translation>Datos de festivos: %1</translation>
+    </message>
+    <message>
+        <source>Licence of the holiday data: %1</source>
+        <translation>Licencia de los datos de festivos: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarEventsDialog</name>
     <message>
         <source>Events of %1</source>
@@ -977,6 +1000,14 @@ que lo marca el calendario:</translation>
     <message>
         <source>You must enter a valid year.</source>
         <translation>Debe escribir un año válido.</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Morvessa...</source>
+        <translation>&amp;Acerca de Morvessa...</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,29 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
 </context>
 <context>
+    <name>morvessa::AboutDialog</name>
+    <message>
+        <source>About Morvessa</source>
+        <translation>À propos de Morvessa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Yearly calendars to print, with the holidays of your place.</source>
+        <translation>Des calendriers annuels à imprimer, avec les jours fériés de chez vous.</translation>
+    </message>
+    <message>
+        <source>Holiday data: %1</source>
+        <translation>Données des jours fériés : %1</translation>
+    </message>
+    <message>
+        <source>Licence of the holiday data: %1</source>
+        <translation>Licence des données des jours fériés : %1</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarEventsDialog</name>
     <message>
         <source>Events of %1</source>
@@ -987,6 +1010,14 @@ où le calendrier le marque :</translation>
     <message>
         <source>Other colour</source>
         <translation>Autre couleur</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Morvessa...</source>
+        <translation>À &amp;propos de Morvessa...</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,29 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>morvessa::AboutDialog</name>
+    <message>
+        <source>About Morvessa</source>
+        <translation>Informazioni su Morvessa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Yearly calendars to print, with the holidays of your place.</source>
+        <translation>Calendari annuali da stampare, con le festività del vostro luogo.</translation>
+    </message>
+    <message>
+        <source>Holiday data: %1</source>
+        <translation>Dati delle festività: %1</translation>
+    </message>
+    <message>
+        <source>Licence of the holiday data: %1</source>
+        <translation>Licenza dei dati delle festività: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarEventsDialog</name>
     <message>
         <source>Events of %1</source>
@@ -977,6 +1000,14 @@ in cui il calendario la segna:</translation>
     <message>
         <source>You must enter a valid year.</source>
         <translation>Inserire un anno valido.</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About Morvessa...</source>
+        <translation>&amp;Informazioni su Morvessa...</translation>
     </message>
 </context>
 <context>

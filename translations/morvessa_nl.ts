@@ -567,6 +567,29 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>morvessa::AboutDialog</name>
+    <message>
+        <source>About Morvessa</source>
+        <translation>Over Morvessa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Yearly calendars to print, with the holidays of your place.</source>
+        <translation>Jaarkalenders om af te drukken, met de feestdagen van uw woonplaats.</translation>
+    </message>
+    <message>
+        <source>Holiday data: %1</source>
+        <translation>Feestdaggegevens: %1</translation>
+    </message>
+    <message>
+        <source>Licence of the holiday data: %1</source>
+        <translation>Licentie van de feestdaggegevens: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarEventsDialog</name>
     <message>
         <source>Events of %1</source>
@@ -977,6 +1000,14 @@ die de kalender markeert:</translation>
     <message>
         <source>You must enter a valid year.</source>
         <translation>Voer een geldig jaar in.</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Morvessa...</source>
+        <translation>&amp;Over Morvessa...</translation>
     </message>
 </context>
 <context>

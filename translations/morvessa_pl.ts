@@ -567,6 +567,29 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>morvessa::AboutDialog</name>
+    <message>
+        <source>About Morvessa</source>
+        <translation>O programie Morvessa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Yearly calendars to print, with the holidays of your place.</source>
+        <translation>Kalendarze roczne do druku, ze świętami Twojego miejsca.</translation>
+    </message>
+    <message>
+        <source>Holiday data: %1</source>
+        <translation>Dane świąt: %1</translation>
+    </message>
+    <message>
+        <source>Licence of the holiday data: %1</source>
+        <translation>Licencja danych świąt: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarEventsDialog</name>
     <message>
         <source>Events of %1</source>
@@ -977,6 +1000,14 @@ w którym zaznacza je kalendarz:</translation>
     <message>
         <source>You must enter a valid year.</source>
         <translation>Podaj prawidłowy rok.</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;About Morvessa...</source>
+        <translation>&amp;O programie Morvessa...</translation>
     </message>
 </context>
 <context>

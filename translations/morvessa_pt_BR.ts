@@ -567,6 +567,29 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>morvessa::AboutDialog</name>
+    <message>
+        <source>About Morvessa</source>
+        <translation>Sobre o Morvessa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Yearly calendars to print, with the holidays of your place.</source>
+        <translation>Calendários anuais para imprimir, com os feriados do seu lugar.</translation>
+    </message>
+    <message>
+        <source>Holiday data: %1</source>
+        <translation>Dados de feriados: %1</translation>
+    </message>
+    <message>
+        <source>Licence of the holiday data: %1</source>
+        <translation>Licença dos dados de feriados: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvessa::CalendarEventsDialog</name>
     <message>
         <source>Events of %1</source>
@@ -977,6 +1000,14 @@ em que o calendário o marca:</translation>
     <message>
         <source>You must enter a valid year.</source>
         <translation>Digite um ano válido.</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;About Morvessa...</source>
+        <translation>&amp;Sobre o Morvessa...</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "colours/ColorPalette.h"
 #include "core/CalendarNames.h"
 #include "core/CalendarYear.h"
+#include "dialogs/AboutDialog.h"
 #include "dialogs/ColorPickerDialog.h"
 #include "dialogs/ColorPickerModel.h"
 #include "holidays/HolidayCatalogue.h"
@@ -304,6 +305,15 @@ int MainWindow::BuildMenuBar()
     holidaysMenu_->setObjectName(QStringLiteral("HolidaysMenu"));
     calendarMenu_ = menuBar_->addMenu(tr("&Calendar"));
     calendarMenu_->setObjectName(QStringLiteral("CalendarMenu"));
+    helpMenu_ = menuBar_->addMenu(tr("Hel&p"));
+    helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
+    QAction* about = helpMenu_->addAction(tr("&About Morvessa..."));
+    about->setObjectName(QStringLiteral("About"));
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, [this] {
+        AboutDialog dialog(this);
+        ShowDialog(dialog);
+    });
     holidaysChoices_ = new morvessa::HolidaysMenu(
         *holidaysMenu_,
         {this, [this](QDialog& dialog) { ShowDialog(dialog); },

@@ -104,6 +104,7 @@ public:
     QMenuBar* MenuBar() const { return menuBar_; }
     QMenu* HolidaysMenu() const { return holidaysMenu_; }
     QMenu* CalendarMenu() const { return calendarMenu_; }
+    QMenu* HelpMenu() const { return helpMenu_; }
     morvessa::CalendarMenu* CalendarChoices() const { return calendarChoices_; }
 
     // The Holidays menu's command of that object name ("AddByRule", "AddCountry", "EditHoliday",
@@ -177,6 +178,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QMenu* holidaysMenu_ = nullptr;
     QMenu* calendarMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
     morvessa::CalendarMenu* calendarChoices_ = nullptr;
     morvessa::HolidaysMenu* holidaysChoices_ = nullptr;
     // The controls. Each keeps its design name as its Qt object name (tests and translations find

@@ -3,6 +3,7 @@
 #include "calendar/StoredCalendars.h"
 #include "dialogs/HolidayListDialog.h"
 
+#include "dialogs/AboutDialog.h"
 #include "dialogs/WorldHolidaysDialog.h"
 #include "holidays/world/WorldSources.h"
 #include "holidays/HolidayEditing.h"
@@ -263,15 +264,26 @@ TEST_F(MainWindowTest, LayoutFollowsTheDesignInPixels)
     }
 }
 
-TEST_F(MainWindowTest, TheMenuBarHoldsTheHolidaysAndCalendarMenus)
+TEST_F(MainWindowTest, TheMenuBarHoldsTheHolidaysCalendarAndHelpMenus)
 {
+    QString about;
+    runDialog_ = [&](QDialog& dialog) {
+        if (auto* box = qobject_cast<AboutDialog*>(&dialog))
+            about = box->Text();
+    };
     MainWindow& form = Load();
     const QList<QAction*> menus = form.MenuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->menu(), form.HolidaysMenu());
     EXPECT_EQ(menus[1]->menu(), form.CalendarMenu());
+    EXPECT_EQ(menus[2]->menu(), form.HelpMenu());
     EXPECT_EQ(form.HolidaysMenu()->title(), "&Holidays");
     EXPECT_EQ(form.CalendarMenu()->title(), "&Calendar");
+    // The About box names the holiday data, its version and licence.
+    form.HelpMenu()->actions().value(0)->trigger();
+    EXPECT_TRUE(about.contains(QStringLiteral("Holiday data: date-holidays 3."))) << about.toStdString();
+    EXPECT_TRUE(about.contains(world::DataDescription())) << about.toStdString();
+    EXPECT_TRUE(about.contains(QStringLiteral("Licence of the holiday data: CC BY-SA 3.0 / ISC")));
     // The bar does not take the design font of the controls.
     EXPECT_FALSE(form.MenuBar()->font().bold());
 }

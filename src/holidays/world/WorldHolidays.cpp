@@ -10,6 +10,9 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -85,7 +88,7 @@ void Overlay(std::vector<std::pair<QString, QJsonValue>>& days, const QJsonObjec
         QJsonObject overlay = it.value().toObject();
         const QJsonObject base = there->second.toObject();
         if (!overlay.contains(QStringLiteral("name"))) {
-            for (const QString key : {QStringLiteral("name"), QStringLiteral("_name")})
+            for (const QString& key : {QStringLiteral("name"), QStringLiteral("_name")})
                 if (base.contains(key) && !overlay.contains(key))
                     overlay.insert(key, base.value(key));
         }
@@ -181,18 +184,34 @@ QString DataFolderBeside(const QString& programFolder)
     return QDir::cleanPath(program.filePath(QStringLiteral("holidays")));
 }
 
+// A country's name in `language` from ICU's locale data, where the holiday data has none in it
+// (a German user looks for "Brasilien", not "Brasil"); empty when ICU does not know the country.
+QString IcuCountryName(const QString& code, const QString& language)
+{
+    if (language.isEmpty() || code.size() != 2)
+        return {};
+    icu::UnicodeString name;
+    icu::Locale(nullptr, code.toLatin1().constData()).getDisplayCountry(icu::Locale(language.toLatin1().constData()),
+                                                                        name);
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(name.getBuffer()), name.length());
+    return text.compare(code, Qt::CaseInsensitive) == 0 ? QString() : text;
+}
+
 std::vector<Place> PlacesOf(const QJsonObject& nodes, const QString& prefix, const QString& language,
                             bool deep)
 {
     std::vector<Place> places;
-    const QStringList languages{language, kEnglish, QString()};
     for (auto it = nodes.begin(); it != nodes.end(); ++it) {
         const QJsonObject node = it.value().toObject();
         const QJsonObject names = node.value(QStringLiteral("names")).toObject();
         const QString code = prefix.isEmpty() ? it.key() : prefix + u'-' + it.key();
         const QStringList local = {node.value(QStringLiteral("langs")).toArray().first().toString(), QString()};
-        places.push_back({code, PickName(names, {language, local[0], kEnglish, QString()}),
-                          PickName(names, {kEnglish, local[0], QString()})});
+        QString name = names.contains(language) ? names.value(language).toString() : QString();
+        if (name.isEmpty() && prefix.isEmpty())
+            name = IcuCountryName(code, language);
+        if (name.isEmpty())
+            name = PickName(names, {local[0], kEnglish, QString()});
+        places.push_back({code, name, PickName(names, {kEnglish, local[0], QString()})});
         if (deep)
             for (const char* kind : {"states", "regions"}) {
                 std::vector<Place> inner =

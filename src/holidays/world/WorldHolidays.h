@@ -48,6 +48,10 @@ struct Place {
 QString DefaultDataFolder();
 // The data's source and version for --version and the About box, e.g. "date-holidays 3.37.0".
 QString DataDescription(const QString& folder = DefaultDataFolder());
+// Where the data comes from and under which licences it is given (the data CC BY-SA, the package's
+// code ISC), for the About box.
+inline constexpr const char* kDataHome = "https://github.com/commenthol/date-holidays";
+inline constexpr const char* kDataLicence = "CC BY-SA 3.0 / ISC";
 
 // Every country, by code; or the states and regions of one country (their codes in full).
 std::vector<Place> Countries(const QString& folder = DefaultDataFolder(), const QString& language = {});

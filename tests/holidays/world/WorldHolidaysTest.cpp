@@ -122,6 +122,14 @@ TEST(ShippedHolidayData, EveryCountryOpensAndGivesAYear)
         EXPECT_FALSE(place.Holidays(2026).empty()) << country.code.toStdString();
         EXPECT_FALSE(country.englishName.isEmpty()) << country.code.toStdString();
     }
+    // Countries are named in the asked language even where the data has only their own names.
+    const std::vector<Place> german = Countries(kShipped, QStringLiteral("de"));
+    const auto named = [&](const char* code) {
+        const auto it = std::find_if(german.begin(), german.end(), [&](const Place& p) { return p.code == QLatin1String(code); });
+        return it == german.end() ? QString() : it->name;
+    };
+    EXPECT_EQ(named("BR"), QStringLiteral("Brasilien"));
+    EXPECT_EQ(named("DE"), QStringLiteral("Deutschland"));
 }
 
 }  // namespace
