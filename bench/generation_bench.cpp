@@ -55,7 +55,7 @@ void BM_GenerateCalendar(benchmark::State& state)
     for (auto _ : state) {
         HeadlessGenerationUi ui;
         GenerateCalendar(CalendarYear::Clamped(2024), ui);
-        benchmark::DoNotOptimize(ui.picture().constBits());
+        benchmark::DoNotOptimize(ui.pictureFile().constData());
         QFile::remove(QString::fromStdString(ui.workbookPath()));
     }
     CheckNoReports(state, reports);

@@ -31,6 +31,7 @@ for path in ./usr/bin/morvessa ./usr/bin/morvessa-batch ./usr/share/morvessa/HAN
     ./usr/share/doc/morvessa/LICENSE.date-holidays; do
   grep -qxF "$path" <<< "$contents" || fail "the package lacks $path"
 done
+grep -q '/morvessa/morvessa-drawing.so$' <<< "$contents" || fail "the package lacks the drawing module"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
@@ -47,6 +48,10 @@ grep -q -- '--year' <<< "$out" || fail "morvessa-batch --help does not list --ye
 "$scratch/usr/bin/morvessa-batch" --year 2027 --settings "$scratch/settings.ini" --out "$scratch/c.xls" \
     || fail "the installed morvessa-batch could not make a calendar"
 [ -s "$scratch/c.xls" ] || fail "the installed morvessa-batch wrote nothing"
+# A PDF is drawn by the module the tool loads from the package's library folder.
+"$scratch/usr/bin/morvessa-batch" --year 2027 --settings "$scratch/settings.ini" --out "$scratch/c.pdf" \
+    || fail "the installed morvessa-batch could not draw a PDF"
+[ -s "$scratch/c.pdf" ] || fail "the installed morvessa-batch drew no PDF"
 out="$(MANWIDTH=100 man -l "$scratch/usr/share/man/man1/morvessa-batch.1.gz" 2>/dev/null)" \
     || fail "man cannot show the manual page of morvessa-batch"
 grep -q -- '--settings' <<< "$out" || fail "the manual page of morvessa-batch does not list --settings"

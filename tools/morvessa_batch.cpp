@@ -7,9 +7,13 @@
 #include "calendar/Leftovers.h"
 #include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
+#include "host/DrawingModuleLoader.h"
 #include "spreadsheet/io/CNumbers.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <clocale>
 
 #include <cstdio>
 #include <optional>
@@ -34,22 +38,66 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(message));
 }
 
+// A run draws when it writes a picture or a PDF. A single-dash argument other than the tool's own
+// (-h, -?, -v) is one of the toolkit's (-platform ...): such a run starts as it always did.
+bool StartsDrawing(const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument.startsWith(QLatin1String("--snapshot")) || argument.startsWith(QLatin1String("--pdf")) ||
+            argument.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            return true;
+        if (argument.size() > 1 && argument.startsWith(u'-') && !argument.startsWith(QLatin1String("--")) &&
+            argument != QLatin1String("-h") && argument != QLatin1String("-?") && argument != QLatin1String("-v"))
+            return true;
+    }
+    return false;
+}
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     qInstallMessageHandler(QuietQtMessages);
     UseOffscreenPlatformUnlessChosen();
-    QGuiApplication app(argc, argv);
-    sheet::io::UseCNumbersEverywhere();  // the toolkit has just set them from the environment
-    QGuiApplication::setApplicationName(QStringLiteral("morvessa-batch"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
+    // A run that only writes workbooks or .ics files needs no application object, and so no GUI
+    // library and no fonts; the drawing module makes the QGuiApplication when a run first draws or
+    // measures text. A run known to draw starts with it, as the program does.
+    SetDrawingModuleCommandLine(argc, argv);
+    const bool drawing = StartsDrawing(ArgumentsOf(argc, argv));
+    if (drawing) {
+        try {
+            LoadDrawingModule();
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+            return batch::kExitFailedSteps;
+        }
+    } else {
+        std::setlocale(LC_ALL, "");  // as an application object would
+    }
+    // Whichever made it, the application object goes at the end of the run.
+    const struct ApplicationEnd {
+        ~ApplicationEnd() { delete QCoreApplication::instance(); }
+    } applicationEnd;
+    sheet::io::UseCNumbersEverywhere();  // the environment has just set them
+    QCoreApplication::setApplicationName(QStringLiteral("morvessa-batch"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));
     SetApplicationTitle();
+    if (!QCoreApplication::instance())
+        QCoreApplication::setApplicationName(ApplicationTitle());
 
     batch::BatchCommandLine commandLine;
     int exitStatus = batch::kExitOk;
     const std::optional<batch::BatchOptions> options =
-        commandLine.Parse(QCoreApplication::arguments(), exitStatus);
+        commandLine.Parse(QCoreApplication::instance() ? QCoreApplication::arguments() : ArgumentsOf(argc, argv),
+                          exitStatus);
     if (!options)
         return exitStatus;
     SetRunFolderPrefix(kBatchRunFolderPrefix);

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "host/SheetSnapshot.h"
 
 #include "calendar/GenerateCalendar.h"
 #include "colours/ColorPalette.h"
@@ -771,6 +772,10 @@ PreviewWindow& MainWindow::EnsurePreview()
     return *preview_;
 }
 
+void MainWindow::SetPreviewPictureFile(const std::string& path)
+{
+    SetPreviewPicture(LoadSnapshotPicture(path));
+}
 void MainWindow::SetPreviewPicture(const QImage& picture)
 {
     EnsurePreview().SetPicture(picture);

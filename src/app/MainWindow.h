@@ -155,7 +155,8 @@ private:
     // GenerationUi
     int MonthSelectorIndex() const override;
     void SetMainMousePointer(MousePointer pointer) override;
-    void SetPreviewPicture(const QImage& picture) override;
+    void SetPreviewPictureFile(const std::string& path) override;
+    void SetPreviewPicture(const QImage& picture);
     void SetPreviewWorkbook(const std::string& path) override;
     void ShowPreview() override;
     void HideMainWindow() override;

@@ -5,7 +5,7 @@
 #include "calendar/CalendarOptions.h"
 #include "core/CalendarLanguage.h"
 #include "core/CalendarYear.h"
-#include "host/SheetPrint.h"
+#include "host/SheetFiles.h"
 #include "settings/PaperSetting.h"
 
 #include <QString>

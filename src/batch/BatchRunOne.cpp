@@ -8,9 +8,9 @@
 #include "calendar/GenerationUi.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
-#include "host/BmpCodec.h"
 #include "host/HostInstances.h"
-#include "host/SheetPrint.h"
+#include "host/Drawing.h"
+#include "host/SheetFiles.h"
 #include "settings/PaperSetting.h"
 #include "settings/SettingsStore.h"
 #include "core/ErrorTrap.h"
@@ -21,9 +21,7 @@
 #include "spreadsheet/xls/XlsFile.h"
 #include "spreadsheet/xlsx/XlsxFile.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImage>
 
 #include <cstdio>
 #include <exception>
@@ -92,8 +90,7 @@ bool WritePdf(const HeadlessGenerationUi& ui, const BatchOptions& options, const
     try {
         const std::unique_ptr<sheet::Workbook> book = sheet::xls::OpenWorkbook(ui.workbookPath());
         const std::vector<const sheet::Worksheet*> sheets = SheetsInSpan(*book, span);
-        WriteFileReplacing(SheetsPdf(sheets, CalendarPaper(), QStringLiteral("Morvessa calendar"),
-                                     PagesOrientation(sheets)),
+        WriteFileReplacing(Drawings().SheetsPdf(sheets, CalendarPaper(), QStringLiteral("Morvessa calendar")),
                            options.pdfPath);
         return true;
     } catch (const std::exception& error) {
@@ -102,33 +99,19 @@ bool WritePdf(const HeadlessGenerationUi& ui, const BatchOptions& options, const
     }
 }
 
-// Writes the snapshot picture to --snapshot; false (reported) when it cannot.
+// Writes the snapshot picture to --snapshot: the generation's own BMP file, byte for byte; false
+// (reported) when it cannot.
 bool WriteSnapshot(const HeadlessGenerationUi& ui, const QString& snapshotPath)
 {
-    if (ui.picture().isNull()) {
+    const QByteArray& bmp = ui.pictureFile();
+    if (bmp.isEmpty()) {
         std::fprintf(stderr, "morvessa-batch: no snapshot picture was taken\n");
         return false;
     }
-    // The generation's picture is RGB32 (read back from its own BMP): the direct encoder writes the
-    // same bytes as Qt's BMP writer, row by row straight into the file. Anything else goes
-    // through Qt.
-    const std::string path = QFile::encodeName(snapshotPath).toStdString();
     try {
-        if (ui.picture().format() == QImage::Format_RGB32) {
-            sheet::io::ReplaceFileAtomically(
-                path, [&](const sheet::io::FileSink& sink) { WriteBmp24(ui.picture(), sink); });
-        } else {
-            QByteArray bmp;
-            QBuffer buffer(&bmp);
-            if (!buffer.open(QIODevice::WriteOnly) || !ui.picture().save(&buffer, "BMP")) {
-                std::fprintf(stderr, "morvessa-batch: cannot write %s: the picture could not be encoded\n",
-                             qUtf8Printable(snapshotPath));
-                return false;
-            }
-            sheet::io::ReplaceFileAtomically(path,
-                                             std::span(reinterpret_cast<const uint8_t*>(bmp.constData()),
-                                                       static_cast<size_t>(bmp.size())));
-        }
+        sheet::io::ReplaceFileAtomically(
+            QFile::encodeName(snapshotPath).toStdString(),
+            std::span(reinterpret_cast<const uint8_t*>(bmp.constData()), static_cast<size_t>(bmp.size())));
     } catch (const sheet::io::FileError& error) {
         std::fprintf(stderr, "morvessa-batch: cannot write %s\n", error.what());
         return false;

@@ -1,12 +1,11 @@
 #include "calendar/GenerateCalendar.h"
-#include "host/BmpCodec.h"
 
 #include "calendar/CalendarWorkbook.h"
 #include "calendar/TempWorkbook.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
 #include "host/HostInstances.h"
-#include "host/SheetSnapshot.h"
+#include "host/SnapshotSteps.h"
 #include "core/ErrorTrap.h"
 #include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
@@ -16,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
-#include <QImage>
 
 #include <stdexcept>
 
@@ -41,27 +39,6 @@ T& Require(T* object)
 std::string SnapshotPathIn(const std::string& folder)
 {
     return folder + "/" + kSnapshotFileName;
-}
-
-QImage LoadSnapshotPicture(const std::string& path)
-{
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile())
-        throw std::runtime_error("File not found");
-    QFile in(file);
-    QImage picture;
-    if (in.open(QIODevice::ReadOnly)) {
-        // The picture keeps its own format whatever the file is called: ours is read row by row,
-        // anything else whole by Qt's reader.
-        std::optional<QImage> direct = ReadBmp24(in);
-        if (direct)
-            picture = std::move(*direct);
-        else if (in.seek(0))
-            picture = QImage::fromData(in.readAll());
-    }
-    if (picture.isNull())
-        throw std::runtime_error("Invalid picture");
-    return picture;
 }
 
 // One run of the generation: the steps share the trap, the host instances and the paths.
@@ -174,7 +151,7 @@ private:
         trap_.Step(246, [&] { Require(snapshotWorkbook).Close(); });
         trap_.Step(248, [&] { Require(snapshotApp.get()).Quit(); });
         trap_.Step(250, [&] { ui_.SetMainMousePointer(MousePointer::Default); });
-        trap_.Step(252, [&] { ui_.SetPreviewPicture(LoadSnapshotPicture(snapshotPath_)); });
+        trap_.Step(252, [&] { ui_.SetPreviewPictureFile(snapshotPath_); });
     }
 
     ErrorTrap trap_;

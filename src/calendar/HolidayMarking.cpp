@@ -13,7 +13,8 @@
 #include "holidays/HolidayRules.h"
 #include "holidays/world/WorldHolidays.h"
 #include "holidays/world/WorldSources.h"
-#include "host/SheetPicture.h"
+#include "host/Drawing.h"
+#include "host/SheetGeometry.h"
 #include "host/TextFit.h"
 #include "settings/SettingsStore.h"
 #include "core/ErrorTrap.h"
@@ -117,7 +118,7 @@ void FitNotes(const sheet::Worksheet& monthSheet, DayCellPosition cell, sheet::R
 {
     if (SurelyFitsAtOwnSize(monthSheet, cell.row, cell.column))
         return;
-    const std::optional<double> size = FittingFontSize(monthSheet, cell.row, cell.column);
+    const std::optional<double> size = Drawings().FittingFontSize(monthSheet, cell.row, cell.column);
     const double own = notes.Font().Size();
     if (size && *size >= own)
         return;

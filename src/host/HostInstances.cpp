@@ -1,7 +1,7 @@
 #include "host/HostInstances.h"
 
 #include "host/InstanceRegistry.h"
-#include "host/SheetSnapshot.h"
+#include "host/SnapshotSteps.h"
 #include "core/NumericText.h"
 #include "core/SharedRoutines.h"
 #include "spreadsheet/Application.h"
@@ -118,7 +118,7 @@ ApplicationPtr CreateObject(std::string_view progId)
     ApplicationPtr app = factory ? factory() : std::make_shared<sheet::Application>();
     if (!app)
         throw HostInstanceError("ActiveX component can't create object");
-    app->SetPictureSink(&SystemClipboardPictureSink());
+    app->SetPictureSink(&DrawingPictureSink());
 
     // Listed while it runs: quitting (or dropping the last reference) takes the entry away.
     std::shared_ptr<InstanceRegistration> registration =

@@ -3,13 +3,11 @@
 #include "host/SheetPicture.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
-#include "spreadsheet/io/AtomicFile.h"
 
 #include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QFile>
 
 #include <algorithm>
 #include <limits>
@@ -22,11 +20,6 @@ namespace {
 
 // Fine enough that rounding inside the PDF engine never shows at any zoom.
 constexpr int kPdfResolution = 1200;
-
-[[noreturn]] void ThrowWriteError(const QString& path, const QString& reason)
-{
-    throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString());
-}
 
 }  // namespace
 
@@ -56,16 +49,6 @@ QPageLayout CalendarPageLayout(Paper paper, QPageLayout::Orientation orientation
 QPageLayout::Orientation PagesOrientation(const std::vector<const sheet::Worksheet*>& sheets)
 {
     return sheets.empty() || sheets.front()->Layout().landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-}
-
-std::vector<const sheet::Worksheet*> SheetsInSpan(const sheet::Workbook& book, SheetSpan span)
-{
-    std::vector<const sheet::Worksheet*> sheets;
-    const int first = std::max(1, span.first);
-    const int last = std::min(book.SheetCount(), span.last);
-    for (int index = first; index <= last; ++index)
-        sheets.push_back(&book.Sheet(index));
-    return sheets;
 }
 
 std::vector<PagePlacement> PlaceSheetsOnPages(const std::vector<QSizeF>& pictures, QSizeF room)
@@ -150,17 +133,6 @@ QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, const Q
     }
     buffer.close();
     return bytes;
-}
-
-void WriteFileReplacing(const QByteArray& bytes, const QString& path)
-{
-    try {
-        sheet::io::ReplaceFileAtomically(
-            QFile::encodeName(path).toStdString(),
-            std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
-    } catch (const sheet::io::FileError& error) {
-        ThrowWriteError(path, QString::fromStdString(error.reason()));
-    }
 }
 
 }  // namespace morvessa

@@ -3,6 +3,7 @@
 // (SheetPicture.h), scaled into the page inside the margins (every month at one scale). The same pages
 // go to a PDF file (QPdfWriter) and to a printer (QPrinter): both are paged paint devices.
 
+#include "host/SheetFiles.h"
 #include "settings/PaperSetting.h"
 
 #include <QByteArray>
@@ -36,15 +37,6 @@ QPageLayout CalendarPageLayout(Paper paper, QPageLayout::Orientation orientation
 // The orientation the first sheet's page setup asks for; landscape without sheets.
 QPageLayout::Orientation PagesOrientation(const std::vector<const sheet::Worksheet*>& sheets);
 
-// A range of sheets by position, 1-based and inclusive.
-struct SheetSpan {
-    int first = 1;
-    int last = 12;
-};
-
-// The workbook's sheets first..last (clamped to the sheets there are), in order.
-std::vector<const sheet::Worksheet*> SheetsInSpan(const sheet::Workbook& book, SheetSpan span);
-
 // Where a picture lands inside the page's margins: its top-left corner in device pixels, and its
 // size as a fraction of its full size.
 struct PagePlacement {
@@ -69,9 +61,5 @@ QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, Paper p
 // The same on the pages of `layout` (a printer's, when printing to a file).
 QByteArray SheetsPdf(const std::vector<const sheet::Worksheet*>& sheets, const QPageLayout& layout,
                      const QString& title);
-
-// Writes `bytes` to `path` so that the path holds either its old file or the whole new one: the
-// bytes go to a new file beside it first. Throws std::runtime_error with the reason.
-void WriteFileReplacing(const QByteArray& bytes, const QString& path);
 
 }  // namespace morvessa

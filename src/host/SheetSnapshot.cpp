@@ -2,17 +2,19 @@
 #include "host/BmpCodec.h"
 
 #include "host/SheetPicture.h"
-#include "core/ErrorTrap.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
 #include "spreadsheet/io/AtomicFile.h"
 
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
 #include <utility>
 
 namespace morvessa {
@@ -56,7 +58,7 @@ ClipboardPictureSource*& CurrentSource()
 
 // Keeps a copy of what the user had on the clipboard and puts it back when it goes, provided the
 // clipboard still holds our picture (something another program put there meanwhile stays).
-class ClipboardKeeper {
+class ClipboardKeeper final : public ClipboardKeeping {
 public:
     ClipboardKeeper() : clipboard_(SystemClipboard())
     {
@@ -76,7 +78,7 @@ public:
             saved_->setData(format, current->data(format));
         }
     }
-    ~ClipboardKeeper()
+    ~ClipboardKeeper() override
     {
         if (!clipboard_)
             return;
@@ -156,36 +158,35 @@ QImage GetClipboardPicture(int format)
     return {};
 }
 
-void saveCellsActivesheet(sheet::Workbook& workbook, const std::string& path)
+std::unique_ptr<ClipboardKeeping> KeepSystemClipboard()
 {
-    ErrorTrap trap(location::Excel1_saveCellsActivesheet);
-    sheet::Worksheet* active = nullptr;
-    int lastRow = 0;
-    int lastColumn = 0;
-    bool capture = false;
-    const auto activeSheet = [&]() -> sheet::Worksheet& {
-        if (!active)
-            throw sheet::NothingError();
-        return *active;
-    };
+    return std::make_unique<ClipboardKeeper>();
+}
 
-    trap.Step(100, [&] { active = &workbook.ActiveSheet(); });
-    trap.Step(102, [&] {
-        const sheet::Range used = activeSheet().UsedRange();
-        lastRow = used.Rows()(used.Rows().Count()).Row();
-    });
-    trap.Step(104, [&] {
-        const sheet::Range used = activeSheet().UsedRange();
-        lastColumn = used.Columns()(used.Columns().Count()).Column();
-    });
-    trap.Step(106, [&] { capture = lastRow > 1 && lastColumn > 1; });
-    if (!capture)
-        return;
+void SaveClipboardPictureFile(const std::string& path)
+{
+    SavePictureFile(GetClipboardPicture(0), path);
+}
 
-    // The copy replaces the user's clipboard only until the picture has been read.
-    ClipboardKeeper keeper;
-    trap.Step(110, [&] { activeSheet().UsedRange().CopyPicture(); });
-    trap.Step(112, [&] { SavePictureFile(GetClipboardPicture(0), path); });
+QImage LoadSnapshotPicture(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo(file).isFile())
+        throw std::runtime_error("File not found");
+    QFile in(file);
+    QImage picture;
+    if (in.open(QIODevice::ReadOnly)) {
+        // The picture keeps its own format whatever the file is called: ours is read row by row,
+        // anything else whole by Qt's reader.
+        std::optional<QImage> direct = ReadBmp24(in);
+        if (direct)
+            picture = std::move(*direct);
+        else if (in.seek(0))
+            picture = QImage::fromData(in.readAll());
+    }
+    if (picture.isNull())
+        throw std::runtime_error("Invalid picture");
+    return picture;
 }
 
 }  // namespace morvessa

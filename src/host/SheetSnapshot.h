@@ -4,7 +4,8 @@
 // been read.
 
 #include "core/ScopedOverride.h"
-#include "core/ErrorTrap.h"
+#include "host/Drawing.h"
+#include "host/SnapshotSteps.h"
 #include <QImage>
 
 #include <memory>
@@ -13,9 +14,6 @@
 
 namespace morvessa {
 
-namespace location {
-MORVESSA_LOCATION(Excel1_saveCellsActivesheet, "Excel1.saveCellsActivesheet")
-}  // namespace location
 
 namespace sheet {
 class PictureSink;
@@ -58,12 +56,15 @@ inline constexpr int kClipboardPictureAttempts = 1000;
 // Never reports a failure.
 QImage GetClipboardPicture(int format);
 
-// The active sheet's used range as a picture, through the clipboard, saved as a BMP at path
-// (replacing an older file). Runs under the error trap "Excel1.saveCellsActivesheet" with steps
-// 100, 102, 104, 106, 110 and 112. A used range ending in row 1 or column A writes no file.
-void saveCellsActivesheet(sheet::Workbook& workbook, const std::string& path);
+// Keeps what the user has on the clipboard until the result goes; put back if the clipboard then
+// still holds our picture.
+std::unique_ptr<ClipboardKeeping> KeepSystemClipboard();
 
-// The file name of the snapshot in the temporary folder.
-inline constexpr const char* kSnapshotFileName = "temp.bmp";
+// GetClipboardPicture(0) saved as a BMP at path, replacing an older file; throws sheet::HostError.
+void SaveClipboardPictureFile(const std::string& path);
+
+// The snapshot picture from its file; throws std::runtime_error "File not found" or "Invalid
+// picture".
+QImage LoadSnapshotPicture(const std::string& path);
 
 }  // namespace morvessa

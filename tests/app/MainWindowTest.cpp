@@ -865,7 +865,9 @@ TEST_F(MainWindowTest, StartHandsTheResultToThePreviewAndHidesTheMainWindow)
         EXPECT_EQ(ui.MonthSelectorIndex(), Control<QComboBox>("cmbMonth2")->currentIndex());
         QImage picture(40, 30, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        ui.SetPreviewPicture(picture);
+        const QString file = settings_.Folder() + QStringLiteral("/temp.bmp");
+        ASSERT_TRUE(picture.save(file, "BMP"));
+        ui.SetPreviewPictureFile(file.toStdString());
         ui.SetPreviewWorkbook((settings_.Folder() + "/tqmrex12345678.xls").toStdString());
         ui.ShowPreview();
         ui.HideMainWindow();

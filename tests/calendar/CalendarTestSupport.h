@@ -4,6 +4,7 @@
 
 #include "calendar/GenerationUi.h"
 #include "calendar/MonthSheet.h"
+#include "host/SheetSnapshot.h"
 #include "core/CalendarNames.h"
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
@@ -115,9 +116,9 @@ public:
         if (onPointer)
             onPointer(pointer);
     }
-    void SetPreviewPicture(const QImage& image) override
+    void SetPreviewPictureFile(const std::string& path) override
     {
-        picture = image;
+        picture = LoadSnapshotPicture(path);
         calls.push_back("picture");
     }
     void SetPreviewWorkbook(const std::string& path) override

@@ -42,9 +42,12 @@ protected:
 
     // The tool with a home, configuration folder and TEMP of this test, and no display at all;
     // without a runtime folder as under cron or a root shell when `withRuntimeDir` is false.
-    RunResult Run(const QStringList& arguments, bool withRuntimeDir = true) const
+    RunResult Run(const QStringList& arguments, bool withRuntimeDir = true,
+                  const QStringList& extraEnvironment = {}) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& variable : extraEnvironment)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         environment.insert(QStringLiteral("TEMP"), Path("temp"));
         environment.insert(QStringLiteral("HOME"), Path("home"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
@@ -92,6 +95,45 @@ TEST_F(BatchToolTest, WritesTheWorkbookAndSnapshotAndCleansUp)
     QFile settings(Path("settings.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_TRUE(settings.readAll().contains("FixedHolidaysCount=7"));
+}
+
+// A run that writes only workbooks or an .ics file loads neither Qt GUI nor a font library (the
+// dynamic loader names every library it loads); a run that draws loads them and writes its PDF, and
+// one whose names must be measured loads them midway and writes what a drawing run writes.
+TEST_F(BatchToolTest, OnlyARunThatDrawsOrMeasuresLoadsTheGuiAndFonts)
+{
+    const QStringList settings{"--settings", Path("settings.ini")};
+    const auto loadsGui = [&](const QStringList& arguments) {
+        const RunResult run = Run(arguments + settings, true, {QStringLiteral("LD_DEBUG=files")});
+        EXPECT_EQ(run.exitCode, 0) << arguments.join(' ').toStdString();
+        QStringList found;
+        for (const char* library : {"libQt6Gui.so", "libfontconfig.so", "libfreetype.so"}) {
+            if (run.err.contains(QStringLiteral("file=") + QLatin1String(library)))
+                found.append(QLatin1String(library));
+        }
+        return found;
+    };
+    EXPECT_EQ(loadsGui({"--year", "2024", "--out", Path("plain.xls")}), QStringList());
+    EXPECT_EQ(loadsGui({"--year", "2024", "--out", Path("plain.xlsx")}), QStringList());
+    EXPECT_EQ(loadsGui({"--years", "2030-2031", "--out-dir", Path("many")}), QStringList());
+    EXPECT_EQ(loadsGui({"--year", "2024", "--export-ics", Path("holidays.ics")}), QStringList());
+
+    EXPECT_TRUE(loadsGui({"--year", "2024", "--out", Path("drawn.xls"), "--pdf", Path("drawn.pdf")})
+                    .contains(QLatin1String("libQt6Gui.so")));
+    QFile pdf(Path("drawn.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.read(5), QByteArray("%PDF-"));
+    const auto bytes = [&](const char* name) {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    EXPECT_EQ(bytes("drawn.xls"), bytes("plain.xls"));
+
+    // Names too long to vouch for are measured: the same workbook as a run that draws from the start.
+    loadsGui({"--country", "AR", "--year", "2027", "--out", Path("measured.xls")});
+    loadsGui({"--country", "AR", "--year", "2027", "--out", Path("snapshot.xls"), "--snapshot", Path("s.bmp")});
+    EXPECT_FALSE(bytes("measured.xls").isEmpty());
+    EXPECT_EQ(bytes("measured.xls"), bytes("snapshot.xls"));
 }
 
 TEST_F(BatchToolTest, OutEndingInXlsxWritesAnExcelWorkbookOfTheSameCalendar)
