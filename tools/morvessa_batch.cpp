@@ -53,6 +53,16 @@ bool StartsDrawing(const QStringList& arguments)
     return false;
 }
 
+// Help names the tool as it was called, which only an application object knows.
+bool AsksForHelp(const QStringList& arguments)
+{
+    for (const char* help : {"-h", "-?", "--help", "--help-all"}) {
+        if (arguments.contains(QLatin1String(help)))
+            return true;
+    }
+    return false;
+}
+
 QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
@@ -71,14 +81,16 @@ int main(int argc, char** argv)
     // library and no fonts; the drawing module makes the QGuiApplication when a run first draws or
     // measures text. A run known to draw starts with it, as the program does.
     SetDrawingModuleCommandLine(argc, argv);
-    const bool drawing = StartsDrawing(ArgumentsOf(argc, argv));
-    if (drawing) {
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    if (StartsDrawing(arguments)) {
         try {
             LoadDrawingModule();
         } catch (const std::exception& error) {
             std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
             return batch::kExitFailedSteps;
         }
+    } else if (AsksForHelp(arguments)) {
+        new QCoreApplication(argc, argv);  // a run that shows help draws nothing
     } else {
         std::setlocale(LC_ALL, "");  // as an application object would
     }
@@ -96,8 +108,7 @@ int main(int argc, char** argv)
     batch::BatchCommandLine commandLine;
     int exitStatus = batch::kExitOk;
     const std::optional<batch::BatchOptions> options =
-        commandLine.Parse(QCoreApplication::instance() ? QCoreApplication::arguments() : ArgumentsOf(argc, argv),
-                          exitStatus);
+        commandLine.Parse(QCoreApplication::instance() ? QCoreApplication::arguments() : arguments, exitStatus);
     if (!options)
         return exitStatus;
     SetRunFolderPrefix(kBatchRunFolderPrefix);
