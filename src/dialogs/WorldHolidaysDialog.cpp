@@ -114,7 +114,24 @@ WorldHolidaysDialog::WorldHolidaysDialog(int year, QWidget* parent)
     }
     connect(search_, &QLineEdit::textChanged, this, [this] { FilterCountries(); });
     connect(countries_, &QListWidget::currentRowChanged, this, [this] { FillPlaces(); });
-    connect(place_, &QComboBox::currentIndexChanged, this, [this] { FillPreview(); });
+    connect(place_, &QComboBox::currentIndexChanged, this, [this] {
+        hiddenRules_.clear();
+        FillPreview();
+    });
+    // A holiday of several days shows once per day: its boxes go together.
+    connect(preview_, &QListWidget::itemChanged, this, [this](QListWidgetItem* changed) {
+        const QString rule = changed->data(Qt::UserRole).toString();
+        if (rule.isEmpty())
+            return;
+        const bool shown = changed->checkState() == Qt::Checked;
+        hiddenRules_.removeAll(rule);
+        if (!shown)
+            hiddenRules_.append(rule);
+        const QSignalBlocker blocker(preview_);
+        for (int row = 0; row < preview_->count(); ++row)
+            if (preview_->item(row)->data(Qt::UserRole).toString() == rule)
+                preview_->item(row)->setCheckState(shown ? Qt::Checked : Qt::Unchecked);
+    });
     connect(year_, &QSpinBox::valueChanged, this, [this] { FillPreview(); });
     resize(720, 480);
     FillPreview();
@@ -136,6 +153,7 @@ void WorldHolidaysDialog::FillPlaces()
 {
     const QSignalBlocker blocker(place_);
     place_->clear();
+    hiddenRules_.clear();
     const QListWidgetItem* item = countries_->currentItem();
     if (item) {
         const QString code = item->data(Qt::UserRole).toString();
@@ -181,6 +199,7 @@ world::WorldSource WorldHolidaysDialog::Source() const
     for (const QCheckBox* box : kinds_)
         if (box->isChecked())
             source.kinds.append(box->objectName());
+    source.hiddenRules = hiddenRules_;
     return source;
 }
 
@@ -193,14 +212,26 @@ void WorldHolidaysDialog::FillPreview()
         return;
     try {
         const QLocale locale;
-        for (const world::WorldSourceDay& day : world::DaysOfSource(source, year_->value(), language_, true))
-            preview_->addItem(QStringLiteral("%1\t%2").arg(locale.toString(day.date, QStringLiteral("ddd d MMM")),
-                                                           day.name));
+        const QSignalBlocker blocker(preview_);
+        for (const world::WorldSourceDay& day : world::DaysOfSource(source, year_->value(), language_, true)) {
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1\t%2").arg(locale.toString(day.date, QStringLiteral("ddd d MMM")), day.name), preview_);
+            item->setData(Qt::UserRole, day.rule);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(hiddenRules_.contains(day.rule) ? Qt::Unchecked : Qt::Checked);
+        }
         if (preview_->count() == 0)
             preview_->addItem(tr("No holidays of these kinds in %1").arg(year_->value()));
     } catch (const std::exception& error) {
         preview_->addItem(QString::fromUtf8(error.what()));
     }
+}
+
+void WorldHolidaysDialog::SetShown(const QString& name, bool shown)
+{
+    for (int row = 0; row < preview_->count(); ++row)
+        if (QListWidgetItem* item = preview_->item(row); item->text().section(u'\t', 1) == name)
+            item->setCheckState(shown ? Qt::Checked : Qt::Unchecked);
 }
 
 QStringList WorldHolidaysDialog::Preview() const

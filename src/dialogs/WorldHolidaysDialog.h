@@ -1,7 +1,8 @@
 #pragma once
 // "Add Holidays of a Country, State or Region": a searchable list of the world holiday data's
 // countries, then the state or region, the kinds of holiday, and the chosen year's holidays shown
-// before anything is added. OK keeps the choice as a holiday source (computed at each generation).
+// before anything is added; unticking one of them leaves it out. OK keeps the choice as a holiday
+// source (computed at each generation).
 
 #include "holidays/world/WorldSources.h"
 
@@ -31,6 +32,8 @@ public:
     world::WorldSource Source() const;
     // The lines the preview shows.
     QStringList Preview() const;
+    // Unticks (hides) or ticks the preview's holidays of that name, as a click on their box does.
+    void SetShown(const QString& name, bool shown);
 
 private:
     void FilterCountries();
@@ -45,6 +48,7 @@ private:
     QListWidget* preview_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
     QString language_;  // of the program, for the places' and holidays' names
+    QStringList hiddenRules_;  // the place's holidays the user unticked, kept across years and kinds
 };
 
 // Stores the source and returns what the user reads: "Added the holidays of Bayern, Germany."

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace morvessa {
 namespace {
@@ -30,7 +31,18 @@ TEST_F(WorldHolidaysDialogTest, SearchAPlaceSeeItsYearAndKeepTheChoice)
     EXPECT_TRUE(dialog.Preview().join(u'\n').contains(QStringLiteral("Mother's Day")));
     EXPECT_EQ(dialog.Source(), (world::WorldSource{QStringLiteral("DE-BY"),
                                                    {QStringLiteral("public"), QStringLiteral("observance")}, {}, {}}));
+    // An unticked holiday stays left out in other years, and the source keeps it hidden.
+    dialog.SetShown(QStringLiteral("Mother's Day"), false);
+    dialog.findChild<QSpinBox*>(QStringLiteral("Year"))->setValue(2027);
+    auto* preview = dialog.findChild<QListWidget*>(QStringLiteral("Preview"));
+    for (int row = 0; row < preview->count(); ++row)
+        EXPECT_EQ(preview->item(row)->checkState() == Qt::Checked,
+                  !preview->item(row)->text().endsWith(QStringLiteral("Mother's Day")));
+    ASSERT_EQ(dialog.Source().hiddenRules.size(), 1);
+    EXPECT_TRUE(dialog.Source().hiddenRules[0].contains(QStringLiteral("May"))) << dialog.Source().hiddenRules[0].toStdString();
     EXPECT_FALSE(dialog.SelectPlace(QStringLiteral("DE-XX")));
+    ASSERT_TRUE(dialog.SelectPlace(QStringLiteral("DE-BE")));
+    EXPECT_TRUE(dialog.Source().hiddenRules.isEmpty());  // another place: nothing left out
 
     dialog.SetKinds({});
     EXPECT_FALSE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
