@@ -703,6 +703,10 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Colour %1 of %2</source>
+        <translation>Farbe %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::FixedHolidayDialog</name>
@@ -1074,6 +1078,22 @@ an dem ihn der Kalender markiert:</translation>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Scroll up and down</source>
+        <translation>Nach oben und unten blättern</translation>
+    </message>
+    <message>
+        <source>Scroll across</source>
+        <translation>Seitwärts blättern</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Calendar of %1</source>
+        <translation>Kalender: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>
@@ -1283,6 +1303,14 @@ an dem ihn der Kalender markiert:</translation>
     <message>
         <source>The holidays of %1 are there already.</source>
         <translation>Die Feiertage von %1 sind schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>Countries</source>
+        <translation>Länder</translation>
+    </message>
+    <message>
+        <source>Holidays of the year shown</source>
+        <translation>Feiertage des gezeigten Jahres</translation>
     </message>
 </context>
 </TS>

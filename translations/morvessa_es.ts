@@ -693,6 +693,10 @@ Would you like to proceed anyway?</source>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Colour %1 of %2</source>
+        <translation>Color %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::FixedHolidayDialog</name>
@@ -1064,6 +1068,22 @@ que lo marca el calendario:</translation>
         <source>Month:</source>
         <translation>Mes:</translation>
     </message>
+    <message>
+        <source>Scroll up and down</source>
+        <translation>Desplazar arriba y abajo</translation>
+    </message>
+    <message>
+        <source>Scroll across</source>
+        <translation>Desplazar a los lados</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Calendar of %1</source>
+        <translation>Calendario: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>
@@ -1273,6 +1293,14 @@ que lo marca el calendario:</translation>
     <message>
         <source>The holidays of %1 are there already.</source>
         <translation>Los festivos de %1 ya están.</translation>
+    </message>
+    <message>
+        <source>Countries</source>
+        <translation>Países</translation>
+    </message>
+    <message>
+        <source>Holidays of the year shown</source>
+        <translation>Festivos del año mostrado</translation>
     </message>
 </context>
 </TS>

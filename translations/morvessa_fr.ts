@@ -703,6 +703,10 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Colour %1 of %2</source>
+        <translation>Couleur %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::FixedHolidayDialog</name>
@@ -1074,6 +1078,22 @@ où le calendrier le marque :</translation>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Scroll up and down</source>
+        <translation>Défiler vers le haut et le bas</translation>
+    </message>
+    <message>
+        <source>Scroll across</source>
+        <translation>Défiler latéralement</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Calendar of %1</source>
+        <translation>Calendrier : %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>
@@ -1283,6 +1303,14 @@ où le calendrier le marque :</translation>
     <message>
         <source>The holidays of %1 are there already.</source>
         <translation>Les jours fériés de %1 sont déjà là.</translation>
+    </message>
+    <message>
+        <source>Countries</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Holidays of the year shown</source>
+        <translation>Jours fériés de l’année affichée</translation>
     </message>
 </context>
 </TS>

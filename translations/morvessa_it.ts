@@ -693,6 +693,10 @@ Would you like to proceed anyway?</source>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Colour %1 of %2</source>
+        <translation>Colore %1 di %2</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::FixedHolidayDialog</name>
@@ -1064,6 +1068,22 @@ in cui il calendario la segna:</translation>
         <source>Month:</source>
         <translation>Mese:</translation>
     </message>
+    <message>
+        <source>Scroll up and down</source>
+        <translation>Scorri su e giù</translation>
+    </message>
+    <message>
+        <source>Scroll across</source>
+        <translation>Scorri di lato</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Calendar of %1</source>
+        <translation>Calendario: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>
@@ -1273,6 +1293,14 @@ in cui il calendario la segna:</translation>
     <message>
         <source>The holidays of %1 are there already.</source>
         <translation>Le festività di %1 ci sono già.</translation>
+    </message>
+    <message>
+        <source>Countries</source>
+        <translation>Paesi</translation>
+    </message>
+    <message>
+        <source>Holidays of the year shown</source>
+        <translation>Festività dell’anno mostrato</translation>
     </message>
 </context>
 </TS>

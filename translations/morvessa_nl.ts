@@ -693,6 +693,10 @@ Would you like to proceed anyway?</source>
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Colour %1 of %2</source>
+        <translation>Kleur %1 van %2</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::FixedHolidayDialog</name>
@@ -1064,6 +1068,22 @@ die de kalender markeert:</translation>
         <source>Month:</source>
         <translation>Maand</translation>
     </message>
+    <message>
+        <source>Scroll up and down</source>
+        <translation>Omhoog en omlaag schuiven</translation>
+    </message>
+    <message>
+        <source>Scroll across</source>
+        <translation>Opzij schuiven</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Calendar of %1</source>
+        <translation>Kalender: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>
@@ -1273,6 +1293,14 @@ die de kalender markeert:</translation>
     <message>
         <source>The holidays of %1 are there already.</source>
         <translation>De feestdagen van %1 zijn er al.</translation>
+    </message>
+    <message>
+        <source>Countries</source>
+        <translation>Landen</translation>
+    </message>
+    <message>
+        <source>Holidays of the year shown</source>
+        <translation>Feestdagen van het getoonde jaar</translation>
     </message>
 </context>
 </TS>

@@ -693,6 +693,10 @@ Would you like to proceed anyway?</source>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Colour %1 of %2</source>
+        <translation>Kolor %1 z %2</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::FixedHolidayDialog</name>
@@ -1064,6 +1068,22 @@ w którym zaznacza je kalendarz:</translation>
         <source>Month:</source>
         <translation>Mies.:</translation>
     </message>
+    <message>
+        <source>Scroll up and down</source>
+        <translation>Przewijanie w górę i w dół</translation>
+    </message>
+    <message>
+        <source>Scroll across</source>
+        <translation>Przewijanie w poziomie</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendarz</translation>
+    </message>
+    <message>
+        <source>Calendar of %1</source>
+        <translation>Kalendarz: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>
@@ -1273,6 +1293,14 @@ w którym zaznacza je kalendarz:</translation>
     <message>
         <source>The holidays of %1 are there already.</source>
         <translation>Święta: %1 są już dodane.</translation>
+    </message>
+    <message>
+        <source>Countries</source>
+        <translation>Kraje</translation>
+    </message>
+    <message>
+        <source>Holidays of the year shown</source>
+        <translation>Święta w pokazanym roku</translation>
     </message>
 </context>
 </TS>

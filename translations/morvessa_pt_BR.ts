@@ -693,6 +693,10 @@ Would you like to proceed anyway?</source>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Colour %1 of %2</source>
+        <translation>Cor %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::FixedHolidayDialog</name>
@@ -1064,6 +1068,22 @@ em que o calendário o marca:</translation>
         <source>Month:</source>
         <translation>Mês:</translation>
     </message>
+    <message>
+        <source>Scroll up and down</source>
+        <translation>Rolar para cima e para baixo</translation>
+    </message>
+    <message>
+        <source>Scroll across</source>
+        <translation>Rolar para os lados</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendário</translation>
+    </message>
+    <message>
+        <source>Calendar of %1</source>
+        <translation>Calendário: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>
@@ -1273,6 +1293,14 @@ em que o calendário o marca:</translation>
     <message>
         <source>The holidays of %1 are there already.</source>
         <translation>Os feriados de %1 já estão lá.</translation>
+    </message>
+    <message>
+        <source>Countries</source>
+        <translation>Países</translation>
+    </message>
+    <message>
+        <source>Holidays of the year shown</source>
+        <translation>Feriados do ano mostrado</translation>
     </message>
 </context>
 </TS>

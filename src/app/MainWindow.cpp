@@ -195,26 +195,28 @@ void MainWindow::BuildControls()
     // The design colours; the optional skin replaces them during the load.
     PaintWindowBackground(this, Qt::white);
 
+    NameControlsForScreenReaders();
+    // Group by group as the window shows them; Start, at the top, closes the round from the year.
     const QList<QWidget*> tabOrder = {yearBox_,
                                       easterYesOption_,
                                       easterNoOption_,
                                       fixedHolidayNameBox_,
                                       fixedMonthBox_,
                                       fixedDayBox_,
+                                      addFixedButton_,
+                                      deleteFixedButton_,
+                                      restoreFixedButton_,
                                       floatingHolidayNameBox_,
                                       floatingMonthBox_,
                                       weekdayList_,
                                       occurrenceList_,
-                                      startButton_,
-                                      addFixedButton_,
-                                      deleteFixedButton_,
-                                      restoreFixedButton_,
                                       addFloatingButton_,
                                       deleteFloatingButton_,
                                       restoreFloatingButton_,
                                       holidayColourButton_,
                                       dayColourButton_,
-                                      otherColourButton_};
+                                      otherColourButton_,
+                                      startButton_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     ConnectControls();

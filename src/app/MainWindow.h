@@ -140,6 +140,7 @@ private:
     void BuildFixedHolidayControls();
     void BuildFloatingHolidayControls();
     void BuildColourControls();
+    void NameControlsForScreenReaders();
     void ConnectControls();
     void Form_Load();
     void ApplySkin();

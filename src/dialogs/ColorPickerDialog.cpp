@@ -5,6 +5,7 @@
 #include "dialogs/ColorSwatch.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/DialogWidgets.h"
+#include "widgets/ScreenReader.h"
 #include "widgets/UiRoutines.h"
 #include "core/ErrorTrap.h"
 
@@ -65,6 +66,7 @@ ColorPickerDialog::ColorPickerDialog(QWidget* parent, const QString& caption) : 
     colourScrollBar_->setFocus();
 
     connect(colourScrollBar_, &QScrollBar::valueChanged, this, [this] { ColourScrolled(); });
+    ColourScrolled();
     connect(saveButton_, &QPushButton::clicked, this, [this] { SaveClicked(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { CancelClicked(); });
 
@@ -93,6 +95,10 @@ void ColorPickerDialog::ColourScrolled()
         swatch_->ShowTransparent();
     }
     noColourLabel_->setVisible(!colour);
+    // A screen reader hears which colour the bar stands on, as a sighted user sees the swatch.
+    NameControl(colourScrollBar_, windowTitle(),
+                colour ? tr("Colour %1 of %2").arg(colourScrollBar_->value()).arg(kColorScrollMaximum)
+                       : SpokenLabel(noColourLabel_->text()));
 }
 
 bool ColorPickerDialog::eventFilter(QObject* watched, QEvent* event)

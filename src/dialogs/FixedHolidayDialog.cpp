@@ -1,4 +1,5 @@
 #include "dialogs/FixedHolidayDialog.h"
+#include "widgets/ScreenReader.h"
 
 #include "holidays/HolidayCatalogue.h"
 #include "widgets/DialogLayout.h"
@@ -31,6 +32,9 @@ FixedHolidayDialog::FixedHolidayDialog(HolidayEditorState& state, QWidget* paren
     dayLabel_ = Place(new QLabel(tr("Day:"), holidayFrame_), "Label2", TwipsRect(2160, 765, 375, 255));
     dayBox_ = Place(new QLineEdit(holidayFrame_), "Text2", TwipsRect(2640, 720, 615, 345));
     AddSaveAndCloseButtons(holidayFrame_, TwipsRect(240, 1200, 1455, 405), TwipsRect(1800, 1200, 1455, 405));
+    NameFieldByLabel(nameLabel_, nameBox_, holidayFrame_->title());
+    NameFieldByLabel(monthLabel_, monthBox_, holidayFrame_->title());
+    NameFieldByLabel(dayLabel_, dayBox_, holidayFrame_->title());
     // Its colon shows: the label may take the gap before the name box.
     FitLabelToText(nameLabel_, nameBox_->geometry().left() - 1);
 

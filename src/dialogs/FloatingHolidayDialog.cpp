@@ -1,4 +1,5 @@
 #include "dialogs/FloatingHolidayDialog.h"
+#include "widgets/ScreenReader.h"
 
 #include "core/CalendarNames.h"
 
@@ -45,6 +46,10 @@ FloatingHolidayDialog::FloatingHolidayDialog(HolidayEditorState& state, QWidget*
         Place(new QLabel(tr("Occurence:"), holidayFrame_), "Label7", TwipsRect(3120, 765, 975, 255));
     occurrenceList_ = Place(new QListWidget(holidayFrame_), "List2", TwipsRect(4320, 720, 1215, 735));
     AddSaveAndCloseButtons(holidayFrame_, TwipsRect(240, 1530, 2655, 405), TwipsRect(3000, 1545, 2535, 405));
+    NameFieldByLabel(nameLabel_, nameBox_, holidayFrame_->title());
+    NameFieldByLabel(monthLabel_, monthBox_, holidayFrame_->title());
+    NameFieldByLabel(weekdayLabel_, weekdayList_, holidayFrame_->title());
+    NameFieldByLabel(occurrenceLabel_, occurrenceList_, holidayFrame_->title());
     for (QListWidget* list : {weekdayList_, occurrenceList_}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the short boxes keep their rows

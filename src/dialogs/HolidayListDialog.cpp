@@ -55,6 +55,7 @@ HolidayListDialog::HolidayListDialog(QWidget* parent) : QDialog(parent)
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Holidays"));
     list_->setMinimumSize(520, 360);
+    list_->setAccessibleName(windowTitle());
     auto* add = new QPushButton(tr("&Add by Rule..."), this);
     add->setObjectName(QStringLiteral("AddByRule"));
     edit_ = new QPushButton(tr("&Edit..."), this);

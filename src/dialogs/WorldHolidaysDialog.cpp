@@ -1,4 +1,5 @@
 #include "dialogs/WorldHolidaysDialog.h"
+#include "widgets/ScreenReader.h"
 
 #include "holidays/HolidayEditing.h"
 
@@ -69,6 +70,9 @@ WorldHolidaysDialog::WorldHolidaysDialog(int year, QWidget* parent)
     preview_ = new QListWidget(this);
     preview_->setObjectName(QStringLiteral("Preview"));
     preview_->setSelectionMode(QAbstractItemView::NoSelection);
+    NameControl(search_, search_->placeholderText());
+    NameControl(countries_, tr("Countries"));
+    NameControl(preview_, tr("Holidays of the year shown"));
 
     auto* kindsRow = new QHBoxLayout;
     for (int i = 0; i < world::kKindCount; ++i) {

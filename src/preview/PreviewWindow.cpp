@@ -1,4 +1,5 @@
 #include "preview/PreviewWindow.h"
+#include "widgets/ScreenReader.h"
 #include "preview/PreviewLocations.h"
 
 #include "widgets/DialogLayout.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -221,6 +223,9 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     viewportInner_->setAutoFillBackground(true);
     pictureBox_ = new PictureBox(this, viewportInner_);
     pictureBox_->setObjectName(QStringLiteral("Picture1"));
+    // Reached by Tab, so the keyboard can scroll it and a screen reader names it.
+    pictureBox_->setFocusPolicy(Qt::StrongFocus);
+    NamePicture();
 
     verticalBar_ = new QScrollBar(Qt::Vertical, client_);
     verticalBar_->setObjectName(QStringLiteral("VScroll1"));
@@ -228,6 +233,8 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     horizontalBar_ = new QScrollBar(Qt::Horizontal, client_);
     horizontalBar_->setObjectName(QStringLiteral("HScroll1"));
     horizontalBar_->setGeometry(TwipsRect(120, 7545, 9330, 255));
+    NameControl(verticalBar_, tr("Scroll up and down"));
+    NameControl(horizontalBar_, tr("Scroll across"));
     for (QScrollBar* bar : {horizontalBar_, verticalBar_}) {
         bar->setMinimum(0);
         bar->setSingleStep(1);
@@ -286,6 +293,7 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     connect(horizontalBar_, &QScrollBar::valueChanged, this,
             [this](int value) { HorizontalScrolled(value); });
     connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) { VerticalScrolled(value); });
+    PressButtonsOnEnter(this);
 
     Form_Load();
 }
@@ -350,8 +358,15 @@ void PreviewWindow::SetPicture(const QImage& picture)
     ShowPicture(picture);
 }
 
+void PreviewWindow::NamePicture()
+{
+    const QString shown = monthPicker_ ? monthPicker_->currentText() : QString();
+    NameControl(pictureBox_, shown.isEmpty() ? tr("Calendar") : tr("Calendar of %1").arg(shown));
+}
+
 void PreviewWindow::ShowPicture(const QImage& picture)
 {
+    NamePicture();
     pictureBox_->SetImage(picture);
     model_->SetPicture(PixelsToTwips(picture.width()), PixelsToTwips(picture.height()));
     ApplyModelToWidgets();
@@ -570,6 +585,30 @@ void PreviewWindow::wheelEvent(QWheelEvent* event)
         const int steps = -turned * kWheelScrollTwips / (kWheelNotch * twipsPerStep);
         bar->setValue(std::clamp(bar->value() + steps, bar->minimum(), bar->maximum()));
     }
+    event->accept();
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Arrows move as far as a notch of the wheel, Page Up/Down most of a screen up
+    // and down; keys the focused control uses itself (a scroll bar, the month picker) never get here.
+    const bool across = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    QScrollBar* bar = across ? horizontalBar_ : verticalBar_;
+    const int twipsPerStep = across ? model_->HStep() : model_->VStep();
+    const int notch = twipsPerStep > 0 ? std::max(1, kWheelScrollTwips / twipsPerStep) : 0;
+    const int page = twipsPerStep > 0 ? std::max(1, model_->Viewport().InnerHeight() * 9 / 10 / twipsPerStep) : 0;
+    int steps = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: steps = -notch; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: steps = notch; break;
+    case Qt::Key_PageUp: steps = -page; break;
+    case Qt::Key_PageDown: steps = page; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    if (bar->isEnabled())
+        bar->setValue(std::clamp(bar->value() + steps, bar->minimum(), bar->maximum()));
     event->accept();
 }
 

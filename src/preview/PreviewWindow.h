@@ -107,6 +107,8 @@ protected:
     // The wheel scrolls the picture (Shift or a sideways wheel: across); Ctrl+wheel zooms.
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Arrow keys and Page Up/Down scroll the picture.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     class PictureBox;
@@ -130,6 +132,8 @@ private:
     void ApplyModelToWidgets();
     // A picture in PictureBox and the display set up for it.
     void ShowPicture(const QImage& picture);
+    // The picture's name for a screen reader: the month (or year page) the picker shows.
+    void NamePicture();
     void BuildMenuBar();
     // The Parts' controls at their places, the viewport and bars grown by what the window grew.
     void LayOutClientArea();

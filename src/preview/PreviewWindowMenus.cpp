@@ -1,6 +1,7 @@
 // The preview window's menu bar and month picker: PDF export, print, the zoom that fits, the
 // paper, and the month shown.
 #include "preview/PreviewWindow.h"
+#include "widgets/ScreenReader.h"
 #include "preview/PreviewLocations.h"
 
 #include "host/SheetPicture.h"
@@ -49,14 +50,17 @@ void PreviewWindow::BuildMenuBar()
     auto* corner = new QWidget(menuBar_);
     auto* row = new QHBoxLayout(corner);
     row->setContentsMargins(4, 1, 4, 1);
-    row->addWidget(new QLabel(tr("Month:"), corner));
+    auto* monthLabel = new QLabel(tr("Month:"), corner);
+    row->addWidget(monthLabel);
     monthPicker_ = new QComboBox(corner);
     monthPicker_->setObjectName(QStringLiteral("cmbPreviewMonth"));
+    NameFieldByLabel(monthLabel, monthPicker_);
     monthPicker_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     monthPicker_->setEnabled(false);
     row->addWidget(monthPicker_);
     menuBar_->setCornerWidget(corner, Qt::TopRightCorner);
     connect(monthPicker_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        NamePicture();
         if (!fillingPicker_ && index >= 0)
             ShowMonth(index);
     });

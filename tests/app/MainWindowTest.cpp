@@ -475,14 +475,13 @@ TEST_F(MainWindowTest, ShowEveryHolidayIsAStoredCheckOfTheHolidaysMenu)
     EXPECT_EQ(Setting(key::ShowEveryHoliday), "0");
 }
 
-TEST_F(MainWindowTest, TabOrderStartsAtTheYearAndRunsThroughTheButtonsLast)
+TEST_F(MainWindowTest, TabFollowsTheWindowGroupByGroupAndEnterPressesTheFocusedButton)
 {
     MainWindow& form = Load();
-    const QStringList order = {"Text5",        "Option1",      "Option2",         "cmbNameFixed",
-                               "cmbMonth2",    "Text2",        "cmbNameFloating", "cmbMonth1",
-                               "List1",        "List2",        "PushButton2",     "PushButton4",
-                               "PushButton5",  "PushButton10", "PushButton8",     "PushButton9",
-                               "PushButton11", "PushButton1",  "PushButton12",    "PushButton13"};
+    const QStringList order = {"Text5",       "Option1",     "Option2",      "cmbNameFixed", "cmbMonth2",
+                               "Text2",       "PushButton4", "PushButton5",  "PushButton10", "cmbNameFloating",
+                               "cmbMonth1",   "List1",       "List2",        "PushButton8",  "PushButton9",
+                               "PushButton11", "PushButton1", "PushButton12", "PushButton13", "PushButton2"};
     QStringList seen;
     QWidget* start = Control<QWidget>("Text5");
     QWidget* widget = start;
@@ -496,6 +495,13 @@ TEST_F(MainWindowTest, TabOrderStartsAtTheYearAndRunsThroughTheButtonsLast)
             if (order.contains(widget->objectName()) && !seen.contains(widget->objectName()))
                 seen.append(widget->objectName());
     EXPECT_EQ(seen, order);
+
+    int dialogs = 0;
+    runDialog_ = [&](QDialog&) { ++dialogs; };
+    Load();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(Control<QPushButton>("PushButton4"), &enter);
+    EXPECT_EQ(dialogs, 1);
 }
 
 TEST_F(MainWindowTest, FocusingTheYearBoxSelectsItsWholeText)

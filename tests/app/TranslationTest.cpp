@@ -19,10 +19,12 @@
 #include "host/HostInstances.h"
 #include "preview/PreviewWindow.h"
 #include "preview/SaveResults.h"
+#include "widgets/ScreenReader.h"
 #include "widgets/Translations.h"
 #include "core/ErrorTrap.h"
 #include "support/UiTestSupport.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
@@ -550,6 +552,51 @@ TEST_P(TranslationTest, MenuLettersAreUniqueInEveryMenuAndBar)
         }
     });
     EXPECT_GE(bars, 2);
+}
+
+// The focusable controls a screen reader, walking the window's accessibility tree, finds without a
+// name; a combo box read by its value alone, with no label tied to it, has none.
+QStringList UnnamedControls(QWidget& window)
+{
+    QStringList unnamed;
+    const std::function<void(QAccessibleInterface*, int)> walk = [&](QAccessibleInterface* node, int depth) {
+        if (!node || depth > 40)
+            return;
+        auto* control = qobject_cast<QWidget*>(node->object());
+        if (control && control != &window && (control->focusPolicy() & Qt::TabFocus) &&
+            control->isVisibleTo(&window)) {
+            // On this platform a combo box's name is its value; its label is told by the relation.
+            const QString name = node->text(QAccessible::Name).trimmed();
+            auto* combo = qobject_cast<QComboBox*>(control);
+            const bool labelled = !node->relations(QAccessible::Label).isEmpty();
+            if (name.isEmpty() || (combo && !labelled && name == combo->currentText()))
+                unnamed << control->objectName() + u'/' + QString::fromLatin1(control->metaObject()->className());
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i), depth + 1);
+    };
+    walk(QAccessible::queryAccessibleInterface(&window), 0);
+    return unnamed;
+}
+
+TEST_P(TranslationTest, AScreenReaderFindsANameForEveryControl)
+{
+    ProgramTranslation translation;
+    ASSERT_TRUE(translation.Install(QLocale(QString::fromLatin1(GetParam()))));
+    int windows = 0;
+    ForEachWindow([&](const char* window, QWidget& widget) {
+        ++windows;
+        EXPECT_EQ(UnnamedControls(widget).join(u' ').toStdString(), "") << window;
+    });
+    EXPECT_GE(windows, 8);
+    // The fields are named by the labels beside them, not by their frames.
+    MainWindow main(Environment());
+    auto* day = main.findChild<QLineEdit*>("Text2");
+    auto* dayLabel = main.findChild<QLabel*>("Label2");
+    EXPECT_EQ(dayLabel->buddy(), day);
+    EXPECT_EQ(day->accessibleName(), SpokenLabel(dayLabel->text()));
+    EXPECT_FALSE(day->accessibleName().contains(u':'));
+    EXPECT_EQ(day->accessibleDescription(), SpokenLabel(main.findChild<QGroupBox*>("Frame1")->title()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest,

@@ -7,6 +7,7 @@
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QFrame>
@@ -214,6 +215,28 @@ TEST_F(PreviewWindowTest, TheWheelScrollsAndCtrlWheelZooms)
     Wheel(&*form, QPoint(0, -60), Qt::ControlModifier);
     EXPECT_FLOAT_EQ(form->Model().Zoom(), 1.0f);
     EXPECT_EQ(form->ZoomLevelLabel()->text(), QString("100%"));
+}
+
+TEST_F(PreviewWindowTest, TheKeyboardScrollsThePictureAsTheWheelDoes)
+{
+    HandOver(SamplePicture(800, 600));
+    QWidget* picture = form->PictureWidget();
+    EXPECT_EQ(picture->focusPolicy(), Qt::StrongFocus);
+    const auto press = [&](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+    };
+    press(Qt::Key_Down);
+    EXPECT_EQ(picture->pos(), QPoint(0, -40));
+    press(Qt::Key_Right);
+    EXPECT_EQ(picture->pos(), QPoint(-40, -40));
+    press(Qt::Key_PageDown);  // most of a screen: the rest of this picture
+    EXPECT_EQ(form->VerticalBar()->value(), form->VerticalBar()->maximum());
+    EXPECT_GT(form->VerticalBar()->maximum(), 60);
+    press(Qt::Key_PageUp);
+    press(Qt::Key_Up);
+    press(Qt::Key_Left);
+    EXPECT_EQ(picture->pos(), QPoint(0, 0));
 }
 
 TEST_F(PreviewWindowTest, DragPansAndMouseUpSettlesTheBars)

@@ -1,0 +1,26 @@
+#pragma once
+// What a screen reader and the keyboard need from windows laid out by hand: fields named by the
+// labels beside them, names for controls without a label, and Enter pressing the focused button.
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace morvessa {
+
+// The words a label shows, as a name: without its mnemonic marker and its closing colon.
+QString SpokenLabel(const QString& labelText);
+
+// Ties `label` to `field`: the label's letter focuses the field and a screen reader speaks the
+// label's words as the field's name, with `group` (the frame around both, if any) as its description.
+void NameFieldByLabel(QLabel* label, QWidget* field, const QString& group = {});
+
+// A name (and description) for a control that has no label of its own.
+void NameControl(QWidget* control, const QString& name, const QString& description = {});
+
+// Enter or Return on a focused push button of `window` presses it, as Space does; Qt does that by
+// itself only inside dialogs.
+void PressButtonsOnEnter(QWidget* window);
+
+}  // namespace morvessa
