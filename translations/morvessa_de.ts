@@ -108,6 +108,37 @@
     </message>
 </context>
 <context>
+    <name>CalendarWords</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Wochenende</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… %1 weitere</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>Bankfeiertag</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>fakultativ</translation>
+    </message>
+    <message>
+        <source>school</source>
+        <translation>schulfrei</translation>
+    </message>
+    <message>
+        <source>observance</source>
+        <translation>Gedenktag</translation>
+    </message>
+</context>
+<context>
     <name>ColorPalette</name>
     <message>
         <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
@@ -683,6 +714,18 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>&amp;Portrait</source>
         <translation>&amp;Hochformat</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Weekends</source>
+        <translation>&amp;Wochenenden</translation>
+    </message>
+    <message>
+        <source>Weekend colour</source>
+        <translation>Farbe der Wochenenden</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,37 @@
     </message>
 </context>
 <context>
+    <name>CalendarWords</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Festivos</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Fin de semana</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… %1 más</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>festivo bancario</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
+    </message>
+    <message>
+        <source>school</source>
+        <translation>escolar</translation>
+    </message>
+    <message>
+        <source>observance</source>
+        <translation>conmemoración</translation>
+    </message>
+</context>
+<context>
     <name>ColorPalette</name>
     <message>
         <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
@@ -673,6 +704,18 @@ Would you like to proceed anyway?</source>
     <message>
         <source>&amp;Portrait</source>
         <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Colores</translation>
+    </message>
+    <message>
+        <source>&amp;Weekends</source>
+        <translation>&amp;Fines de semana</translation>
+    </message>
+    <message>
+        <source>Weekend colour</source>
+        <translation>Color de los fines de semana</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,37 @@
     </message>
 </context>
 <context>
+    <name>CalendarWords</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Week-end</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… %1 de plus</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>jour férié bancaire</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>facultatif</translation>
+    </message>
+    <message>
+        <source>school</source>
+        <translation>scolaire</translation>
+    </message>
+    <message>
+        <source>observance</source>
+        <translation>célébration</translation>
+    </message>
+</context>
+<context>
     <name>ColorPalette</name>
     <message>
         <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
@@ -683,6 +714,18 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>&amp;Portrait</source>
         <translation>Po&amp;rtrait</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Couleurs</translation>
+    </message>
+    <message>
+        <source>&amp;Weekends</source>
+        <translation>&amp;Week-ends</translation>
+    </message>
+    <message>
+        <source>Weekend colour</source>
+        <translation>Couleur des week-ends</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,37 @@
     </message>
 </context>
 <context>
+    <name>CalendarWords</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Festività</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Fine settimana</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… altri %1</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>festività bancaria</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>facoltativa</translation>
+    </message>
+    <message>
+        <source>school</source>
+        <translation>scolastica</translation>
+    </message>
+    <message>
+        <source>observance</source>
+        <translation>ricorrenza</translation>
+    </message>
+</context>
+<context>
     <name>ColorPalette</name>
     <message>
         <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
@@ -673,6 +704,18 @@ Would you like to proceed anyway?</source>
     <message>
         <source>&amp;Portrait</source>
         <translation>&amp;Verticale</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Colori</translation>
+    </message>
+    <message>
+        <source>&amp;Weekends</source>
+        <translation>&amp;Fine settimana</translation>
+    </message>
+    <message>
+        <source>Weekend colour</source>
+        <translation>Colore dei fine settimana</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,37 @@
     </message>
 </context>
 <context>
+    <name>CalendarWords</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Feestdagen</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… nog %1</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>bankfeestdag</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>optioneel</translation>
+    </message>
+    <message>
+        <source>school</source>
+        <translation>school</translation>
+    </message>
+    <message>
+        <source>observance</source>
+        <translation>gedenkdag</translation>
+    </message>
+</context>
+<context>
     <name>ColorPalette</name>
     <message>
         <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
@@ -673,6 +704,18 @@ Would you like to proceed anyway?</source>
     <message>
         <source>&amp;Portrait</source>
         <translation>&amp;Staand</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Kleuren</translation>
+    </message>
+    <message>
+        <source>&amp;Weekends</source>
+        <translation>&amp;Weekenden</translation>
+    </message>
+    <message>
+        <source>Weekend colour</source>
+        <translation>Kleur van de weekenden</translation>
     </message>
 </context>
 <context>

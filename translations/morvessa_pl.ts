@@ -108,6 +108,37 @@
     </message>
 </context>
 <context>
+    <name>CalendarWords</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Święta</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… jeszcze %1</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>dzień wolny banków</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>fakultatywne</translation>
+    </message>
+    <message>
+        <source>school</source>
+        <translation>szkolne</translation>
+    </message>
+    <message>
+        <source>observance</source>
+        <translation>obchody</translation>
+    </message>
+</context>
+<context>
     <name>ColorPalette</name>
     <message>
         <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
@@ -673,6 +704,18 @@ Would you like to proceed anyway?</source>
     <message>
         <source>&amp;Portrait</source>
         <translation>Pio&amp;nowa</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Kolory</translation>
+    </message>
+    <message>
+        <source>&amp;Weekends</source>
+        <translation>&amp;Weekendy</translation>
+    </message>
+    <message>
+        <source>Weekend colour</source>
+        <translation>Kolor weekendów</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,37 @@
     </message>
 </context>
 <context>
+    <name>CalendarWords</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Feriados</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Fim de semana</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… mais %1</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>feriado bancário</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>facultativo</translation>
+    </message>
+    <message>
+        <source>school</source>
+        <translation>escolar</translation>
+    </message>
+    <message>
+        <source>observance</source>
+        <translation>comemoração</translation>
+    </message>
+</context>
+<context>
     <name>ColorPalette</name>
     <message>
         <source>The setting %1 holds %2, which is not one of the %3 colours, so no colour is used. Choose one with its Color button.</source>
@@ -673,6 +704,18 @@ Would you like to proceed anyway?</source>
     <message>
         <source>&amp;Portrait</source>
         <translation>&amp;Retrato</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Cores</translation>
+    </message>
+    <message>
+        <source>&amp;Weekends</source>
+        <translation>&amp;Fins de semana</translation>
+    </message>
+    <message>
+        <source>Weekend colour</source>
+        <translation>Cor dos fins de semana</translation>
     </message>
 </context>
 <context>

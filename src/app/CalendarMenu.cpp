@@ -1,14 +1,20 @@
 #include "app/CalendarMenu.h"
 
 #include "calendar/CalendarOptions.h"
+#include "calendar/HolidayColours.h"
+#include "colours/ColorPalette.h"
 #include "core/CalendarNames.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QColor>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 
 #include <stdexcept>
 
@@ -24,6 +30,19 @@ QString NativeName(const QLocale& locale)
 {
     const QString name = locale.nativeLanguageName();
     return name.isEmpty() ? locale.name() : locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+// A small square of the palette colour (an empty one for none), so the menu shows each choice.
+QIcon SwatchIcon(int index)
+{
+    QPixmap swatch(16, 16);
+    swatch.fill(Qt::transparent);
+    QPainter painter(&swatch);
+    painter.setPen(Qt::darkGray);
+    if (index >= 1 && index <= kPaletteSize)
+        painter.setBrush(QColor::fromRgb(ColorPalette()[std::size_t(index - 1)].Argb()));
+    painter.drawRect(1, 1, 13, 13);
+    return QIcon(swatch);
 }
 
 }  // namespace
@@ -114,6 +133,11 @@ CalendarMenu::CalendarMenu(QMenu& menu, AskLocaleName ask, ShowMessage show)
     add(orientationMenu, orientations_, QStringLiteral("OrientationPortrait"), tr("&Portrait"),
         key::Orientation, OrientationText(true));
 
+    coloursMenu_ = menu_.addMenu(tr("&Colours"));
+    coloursMenu_->setObjectName(QStringLiteral("ColoursMenu"));
+    connect(coloursMenu_, &QMenu::aboutToShow, this, [this] { ListColourChoices(); });
+    ListColourChoices();
+
     connect(&menu_, &QMenu::aboutToShow, this, [this] { ShowStoredChoices(); });
     ShowStoredChoices();
 }
@@ -132,6 +156,47 @@ void CalendarMenu::Store(const char* key, const QString& value)
             show_(QString::fromUtf8(error.what()));
     }
     ShowStoredChoices();
+}
+
+void CalendarMenu::ListColourChoices()
+{
+    coloursMenu_->clear();
+    const auto offer = [this](const QString& name, const QString& text, const QString& caption, int current,
+                              std::function<void(int)> store) {
+        QAction* action = coloursMenu_->addAction(SwatchIcon(current), text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this,
+                [this, caption, current, store] { ChooseColour(caption, current, store); });
+    };
+    offer(QStringLiteral("ColourWeekend"), tr("&Weekends"), tr("Weekend colour"), StoredWeekendColour(),
+          [](int index) { WriteSetting(QString::fromLatin1(key::WeekendColor), QString::number(index)); });
+    // The program's own lists keep the window's "Holiday" colour; every other source is listed.
+    const std::vector<HolidaySource> sources = KnownHolidaySources();
+    if (sources.size() > 1)
+        coloursMenu_->addSeparator();
+    HolidayColours colours = HolidayColours::Stored();
+    for (const HolidaySource& source : sources) {
+        const int current = colours.FillOf(source);
+        if (source.origin == HolidaySource::Origin::Lists)
+            continue;
+        const QString label = source.Label();
+        offer(QStringLiteral("Colour_") + source.Key(), QString(label).replace(u'&', QStringLiteral("&&")), label,
+              current, [source](int index) { StoreSourceColour(source, index); });
+    }
+}
+
+void CalendarMenu::ChooseColour(const QString& caption, int current, const std::function<void(int)>& store)
+{
+    if (!pickColour_)
+        return;
+    try {
+        const std::optional<int> chosen = pickColour_(caption, current);
+        if (chosen && *chosen != current)
+            store(*chosen);
+    } catch (const std::exception& error) {
+        if (show_)
+            show_(QString::fromUtf8(error.what()));
+    }
 }
 
 void CalendarMenu::ChooseOtherLanguage()

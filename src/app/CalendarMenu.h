@@ -25,6 +25,10 @@ public:
 
     CalendarMenu(QMenu& menu, AskLocaleName ask, ShowMessage show);
 
+    // Asks for a palette colour (1..56, or none) starting from `current`; nothing when cancelled.
+    using PickColour = std::function<std::optional<int>(const QString& caption, int current)>;
+    void SetColourPicker(PickColour pick) { pickColour_ = std::move(pick); }
+
     // The action of the given object name, anywhere in the menu; null when there is none.
     QAction* Action(const QString& name) const;
     // Puts the checks where the stored choices are.
@@ -33,6 +37,10 @@ public:
 private:
     void Store(const char* key, const QString& value);
     void ChooseOtherLanguage();
+    // Fills "Colours" with the weekend and every source the holidays come from now, each with its
+    // colour as it stands.
+    void ListColourChoices();
+    void ChooseColour(const QString& caption, int current, const std::function<void(int)>& store);
 
     QMenu& menu_;
     AskLocaleName ask_;
@@ -46,6 +54,8 @@ private:
     QAction* weekNumbers_ = nullptr;
     QActionGroup* pages_ = nullptr;
     QActionGroup* orientations_ = nullptr;
+    QMenu* coloursMenu_ = nullptr;
+    PickColour pickColour_;
 };
 
 }  // namespace morvessa

@@ -334,6 +334,13 @@ int MainWindow::BuildMenuBar()
             return ok ? std::optional<QString>(name) : std::nullopt;
         },
         [this](const QString& text) { ShowMessage(text); });
+    calendarChoices_->SetColourPicker([this](const QString& caption, int current) -> std::optional<int> {
+        CurrentColorIndex() = current;
+        ColorPickerDialog dialog(this, caption);
+        ShowDialog(dialog);
+        // The picker leaves its answer where it found the question: the old colour when cancelled.
+        return CurrentColorIndex();
+    });
     return menuBar_->sizeHint().height();
 }
 

@@ -114,6 +114,10 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
                    QStringLiteral("How the pages stand in the PDF and the workbook's page setup: "
                                   "landscape (the default) or portrait."),
                    QStringLiteral("portrait|landscape")),
+      weekendColour_(QStringLiteral("weekend-color"),
+                     QStringLiteral("The fill of weekend days on every page, a colour of the 56-entry "
+                                    "palette, or 0 for none (default: the stored choice)."),
+                     QStringLiteral("0..56")),
       pdf_(QStringLiteral("pdf"),
            QStringLiteral("Also write the calendar as a PDF, one page per month (an --out "
                           "ending in .pdf writes only the PDF)."),
@@ -133,7 +137,7 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
     parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, holidayTypes_,
                         listCountries_, ics_, exportIcs_,
                         englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_,
-                        layout_, orientation_, pdf_, paper_, months_, force_});
+                        layout_, orientation_, weekendColour_, pdf_, paper_, months_, force_});
 }
 
 // The options of a run; nothing when the tool is to stop at once (help shown, or a usage error
@@ -392,7 +396,7 @@ bool BatchCommandLine::ParseFirstMonth(BatchOptions& options)
     return true;
 }
 
-// --language, --week-start, --week-numbers, --layout and --orientation.
+// --language, --week-start, --week-numbers, --layout, --orientation and --weekend-color.
 bool BatchCommandLine::ParseLayout(BatchOptions& options)
 {
     if (parser_.isSet(language_)) {
@@ -427,6 +431,15 @@ bool BatchCommandLine::ParseLayout(BatchOptions& options)
             usageError_(QStringLiteral("--orientation must be portrait or landscape"));
             return false;
         }
+    }
+    if (parser_.isSet(weekendColour_)) {
+        bool ok = false;
+        const int index = parser_.value(weekendColour_).trimmed().toInt(&ok);
+        if (!ok || index < 0 || index > kPaletteSize) {
+            usageError_(QStringLiteral("--weekend-color must be a palette colour from 1 to 56, or 0 for none"));
+            return false;
+        }
+        options.weekendColour = index == 0 ? kNoColorIndex : index;
     }
     return true;
 }

@@ -65,6 +65,7 @@ private:
     QCommandLineOption weekNumbers_;
     QCommandLineOption layout_;
     QCommandLineOption orientation_;
+    QCommandLineOption weekendColour_;
     QCommandLineOption pdf_;
     QCommandLineOption paper_;
     QCommandLineOption months_;

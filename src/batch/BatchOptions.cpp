@@ -46,6 +46,8 @@ CalendarOptions BatchOptions::Layout() const
         layout.pages = *pages;
     if (portrait)
         layout.portrait = *portrait;
+    if (weekendColour)
+        layout.weekendColour = *weekendColour;
     return layout;
 }
 

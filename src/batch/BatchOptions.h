@@ -65,6 +65,7 @@ struct BatchOptions {
     bool weekNumbers = false;
     std::optional<PageChoice> pages;
     std::optional<bool> portrait;
+    std::optional<std::int32_t> weekendColour;  // a palette index or kNoColorIndex
     // PDF: written when pdfPath is set; an --out naming a PDF leaves no workbook.
     bool workbookWanted = true;
     QString pdfPath;

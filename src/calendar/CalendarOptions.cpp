@@ -1,5 +1,7 @@
 #include "calendar/CalendarOptions.h"
 
+#include "calendar/HolidayColours.h"
+
 #include "calendar/WeekLayout.h"
 #include "holidays/HolidayStoredForm.h"
 #include "settings/SettingsStore.h"
@@ -107,7 +109,7 @@ int CalendarOptions::FirstWeekday() const
 bool CalendarOptions::IsDefault() const
 {
     return language.IsEnglish() && FirstWeekday() == kSunday && firstMonth == 1 && !weekNumbers &&
-           pages == PageChoice::Months && !portrait;
+           pages == PageChoice::Months && !portrait && weekendColour == kNoColorIndex;
 }
 
 CalendarOptions StoredCalendarOptions()
@@ -143,6 +145,7 @@ CalendarOptions StoredCalendarOptions()
         options.pages = *pages;
     if (const auto portrait = ParsePortrait(StoredText(key::Orientation)))
         options.portrait = *portrait;
+    options.weekendColour = StoredWeekendColour();
     return options;
 }
 

@@ -3,6 +3,7 @@
 // weeks, the month it starts with and whether week rows carry ISO week numbers. The defaults
 // (English, Sunday, January, none) give the calendar the program has always made.
 
+#include "colours/ColorPalette.h"
 #include "core/CalendarLanguage.h"
 
 #include <QString>
@@ -38,6 +39,8 @@ struct CalendarOptions {
     bool weekNumbers = false;
     PageChoice pages = PageChoice::Months;
     bool portrait = false;
+    // The fill of weekend days (the language's weekend), a palette index; none by default.
+    std::int32_t weekendColour = kNoColorIndex;
 
     bool HasYearPage() const { return pages != PageChoice::Months; }
     bool HasMonthPages() const { return pages != PageChoice::Year; }

@@ -50,7 +50,7 @@ void BuildCalendarWorkbook(sheet::Application* instance, CalendarWorkbookState& 
         trap.Step(126 + 2 * i, [&] { BuildMonthSheet(app(), state, shown.year, shown.month, options); });
     }
     trap.Step(150, [&] { app().Sheets()(kDeadSheetName).Delete(); });
-    trap.Step(152, [&] { MarkHolidays(app(), year, trap, 152, options, options.HasYearPage() ? &marked : nullptr); });
+    trap.Step(152, [&] { MarkHolidays(app(), year, trap, 152, options, &marked); });
     if (options.HasYearPage())
         trap.Step(153, [&] { BuildYearSheet(app(), year, marked, options); });
     trap.Step(154, [&] { BuildSubCalendar(app(), options); });
@@ -58,6 +58,7 @@ void BuildCalendarWorkbook(sheet::Application* instance, CalendarWorkbookState& 
         const YearMonth shown = months[std::size_t(i)];
         trap.Step(156 + 2 * i, [&] { AddMiniMonths(app(), shown.year, shown.month, options); });
     }
+    trap.Step(179, [&] { AddMonthLegends(app(), year, marked, options); });
     trap.Step(180, [&] { app().Sheets()(kSubCalendarSheetName).Delete(); });
     if (!options.HasMonthPages()) {
         for (int i = 0; i < 12; ++i) {

@@ -1,6 +1,9 @@
 #include "calendar/HolidayColours.h"
 
+#include "calendar/StoredCalendars.h"
 #include "colours/ColorPalette.h"
+#include "holidays/HolidayRules.h"
+#include "holidays/world/WorldSources.h"
 #include "settings/SettingsStore.h"
 
 #include <QJsonDocument>
@@ -62,16 +65,50 @@ void StoreSourceColour(const HolidaySource& source, std::int32_t index)
                     QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact))}});
 }
 
-HolidayColours HolidayColours::Stored()
+std::vector<HolidaySource> KnownHolidaySources()
 {
-    HolidayColours colours;
-    // No weekend colour stored means none, not the "no colour" notice of a bad value.
+    std::vector<HolidaySource> sources{HolidaySource::Lists()};
+    const auto add = [&](const HolidaySource& source) {
+        if (std::find(sources.begin(), sources.end(), source) == sources.end())
+            sources.push_back(source);
+    };
+    for (const HolidayRule& rule : RuleHolidays())
+        add(rule.source);
+    try {
+        for (const world::WorldSource& place : world::StoredWorldSources()) {
+            const QString title = world::SourceTitle(place);
+            for (const QString& kind : place.kinds) {
+                HolidaySource source = HolidaySource::Country(place.code, kind);
+                source.name = title;
+                add(source);
+            }
+        }
+    } catch (...) {
+        // Damaged world choices are reported where the calendar is made; their colours wait.
+    }
+    try {
+        for (const StoredCalendar& calendar : StoredCalendars())
+            add(HolidaySource::Calendar(calendar.name));
+    } catch (...) {
+        // A damaged calendar list is reported where calendars are generated; its colours wait.
+    }
+    return sources;
+}
+
+std::int32_t StoredWeekendColour()
+{
+    // No weekend colour stored means none, without the notice a bad value gives.
     QString weekend;
     try {
         weekend = ReadSetting(QString::fromLatin1(key::WeekendColor), QString());
     } catch (...) {
     }
-    colours.weekend_ = weekend.trimmed().isEmpty() ? kNoColorIndex : ColourOrNone(key::WeekendColor);
+    return weekend.trimmed().isEmpty() ? kNoColorIndex : ColourOrNone(key::WeekendColor);
+}
+
+HolidayColours HolidayColours::Stored()
+{
+    HolidayColours colours;
     colours.chosen_ = StoredSourceColours();
     return colours;
 }

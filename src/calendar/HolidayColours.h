@@ -30,7 +30,6 @@ public:
     // The palette index (1..56) of the source's fill, or kNoColorIndex for none. A source met for
     // the first time takes its colour now and keeps it.
     std::int32_t FillOf(const HolidaySource& source);
-    std::int32_t Weekend() const { return weekend_; }
 
     // Each source given a colour so far, in the order they were met.
     const std::vector<std::pair<HolidaySource, std::int32_t>>& Used() const { return used_; }
@@ -40,10 +39,17 @@ private:
 
     // Read when first needed, as marking always read it: the read also sets the colour under edit.
     std::optional<std::int32_t> lists_;
-    std::int32_t weekend_ = 0;
     std::map<QString, std::int32_t> chosen_;  // by source key
     std::vector<std::pair<HolidaySource, std::int32_t>> used_;
 };
+
+// Every source the stored holidays come from: the program's lists first, then each source of the
+// rule holidays, each kind of each chosen place and each imported calendar, once each, in the order
+// stored.
+std::vector<HolidaySource> KnownHolidaySources();
+
+// The weekend's fill: the stored "WeekendColor", or kNoColorIndex when none is stored.
+std::int32_t StoredWeekendColour();
 
 // The stored choices of SourceColors, by source key; damaged text gives none.
 std::map<QString, std::int32_t> StoredSourceColours();

@@ -257,9 +257,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             const bool known = day.source >= 0 && std::size_t(day.source) < stored.size();
             HolidaySource source = HolidaySource::Country(known ? stored[std::size_t(day.source)].code : day.title,
                                                           world::KindName(day.kind));
-            source.name = day.kind == world::HolidayKind::Public
-                              ? day.title
-                              : QStringLiteral("%1 (%2)").arg(day.title, world::KindName(day.kind));
+            source.name = day.title;  // the label adds the kind, in the calendar's language
             sink.Mark(day.date.month(), day.date.day(), day.name, source);
             sourceMarked = true;
         } catch (...) {

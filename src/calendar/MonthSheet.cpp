@@ -117,6 +117,15 @@ void BuildMonthSheet(sheet::Application& app, CalendarWorkbookState& state, int 
             .Select();
         FillEmptyBlocks(app);
     }
+    // Weekends set apart only when the user chose a colour for them; a holiday's fill goes over it.
+    if (options.weekendColour != kNoColorIndex) {
+        for (int day = 1; day <= length; ++day) {
+            if (!options.language.IsWeekend(WeekdayAtColumn(DayPlace(day, firstWeekday).column, weekStart)))
+                continue;
+            const DayCellPosition notes = NotesCell(year, month, day, weekStart);
+            monthSheet.Cells(notes.row, notes.column).Interior().ColorIndex(options.weekendColour);
+        }
+    }
     if (options.weekNumbers) {
         for (int week = 1; week <= WeekRowCount(year, month, weekStart); ++week)
             monthSheet.Cells(grid::WeekFirstRow(week), kWeekNumberColumn)

@@ -1,7 +1,7 @@
 #include "calendar/YearSheet.h"
 
 #include "calendar/DateRules.h"
-#include "calendar/HolidayColours.h"
+#include "calendar/CalendarWords.h"
 #include "calendar/Template.h"
 #include "calendar/WeekLayout.h"
 #include "colours/ColorPalette.h"
@@ -22,6 +22,11 @@ constexpr int kFirstGridRow = 3;    // below the year's title and a narrow gap
 constexpr int kRowsPerMonth = 8;    // the month's name, the weekday letters, six week rows
 constexpr int kListRowsAtMost = 26; // a portrait list below the grids stops here and counts the rest
 constexpr int kListColumnsAtMost = 3;
+// A month page's legend: beside its mini months (columns Q..AE), as many rows as they have.
+constexpr int kLegendColumn = 34;      // AH
+constexpr int kLegendLastColumn = 49;  // AW
+constexpr std::size_t kLegendRowsAtMost = 8;
+constexpr double kLegendSize = 7.0;
 
 constexpr double kDayColumnWidth = 3.4;
 constexpr double kWeekColumnWidth = 2.7;
@@ -73,7 +78,7 @@ sheet::Range Area(sheet::Worksheet& ws, int row, int column, int lastRow, int la
 // Text exactly as given: never read as a number or a formula.
 void PutText(const sheet::Range& cell, const QString& text)
 {
-    cell.Value(sheet::CellValue("'" + text.toStdString()));
+    cell.Value(sheet::CellValue((u'\'' + text).toStdString()));
 }
 
 void Fill(const sheet::Range& cells, std::int32_t colour)
@@ -82,10 +87,10 @@ void Fill(const sheet::Range& cells, std::int32_t colour)
         cells.Interior().ColorIndex(colour);
 }
 
-bool IsWeekend(int year, int month, int day)
+bool IsWeekend(int year, int month, int day, const CalendarLanguage& language)
 {
-    const int weekday = QDate(year, month, day).dayOfWeek();  // 1 = Monday .. 7 = Sunday
-    return weekday >= 6;
+    const int weekday = QDate(year, month, day).dayOfWeek() % 7 + 1;  // QDate counts Monday = 1
+    return language.IsWeekend(weekday);
 }
 
 // "Jan 1" in English, "1 janv." and "1. Jan." in the locale's short month otherwise.
@@ -104,22 +109,16 @@ struct ListLine {
     bool legend = false;
 };
 
-std::vector<ListLine> ListLines(const std::vector<MarkedHoliday>& holidays, const CalendarOptions& options,
-                                std::int32_t weekend)
+std::vector<ListLine> ListLines(const std::vector<MarkedHoliday>& holidays, const CalendarOptions& options)
 {
     std::vector<ListLine> lines;
-    std::vector<std::pair<HolidaySource, std::int32_t>> legend;
-    for (const MarkedHoliday& holiday : holidays) {
+    for (const MarkedHoliday& holiday : holidays)
         lines.push_back({ListDate(holiday, options) + QStringLiteral("  ") + holiday.name, holiday.fill, false});
-        if (std::none_of(legend.begin(), legend.end(), [&](const auto& entry) { return entry.first == holiday.source; }))
-            legend.emplace_back(holiday.source, holiday.fill);
-    }
-    if (!lines.empty() || weekend != kNoColorIndex)
+    const std::vector<LegendEntry> legend = HolidayLegend(holidays, options);
+    if (!lines.empty() && !legend.empty())
         lines.push_back({});
-    for (const auto& [source, colour] : legend)
-        lines.push_back({source.Label(), colour, true});
-    if (weekend != kNoColorIndex)
-        lines.push_back({QStringLiteral("Weekend"), weekend, true});
+    for (const LegendEntry& entry : legend)
+        lines.push_back({entry.label, entry.colour, true});
     return lines;
 }
 
@@ -132,9 +131,8 @@ public:
 
     void Build(const std::vector<MarkedHoliday>& holidays)
     {
-        HolidayColours colours = HolidayColours::Stored();
-        weekend_ = colours.Weekend();
-        const std::vector<ListLine> lines = ListLines(holidays, options_, weekend_);
+        weekend_ = options_.weekendColour;
+        const std::vector<ListLine> lines = ListLines(holidays, options_);
         LayOutBand(int(lines.size()));
         ws_.Cells().Font().Name("Arial");
         ws_.Cells().Font().Size(kTextSize);
@@ -259,7 +257,7 @@ private:
                 Fill(cell, holiday->fill);
                 cell.Font().Bold(true);
                 cell.Font().ColorIndex(kRed);
-            } else if (weekend_ != kNoColorIndex && IsWeekend(shown.year, shown.month, day)) {
+            } else if (weekend_ != kNoColorIndex && IsWeekend(shown.year, shown.month, day, options_.language)) {
                 Fill(cell, weekend_);
             }
         }
@@ -281,7 +279,7 @@ private:
         if (lines.size() > room) {
             const std::size_t left = lines.size() - room + 1;
             lines.resize(room - 1);
-            lines.push_back({QStringLiteral("… %1 more").arg(left), kNoColorIndex, false});
+            lines.push_back({options_.language.Word(kMoreWord).arg(left), kNoColorIndex, false});
         }
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const ListLine& line = lines[i];
@@ -313,11 +311,58 @@ private:
 
 }  // namespace
 
+std::vector<LegendEntry> HolidayLegend(const std::vector<MarkedHoliday>& holidays, const CalendarOptions& options)
+{
+    std::vector<LegendEntry> legend;
+    std::vector<HolidaySource> sources;
+    for (const MarkedHoliday& holiday : holidays) {
+        if (std::find(sources.begin(), sources.end(), holiday.source) != sources.end())
+            continue;
+        sources.push_back(holiday.source);
+        legend.push_back({holiday.source.Label(options.language), holiday.fill});
+    }
+    if (options.weekendColour != kNoColorIndex)
+        legend.push_back({options.language.Word(kWeekendWord), options.weekendColour});
+    return legend;
+}
+
+void AddMonthLegends(sheet::Application& app, int year, const std::vector<MarkedHoliday>& holidays,
+                     const CalendarOptions& options)
+{
+    const std::vector<LegendEntry> legend = HolidayLegend(holidays, options);
+    // One colour needs no explaining, and the calendar stays as it always was.
+    const bool oneColour = std::all_of(legend.begin(), legend.end(),
+                                       [&](const LegendEntry& entry) { return entry.colour == legend.front().colour; });
+    if (oneColour)
+        return;
+    const std::size_t rows = std::min<std::size_t>(legend.size(), kLegendRowsAtMost);
+    for (const YearMonth& shown : TwelveMonthsFrom({year, options.firstMonth})) {
+        sheet::Worksheet& ws = app.Sheets()(options.language.MonthName(shown.month));
+        // Level with the mini months, right of them.
+        const int top = 8 * WeekRowCount(shown.year, shown.month, options.FirstWeekday()) + 10;
+        for (std::size_t i = 0; i < rows; ++i) {
+            const int row = top + int(i);
+            const bool cut = i + 1 == rows && legend.size() > rows;
+            sheet::Range swatch = Area(ws, row, kLegendColumn, row, kLegendColumn + 1);
+            swatch.Merge();
+            if (!cut)
+                Fill(swatch, legend[i].colour);
+            sheet::Range text = Area(ws, row, kLegendColumn + 2, row, kLegendLastColumn);
+            text.Merge();
+            text.HorizontalAlignment(sheet::xlLeft);
+            text.ShrinkToFit(true);
+            text.Font().Size(kLegendSize);
+            PutText(ws.Cells(row, kLegendColumn + 2),
+                    cut ? options.language.Word(kMoreWord).arg(legend.size() - rows + 1) : legend[i].label);
+        }
+    }
+}
+
 std::string YearSheetName(int year, const CalendarOptions& options)
 {
     if (options.firstMonth == 1)
         return std::to_string(year);
-    return std::to_string(year) + "-" + std::to_string(year + 1);
+    return QStringLiteral("%1-%2").arg(year).arg(year + 1).toStdString();
 }
 
 YearGridPlace YearGridOrigin(int index, const CalendarOptions& options)

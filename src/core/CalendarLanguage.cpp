@@ -3,8 +3,12 @@
 #include "core/CalendarNames.h"
 
 #include <QDate>
+#include <QTranslator>
 
 #include <array>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <vector>
 
@@ -215,6 +219,34 @@ int CalendarLanguage::WeekStart() const
         return 1;
     const int qtDay = static_cast<int>(locale_->firstDayOfWeek());
     return qtDay == 7 ? 1 : qtDay + 1;
+}
+
+bool CalendarLanguage::IsWeekend(int weekday) const
+{
+    CheckWeekday(weekday);
+    if (!locale_)
+        return weekday == 1 || weekday == 7;
+    return !locale_->weekdays().contains(static_cast<Qt::DayOfWeek>(QtDayOfWeek(weekday)));
+}
+
+QString CalendarLanguage::Word(const char* english) const
+{
+    if (!locale_)
+        return QString::fromUtf8(english);
+    // One translator per language, loaded on first use and kept: a calendar asks for its words
+    // hundreds of times, from the batch tool's threads too.
+    static std::mutex guard;
+    static std::map<QString, std::unique_ptr<QTranslator>> loaded;
+    const std::lock_guard lock(guard);
+    std::unique_ptr<QTranslator>& translator = loaded[locale_->name()];
+    if (!translator) {
+        translator = std::make_unique<QTranslator>();
+        // Without a file for the language the translator stays empty and the words as written.
+        (void)translator->load(*locale_, QStringLiteral("morvessa"), QStringLiteral("_"),
+                               QString::fromLatin1(kTranslationsFolder));
+    }
+    const QString word = translator->translate("CalendarWords", english);
+    return word.isEmpty() ? QString::fromUtf8(english) : word;
 }
 
 }  // namespace morvessa

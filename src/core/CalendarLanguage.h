@@ -12,6 +12,9 @@
 
 namespace morvessa {
 
+// The folder of the program's embedded translations ("morvessa_de.qm", "morvessa_fr.qm", ...).
+inline constexpr const char* kTranslationsFolder = ":/i18n";
+
 class CalendarLanguage {
 public:
     // The stored and command-line forms of the choice.
@@ -41,6 +44,12 @@ public:
     std::string WeekdayLetter(int weekday) const;
     // The first day of the locale's week, 1 = Sunday .. 7 = Saturday (English: Sunday).
     int WeekStart() const;
+    // Whether the weekday (1 = Sunday .. 7 = Saturday) is a day off in the locale's week: Saturday
+    // and Sunday in English, Friday and Saturday in Hebrew or Arabic.
+    bool IsWeekend(int weekday) const;
+    // One of the calendar's own words (marked with QT_TRANSLATE_NOOP("CalendarWords", ...)) in its
+    // language, from the program's translations; as written when there is none for the language.
+    QString Word(const char* english) const;
 
     friend bool operator==(const CalendarLanguage& a, const CalendarLanguage& b)
     {

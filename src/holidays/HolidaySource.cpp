@@ -1,6 +1,10 @@
 #include "holidays/HolidaySource.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+
+#include <array>
+#include <utility>
 
 namespace morvessa {
 
@@ -9,6 +13,14 @@ const QString kListsKey = QStringLiteral("lists");
 const QString kCountryPrefix = QStringLiteral("country");
 const QString kCalendarPrefix = QStringLiteral("calendar");
 const QString kPublicKind = QStringLiteral("public");
+
+// The kinds of a place's holidays other than the public ones, by the names the holiday data uses.
+constexpr std::array<std::pair<const char*, const char*>, 4> kKindWords{{
+    {"bank", QT_TRANSLATE_NOOP("CalendarWords", "bank")},
+    {"optional", QT_TRANSLATE_NOOP("CalendarWords", "optional")},
+    {"school", QT_TRANSLATE_NOOP("CalendarWords", "school")},
+    {"observance", QT_TRANSLATE_NOOP("CalendarWords", "observance")},
+}};
 }  // namespace
 
 HolidaySource HolidaySource::Country(const QString& code, const QString& kind)
@@ -54,19 +66,24 @@ std::optional<HolidaySource> HolidaySource::FromKey(const QString& key)
     return std::nullopt;
 }
 
-QString HolidaySource::Label() const
+QString HolidaySource::Label(const CalendarLanguage& language) const
 {
-    if (!name.isEmpty())
-        return name;
     switch (origin) {
-    case Origin::Country:
-        return kind.isEmpty() || kind == kPublicKind ? code : QStringLiteral("%1 (%2)").arg(code, kind);
-    case Origin::Calendar:
-        return code;
     case Origin::Lists:
+        return name.isEmpty() ? language.Word(kHolidaysWord) : name;
+    case Origin::Calendar:
+        return name.isEmpty() ? code : name;
+    case Origin::Country:
         break;
     }
-    return QStringLiteral("Holidays");
+    const QString place = name.isEmpty() ? code : name;
+    if (kind.isEmpty() || kind == kPublicKind)
+        return place;
+    for (const auto& [data, word] : kKindWords) {
+        if (kind == QLatin1String(data))
+            return QStringLiteral("%1 (%2)").arg(place, language.Word(word));
+    }
+    return QStringLiteral("%1 (%2)").arg(place, kind);
 }
 
 }  // namespace morvessa

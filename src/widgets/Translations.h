@@ -4,6 +4,8 @@
 // language the texts are written in, so it needs no translation and is the fallback for every
 // language without one.
 
+#include "core/CalendarLanguage.h"
+
 #include <QLocale>
 #include <QString>
 #include <QTranslator>
@@ -13,8 +15,6 @@
 
 namespace morvessa {
 
-// The folder of the embedded translations ("morvessa_de.qm", "morvessa_fr.qm", ...).
-inline constexpr const char* kTranslationsFolder = ":/i18n";
 
 // The translators installed for one language; removed again when this is destroyed.
 class ProgramTranslation {

@@ -1,6 +1,9 @@
 #include "app/CalendarMenu.h"
 
 #include "calendar/CalendarOptions.h"
+#include "calendar/HolidayColours.h"
+#include "colours/ColorPalette.h"
+#include "holidays/HolidayRules.h"
 #include "settings/SettingsStore.h"
 #include "support/UiTestSupport.h"
 
@@ -130,6 +133,45 @@ TEST_F(CalendarMenuTest, DamagedStoredChoicesReadAsTheDefaults)
     Menu();
     EXPECT_TRUE(Action("WeekStartSunday")->isChecked());
     EXPECT_TRUE(Action("FirstMonth1")->isChecked());
+}
+
+TEST_F(CalendarMenuTest, ColoursOfferTheWeekendAndEachSourceAndStoreOnlyAChange)
+{
+    RuleHolidays().clear();
+    HolidayRule day = ParseRuleText(QStringLiteral("fixed 11-30"));
+    day.name = QStringLiteral("St Andrew's Day");
+    day.source = HolidaySource::Country(QStringLiteral("GB-SCT"));
+    day.source.name = QStringLiteral("Scots & Picts");
+    RuleHolidays().push_back(day);
+    std::vector<std::pair<QString, int>> asked;
+    int answer = kNoColorIndex;
+    Menu().SetColourPicker([&](const QString& caption, int current) -> std::optional<int> {
+        asked.emplace_back(caption, current);
+        return answer;
+    });
+    QMenu* colours = menu_->findChild<QMenu*>(QStringLiteral("ColoursMenu"));
+    colours->aboutToShow();
+    EXPECT_EQ(Menu().Action(QStringLiteral("Colour_lists")), nullptr);  // the window's Holiday colour is theirs
+    EXPECT_EQ(Action("Colour_country:GB-SCT:public")->text(), QStringLiteral("Scots && Picts"));
+    // Left as it was (none), nothing is stored.
+    Action("ColourWeekend")->trigger();
+    EXPECT_EQ(Stored(key::WeekendColor), QStringLiteral("<absent>"));
+
+    answer = 44;
+    Action("Colour_country:GB-SCT:public")->trigger();
+    Action("ColourWeekend")->trigger();
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[1].first, QStringLiteral("Scots & Picts"));
+    EXPECT_EQ(StoredSourceColours().at(QStringLiteral("country:GB-SCT:public")), 44);
+    EXPECT_EQ(StoredCalendarOptions().weekendColour, 44);
+
+    // Shown again, each entry starts from its colour now.
+    colours->aboutToShow();
+    answer = kNoColorIndex;
+    Action("ColourWeekend")->trigger();
+    EXPECT_EQ(asked.back().second, 44);
+    EXPECT_EQ(StoredCalendarOptions().weekendColour, kNoColorIndex);
+    RuleHolidays().clear();
 }
 
 }  // namespace

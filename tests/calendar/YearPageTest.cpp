@@ -164,9 +164,44 @@ TEST_F(YearPageTest, TheYearPageAloneIsOnePdfPageWithTheMonthsTheListAndTheLegen
         const QString text = test::PdfPageText(path, 1).simplified();
         for (const QString& month : layout->months)
             EXPECT_TRUE(text.contains(month)) << month.toStdString();
-        for (const char* listed : {"Tartan Day", "St Andrew's Day", "Boxing Day", "GB-SCT", "Holidays"})
+        const char* lists = layout->portrait ? "Feiertage" : "Holidays";  // in the calendar's language
+        for (const char* listed : {"Tartan Day", "St Andrew's Day", "Boxing Day", "GB-SCT", lists})
             EXPECT_TRUE(text.contains(QString::fromLatin1(listed))) << listed;
     }
+}
+
+TEST_F(YearPageTest, MonthPagesExplainTheirColoursAndSetWeekendsApartInTheirLanguage)
+{
+    // Two sources: each month page carries the legend beside its mini months.
+    Generate(2027, kEnglishLandscape, "months");
+    ASSERT_EQ(book_->SheetCount(), 12);
+    const sheet::Worksheet& november = book_->Sheet(11);  // five week rows: mini months from row 50
+    const sheet::CellFormat& listsSwatch = november.EffectiveFormat(50, 34);
+    EXPECT_EQ(november.FindCell(50, 36)->value.Text(), "Holidays");
+    EXPECT_EQ(listsSwatch.interior.colorIndex, 36);
+    EXPECT_EQ(november.FindCell(51, 36)->value.Text(), "GB-SCT");
+    EXPECT_EQ(november.EffectiveFormat(51, 34).interior.colorIndex, 35);
+    // St Andrew's Day (Tuesday 30 November) in its source's colour, the weekend left as it was.
+    EXPECT_EQ(november.EffectiveFormat(43, 17).interior.colorIndex, 35);
+    EXPECT_NE(november.EffectiveFormat(35, 1).interior.colorIndex, 22);
+
+    StoreSourceColour(HolidaySource::Country(QStringLiteral("GB-SCT")), 44);
+    WriteSetting(key::WeekendColor, QStringLiteral("22"));
+    Generate(2027, kEnglishLandscape, "months");
+    const sheet::Worksheet& again = book_->Sheet(11);
+    EXPECT_EQ(again.EffectiveFormat(43, 17).interior.colorIndex, 44);
+    EXPECT_EQ(again.EffectiveFormat(35, 1).interior.colorIndex, 22);   // Sunday 21 November
+    EXPECT_EQ(again.EffectiveFormat(35, 49).interior.colorIndex, 22);  // Saturday 27 November
+    EXPECT_EQ(again.FindCell(52, 36)->value.Text(), "Weekend");
+
+    // In German the legend speaks German, and the weekend follows the week starting on Monday.
+    Generate(2027, kGermanPortrait, "months");
+    const sheet::Worksheet& german = book_->Sheet(11);
+    EXPECT_EQ(german.FindCell(50, 36)->value.Text(), "Feiertage");
+    EXPECT_EQ(german.FindCell(52, 36)->value.Text(), "Wochenende");
+    EXPECT_EQ(german.EffectiveFormat(19, 41).interior.colorIndex, 22);  // Saturday 13 November
+    EXPECT_EQ(german.EffectiveFormat(19, 49).interior.colorIndex, 22);  // Sunday 14 November
+    EXPECT_NE(german.EffectiveFormat(19, 33).interior.colorIndex, 22);  // Friday 12 November
 }
 
 }  // namespace

@@ -114,5 +114,27 @@ TEST(CalendarLanguageTest, SheetNamesAreDistinctAndValidInEveryLocale)
     }
 }
 
+// The weekend is the language's (Friday and Saturday in Hebrew); the words beside the holidays come
+// from the program's translations, English where there is none.
+TEST(CalendarLanguageTest, WeekendsAndWordsFollowTheLanguage)
+{
+    const auto weekend = [](const CalendarLanguage& language) {
+        std::vector<int> days;
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            if (language.IsWeekend(weekday))
+                days.push_back(weekday);
+        return days;
+    };
+    EXPECT_EQ(weekend(CalendarLanguage::English()), (std::vector<int>{1, 7}));
+    EXPECT_EQ(weekend(Language("de_DE")), (std::vector<int>{1, 7}));
+    EXPECT_EQ(weekend(Language("he_IL")), (std::vector<int>{6, 7}));
+    EXPECT_THROW(CalendarLanguage::English().IsWeekend(8), std::out_of_range);
+
+    EXPECT_EQ(CalendarLanguage::English().Word("Weekend"), QStringLiteral("Weekend"));
+    EXPECT_EQ(Language("de_AT").Word("Weekend"), QStringLiteral("Wochenende"));
+    EXPECT_EQ(Language("pl").Word("… %1 more").arg(3), QString::fromUtf8("… jeszcze 3"));
+    EXPECT_EQ(Language("ja").Word("Weekend"), QStringLiteral("Weekend"));
+}
+
 }  // namespace
 }  // namespace morvessa

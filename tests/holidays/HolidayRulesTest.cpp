@@ -230,4 +230,34 @@ TEST_F(RuleHolidayStoreTest, AStoreFromBeforeLoadsIntactAndTheNewKeysSurviveASav
 }
 
 }  // namespace
+TEST(HolidaySourceTest, SourcesKeepTheirKeysAndTravelWithTheirRules)
+{
+    for (const HolidaySource& source :
+         {HolidaySource::Lists(), HolidaySource::Country(QStringLiteral("de-by"), QStringLiteral("Bank")),
+          HolidaySource::Calendar(QStringLiteral("Birthdays: family"))}) {
+        const std::optional<HolidaySource> back = HolidaySource::FromKey(source.Key());
+        ASSERT_TRUE(back) << source.Key().toStdString();
+        EXPECT_EQ(*back, source);
+    }
+    EXPECT_EQ(HolidaySource::Country(QStringLiteral("de-by"), QStringLiteral("Bank")).Key(),
+              QStringLiteral("country:DE-BY:bank"));
+    for (const char* bad : {"", "country", "country:DE", "calendar:", "weather:x"})
+        EXPECT_FALSE(HolidaySource::FromKey(QString::fromLatin1(bad))) << bad;
+
+    // A rule of the lists is stored as before; one of a country names it, and reads back with it.
+    HolidayRule own = ParseRuleText(QStringLiteral("fixed 03-16"));
+    own.name = QStringLiteral("Quillfeast");
+    HolidayRule country = ParseRuleText(QStringLiteral("fixed 11-30"));
+    country.name = QStringLiteral("St Andrew's Day");
+    country.source = HolidaySource::Country(QStringLiteral("GB-SCT"));
+    country.source.name = QStringLiteral("Scotland");
+    const QString text = RuleListText({own, country});
+    EXPECT_EQ(RuleListText({own}), QStringLiteral(R"([{"name":"Quillfeast","rule":"fixed 03-16"}])"));
+    const std::vector<HolidayRule> back = ParseRuleList(text);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].source.origin, HolidaySource::Origin::Lists);
+    EXPECT_EQ(back[1].source, country.source);
+    EXPECT_EQ(back[1].source.Label(), QStringLiteral("Scotland"));
+}
+
 }  // namespace morvessa

@@ -222,7 +222,8 @@ TEST_F(BatchToolTest, PdfMonthsFollowTheCalendarsOwnOrder)
     EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
 }
 
-// --layout adds the year page first or keeps it alone; --orientation stands every page upright.
+// --layout adds the year page first or keeps it alone; --orientation stands every page upright;
+// --weekend-color fills the weekends.
 TEST_F(BatchToolTest, LayoutAndOrientationChooseThePages)
 {
     if (!test::PdfToolsPresent())
@@ -245,7 +246,17 @@ TEST_F(BatchToolTest, LayoutAndOrientationChooseThePages)
     ASSERT_EQ(Run(common + QStringList{"--out", Path("all.pdf"), "--layout", "both"}).exitCode, 0);
     EXPECT_EQ(test::PdfPageCount(Path("all.pdf")), 13);
 
-    for (const QStringList& bad : {QStringList{"--layout", "weeks"}, QStringList{"--orientation", "upright"}})
+    // The legend's words in the calendar's language, the weekend among them when it has a colour.
+    ASSERT_EQ(Run(common + QStringList{"--out", Path("de.pdf"), "--layout", "year", "--language", "de",
+                                       "--weekend-color", "22"})
+                  .exitCode,
+              0);
+    const QString german = test::PdfPageText(Path("de.pdf"), 1);
+    for (const char* word : {"Feiertage", "Wochenende", "Dezember"})
+        EXPECT_TRUE(german.contains(QString::fromUtf8(word))) << word;
+
+    for (const QStringList& bad : {QStringList{"--layout", "weeks"}, QStringList{"--orientation", "upright"},
+                                   QStringList{"--weekend-color", "57"}, QStringList{"--weekend-color", "grey"}})
         EXPECT_EQ(Run(common + QStringList{"--out", Path("bad.pdf")} + bad).exitCode, 2);
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+// The words the calendar itself prints beside its holidays (the legend and the year page's list),
+// in the calendar's language rather than the window's (CalendarLanguage::Word); the sources'
+// names are HolidaySource::Label's.
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace morvessa {
+
+inline constexpr const char* kWeekendWord = QT_TRANSLATE_NOOP("CalendarWords", "Weekend");
+// A list cut short: how many lines did not fit.
+inline constexpr const char* kMoreWord = QT_TRANSLATE_NOOP("CalendarWords", "… %1 more");
+
+}  // namespace morvessa
