@@ -135,8 +135,8 @@ CalendarMenu::CalendarMenu(QMenu& menu, AskLocaleName ask, ShowMessage show)
 
     coloursMenu_ = menu_.addMenu(tr("&Colours"));
     coloursMenu_->setObjectName(QStringLiteral("ColoursMenu"));
+    // Filled when opened: the sources and their colours are those of that moment.
     connect(coloursMenu_, &QMenu::aboutToShow, this, [this] { ListColourChoices(); });
-    ListColourChoices();
 
     connect(&menu_, &QMenu::aboutToShow, this, [this] { ShowStoredChoices(); });
     ShowStoredChoices();
@@ -161,6 +161,8 @@ void CalendarMenu::Store(const char* key, const QString& value)
 void CalendarMenu::ListColourChoices()
 {
     coloursMenu_->clear();
+    // Reading a colour leaves it as the picker's exchange value, which the window's buttons own.
+    const std::int32_t exchanged = CurrentColorIndex();
     const auto offer = [this](const QString& name, const QString& text, const QString& caption, int current,
                               std::function<void(int)> store) {
         QAction* action = coloursMenu_->addAction(SwatchIcon(current), text);
@@ -183,6 +185,7 @@ void CalendarMenu::ListColourChoices()
         offer(QStringLiteral("Colour_") + source.Key(), QString(label).replace(u'&', QStringLiteral("&&")), label,
               current, [source](int index) { StoreSourceColour(source, index); });
     }
+    CurrentColorIndex() = exchanged;
 }
 
 void CalendarMenu::ChooseColour(const QString& caption, int current, const std::function<void(int)>& store)
