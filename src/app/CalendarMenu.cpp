@@ -3,6 +3,7 @@
 #include "calendar/CalendarOptions.h"
 #include "calendar/HolidayColours.h"
 #include "colours/ColorPalette.h"
+#include "dialogs/ColorPickerDialog.h"
 #include "core/CalendarNames.h"
 #include "settings/SettingsStore.h"
 
@@ -186,6 +187,17 @@ void CalendarMenu::ListColourChoices()
               current, [source](int index) { StoreSourceColour(source, index); });
     }
     CurrentColorIndex() = exchanged;
+}
+
+CalendarMenu::PickColour CalendarMenu::PaletteDialog(QWidget* parent, std::function<void(QDialog&)> show)
+{
+    return [parent, show = std::move(show)](const QString& caption, int current) -> std::optional<int> {
+        CurrentColorIndex() = current;
+        ColorPickerDialog dialog(parent, caption);
+        show(dialog);
+        // The picker leaves its answer where it found the question: the old colour when cancelled.
+        return CurrentColorIndex();
+    };
 }
 
 void CalendarMenu::ChooseColour(const QString& caption, int current, const std::function<void(int)>& store)

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's Calendar menu: the calendar's language, the first day of its weeks, the month
-// it starts with, the ISO week numbers, its pages (months, the year page or both) and how they stand. Every choice is stored at once under its own settings
-// key; the menu shows the stored choices whenever it opens.
+// it starts with, the ISO week numbers, its pages (months, the year page or both), how they stand
+// and the colours of weekends and of each holiday source. Every choice is stored at once under its
+// own settings key; the menu shows the stored choices whenever it opens.
 
 #include <QObject>
 #include <QString>
@@ -11,7 +12,9 @@
 
 class QAction;
 class QActionGroup;
+class QDialog;
 class QMenu;
+class QWidget;
 
 namespace morvessa {
 
@@ -28,6 +31,8 @@ public:
     // Asks for a palette colour (1..56, or none) starting from `current`; nothing when cancelled.
     using PickColour = std::function<std::optional<int>(const QString& caption, int current)>;
     void SetColourPicker(PickColour pick) { pickColour_ = std::move(pick); }
+    // The palette dialog over `parent`, shown by `show` (the window's way of running a dialog).
+    static PickColour PaletteDialog(QWidget* parent, std::function<void(QDialog&)> show);
 
     // The action of the given object name, anywhere in the menu; null when there is none.
     QAction* Action(const QString& name) const;

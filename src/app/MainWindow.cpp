@@ -334,13 +334,8 @@ int MainWindow::BuildMenuBar()
             return ok ? std::optional<QString>(name) : std::nullopt;
         },
         [this](const QString& text) { ShowMessage(text); });
-    calendarChoices_->SetColourPicker([this](const QString& caption, int current) -> std::optional<int> {
-        CurrentColorIndex() = current;
-        ColorPickerDialog dialog(this, caption);
-        ShowDialog(dialog);
-        // The picker leaves its answer where it found the question: the old colour when cancelled.
-        return CurrentColorIndex();
-    });
+    calendarChoices_->SetColourPicker(
+        CalendarMenu::PaletteDialog(this, [this](QDialog& dialog) { ShowDialog(dialog); }));
     return menuBar_->sizeHint().height();
 }
 
