@@ -33,6 +33,7 @@ void MainWindow::NameControlsForScreenReaders()
         for (QPushButton* button : frame->findChildren<QPushButton*>())
             button->setAccessibleDescription(SpokenLabel(frame->title()));
     PressButtonsOnEnter(this);
+    GiveButtonsMnemonics(this);
 }
 
 }  // namespace morvessa

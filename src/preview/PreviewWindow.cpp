@@ -294,6 +294,7 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
             [this](int value) { HorizontalScrolled(value); });
     connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) { VerticalScrolled(value); });
     PressButtonsOnEnter(this);
+    GiveButtonsMnemonics(this);
 
     Form_Load();
 }

@@ -113,11 +113,11 @@ std::map<QString, ShownText> ShownTexts(QWidget& window)
             entry.text = label->text();
             entry.room = label->contentsRect().width();
         } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-            entry.text = radio->text();
+            entry.text = QString(radio->text()).remove(u'&');
             entry.room = radio->width() - radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
                          radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            entry.text = button->text();
+            entry.text = QString(button->text()).remove(u'&');
             // The style's own frame and padding around a text of no width.
             QStyleOptionButton option;
             option.initFrom(button);
@@ -549,6 +549,23 @@ TEST_P(TranslationTest, MenuLettersAreUniqueInEveryMenuAndBar)
             for (QMenu* menu : bar->findChildren<QMenu*>())
                 emit menu->aboutToShow();  // the menus that fill or rename their entries on opening
             ExpectUniqueLetters(window, bar, undoTexts);
+        }
+        // Alt and a letter reach the menu bar and the buttons alike: the window's buttons each have
+        // a letter of their own, and none is a menu's.
+        if (std::string(window) != "main window" && std::string(window) != "preview")
+            return;
+        std::map<QChar, QString> taken;
+        for (QMenuBar* bar : widget.findChildren<QMenuBar*>())
+            for (QAction* action : bar->actions())
+                taken.emplace(MnemonicLetter(action->text()), action->text());
+        for (QAbstractButton* button : widget.findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty())  // the menu bar's own overflow arrow
+                continue;
+            const QChar letter = MnemonicLetter(button->text());
+            EXPECT_FALSE(letter.isNull()) << window << ": \"" << button->text().toStdString() << "\" has no letter";
+            const auto [at, fresh] = taken.emplace(letter, button->text());
+            EXPECT_TRUE(letter.isNull() || fresh) << window << ": \"" << button->text().toStdString() << "\" and \""
+                                                  << at->second.toStdString() << "\" share a letter";
         }
     });
     EXPECT_GE(bars, 2);
