@@ -8,8 +8,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <algorithm>
+#include <functional>
+#include <map>
 #include <set>
+#include <vector>
 
 namespace morvessa {
 
@@ -94,34 +96,58 @@ void GiveButtonsMnemonics(QWidget* window)
     for (QAbstractButton* button : buttons)
         if (const QChar letter = MnemonicLetter(button->text()); !letter.isNull())
             taken.insert(letter);
-    // Short texts have the fewest letters to choose from, so they choose first.
-    QList<QAbstractButton*> byChoice = buttons;
-    const auto letters = [](const QString& text) {
-        std::set<QChar> distinct;
-        for (QChar c : text)
-            if (c.isLetter())
-                distinct.insert(c.toLower());
-        return distinct.size();
-    };
-    std::stable_sort(byChoice.begin(), byChoice.end(), [&](QAbstractButton* a, QAbstractButton* b) {
-        return letters(a->text()) < letters(b->text());
-    });
-    for (QAbstractButton* button : byChoice) {
-        const QString text = button->text();
-        if (text.contains(u'&') || text.isEmpty())
-            continue;
-        // A word's first letter reads best; any other letter is the fallback.
+    // Each button's letters, a word's first letters (which read best) before the others.
+    struct Choice {
+        QAbstractButton* button;
+        std::vector<qsizetype> positions;  // into the text, one per letter, in order of preference
         qsizetype chosen = -1;
-        for (int pass = 0; pass < 2 && chosen < 0; ++pass)
-            for (qsizetype i = 0; i < text.size() && chosen < 0; ++i) {
-                const bool wordStart = i == 0 || !text[i - 1].isLetter();
-                if (text[i].isLetter() && (pass == 1 || wordStart) && !taken.contains(text[i].toLower()))
-                    chosen = i;
-            }
-        if (chosen < 0)
+    };
+    std::vector<Choice> choices;
+    for (QAbstractButton* button : buttons) {
+        const QString text = button->text();
+        if (text.isEmpty() || !MnemonicLetter(text).isNull())
             continue;
-        taken.insert(text[chosen].toLower());
-        button->setText(text.left(chosen) + u'&' + text.mid(chosen));
+        Choice choice{button, {}};
+        std::set<QChar> seen;
+        for (const bool wordStartsOnly : {true, false})
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                const bool wordStart = i == 0 || !text[i - 1].isLetter();
+                const QChar letter = text[i].toLower();
+                if (text[i].isLetter() && (wordStart || !wordStartsOnly) && !taken.contains(letter) &&
+                    seen.insert(letter).second)
+                    choice.positions.push_back(i);
+            }
+        choices.push_back(std::move(choice));
+    }
+    // Letters go to buttons as a matching: a button whose letter another needs moves to its next
+    // choice, so every button gets a letter whenever the letters allow it.
+    std::map<QChar, std::size_t> owner;
+    const auto letterOf = [&](std::size_t c, qsizetype position) {
+        return choices[c].button->text()[position].toLower();
+    };
+    std::function<bool(std::size_t, std::set<QChar>&)> place = [&](std::size_t c, std::set<QChar>& visited) {
+        for (qsizetype position : choices[c].positions) {
+            const QChar letter = letterOf(c, position);
+            if (!visited.insert(letter).second)
+                continue;
+            const auto held = owner.find(letter);
+            if (held == owner.end() || place(held->second, visited)) {
+                owner[letter] = c;
+                choices[c].chosen = position;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::size_t c = 0; c < choices.size(); ++c) {
+        std::set<QChar> visited;
+        place(c, visited);
+    }
+    for (const Choice& choice : choices) {
+        if (choice.chosen < 0)
+            continue;
+        const QString text = choice.button->text();
+        choice.button->setText(text.left(choice.chosen) + u'&' + text.mid(choice.chosen));
     }
 }
 

@@ -23,9 +23,9 @@ void NameControl(QWidget* control, const QString& name, const QString& descripti
 // itself only inside dialogs.
 void PressButtonsOnEnter(QWidget* window);
 
-// Gives each button of `window` (push, radio and check buttons without one) a mnemonic: the first
-// letter of a word, else any letter, that neither the window's menu bar nor another button uses,
-// in whatever language the texts are. Alt and the underlined letter then press the button.
+// Gives each button of `window` (push, radio and check buttons without one) a mnemonic: a letter
+// of its text, a word's first where it can, that neither the window's menu bar nor another button
+// uses, in whatever language the texts are. Alt and the underlined letter then press the button.
 void GiveButtonsMnemonics(QWidget* window);
 
 // The letter a text's mnemonic marks ("&File" → 'f'), lower-cased; null when it has none.
