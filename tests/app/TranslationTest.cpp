@@ -471,19 +471,6 @@ TEST(TranslationFallbackTest, AnEnglishOrUnknownSystemKeepsTheEnglishTexts)
     EXPECT_EQ(QCoreApplication::translate("SaveResults", kDoneMessage), QStringLiteral("Fertig."));
 }
 
-// The letter Alt or a menu's key picks: the character after a single "&".
-QChar MenuLetter(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
-
 // The texts Undo shows when it has a step to take back: "&" before the step's undo text.
 QStringList UndoTexts(const char* language)
 {
@@ -523,7 +510,7 @@ void ExpectUniqueLetters(const std::string& where, QWidget* menu, const QStringL
         if (undo)
             all.push_back(undoText);
         for (const QString& text : all) {
-            const QChar letter = MenuLetter(text);
+            const QChar letter = MnemonicLetter(text);
             if (letter.isNull())
                 continue;
             const auto [at, fresh] = taken.emplace(letter, text);
