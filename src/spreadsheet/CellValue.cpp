@@ -19,7 +19,7 @@ const std::string& CellValue::Text() const
 {
     if (!IsText())
         throw HostError("Type mismatch");
-    return std::get<std::string>(data_);
+    return *std::get<OwnedText>(data_);
 }
 
 std::string CellValue::FormulaText() const
@@ -27,7 +27,7 @@ std::string CellValue::FormulaText() const
     if (IsEmpty())
         return {};
     if (IsText())
-        return std::get<std::string>(data_);
+        return *std::get<OwnedText>(data_);
     double number = std::get<double>(data_);
     if (number == 0)
         return "0";  // also for -0

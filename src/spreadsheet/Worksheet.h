@@ -36,6 +36,8 @@ struct Cell {
 
     bool Exists() const { return !value.IsEmpty() || formatId != kNoFormat; }
 };
+// Most cells of a sheet are formatted blanks: each stays this small.
+static_assert(sizeof(Cell) <= 24);
 
 struct ColumnInfo {
     int column = 1;

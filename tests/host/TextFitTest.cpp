@@ -27,7 +27,7 @@ TEST(TextFitTest, BuiltTableAgreesWithTheFontsMeasuredNow)
         const QFontMetricsF metrics(ScreenFont(format), &MeasuringDevice());
         EXPECT_EQ(built.maxDigitWidth, MaxDigitWidth(format));
         EXPECT_EQ(built.lineHeight, metrics.height());
-        for (const QString text : {QStringLiteral("New Year's Day"), QStringLiteral("Día de la Independencia")})
+        for (const QString& text : {QStringLiteral("New Year's Day"), QStringLiteral("Día de la Independencia")})
             EXPECT_GE(*LineWidthBound(built, text), metrics.horizontalAdvance(text)) << text.toStdString();
     }
     sheet::FontFormat underlined{"Arial", 12};

@@ -107,6 +107,19 @@ TEST(ModelCellValue, FormulaTextOfNumbersIsShortest)
     EXPECT_THROW(CellValue(1.0).Text(), HostError);
 }
 
+// A text is kept apart from its cell: a copy is a text of its own, and one moved away reads as empty.
+TEST(ModelCellValue, CopiedTextStandsAloneAndMovedTextLeavesNothingBehind)
+{
+    CellValue original("Independence Day");
+    CellValue copy = original;
+    original = CellValue("Labor Day");
+    EXPECT_EQ(copy.Text(), "Independence Day");
+    EXPECT_NE(copy, original);
+    CellValue moved = std::move(copy);
+    EXPECT_EQ(moved.Text(), "Independence Day");
+    EXPECT_EQ(copy.FormulaText(), "");  // NOLINT(bugprone-use-after-move): what a moved-from value reads
+}
+
 TEST(ModelFormatTable, InternsEqualFormatsToOneId)
 {
     FormatTable table;
