@@ -11,6 +11,7 @@ packages=(
   libxlsxwriter-dev
   python3 python3-xlrd python3-openpyxl python3-xlwt python3-icalendar python3-dateutil
   poppler-utils
+  cups printer-driver-cups-pdf
   clang
   libical-dev libicu-dev
   openssl

@@ -1,5 +1,6 @@
 #include "preview/CalendarExport.h"
 #include "preview/PreviewLocations.h"
+#include "preview/PrintChoices.h"
 
 #include "core/SharedRoutines.h"
 #include "host/SheetPrint.h"
@@ -112,11 +113,12 @@ bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner&
     if (!accepted)
         return false;
     return trap.Step(106, [&] {
-        SheetSpan span{1, pages};
-        // No range chosen leaves both at 0: every month.
-        if (printer.fromPage() > 0)
-            span = {printer.fromPage(), printer.toPage() > 0 ? printer.toPage() : pages};
-        const std::vector<const sheet::Worksheet*> sheets = SheetsInSpan(*book, span);
+        // Exactly the pages named, in their order: "2,5" is February and May, nothing between.
+        std::vector<const sheet::Worksheet*> sheets;
+        for (const int page : TakeChosenPages(printer, pages)) {
+            const std::vector<const sheet::Worksheet*> one = SheetsInSpan(*book, {page, page});
+            sheets.insert(sheets.end(), one.begin(), one.end());
+        }
         if (sheets.empty())
             throw std::runtime_error("The chosen pages hold no month.");
         // Printing to a file is saving one: through the same one-step replace as Export PDF, not
@@ -127,6 +129,9 @@ bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner&
             return;
         }
         PaintSheetPages(printer, sheets);
+        // A queue that refuses the job must not pass for a printed calendar.
+        if (const QString refusal = QueueRefusal(); !refusal.isEmpty())
+            throw std::runtime_error("The printer did not take the calendar: " + refusal.toStdString());
     });
 }
 

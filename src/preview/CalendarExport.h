@@ -50,8 +50,10 @@ bool ExportPdf(OpenCalendar& calendar, Paper paper, SaveDialogs& dialogs, ErrorR
 // Shows the print dialog for `printer`; true when the user chose to print.
 using PrintDialogRunner = std::function<bool(QPrinter& printer, int pageCount)>;
 
-// "Print…": sets the printer to the calendar's pages (landscape, `paper`, every month), lets the
-// user pick printer, pages and paper, then prints the chosen months. Returns whether it printed.
+// "Print…": sets the printer to the calendar's pages (their orientation, `paper`, every month), lets
+// the user pick printer, pages and paper, then draws exactly the pages named ("2,5" is the second
+// and the fifth) and keeps the queue from picking pages out again. A job the queue refuses is
+// reported. Returns whether it printed.
 bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner& askPrinter,
                    ErrorReporter* reporter = nullptr);
 

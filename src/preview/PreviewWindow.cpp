@@ -1,4 +1,5 @@
 #include "preview/PreviewWindow.h"
+#include "preview/PrintChoices.h"
 #include "widgets/ScreenReader.h"
 #include "preview/PreviewLocations.h"
 
@@ -56,10 +57,16 @@ constexpr int kWheelScrollTwips = 600;
 // Qt's print dialog, with the page range offered over the months.
 bool RunStandardPrintDialog(QPrinter& printer, int pageCount, QWidget* parent)
 {
+    const QPageLayout calendar = printer.pageLayout();
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     dialog.setMinMax(1, pageCount);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // The calendar's paper and orientation, unless the user set others in the printer's properties.
+    if (!PaperChosenIn(dialog))
+        printer.setPageLayout(calendar);
+    return true;
 }
 
 class StandardSaveDialogs final : public SaveDialogs {
