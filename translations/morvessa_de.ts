@@ -951,6 +951,14 @@ an dem ihn der Kalender markiert:</translation>
         <source>calendar file</source>
         <translation>Kalenderdatei</translation>
     </message>
+    <message>
+        <source>Your calendar shows the public holidays of %1, the country your system is set to.
+
+To choose a state or region, or another country: %2.</source>
+        <translation>Ihr Kalender zeigt die gesetzlichen Feiertage von %1, dem Land, auf das Ihr System eingestellt ist.
+
+Um ein Bundesland, eine Region oder ein anderes Land zu wählen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

@@ -941,6 +941,14 @@ que lo marca el calendario:</translation>
         <source>calendar file</source>
         <translation>archivo de calendario</translation>
     </message>
+    <message>
+        <source>Your calendar shows the public holidays of %1, the country your system is set to.
+
+To choose a state or region, or another country: %2.</source>
+        <translation>Su calendario muestra los días festivos oficiales de %1, el país configurado en su sistema.
+
+Para elegir un estado, una región u otro país: %2.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

@@ -951,6 +951,14 @@ où le calendrier le marque :</translation>
         <source>calendar file</source>
         <translation>fichier de calendrier</translation>
     </message>
+    <message>
+        <source>Your calendar shows the public holidays of %1, the country your system is set to.
+
+To choose a state or region, or another country: %2.</source>
+        <translation>Votre calendrier affiche les jours fériés de %1, le pays choisi dans votre système.
+
+Pour choisir un État, une région ou un autre pays : %2.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

@@ -941,6 +941,14 @@ in cui il calendario la segna:</translation>
         <source>calendar file</source>
         <translation>file di calendario</translation>
     </message>
+    <message>
+        <source>Your calendar shows the public holidays of %1, the country your system is set to.
+
+To choose a state or region, or another country: %2.</source>
+        <translation>Il calendario mostra le festività pubbliche di %1, il paese impostato nel sistema.
+
+Per scegliere uno stato, una regione o un altro paese: %2.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

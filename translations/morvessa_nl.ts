@@ -941,6 +941,14 @@ die de kalender markeert:</translation>
         <source>calendar file</source>
         <translation>kalenderbestand</translation>
     </message>
+    <message>
+        <source>Your calendar shows the public holidays of %1, the country your system is set to.
+
+To choose a state or region, or another country: %2.</source>
+        <translation>Uw kalender toont de officiële feestdagen van %1, het land waarop uw systeem is ingesteld.
+
+Om een staat, regio of ander land te kiezen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

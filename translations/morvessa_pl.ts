@@ -941,6 +941,14 @@ w którym zaznacza je kalendarz:</translation>
         <source>calendar file</source>
         <translation>plik kalendarza</translation>
     </message>
+    <message>
+        <source>Your calendar shows the public holidays of %1, the country your system is set to.
+
+To choose a state or region, or another country: %2.</source>
+        <translation>Kalendarz pokazuje święta państwowe: %1 – kraj ustawiony w systemie.
+
+Aby wybrać stan, region lub inny kraj: %2.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

@@ -941,6 +941,14 @@ em que o calendário o marca:</translation>
         <source>calendar file</source>
         <translation>arquivo de calendário</translation>
     </message>
+    <message>
+        <source>Your calendar shows the public holidays of %1, the country your system is set to.
+
+To choose a state or region, or another country: %2.</source>
+        <translation>Seu calendário mostra os feriados nacionais de %1, o país configurado no seu sistema.
+
+Para escolher um estado, uma região ou outro país: %2.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::MainWindow</name>

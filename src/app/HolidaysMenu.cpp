@@ -1,6 +1,7 @@
 #include "app/HolidaysMenu.h"
 
 #include "calendar/CalendarOptions.h"
+#include "calendar/FirstStart.h"
 #include "calendar/HolidayMarking.h"
 #include "calendar/IcsExport.h"
 #include "dialogs/CalendarEventsDialog.h"
@@ -12,6 +13,7 @@
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
 #include "holidays/world/WorldSources.h"
+#include "widgets/Translations.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -198,6 +200,23 @@ void HolidaysMenu::AddCountry()
         hooks_.showMessage(outcome);
     } catch (const std::exception& error) {
         hooks_.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void HolidaysMenu::TellFirstStartCountry()
+{
+    try {
+        const std::optional<FirstStartCountryChoice> country = UntoldFirstStartCountry(DisplayLanguageCode());
+        if (!country)
+            return;
+        MarkFirstStartCountryTold();
+        const QString entry = Action("AddCountry")->text().remove(u'&').remove(QStringLiteral("..."));
+        const QString where = menu_.title().remove(u'&') + QStringLiteral(" \u2192 ") + entry;
+        hooks_.showMessage(tr("Your calendar shows the public holidays of %1, the country your system is set "
+                              "to.\n\nTo choose a state or region, or another country: %2.")
+                               .arg(country->name, where));
+    } catch (const std::exception&) {
+        // Not being told is no loss: the holidays show on the calendar and in the Holidays menu.
     }
 }
 

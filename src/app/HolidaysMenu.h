@@ -45,6 +45,8 @@ public:
     void Undo();
     // Fills "Holidays of the Year" with every holiday the year in the year box marks.
     void ShowYearHolidays();
+    // Tells the user once which country's holidays a first start chose, and where to change them.
+    void TellFirstStartCountry();
     QMenu* YearHolidays() const { return yearHolidays_; }
 
 private:

@@ -75,6 +75,8 @@ int MonthNumberOfCell(const HolidayCell& cell)
 FixedHolidayView ViewOfFixedHoliday(const HolidayTable& table, int row)
 {
     FixedHolidayView view;
+    if (row == 0 && table.RowCount() == 0)
+        return view;
     const HolidayCell& month = table.Cell(row, fixed_column::Month);
     if (!month.IsEmpty())
         view.monthIndex = MonthIndexOrThrow(MonthNumberOfCell(month));

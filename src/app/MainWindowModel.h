@@ -31,7 +31,8 @@ struct FixedHolidayView {
     QString dayText;
     QString name;
 };
-// Throws std::out_of_range for a row outside the table or a month outside 1..12.
+// Throws std::out_of_range for a row outside the table or a month outside 1..12. Row 0 of an empty
+// table (the holidays come from a country instead) is an empty view.
 FixedHolidayView ViewOfFixedHoliday(const HolidayTable& table, int row);
 
 // What the floating-holiday controls show for one row; -1 leaves a control as it is.

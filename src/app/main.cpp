@@ -5,11 +5,13 @@
 #include "app/CommandLine.h"
 #include "widgets/Translations.h"
 #include "app/MainWindow.h"
-#include "calendar/CalendarOptions.h"
+#include "app/HolidaysMenu.h"
+#include "calendar/FirstStart.h"
 #include "calendar/Leftovers.h"
 #include "spreadsheet/io/CNumbers.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,13 +50,15 @@ int main(int argc, char* argv[])
     morvessa::SetCatalogueMessageSink(&catalogueMessages);
 
     try {
-        // A new user's first calendar speaks the system's language and starts its week as they do.
+        // A new user's first calendar speaks the system's language, starts its week as they do and
+        // shows their country's holidays.
         morvessa::FollowSystemOnFirstStart(QLocale::system());
     } catch (const std::exception&) {
         // An unwritable store is reported by the window's own first read of it.
     }
     morvessa::MainWindow mainWindow;
     mainWindow.show();
+    QTimer::singleShot(0, &mainWindow, [&mainWindow] { mainWindow.HolidaysChoices()->TellFirstStartCountry(); });
     const int status = app.exec();
     morvessa::SetCatalogueMessageSink(nullptr);
     return status;

@@ -77,6 +77,7 @@ int RunMany(const BatchOptions& options)
     for (const QString& source : sources) {
         if (!source.isEmpty())
             SetSettingsFile(source);
+        FollowSystemOnFirstRun();
         std::unique_ptr<PrivateFolder> copyFolder;
         try {
             copyFolder = PrivateFolder::Create(TempFolder().toStdString(), kBatchRunFolderPrefix);

@@ -125,6 +125,7 @@ int RunOne(const BatchOptions& options)
 {
     if (!options.settingsPath.isEmpty())
         SetSettingsFile(options.settingsPath);
+    FollowSystemOnFirstRun();
 
     CountingStderrReporter reporter;
     ScopedErrorReporter useReporter(reporter);

@@ -9,6 +9,10 @@
 
 namespace morvessa::batch {
 
+// A first run with a settings file that holds nothing follows the system as the program's first
+// start does (language, first weekday, the country's holidays) and says which country it chose.
+void FollowSystemOnFirstRun();
+
 // Generates the calendar and writes the files asked for.
 int RunOne(const BatchOptions& options);
 

@@ -3,7 +3,6 @@
 #include "calendar/HolidayColours.h"
 
 #include "calendar/WeekLayout.h"
-#include "holidays/HolidayStoredForm.h"
 #include "settings/SettingsStore.h"
 
 namespace morvessa {
@@ -147,21 +146,6 @@ CalendarOptions StoredCalendarOptions()
         options.portrait = *portrait;
     options.weekendColour = StoredWeekendColour();
     return options;
-}
-
-bool FollowSystemOnFirstStart(const QLocale& system)
-{
-    const bool plainUs = system.language() == QLocale::C ||
-                         (system.language() == QLocale::English && system.territory() == QLocale::UnitedStates);
-    if (plainUs)
-        return false;
-    QStringList keys = holiday_store::StoredHolidayKeys();
-    keys << QString::fromLatin1(key::CalendarLanguage) << QString::fromLatin1(key::WeekStart);
-    if (!ReadSettings(keys).isEmpty())
-        return false;
-    WriteSettings({{QString::fromLatin1(key::CalendarLanguage), CalendarLanguage::kSystemSetting},
-                   {QString::fromLatin1(key::WeekStart), WeekStartText(WeekStartChoice::Locale)}});
-    return true;
 }
 
 QString LanguageSettingText(const CalendarLanguage& language, bool system)

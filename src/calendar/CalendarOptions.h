@@ -8,8 +8,6 @@
 
 #include <QString>
 
-#include <QLocale>
-
 #include <optional>
 
 namespace morvessa {
@@ -53,12 +51,6 @@ struct CalendarOptions {
 // The options kept in the settings store; a missing or unreadable value gives its default, so a
 // damaged entry never stops a calendar from being made.
 CalendarOptions StoredCalendarOptions();
-
-// A first start (nothing stored: no holidays, no calendar choice) on a system whose locale is not
-// English as in the United States stores the system's language and its first weekday as the
-// calendar's choices, so the first calendar reads as the system does. Returns whether it stored
-// them; English US, C and POSIX systems and any stored settings are left as they are.
-bool FollowSystemOnFirstStart(const QLocale& system);
 
 // The stored forms: "" / "system" / a locale name; "sun".."locale"; "1".."12"; "0" / "1";
 // "months" / "both" / "year"; "landscape" / "portrait".

@@ -2,6 +2,7 @@
 #include "widgets/ScreenReader.h"
 
 #include "holidays/HolidayEditing.h"
+#include "widgets/Translations.h"
 
 #include <QCheckBox>
 #include <QCollator>
@@ -37,19 +38,8 @@ QString KindLabel(world::HolidayKind kind)
 
 }  // namespace
 
-namespace {
-
-// The program's language for the data's names; the neutral "C" locale reads English.
-QString ProgramLanguage()
-{
-    const QLocale locale;
-    return locale.language() == QLocale::C ? QStringLiteral("en") : locale.name().section(u'_', 0, 0);
-}
-
-}  // namespace
-
 WorldHolidaysDialog::WorldHolidaysDialog(int year, QWidget* parent)
-    : QDialog(parent), language_(ProgramLanguage())
+    : QDialog(parent), language_(DisplayLanguageCode())
 {
     setObjectName(QStringLiteral("WorldHolidaysDialog"));
     setWindowTitle(tr("Add Holidays of a Country, State or Region"));

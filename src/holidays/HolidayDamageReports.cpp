@@ -21,6 +21,8 @@ QString CountResetReason(const QHash<QString, QString>& stored, const char* coun
         return QCoreApplication::translate("HolidayCatalogue", "%1 is missing").arg(name);
     if (RoundHalfEven(LeadingNumber(it.value())) != 0.0)
         return QString();
+    if (it.value().trimmed() == u'0' && EmptyListsAllowed(stored))
+        return QString();
     if (it.value().trimmed().isEmpty())
         return QCoreApplication::translate("HolidayCatalogue", "%1 is empty").arg(name);
     if (LeadingNumber(it.value()) == 0.0 && IsNumeric(it.value()))

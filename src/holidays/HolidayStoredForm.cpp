@@ -11,6 +11,14 @@ namespace morvessa::holiday_store {
 
 namespace {
 
+bool ColumnsHoldAnything(const QHash<QString, QString>& stored, const StoredTable& form)
+{
+    for (int column = 0; column < form.columnCount; ++column)
+        if (!stored.value(ColumnKey(form.firstKeyNumber + column)).isEmpty())
+            return true;
+    return false;
+}
+
 HolidayTable ReadOneTable(const QHash<QString, QString>& stored, const StoredTable& form, bool quiet,
                           QStringList& problems)
 {
@@ -23,6 +31,8 @@ HolidayTable ReadOneTable(const QHash<QString, QString>& stored, const StoredTab
     }
     // Whole sentences for each table, so each language can bend "fixed" and "floating" as it must.
     const bool fixedTable = form.firstKeyNumber == 1;
+    if (count == 0 && EmptyListsAllowed(stored) && !ColumnsHoldAnything(stored, form))
+        return HolidayTable(form.columnCount);
     if (count < 1 || count > kMaxHolidayRows) {
         problems.append(
             (fixedTable
@@ -152,7 +162,13 @@ QStringList StoredHolidayKeys()
         for (int column = 1; column <= stored.columnCount; ++column)
             keys.append(ColumnKey(stored.firstKeyNumber + column - 1));
     }
+    keys.append(QString::fromLatin1(key::EmptyHolidayLists));
     return keys;
+}
+
+bool EmptyListsAllowed(const QHash<QString, QString>& stored)
+{
+    return stored.value(QString::fromLatin1(key::EmptyHolidayLists)).trimmed() == u'1';
 }
 
 QStringList ColumnPieces(const QString& text, int expectedRows, bool& foreignSeparator)

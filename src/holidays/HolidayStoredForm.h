@@ -36,8 +36,10 @@ inline constexpr StoredTable kStoredTables[] = {
     {key::FloatingHolidaysCount, 4, 4},
 };
 
-// The nine keys, each count before its columns.
+// The nine keys, each count before its columns, and the key that lets a list be empty.
 QStringList StoredHolidayKeys();
+// Whether the store lets a list hold no holiday (key::EmptyHolidayLists).
+bool EmptyListsAllowed(const QHash<QString, QString>& stored);
 
 // The separators inside a name are stored escaped, so a name comes back whole: "|" as kEscape "1",
 // the not sign as kEscape "2", kEscape itself doubled. Text without any of the three is stored as it is.

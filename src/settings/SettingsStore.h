@@ -31,6 +31,9 @@ inline constexpr const char* EmptyColor = "EmptyColor";
 inline constexpr const char* Easter = "Easter";
 inline constexpr const char* FixedHolidaysCount = "FixedHolidaysCount";
 inline constexpr const char* FloatingHolidaysCount = "FloatingHolidaysCount";
+// "1": the fixed and floating lists may hold no holiday, so a count of 0 is an empty list rather
+// than a missing one. A first start that takes a country's holidays instead of the lists sets it.
+inline constexpr const char* EmptyHolidayLists = "EmptyHolidayLists";
 // The folder the preview last saved a calendar to; its save dialog opens there.
 inline constexpr const char* SaveFolder = "SaveFolder";
 // The calendar's language, first weekday, first month and week numbers (CalendarOptions).

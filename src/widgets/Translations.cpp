@@ -43,4 +43,10 @@ bool ProgramTranslation::Install(const QLocale& locale)
     return true;
 }
 
+QString DisplayLanguageCode()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QStringLiteral("en") : locale.name().section(u'_', 0, 0);
+}
+
 }  // namespace morvessa

@@ -37,4 +37,8 @@ private:
     QString language_;
 };
 
+// The two-letter code of the language the windows speak ("de"): place and holiday names from the
+// world data are asked in it. "en" under the C locale.
+QString DisplayLanguageCode();
+
 }  // namespace morvessa

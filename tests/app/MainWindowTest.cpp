@@ -1,4 +1,6 @@
+#include "app/HolidaysMenu.h"
 #include "app/MainWindow.h"
+#include "calendar/FirstStart.h"
 #include "calendar/IcsExport.h"
 #include "calendar/StoredCalendars.h"
 #include "dialogs/HolidayListDialog.h"
@@ -610,6 +612,35 @@ TEST_F(MainWindowTest, TheLastRemainingHolidayCannotBeDeleted)
     EXPECT_EQ(Setting("3Data"), stored);
     EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->currentText(), "Halloween");
     EXPECT_TRUE(errors_.messages.empty());
+}
+
+// A first start that took a country's holidays: both lists load empty without a word, Delete and
+// Restore Defaults work on them, and the country is told once, with where to change it.
+TEST_F(MainWindowTest, AFirstStartWithACountrysHolidaysShowsEmptyListsAndTellsTheCountryOnce)
+{
+    ASSERT_TRUE(FollowSystemOnFirstStart(QLocale(QStringLiteral("de_DE"))));
+    std::vector<QString> shown;
+    showMessage_ = [&](const QString& text) { shown.push_back(text); };
+    MainWindow& form = Load();
+    EXPECT_EQ(form.FixedCount(), 0);
+    EXPECT_EQ(form.FloatingCount(), 0);
+    EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->count(), 0);
+    EXPECT_EQ(Control<QLineEdit>("Text2")->text(), "");
+    Click("PushButton5");
+    Click("PushButton9");
+    EXPECT_TRUE(errors_.messages.empty()) << errors_.messages.front();
+    EXPECT_TRUE(catalogueMessages_.messages.empty());
+
+    form.HolidaysChoices()->TellFirstStartCountry();
+    form.HolidaysChoices()->TellFirstStartCountry();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("Germany"))) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("Holidays \u2192 Add a Country's Holidays.")))
+        << shown[0].toStdString();
+
+    Click("PushButton10");
+    EXPECT_EQ(form.FixedCount(), 7);
+    EXPECT_EQ(Control<QComboBox>("cmbNameFixed")->currentText(), "New Year's Day");
 }
 
 TEST_F(MainWindowTest, RestoreDefaultsBringsBackTheListWithTheFirstHolidayCurrent)

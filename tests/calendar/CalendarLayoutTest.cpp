@@ -168,31 +168,3 @@ TEST_F(CalendarLayoutTest, FinnishGreekFrenchAndSpanishSheetsAreFoundByTheirName
 
 }  // namespace
 }  // namespace morvessa
-
-namespace morvessa {
-namespace {
-
-// A new user's first calendar follows the system; English US systems and stored settings do not move.
-TEST_F(CalendarLayoutTest, AFirstStartTakesTheSystemsLanguageAndWeekOnlyWhenNothingIsStored)
-{
-    const auto stored = [](const char* key) { return ReadSetting(QString::fromLatin1(key), QStringLiteral("-")); };
-    EXPECT_FALSE(FollowSystemOnFirstStart(QLocale(QStringLiteral("en_US"))));
-    EXPECT_FALSE(FollowSystemOnFirstStart(QLocale::c()));
-    EXPECT_EQ(stored(key::CalendarLanguage), "-");
-    EXPECT_TRUE(FollowSystemOnFirstStart(QLocale(QStringLiteral("de_DE"))));
-    EXPECT_EQ(stored(key::CalendarLanguage), "system");
-    EXPECT_EQ(stored(key::WeekStart), "locale");
-    WriteSetting(QString::fromLatin1(key::WeekStart), QStringLiteral("sat"));
-    EXPECT_FALSE(FollowSystemOnFirstStart(QLocale(QStringLiteral("fr_FR"))));
-    EXPECT_EQ(stored(key::WeekStart), "sat");
-}
-
-TEST_F(CalendarLayoutTest, SettingsFromBeforeWithHolidaysButNoCalendarChoiceStayAsTheyAre)
-{
-    LoadHolidays();  // the default tables, as every earlier version stored them at its first start
-    EXPECT_FALSE(FollowSystemOnFirstStart(QLocale(QStringLiteral("en_GB"))));
-    EXPECT_TRUE(StoredCalendarOptions().IsDefault());
-}
-
-}  // namespace
-}  // namespace morvessa

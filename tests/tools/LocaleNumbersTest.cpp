@@ -1,9 +1,11 @@
 // Files written under a German, French or Russian locale are the files written under C: every
-// number in them keeps its "." whatever the user's locale says.
+// number in them keeps its "." whatever the user's locale says. A first start follows the locale.
 
 #include "calendar/IcsCalendar.h"
 #include "calendar/IcsExport.h"
 #include "calendar/XlsChecker.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/xls/XlsFile.h"
 #include "support/PdfTools.h"
 
 #include <QDir>
@@ -63,12 +65,7 @@ protected:
         ASSERT_TRUE(store.open(QIODevice::WriteOnly));
         store.write(settings);
         store.close();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LC_ALL"), locale);
-        environment.insert(QStringLiteral("LANG"), locale);
-        environment.insert(QStringLiteral("TEMP"), dir + QStringLiteral("/temp"));
-        environment.insert(QStringLiteral("HOME"), dir);
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir);
+        const QProcessEnvironment environment = Environment(locale, dir);
         const QStringList common{"--year", "2026", "--settings", dir + "/s.ini", "--ics", Path("days.ics")};
         for (const QStringList& out : {QStringList{"--out", dir + "/c.xls", "--pdf", dir + "/c.pdf", "--export-ics", dir + "/c.ics"},
                                        QStringList{"--out", dir + "/c.xlsx"}}) {
@@ -80,7 +77,37 @@ protected:
         }
     }
 
+    // A calendar of 2026 and its holidays as .ics, under `locale`, from an empty settings file (or
+    // from what the last run stored, when `fresh` is false); what the tool printed on stderr.
+    QString RunWithEmptySettings(const QString& locale, bool fresh = true)
+    {
+        const QString dir = Path(locale);
+        EXPECT_TRUE(QDir().mkpath(dir + QStringLiteral("/temp")));
+        if (fresh) {
+            QFile store(dir + QStringLiteral("/s.ini"));
+            EXPECT_TRUE(store.open(QIODevice::WriteOnly));
+        }
+        QProcess tool;
+        tool.setProcessEnvironment(Environment(locale, dir));
+        tool.start(kBatchTool, {"--year", "2026", "--settings", dir + "/s.ini", "--out", dir + "/c.xls",
+                                "--export-ics", dir + "/c.ics"});
+        EXPECT_TRUE(tool.waitForFinished(60000));
+        EXPECT_EQ(tool.exitCode(), 0) << locale.toStdString();
+        return QString::fromUtf8(tool.readAllStandardError());
+    }
+
 private:
+    static QProcessEnvironment Environment(const QString& locale, const QString& dir)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        environment.insert(QStringLiteral("LANG"), locale);
+        environment.insert(QStringLiteral("TEMP"), dir + QStringLiteral("/temp"));
+        environment.insert(QStringLiteral("HOME"), dir);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir);
+        return environment;
+    }
+
     QTemporaryDir folder_;
 };
 
@@ -92,10 +119,13 @@ TEST_F(LocaleNumbersTest, EveryFileWrittenUnderAForeignLocaleIsTheCLocalesFile)
               "DTSTART;VALUE=DATE:20260310\r\nSUMMARY:Half 2.5\r\nGEO:48.137;11.575\r\n"
               "RRULE:FREQ=YEARLY\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     ics.close();
-    // The C run starts from no settings; the others read what it stored.
-    WriteAll(QStringLiteral("C"), QByteArray());
+    // Every run starts from what a first start under C stores: a first start elsewhere would follow
+    // its locale's language and country, and only the numbers are compared here.
     const QString c = Path(QStringLiteral("C"));
+    RunWithEmptySettings(QStringLiteral("C"));
     const QByteArray settings = Contents(c + "/s.ini");
+    ASSERT_TRUE(settings.contains("FixedHolidaysCount=7"));
+    WriteAll(QStringLiteral("C"), settings);
     const bool pythonReaders = std::system("/usr/bin/python3 -c 'import xlrd, openpyxl' 2>/dev/null") == 0;
     for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
         if (!LocaleInstalled(name)) {
@@ -119,6 +149,56 @@ TEST_F(LocaleNumbersTest, EveryFileWrittenUnderAForeignLocaleIsTheCLocalesFile)
     }
     EXPECT_TRUE(test::PdfPageText(c + "/c.pdf", 3).contains(QStringLiteral("Half 2.5")));
     EXPECT_TRUE(Contents(c + "/c.ics").contains("SUMMARY:Half 2.5"));
+}
+
+// A first start (an empty settings file) follows the system: its language, its first weekday and
+// its country's public holidays instead of the US lists, and says once which country it chose. An
+// English US run writes what a C run writes, byte for byte.
+TEST_F(LocaleNumbersTest, AFirstStartFollowsTheSystemsLanguageWeekAndCountry)
+{
+    struct Expected {
+        const char* locale;
+        const char* october;      // the sheet's name
+        const char* firstHeader;  // of the week
+        const char* holiday;      // a public holiday of the country, as the export names it
+        const char* country;      // in the first start's notice
+    };
+    const Expected runs[] = {
+        {"C.UTF-8", "October", "Sunday", "SUMMARY:Thanksgiving", nullptr},
+        {"en_US.UTF-8", "October", "Sunday", "SUMMARY:Thanksgiving", nullptr},
+        {"de_DE.UTF-8", "Oktober", "Montag", "DTSTART;VALUE=DATE:20261003\r\nDTEND;VALUE=DATE:20261004\r\n"
+                                             "SUMMARY:Tag der Deutschen Einheit", "Germany (DE)"},
+        {"fr_FR.UTF-8", "Octobre", "Lundi", "SUMMARY:F\u00eate Nationale de la France", "France (FR)"},
+        {"en_GB.UTF-8", "October", "Monday", "SUMMARY:Boxing Day", "United Kingdom (GB)"},
+    };
+    for (const Expected& run : runs) {
+        if (!LocaleInstalled(run.locale)) {
+            ADD_FAILURE() << run.locale << " is not installed (scripts/setup.sh makes it)";
+            continue;
+        }
+        const QString dir = Path(QString::fromLatin1(run.locale));
+        const QString err = RunWithEmptySettings(QString::fromLatin1(run.locale));
+        const auto book = sheet::xls::OpenWorkbook((dir + "/c.xls").toStdString());
+        ASSERT_EQ(book->SheetCount(), 12) << run.locale;
+        EXPECT_EQ(book->Sheet(10).Name(), run.october) << run.locale;
+        const sheet::Cell* header = book->Sheet(10).FindCell(6, 1);
+        EXPECT_TRUE(header && header->value.IsText() && header->value.Text() == run.firstHeader) << run.locale;
+        const QByteArray ics = Contents(dir + "/c.ics");
+        EXPECT_TRUE(ics.contains(run.holiday)) << run.locale;
+        if (run.country) {
+            EXPECT_FALSE(ics.contains("Thanksgiving")) << run.locale;
+            EXPECT_FALSE(ics.contains("SUMMARY:Easter\r\n")) << run.locale;
+            EXPECT_TRUE(err.contains(QString::fromLatin1(run.country))) << run.locale << ": " << err.toStdString();
+        } else {
+            EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+        }
+    }
+    const QString c = Path(QStringLiteral("C.UTF-8"));
+    const QString us = Path(QStringLiteral("en_US.UTF-8"));
+    EXPECT_EQ(Contents(us + "/c.xls"), Contents(c + "/c.xls"));
+    EXPECT_EQ(Contents(us + "/s.ini"), Contents(c + "/s.ini"));
+    // Told once: the second run of the same settings says nothing more.
+    EXPECT_FALSE(RunWithEmptySettings(QStringLiteral("de_DE.UTF-8"), false).contains(QStringLiteral("Germany")));
 }
 
 // The iCalendar export and import, in a process whose locale is German as the toolkit leaves it.
