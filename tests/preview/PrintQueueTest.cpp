@@ -11,11 +11,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -210,10 +212,25 @@ TEST_F(PrintQueueTest, TheQueueGetsTheCalendarsPaperAndExactlyTheNamedPages)
     for (const QSizeF& size : test::PdfPageSizes(first))
         EXPECT_EQ(std::minmax(qRound(size.width()), qRound(size.height())), std::minmax(612, 792));  // Letter
 
-    PrintWith([](QPrintDialog& dialog) { ListPages(dialog, "3"); });
+    // One page, on the A4 the user sets in the printer's properties.
+    PrintWith([](QPrintDialog& dialog) {
+        ListPages(dialog, "3");
+        QTimer::singleShot(0, [] {
+            auto* properties = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(properties, nullptr);
+            auto* sizes = properties->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+            ASSERT_NE(sizes, nullptr);
+            ASSERT_GE(sizes->findText(QStringLiteral("A4")), 0);
+            sizes->setCurrentIndex(sizes->findText(QStringLiteral("A4")));
+            properties->accept();
+        });
+        dialog.findChild<QPushButton*>(QStringLiteral("properties"))->click();
+    });
     EXPECT_EQ(SentMonths(queue_->Sent(2)), QStringList{QStringLiteral("March")});
     ASSERT_FALSE(queue_->Printed(2).isEmpty());
     EXPECT_EQ(test::PdfPageCount(queue_->Printed(2)), 1);
+    for (const QSizeF& size : test::PdfPageSizes(queue_->Printed(2)))
+        EXPECT_EQ(std::minmax(qRound(size.width()), qRound(size.height())), std::minmax(595, 842));  // A4
     EXPECT_TRUE(reports.messages.empty()) << reports.messages.front();
 
     // A queue that takes no jobs: said, not passed over.
