@@ -7,6 +7,18 @@
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
+    <message>
+        <source>Morvessa calendar</source>
+        <translation>Morvessa-Kalender</translation>
+    </message>
+    <message>
+        <source>The chosen pages hold no month.</source>
+        <translation>Die gewählten Seiten enthalten keinen Monat.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the calendar: %1</source>
+        <translation>Der Drucker hat den Kalender nicht angenommen: %1</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -532,6 +544,41 @@ Would you like to proceed anyway?</source>
         <translation>Excel ist möglicherweise geöffnet. Es wird empfohlen, Excel zuerst zu schließen.<byte value="xd"/>Nötigenfalls über Strg+Alt+Entf &gt; Task-Manager &gt; EXCEL.EXE.<byte value="xd"/>
 <byte value="xd"/>
 Möchten Sie trotzdem fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>IcsFile</name>
+    <message>
+        <source>The iCalendar file cannot be read; nothing was imported.</source>
+        <translation>Die iCalendar-Datei kann nicht gelesen werden; nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>The file holds no calendar (VCALENDAR); nothing was imported.</source>
+        <translation>Die Datei enthält keinen Kalender (VCALENDAR); nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>This calendar file cannot be read: %1; nothing was imported.</source>
+        <translation>Diese Kalenderdatei kann nicht gelesen werden: %1; nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>sie ist größer als 8 MB</translation>
+    </message>
+    <message>
+        <source>it holds binary data (NUL bytes)</source>
+        <translation>sie enthält Binärdaten (NUL-Bytes)</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>sie ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>it is no iCalendar file (no BEGIN:VCALENDAR)</source>
+        <translation>sie ist keine iCalendar-Datei (kein BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Die Kalenderdatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>

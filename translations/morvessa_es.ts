@@ -7,6 +7,18 @@
         <source>Export PDF</source>
         <translation>Exportar PDF</translation>
     </message>
+    <message>
+        <source>Morvessa calendar</source>
+        <translation>Calendario Morvessa</translation>
+    </message>
+    <message>
+        <source>The chosen pages hold no month.</source>
+        <translation>Las páginas elegidas no contienen ningún mes.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the calendar: %1</source>
+        <translation>La impresora no aceptó el calendario: %1</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -522,6 +534,41 @@
 <byte value="xd"/>
 Would you like to proceed anyway?</source>
         <translation>Puede que Excel esté abierto. Se recomienda cerrar Excel primero.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsFile</name>
+    <message>
+        <source>The iCalendar file cannot be read; nothing was imported.</source>
+        <translation>No se puede leer el archivo iCalendar; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>The file holds no calendar (VCALENDAR); nothing was imported.</source>
+        <translation>El archivo no contiene ningún calendario (VCALENDAR); no se importó nada.</translation>
+    </message>
+    <message>
+        <source>This calendar file cannot be read: %1; nothing was imported.</source>
+        <translation>No se puede leer este archivo de calendario: %1; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>ocupa más de 8 MB</translation>
+    </message>
+    <message>
+        <source>it holds binary data (NUL bytes)</source>
+        <translation>contiene datos binarios (bytes NUL)</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no iCalendar file (no BEGIN:VCALENDAR)</source>
+        <translation>no es un archivo iCalendar (falta BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>No se puede leer el archivo de calendario «%1»: %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,18 @@
         <source>Export PDF</source>
         <translation>Exporter en PDF</translation>
     </message>
+    <message>
+        <source>Morvessa calendar</source>
+        <translation>Calendrier Morvessa</translation>
+    </message>
+    <message>
+        <source>The chosen pages hold no month.</source>
+        <translation>Les pages choisies ne contiennent aucun mois.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the calendar: %1</source>
+        <translation>L&apos;imprimante n&apos;a pas accepté le calendrier : %1</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -532,6 +544,41 @@ Would you like to proceed anyway?</source>
         <translation>Excel est peut-être ouvert. Il est conseillé de fermer Excel d&apos;abord.<byte value="xd"/>Si nécessaire : Ctrl+Alt+Suppr &gt; Gestionnaire des tâches &gt; EXCEL.EXE.<byte value="xd"/>
 <byte value="xd"/>
 Voulez-vous continuer malgré tout ?</translation>
+    </message>
+</context>
+<context>
+    <name>IcsFile</name>
+    <message>
+        <source>The iCalendar file cannot be read; nothing was imported.</source>
+        <translation>Le fichier iCalendar ne peut pas être lu ; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The file holds no calendar (VCALENDAR); nothing was imported.</source>
+        <translation>Le fichier ne contient aucun calendrier (VCALENDAR) ; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>This calendar file cannot be read: %1; nothing was imported.</source>
+        <translation>Ce fichier de calendrier ne peut pas être lu : %1 ; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>il dépasse 8 Mo</translation>
+    </message>
+    <message>
+        <source>it holds binary data (NUL bytes)</source>
+        <translation>il contient des données binaires (octets NUL)</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no iCalendar file (no BEGIN:VCALENDAR)</source>
+        <translation>ce n&apos;est pas un fichier iCalendar (pas de BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Le fichier de calendrier « %1 » ne peut pas être lu : %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,18 @@
         <source>Export PDF</source>
         <translation>Esporta PDF</translation>
     </message>
+    <message>
+        <source>Morvessa calendar</source>
+        <translation>Calendario Morvessa</translation>
+    </message>
+    <message>
+        <source>The chosen pages hold no month.</source>
+        <translation>Le pagine scelte non contengono alcun mese.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the calendar: %1</source>
+        <translation>La stampante non ha accettato il calendario: %1</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -522,6 +534,41 @@
 <byte value="xd"/>
 Would you like to proceed anyway?</source>
         <translation>Excel potrebbe essere aperto. Si consiglia di chiudere prima Excel.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsFile</name>
+    <message>
+        <source>The iCalendar file cannot be read; nothing was imported.</source>
+        <translation>Il file iCalendar non può essere letto; non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>The file holds no calendar (VCALENDAR); nothing was imported.</source>
+        <translation>Il file non contiene alcun calendario (VCALENDAR); non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>This calendar file cannot be read: %1; nothing was imported.</source>
+        <translation>Questo file di calendario non può essere letto: %1; non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>è più grande di 8 MB</translation>
+    </message>
+    <message>
+        <source>it holds binary data (NUL bytes)</source>
+        <translation>contiene dati binari (byte NUL)</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no iCalendar file (no BEGIN:VCALENDAR)</source>
+        <translation>non è un file iCalendar (manca BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Il file di calendario «%1» non può essere letto: %2.</translation>
     </message>
 </context>
 <context>

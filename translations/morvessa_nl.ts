@@ -7,6 +7,18 @@
         <source>Export PDF</source>
         <translation>PDF exporteren</translation>
     </message>
+    <message>
+        <source>Morvessa calendar</source>
+        <translation>Morvessa-kalender</translation>
+    </message>
+    <message>
+        <source>The chosen pages hold no month.</source>
+        <translation>De gekozen pagina&apos;s bevatten geen maand.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the calendar: %1</source>
+        <translation>De printer heeft de kalender niet aangenomen: %1</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -522,6 +534,41 @@
 <byte value="xd"/>
 Would you like to proceed anyway?</source>
         <translation>Excel is mogelijk geopend. Sluit Excel bij voorkeur eerst.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsFile</name>
+    <message>
+        <source>The iCalendar file cannot be read; nothing was imported.</source>
+        <translation>Het iCalendar-bestand kan niet worden gelezen; er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>The file holds no calendar (VCALENDAR); nothing was imported.</source>
+        <translation>Het bestand bevat geen kalender (VCALENDAR); er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>This calendar file cannot be read: %1; nothing was imported.</source>
+        <translation>Dit kalenderbestand kan niet worden gelezen: %1; er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>het is groter dan 8 MB</translation>
+    </message>
+    <message>
+        <source>it holds binary data (NUL bytes)</source>
+        <translation>het bevat binaire gegevens (NUL-bytes)</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>het is geen UTF-8-tekst</translation>
+    </message>
+    <message>
+        <source>it is no iCalendar file (no BEGIN:VCALENDAR)</source>
+        <translation>het is geen iCalendar-bestand (geen BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Het kalenderbestand ‘%1’ kan niet worden gelezen: %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,18 @@
         <source>Export PDF</source>
         <translation>Eksport do PDF</translation>
     </message>
+    <message>
+        <source>Morvessa calendar</source>
+        <translation>Kalendarz Morvessa</translation>
+    </message>
+    <message>
+        <source>The chosen pages hold no month.</source>
+        <translation>Wybrane strony nie zawierają żadnego miesiąca.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the calendar: %1</source>
+        <translation>Drukarka nie przyjęła kalendarza: %1</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -522,6 +534,41 @@
 <byte value="xd"/>
 Would you like to proceed anyway?</source>
         <translation>Excel może być otwarty. Zaleca się najpierw zamknąć Excel.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsFile</name>
+    <message>
+        <source>The iCalendar file cannot be read; nothing was imported.</source>
+        <translation>Nie można odczytać pliku iCalendar; nic nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>The file holds no calendar (VCALENDAR); nothing was imported.</source>
+        <translation>Plik nie zawiera kalendarza (VCALENDAR); nic nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>This calendar file cannot be read: %1; nothing was imported.</source>
+        <translation>Nie można odczytać tego pliku kalendarza: %1; nic nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>jest większy niż 8 MB</translation>
+    </message>
+    <message>
+        <source>it holds binary data (NUL bytes)</source>
+        <translation>zawiera dane binarne (bajty NUL)</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>nie jest tekstem UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no iCalendar file (no BEGIN:VCALENDAR)</source>
+        <translation>nie jest plikiem iCalendar (brak BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Nie można odczytać pliku kalendarza „%1”: %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,18 @@
         <source>Export PDF</source>
         <translation>Exportar PDF</translation>
     </message>
+    <message>
+        <source>Morvessa calendar</source>
+        <translation>Calendário Morvessa</translation>
+    </message>
+    <message>
+        <source>The chosen pages hold no month.</source>
+        <translation>As páginas escolhidas não contêm nenhum mês.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the calendar: %1</source>
+        <translation>A impressora não aceitou o calendário: %1</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -522,6 +534,41 @@
 <byte value="xd"/>
 Would you like to proceed anyway?</source>
         <translation>O Excel pode estar aberto. Recomenda-se fechar o Excel primeiro.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsFile</name>
+    <message>
+        <source>The iCalendar file cannot be read; nothing was imported.</source>
+        <translation>O arquivo iCalendar não pode ser lido; nada foi importado.</translation>
+    </message>
+    <message>
+        <source>The file holds no calendar (VCALENDAR); nothing was imported.</source>
+        <translation>O arquivo não contém nenhum calendário (VCALENDAR); nada foi importado.</translation>
+    </message>
+    <message>
+        <source>This calendar file cannot be read: %1; nothing was imported.</source>
+        <translation>Este arquivo de calendário não pode ser lido: %1; nada foi importado.</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>ele tem mais de 8 MB</translation>
+    </message>
+    <message>
+        <source>it holds binary data (NUL bytes)</source>
+        <translation>ele contém dados binários (bytes NUL)</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>it is no iCalendar file (no BEGIN:VCALENDAR)</source>
+        <translation>não é um arquivo iCalendar (sem BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>O arquivo de calendário “%1” não pode ser lido: %2.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "calendar/IcsPreScan.h"
 #include "spreadsheet/io/CNumbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -334,7 +336,7 @@ IcsCalendar IcsCalendar::Parse(const QByteArray& data)
     result->root.reset(Ical().icalparser_parse_string(data.constData()));
     Ical().icalerror_clear_errno();
     if (!result->root)
-        throw IcsError("The iCalendar file cannot be read; nothing was imported.");
+        throw IcsError(QCoreApplication::translate("IcsFile", "The iCalendar file cannot be read; nothing was imported.").toStdString());
 
     // A file may hold one calendar or, after concatenation, several in an XROOT.
     std::vector<icalcomponent*> calendars;
@@ -347,7 +349,7 @@ IcsCalendar IcsCalendar::Parse(const QByteArray& data)
             calendars.push_back(c);
     }
     if (calendars.empty())
-        throw IcsError("The file holds no calendar (VCALENDAR); nothing was imported.");
+        throw IcsError(QCoreApplication::translate("IcsFile", "The file holds no calendar (VCALENDAR); nothing was imported.").toStdString());
 
     std::map<QString, std::size_t> eventOfUid;
     std::vector<std::pair<QString, std::pair<icalcomponent*, icalcomponent*>>> moved;

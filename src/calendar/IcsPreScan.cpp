@@ -2,6 +2,7 @@
 
 #include "calendar/HolidayIcs.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <string>
@@ -11,9 +12,17 @@ namespace morvessa {
 
 namespace {
 
+[[noreturn]] void Refuse(const QString& why)
+{
+    throw IcsError(QCoreApplication::translate("IcsFile", "This calendar file cannot be read: %1; nothing was imported.")
+                       .arg(why)
+                       .toStdString());
+}
+
+// The limits only a made-up file reaches are told in English.
 [[noreturn]] void Refuse(const std::string& why)
 {
-    throw IcsError("This calendar file cannot be read: " + why + "; nothing was imported.");
+    Refuse(QString::fromStdString(why));
 }
 
 bool StartsWithWord(const char* line, qsizetype length, const char* word)
@@ -78,13 +87,13 @@ struct LogicalLine {
 void PreScanIcs(const QByteArray& data)
 {
     if (data.size() > kMaxIcsBytes)
-        Refuse("it is larger than 8 MB");
+        Refuse(QCoreApplication::translate("IcsFile", "it is larger than 8 MB"));
     if (data.contains('\0'))
-        Refuse("it holds binary data (NUL bytes)");
+        Refuse(QCoreApplication::translate("IcsFile", "it holds binary data (NUL bytes)"));
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8.decode(data);
     if (utf8.hasError())
-        Refuse("it is not UTF-8 text");
+        Refuse(QCoreApplication::translate("IcsFile", "it is not UTF-8 text"));
 
     std::vector<Block> open;
     int events = 0;
@@ -142,7 +151,7 @@ void PreScanIcs(const QByteArray& data)
         }
     }
     if (!calendar)
-        Refuse("it is no iCalendar file (no BEGIN:VCALENDAR)");
+        Refuse(QCoreApplication::translate("IcsFile", "it is no iCalendar file (no BEGIN:VCALENDAR)"));
 }
 
 }  // namespace morvessa

@@ -5,6 +5,7 @@
 #include "settings/SettingsStore.h"
 #include "spreadsheet/io/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -53,7 +54,7 @@ QByteArray ReadFileBytes(const QString& path)
         const std::vector<uint8_t> bytes = sheet::io::ReadWholeFile(path.toStdString(), kMaxIcsBytes);
         return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     } catch (const sheet::io::FileError& error) {
-        throw IcsError(QStringLiteral("The calendar file \"%1\" cannot be read: %2.")
+        throw IcsError(QCoreApplication::translate("IcsFile", "The calendar file \"%1\" cannot be read: %2.")
                            .arg(path, QString::fromStdString(error.reason()))
                            .toStdString());
     }

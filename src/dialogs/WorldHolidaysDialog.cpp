@@ -243,19 +243,33 @@ bool SameChoice(const world::WorldSource& a, const world::WorldSource& b)
     return a.code.compare(b.code, Qt::CaseInsensitive) == 0 && a.kinds == b.kinds && a.language == b.language;
 }
 
+// "Bayern, Deutschland" for a German reader: the data names a country only in its own languages and
+// English, the country list in every language.
+QString TitleForReader(const world::WorldSource& source)
+{
+    const QString language = DisplayLanguageCode();
+    QString title = world::SourceTitle(source, language);
+    const QString country = source.code.section(u'-', 0, 0);
+    const QString dataName = world::SourceTitle(world::WorldSource{country, {}, {}, {}}, language);
+    if (!title.endsWith(dataName))
+        return title;
+    for (const world::Place& place : world::Countries(world::DefaultDataFolder(), language))
+        if (place.code.compare(country, Qt::CaseInsensitive) == 0)
+            return title.chopped(dataName.size()) + place.name;
+    return title;
+}
+
 }  // namespace
 
 QString AddWorldHolidaySource(const world::WorldSource& source)
 {
     const std::vector<world::WorldSource> stored = world::StoredWorldSources();
     if (std::any_of(stored.begin(), stored.end(), [&](const auto& s) { return SameChoice(s, source); }))
-        return WorldHolidaysDialog::tr("The holidays of %1 are there already.")
-            .arg(world::SourceTitle(source, QStringLiteral("en")));
+        return WorldHolidaysDialog::tr("The holidays of %1 are there already.").arg(TitleForReader(source));
     HolidayUndo& undo = ProgramHolidayUndo();
     undo.Remember(QStringLiteral("Add Country"));
-    QString title;
     try {
-        title = world::AddWorldSource(source);
+        world::AddWorldSource(source);
     } catch (...) {
         undo.Forget();
         throw;
@@ -269,7 +283,7 @@ QString AddWorldHolidaySource(const world::WorldSource& source)
                 return;
             }
     });
-    return WorldHolidaysDialog::tr("Added the holidays of %1.").arg(title);
+    return WorldHolidaysDialog::tr("Added the holidays of %1.").arg(TitleForReader(source));
 }
 
 }  // namespace morvessa

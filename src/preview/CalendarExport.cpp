@@ -46,14 +46,18 @@ void OpenCalendar::Reset()
 }
 
 namespace {
-// The PDF's title and the print job's name.
-const char* const kDocumentTitle = "Morvessa calendar";
+// The PDF's title and the print job's name, which the print dialog also offers as the file's name.
+const char* const kDocumentTitle = QT_TRANSLATE_NOOP("CalendarExport", "Morvessa calendar");
+QString DocumentTitle()
+{
+    return QCoreApplication::translate("CalendarExport", kDocumentTitle);
+}
 }  // namespace
 
 void WriteCalendarPdf(const sheet::Workbook& book, Paper paper, const QString& path)
 {
     const std::vector<const sheet::Worksheet*> sheets = SheetsInSpan(book, {1, book.SheetCount()});
-    WriteFileReplacing(SheetsPdf(sheets, paper, QString::fromLatin1(kDocumentTitle), PagesOrientation(sheets)), path);
+    WriteFileReplacing(SheetsPdf(sheets, paper, DocumentTitle(), PagesOrientation(sheets)), path);
 }
 
 bool ExportPdf(OpenCalendar& calendar, Paper paper, SaveDialogs& dialogs, ErrorReporter* reporter)
@@ -105,7 +109,7 @@ bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner&
     const int pages = book->SheetCount();
     trap.Step(102, [&] {
         printer.setPageLayout(CalendarPageLayout(paper, PagesOrientation(SheetsInSpan(*book, {1, pages}))));
-        printer.setDocName(QString::fromLatin1(kDocumentTitle));
+        printer.setDocName(DocumentTitle());
         printer.setFromTo(1, pages);
     });
     bool accepted = false;
@@ -120,18 +124,22 @@ bool PrintCalendar(OpenCalendar& calendar, Paper paper, const PrintDialogRunner&
             sheets.insert(sheets.end(), one.begin(), one.end());
         }
         if (sheets.empty())
-            throw std::runtime_error("The chosen pages hold no month.");
+            throw std::runtime_error(
+                QCoreApplication::translate("CalendarExport", "The chosen pages hold no month.").toStdString());
         // Printing to a file is saving one: through the same one-step replace as Export PDF, not
         // the printer's own file, which follows any link at the name and is cut short on failure.
         if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-            WriteFileReplacing(SheetsPdf(sheets, printer.pageLayout(), QString::fromLatin1(kDocumentTitle)),
+            WriteFileReplacing(SheetsPdf(sheets, printer.pageLayout(), DocumentTitle()),
                                printer.outputFileName());
             return;
         }
         PaintSheetPages(printer, sheets);
         // A queue that refuses the job must not pass for a printed calendar.
         if (const QString refusal = QueueRefusal(); !refusal.isEmpty())
-            throw std::runtime_error("The printer did not take the calendar: " + refusal.toStdString());
+            throw std::runtime_error(
+                QCoreApplication::translate("CalendarExport", "The printer did not take the calendar: %1")
+                    .arg(refusal)
+                    .toStdString());
     });
 }
 

@@ -3,6 +3,8 @@
 
 #include "app/MainWindow.h"
 
+#include "calendar/HolidayIcs.h"
+#include "calendar/StoredCalendars.h"
 #include "dialogs/ColorPickerDialog.h"
 #include "dialogs/HolidayListDialog.h"
 #include "dialogs/AboutDialog.h"
@@ -521,6 +523,34 @@ void ExpectUniqueLetters(const std::string& where, QWidget* menu, const QStringL
     for (QAction* action : menu->actions())
         if (action->menu())
             ExpectUniqueLetters(where + " > " + action->menu()->title().toStdString(), action->menu(), undoTexts);
+}
+
+// Messages made below the windows speak the user's language too: a refused import, and a place of
+// another country named as the user names that country.
+TEST(TranslatedMessagesTest, ARefusedImportAndAnAddedPlaceReadInGerman)
+{
+    test::TestApplication();
+    test::PrivateSettings settings;
+    ProgramTranslation translation;
+    ASSERT_TRUE(translation.Install(QLocale(QStringLiteral("de_DE"))));
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    QTemporaryDir folder;
+    QFile notes(folder.filePath(QStringLiteral("notes.ics")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("shopping list\n");
+    notes.close();
+    try {
+        ReadCalendarFile(notes.fileName());
+        ADD_FAILURE() << "a shopping list was read as a calendar";
+    } catch (const IcsError& error) {
+        EXPECT_TRUE(QString::fromUtf8(error.what())
+                        .contains(QStringLiteral("Diese Kalenderdatei kann nicht gelesen werden: sie ist keine "
+                                                 "iCalendar-Datei")))
+            << error.what();
+    }
+    const QString added = AddWorldHolidaySource(world::WorldSource{QStringLiteral("FR-67"), {}, {}, {}});
+    QLocale::setDefault(QLocale::c());
+    EXPECT_TRUE(added.contains(QStringLiteral(", Frankreich wurden"))) << added.toStdString();
 }
 
 TEST_P(TranslationTest, MenuLettersAreUniqueInEveryMenuAndBar)
