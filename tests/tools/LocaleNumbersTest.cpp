@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -42,6 +43,28 @@ QByteArray WithoutStamps(QByteArray ics)
 {
     static const QRegularExpression stamp(QStringLiteral("DTSTAMP:[0-9TZ]+\r\n"));
     return QString::fromUtf8(ics).remove(stamp).toUtf8();
+}
+
+// The npm reader exceljs (scripts/xlsx-reader.sh), a reader of .xlsx files that is not ours.
+const QString kExcelJs = QStringLiteral(MORVESSA_SOURCE_DIR "/.deps/exceljs-4.4.0/node_modules");
+
+bool ExcelJsPresent()
+{
+    return QFileInfo(kExcelJs + QStringLiteral("/exceljs/package.json")).exists() &&
+           !QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty();
+}
+
+// What exceljs reads from a workbook, one fact a line; empty when it cannot read it.
+QByteArray ExcelJsView(const QString& book)
+{
+    QProcess node;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("NODE_PATH"), kExcelJs);
+    node.setProcessEnvironment(environment);
+    node.start(QStringLiteral("node"), {QStringLiteral(MORVESSA_SOURCE_DIR "/tests/tools/xlsx_cells.js"), book});
+    if (!node.waitForFinished(60000) || node.exitStatus() != QProcess::NormalExit || node.exitCode() != 0)
+        return {};
+    return node.readAllStandardOutput();
 }
 
 class LocaleNumbersTest : public ::testing::Test {
@@ -140,6 +163,12 @@ TEST_F(LocaleNumbersTest, EveryFileWrittenUnderAForeignLocaleIsTheCLocalesFile)
         EXPECT_EQ(WithoutStamps(Contents(dir + "/c.ics")), WithoutStamps(Contents(c + "/c.ics"))) << name;
         if (pythonReaders) {
             EXPECT_TRUE(XlsxReadsLikeXls(c + "/c.xls", dir + "/c.xlsx")) << name;
+        }
+        if (ExcelJsPresent()) {
+            const QByteArray read = ExcelJsView(dir + "/c.xlsx");
+            EXPECT_TRUE(read.contains("default-row 12.75\n")) << name;
+            EXPECT_TRUE(read.contains("\"left\":0.75")) << name;
+            EXPECT_EQ(read, ExcelJsView(c + "/c.xlsx")) << name;
         }
         if (test::PdfToolsPresent()) {
             EXPECT_EQ(test::PdfPageSizes(dir + "/c.pdf"), test::PdfPageSizes(c + "/c.pdf")) << name;
