@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 #include "host/SheetSnapshot.h"
-
 #include "calendar/GenerateCalendar.h"
 #include "colours/ColorPalette.h"
 #include "core/CalendarNames.h"
@@ -16,6 +15,7 @@
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
 #include "preview/PreviewWindow.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/UiRoutines.h"
 #include "widgets/WindowUndo.h"
 #include "core/ErrorTrap.h"
@@ -187,11 +187,11 @@ void MainWindow::BuildControls()
     BuildFloatingHolidayControls();
     BuildColourControls();
 
-    // The controls keep their design places below the menu bar.
+    // The controls keep their design places below the menu bar, scrolled on a screen too small.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child != menuBar_)
             child->move(child->x(), child->y() + barHeight);
-
+    ScrollWhenLargerThanScreen(*this, menuBar_);
     // The design colours; the optional skin replaces them during the load.
     PaintWindowBackground(this, Qt::white);
 

@@ -10,6 +10,7 @@
 #include "preview/PreviewModel.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/UiRoutines.h"
 
 #include <algorithm>
@@ -286,11 +287,14 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
         return RunStandardPrintDialog(printer, pageCount, this);
     };
     BuildMenuBar();
-    // Opens at the design size; larger gives the viewport more room, smaller is not offered.
+    // Opens at the design size; larger gives the viewport more room, smaller is offered only down to
+    // what a screen smaller than the design leaves (the viewport gives up the room).
     const QSize designed(TwipsToPixels(kClientWidth),
                          TwipsToPixels(kClientHeight) + menuBar_->sizeHint().height());
-    setMinimumSize(designed);
-    resize(designed);
+    const QSize fitted = SizeWithinScreen(designed, *this);
+    shrunk_ = designed - fitted;
+    setMinimumSize(fitted);
+    resize(fitted);
     LayOutClientArea();
 
     connect(zoomInButton_, &QPushButton::clicked, this, [this] { ZoomInClicked(); });
@@ -467,9 +471,9 @@ void PreviewWindow::LayOutClientArea()
     const int menuHeight = menuBar_->sizeHint().height();
     menuBar_->setGeometry(0, 0, width(), menuHeight);
     client_->setGeometry(0, menuHeight, width(), height() - menuHeight);
-    // What the window grew by beyond its design size goes to the viewport.
-    const int dx = std::max(0, client_->width() - TwipsToPixels(kClientWidth));
-    const int dy = std::max(0, client_->height() - TwipsToPixels(kClientHeight));
+    // What the window grew by beyond its design size goes to the viewport, and so does what it lacks.
+    const int dx = std::max(-shrunk_.width(), client_->width() - TwipsToPixels(kClientWidth));
+    const int dy = std::max(-shrunk_.height(), client_->height() - TwipsToPixels(kClientHeight));
     const PictureBoxState& viewport = model_->Viewport();
     viewport_->setGeometry(TwipsRect(static_cast<int>(viewport.left), static_cast<int>(viewport.top),
                                      kViewportWidth, kViewportHeight)

@@ -151,6 +151,7 @@ private:
     QString excelFile_;  // mExcelFile
     QImage snapshot_;
     bool centred_ = false;
+    QSize shrunk_;  // how far below its design size a small screen made the window
     bool syncingWidgets_ = false;
     int wheelZoomDelta_ = 0;  // Ctrl+wheel turns not yet a whole notch (fine-grained wheels)
 
