@@ -2,6 +2,7 @@
 #include "widgets/ScreenReader.h"
 
 #include "holidays/HolidayEditing.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/Translations.h"
 
 #include <QCheckBox>
@@ -127,7 +128,7 @@ WorldHolidaysDialog::WorldHolidaysDialog(int year, QWidget* parent)
                 preview_->item(row)->setCheckState(shown ? Qt::Checked : Qt::Unchecked);
     });
     connect(year_, &QSpinBox::valueChanged, this, [this] { FillPreview(); });
-    resize(720, 480);
+    resize(SizeWithinScreen(QSize(720, 480), *this));
     FillPreview();
 }
 
