@@ -626,6 +626,10 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>Done.</source>
         <translation>Fertig.</translation>
     </message>
+    <message>
+        <source>The file could not be saved: %1 (%2).</source>
+        <translation>Die Datei konnte nicht gespeichert werden: %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -652,6 +656,13 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>The settings file &quot;%1&quot; is not a file.</source>
         <translation>Die Einstellungsdatei &quot;%1&quot; ist keine Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFiles</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -616,6 +616,10 @@ Would you like to proceed anyway?</source>
         <source>Done.</source>
         <translation>Listo.</translation>
     </message>
+    <message>
+        <source>The file could not be saved: %1 (%2).</source>
+        <translation>No se pudo guardar el archivo: %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -642,6 +646,13 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The settings file &quot;%1&quot; is not a file.</source>
         <translation>El archivo de ajustes «%1» no es un archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFiles</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,10 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>Done.</source>
         <translation>Terminé.</translation>
     </message>
+    <message>
+        <source>The file could not be saved: %1 (%2).</source>
+        <translation>Le fichier n&apos;a pas pu être enregistré : %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -652,6 +656,13 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>The settings file &quot;%1&quot; is not a file.</source>
         <translation>Le fichier de réglages « %1 » n&apos;est pas un fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFiles</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>

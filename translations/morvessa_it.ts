@@ -616,6 +616,10 @@ Would you like to proceed anyway?</source>
         <source>Done.</source>
         <translation>Fatto.</translation>
     </message>
+    <message>
+        <source>The file could not be saved: %1 (%2).</source>
+        <translation>Impossibile salvare il file: %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -642,6 +646,13 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The settings file &quot;%1&quot; is not a file.</source>
         <translation>Il file delle impostazioni «%1» non è un file.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFiles</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>

@@ -616,6 +616,10 @@ Would you like to proceed anyway?</source>
         <source>Done.</source>
         <translation>Gotowe.</translation>
     </message>
+    <message>
+        <source>The file could not be saved: %1 (%2).</source>
+        <translation>Nie udało się zapisać pliku: %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -642,6 +646,13 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The settings file &quot;%1&quot; is not a file.</source>
         <translation>Plik ustawień „%1” nie jest plikiem.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFiles</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
 </context>
 <context>

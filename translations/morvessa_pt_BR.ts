@@ -616,6 +616,10 @@ Would you like to proceed anyway?</source>
         <source>Done.</source>
         <translation>Pronto.</translation>
     </message>
+    <message>
+        <source>The file could not be saved: %1 (%2).</source>
+        <translation>Não foi possível salvar o arquivo: %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -642,6 +646,13 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The settings file &quot;%1&quot; is not a file.</source>
         <translation>O arquivo de configurações “%1” não é um arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFiles</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
     </message>
 </context>
 <context>

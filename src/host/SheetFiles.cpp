@@ -3,6 +3,7 @@
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/io/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace {
 
 [[noreturn]] void ThrowWriteError(const QString& path, const QString& reason)
 {
-    throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString());
+    throw std::runtime_error(QCoreApplication::translate("SheetFiles", "Cannot write %1: %2").arg(path, reason).toStdString());
 }
 
 }  // namespace

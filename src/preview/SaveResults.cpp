@@ -103,6 +103,21 @@ QString OverwriteQuestion(const QString& targetName)
         .arg(targetName);
 }
 
+namespace {
+
+// The spreadsheet layer says why in English; the user reads it in the windows' language. Other
+// failures go on as they are.
+void ThrowUnsavedInUsersWords(const std::string& path, const std::string& reason)
+{
+    if (path.empty())
+        return;
+    throw std::runtime_error(QCoreApplication::translate("SaveResults", "The file could not be saved: %1 (%2).")
+                                 .arg(QString::fromStdString(path), QString::fromStdString(reason))
+                                 .toStdString());
+}
+
+}  // namespace
+
 void CopyFileReplacing(const QString& source, const QString& target)
 {
     // XlsError is a std::runtime_error whose text names the file and the reason.
@@ -145,13 +160,21 @@ bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorRepo
     }
     if (answer == kAnswerYes) {
         copyFailed = !trap.Step(130, [&] {
-            if (target.type == SaveFileType::Xlsx)
-                sheet::xlsx::SaveXlsFileAsXlsx(excelFile.toStdString(), target.path.toStdString());
-            else if (target.type == SaveFileType::Pdf)
-                WriteCalendarPdf(*sheet::xls::OpenWorkbook(QFile::encodeName(excelFile).toStdString()),
-                                 CalendarPaper(), target.path);
-            else
-                CopyFileReplacing(excelFile, target.path);
+            try {
+                if (target.type == SaveFileType::Xlsx)
+                    sheet::xlsx::SaveXlsFileAsXlsx(excelFile.toStdString(), target.path.toStdString());
+                else if (target.type == SaveFileType::Pdf)
+                    WriteCalendarPdf(*sheet::xls::OpenWorkbook(QFile::encodeName(excelFile).toStdString()),
+                                     CalendarPaper(), target.path);
+                else
+                    CopyFileReplacing(excelFile, target.path);
+            } catch (const sheet::xls::XlsError& error) {
+                ThrowUnsavedInUsersWords(error.unsavedPath, error.reason);
+                throw;
+            } catch (const sheet::xlsx::XlsxError& error) {
+                ThrowUnsavedInUsersWords(error.unsavedPath, error.reason);
+                throw;
+            }
         });
         copied = !copyFailed;
     }

@@ -19,6 +19,7 @@
 #include "holidays/HolidayRules.h"
 #include "settings/SettingsStore.h"
 #include "host/HostInstances.h"
+#include "host/SheetFiles.h"
 #include "preview/PreviewWindow.h"
 #include "preview/SaveResults.h"
 #include "widgets/ScreenReader.h"
@@ -546,6 +547,13 @@ TEST(TranslatedMessagesTest, ARefusedImportAndAnAddedPlaceReadInGerman)
         EXPECT_TRUE(QString::fromUtf8(error.what())
                         .contains(QStringLiteral("Diese Kalenderdatei kann nicht gelesen werden: sie ist keine "
                                                  "iCalendar-Datei")))
+            << error.what();
+    }
+    try {
+        WriteFileReplacing(QByteArray("%PDF"), folder.filePath(QStringLiteral("no folder/x.pdf")));
+        ADD_FAILURE() << "a file was written into a folder that is not there";
+    } catch (const std::runtime_error& error) {
+        EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QStringLiteral("kann nicht geschrieben werden")))
             << error.what();
     }
     const QString added = AddWorldHolidaySource(world::WorldSource{QStringLiteral("FR-67"), {}, {}, {}});

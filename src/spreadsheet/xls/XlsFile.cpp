@@ -69,7 +69,7 @@ void SaveWorkbook(const Workbook& wb, const std::string& path, io::Durability du
     try {
         io::ReplaceFileAtomically(path, bytes, durability);
     } catch (const io::FileError& error) {
-        throw XlsError("The file could not be saved: " + path + " (" + error.reason() + ").");
+        throw XlsError(path, error.reason());
     }
 }
 
@@ -79,7 +79,7 @@ void SaveWorkbook(const Workbook& wb, const std::string& path, io::ReplacementBa
     try {
         batch.Add(path, bytes);
     } catch (const io::FileError& error) {
-        throw XlsError("The file could not be saved: " + path + " (" + error.reason() + ").");
+        throw XlsError(path, error.reason());
     }
 }
 
@@ -105,7 +105,7 @@ void CopyWorkbookFile(const std::string& source, const std::string& target, Sour
     try {
         io::ReplaceFileAtomically(target, bytes);
     } catch (const io::FileError& error) {
-        throw XlsError("The file could not be saved: " + target + " (" + error.reason() + ").");
+        throw XlsError(target, error.reason());
     }
 }
 

@@ -21,6 +21,14 @@ namespace morvessa::sheet::xls {
 class XlsError : public std::runtime_error {
 public:
     explicit XlsError(const std::string& description) : std::runtime_error(description) {}
+    // A file that could not be saved, with the system's reason, so a window can say it in its words.
+    XlsError(const std::string& path, const std::string& reason)
+        : std::runtime_error("The file could not be saved: " + path + " (" + reason + ")."), unsavedPath(path),
+          reason(reason)
+    {
+    }
+    std::string unsavedPath;  // empty for any other failure
+    std::string reason;
 };
 
 // Writes the workbook to path, replacing an existing file in one step (see ReplaceFileAtomically):

@@ -545,7 +545,7 @@ void SaveWorkbook(const Workbook& wb, const std::string& path)
     try {
         io::ReplaceFileAtomically(path, bytes);
     } catch (const io::FileError& error) {
-        throw XlsxError("The file could not be saved: " + path + " (" + error.reason() + ").");
+        throw XlsxError(path, error.reason());
     }
 }
 

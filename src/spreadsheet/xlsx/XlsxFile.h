@@ -18,6 +18,14 @@ namespace morvessa::sheet::xlsx {
 class XlsxError : public std::runtime_error {
 public:
     explicit XlsxError(const std::string& description) : std::runtime_error(description) {}
+    // A file that could not be saved, with the system's reason, so a window can say it in its words.
+    XlsxError(const std::string& path, const std::string& reason)
+        : std::runtime_error("The file could not be saved: " + path + " (" + reason + ")."), unsavedPath(path),
+          reason(reason)
+    {
+    }
+    std::string unsavedPath;  // empty for any other failure
+    std::string reason;
 };
 
 // Writes the workbook to path. An existing file is replaced in one step only once the new one is
