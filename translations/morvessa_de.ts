@@ -1203,6 +1203,10 @@ Um ein Bundesland, eine Region oder ein anderes Land zu wählen: %2.</translatio
         <source>Calendar of %1</source>
         <translation>Kalender: %1</translation>
     </message>
+    <message>
+        <source>The month sheet is empty.</source>
+        <translation>Das Monatsblatt ist leer.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>

@@ -1193,6 +1193,10 @@ Para elegir un estado, una región u otro país: %2.</translation>
         <source>Calendar of %1</source>
         <translation>Calendario: %1</translation>
     </message>
+    <message>
+        <source>The month sheet is empty.</source>
+        <translation>La hoja del mes está vacía.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>

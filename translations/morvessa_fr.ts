@@ -1203,6 +1203,10 @@ Pour choisir un État, une région ou un autre pays : %2.</translation>
         <source>Calendar of %1</source>
         <translation>Calendrier : %1</translation>
     </message>
+    <message>
+        <source>The month sheet is empty.</source>
+        <translation>La feuille du mois est vide.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>

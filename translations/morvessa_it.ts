@@ -1193,6 +1193,10 @@ Per scegliere uno stato, una regione o un altro paese: %2.</translation>
         <source>Calendar of %1</source>
         <translation>Calendario: %1</translation>
     </message>
+    <message>
+        <source>The month sheet is empty.</source>
+        <translation>Il foglio del mese è vuoto.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>

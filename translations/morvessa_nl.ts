@@ -1193,6 +1193,10 @@ Om een staat, regio of ander land te kiezen: %2.</translation>
         <source>Calendar of %1</source>
         <translation>Kalender: %1</translation>
     </message>
+    <message>
+        <source>The month sheet is empty.</source>
+        <translation>Het maandblad is leeg.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>

@@ -1193,6 +1193,10 @@ Aby wybrać stan, region lub inny kraj: %2.</translation>
         <source>Calendar of %1</source>
         <translation>Kalendarz: %1</translation>
     </message>
+    <message>
+        <source>The month sheet is empty.</source>
+        <translation>Arkusz miesiąca jest pusty.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>

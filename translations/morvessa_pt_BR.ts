@@ -1193,6 +1193,10 @@ Para escolher um estado, uma região ou outro país: %2.</translation>
         <source>Calendar of %1</source>
         <translation>Calendário: %1</translation>
     </message>
+    <message>
+        <source>The month sheet is empty.</source>
+        <translation>A planilha do mês está vazia.</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::RuleHolidayDialog</name>

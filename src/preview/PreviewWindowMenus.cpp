@@ -115,7 +115,7 @@ void PreviewWindow::ShowMonth(int index)
     trap.Step(102, [&] {
         const std::optional<sheet::CellRange> area = sheet->UsedArea();
         if (!area)
-            throw std::runtime_error("The month sheet is empty.");
+            throw std::runtime_error(tr("The month sheet is empty.").toStdString());
         picture = RenderRangePicture(*sheet, *area);
     });
     if (picture.isNull())
