@@ -15,6 +15,7 @@
 #include "holidays/HolidayCatalogue.h"
 #include "settings/SettingsStore.h"
 #include "preview/PreviewWindow.h"
+#include "widgets/ScreenReader.h"
 #include "widgets/UiRoutines.h"
 #include "core/ErrorTrap.h"
 #include "support/UiTestSupport.h"
@@ -504,6 +505,18 @@ TEST_F(MainWindowTest, TabFollowsTheWindowGroupByGroupAndEnterPressesTheFocusedB
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(Control<QPushButton>("PushButton4"), &enter);
     EXPECT_EQ(dialogs, 1);
+
+    // Alt and a button's underlined letter press it, even from the year box.
+    MainWindow& shown = *form_;
+    shown.show();
+    shown.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+    auto* add = Control<QPushButton>("PushButton8");
+    const QChar letter = MnemonicLetter(add->text());
+    ASSERT_FALSE(letter.isNull());
+    Control<QLineEdit>("Text5")->setFocus();
+    QTest::keyClick(Control<QLineEdit>("Text5"), letter.toLatin1(), Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialogs == 2; }));  // the button shows itself pressed first
 }
 
 TEST_F(MainWindowTest, FocusingTheYearBoxSelectsItsWholeText)
