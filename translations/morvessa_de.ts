@@ -580,6 +580,34 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Die Kalenderdatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>it holds more than %1 lines and listed dates (line %2)</source>
+        <translation>sie enthält mehr als %1 Zeilen und aufgezählte Daten (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>a block holds more than %1 lines and listed dates (line %2)</source>
+        <translation>ein Block enthält mehr als %1 Zeilen und aufgezählte Daten (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KB (line %1)</source>
+        <translation>eine Zeile ist länger als 64 KB (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>a line has more than %1 parameters (line %2)</source>
+        <translation>eine Zeile hat mehr als %1 Parameter (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>its blocks are nested more than %1 deep (line %2)</source>
+        <translation>ihre Blöcke sind tiefer als %1 Ebenen verschachtelt (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 events</source>
+        <translation>sie enthält mehr als %1 Termine</translation>
+    </message>
+    <message>
+        <source>it ends a block it did not begin (line %1)</source>
+        <translation>sie beendet einen Block, den sie nicht begonnen hat (Zeile %1)</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -663,6 +691,25 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCalendars</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeats more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>Im Kalender „%1“ wiederholt sich „%2 öfter als %3-mal oder unzählbar oft; nur bis dahin gezeigt.</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeat more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>Im Kalender „%1“ wiederholen sich „%2 öfter als %3-mal oder unzählbar oft; nur bis dahin gezeigt.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
+        <translation>Der Kalender „%1“ markiert in diesen Jahren mehr als %2 Tage; nur bis dahin gezeigt.</translation>
     </message>
 </context>
 <context>

@@ -570,6 +570,34 @@ Would you like to proceed anyway?</source>
         <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
         <translation>No se puede leer el archivo de calendario «%1»: %2.</translation>
     </message>
+    <message>
+        <source>it holds more than %1 lines and listed dates (line %2)</source>
+        <translation>contiene más de %1 líneas y fechas enumeradas (línea %2)</translation>
+    </message>
+    <message>
+        <source>a block holds more than %1 lines and listed dates (line %2)</source>
+        <translation>un bloque contiene más de %1 líneas y fechas enumeradas (línea %2)</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KB (line %1)</source>
+        <translation>una línea ocupa más de 64 KB (línea %1)</translation>
+    </message>
+    <message>
+        <source>a line has more than %1 parameters (line %2)</source>
+        <translation>una línea tiene más de %1 parámetros (línea %2)</translation>
+    </message>
+    <message>
+        <source>its blocks are nested more than %1 deep (line %2)</source>
+        <translation>sus bloques están anidados a más de %1 niveles (línea %2)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 events</source>
+        <translation>contiene más de %1 eventos</translation>
+    </message>
+    <message>
+        <source>it ends a block it did not begin (line %1)</source>
+        <translation>cierra un bloque que no abrió (línea %1)</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -653,6 +681,25 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCalendars</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> y %1 más</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeats more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>En el calendario «%1», «%2 se repite más de %3 veces o incontables veces; se muestra solo hasta ahí.</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeat more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>En el calendario «%1», «%2 se repiten más de %3 veces o incontables veces; se muestran solo hasta ahí.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
+        <translation>El calendario «%1» marca más de %2 días en estos años; se muestra solo hasta ahí.</translation>
     </message>
 </context>
 <context>

@@ -580,6 +580,34 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Le fichier de calendrier « %1 » ne peut pas être lu : %2.</translation>
     </message>
+    <message>
+        <source>it holds more than %1 lines and listed dates (line %2)</source>
+        <translation>il contient plus de %1 lignes et dates listées (ligne %2)</translation>
+    </message>
+    <message>
+        <source>a block holds more than %1 lines and listed dates (line %2)</source>
+        <translation>un bloc contient plus de %1 lignes et dates listées (ligne %2)</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KB (line %1)</source>
+        <translation>une ligne dépasse 64 Ko (ligne %1)</translation>
+    </message>
+    <message>
+        <source>a line has more than %1 parameters (line %2)</source>
+        <translation>une ligne a plus de %1 paramètres (ligne %2)</translation>
+    </message>
+    <message>
+        <source>its blocks are nested more than %1 deep (line %2)</source>
+        <translation>ses blocs sont imbriqués sur plus de %1 niveaux (ligne %2)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 events</source>
+        <translation>il contient plus de %1 événements</translation>
+    </message>
+    <message>
+        <source>it ends a block it did not begin (line %1)</source>
+        <translation>il termine un bloc qu’il n’a pas commencé (ligne %1)</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -663,6 +691,25 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCalendars</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> et %1 autres</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeats more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>Dans le calendrier « %1 », « %2 se répète plus de %3 fois ou d’innombrables fois ; affiché jusque-là seulement.</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeat more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>Dans le calendrier « %1 », « %2 se répètent plus de %3 fois ou d’innombrables fois ; affichés jusque-là seulement.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
+        <translation>Le calendrier « %1 » marque plus de %2 jours sur ces années ; affiché jusque-là seulement.</translation>
     </message>
 </context>
 <context>

@@ -570,6 +570,34 @@ Would you like to proceed anyway?</source>
         <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Il file di calendario «%1» non può essere letto: %2.</translation>
     </message>
+    <message>
+        <source>it holds more than %1 lines and listed dates (line %2)</source>
+        <translation>contiene più di %1 righe e date elencate (riga %2)</translation>
+    </message>
+    <message>
+        <source>a block holds more than %1 lines and listed dates (line %2)</source>
+        <translation>un blocco contiene più di %1 righe e date elencate (riga %2)</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KB (line %1)</source>
+        <translation>una riga è più lunga di 64 KB (riga %1)</translation>
+    </message>
+    <message>
+        <source>a line has more than %1 parameters (line %2)</source>
+        <translation>una riga ha più di %1 parametri (riga %2)</translation>
+    </message>
+    <message>
+        <source>its blocks are nested more than %1 deep (line %2)</source>
+        <translation>i suoi blocchi sono annidati per più di %1 livelli (riga %2)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 events</source>
+        <translation>contiene più di %1 eventi</translation>
+    </message>
+    <message>
+        <source>it ends a block it did not begin (line %1)</source>
+        <translation>chiude un blocco che non ha aperto (riga %1)</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -653,6 +681,25 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCalendars</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> e altri %1</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeats more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>Nel calendario «%1», «%2 si ripete più di %3 volte o innumerevoli volte; mostrato solo fin lì.</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeat more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>Nel calendario «%1», «%2 si ripetono più di %3 volte o innumerevoli volte; mostrati solo fin lì.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
+        <translation>Il calendario «%1» segna più di %2 giorni in questi anni; mostrato solo fin lì.</translation>
     </message>
 </context>
 <context>

@@ -570,6 +570,34 @@ Would you like to proceed anyway?</source>
         <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Het kalenderbestand ‘%1’ kan niet worden gelezen: %2.</translation>
     </message>
+    <message>
+        <source>it holds more than %1 lines and listed dates (line %2)</source>
+        <translation>het bevat meer dan %1 regels en opgesomde datums (regel %2)</translation>
+    </message>
+    <message>
+        <source>a block holds more than %1 lines and listed dates (line %2)</source>
+        <translation>een blok bevat meer dan %1 regels en opgesomde datums (regel %2)</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KB (line %1)</source>
+        <translation>een regel is langer dan 64 KB (regel %1)</translation>
+    </message>
+    <message>
+        <source>a line has more than %1 parameters (line %2)</source>
+        <translation>een regel heeft meer dan %1 parameters (regel %2)</translation>
+    </message>
+    <message>
+        <source>its blocks are nested more than %1 deep (line %2)</source>
+        <translation>de blokken zijn meer dan %1 niveaus diep genest (regel %2)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 events</source>
+        <translation>het bevat meer dan %1 afspraken</translation>
+    </message>
+    <message>
+        <source>it ends a block it did not begin (line %1)</source>
+        <translation>het sluit een blok dat het niet heeft geopend (regel %1)</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -653,6 +681,25 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Kan %1 niet schrijven: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCalendars</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> en nog %1</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeats more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>In de kalender &quot;%1&quot; herhaalt &quot;%2 zich meer dan %3 keer of ontelbaar vaak; alleen tot daar getoond.</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeat more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>In de kalender &quot;%1&quot; herhalen &quot;%2 zich meer dan %3 keer of ontelbaar vaak; alleen tot daar getoond.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
+        <translation>De kalender &quot;%1&quot; markeert in deze jaren meer dan %2 dagen; alleen tot daar getoond.</translation>
     </message>
 </context>
 <context>

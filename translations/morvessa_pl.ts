@@ -570,6 +570,34 @@ Would you like to proceed anyway?</source>
         <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Nie można odczytać pliku kalendarza „%1”: %2.</translation>
     </message>
+    <message>
+        <source>it holds more than %1 lines and listed dates (line %2)</source>
+        <translation>zawiera ponad %1 wierszy i wymienionych dat (wiersz %2)</translation>
+    </message>
+    <message>
+        <source>a block holds more than %1 lines and listed dates (line %2)</source>
+        <translation>blok zawiera ponad %1 wierszy i wymienionych dat (wiersz %2)</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KB (line %1)</source>
+        <translation>wiersz jest dłuższy niż 64 KB (wiersz %1)</translation>
+    </message>
+    <message>
+        <source>a line has more than %1 parameters (line %2)</source>
+        <translation>wiersz ma ponad %1 parametrów (wiersz %2)</translation>
+    </message>
+    <message>
+        <source>its blocks are nested more than %1 deep (line %2)</source>
+        <translation>jego bloki są zagnieżdżone na ponad %1 poziomów (wiersz %2)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 events</source>
+        <translation>zawiera ponad %1 wydarzeń</translation>
+    </message>
+    <message>
+        <source>it ends a block it did not begin (line %1)</source>
+        <translation>zamyka blok, którego nie otworzył (wiersz %1)</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -653,6 +681,25 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Nie można zapisać %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCalendars</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> i %1 innych</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeats more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>W kalendarzu „%1” „%2 powtarza się ponad %3 razy lub niezliczenie wiele razy; pokazano tylko do tego miejsca.</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeat more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>W kalendarzu „%1” „%2 powtarzają się ponad %3 razy lub niezliczenie wiele razy; pokazano tylko do tego miejsca.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
+        <translation>Kalendarz „%1” zaznacza w tych latach ponad %2 dni; pokazano tylko do tego miejsca.</translation>
     </message>
 </context>
 <context>

@@ -570,6 +570,34 @@ Would you like to proceed anyway?</source>
         <source>The calendar file &quot;%1&quot; cannot be read: %2.</source>
         <translation>O arquivo de calendário “%1” não pode ser lido: %2.</translation>
     </message>
+    <message>
+        <source>it holds more than %1 lines and listed dates (line %2)</source>
+        <translation>ele contém mais de %1 linhas e datas listadas (linha %2)</translation>
+    </message>
+    <message>
+        <source>a block holds more than %1 lines and listed dates (line %2)</source>
+        <translation>um bloco contém mais de %1 linhas e datas listadas (linha %2)</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KB (line %1)</source>
+        <translation>uma linha tem mais de 64 KB (linha %1)</translation>
+    </message>
+    <message>
+        <source>a line has more than %1 parameters (line %2)</source>
+        <translation>uma linha tem mais de %1 parâmetros (linha %2)</translation>
+    </message>
+    <message>
+        <source>its blocks are nested more than %1 deep (line %2)</source>
+        <translation>seus blocos estão aninhados em mais de %1 níveis (linha %2)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 events</source>
+        <translation>ele contém mais de %1 eventos</translation>
+    </message>
+    <message>
+        <source>it ends a block it did not begin (line %1)</source>
+        <translation>ele fecha um bloco que não abriu (linha %1)</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -653,6 +681,25 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Não é possível gravar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCalendars</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> e mais %1</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeats more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>No calendário &quot;%1&quot;, &quot;%2 se repete mais de %3 vezes ou incontáveis vezes; mostrado só até aí.</translation>
+    </message>
+    <message>
+        <source>In the calendar &quot;%1&quot;, &quot;%2 repeat more often than %3 times or than can be counted; shown up to there only.</source>
+        <translation>No calendário &quot;%1&quot;, &quot;%2 se repetem mais de %3 vezes ou incontáveis vezes; mostrados só até aí.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
+        <translation>O calendário &quot;%1&quot; marca mais de %2 dias nesses anos; mostrado só até aí.</translation>
     </message>
 </context>
 <context>

@@ -19,12 +19,6 @@ namespace {
                        .toStdString());
 }
 
-// The limits only a made-up file reaches are told in English.
-[[noreturn]] void Refuse(const std::string& why)
-{
-    Refuse(QString::fromStdString(why));
-}
-
 bool StartsWithWord(const char* line, qsizetype length, const char* word)
 {
     const qsizetype n = qsizetype(qstrlen(word));
@@ -102,7 +96,6 @@ void PreScanIcs(const QByteArray& data)
     int values = 0;
     int lineNumber = 0;
     const char* text = data.constData();
-    const auto at = [&] { return " (line " + std::to_string(lineNumber) + ")"; };
     for (qsizetype start = 0; start < data.size();) {
         qsizetype end = data.indexOf('\n', start);
         if (end < 0)
@@ -122,31 +115,34 @@ void PreScanIcs(const QByteArray& data)
             logical.Start(line, length);
         const int moreValues = logical.extraValues - valuesBefore + (continuation || length == 0 ? 0 : 1);
         if ((values += moreValues) > kMaxIcsValues)
-            Refuse("it holds more than " + std::to_string(kMaxIcsValues) + " lines and listed dates" + at());
+            Refuse(QCoreApplication::translate("IcsFile", "it holds more than %1 lines and listed dates (line %2)").arg(kMaxIcsValues).arg(lineNumber));
         const bool blockLine = !continuation && (StartsWithWord(line, length, "BEGIN:") ||
                                                  StartsWithWord(line, length, "END:"));
         if (!blockLine && !open.empty() &&
             (open.back().properties += moreValues) > kMaxIcsPropertiesPerComponent)
-            Refuse("a block holds more than " + std::to_string(kMaxIcsPropertiesPerComponent) +
-                   " lines and listed dates" + at());
+            Refuse(QCoreApplication::translate("IcsFile", "a block holds more than %1 lines and listed dates (line %2)")
+                       .arg(kMaxIcsPropertiesPerComponent)
+                       .arg(lineNumber));
         if (logical.length > kMaxIcsLineBytes)
-            Refuse("a line is longer than 64 KB" + at());
+            Refuse(QCoreApplication::translate("IcsFile", "a line is longer than 64 KB (line %1)").arg(lineNumber));
         if (logical.parameters > kMaxIcsParametersPerProperty)
-            Refuse("a line has more than " + std::to_string(kMaxIcsParametersPerProperty) + " parameters" + at());
+            Refuse(QCoreApplication::translate("IcsFile", "a line has more than %1 parameters (line %2)")
+                       .arg(kMaxIcsParametersPerProperty)
+                       .arg(lineNumber));
         if (continuation || length == 0)
             continue;
         if (StartsWithWord(line, length, "BEGIN:")) {
             if (open.size() >= std::size_t(kMaxIcsNesting))
-                Refuse("its blocks are nested more than " + std::to_string(kMaxIcsNesting) + " deep" + at());
+                Refuse(QCoreApplication::translate("IcsFile", "its blocks are nested more than %1 deep (line %2)").arg(kMaxIcsNesting).arg(lineNumber));
             open.push_back({QByteArray(line + 6, length - 6).trimmed().toUpper(), 0});
             if (open.back().name == "VCALENDAR")
                 calendar = true;
             else if (open.back().name == "VEVENT" && ++events > kMaxIcsEvents)
-                Refuse("it holds more than " + std::to_string(kMaxIcsEvents) + " events");
+                Refuse(QCoreApplication::translate("IcsFile", "it holds more than %1 events").arg(kMaxIcsEvents));
         } else if (StartsWithWord(line, length, "END:")) {
             // libical answers every stray END with a complaint of its own; a real file has none.
             if (open.empty() || open.back().name != QByteArray(line + 4, length - 4).trimmed().toUpper())
-                Refuse("it ends a block it did not begin" + at());
+                Refuse(QCoreApplication::translate("IcsFile", "it ends a block it did not begin (line %1)").arg(lineNumber));
             open.pop_back();
         }
     }

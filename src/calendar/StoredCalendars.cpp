@@ -262,18 +262,24 @@ StoredCalendarDays DaysOfStoredCalendars(int firstYear, int lastYear)
                 // A few names say which; a hostile file's thousands are counted instead.
                 QString events = QStringList(expansion.cutEvents.mid(0, 3)).join(QStringLiteral("\", \""));
                 if (expansion.cutEvents.size() > 3)
-                    events += QStringLiteral("\" and %1 more").arg(expansion.cutEvents.size() - 3);
+                    events += u'"' + QCoreApplication::translate("StoredCalendars", " and %1 more")
+                                         .arg(expansion.cutEvents.size() - 3);
                 else
                     events += u'"';
-                result.notices.append(QStringLiteral("In the calendar \"%1\", \"%2 repeat%4 more often than %3 times "
-                                                      "or than can be counted; shown up to there only.")
-                                           .arg(calendar.name, events)
-                                           .arg(kMaxOccurrencesOfEvent)
-                                           .arg(expansion.cutEvents.size() == 1 ? "s" : ""));
+                const QString notice =
+                    expansion.cutEvents.size() == 1
+                        ? QCoreApplication::translate("StoredCalendars",
+                                                      "In the calendar \"%1\", \"%2 repeats more often than %3 "
+                                                      "times or than can be counted; shown up to there only.")
+                        : QCoreApplication::translate("StoredCalendars",
+                                                      "In the calendar \"%1\", \"%2 repeat more often than %3 "
+                                                      "times or than can be counted; shown up to there only.");
+                result.notices.append(notice.arg(calendar.name, events).arg(kMaxOccurrencesOfEvent));
             }
             if (expansion.daysCut)
-                result.notices.append(QStringLiteral("The calendar \"%1\" marks more than %2 days in these years; "
-                                                     "shown up to there only.")
+                result.notices.append(QCoreApplication::translate("StoredCalendars",
+                                                                  "The calendar \"%1\" marks more than %2 days in "
+                                                                  "these years; shown up to there only.")
                                           .arg(calendar.name)
                                           .arg(kMaxDaysOfCalendar));
         } catch (const IcsError& error) {
