@@ -120,12 +120,11 @@ public:
         else
             times_.insert(Wall(t));
     }
-    template <typename Occurrences>
-    void RemoveFrom(Occurrences& occurrences) const
+    void RemoveFrom(std::vector<Occurrence>& occurrences) const
     {
         if (anyDate_.empty())
             return;
-        std::erase_if(occurrences, [&](const auto& o) {
+        std::erase_if(occurrences, [&](const Occurrence& o) {
             if (o.start.is_date)
                 return anyDate_.contains(DateOf(o.start));
             return wholeDays_.contains(DateOf(o.start)) || times_.contains(Wall(o.start));
