@@ -1,6 +1,7 @@
 #include "dialogs/AboutDialog.h"
 
 #include "holidays/world/WorldHolidays.h"
+#include "widgets/ScreenFit.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -50,6 +51,7 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& dataFolder) : QDialog(p
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ScrollLaidOutWhenLargerThanScreen(*this);
 }
 
 QString AboutDialog::Text() const

@@ -1,6 +1,7 @@
 #include "dialogs/CalendarEventsDialog.h"
 
 #include "calendar/StoredCalendars.h"
+#include "widgets/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -35,6 +36,7 @@ CalendarEventsDialog::CalendarEventsDialog(std::size_t calendar, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(buttons);
+    ScrollLaidOutWhenLargerThanScreen(*this);
 }
 
 void CalendarEventsDialog::Apply()

@@ -4,6 +4,7 @@
 #include "dialogs/CalendarEventsDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
 #include "widgets/UiRoutines.h"
+#include "widgets/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -89,6 +90,7 @@ HolidayListDialog::HolidayListDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(list_);
     layout->addLayout(buttons);
     Refresh(std::nullopt);
+    ScrollLaidOutWhenLargerThanScreen(*this);
 }
 
 void HolidayListDialog::Refresh(std::optional<HolidayEntry> current)

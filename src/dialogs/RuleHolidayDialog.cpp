@@ -1,6 +1,7 @@
 #include "dialogs/RuleHolidayDialog.h"
 
 #include "core/CalendarNames.h"
+#include "widgets/ScreenFit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -140,6 +141,7 @@ RuleHolidayDialog::RuleHolidayDialog(const HolidayRule& rule, QWidget* parent) :
     for (QSpinBox* box : {day_, year_, offset_, firstYear_, lastYear_})
         connect(box, &QSpinBox::valueChanged, this, changed);
     UpdateFields();
+    ScrollLaidOutWhenLargerThanScreen(*this);
 }
 
 void RuleHolidayDialog::SetRule(const HolidayRule& rule)

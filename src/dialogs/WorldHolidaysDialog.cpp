@@ -130,6 +130,7 @@ WorldHolidaysDialog::WorldHolidaysDialog(int year, QWidget* parent)
     connect(year_, &QSpinBox::valueChanged, this, [this] { FillPreview(); });
     resize(SizeWithinScreen(QSize(720, 480), *this));
     FillPreview();
+    ScrollLaidOutWhenLargerThanScreen(*this);
 }
 
 void WorldHolidaysDialog::Search(const QString& text) { search_->setText(text); }

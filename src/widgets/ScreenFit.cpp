@@ -66,4 +66,28 @@ bool ScrollWhenLargerThanScreen(QWidget& window, QWidget* menuBar)
     return true;
 }
 
+bool ScrollLaidOutWhenLargerThanScreen(QWidget& window)
+{
+    QLayout* layout = window.layout();
+    const QSize least = window.minimumSizeHint();
+    if (!layout || SizeWithinScreen(least, window) == least)
+        return false;
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Page"));
+    page->setLayout(layout);  // Qt hands the layout over with every widget it holds
+    auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("PageScroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    auto* outer = new QVBoxLayout(&window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(area);
+    // The old layout held the window at least as large as itself; the scroll area asks for less.
+    window.setMinimumSize(0, 0);
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    window.resize(SizeWithinScreen(page->sizeHint() + QSize(bar, bar), window));
+    return true;
+}
+
 }  // namespace morvessa

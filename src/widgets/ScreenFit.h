@@ -18,4 +18,9 @@ QSize SizeWithinScreen(QSize design, const QWidget& window);
 // (opening at the largest size that fits). Returns whether it had to.
 bool ScrollWhenLargerThanScreen(QWidget& window, QWidget* menuBar);
 
+// For a window laid out by its layout, called once it is built: when the least room the layout
+// asks for is more than the screen has (large text), the layout and its controls move into a
+// scroll area and the window opens at the largest size that fits. Returns whether it had to.
+bool ScrollLaidOutWhenLargerThanScreen(QWidget& window);
+
 }  // namespace morvessa

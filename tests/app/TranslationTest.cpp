@@ -1,7 +1,7 @@
 // The translated builds: every text the windows show has a translation, the translation
 // files are complete, and no translated text is wider than its control.
 
-#include "app/MainWindow.h"
+#include "EveryWindow.h"
 
 #include "calendar/HolidayIcs.h"
 #include "calendar/StoredCalendars.h"
@@ -85,13 +85,6 @@ const QStringList kSameInBothLanguages = {
 const QStringList kDataLists = {QStringLiteral("cmbNameFixed"), QStringLiteral("cmbNameFloating"),
                                 QStringLiteral("Holidays"), QStringLiteral("Countries"),
                                 QStringLiteral("Place"), QStringLiteral("Preview")};
-
-class AcceptAllInstanceUi final : public InstanceCheckUi {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-    void EndProgram() override {}
-};
 
 // One text a control shows, with the width it has for it.
 struct ShownText {
@@ -187,45 +180,9 @@ std::map<QString, ShownText> ShownTexts(QWidget& window)
 
 class TranslationTest : public ::testing::TestWithParam<const char*> {
 protected:
-    TranslationTest() : registry_(registryDir_.path().toStdString()), reporterScope_(errors_)
-    {
-        test::TestApplication();
-    }
-
-    // Each window of the program, built afresh: the main window, its three dialogs, the preview.
-    using WindowCheck = std::function<void(const char* window, QWidget&)>;
-    MainWindowEnvironment Environment()
-    {
-        MainWindowEnvironment environment;
-        environment.programFolder = programFolder_.path();
-        environment.instanceUi = &instanceUi_;
-        environment.generate = [](CalendarYear, GenerationUi&) {};
-        environment.runDialog = [](QDialog&) {};
-        environment.quit = [] {};
-        return environment;
-    }
-
-    void ForEachWindow(const WindowCheck& check)
-    {
-        MainWindow main(Environment());
-        check("main window", main);
-        FixedHolidayDialog fixed(main, &main);
-        check("fixed holiday dialog", fixed);
-        FloatingHolidayDialog floating(main, &main);
-        check("floating holiday dialog", floating);
-        ColorPickerDialog picker(&main);
-        check("colour picker", picker);
-        PreviewWindow preview(&main);
-        check("preview", preview);
-        RuleHolidayDialog rule(HolidayRule{}, &main);
-        check("rule holiday dialog", rule);
-        AboutDialog about(&main);
-        check("about box", about);
-        WorldHolidaysDialog country(2026, &main);
-        check("country holidays dialog", country);
-        HolidayListDialog list(&main);
-        check("holiday list dialog", list);
-    }
+    using WindowCheck = test::EveryWindow::WindowCheck;
+    MainWindowEnvironment Environment() { return windows_.Environment(); }
+    void ForEachWindow(const WindowCheck& check) { windows_.ForEach(check); }
 
     // The messages the windows build without being driven to them.
     static void AskForEveryMessage()
@@ -279,13 +236,7 @@ protected:
         }
     }
 
-    AcceptAllInstanceUi instanceUi_;
-    QTemporaryDir programFolder_;
-    test::PrivateSettings settings_;
-    QTemporaryDir registryDir_;
-    ScopedInstanceRegistryFolder registry_;
-    RecordingErrorReporter errors_;
-    ScopedErrorReporter reporterScope_;
+    test::EveryWindow windows_;
 };
 
 TEST_P(TranslationTest, TheTranslationFileIsComplete)
