@@ -5,12 +5,14 @@
 #include "batch/BatchCommandLine.h"
 #include "batch/BatchRuns.h"
 #include "calendar/Leftovers.h"
+#include "core/ProgramTranslation.h"
 #include "core/RunFolder.h"
 #include "core/SharedRoutines.h"
 #include "host/DrawingModuleLoader.h"
 #include "spreadsheet/io/CNumbers.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <clocale>
@@ -82,12 +84,20 @@ int main(int argc, char** argv)
     // measures text. A run known to draw starts with it, as the program does.
     SetDrawingModuleCommandLine(argc, argv);
     const QStringList arguments = ArgumentsOf(argc, argv);
-    if (StartsDrawing(arguments)) {
+    // A system whose language has a translation gets the tool's words in it, which takes an
+    // application object from the start. The drawing module's is the one a run may draw with, so
+    // such a run starts with it unless it only shows help; an English run stays as lean as ever.
+    const bool translated = ProgramTranslation::Exists(QLocale::system());
+    const bool drawing = StartsDrawing(arguments);
+    if (drawing || (translated && !AsksForHelp(arguments))) {
         try {
             LoadDrawingModule();
         } catch (const std::exception& error) {
-            std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
-            return batch::kExitFailedSteps;
+            if (drawing) {
+                std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+                return batch::kExitFailedSteps;
+            }
+            new QCoreApplication(argc, argv);  // words still translated; a later drawing fails as it would
         }
     } else if (AsksForHelp(arguments)) {
         new QCoreApplication(argc, argv);  // a run that shows help draws nothing
@@ -98,6 +108,9 @@ int main(int argc, char** argv)
     const struct ApplicationEnd {
         ~ApplicationEnd() { delete QCoreApplication::instance(); }
     } applicationEnd;
+    ProgramTranslation translation;
+    if (translated && QCoreApplication::instance())
+        translation.Install(QLocale::system());
     sheet::io::UseCNumbersEverywhere();  // the environment has just set them
     QCoreApplication::setApplicationName(QStringLiteral("morvessa-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MORVESSA_VERSION));

@@ -2,6 +2,336 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BatchTool</name>
+    <message>
+        <source>Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored
+holidays and colours, exactly as the program&apos;s &quot;Start Creating Template&quot; does, without any
+window.
+
+Every failed step is printed to stderr as the program&apos;s error report would show it; the exit
+status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed
+step writes no file, so an existing --out stays as it was, unless --keep-going is given.
+The user&apos;s own settings are read only when --settings is not given.
+
+Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each
+year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These
+runs write the workbooks only (no snapshot), each one only when none of its steps failed
+(or with --keep-going).
+
+PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;
+--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the
+workbook&apos;s page setup for this run only; --months picks the PDF&apos;s months.</source>
+        <translation>Erstellt eine Jahreskalender-Arbeitsmappe (.xls oder .xlsx, zwölf Monatsblätter) aus den
+gespeicherten Feiertagen und Farben, genau wie „Vorlage erstellen“ im Programm, ohne Fenster.
+
+Jeder fehlgeschlagene Schritt wird auf stderr ausgegeben, wie ihn der Fehlerbericht des Programms
+zeigen würde; der Rückgabewert ist nur dann 0, wenn kein Schritt fehlschlug (1, wenn einer
+fehlschlug, 2 bei einem Aufruffehler). Ein Lauf mit einem fehlgeschlagenen Schritt schreibt keine
+Datei, eine vorhandene --out-Datei bleibt also unverändert, außer mit --keep-going. Die eigenen
+Einstellungen des Benutzers werden nur gelesen, wenn --settings nicht angegeben ist.
+
+Viele Kalender in einem Lauf: --years FIRST-LAST mit --out-dir DIR schreibt DIR/YEAR.xls für jedes
+Jahr; mehrere --settings-Dateien ergeben DIR/NAME-YEAR.xls für jede Datei NAME.ini und jedes Jahr.
+Diese Läufe schreiben nur die Arbeitsmappen (kein Bild), jede nur dann, wenn keiner ihrer Schritte
+fehlschlug (oder mit --keep-going).
+
+PDF: Ein --out, das auf .pdf endet, schreibt den Kalender nur als PDF, eine Seite im Querformat je
+Monat; --pdf PATH schreibt eines neben die Arbeitsmappe. --paper legt das Papier des PDF und der
+Seiteneinrichtung der Arbeitsmappe nur für diesen Lauf fest; --months wählt die Monate des PDF.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s year; years outside 1900..2100 are clamped to them.</source>
+        <translation>Das Jahr des Kalenders; Jahre außerhalb von 1900..2100 werden auf diese Grenzen gesetzt.</translation>
+    </message>
+    <message>
+        <source>Where the workbook is written (replaced if it exists): a name ending in .xlsx gives an Excel Workbook, any other the Excel 97-2003 format.</source>
+        <translation>Wohin die Arbeitsmappe geschrieben wird (eine vorhandene Datei wird ersetzt): ein Name auf .xlsx ergibt eine Excel-Arbeitsmappe, jeder andere das Format Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>An INI settings file to use instead of the user&apos;s own (same format). An empty file gives the default holidays and colours, written into it.</source>
+        <translation>Eine INI-Einstellungsdatei statt der eigenen des Benutzers (gleiches Format). Eine leere Datei ergibt die vorgegebenen Feiertage und Farben und erhält sie.</translation>
+    </message>
+    <message>
+        <source>The month sheet that is active when the workbook opens and that the snapshot shows, 1..12 (default 1, January).</source>
+        <translation>Das Monatsblatt, das beim Öffnen der Arbeitsmappe aktiv ist und das das Bild zeigt, 1..12 (vorgegeben 1, Januar).</translation>
+    </message>
+    <message>
+        <source>Also write the snapshot picture of that month (BMP).</source>
+        <translation>Auch das Bild dieses Monats schreiben (BMP).</translation>
+    </message>
+    <message>
+        <source>Many calendars: every year from FIRST to LAST (with --out-dir).</source>
+        <translation>Viele Kalender: jedes Jahr von FIRST bis LAST (mit --out-dir).</translation>
+    </message>
+    <message>
+        <source>The folder for many calendars (with --years or --year; made if missing).</source>
+        <translation>Der Ordner für viele Kalender (mit --years oder --year; wird angelegt, wenn er fehlt).</translation>
+    </message>
+    <message>
+        <source>Adds the holidays of a country, state or region (a code such as DE, DE-BY, GB-SCT or US-TX; --list-countries lists them) for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Fügt die Feiertage eines Landes, Bundeslandes oder einer Region hinzu (ein Code wie DE, DE-BY, GB-SCT oder US-TX; --list-countries listet sie auf), nur für diesen Lauf; kann mehrfach angegeben werden. Die gespeicherten Einstellungen bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>The kinds of --country holidays to mark, separated by commas: public, bank, optional, school, observance (default: public).</source>
+        <translation>Die Arten der --country-Feiertage, die eingetragen werden, durch Kommas getrennt: public, bank, optional, school, observance (vorgegeben: public).</translation>
+    </message>
+    <message>
+        <source>Lists the code and English name of every country, one per line; with a country&apos;s code after it (--list-countries DE), its states and regions.</source>
+        <translation>Listet Code und englischen Namen jedes Landes auf, einen je Zeile; mit dem Code eines Landes dahinter (--list-countries DE) dessen Bundesländer und Regionen.</translation>
+    </message>
+    <message>
+        <source>Adds the all-day events of an iCalendar file for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Fügt die ganztägigen Termine einer iCalendar-Datei hinzu, nur für diesen Lauf; kann mehrfach angegeben werden. Die gespeicherten Einstellungen bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>Also write every holiday the run would mark, on the days it marks them, as an iCalendar file: for --year, or for every year of --years FIRST-LAST. Without --out or --out-dir only this file is written.</source>
+        <translation>Auch jeden Feiertag, den der Lauf einträgt, an den Tagen, an denen er ihn einträgt, als iCalendar-Datei schreiben: für --year oder für jedes Jahr von --years FIRST-LAST. Ohne --out oder --out-dir wird nur diese Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Names --country holidays in English, not in the country&apos;s own language.</source>
+        <translation>Benennt --country-Feiertage auf Englisch statt in der Sprache des Landes.</translation>
+    </message>
+    <message>
+        <source>Write the workbook and snapshot even when some steps failed (the exit status is still 1).</source>
+        <translation>Arbeitsmappe und Bild auch dann schreiben, wenn Schritte fehlschlugen (der Rückgabewert ist trotzdem 1).</translation>
+    </message>
+    <message>
+        <source>The language of month and weekday names: a locale such as de, pl_PL or ru-RU, &apos;system&apos; for the system&apos;s, or &apos;default&apos; for English.</source>
+        <translation>Die Sprache der Monats- und Wochentagsnamen: ein Gebietsschema wie de, pl_PL oder ru-RU, „system“ für das des Systems oder „default“ für Englisch.</translation>
+    </message>
+    <message>
+        <source>The first day of each week: sun (the default), mon, sat, or locale for the language&apos;s own.</source>
+        <translation>Der erste Tag jeder Woche: sun (vorgegeben), mon, sat oder locale für den der Sprache.</translation>
+    </message>
+    <message>
+        <source>Twelve months from this one, such as 2026-09 for September 2026 to August 2027; its year takes the place of --year (one calendar only).</source>
+        <translation>Zwölf Monate ab diesem, etwa 2026-09 für September 2026 bis August 2027; sein Jahr tritt an die Stelle von --year (nur ein Kalender).</translation>
+    </message>
+    <message>
+        <source>Show the ISO week number beside each week.</source>
+        <translation>Die ISO-Kalenderwoche neben jeder Woche zeigen.</translation>
+    </message>
+    <message>
+        <source>The pages: the months (the default), the year on one page, or both (the year page first).</source>
+        <translation>Die Seiten: die Monate (vorgegeben), das Jahr auf einer Seite oder beides (die Jahresseite zuerst).</translation>
+    </message>
+    <message>
+        <source>How the pages stand in the PDF and the workbook&apos;s page setup: landscape (the default) or portrait.</source>
+        <translation>Wie die Seiten im PDF und in der Seiteneinrichtung der Arbeitsmappe stehen: landscape (Querformat, vorgegeben) oder portrait (Hochformat).</translation>
+    </message>
+    <message>
+        <source>The fill of weekend days on every page, a colour of the 56-entry palette, or 0 for none (default: the stored choice).</source>
+        <translation>Die Füllung der Wochenendtage auf jeder Seite, eine Farbe der Palette mit 56 Farben, oder 0 für keine (vorgegeben: die gespeicherte Wahl).</translation>
+    </message>
+    <message>
+        <source>Also write the calendar as a PDF, one page per month (an --out ending in .pdf writes only the PDF).</source>
+        <translation>Auch den Kalender als PDF schreiben, eine Seite je Monat (ein --out, das auf .pdf endet, schreibt nur das PDF).</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF and of the workbook&apos;s page setup, for this run only: a4, letter, legal or a3 (default: the stored choice; for the PDF, else the locale&apos;s usual paper).</source>
+        <translation>Das Papier des PDF und der Seiteneinrichtung der Arbeitsmappe, nur für diesen Lauf: a4, letter, legal oder a3 (vorgegeben: die gespeicherte Wahl; für das PDF sonst das übliche Papier des Gebietsschemas).</translation>
+    </message>
+    <message>
+        <source>The months the PDF holds, FIRST-LAST in the calendar&apos;s order or one month, 1..12 (default: all twelve).</source>
+        <translation>Die Monate im PDF, FIRST-LAST in der Reihenfolge des Kalenders oder ein Monat, 1..12 (vorgegeben: alle zwölf).</translation>
+    </message>
+    <message>
+        <source>Replace output files even when they are read-only.</source>
+        <translation>Ausgabedateien auch dann ersetzen, wenn sie schreibgeschützt sind.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>--years writes many calendars: give --out-dir instead of --out</source>
+        <translation>--years schreibt viele Kalender: --out-dir statt --out angeben</translation>
+    </message>
+    <message>
+        <source>--year (or --first-month) and --out are required</source>
+        <translation>--year (oder --first-month) und --out sind erforderlich</translation>
+    </message>
+    <message>
+        <source>several --settings files make several calendars: give --out-dir</source>
+        <translation>mehrere --settings-Dateien ergeben mehrere Kalender: --out-dir angeben</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Sie müssen ein gültiges Jahr eingeben.</translation>
+    </message>
+    <message>
+        <source>--out must name a file</source>
+        <translation>--out muss eine Datei nennen</translation>
+    </message>
+    <message>
+        <source>settings file &apos;%1&apos; does not exist (an empty file gives the defaults)</source>
+        <translation>Die Einstellungsdatei „%1“ gibt es nicht (eine leere Datei ergibt die Vorgaben)</translation>
+    </message>
+    <message>
+        <source>--holiday-types takes public, bank, optional, school and observance, not &apos;%1&apos;</source>
+        <translation>--holiday-types nimmt public, bank, optional, school und observance, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--holiday-types needs at least one kind</source>
+        <translation>--holiday-types braucht mindestens eine Art</translation>
+    </message>
+    <message>
+        <source>--list-countries takes at most one country code</source>
+        <translation>--list-countries nimmt höchstens einen Ländercode</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; holds a control character</source>
+        <translation>%1 „%2“ enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; names &apos;%3&apos;, which this run reads</source>
+        <translation>%1 „%2“ bezeichnet „%3“, das dieser Lauf liest</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is read-only; give --force to replace it anyway</source>
+        <translation>%1 „%2“ ist schreibgeschützt; --force angeben, um sie trotzdem zu ersetzen</translation>
+    </message>
+    <message>
+        <source>--paper must be a4, letter, legal or a3</source>
+        <translation>--paper muss a4, letter, legal oder a3 sein</translation>
+    </message>
+    <message>
+        <source>--out already names a PDF; --pdf goes beside a workbook</source>
+        <translation>--out nennt bereits ein PDF; --pdf gehört neben eine Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file</source>
+        <translation>--pdf muss eine Datei nennen</translation>
+    </message>
+    <message>
+        <source>--pdf and --out name the same file</source>
+        <translation>--pdf und --out nennen dieselbe Datei</translation>
+    </message>
+    <message>
+        <source>--months picks the PDF&apos;s months: give --pdf or an --out ending in .pdf</source>
+        <translation>--months wählt die Monate des PDF: --pdf oder ein --out mit der Endung .pdf angeben</translation>
+    </message>
+    <message>
+        <source>--months must be FIRST-LAST or one month, each 1..12, such as 3-5</source>
+        <translation>--months muss FIRST-LAST oder ein Monat sein, jeweils 1..12, etwa 3-5</translation>
+    </message>
+    <message>
+        <source>--first-month must be a year and a month such as 2026-09</source>
+        <translation>--first-month muss ein Jahr und ein Monat sein, etwa 2026-09</translation>
+    </message>
+    <message>
+        <source>--year %1 and --first-month %2 name different years</source>
+        <translation>--year %1 und --first-month %2 nennen verschiedene Jahre</translation>
+    </message>
+    <message>
+        <source>--language &apos;%1&apos; is no locale (try de, pl_PL, system or default)</source>
+        <translation>--language „%1“ ist kein Gebietsschema (versuchen Sie de, pl_PL, system oder default)</translation>
+    </message>
+    <message>
+        <source>--week-start must be sun, mon, sat or locale</source>
+        <translation>--week-start muss sun, mon, sat oder locale sein</translation>
+    </message>
+    <message>
+        <source>--layout must be months, year or both</source>
+        <translation>--layout muss months, year oder both sein</translation>
+    </message>
+    <message>
+        <source>--orientation must be portrait or landscape</source>
+        <translation>--orientation muss portrait oder landscape sein</translation>
+    </message>
+    <message>
+        <source>--weekend-color must be a palette colour from 1 to 56, or 0 for none</source>
+        <translation>--weekend-color muss eine Palettenfarbe von 1 bis 56 sein oder 0 für keine</translation>
+    </message>
+    <message>
+        <source>--month must be a whole number from 1 to 12</source>
+        <translation>--month muss eine ganze Zahl von 1 bis 12 sein</translation>
+    </message>
+    <message>
+        <source>--out-dir takes either --years FIRST-LAST or --year</source>
+        <translation>--out-dir nimmt entweder --years FIRST-LAST oder --year</translation>
+    </message>
+    <message>
+        <source>--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034</source>
+        <translation>--years muss FIRST-LAST sein, FIRST nicht nach LAST, etwa 2025-2034</translation>
+    </message>
+    <message>
+        <source>two settings files are named &apos;%1&apos;; their calendars would have the same names</source>
+        <translation>zwei Einstellungsdateien heißen „%1“; ihre Kalender bekämen dieselben Namen</translation>
+    </message>
+    <message>
+        <source>--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months</source>
+        <translation>--out-dir schreibt viele Kalender: es geht nicht mit --out, --snapshot, --pdf oder --months</translation>
+    </message>
+    <message>
+        <source>--out-dir must name a folder</source>
+        <translation>--out-dir muss einen Ordner nennen</translation>
+    </message>
+    <message>
+        <source>--first-month makes one calendar: give --out instead of --out-dir</source>
+        <translation>--first-month ergibt einen Kalender: --out statt --out-dir angeben</translation>
+    </message>
+    <message>
+        <source>--export-ics must name a file</source>
+        <translation>--export-ics muss eine Datei nennen</translation>
+    </message>
+    <message>
+        <source>--export-ics writes the holidays of one settings file</source>
+        <translation>--export-ics schreibt die Feiertage einer Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>--export-ics without --out writes no calendar: --snapshot, --pdf and --months need --out</source>
+        <translation>--export-ics ohne --out schreibt keinen Kalender: --snapshot, --pdf und --months brauchen --out</translation>
+    </message>
+    <message>
+        <source>--export-ics takes either --year or --years FIRST-LAST</source>
+        <translation>--export-ics nimmt entweder --year oder --years FIRST-LAST</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays of %2-%3 to %4.</source>
+        <translation>%1 Feiertage von %2-%3 nach %4 exportiert.</translation>
+    </message>
+    <message>
+        <source>the calendar shows the public holidays of %1 (%2), the country the system is set to; --country adds others, the program&apos;s Holidays menu changes them</source>
+        <translation>der Kalender zeigt die gesetzlichen Feiertage von %1 (%2), dem Land, auf das das System eingestellt ist; --country fügt weitere hinzu, das Menü Feiertage des Programms ändert sie</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvessa-batch --help&apos;.</source>
+        <translation>Rufen Sie „morvessa-batch --help“ auf.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a step failed</source>
+        <translation>%1 wurde nicht geschrieben: ein Schritt schlug fehl</translation>
+    </message>
+    <message>
+        <source>the generation handed over no workbook</source>
+        <translation>die Erstellung hat keine Arbeitsmappe übergeben</translation>
+    </message>
+    <message>
+        <source>no snapshot picture was taken</source>
+        <translation>es wurde kein Bild aufgenommen</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>--months %1-%2 runs backwards in a calendar that starts with month %3</source>
+        <translation>--months %1-%2 läuft rückwärts in einem Kalender, der mit Monat %3 beginnt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) failed; no file was written (--keep-going writes them anyway)</source>
+        <translation>
+            <numerusform>%n Schritt schlug fehl; keine Datei wurde geschrieben (--keep-going schreibt sie trotzdem)</numerusform>
+            <numerusform>%n Schritte schlugen fehl; keine Datei wurde geschrieben (--keep-going schreibt sie trotzdem)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CalendarExport</name>
     <message>
         <source>Export PDF</source>
@@ -149,6 +479,14 @@
         <source>observance</source>
         <translation>Gedenktag</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Ostern</translation>
+    </message>
 </context>
 <context>
     <name>ColorPalette</name>
@@ -210,6 +548,75 @@
     <message>
         <source>Application Error</source>
         <translation>Anwendungsfehler</translation>
+    </message>
+    <message>
+        <source>A day holds more than %1 holidays: its notes show the first %1 and how many more there are.</source>
+        <translation>Ein Tag hat mehr als %1 Feiertage: seine Notizen zeigen die ersten %1 und wie viele es noch gibt.</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>An ordinal number, such as the 31st (day) or the 5th (Friday)</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>its month &quot;%1&quot; is not a number from 1 to 12</source>
+        <translation>sein Monat „%1“ ist keine Zahl von 1 bis 12</translation>
+    </message>
+    <message>
+        <source>its day &quot;%1&quot; is not a whole number</source>
+        <translation>sein Tag „%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>its day of the week &quot;%1&quot; is none of Sunday to Saturday</source>
+        <translation>sein Wochentag „%1“ ist keiner der Tage Sonntag bis Samstag</translation>
+    </message>
+    <message>
+        <source>its occurrence &quot;%1&quot; is none of 1st to 5th or Last</source>
+        <translation>seine Angabe „%1“ unter „Welcher“ ist keine von 1. bis 5. oder Letzter</translation>
+    </message>
+    <message>
+        <source>there is no month %1 (the months are 1 to 12)</source>
+        <translation>es gibt keinen Monat %1 (die Monate gehen von 1 bis 12)</translation>
+    </message>
+    <message>
+        <source>its day %1 is not a day of any month</source>
+        <translation>sein Tag %1 ist in keinem Monat ein Tag</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 day</source>
+        <translation>%1 hat keinen %2 Tag</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 %3</source>
+        <translation>%1 hat keinen %2 %3</translation>
+    </message>
+    <message>
+        <source>The holiday &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Der Feiertag „%1“ kann nicht eingetragen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The event &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Der Termin „%1“ kann nicht eingetragen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The rule holidays cannot be placed: %1.</source>
+        <translation>Die Feiertage nach Regel können nicht eingetragen werden: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,336 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BatchTool</name>
+    <message>
+        <source>Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored
+holidays and colours, exactly as the program&apos;s &quot;Start Creating Template&quot; does, without any
+window.
+
+Every failed step is printed to stderr as the program&apos;s error report would show it; the exit
+status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed
+step writes no file, so an existing --out stays as it was, unless --keep-going is given.
+The user&apos;s own settings are read only when --settings is not given.
+
+Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each
+year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These
+runs write the workbooks only (no snapshot), each one only when none of its steps failed
+(or with --keep-going).
+
+PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;
+--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the
+workbook&apos;s page setup for this run only; --months picks the PDF&apos;s months.</source>
+        <translation>Crea un libro de calendario anual (.xls o .xlsx, doce hojas de meses) a partir de los festivos y
+colores guardados, exactamente como «Crear el calendario» en el programa, sin ninguna ventana.
+
+Cada paso fallido se escribe en stderr tal como lo mostraría el informe de error del programa; el
+código de salida es 0 solo si ningún paso falló (1 si falló alguno, 2 por un error de uso). Una
+ejecución con un paso fallido no escribe ningún archivo, de modo que un --out existente queda como
+estaba, salvo con --keep-going. La configuración propia del usuario solo se lee si no se indica
+--settings.
+
+Muchos calendarios en una ejecución: --years FIRST-LAST con --out-dir DIR escribe DIR/YEAR.xls
+para cada año; varios archivos --settings dan DIR/NAME-YEAR.xls para cada archivo NAME.ini y cada
+año. Estas ejecuciones solo escriben los libros (sin imagen), cada uno solo si ninguno de sus
+pasos falló (o con --keep-going).
+
+PDF: un --out que termina en .pdf escribe el calendario solo como PDF, una página apaisada por
+mes; --pdf PATH escribe uno junto al libro. --paper fija el papel del PDF y de la configuración de
+página del libro solo para esta ejecución; --months elige los meses del PDF.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s year; years outside 1900..2100 are clamped to them.</source>
+        <translation>El año del calendario; los años fuera de 1900..2100 se ajustan a esos límites.</translation>
+    </message>
+    <message>
+        <source>Where the workbook is written (replaced if it exists): a name ending in .xlsx gives an Excel Workbook, any other the Excel 97-2003 format.</source>
+        <translation>Dónde se escribe el libro (se reemplaza si existe): un nombre terminado en .xlsx da un libro de Excel, cualquier otro el formato Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>An INI settings file to use instead of the user&apos;s own (same format). An empty file gives the default holidays and colours, written into it.</source>
+        <translation>Un archivo de configuración INI que se usa en lugar del propio del usuario (mismo formato). Un archivo vacío da los festivos y colores predeterminados, que se escriben en él.</translation>
+    </message>
+    <message>
+        <source>The month sheet that is active when the workbook opens and that the snapshot shows, 1..12 (default 1, January).</source>
+        <translation>La hoja del mes activa al abrir el libro y que muestra la imagen, 1..12 (predeterminado 1, enero).</translation>
+    </message>
+    <message>
+        <source>Also write the snapshot picture of that month (BMP).</source>
+        <translation>Escribir también la imagen de ese mes (BMP).</translation>
+    </message>
+    <message>
+        <source>Many calendars: every year from FIRST to LAST (with --out-dir).</source>
+        <translation>Muchos calendarios: cada año de FIRST a LAST (con --out-dir).</translation>
+    </message>
+    <message>
+        <source>The folder for many calendars (with --years or --year; made if missing).</source>
+        <translation>La carpeta para muchos calendarios (con --years o --year; se crea si falta).</translation>
+    </message>
+    <message>
+        <source>Adds the holidays of a country, state or region (a code such as DE, DE-BY, GB-SCT or US-TX; --list-countries lists them) for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Añade los festivos de un país, estado o región (un código como DE, DE-BY, GB-SCT o US-TX; --list-countries los enumera) solo para esta ejecución; puede indicarse más de una vez. La configuración guardada no cambia.</translation>
+    </message>
+    <message>
+        <source>The kinds of --country holidays to mark, separated by commas: public, bank, optional, school, observance (default: public).</source>
+        <translation>Los tipos de festivos de --country que se marcan, separados por comas: public, bank, optional, school, observance (predeterminado: public).</translation>
+    </message>
+    <message>
+        <source>Lists the code and English name of every country, one per line; with a country&apos;s code after it (--list-countries DE), its states and regions.</source>
+        <translation>Enumera el código y el nombre en inglés de cada país, uno por línea; con el código de un país detrás (--list-countries DE), sus estados y regiones.</translation>
+    </message>
+    <message>
+        <source>Adds the all-day events of an iCalendar file for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Añade los eventos de día completo de un archivo iCalendar solo para esta ejecución; puede indicarse más de una vez. La configuración guardada no cambia.</translation>
+    </message>
+    <message>
+        <source>Also write every holiday the run would mark, on the days it marks them, as an iCalendar file: for --year, or for every year of --years FIRST-LAST. Without --out or --out-dir only this file is written.</source>
+        <translation>Escribir también cada festivo que marcaría la ejecución, en los días en que lo marca, como archivo iCalendar: para --year o para cada año de --years FIRST-LAST. Sin --out ni --out-dir solo se escribe este archivo.</translation>
+    </message>
+    <message>
+        <source>Names --country holidays in English, not in the country&apos;s own language.</source>
+        <translation>Nombra los festivos de --country en inglés y no en el idioma del país.</translation>
+    </message>
+    <message>
+        <source>Write the workbook and snapshot even when some steps failed (the exit status is still 1).</source>
+        <translation>Escribir el libro y la imagen aunque hayan fallado pasos (el código de salida sigue siendo 1).</translation>
+    </message>
+    <message>
+        <source>The language of month and weekday names: a locale such as de, pl_PL or ru-RU, &apos;system&apos; for the system&apos;s, or &apos;default&apos; for English.</source>
+        <translation>El idioma de los nombres de meses y días: una configuración regional como de, pl_PL o ru-RU, «system» para la del sistema o «default» para inglés.</translation>
+    </message>
+    <message>
+        <source>The first day of each week: sun (the default), mon, sat, or locale for the language&apos;s own.</source>
+        <translation>El primer día de cada semana: sun (predeterminado), mon, sat o locale para el del idioma.</translation>
+    </message>
+    <message>
+        <source>Twelve months from this one, such as 2026-09 for September 2026 to August 2027; its year takes the place of --year (one calendar only).</source>
+        <translation>Doce meses a partir de este, como 2026-09 para septiembre de 2026 a agosto de 2027; su año ocupa el lugar de --year (un solo calendario).</translation>
+    </message>
+    <message>
+        <source>Show the ISO week number beside each week.</source>
+        <translation>Mostrar el número de semana ISO junto a cada semana.</translation>
+    </message>
+    <message>
+        <source>The pages: the months (the default), the year on one page, or both (the year page first).</source>
+        <translation>Las páginas: los meses (predeterminado), el año en una página, o ambos (primero la página del año).</translation>
+    </message>
+    <message>
+        <source>How the pages stand in the PDF and the workbook&apos;s page setup: landscape (the default) or portrait.</source>
+        <translation>La orientación de las páginas en el PDF y en la configuración de página del libro: landscape (horizontal, predeterminado) o portrait (vertical).</translation>
+    </message>
+    <message>
+        <source>The fill of weekend days on every page, a colour of the 56-entry palette, or 0 for none (default: the stored choice).</source>
+        <translation>El relleno de los días de fin de semana en cada página, un color de la paleta de 56, o 0 para ninguno (predeterminado: la elección guardada).</translation>
+    </message>
+    <message>
+        <source>Also write the calendar as a PDF, one page per month (an --out ending in .pdf writes only the PDF).</source>
+        <translation>Escribir también el calendario como PDF, una página por mes (un --out terminado en .pdf escribe solo el PDF).</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF and of the workbook&apos;s page setup, for this run only: a4, letter, legal or a3 (default: the stored choice; for the PDF, else the locale&apos;s usual paper).</source>
+        <translation>El papel del PDF y de la configuración de página del libro, solo para esta ejecución: a4, letter, legal o a3 (predeterminado: la elección guardada; para el PDF, si no, el papel habitual de la configuración regional).</translation>
+    </message>
+    <message>
+        <source>The months the PDF holds, FIRST-LAST in the calendar&apos;s order or one month, 1..12 (default: all twelve).</source>
+        <translation>Los meses del PDF, FIRST-LAST en el orden del calendario o un solo mes, 1..12 (predeterminado: los doce).</translation>
+    </message>
+    <message>
+        <source>Replace output files even when they are read-only.</source>
+        <translation>Reemplazar los archivos de salida aunque sean de solo lectura.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>--years writes many calendars: give --out-dir instead of --out</source>
+        <translation>--years escribe muchos calendarios: indique --out-dir en lugar de --out</translation>
+    </message>
+    <message>
+        <source>--year (or --first-month) and --out are required</source>
+        <translation>--year (o --first-month) y --out son obligatorios</translation>
+    </message>
+    <message>
+        <source>several --settings files make several calendars: give --out-dir</source>
+        <translation>varios archivos --settings hacen varios calendarios: indique --out-dir</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Debe introducir un año válido.</translation>
+    </message>
+    <message>
+        <source>--out must name a file</source>
+        <translation>--out debe nombrar un archivo</translation>
+    </message>
+    <message>
+        <source>settings file &apos;%1&apos; does not exist (an empty file gives the defaults)</source>
+        <translation>el archivo de configuración «%1» no existe (un archivo vacío da los valores predeterminados)</translation>
+    </message>
+    <message>
+        <source>--holiday-types takes public, bank, optional, school and observance, not &apos;%1&apos;</source>
+        <translation>--holiday-types admite public, bank, optional, school y observance, no «%1»</translation>
+    </message>
+    <message>
+        <source>--holiday-types needs at least one kind</source>
+        <translation>--holiday-types necesita al menos un tipo</translation>
+    </message>
+    <message>
+        <source>--list-countries takes at most one country code</source>
+        <translation>--list-countries admite como mucho un código de país</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; holds a control character</source>
+        <translation>%1 «%2» contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; names &apos;%3&apos;, which this run reads</source>
+        <translation>%1 «%2» nombra «%3», que esta ejecución lee</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is read-only; give --force to replace it anyway</source>
+        <translation>%1 «%2» es de solo lectura; indique --force para reemplazarlo de todos modos</translation>
+    </message>
+    <message>
+        <source>--paper must be a4, letter, legal or a3</source>
+        <translation>--paper debe ser a4, letter, legal o a3</translation>
+    </message>
+    <message>
+        <source>--out already names a PDF; --pdf goes beside a workbook</source>
+        <translation>--out ya nombra un PDF; --pdf va junto a un libro</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file</source>
+        <translation>--pdf debe nombrar un archivo</translation>
+    </message>
+    <message>
+        <source>--pdf and --out name the same file</source>
+        <translation>--pdf y --out nombran el mismo archivo</translation>
+    </message>
+    <message>
+        <source>--months picks the PDF&apos;s months: give --pdf or an --out ending in .pdf</source>
+        <translation>--months elige los meses del PDF: indique --pdf o un --out terminado en .pdf</translation>
+    </message>
+    <message>
+        <source>--months must be FIRST-LAST or one month, each 1..12, such as 3-5</source>
+        <translation>--months debe ser FIRST-LAST o un solo mes, cada uno de 1 a 12, como 3-5</translation>
+    </message>
+    <message>
+        <source>--first-month must be a year and a month such as 2026-09</source>
+        <translation>--first-month debe ser un año y un mes, como 2026-09</translation>
+    </message>
+    <message>
+        <source>--year %1 and --first-month %2 name different years</source>
+        <translation>--year %1 y --first-month %2 nombran años distintos</translation>
+    </message>
+    <message>
+        <source>--language &apos;%1&apos; is no locale (try de, pl_PL, system or default)</source>
+        <translation>--language «%1» no es una configuración regional (pruebe de, pl_PL, system o default)</translation>
+    </message>
+    <message>
+        <source>--week-start must be sun, mon, sat or locale</source>
+        <translation>--week-start debe ser sun, mon, sat o locale</translation>
+    </message>
+    <message>
+        <source>--layout must be months, year or both</source>
+        <translation>--layout debe ser months, year o both</translation>
+    </message>
+    <message>
+        <source>--orientation must be portrait or landscape</source>
+        <translation>--orientation debe ser portrait o landscape</translation>
+    </message>
+    <message>
+        <source>--weekend-color must be a palette colour from 1 to 56, or 0 for none</source>
+        <translation>--weekend-color debe ser un color de la paleta de 1 a 56, o 0 para ninguno</translation>
+    </message>
+    <message>
+        <source>--month must be a whole number from 1 to 12</source>
+        <translation>--month debe ser un número entero de 1 a 12</translation>
+    </message>
+    <message>
+        <source>--out-dir takes either --years FIRST-LAST or --year</source>
+        <translation>--out-dir admite o bien --years FIRST-LAST o bien --year</translation>
+    </message>
+    <message>
+        <source>--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034</source>
+        <translation>--years debe ser FIRST-LAST con FIRST no posterior a LAST, como 2025-2034</translation>
+    </message>
+    <message>
+        <source>two settings files are named &apos;%1&apos;; their calendars would have the same names</source>
+        <translation>dos archivos de configuración se llaman «%1»; sus calendarios tendrían los mismos nombres</translation>
+    </message>
+    <message>
+        <source>--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months</source>
+        <translation>--out-dir escribe muchos calendarios: no se usa con --out, --snapshot, --pdf ni --months</translation>
+    </message>
+    <message>
+        <source>--out-dir must name a folder</source>
+        <translation>--out-dir debe nombrar una carpeta</translation>
+    </message>
+    <message>
+        <source>--first-month makes one calendar: give --out instead of --out-dir</source>
+        <translation>--first-month hace un solo calendario: indique --out en lugar de --out-dir</translation>
+    </message>
+    <message>
+        <source>--export-ics must name a file</source>
+        <translation>--export-ics debe nombrar un archivo</translation>
+    </message>
+    <message>
+        <source>--export-ics writes the holidays of one settings file</source>
+        <translation>--export-ics escribe los festivos de un solo archivo de configuración</translation>
+    </message>
+    <message>
+        <source>--export-ics without --out writes no calendar: --snapshot, --pdf and --months need --out</source>
+        <translation>--export-ics sin --out no escribe ningún calendario: --snapshot, --pdf y --months necesitan --out</translation>
+    </message>
+    <message>
+        <source>--export-ics takes either --year or --years FIRST-LAST</source>
+        <translation>--export-ics admite o bien --year o bien --years FIRST-LAST</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays of %2-%3 to %4.</source>
+        <translation>Se exportaron %1 festivos de %2-%3 a %4.</translation>
+    </message>
+    <message>
+        <source>the calendar shows the public holidays of %1 (%2), the country the system is set to; --country adds others, the program&apos;s Holidays menu changes them</source>
+        <translation>el calendario muestra los festivos oficiales de %1 (%2), el país configurado en el sistema; --country añade otros, el menú Festivos del programa los cambia</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvessa-batch --help&apos;.</source>
+        <translation>Pruebe «morvessa-batch --help».</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a step failed</source>
+        <translation>%1 no se escribió: falló un paso</translation>
+    </message>
+    <message>
+        <source>the generation handed over no workbook</source>
+        <translation>la generación no entregó ningún libro</translation>
+    </message>
+    <message>
+        <source>no snapshot picture was taken</source>
+        <translation>no se tomó ninguna imagen</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>--months %1-%2 runs backwards in a calendar that starts with month %3</source>
+        <translation>--months %1-%2 va hacia atrás en un calendario que empieza por el mes %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) failed; no file was written (--keep-going writes them anyway)</source>
+        <translation>
+            <numerusform>%n paso falló; no se escribió ningún archivo (--keep-going los escribe de todos modos)</numerusform>
+            <numerusform>%n pasos fallaron; no se escribió ningún archivo (--keep-going los escribe de todos modos)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CalendarExport</name>
     <message>
         <source>Export PDF</source>
@@ -149,6 +479,14 @@
         <source>observance</source>
         <translation>conmemoración</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Pascua</translation>
+    </message>
 </context>
 <context>
     <name>ColorPalette</name>
@@ -210,6 +548,75 @@
     <message>
         <source>Application Error</source>
         <translation>Error de la aplicación</translation>
+    </message>
+    <message>
+        <source>A day holds more than %1 holidays: its notes show the first %1 and how many more there are.</source>
+        <translation>Un día tiene más de %1 festivos: sus notas muestran los %1 primeros y cuántos más hay.</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>An ordinal number, such as the 31st (day) or the 5th (Friday)</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>its month &quot;%1&quot; is not a number from 1 to 12</source>
+        <translation>su mes «%1» no es un número de 1 a 12</translation>
+    </message>
+    <message>
+        <source>its day &quot;%1&quot; is not a whole number</source>
+        <translation>su día «%1» no es un número entero</translation>
+    </message>
+    <message>
+        <source>its day of the week &quot;%1&quot; is none of Sunday to Saturday</source>
+        <translation>su día de la semana «%1» no es ninguno de domingo a sábado</translation>
+    </message>
+    <message>
+        <source>its occurrence &quot;%1&quot; is none of 1st to 5th or Last</source>
+        <translation>su posición «%1» no es ninguna de 1.º a 5.º ni Último</translation>
+    </message>
+    <message>
+        <source>there is no month %1 (the months are 1 to 12)</source>
+        <translation>no existe el mes %1 (los meses van de 1 a 12)</translation>
+    </message>
+    <message>
+        <source>its day %1 is not a day of any month</source>
+        <translation>su día %1 no es un día de ningún mes</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 day</source>
+        <translation>%1 no tiene día %3</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 %3</source>
+        <translation>%1 no tiene un %2 %3</translation>
+    </message>
+    <message>
+        <source>The holiday &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>No se puede colocar el festivo «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The event &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>No se puede colocar el evento «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The rule holidays cannot be placed: %1.</source>
+        <translation>No se pueden colocar los festivos por regla: %1.</translation>
     </message>
 </context>
 <context>

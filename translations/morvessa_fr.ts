@@ -2,6 +2,338 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BatchTool</name>
+    <message>
+        <source>Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored
+holidays and colours, exactly as the program&apos;s &quot;Start Creating Template&quot; does, without any
+window.
+
+Every failed step is printed to stderr as the program&apos;s error report would show it; the exit
+status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed
+step writes no file, so an existing --out stays as it was, unless --keep-going is given.
+The user&apos;s own settings are read only when --settings is not given.
+
+Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each
+year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These
+runs write the workbooks only (no snapshot), each one only when none of its steps failed
+(or with --keep-going).
+
+PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;
+--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the
+workbook&apos;s page setup for this run only; --months picks the PDF&apos;s months.</source>
+        <translation>Crée un classeur de calendrier annuel (.xls ou .xlsx, douze feuilles de mois) à partir des jours
+fériés et des couleurs enregistrés, exactement comme « Créer le calendrier » dans le programme,
+sans aucune fenêtre.
+
+Chaque étape en échec est écrite sur stderr comme le rapport d&apos;erreur du programme
+l&apos;afficherait ; le code de sortie vaut 0 seulement si aucune étape n&apos;a échoué (1 si
+l&apos;une a échoué, 2 pour une erreur d&apos;utilisation). Une exécution dont une étape a échoué
+n&apos;écrit aucun fichier : un --out existant reste tel quel, sauf avec --keep-going. Les
+paramètres de l&apos;utilisateur ne sont lus que si --settings n&apos;est pas donné.
+
+Plusieurs calendriers en une exécution : --years FIRST-LAST avec --out-dir DIR écrit DIR/YEAR.xls
+pour chaque année ; plusieurs fichiers --settings donnent DIR/NAME-YEAR.xls pour chaque fichier
+NAME.ini et chaque année. Ces exécutions n&apos;écrivent que les classeurs (pas d&apos;image),
+chacun seulement si aucune de ses étapes n&apos;a échoué (ou avec --keep-going).
+
+PDF : un --out se terminant par .pdf écrit le calendrier seulement en PDF, une page à
+l&apos;italienne par mois ; --pdf PATH en écrit un à côté du classeur. --paper fixe le papier du
+PDF et de la mise en page du classeur pour cette exécution seulement ; --months choisit les mois
+du PDF.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s year; years outside 1900..2100 are clamped to them.</source>
+        <translation>L&apos;année du calendrier ; les années hors de 1900..2100 sont ramenées à ces limites.</translation>
+    </message>
+    <message>
+        <source>Where the workbook is written (replaced if it exists): a name ending in .xlsx gives an Excel Workbook, any other the Excel 97-2003 format.</source>
+        <translation>L&apos;emplacement du classeur (remplacé s&apos;il existe) : un nom se terminant par .xlsx donne un classeur Excel, tout autre le format Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>An INI settings file to use instead of the user&apos;s own (same format). An empty file gives the default holidays and colours, written into it.</source>
+        <translation>Un fichier de paramètres INI à utiliser à la place de celui de l&apos;utilisateur (même format). Un fichier vide donne les jours fériés et couleurs par défaut, qui y sont écrits.</translation>
+    </message>
+    <message>
+        <source>The month sheet that is active when the workbook opens and that the snapshot shows, 1..12 (default 1, January).</source>
+        <translation>La feuille de mois active à l&apos;ouverture du classeur et que montre l&apos;image, 1..12 (par défaut 1, janvier).</translation>
+    </message>
+    <message>
+        <source>Also write the snapshot picture of that month (BMP).</source>
+        <translation>Écrire aussi l&apos;image de ce mois (BMP).</translation>
+    </message>
+    <message>
+        <source>Many calendars: every year from FIRST to LAST (with --out-dir).</source>
+        <translation>Plusieurs calendriers : chaque année de FIRST à LAST (avec --out-dir).</translation>
+    </message>
+    <message>
+        <source>The folder for many calendars (with --years or --year; made if missing).</source>
+        <translation>Le dossier des calendriers multiples (avec --years ou --year ; créé s&apos;il manque).</translation>
+    </message>
+    <message>
+        <source>Adds the holidays of a country, state or region (a code such as DE, DE-BY, GB-SCT or US-TX; --list-countries lists them) for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Ajoute les jours fériés d&apos;un pays, d&apos;un État ou d&apos;une région (un code comme DE, DE-BY, GB-SCT ou US-TX ; --list-countries les énumère) pour cette exécution seulement ; peut être donné plusieurs fois. Les paramètres enregistrés ne changent pas.</translation>
+    </message>
+    <message>
+        <source>The kinds of --country holidays to mark, separated by commas: public, bank, optional, school, observance (default: public).</source>
+        <translation>Les types de jours fériés --country à marquer, séparés par des virgules : public, bank, optional, school, observance (par défaut : public).</translation>
+    </message>
+    <message>
+        <source>Lists the code and English name of every country, one per line; with a country&apos;s code after it (--list-countries DE), its states and regions.</source>
+        <translation>Énumère le code et le nom anglais de chaque pays, un par ligne ; suivi du code d&apos;un pays (--list-countries DE), ses États et régions.</translation>
+    </message>
+    <message>
+        <source>Adds the all-day events of an iCalendar file for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Ajoute les événements sur la journée entière d&apos;un fichier iCalendar pour cette exécution seulement ; peut être donné plusieurs fois. Les paramètres enregistrés ne changent pas.</translation>
+    </message>
+    <message>
+        <source>Also write every holiday the run would mark, on the days it marks them, as an iCalendar file: for --year, or for every year of --years FIRST-LAST. Without --out or --out-dir only this file is written.</source>
+        <translation>Écrire aussi chaque jour férié que l&apos;exécution marquerait, aux jours où elle le marque, dans un fichier iCalendar : pour --year, ou pour chaque année de --years FIRST-LAST. Sans --out ni --out-dir, seul ce fichier est écrit.</translation>
+    </message>
+    <message>
+        <source>Names --country holidays in English, not in the country&apos;s own language.</source>
+        <translation>Nomme les jours fériés --country en anglais et non dans la langue du pays.</translation>
+    </message>
+    <message>
+        <source>Write the workbook and snapshot even when some steps failed (the exit status is still 1).</source>
+        <translation>Écrire le classeur et l&apos;image même si des étapes ont échoué (le code de sortie reste 1).</translation>
+    </message>
+    <message>
+        <source>The language of month and weekday names: a locale such as de, pl_PL or ru-RU, &apos;system&apos; for the system&apos;s, or &apos;default&apos; for English.</source>
+        <translation>La langue des noms de mois et de jours : une locale comme de, pl_PL ou ru-RU, « system » pour celle du système, ou « default » pour l&apos;anglais.</translation>
+    </message>
+    <message>
+        <source>The first day of each week: sun (the default), mon, sat, or locale for the language&apos;s own.</source>
+        <translation>Le premier jour de chaque semaine : sun (par défaut), mon, sat, ou locale pour celui de la langue.</translation>
+    </message>
+    <message>
+        <source>Twelve months from this one, such as 2026-09 for September 2026 to August 2027; its year takes the place of --year (one calendar only).</source>
+        <translation>Douze mois à partir de celui-ci, par exemple 2026-09 pour septembre 2026 à août 2027 ; son année remplace --year (un seul calendrier).</translation>
+    </message>
+    <message>
+        <source>Show the ISO week number beside each week.</source>
+        <translation>Afficher le numéro de semaine ISO à côté de chaque semaine.</translation>
+    </message>
+    <message>
+        <source>The pages: the months (the default), the year on one page, or both (the year page first).</source>
+        <translation>Les pages : les mois (par défaut), l&apos;année sur une page, ou les deux (la page de l&apos;année d&apos;abord).</translation>
+    </message>
+    <message>
+        <source>How the pages stand in the PDF and the workbook&apos;s page setup: landscape (the default) or portrait.</source>
+        <translation>L&apos;orientation des pages dans le PDF et la mise en page du classeur : landscape (paysage, par défaut) ou portrait.</translation>
+    </message>
+    <message>
+        <source>The fill of weekend days on every page, a colour of the 56-entry palette, or 0 for none (default: the stored choice).</source>
+        <translation>Le remplissage des jours de week-end sur chaque page, une couleur de la palette de 56 couleurs, ou 0 pour aucun (par défaut : le choix enregistré).</translation>
+    </message>
+    <message>
+        <source>Also write the calendar as a PDF, one page per month (an --out ending in .pdf writes only the PDF).</source>
+        <translation>Écrire aussi le calendrier en PDF, une page par mois (un --out se terminant par .pdf n&apos;écrit que le PDF).</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF and of the workbook&apos;s page setup, for this run only: a4, letter, legal or a3 (default: the stored choice; for the PDF, else the locale&apos;s usual paper).</source>
+        <translation>Le papier du PDF et de la mise en page du classeur, pour cette exécution seulement : a4, letter, legal ou a3 (par défaut : le choix enregistré ; pour le PDF, sinon le papier habituel de la locale).</translation>
+    </message>
+    <message>
+        <source>The months the PDF holds, FIRST-LAST in the calendar&apos;s order or one month, 1..12 (default: all twelve).</source>
+        <translation>Les mois que contient le PDF, FIRST-LAST dans l&apos;ordre du calendrier ou un seul mois, 1..12 (par défaut : les douze).</translation>
+    </message>
+    <message>
+        <source>Replace output files even when they are read-only.</source>
+        <translation>Remplacer les fichiers de sortie même s&apos;ils sont en lecture seule.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>--years writes many calendars: give --out-dir instead of --out</source>
+        <translation>--years écrit plusieurs calendriers : donnez --out-dir au lieu de --out</translation>
+    </message>
+    <message>
+        <source>--year (or --first-month) and --out are required</source>
+        <translation>--year (ou --first-month) et --out sont obligatoires</translation>
+    </message>
+    <message>
+        <source>several --settings files make several calendars: give --out-dir</source>
+        <translation>plusieurs fichiers --settings font plusieurs calendriers : donnez --out-dir</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Vous devez saisir une année valide.</translation>
+    </message>
+    <message>
+        <source>--out must name a file</source>
+        <translation>--out doit désigner un fichier</translation>
+    </message>
+    <message>
+        <source>settings file &apos;%1&apos; does not exist (an empty file gives the defaults)</source>
+        <translation>le fichier de paramètres « %1 » n&apos;existe pas (un fichier vide donne les valeurs par défaut)</translation>
+    </message>
+    <message>
+        <source>--holiday-types takes public, bank, optional, school and observance, not &apos;%1&apos;</source>
+        <translation>--holiday-types accepte public, bank, optional, school et observance, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--holiday-types needs at least one kind</source>
+        <translation>--holiday-types demande au moins un type</translation>
+    </message>
+    <message>
+        <source>--list-countries takes at most one country code</source>
+        <translation>--list-countries accepte au plus un code de pays</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; holds a control character</source>
+        <translation>%1 « %2 » contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; names &apos;%3&apos;, which this run reads</source>
+        <translation>%1 « %2 » désigne « %3 », que cette exécution lit</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is read-only; give --force to replace it anyway</source>
+        <translation>%1 « %2 » est en lecture seule ; donnez --force pour le remplacer quand même</translation>
+    </message>
+    <message>
+        <source>--paper must be a4, letter, legal or a3</source>
+        <translation>--paper doit valoir a4, letter, legal ou a3</translation>
+    </message>
+    <message>
+        <source>--out already names a PDF; --pdf goes beside a workbook</source>
+        <translation>--out désigne déjà un PDF ; --pdf va à côté d&apos;un classeur</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file</source>
+        <translation>--pdf doit désigner un fichier</translation>
+    </message>
+    <message>
+        <source>--pdf and --out name the same file</source>
+        <translation>--pdf et --out désignent le même fichier</translation>
+    </message>
+    <message>
+        <source>--months picks the PDF&apos;s months: give --pdf or an --out ending in .pdf</source>
+        <translation>--months choisit les mois du PDF : donnez --pdf ou un --out se terminant par .pdf</translation>
+    </message>
+    <message>
+        <source>--months must be FIRST-LAST or one month, each 1..12, such as 3-5</source>
+        <translation>--months doit être FIRST-LAST ou un seul mois, chacun de 1 à 12, par exemple 3-5</translation>
+    </message>
+    <message>
+        <source>--first-month must be a year and a month such as 2026-09</source>
+        <translation>--first-month doit être une année et un mois, par exemple 2026-09</translation>
+    </message>
+    <message>
+        <source>--year %1 and --first-month %2 name different years</source>
+        <translation>--year %1 et --first-month %2 désignent des années différentes</translation>
+    </message>
+    <message>
+        <source>--language &apos;%1&apos; is no locale (try de, pl_PL, system or default)</source>
+        <translation>--language « %1 » n&apos;est pas une locale (essayez de, pl_PL, system ou default)</translation>
+    </message>
+    <message>
+        <source>--week-start must be sun, mon, sat or locale</source>
+        <translation>--week-start doit valoir sun, mon, sat ou locale</translation>
+    </message>
+    <message>
+        <source>--layout must be months, year or both</source>
+        <translation>--layout doit valoir months, year ou both</translation>
+    </message>
+    <message>
+        <source>--orientation must be portrait or landscape</source>
+        <translation>--orientation doit valoir portrait ou landscape</translation>
+    </message>
+    <message>
+        <source>--weekend-color must be a palette colour from 1 to 56, or 0 for none</source>
+        <translation>--weekend-color doit être une couleur de la palette de 1 à 56, ou 0 pour aucune</translation>
+    </message>
+    <message>
+        <source>--month must be a whole number from 1 to 12</source>
+        <translation>--month doit être un nombre entier de 1 à 12</translation>
+    </message>
+    <message>
+        <source>--out-dir takes either --years FIRST-LAST or --year</source>
+        <translation>--out-dir accepte soit --years FIRST-LAST, soit --year</translation>
+    </message>
+    <message>
+        <source>--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034</source>
+        <translation>--years doit être FIRST-LAST avec FIRST pas après LAST, par exemple 2025-2034</translation>
+    </message>
+    <message>
+        <source>two settings files are named &apos;%1&apos;; their calendars would have the same names</source>
+        <translation>deux fichiers de paramètres s&apos;appellent « %1 » ; leurs calendriers auraient les mêmes noms</translation>
+    </message>
+    <message>
+        <source>--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months</source>
+        <translation>--out-dir écrit plusieurs calendriers : il ne s&apos;utilise pas avec --out, --snapshot, --pdf ou --months</translation>
+    </message>
+    <message>
+        <source>--out-dir must name a folder</source>
+        <translation>--out-dir doit désigner un dossier</translation>
+    </message>
+    <message>
+        <source>--first-month makes one calendar: give --out instead of --out-dir</source>
+        <translation>--first-month fait un seul calendrier : donnez --out au lieu de --out-dir</translation>
+    </message>
+    <message>
+        <source>--export-ics must name a file</source>
+        <translation>--export-ics doit désigner un fichier</translation>
+    </message>
+    <message>
+        <source>--export-ics writes the holidays of one settings file</source>
+        <translation>--export-ics écrit les jours fériés d&apos;un seul fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>--export-ics without --out writes no calendar: --snapshot, --pdf and --months need --out</source>
+        <translation>--export-ics sans --out n&apos;écrit aucun calendrier : --snapshot, --pdf et --months demandent --out</translation>
+    </message>
+    <message>
+        <source>--export-ics takes either --year or --years FIRST-LAST</source>
+        <translation>--export-ics accepte soit --year, soit --years FIRST-LAST</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays of %2-%3 to %4.</source>
+        <translation>%1 jours fériés de %2-%3 exportés vers %4.</translation>
+    </message>
+    <message>
+        <source>the calendar shows the public holidays of %1 (%2), the country the system is set to; --country adds others, the program&apos;s Holidays menu changes them</source>
+        <translation>le calendrier montre les jours fériés officiels de %1 (%2), le pays réglé dans le système ; --country en ajoute d&apos;autres, le menu Jours fériés du programme les modifie</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvessa-batch --help&apos;.</source>
+        <translation>Essayez « morvessa-batch --help ».</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a step failed</source>
+        <translation>%1 n&apos;a pas été écrit : une étape a échoué</translation>
+    </message>
+    <message>
+        <source>the generation handed over no workbook</source>
+        <translation>la génération n&apos;a remis aucun classeur</translation>
+    </message>
+    <message>
+        <source>no snapshot picture was taken</source>
+        <translation>aucune image n&apos;a été prise</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>--months %1-%2 runs backwards in a calendar that starts with month %3</source>
+        <translation>--months %1-%2 va à rebours dans un calendrier qui commence par le mois %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) failed; no file was written (--keep-going writes them anyway)</source>
+        <translation>
+            <numerusform>%n étape a échoué ; aucun fichier n&apos;a été écrit (--keep-going les écrit quand même)</numerusform>
+            <numerusform>%n étapes ont échoué ; aucun fichier n&apos;a été écrit (--keep-going les écrit quand même)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CalendarExport</name>
     <message>
         <source>Export PDF</source>
@@ -149,6 +481,14 @@
         <source>observance</source>
         <translation>célébration</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Pâques</translation>
+    </message>
 </context>
 <context>
     <name>ColorPalette</name>
@@ -210,6 +550,75 @@
     <message>
         <source>Application Error</source>
         <translation>Erreur de l&apos;application</translation>
+    </message>
+    <message>
+        <source>A day holds more than %1 holidays: its notes show the first %1 and how many more there are.</source>
+        <translation>Un jour compte plus de %1 jours fériés : ses notes montrent les %1 premiers et combien il en reste.</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>An ordinal number, such as the 31st (day) or the 5th (Friday)</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>its month &quot;%1&quot; is not a number from 1 to 12</source>
+        <translation>son mois « %1 » n&apos;est pas un nombre de 1 à 12</translation>
+    </message>
+    <message>
+        <source>its day &quot;%1&quot; is not a whole number</source>
+        <translation>son jour « %1 » n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>its day of the week &quot;%1&quot; is none of Sunday to Saturday</source>
+        <translation>son jour de la semaine « %1 » n&apos;est aucun des jours de dimanche à samedi</translation>
+    </message>
+    <message>
+        <source>its occurrence &quot;%1&quot; is none of 1st to 5th or Last</source>
+        <translation>son rang « %1 » n&apos;est aucun de 1er à 5e ni Dernier</translation>
+    </message>
+    <message>
+        <source>there is no month %1 (the months are 1 to 12)</source>
+        <translation>il n&apos;y a pas de mois %1 (les mois vont de 1 à 12)</translation>
+    </message>
+    <message>
+        <source>its day %1 is not a day of any month</source>
+        <translation>son jour %1 n&apos;est le jour d&apos;aucun mois</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 day</source>
+        <translation>%1 n&apos;a pas de %2 jour</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 %3</source>
+        <translation>%1 n&apos;a pas de %2 %3</translation>
+    </message>
+    <message>
+        <source>The holiday &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Le jour férié « %1 » ne peut pas être placé : %2.</translation>
+    </message>
+    <message>
+        <source>The event &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>L&apos;événement « %1 » ne peut pas être placé : %2.</translation>
+    </message>
+    <message>
+        <source>The rule holidays cannot be placed: %1.</source>
+        <translation>Les jours fériés par règle ne peuvent pas être placés : %1.</translation>
     </message>
 </context>
 <context>

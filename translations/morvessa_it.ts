@@ -2,6 +2,338 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>BatchTool</name>
+    <message>
+        <source>Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored
+holidays and colours, exactly as the program&apos;s &quot;Start Creating Template&quot; does, without any
+window.
+
+Every failed step is printed to stderr as the program&apos;s error report would show it; the exit
+status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed
+step writes no file, so an existing --out stays as it was, unless --keep-going is given.
+The user&apos;s own settings are read only when --settings is not given.
+
+Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each
+year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These
+runs write the workbooks only (no snapshot), each one only when none of its steps failed
+(or with --keep-going).
+
+PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;
+--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the
+workbook&apos;s page setup for this run only; --months picks the PDF&apos;s months.</source>
+        <translation>Crea una cartella di lavoro con il calendario annuale (.xls o .xlsx, dodici fogli mensili) dalle
+festività e dai colori salvati, esattamente come «Crea il calendario» nel programma, senza
+finestre.
+
+Ogni passo non riuscito viene scritto su stderr come lo mostrerebbe il rapporto di errore del
+programma; il codice di uscita è 0 solo se nessun passo è fallito (1 se uno è fallito, 2 per un
+errore di utilizzo). Un&apos;esecuzione con un passo fallito non scrive alcun file, quindi un
+--out esistente resta com&apos;era, salvo con --keep-going. Le impostazioni dell&apos;utente
+vengono lette solo se --settings non è indicato.
+
+Molti calendari in un&apos;esecuzione: --years FIRST-LAST con --out-dir DIR scrive DIR/YEAR.xls
+per ogni anno; più file --settings danno DIR/NAME-YEAR.xls per ogni file NAME.ini e ogni anno.
+Queste esecuzioni scrivono solo le cartelle di lavoro (nessuna immagine), ciascuna solo se nessuno
+dei suoi passi è fallito (o con --keep-going).
+
+PDF: un --out che termina in .pdf scrive il calendario solo come PDF, una pagina orizzontale per
+mese; --pdf PATH ne scrive uno accanto alla cartella di lavoro. --paper imposta la carta del PDF e
+dell&apos;impostazione pagina della cartella solo per questa esecuzione; --months sceglie i mesi
+del PDF.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s year; years outside 1900..2100 are clamped to them.</source>
+        <translation>L&apos;anno del calendario; gli anni fuori da 1900..2100 vengono riportati a questi limiti.</translation>
+    </message>
+    <message>
+        <source>Where the workbook is written (replaced if it exists): a name ending in .xlsx gives an Excel Workbook, any other the Excel 97-2003 format.</source>
+        <translation>Dove viene scritta la cartella di lavoro (sostituita se esiste): un nome che termina in .xlsx dà una cartella di lavoro Excel, qualsiasi altro il formato Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>An INI settings file to use instead of the user&apos;s own (same format). An empty file gives the default holidays and colours, written into it.</source>
+        <translation>Un file di impostazioni INI da usare al posto di quello dell&apos;utente (stesso formato). Un file vuoto dà le festività e i colori predefiniti, che vi vengono scritti.</translation>
+    </message>
+    <message>
+        <source>The month sheet that is active when the workbook opens and that the snapshot shows, 1..12 (default 1, January).</source>
+        <translation>Il foglio del mese attivo all&apos;apertura della cartella e mostrato dall&apos;immagine, 1..12 (predefinito 1, gennaio).</translation>
+    </message>
+    <message>
+        <source>Also write the snapshot picture of that month (BMP).</source>
+        <translation>Scrivere anche l&apos;immagine di quel mese (BMP).</translation>
+    </message>
+    <message>
+        <source>Many calendars: every year from FIRST to LAST (with --out-dir).</source>
+        <translation>Molti calendari: ogni anno da FIRST a LAST (con --out-dir).</translation>
+    </message>
+    <message>
+        <source>The folder for many calendars (with --years or --year; made if missing).</source>
+        <translation>La cartella per molti calendari (con --years o --year; creata se manca).</translation>
+    </message>
+    <message>
+        <source>Adds the holidays of a country, state or region (a code such as DE, DE-BY, GB-SCT or US-TX; --list-countries lists them) for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Aggiunge le festività di un paese, stato o regione (un codice come DE, DE-BY, GB-SCT o US-TX; --list-countries li elenca) solo per questa esecuzione; può essere indicato più volte. Le impostazioni salvate non cambiano.</translation>
+    </message>
+    <message>
+        <source>The kinds of --country holidays to mark, separated by commas: public, bank, optional, school, observance (default: public).</source>
+        <translation>I tipi di festività di --country da segnare, separati da virgole: public, bank, optional, school, observance (predefinito: public).</translation>
+    </message>
+    <message>
+        <source>Lists the code and English name of every country, one per line; with a country&apos;s code after it (--list-countries DE), its states and regions.</source>
+        <translation>Elenca il codice e il nome inglese di ogni paese, uno per riga; con il codice di un paese dopo (--list-countries DE), i suoi stati e regioni.</translation>
+    </message>
+    <message>
+        <source>Adds the all-day events of an iCalendar file for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Aggiunge gli eventi di un&apos;intera giornata di un file iCalendar solo per questa esecuzione; può essere indicato più volte. Le impostazioni salvate non cambiano.</translation>
+    </message>
+    <message>
+        <source>Also write every holiday the run would mark, on the days it marks them, as an iCalendar file: for --year, or for every year of --years FIRST-LAST. Without --out or --out-dir only this file is written.</source>
+        <translation>Scrivere anche ogni festività che l&apos;esecuzione segnerebbe, nei giorni in cui la segna, come file iCalendar: per --year o per ogni anno di --years FIRST-LAST. Senza --out né --out-dir viene scritto solo questo file.</translation>
+    </message>
+    <message>
+        <source>Names --country holidays in English, not in the country&apos;s own language.</source>
+        <translation>Nomina le festività di --country in inglese e non nella lingua del paese.</translation>
+    </message>
+    <message>
+        <source>Write the workbook and snapshot even when some steps failed (the exit status is still 1).</source>
+        <translation>Scrivere la cartella di lavoro e l&apos;immagine anche se alcuni passi sono falliti (il codice di uscita resta 1).</translation>
+    </message>
+    <message>
+        <source>The language of month and weekday names: a locale such as de, pl_PL or ru-RU, &apos;system&apos; for the system&apos;s, or &apos;default&apos; for English.</source>
+        <translation>La lingua dei nomi di mesi e giorni: una localizzazione come de, pl_PL o ru-RU, «system» per quella del sistema o «default» per l&apos;inglese.</translation>
+    </message>
+    <message>
+        <source>The first day of each week: sun (the default), mon, sat, or locale for the language&apos;s own.</source>
+        <translation>Il primo giorno di ogni settimana: sun (predefinito), mon, sat o locale per quello della lingua.</translation>
+    </message>
+    <message>
+        <source>Twelve months from this one, such as 2026-09 for September 2026 to August 2027; its year takes the place of --year (one calendar only).</source>
+        <translation>Dodici mesi a partire da questo, come 2026-09 per settembre 2026 - agosto 2027; il suo anno prende il posto di --year (un solo calendario).</translation>
+    </message>
+    <message>
+        <source>Show the ISO week number beside each week.</source>
+        <translation>Mostrare il numero di settimana ISO accanto a ogni settimana.</translation>
+    </message>
+    <message>
+        <source>The pages: the months (the default), the year on one page, or both (the year page first).</source>
+        <translation>Le pagine: i mesi (predefinito), l&apos;anno su una pagina, o entrambi (prima la pagina dell&apos;anno).</translation>
+    </message>
+    <message>
+        <source>How the pages stand in the PDF and the workbook&apos;s page setup: landscape (the default) or portrait.</source>
+        <translation>L&apos;orientamento delle pagine nel PDF e nell&apos;impostazione pagina della cartella: landscape (orizzontale, predefinito) o portrait (verticale).</translation>
+    </message>
+    <message>
+        <source>The fill of weekend days on every page, a colour of the 56-entry palette, or 0 for none (default: the stored choice).</source>
+        <translation>Il riempimento dei giorni del fine settimana su ogni pagina, un colore della tavolozza di 56, o 0 per nessuno (predefinito: la scelta salvata).</translation>
+    </message>
+    <message>
+        <source>Also write the calendar as a PDF, one page per month (an --out ending in .pdf writes only the PDF).</source>
+        <translation>Scrivere anche il calendario come PDF, una pagina per mese (un --out che termina in .pdf scrive solo il PDF).</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF and of the workbook&apos;s page setup, for this run only: a4, letter, legal or a3 (default: the stored choice; for the PDF, else the locale&apos;s usual paper).</source>
+        <translation>La carta del PDF e dell&apos;impostazione pagina della cartella, solo per questa esecuzione: a4, letter, legal o a3 (predefinito: la scelta salvata; per il PDF, altrimenti la carta usuale della localizzazione).</translation>
+    </message>
+    <message>
+        <source>The months the PDF holds, FIRST-LAST in the calendar&apos;s order or one month, 1..12 (default: all twelve).</source>
+        <translation>I mesi del PDF, FIRST-LAST nell&apos;ordine del calendario o un solo mese, 1..12 (predefinito: tutti e dodici).</translation>
+    </message>
+    <message>
+        <source>Replace output files even when they are read-only.</source>
+        <translation>Sostituire i file di output anche se sono di sola lettura.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso «%1»</translation>
+    </message>
+    <message>
+        <source>--years writes many calendars: give --out-dir instead of --out</source>
+        <translation>--years scrive molti calendari: indicare --out-dir invece di --out</translation>
+    </message>
+    <message>
+        <source>--year (or --first-month) and --out are required</source>
+        <translation>--year (o --first-month) e --out sono obbligatori</translation>
+    </message>
+    <message>
+        <source>several --settings files make several calendars: give --out-dir</source>
+        <translation>più file --settings fanno più calendari: indicare --out-dir</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Immettere un anno valido.</translation>
+    </message>
+    <message>
+        <source>--out must name a file</source>
+        <translation>--out deve indicare un file</translation>
+    </message>
+    <message>
+        <source>settings file &apos;%1&apos; does not exist (an empty file gives the defaults)</source>
+        <translation>il file di impostazioni «%1» non esiste (un file vuoto dà i valori predefiniti)</translation>
+    </message>
+    <message>
+        <source>--holiday-types takes public, bank, optional, school and observance, not &apos;%1&apos;</source>
+        <translation>--holiday-types accetta public, bank, optional, school e observance, non «%1»</translation>
+    </message>
+    <message>
+        <source>--holiday-types needs at least one kind</source>
+        <translation>--holiday-types richiede almeno un tipo</translation>
+    </message>
+    <message>
+        <source>--list-countries takes at most one country code</source>
+        <translation>--list-countries accetta al massimo un codice di paese</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; holds a control character</source>
+        <translation>%1 «%2» contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; names &apos;%3&apos;, which this run reads</source>
+        <translation>%1 «%2» indica «%3», che questa esecuzione legge</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is read-only; give --force to replace it anyway</source>
+        <translation>%1 «%2» è di sola lettura; indicare --force per sostituirlo comunque</translation>
+    </message>
+    <message>
+        <source>--paper must be a4, letter, legal or a3</source>
+        <translation>--paper deve essere a4, letter, legal o a3</translation>
+    </message>
+    <message>
+        <source>--out already names a PDF; --pdf goes beside a workbook</source>
+        <translation>--out indica già un PDF; --pdf va accanto a una cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file</source>
+        <translation>--pdf deve indicare un file</translation>
+    </message>
+    <message>
+        <source>--pdf and --out name the same file</source>
+        <translation>--pdf e --out indicano lo stesso file</translation>
+    </message>
+    <message>
+        <source>--months picks the PDF&apos;s months: give --pdf or an --out ending in .pdf</source>
+        <translation>--months sceglie i mesi del PDF: indicare --pdf o un --out che termina in .pdf</translation>
+    </message>
+    <message>
+        <source>--months must be FIRST-LAST or one month, each 1..12, such as 3-5</source>
+        <translation>--months deve essere FIRST-LAST o un solo mese, ciascuno da 1 a 12, come 3-5</translation>
+    </message>
+    <message>
+        <source>--first-month must be a year and a month such as 2026-09</source>
+        <translation>--first-month deve essere un anno e un mese, come 2026-09</translation>
+    </message>
+    <message>
+        <source>--year %1 and --first-month %2 name different years</source>
+        <translation>--year %1 e --first-month %2 indicano anni diversi</translation>
+    </message>
+    <message>
+        <source>--language &apos;%1&apos; is no locale (try de, pl_PL, system or default)</source>
+        <translation>--language «%1» non è una localizzazione (provare de, pl_PL, system o default)</translation>
+    </message>
+    <message>
+        <source>--week-start must be sun, mon, sat or locale</source>
+        <translation>--week-start deve essere sun, mon, sat o locale</translation>
+    </message>
+    <message>
+        <source>--layout must be months, year or both</source>
+        <translation>--layout deve essere months, year o both</translation>
+    </message>
+    <message>
+        <source>--orientation must be portrait or landscape</source>
+        <translation>--orientation deve essere portrait o landscape</translation>
+    </message>
+    <message>
+        <source>--weekend-color must be a palette colour from 1 to 56, or 0 for none</source>
+        <translation>--weekend-color deve essere un colore della tavolozza da 1 a 56, o 0 per nessuno</translation>
+    </message>
+    <message>
+        <source>--month must be a whole number from 1 to 12</source>
+        <translation>--month deve essere un numero intero da 1 a 12</translation>
+    </message>
+    <message>
+        <source>--out-dir takes either --years FIRST-LAST or --year</source>
+        <translation>--out-dir accetta o --years FIRST-LAST o --year</translation>
+    </message>
+    <message>
+        <source>--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034</source>
+        <translation>--years deve essere FIRST-LAST con FIRST non dopo LAST, come 2025-2034</translation>
+    </message>
+    <message>
+        <source>two settings files are named &apos;%1&apos;; their calendars would have the same names</source>
+        <translation>due file di impostazioni si chiamano «%1»; i loro calendari avrebbero gli stessi nomi</translation>
+    </message>
+    <message>
+        <source>--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months</source>
+        <translation>--out-dir scrive molti calendari: non si usa con --out, --snapshot, --pdf o --months</translation>
+    </message>
+    <message>
+        <source>--out-dir must name a folder</source>
+        <translation>--out-dir deve indicare una cartella</translation>
+    </message>
+    <message>
+        <source>--first-month makes one calendar: give --out instead of --out-dir</source>
+        <translation>--first-month fa un solo calendario: indicare --out invece di --out-dir</translation>
+    </message>
+    <message>
+        <source>--export-ics must name a file</source>
+        <translation>--export-ics deve indicare un file</translation>
+    </message>
+    <message>
+        <source>--export-ics writes the holidays of one settings file</source>
+        <translation>--export-ics scrive le festività di un solo file di impostazioni</translation>
+    </message>
+    <message>
+        <source>--export-ics without --out writes no calendar: --snapshot, --pdf and --months need --out</source>
+        <translation>--export-ics senza --out non scrive alcun calendario: --snapshot, --pdf e --months richiedono --out</translation>
+    </message>
+    <message>
+        <source>--export-ics takes either --year or --years FIRST-LAST</source>
+        <translation>--export-ics accetta o --year o --years FIRST-LAST</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays of %2-%3 to %4.</source>
+        <translation>Esportate %1 festività di %2-%3 in %4.</translation>
+    </message>
+    <message>
+        <source>the calendar shows the public holidays of %1 (%2), the country the system is set to; --country adds others, the program&apos;s Holidays menu changes them</source>
+        <translation>il calendario mostra le festività ufficiali di %1 (%2), il paese impostato nel sistema; --country ne aggiunge altre, il menu Festività del programma le cambia</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvessa-batch --help&apos;.</source>
+        <translation>Provare «morvessa-batch --help».</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a step failed</source>
+        <translation>%1 non è stato scritto: un passo è fallito</translation>
+    </message>
+    <message>
+        <source>the generation handed over no workbook</source>
+        <translation>la generazione non ha consegnato alcuna cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>no snapshot picture was taken</source>
+        <translation>non è stata scattata alcuna immagine</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>--months %1-%2 runs backwards in a calendar that starts with month %3</source>
+        <translation>--months %1-%2 va all&apos;indietro in un calendario che inizia con il mese %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) failed; no file was written (--keep-going writes them anyway)</source>
+        <translation>
+            <numerusform>%n passo non riuscito; nessun file è stato scritto (--keep-going li scrive comunque)</numerusform>
+            <numerusform>%n passi non riusciti; nessun file è stato scritto (--keep-going li scrive comunque)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CalendarExport</name>
     <message>
         <source>Export PDF</source>
@@ -149,6 +481,14 @@
         <source>observance</source>
         <translation>ricorrenza</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Pasqua</translation>
+    </message>
 </context>
 <context>
     <name>ColorPalette</name>
@@ -210,6 +550,75 @@
     <message>
         <source>Application Error</source>
         <translation>Errore dell&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>A day holds more than %1 holidays: its notes show the first %1 and how many more there are.</source>
+        <translation>Un giorno ha più di %1 festività: le sue note mostrano le prime %1 e quante altre ce ne sono.</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1°</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>An ordinal number, such as the 31st (day) or the 5th (Friday)</extracomment>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>its month &quot;%1&quot; is not a number from 1 to 12</source>
+        <translation>il suo mese «%1» non è un numero da 1 a 12</translation>
+    </message>
+    <message>
+        <source>its day &quot;%1&quot; is not a whole number</source>
+        <translation>il suo giorno «%1» non è un numero intero</translation>
+    </message>
+    <message>
+        <source>its day of the week &quot;%1&quot; is none of Sunday to Saturday</source>
+        <translation>il suo giorno della settimana «%1» non è nessuno dei giorni da domenica a sabato</translation>
+    </message>
+    <message>
+        <source>its occurrence &quot;%1&quot; is none of 1st to 5th or Last</source>
+        <translation>la sua posizione «%1» non è nessuna da 1° a 5° né Ultimo</translation>
+    </message>
+    <message>
+        <source>there is no month %1 (the months are 1 to 12)</source>
+        <translation>non esiste il mese %1 (i mesi vanno da 1 a 12)</translation>
+    </message>
+    <message>
+        <source>its day %1 is not a day of any month</source>
+        <translation>il suo giorno %1 non è un giorno di alcun mese</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 day</source>
+        <translation>%1 non ha il giorno %3</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 %3</source>
+        <translation>in %1 il giorno %3 non ricorre %4 volte</translation>
+    </message>
+    <message>
+        <source>The holiday &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Impossibile collocare la festività «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The event &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Impossibile collocare l&apos;evento «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The rule holidays cannot be placed: %1.</source>
+        <translation>Impossibile collocare le festività per regola: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,336 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>BatchTool</name>
+    <message>
+        <source>Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored
+holidays and colours, exactly as the program&apos;s &quot;Start Creating Template&quot; does, without any
+window.
+
+Every failed step is printed to stderr as the program&apos;s error report would show it; the exit
+status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed
+step writes no file, so an existing --out stays as it was, unless --keep-going is given.
+The user&apos;s own settings are read only when --settings is not given.
+
+Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each
+year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These
+runs write the workbooks only (no snapshot), each one only when none of its steps failed
+(or with --keep-going).
+
+PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;
+--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the
+workbook&apos;s page setup for this run only; --months picks the PDF&apos;s months.</source>
+        <translation>Maakt een werkmap met een jaarkalender (.xls of .xlsx, twaalf maandbladen) uit de opgeslagen
+feestdagen en kleuren, precies zoals „Kalender maken” in het programma, zonder venster.
+
+Elke mislukte stap wordt op stderr geschreven zoals het foutrapport van het programma hem zou
+tonen; de afsluitcode is alleen 0 als geen stap mislukte (1 als er een mislukte, 2 bij een
+gebruiksfout). Een run met een mislukte stap schrijft geen bestand, zodat een bestaand --out
+blijft zoals het was, tenzij --keep-going is opgegeven. De eigen instellingen van de gebruiker
+worden alleen gelezen als --settings niet is opgegeven.
+
+Veel kalenders in één run: --years FIRST-LAST met --out-dir DIR schrijft DIR/YEAR.xls voor elk
+jaar; meerdere --settings-bestanden geven DIR/NAME-YEAR.xls voor elk bestand NAME.ini en elk jaar.
+Deze runs schrijven alleen de werkmappen (geen afbeelding), elk alleen als geen van zijn stappen
+mislukte (of met --keep-going).
+
+PDF: een --out die eindigt op .pdf schrijft de kalender alleen als PDF, één liggende pagina per
+maand; --pdf PATH schrijft er een naast de werkmap. --paper stelt het papier van de PDF en van de
+pagina-instelling van de werkmap alleen voor deze run in; --months kiest de maanden van de PDF.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s year; years outside 1900..2100 are clamped to them.</source>
+        <translation>Het jaar van de kalender; jaren buiten 1900..2100 worden tot die grenzen teruggebracht.</translation>
+    </message>
+    <message>
+        <source>Where the workbook is written (replaced if it exists): a name ending in .xlsx gives an Excel Workbook, any other the Excel 97-2003 format.</source>
+        <translation>Waar de werkmap wordt geschreven (vervangen als hij bestaat): een naam op .xlsx geeft een Excel-werkmap, elke andere de indeling Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>An INI settings file to use instead of the user&apos;s own (same format). An empty file gives the default holidays and colours, written into it.</source>
+        <translation>Een INI-instellingenbestand dat in plaats van dat van de gebruiker wordt gebruikt (zelfde indeling). Een leeg bestand geeft de standaardfeestdagen en -kleuren, die erin worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The month sheet that is active when the workbook opens and that the snapshot shows, 1..12 (default 1, January).</source>
+        <translation>Het maandblad dat actief is als de werkmap opent en dat de afbeelding toont, 1..12 (standaard 1, januari).</translation>
+    </message>
+    <message>
+        <source>Also write the snapshot picture of that month (BMP).</source>
+        <translation>Ook de afbeelding van die maand schrijven (BMP).</translation>
+    </message>
+    <message>
+        <source>Many calendars: every year from FIRST to LAST (with --out-dir).</source>
+        <translation>Veel kalenders: elk jaar van FIRST tot LAST (met --out-dir).</translation>
+    </message>
+    <message>
+        <source>The folder for many calendars (with --years or --year; made if missing).</source>
+        <translation>De map voor veel kalenders (met --years of --year; wordt gemaakt als hij ontbreekt).</translation>
+    </message>
+    <message>
+        <source>Adds the holidays of a country, state or region (a code such as DE, DE-BY, GB-SCT or US-TX; --list-countries lists them) for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Voegt de feestdagen van een land, staat of regio toe (een code zoals DE, DE-BY, GB-SCT of US-TX; --list-countries somt ze op), alleen voor deze run; mag meer dan eens worden opgegeven. De opgeslagen instellingen veranderen niet.</translation>
+    </message>
+    <message>
+        <source>The kinds of --country holidays to mark, separated by commas: public, bank, optional, school, observance (default: public).</source>
+        <translation>De soorten --country-feestdagen die worden gemarkeerd, gescheiden door komma&apos;s: public, bank, optional, school, observance (standaard: public).</translation>
+    </message>
+    <message>
+        <source>Lists the code and English name of every country, one per line; with a country&apos;s code after it (--list-countries DE), its states and regions.</source>
+        <translation>Somt de code en Engelse naam van elk land op, één per regel; met de code van een land erachter (--list-countries DE) zijn staten en regio&apos;s.</translation>
+    </message>
+    <message>
+        <source>Adds the all-day events of an iCalendar file for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Voegt de hele-dagafspraken van een iCalendar-bestand toe, alleen voor deze run; mag meer dan eens worden opgegeven. De opgeslagen instellingen veranderen niet.</translation>
+    </message>
+    <message>
+        <source>Also write every holiday the run would mark, on the days it marks them, as an iCalendar file: for --year, or for every year of --years FIRST-LAST. Without --out or --out-dir only this file is written.</source>
+        <translation>Ook elke feestdag die de run zou markeren, op de dagen waarop hij hem markeert, als iCalendar-bestand schrijven: voor --year, of voor elk jaar van --years FIRST-LAST. Zonder --out of --out-dir wordt alleen dit bestand geschreven.</translation>
+    </message>
+    <message>
+        <source>Names --country holidays in English, not in the country&apos;s own language.</source>
+        <translation>Geeft --country-feestdagen Engelse namen in plaats van namen in de taal van het land.</translation>
+    </message>
+    <message>
+        <source>Write the workbook and snapshot even when some steps failed (the exit status is still 1).</source>
+        <translation>De werkmap en de afbeelding ook schrijven als er stappen mislukten (de afsluitcode blijft 1).</translation>
+    </message>
+    <message>
+        <source>The language of month and weekday names: a locale such as de, pl_PL or ru-RU, &apos;system&apos; for the system&apos;s, or &apos;default&apos; for English.</source>
+        <translation>De taal van maand- en weekdagnamen: een landinstelling zoals de, pl_PL of ru-RU, ‘system’ voor die van het systeem, of ‘default’ voor Engels.</translation>
+    </message>
+    <message>
+        <source>The first day of each week: sun (the default), mon, sat, or locale for the language&apos;s own.</source>
+        <translation>De eerste dag van elke week: sun (standaard), mon, sat, of locale voor die van de taal.</translation>
+    </message>
+    <message>
+        <source>Twelve months from this one, such as 2026-09 for September 2026 to August 2027; its year takes the place of --year (one calendar only).</source>
+        <translation>Twaalf maanden vanaf deze, zoals 2026-09 voor september 2026 tot augustus 2027; het jaar ervan neemt de plaats in van --year (slechts één kalender).</translation>
+    </message>
+    <message>
+        <source>Show the ISO week number beside each week.</source>
+        <translation>Het ISO-weeknummer naast elke week tonen.</translation>
+    </message>
+    <message>
+        <source>The pages: the months (the default), the year on one page, or both (the year page first).</source>
+        <translation>De pagina&apos;s: de maanden (standaard), het jaar op één pagina, of beide (de jaarpagina eerst).</translation>
+    </message>
+    <message>
+        <source>How the pages stand in the PDF and the workbook&apos;s page setup: landscape (the default) or portrait.</source>
+        <translation>Hoe de pagina&apos;s staan in de PDF en in de pagina-instelling van de werkmap: landscape (liggend, standaard) of portrait (staand).</translation>
+    </message>
+    <message>
+        <source>The fill of weekend days on every page, a colour of the 56-entry palette, or 0 for none (default: the stored choice).</source>
+        <translation>De vulling van weekenddagen op elke pagina, een kleur uit het palet van 56, of 0 voor geen (standaard: de opgeslagen keuze).</translation>
+    </message>
+    <message>
+        <source>Also write the calendar as a PDF, one page per month (an --out ending in .pdf writes only the PDF).</source>
+        <translation>Ook de kalender als PDF schrijven, één pagina per maand (een --out die eindigt op .pdf schrijft alleen de PDF).</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF and of the workbook&apos;s page setup, for this run only: a4, letter, legal or a3 (default: the stored choice; for the PDF, else the locale&apos;s usual paper).</source>
+        <translation>Het papier van de PDF en van de pagina-instelling van de werkmap, alleen voor deze run: a4, letter, legal of a3 (standaard: de opgeslagen keuze; voor de PDF anders het gebruikelijke papier van de landinstelling).</translation>
+    </message>
+    <message>
+        <source>The months the PDF holds, FIRST-LAST in the calendar&apos;s order or one month, 1..12 (default: all twelve).</source>
+        <translation>De maanden in de PDF, FIRST-LAST in de volgorde van de kalender of één maand, 1..12 (standaard: alle twaalf).</translation>
+    </message>
+    <message>
+        <source>Replace output files even when they are read-only.</source>
+        <translation>Uitvoerbestanden ook vervangen als ze alleen-lezen zijn.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>onverwacht argument ‘%1’</translation>
+    </message>
+    <message>
+        <source>--years writes many calendars: give --out-dir instead of --out</source>
+        <translation>--years schrijft veel kalenders: geef --out-dir in plaats van --out</translation>
+    </message>
+    <message>
+        <source>--year (or --first-month) and --out are required</source>
+        <translation>--year (of --first-month) en --out zijn verplicht</translation>
+    </message>
+    <message>
+        <source>several --settings files make several calendars: give --out-dir</source>
+        <translation>meerdere --settings-bestanden maken meerdere kalenders: geef --out-dir</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>U moet een geldig jaar invoeren.</translation>
+    </message>
+    <message>
+        <source>--out must name a file</source>
+        <translation>--out moet een bestand noemen</translation>
+    </message>
+    <message>
+        <source>settings file &apos;%1&apos; does not exist (an empty file gives the defaults)</source>
+        <translation>instellingenbestand ‘%1’ bestaat niet (een leeg bestand geeft de standaardwaarden)</translation>
+    </message>
+    <message>
+        <source>--holiday-types takes public, bank, optional, school and observance, not &apos;%1&apos;</source>
+        <translation>--holiday-types neemt public, bank, optional, school en observance, niet ‘%1’</translation>
+    </message>
+    <message>
+        <source>--holiday-types needs at least one kind</source>
+        <translation>--holiday-types heeft minstens één soort nodig</translation>
+    </message>
+    <message>
+        <source>--list-countries takes at most one country code</source>
+        <translation>--list-countries neemt hoogstens één landcode</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; holds a control character</source>
+        <translation>%1 ‘%2’ bevat een stuurteken</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; names &apos;%3&apos;, which this run reads</source>
+        <translation>%1 ‘%2’ noemt ‘%3’, dat deze run leest</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is read-only; give --force to replace it anyway</source>
+        <translation>%1 ‘%2’ is alleen-lezen; geef --force om het toch te vervangen</translation>
+    </message>
+    <message>
+        <source>--paper must be a4, letter, legal or a3</source>
+        <translation>--paper moet a4, letter, legal of a3 zijn</translation>
+    </message>
+    <message>
+        <source>--out already names a PDF; --pdf goes beside a workbook</source>
+        <translation>--out noemt al een PDF; --pdf hoort naast een werkmap</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file</source>
+        <translation>--pdf moet een bestand noemen</translation>
+    </message>
+    <message>
+        <source>--pdf and --out name the same file</source>
+        <translation>--pdf en --out noemen hetzelfde bestand</translation>
+    </message>
+    <message>
+        <source>--months picks the PDF&apos;s months: give --pdf or an --out ending in .pdf</source>
+        <translation>--months kiest de maanden van de PDF: geef --pdf of een --out die eindigt op .pdf</translation>
+    </message>
+    <message>
+        <source>--months must be FIRST-LAST or one month, each 1..12, such as 3-5</source>
+        <translation>--months moet FIRST-LAST of één maand zijn, elk 1..12, zoals 3-5</translation>
+    </message>
+    <message>
+        <source>--first-month must be a year and a month such as 2026-09</source>
+        <translation>--first-month moet een jaar en een maand zijn, zoals 2026-09</translation>
+    </message>
+    <message>
+        <source>--year %1 and --first-month %2 name different years</source>
+        <translation>--year %1 en --first-month %2 noemen verschillende jaren</translation>
+    </message>
+    <message>
+        <source>--language &apos;%1&apos; is no locale (try de, pl_PL, system or default)</source>
+        <translation>--language ‘%1’ is geen landinstelling (probeer de, pl_PL, system of default)</translation>
+    </message>
+    <message>
+        <source>--week-start must be sun, mon, sat or locale</source>
+        <translation>--week-start moet sun, mon, sat of locale zijn</translation>
+    </message>
+    <message>
+        <source>--layout must be months, year or both</source>
+        <translation>--layout moet months, year of both zijn</translation>
+    </message>
+    <message>
+        <source>--orientation must be portrait or landscape</source>
+        <translation>--orientation moet portrait of landscape zijn</translation>
+    </message>
+    <message>
+        <source>--weekend-color must be a palette colour from 1 to 56, or 0 for none</source>
+        <translation>--weekend-color moet een paletkleur van 1 tot 56 zijn, of 0 voor geen</translation>
+    </message>
+    <message>
+        <source>--month must be a whole number from 1 to 12</source>
+        <translation>--month moet een geheel getal van 1 tot 12 zijn</translation>
+    </message>
+    <message>
+        <source>--out-dir takes either --years FIRST-LAST or --year</source>
+        <translation>--out-dir neemt ofwel --years FIRST-LAST ofwel --year</translation>
+    </message>
+    <message>
+        <source>--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034</source>
+        <translation>--years moet FIRST-LAST zijn met FIRST niet na LAST, zoals 2025-2034</translation>
+    </message>
+    <message>
+        <source>two settings files are named &apos;%1&apos;; their calendars would have the same names</source>
+        <translation>twee instellingenbestanden heten ‘%1’; hun kalenders zouden dezelfde namen krijgen</translation>
+    </message>
+    <message>
+        <source>--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months</source>
+        <translation>--out-dir schrijft veel kalenders: het gaat niet samen met --out, --snapshot, --pdf of --months</translation>
+    </message>
+    <message>
+        <source>--out-dir must name a folder</source>
+        <translation>--out-dir moet een map noemen</translation>
+    </message>
+    <message>
+        <source>--first-month makes one calendar: give --out instead of --out-dir</source>
+        <translation>--first-month maakt één kalender: geef --out in plaats van --out-dir</translation>
+    </message>
+    <message>
+        <source>--export-ics must name a file</source>
+        <translation>--export-ics moet een bestand noemen</translation>
+    </message>
+    <message>
+        <source>--export-ics writes the holidays of one settings file</source>
+        <translation>--export-ics schrijft de feestdagen van één instellingenbestand</translation>
+    </message>
+    <message>
+        <source>--export-ics without --out writes no calendar: --snapshot, --pdf and --months need --out</source>
+        <translation>--export-ics zonder --out schrijft geen kalender: --snapshot, --pdf en --months hebben --out nodig</translation>
+    </message>
+    <message>
+        <source>--export-ics takes either --year or --years FIRST-LAST</source>
+        <translation>--export-ics neemt ofwel --year ofwel --years FIRST-LAST</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays of %2-%3 to %4.</source>
+        <translation>%1 feestdagen van %2-%3 geëxporteerd naar %4.</translation>
+    </message>
+    <message>
+        <source>the calendar shows the public holidays of %1 (%2), the country the system is set to; --country adds others, the program&apos;s Holidays menu changes them</source>
+        <translation>de kalender toont de officiële feestdagen van %1 (%2), het land waarop het systeem is ingesteld; --country voegt andere toe, het menu Feestdagen van het programma wijzigt ze</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvessa-batch --help&apos;.</source>
+        <translation>Probeer ‘morvessa-batch --help’.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>kan de map %1 niet maken</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a step failed</source>
+        <translation>%1 is niet geschreven: een stap is mislukt</translation>
+    </message>
+    <message>
+        <source>the generation handed over no workbook</source>
+        <translation>het maken heeft geen werkmap opgeleverd</translation>
+    </message>
+    <message>
+        <source>no snapshot picture was taken</source>
+        <translation>er is geen afbeelding gemaakt</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>kan %1 niet schrijven</translation>
+    </message>
+    <message>
+        <source>--months %1-%2 runs backwards in a calendar that starts with month %3</source>
+        <translation>--months %1-%2 loopt achteruit in een kalender die begint met maand %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) failed; no file was written (--keep-going writes them anyway)</source>
+        <translation>
+            <numerusform>%n stap mislukt; er is geen bestand geschreven (--keep-going schrijft ze toch)</numerusform>
+            <numerusform>%n stappen mislukt; er is geen bestand geschreven (--keep-going schrijft ze toch)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CalendarExport</name>
     <message>
         <source>Export PDF</source>
@@ -149,6 +479,14 @@
         <source>observance</source>
         <translation>gedenkdag</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>en nog %1</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Pasen</translation>
+    </message>
 </context>
 <context>
     <name>ColorPalette</name>
@@ -210,6 +548,75 @@
     <message>
         <source>Application Error</source>
         <translation>Toepassingsfout</translation>
+    </message>
+    <message>
+        <source>A day holds more than %1 holidays: its notes show the first %1 and how many more there are.</source>
+        <translation>Een dag heeft meer dan %1 feestdagen: de notities tonen de eerste %1 en hoeveel er nog meer zijn.</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>An ordinal number, such as the 31st (day) or the 5th (Friday)</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>its month &quot;%1&quot; is not a number from 1 to 12</source>
+        <translation>de maand ‘%1’ is geen getal van 1 tot 12</translation>
+    </message>
+    <message>
+        <source>its day &quot;%1&quot; is not a whole number</source>
+        <translation>de dag ‘%1’ is geen geheel getal</translation>
+    </message>
+    <message>
+        <source>its day of the week &quot;%1&quot; is none of Sunday to Saturday</source>
+        <translation>de weekdag ‘%1’ is geen van zondag tot en met zaterdag</translation>
+    </message>
+    <message>
+        <source>its occurrence &quot;%1&quot; is none of 1st to 5th or Last</source>
+        <translation>de positie ‘%1’ is geen van 1e tot en met 5e of Laatste</translation>
+    </message>
+    <message>
+        <source>there is no month %1 (the months are 1 to 12)</source>
+        <translation>er is geen maand %1 (de maanden lopen van 1 tot 12)</translation>
+    </message>
+    <message>
+        <source>its day %1 is not a day of any month</source>
+        <translation>de dag %1 is in geen enkele maand een dag</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 day</source>
+        <translation>%1 heeft geen %2 dag</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 %3</source>
+        <translation>%1 heeft geen %2 %3</translation>
+    </message>
+    <message>
+        <source>The holiday &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>De feestdag ‘%1’ kan niet worden geplaatst: %2.</translation>
+    </message>
+    <message>
+        <source>The event &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>De afspraak ‘%1’ kan niet worden geplaatst: %2.</translation>
+    </message>
+    <message>
+        <source>The rule holidays cannot be placed: %1.</source>
+        <translation>De feestdagen volgens regel kunnen niet worden geplaatst: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>BatchTool</name>
+    <message>
+        <source>Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored
+holidays and colours, exactly as the program&apos;s &quot;Start Creating Template&quot; does, without any
+window.
+
+Every failed step is printed to stderr as the program&apos;s error report would show it; the exit
+status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed
+step writes no file, so an existing --out stays as it was, unless --keep-going is given.
+The user&apos;s own settings are read only when --settings is not given.
+
+Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each
+year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These
+runs write the workbooks only (no snapshot), each one only when none of its steps failed
+(or with --keep-going).
+
+PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;
+--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the
+workbook&apos;s page setup for this run only; --months picks the PDF&apos;s months.</source>
+        <translation>Tworzy skoroszyt z kalendarzem rocznym (.xls lub .xlsx, dwanaście arkuszy miesięcy) z zapisanych
+świąt i kolorów, dokładnie tak jak „Utwórz kalendarz” w programie, bez żadnego okna.
+
+Każdy nieudany krok jest wypisywany na stderr tak, jak pokazałby go raport błędu programu; kod
+wyjścia wynosi 0 tylko wtedy, gdy żaden krok nie zakończył się błędem (1, gdy któryś się nie
+powiódł, 2 przy błędzie wywołania). Uruchomienie z nieudanym krokiem nie zapisuje żadnego pliku,
+więc istniejący --out pozostaje bez zmian, chyba że podano --keep-going. Własne ustawienia
+użytkownika są czytane tylko wtedy, gdy nie podano --settings.
+
+Wiele kalendarzy w jednym uruchomieniu: --years FIRST-LAST z --out-dir DIR zapisuje DIR/YEAR.xls
+dla każdego roku; kilka plików --settings daje DIR/NAME-YEAR.xls dla każdego pliku NAME.ini i
+roku. Te uruchomienia zapisują tylko skoroszyty (bez obrazu), każdy tylko wtedy, gdy żaden z jego
+kroków nie zakończył się błędem (albo z --keep-going).
+
+PDF: --out kończący się na .pdf zapisuje kalendarz tylko jako PDF, jedna pozioma strona na
+miesiąc; --pdf PATH zapisuje go obok skoroszytu. --paper ustala papier PDF i ustawień strony
+skoroszytu tylko dla tego uruchomienia; --months wybiera miesiące PDF.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s year; years outside 1900..2100 are clamped to them.</source>
+        <translation>Rok kalendarza; lata spoza 1900..2100 są sprowadzane do tych granic.</translation>
+    </message>
+    <message>
+        <source>Where the workbook is written (replaced if it exists): a name ending in .xlsx gives an Excel Workbook, any other the Excel 97-2003 format.</source>
+        <translation>Gdzie zapisać skoroszyt (zastępowany, jeśli istnieje): nazwa kończąca się na .xlsx daje skoroszyt programu Excel, każda inna format Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>An INI settings file to use instead of the user&apos;s own (same format). An empty file gives the default holidays and colours, written into it.</source>
+        <translation>Plik ustawień INI używany zamiast pliku użytkownika (ten sam format). Pusty plik daje domyślne święta i kolory, które są do niego zapisywane.</translation>
+    </message>
+    <message>
+        <source>The month sheet that is active when the workbook opens and that the snapshot shows, 1..12 (default 1, January).</source>
+        <translation>Arkusz miesiąca aktywny po otwarciu skoroszytu i pokazywany na obrazie, 1..12 (domyślnie 1, styczeń).</translation>
+    </message>
+    <message>
+        <source>Also write the snapshot picture of that month (BMP).</source>
+        <translation>Zapisz także obraz tego miesiąca (BMP).</translation>
+    </message>
+    <message>
+        <source>Many calendars: every year from FIRST to LAST (with --out-dir).</source>
+        <translation>Wiele kalendarzy: każdy rok od FIRST do LAST (z --out-dir).</translation>
+    </message>
+    <message>
+        <source>The folder for many calendars (with --years or --year; made if missing).</source>
+        <translation>Folder na wiele kalendarzy (z --years lub --year; tworzony, jeśli go brak).</translation>
+    </message>
+    <message>
+        <source>Adds the holidays of a country, state or region (a code such as DE, DE-BY, GB-SCT or US-TX; --list-countries lists them) for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Dodaje święta kraju, stanu lub regionu (kod taki jak DE, DE-BY, GB-SCT lub US-TX; --list-countries je wypisuje) tylko dla tego uruchomienia; można podać wiele razy. Zapisane ustawienia się nie zmieniają.</translation>
+    </message>
+    <message>
+        <source>The kinds of --country holidays to mark, separated by commas: public, bank, optional, school, observance (default: public).</source>
+        <translation>Rodzaje świąt --country do zaznaczenia, rozdzielone przecinkami: public, bank, optional, school, observance (domyślnie: public).</translation>
+    </message>
+    <message>
+        <source>Lists the code and English name of every country, one per line; with a country&apos;s code after it (--list-countries DE), its states and regions.</source>
+        <translation>Wypisuje kod i angielską nazwę każdego kraju, po jednym w wierszu; z kodem kraju za opcją (--list-countries DE) jego stany i regiony.</translation>
+    </message>
+    <message>
+        <source>Adds the all-day events of an iCalendar file for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Dodaje całodniowe wydarzenia z pliku iCalendar tylko dla tego uruchomienia; można podać wiele razy. Zapisane ustawienia się nie zmieniają.</translation>
+    </message>
+    <message>
+        <source>Also write every holiday the run would mark, on the days it marks them, as an iCalendar file: for --year, or for every year of --years FIRST-LAST. Without --out or --out-dir only this file is written.</source>
+        <translation>Zapisz także każde święto, które uruchomienie by zaznaczyło, w dniach, w których je zaznacza, jako plik iCalendar: dla --year albo dla każdego roku z --years FIRST-LAST. Bez --out ani --out-dir zapisywany jest tylko ten plik.</translation>
+    </message>
+    <message>
+        <source>Names --country holidays in English, not in the country&apos;s own language.</source>
+        <translation>Nazywa święta --country po angielsku, a nie w języku kraju.</translation>
+    </message>
+    <message>
+        <source>Write the workbook and snapshot even when some steps failed (the exit status is still 1).</source>
+        <translation>Zapisz skoroszyt i obraz nawet wtedy, gdy niektóre kroki się nie powiodły (kod wyjścia nadal wynosi 1).</translation>
+    </message>
+    <message>
+        <source>The language of month and weekday names: a locale such as de, pl_PL or ru-RU, &apos;system&apos; for the system&apos;s, or &apos;default&apos; for English.</source>
+        <translation>Język nazw miesięcy i dni tygodnia: ustawienia regionalne takie jak de, pl_PL lub ru-RU, „system” dla systemowych albo „default” dla angielskiego.</translation>
+    </message>
+    <message>
+        <source>The first day of each week: sun (the default), mon, sat, or locale for the language&apos;s own.</source>
+        <translation>Pierwszy dzień każdego tygodnia: sun (domyślnie), mon, sat lub locale dla właściwego językowi.</translation>
+    </message>
+    <message>
+        <source>Twelve months from this one, such as 2026-09 for September 2026 to August 2027; its year takes the place of --year (one calendar only).</source>
+        <translation>Dwanaście miesięcy od tego, np. 2026-09 dla września 2026 do sierpnia 2027; jego rok zastępuje --year (tylko jeden kalendarz).</translation>
+    </message>
+    <message>
+        <source>Show the ISO week number beside each week.</source>
+        <translation>Pokaż numer tygodnia ISO obok każdego tygodnia.</translation>
+    </message>
+    <message>
+        <source>The pages: the months (the default), the year on one page, or both (the year page first).</source>
+        <translation>Strony: miesiące (domyślnie), rok na jednej stronie albo oba (najpierw strona roku).</translation>
+    </message>
+    <message>
+        <source>How the pages stand in the PDF and the workbook&apos;s page setup: landscape (the default) or portrait.</source>
+        <translation>Jak stoją strony w PDF i w ustawieniach strony skoroszytu: landscape (poziomo, domyślnie) lub portrait (pionowo).</translation>
+    </message>
+    <message>
+        <source>The fill of weekend days on every page, a colour of the 56-entry palette, or 0 for none (default: the stored choice).</source>
+        <translation>Wypełnienie dni weekendu na każdej stronie, kolor z palety 56 kolorów, lub 0 dla braku (domyślnie: zapisany wybór).</translation>
+    </message>
+    <message>
+        <source>Also write the calendar as a PDF, one page per month (an --out ending in .pdf writes only the PDF).</source>
+        <translation>Zapisz także kalendarz jako PDF, jedna strona na miesiąc (--out kończący się na .pdf zapisuje tylko PDF).</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF and of the workbook&apos;s page setup, for this run only: a4, letter, legal or a3 (default: the stored choice; for the PDF, else the locale&apos;s usual paper).</source>
+        <translation>Papier PDF i ustawień strony skoroszytu, tylko dla tego uruchomienia: a4, letter, legal lub a3 (domyślnie: zapisany wybór; dla PDF w przeciwnym razie papier zwykły w ustawieniach regionalnych).</translation>
+    </message>
+    <message>
+        <source>The months the PDF holds, FIRST-LAST in the calendar&apos;s order or one month, 1..12 (default: all twelve).</source>
+        <translation>Miesiące w PDF, FIRST-LAST w kolejności kalendarza lub jeden miesiąc, 1..12 (domyślnie: wszystkie dwanaście).</translation>
+    </message>
+    <message>
+        <source>Replace output files even when they are read-only.</source>
+        <translation>Zastępuj pliki wyjściowe nawet wtedy, gdy są tylko do odczytu.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>nieoczekiwany argument „%1”</translation>
+    </message>
+    <message>
+        <source>--years writes many calendars: give --out-dir instead of --out</source>
+        <translation>--years zapisuje wiele kalendarzy: podaj --out-dir zamiast --out</translation>
+    </message>
+    <message>
+        <source>--year (or --first-month) and --out are required</source>
+        <translation>--year (lub --first-month) i --out są wymagane</translation>
+    </message>
+    <message>
+        <source>several --settings files make several calendars: give --out-dir</source>
+        <translation>kilka plików --settings tworzy kilka kalendarzy: podaj --out-dir</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Musisz wprowadzić prawidłowy rok.</translation>
+    </message>
+    <message>
+        <source>--out must name a file</source>
+        <translation>--out musi wskazywać plik</translation>
+    </message>
+    <message>
+        <source>settings file &apos;%1&apos; does not exist (an empty file gives the defaults)</source>
+        <translation>plik ustawień „%1” nie istnieje (pusty plik daje wartości domyślne)</translation>
+    </message>
+    <message>
+        <source>--holiday-types takes public, bank, optional, school and observance, not &apos;%1&apos;</source>
+        <translation>--holiday-types przyjmuje public, bank, optional, school i observance, a nie „%1”</translation>
+    </message>
+    <message>
+        <source>--holiday-types needs at least one kind</source>
+        <translation>--holiday-types wymaga co najmniej jednego rodzaju</translation>
+    </message>
+    <message>
+        <source>--list-countries takes at most one country code</source>
+        <translation>--list-countries przyjmuje najwyżej jeden kod kraju</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; holds a control character</source>
+        <translation>%1 „%2” zawiera znak sterujący</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; names &apos;%3&apos;, which this run reads</source>
+        <translation>%1 „%2” wskazuje „%3”, który to uruchomienie czyta</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is read-only; give --force to replace it anyway</source>
+        <translation>%1 „%2” jest tylko do odczytu; podaj --force, aby mimo to go zastąpić</translation>
+    </message>
+    <message>
+        <source>--paper must be a4, letter, legal or a3</source>
+        <translation>--paper musi mieć wartość a4, letter, legal lub a3</translation>
+    </message>
+    <message>
+        <source>--out already names a PDF; --pdf goes beside a workbook</source>
+        <translation>--out wskazuje już PDF; --pdf zapisuje się obok skoroszytu</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file</source>
+        <translation>--pdf musi wskazywać plik</translation>
+    </message>
+    <message>
+        <source>--pdf and --out name the same file</source>
+        <translation>--pdf i --out wskazują ten sam plik</translation>
+    </message>
+    <message>
+        <source>--months picks the PDF&apos;s months: give --pdf or an --out ending in .pdf</source>
+        <translation>--months wybiera miesiące PDF: podaj --pdf lub --out kończący się na .pdf</translation>
+    </message>
+    <message>
+        <source>--months must be FIRST-LAST or one month, each 1..12, such as 3-5</source>
+        <translation>--months musi mieć postać FIRST-LAST lub jednego miesiąca, każdy 1..12, np. 3-5</translation>
+    </message>
+    <message>
+        <source>--first-month must be a year and a month such as 2026-09</source>
+        <translation>--first-month musi być rokiem i miesiącem, np. 2026-09</translation>
+    </message>
+    <message>
+        <source>--year %1 and --first-month %2 name different years</source>
+        <translation>--year %1 i --first-month %2 wskazują różne lata</translation>
+    </message>
+    <message>
+        <source>--language &apos;%1&apos; is no locale (try de, pl_PL, system or default)</source>
+        <translation>--language „%1” to nie są ustawienia regionalne (spróbuj de, pl_PL, system lub default)</translation>
+    </message>
+    <message>
+        <source>--week-start must be sun, mon, sat or locale</source>
+        <translation>--week-start musi mieć wartość sun, mon, sat lub locale</translation>
+    </message>
+    <message>
+        <source>--layout must be months, year or both</source>
+        <translation>--layout musi mieć wartość months, year lub both</translation>
+    </message>
+    <message>
+        <source>--orientation must be portrait or landscape</source>
+        <translation>--orientation musi mieć wartość portrait lub landscape</translation>
+    </message>
+    <message>
+        <source>--weekend-color must be a palette colour from 1 to 56, or 0 for none</source>
+        <translation>--weekend-color musi być kolorem palety od 1 do 56 lub 0 dla braku</translation>
+    </message>
+    <message>
+        <source>--month must be a whole number from 1 to 12</source>
+        <translation>--month musi być liczbą całkowitą od 1 do 12</translation>
+    </message>
+    <message>
+        <source>--out-dir takes either --years FIRST-LAST or --year</source>
+        <translation>--out-dir przyjmuje albo --years FIRST-LAST, albo --year</translation>
+    </message>
+    <message>
+        <source>--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034</source>
+        <translation>--years musi mieć postać FIRST-LAST, przy czym FIRST nie może być po LAST, np. 2025-2034</translation>
+    </message>
+    <message>
+        <source>two settings files are named &apos;%1&apos;; their calendars would have the same names</source>
+        <translation>dwa pliki ustawień nazywają się „%1”; ich kalendarze miałyby te same nazwy</translation>
+    </message>
+    <message>
+        <source>--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months</source>
+        <translation>--out-dir zapisuje wiele kalendarzy: nie używa się go z --out, --snapshot, --pdf ani --months</translation>
+    </message>
+    <message>
+        <source>--out-dir must name a folder</source>
+        <translation>--out-dir musi wskazywać folder</translation>
+    </message>
+    <message>
+        <source>--first-month makes one calendar: give --out instead of --out-dir</source>
+        <translation>--first-month tworzy jeden kalendarz: podaj --out zamiast --out-dir</translation>
+    </message>
+    <message>
+        <source>--export-ics must name a file</source>
+        <translation>--export-ics musi wskazywać plik</translation>
+    </message>
+    <message>
+        <source>--export-ics writes the holidays of one settings file</source>
+        <translation>--export-ics zapisuje święta jednego pliku ustawień</translation>
+    </message>
+    <message>
+        <source>--export-ics without --out writes no calendar: --snapshot, --pdf and --months need --out</source>
+        <translation>--export-ics bez --out nie zapisuje kalendarza: --snapshot, --pdf i --months wymagają --out</translation>
+    </message>
+    <message>
+        <source>--export-ics takes either --year or --years FIRST-LAST</source>
+        <translation>--export-ics przyjmuje albo --year, albo --years FIRST-LAST</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays of %2-%3 to %4.</source>
+        <translation>Wyeksportowano święta (%1) z lat %2-%3 do %4.</translation>
+    </message>
+    <message>
+        <source>the calendar shows the public holidays of %1 (%2), the country the system is set to; --country adds others, the program&apos;s Holidays menu changes them</source>
+        <translation>kalendarz pokazuje święta państwowe kraju %1 (%2), na który ustawiony jest system; --country dodaje inne, menu Święta programu je zmienia</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvessa-batch --help&apos;.</source>
+        <translation>Spróbuj „morvessa-batch --help”.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>nie można utworzyć folderu %1</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a step failed</source>
+        <translation>%1 nie został zapisany: krok się nie powiódł</translation>
+    </message>
+    <message>
+        <source>the generation handed over no workbook</source>
+        <translation>tworzenie nie przekazało skoroszytu</translation>
+    </message>
+    <message>
+        <source>no snapshot picture was taken</source>
+        <translation>nie wykonano obrazu</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>nie można zapisać %1</translation>
+    </message>
+    <message>
+        <source>--months %1-%2 runs backwards in a calendar that starts with month %3</source>
+        <translation>--months %1-%2 biegnie wstecz w kalendarzu, który zaczyna się od miesiąca %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) failed; no file was written (--keep-going writes them anyway)</source>
+        <translation>
+            <numerusform>%n krok się nie powiódł; nie zapisano żadnego pliku (--keep-going i tak je zapisuje)</numerusform>
+            <numerusform>%n kroki się nie powiodły; nie zapisano żadnego pliku (--keep-going i tak je zapisuje)</numerusform>
+            <numerusform>%n kroków się nie powiodło; nie zapisano żadnego pliku (--keep-going i tak je zapisuje)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CalendarExport</name>
     <message>
         <source>Export PDF</source>
@@ -149,6 +480,14 @@
         <source>observance</source>
         <translation>obchody</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i %1 więcej</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Wielkanoc</translation>
+    </message>
 </context>
 <context>
     <name>ColorPalette</name>
@@ -210,6 +549,75 @@
     <message>
         <source>Application Error</source>
         <translation>Błąd aplikacji</translation>
+    </message>
+    <message>
+        <source>A day holds more than %1 holidays: its notes show the first %1 and how many more there are.</source>
+        <translation>Dzień ma więcej niż %1 świąt: jego notatki pokazują pierwsze %1 i liczbę pozostałych.</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>An ordinal number, such as the 31st (day) or the 5th (Friday)</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>its month &quot;%1&quot; is not a number from 1 to 12</source>
+        <translation>jego miesiąc „%1” nie jest liczbą od 1 do 12</translation>
+    </message>
+    <message>
+        <source>its day &quot;%1&quot; is not a whole number</source>
+        <translation>jego dzień „%1” nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>its day of the week &quot;%1&quot; is none of Sunday to Saturday</source>
+        <translation>jego dzień tygodnia „%1” nie jest żadnym z dni od niedzieli do soboty</translation>
+    </message>
+    <message>
+        <source>its occurrence &quot;%1&quot; is none of 1st to 5th or Last</source>
+        <translation>jego pozycja „%1” nie jest żadną z 1. do 5. ani Ostatni</translation>
+    </message>
+    <message>
+        <source>there is no month %1 (the months are 1 to 12)</source>
+        <translation>nie ma miesiąca %1 (miesiące mają numery od 1 do 12)</translation>
+    </message>
+    <message>
+        <source>its day %1 is not a day of any month</source>
+        <translation>jego dzień %1 nie jest dniem żadnego miesiąca</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 day</source>
+        <translation>%1 nie ma %2 dnia</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 %3</source>
+        <translation>w miesiącu %1 dzień „%3” nie występuje %4 razy</translation>
+    </message>
+    <message>
+        <source>The holiday &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Nie można umieścić święta „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The event &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Nie można umieścić wydarzenia „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The rule holidays cannot be placed: %1.</source>
+        <translation>Nie można umieścić świąt według reguły: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BatchTool</name>
+    <message>
+        <source>Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored
+holidays and colours, exactly as the program&apos;s &quot;Start Creating Template&quot; does, without any
+window.
+
+Every failed step is printed to stderr as the program&apos;s error report would show it; the exit
+status is 0 only when no step failed (1 when one did, 2 for a usage error). A run with a failed
+step writes no file, so an existing --out stays as it was, unless --keep-going is given.
+The user&apos;s own settings are read only when --settings is not given.
+
+Many calendars in one run: --years FIRST-LAST with --out-dir DIR writes DIR/YEAR.xls for each
+year; several --settings files give DIR/NAME-YEAR.xls for each file NAME.ini and year. These
+runs write the workbooks only (no snapshot), each one only when none of its steps failed
+(or with --keep-going).
+
+PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;
+--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the
+workbook&apos;s page setup for this run only; --months picks the PDF&apos;s months.</source>
+        <translation>Cria uma pasta de trabalho com o calendário anual (.xls ou .xlsx, doze planilhas de meses) a
+partir dos feriados e cores salvos, exatamente como “Criar o calendário” no programa, sem nenhuma
+janela.
+
+Cada etapa que falha é escrita em stderr como o relatório de erro do programa a mostraria; o
+código de saída é 0 somente se nenhuma etapa falhou (1 se alguma falhou, 2 para um erro de uso).
+Uma execução com uma etapa que falhou não grava nenhum arquivo, de modo que um --out existente
+fica como estava, a menos que --keep-going seja dado. As configurações do próprio usuário só são
+lidas quando --settings não é dado.
+
+Muitos calendários em uma execução: --years FIRST-LAST com --out-dir DIR grava DIR/YEAR.xls para
+cada ano; vários arquivos --settings dão DIR/NAME-YEAR.xls para cada arquivo NAME.ini e cada ano.
+Essas execuções gravam somente as pastas de trabalho (sem imagem), cada uma somente se nenhuma de
+suas etapas falhou (ou com --keep-going).
+
+PDF: um --out terminado em .pdf grava o calendário somente como PDF, uma página em paisagem por
+mês; --pdf PATH grava um ao lado da pasta de trabalho. --paper define o papel do PDF e da
+configuração de página da pasta somente para esta execução; --months escolhe os meses do PDF.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s year; years outside 1900..2100 are clamped to them.</source>
+        <translation>O ano do calendário; anos fora de 1900..2100 são levados a esses limites.</translation>
+    </message>
+    <message>
+        <source>Where the workbook is written (replaced if it exists): a name ending in .xlsx gives an Excel Workbook, any other the Excel 97-2003 format.</source>
+        <translation>Onde a pasta de trabalho é gravada (substituída se existir): um nome terminado em .xlsx dá uma pasta de trabalho do Excel, qualquer outro o formato Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>An INI settings file to use instead of the user&apos;s own (same format). An empty file gives the default holidays and colours, written into it.</source>
+        <translation>Um arquivo de configurações INI usado no lugar do próprio usuário (mesmo formato). Um arquivo vazio dá os feriados e cores padrão, que são gravados nele.</translation>
+    </message>
+    <message>
+        <source>The month sheet that is active when the workbook opens and that the snapshot shows, 1..12 (default 1, January).</source>
+        <translation>A planilha do mês ativa ao abrir a pasta de trabalho e mostrada na imagem, 1..12 (padrão 1, janeiro).</translation>
+    </message>
+    <message>
+        <source>Also write the snapshot picture of that month (BMP).</source>
+        <translation>Gravar também a imagem desse mês (BMP).</translation>
+    </message>
+    <message>
+        <source>Many calendars: every year from FIRST to LAST (with --out-dir).</source>
+        <translation>Muitos calendários: cada ano de FIRST a LAST (com --out-dir).</translation>
+    </message>
+    <message>
+        <source>The folder for many calendars (with --years or --year; made if missing).</source>
+        <translation>A pasta para muitos calendários (com --years ou --year; criada se faltar).</translation>
+    </message>
+    <message>
+        <source>Adds the holidays of a country, state or region (a code such as DE, DE-BY, GB-SCT or US-TX; --list-countries lists them) for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Adiciona os feriados de um país, estado ou região (um código como DE, DE-BY, GB-SCT ou US-TX; --list-countries os lista) somente para esta execução; pode ser dado mais de uma vez. As configurações salvas não mudam.</translation>
+    </message>
+    <message>
+        <source>The kinds of --country holidays to mark, separated by commas: public, bank, optional, school, observance (default: public).</source>
+        <translation>Os tipos de feriados de --country a marcar, separados por vírgulas: public, bank, optional, school, observance (padrão: public).</translation>
+    </message>
+    <message>
+        <source>Lists the code and English name of every country, one per line; with a country&apos;s code after it (--list-countries DE), its states and regions.</source>
+        <translation>Lista o código e o nome em inglês de cada país, um por linha; com o código de um país depois (--list-countries DE), seus estados e regiões.</translation>
+    </message>
+    <message>
+        <source>Adds the all-day events of an iCalendar file for this run only; may be given more than once. The stored settings are not changed.</source>
+        <translation>Adiciona os eventos de dia inteiro de um arquivo iCalendar somente para esta execução; pode ser dado mais de uma vez. As configurações salvas não mudam.</translation>
+    </message>
+    <message>
+        <source>Also write every holiday the run would mark, on the days it marks them, as an iCalendar file: for --year, or for every year of --years FIRST-LAST. Without --out or --out-dir only this file is written.</source>
+        <translation>Gravar também cada feriado que a execução marcaria, nos dias em que o marca, como arquivo iCalendar: para --year, ou para cada ano de --years FIRST-LAST. Sem --out nem --out-dir, somente este arquivo é gravado.</translation>
+    </message>
+    <message>
+        <source>Names --country holidays in English, not in the country&apos;s own language.</source>
+        <translation>Nomeia os feriados de --country em inglês, e não no idioma do país.</translation>
+    </message>
+    <message>
+        <source>Write the workbook and snapshot even when some steps failed (the exit status is still 1).</source>
+        <translation>Gravar a pasta de trabalho e a imagem mesmo quando algumas etapas falharam (o código de saída continua 1).</translation>
+    </message>
+    <message>
+        <source>The language of month and weekday names: a locale such as de, pl_PL or ru-RU, &apos;system&apos; for the system&apos;s, or &apos;default&apos; for English.</source>
+        <translation>O idioma dos nomes de meses e dias da semana: uma localidade como de, pl_PL ou ru-RU, “system” para a do sistema ou “default” para inglês.</translation>
+    </message>
+    <message>
+        <source>The first day of each week: sun (the default), mon, sat, or locale for the language&apos;s own.</source>
+        <translation>O primeiro dia de cada semana: sun (padrão), mon, sat ou locale para o do idioma.</translation>
+    </message>
+    <message>
+        <source>Twelve months from this one, such as 2026-09 for September 2026 to August 2027; its year takes the place of --year (one calendar only).</source>
+        <translation>Doze meses a partir deste, como 2026-09 para setembro de 2026 a agosto de 2027; o seu ano ocupa o lugar de --year (um só calendário).</translation>
+    </message>
+    <message>
+        <source>Show the ISO week number beside each week.</source>
+        <translation>Mostrar o número da semana ISO ao lado de cada semana.</translation>
+    </message>
+    <message>
+        <source>The pages: the months (the default), the year on one page, or both (the year page first).</source>
+        <translation>As páginas: os meses (padrão), o ano em uma página, ou ambos (a página do ano primeiro).</translation>
+    </message>
+    <message>
+        <source>How the pages stand in the PDF and the workbook&apos;s page setup: landscape (the default) or portrait.</source>
+        <translation>A orientação das páginas no PDF e na configuração de página da pasta de trabalho: landscape (paisagem, padrão) ou portrait (retrato).</translation>
+    </message>
+    <message>
+        <source>The fill of weekend days on every page, a colour of the 56-entry palette, or 0 for none (default: the stored choice).</source>
+        <translation>O preenchimento dos dias de fim de semana em cada página, uma cor da paleta de 56, ou 0 para nenhum (padrão: a escolha salva).</translation>
+    </message>
+    <message>
+        <source>Also write the calendar as a PDF, one page per month (an --out ending in .pdf writes only the PDF).</source>
+        <translation>Gravar também o calendário como PDF, uma página por mês (um --out terminado em .pdf grava somente o PDF).</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF and of the workbook&apos;s page setup, for this run only: a4, letter, legal or a3 (default: the stored choice; for the PDF, else the locale&apos;s usual paper).</source>
+        <translation>O papel do PDF e da configuração de página da pasta de trabalho, somente para esta execução: a4, letter, legal ou a3 (padrão: a escolha salva; para o PDF, senão o papel usual da localidade).</translation>
+    </message>
+    <message>
+        <source>The months the PDF holds, FIRST-LAST in the calendar&apos;s order or one month, 1..12 (default: all twelve).</source>
+        <translation>Os meses do PDF, FIRST-LAST na ordem do calendário ou um só mês, 1..12 (padrão: todos os doze).</translation>
+    </message>
+    <message>
+        <source>Replace output files even when they are read-only.</source>
+        <translation>Substituir os arquivos de saída mesmo quando são somente leitura.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado “%1”</translation>
+    </message>
+    <message>
+        <source>--years writes many calendars: give --out-dir instead of --out</source>
+        <translation>--years grava muitos calendários: dê --out-dir em vez de --out</translation>
+    </message>
+    <message>
+        <source>--year (or --first-month) and --out are required</source>
+        <translation>--year (ou --first-month) e --out são obrigatórios</translation>
+    </message>
+    <message>
+        <source>several --settings files make several calendars: give --out-dir</source>
+        <translation>vários arquivos --settings fazem vários calendários: dê --out-dir</translation>
+    </message>
+    <message>
+        <source>You must enter a valid year.</source>
+        <translation>Você deve informar um ano válido.</translation>
+    </message>
+    <message>
+        <source>--out must name a file</source>
+        <translation>--out deve indicar um arquivo</translation>
+    </message>
+    <message>
+        <source>settings file &apos;%1&apos; does not exist (an empty file gives the defaults)</source>
+        <translation>o arquivo de configurações “%1” não existe (um arquivo vazio dá os valores padrão)</translation>
+    </message>
+    <message>
+        <source>--holiday-types takes public, bank, optional, school and observance, not &apos;%1&apos;</source>
+        <translation>--holiday-types aceita public, bank, optional, school e observance, não “%1”</translation>
+    </message>
+    <message>
+        <source>--holiday-types needs at least one kind</source>
+        <translation>--holiday-types precisa de pelo menos um tipo</translation>
+    </message>
+    <message>
+        <source>--list-countries takes at most one country code</source>
+        <translation>--list-countries aceita no máximo um código de país</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; holds a control character</source>
+        <translation>%1 “%2” contém um caractere de controle</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; names &apos;%3&apos;, which this run reads</source>
+        <translation>%1 “%2” indica “%3”, que esta execução lê</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is read-only; give --force to replace it anyway</source>
+        <translation>%1 “%2” é somente leitura; dê --force para substituí-lo mesmo assim</translation>
+    </message>
+    <message>
+        <source>--paper must be a4, letter, legal or a3</source>
+        <translation>--paper deve ser a4, letter, legal ou a3</translation>
+    </message>
+    <message>
+        <source>--out already names a PDF; --pdf goes beside a workbook</source>
+        <translation>--out já indica um PDF; --pdf vai ao lado de uma pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file</source>
+        <translation>--pdf deve indicar um arquivo</translation>
+    </message>
+    <message>
+        <source>--pdf and --out name the same file</source>
+        <translation>--pdf e --out indicam o mesmo arquivo</translation>
+    </message>
+    <message>
+        <source>--months picks the PDF&apos;s months: give --pdf or an --out ending in .pdf</source>
+        <translation>--months escolhe os meses do PDF: dê --pdf ou um --out terminado em .pdf</translation>
+    </message>
+    <message>
+        <source>--months must be FIRST-LAST or one month, each 1..12, such as 3-5</source>
+        <translation>--months deve ser FIRST-LAST ou um só mês, cada um de 1 a 12, como 3-5</translation>
+    </message>
+    <message>
+        <source>--first-month must be a year and a month such as 2026-09</source>
+        <translation>--first-month deve ser um ano e um mês, como 2026-09</translation>
+    </message>
+    <message>
+        <source>--year %1 and --first-month %2 name different years</source>
+        <translation>--year %1 e --first-month %2 indicam anos diferentes</translation>
+    </message>
+    <message>
+        <source>--language &apos;%1&apos; is no locale (try de, pl_PL, system or default)</source>
+        <translation>--language “%1” não é uma localidade (tente de, pl_PL, system ou default)</translation>
+    </message>
+    <message>
+        <source>--week-start must be sun, mon, sat or locale</source>
+        <translation>--week-start deve ser sun, mon, sat ou locale</translation>
+    </message>
+    <message>
+        <source>--layout must be months, year or both</source>
+        <translation>--layout deve ser months, year ou both</translation>
+    </message>
+    <message>
+        <source>--orientation must be portrait or landscape</source>
+        <translation>--orientation deve ser portrait ou landscape</translation>
+    </message>
+    <message>
+        <source>--weekend-color must be a palette colour from 1 to 56, or 0 for none</source>
+        <translation>--weekend-color deve ser uma cor da paleta de 1 a 56, ou 0 para nenhuma</translation>
+    </message>
+    <message>
+        <source>--month must be a whole number from 1 to 12</source>
+        <translation>--month deve ser um número inteiro de 1 a 12</translation>
+    </message>
+    <message>
+        <source>--out-dir takes either --years FIRST-LAST or --year</source>
+        <translation>--out-dir aceita ou --years FIRST-LAST ou --year</translation>
+    </message>
+    <message>
+        <source>--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034</source>
+        <translation>--years deve ser FIRST-LAST com FIRST não depois de LAST, como 2025-2034</translation>
+    </message>
+    <message>
+        <source>two settings files are named &apos;%1&apos;; their calendars would have the same names</source>
+        <translation>dois arquivos de configurações se chamam “%1”; seus calendários teriam os mesmos nomes</translation>
+    </message>
+    <message>
+        <source>--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months</source>
+        <translation>--out-dir grava muitos calendários: não é usado com --out, --snapshot, --pdf ou --months</translation>
+    </message>
+    <message>
+        <source>--out-dir must name a folder</source>
+        <translation>--out-dir deve indicar uma pasta</translation>
+    </message>
+    <message>
+        <source>--first-month makes one calendar: give --out instead of --out-dir</source>
+        <translation>--first-month faz um só calendário: dê --out em vez de --out-dir</translation>
+    </message>
+    <message>
+        <source>--export-ics must name a file</source>
+        <translation>--export-ics deve indicar um arquivo</translation>
+    </message>
+    <message>
+        <source>--export-ics writes the holidays of one settings file</source>
+        <translation>--export-ics grava os feriados de um só arquivo de configurações</translation>
+    </message>
+    <message>
+        <source>--export-ics without --out writes no calendar: --snapshot, --pdf and --months need --out</source>
+        <translation>--export-ics sem --out não grava nenhum calendário: --snapshot, --pdf e --months precisam de --out</translation>
+    </message>
+    <message>
+        <source>--export-ics takes either --year or --years FIRST-LAST</source>
+        <translation>--export-ics aceita ou --year ou --years FIRST-LAST</translation>
+    </message>
+    <message>
+        <source>Exported %1 holidays of %2-%3 to %4.</source>
+        <translation>%1 feriados de %2-%3 exportados para %4.</translation>
+    </message>
+    <message>
+        <source>the calendar shows the public holidays of %1 (%2), the country the system is set to; --country adds others, the program&apos;s Holidays menu changes them</source>
+        <translation>o calendário mostra os feriados oficiais de %1 (%2), o país configurado no sistema; --country adiciona outros, o menu Feriados do programa os altera</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvessa-batch --help&apos;.</source>
+        <translation>Tente “morvessa-batch --help”.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a step failed</source>
+        <translation>%1 não foi gravado: uma etapa falhou</translation>
+    </message>
+    <message>
+        <source>the generation handed over no workbook</source>
+        <translation>a geração não entregou nenhuma pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>no snapshot picture was taken</source>
+        <translation>nenhuma imagem foi feita</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>não é possível gravar %1</translation>
+    </message>
+    <message>
+        <source>--months %1-%2 runs backwards in a calendar that starts with month %3</source>
+        <translation>--months %1-%2 anda para trás em um calendário que começa no mês %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) failed; no file was written (--keep-going writes them anyway)</source>
+        <translation>
+            <numerusform>%n etapa falhou; nenhum arquivo foi gravado (--keep-going os grava mesmo assim)</numerusform>
+            <numerusform>%n etapas falharam; nenhum arquivo foi gravado (--keep-going os grava mesmo assim)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CalendarExport</name>
     <message>
         <source>Export PDF</source>
@@ -149,6 +480,14 @@
         <source>observance</source>
         <translation>comemoração</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Páscoa</translation>
+    </message>
 </context>
 <context>
     <name>ColorPalette</name>
@@ -210,6 +549,75 @@
     <message>
         <source>Application Error</source>
         <translation>Erro do aplicativo</translation>
+    </message>
+    <message>
+        <source>A day holds more than %1 holidays: its notes show the first %1 and how many more there are.</source>
+        <translation>Um dia tem mais de %1 feriados: suas notas mostram os %1 primeiros e quantos mais há.</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1º</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>An ordinal number, such as the 31st (day) or the 5th (Friday)</extracomment>
+        <translation>%1º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1º</translation>
+    </message>
+    <message>
+        <source>its month &quot;%1&quot; is not a number from 1 to 12</source>
+        <translation>seu mês “%1” não é um número de 1 a 12</translation>
+    </message>
+    <message>
+        <source>its day &quot;%1&quot; is not a whole number</source>
+        <translation>seu dia “%1” não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>its day of the week &quot;%1&quot; is none of Sunday to Saturday</source>
+        <translation>seu dia da semana “%1” não é nenhum de domingo a sábado</translation>
+    </message>
+    <message>
+        <source>its occurrence &quot;%1&quot; is none of 1st to 5th or Last</source>
+        <translation>sua posição “%1” não é nenhuma de 1º a 5º nem Último</translation>
+    </message>
+    <message>
+        <source>there is no month %1 (the months are 1 to 12)</source>
+        <translation>não existe o mês %1 (os meses vão de 1 a 12)</translation>
+    </message>
+    <message>
+        <source>its day %1 is not a day of any month</source>
+        <translation>seu dia %1 não é dia de nenhum mês</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 day</source>
+        <translation>%1 não tem dia %3</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 %3</source>
+        <translation>em %1, %3 não ocorre %4 vezes</translation>
+    </message>
+    <message>
+        <source>The holiday &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Não é possível posicionar o feriado “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The event &quot;%1&quot; cannot be placed: %2.</source>
+        <translation>Não é possível posicionar o evento “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The rule holidays cannot be placed: %1.</source>
+        <translation>Não é possível posicionar os feriados por regra: %1.</translation>
     </message>
 </context>
 <context>

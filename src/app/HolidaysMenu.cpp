@@ -13,7 +13,7 @@
 #include "holidays/HolidayEditing.h"
 #include "holidays/HolidayRules.h"
 #include "holidays/world/WorldSources.h"
-#include "widgets/Translations.h"
+#include "core/ProgramTranslation.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "widgets/UiRoutines.h"
 #include "widgets/CatalogueMessageBox.h"
 #include "app/CommandLine.h"
-#include "widgets/Translations.h"
+#include "core/ProgramTranslation.h"
 #include "app/MainWindow.h"
 #include "app/HolidaysMenu.h"
 #include "calendar/FirstStart.h"

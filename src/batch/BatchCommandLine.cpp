@@ -17,7 +17,8 @@ namespace morvessa::batch {
 
 namespace {
 
-const char* const kDescription =
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "BatchTool",
     "Builds a yearly calendar workbook (.xls or .xlsx, twelve month sheets) from the stored\n"
     "holidays and colours, exactly as the program's \"Start Creating Template\" does, without any\n"
     "window.\n"
@@ -34,7 +35,7 @@ const char* const kDescription =
     "\n"
     "PDF: an --out ending in .pdf writes the calendar as a PDF only, one landscape page per month;\n"
     "--pdf PATH writes one beside the workbook. --paper sets the paper of the PDF and of the\n"
-    "workbook's page setup for this run only; --months picks the PDF's months.";
+    "workbook's page setup for this run only; --months picks the PDF's months.");
 
 }  // namespace
 
@@ -42,98 +43,98 @@ BatchCommandLine::BatchCommandLine(UsageErrorSink usageError)
     : usageError_(std::move(usageError)), help_(parser_.addHelpOption()),
       version_(parser_.addVersionOption()),
       year_(QStringLiteral("year"),
-            QStringLiteral("The calendar's year; years outside 1900..2100 are clamped to them."),
+            BatchTool::tr("The calendar's year; years outside 1900..2100 are clamped to them."),
             QStringLiteral("YEAR")),
       out_(QStringLiteral("out"),
-           QStringLiteral("Where the workbook is written (replaced if it exists): a name ending in "
+           BatchTool::tr("Where the workbook is written (replaced if it exists): a name ending in "
                           ".xlsx gives an Excel Workbook, any other the Excel 97-2003 format."),
            QStringLiteral("PATH.xls|PATH.xlsx")),
       settings_(QStringLiteral("settings"),
-                QStringLiteral("An INI settings file to use instead of the user's own (same format). "
+                BatchTool::tr("An INI settings file to use instead of the user's own (same format). "
                                "An empty file gives the default holidays and colours, written into it."),
                 QStringLiteral("FILE")),
       month_(QStringLiteral("month"),
-             QStringLiteral("The month sheet that is active when the workbook opens and that the snapshot "
+             BatchTool::tr("The month sheet that is active when the workbook opens and that the snapshot "
                             "shows, 1..12 (default 1, January)."),
              QStringLiteral("N"), QStringLiteral("1")),
       snapshot_(QStringLiteral("snapshot"),
-                QStringLiteral("Also write the snapshot picture of that month (BMP)."),
+                BatchTool::tr("Also write the snapshot picture of that month (BMP)."),
                 QStringLiteral("PATH.bmp")),
       years_(QStringLiteral("years"),
-             QStringLiteral("Many calendars: every year from FIRST to LAST (with --out-dir)."),
+             BatchTool::tr("Many calendars: every year from FIRST to LAST (with --out-dir)."),
              QStringLiteral("FIRST-LAST")),
       outDir_(QStringLiteral("out-dir"),
-              QStringLiteral("The folder for many calendars (with --years or --year; made if missing)."),
+              BatchTool::tr("The folder for many calendars (with --years or --year; made if missing)."),
               QStringLiteral("DIR")),
       country_(QStringLiteral("country"),
-               QStringLiteral("Adds the holidays of a country, state or region (a code such as DE, DE-BY, "
+               BatchTool::tr("Adds the holidays of a country, state or region (a code such as DE, DE-BY, "
                               "GB-SCT or US-TX; --list-countries lists them) for this run only; may be given "
                               "more than once. The stored settings are not changed."),
                QStringLiteral("CODE")),
       holidayTypes_(QStringLiteral("holiday-types"),
-                    QStringLiteral("The kinds of --country holidays to mark, separated by commas: public, "
+                    BatchTool::tr("The kinds of --country holidays to mark, separated by commas: public, "
                                    "bank, optional, school, observance (default: public)."),
                     QStringLiteral("KINDS")),
       listCountries_(QStringLiteral("list-countries"),
-                     QStringLiteral("Lists the code and English name of every country, one per line; with a "
+                     BatchTool::tr("Lists the code and English name of every country, one per line; with a "
                                     "country's code after it (--list-countries DE), its states and regions.")),
       ics_(QStringLiteral("ics"),
-           QStringLiteral("Adds the all-day events of an iCalendar file for this run only; may be given "
+           BatchTool::tr("Adds the all-day events of an iCalendar file for this run only; may be given "
                           "more than once. The stored settings are not changed."),
            QStringLiteral("FILE.ics")),
       exportIcs_(QStringLiteral("export-ics"),
-                 QStringLiteral("Also write every holiday the run would mark, on the days it marks them, as an "
+                 BatchTool::tr("Also write every holiday the run would mark, on the days it marks them, as an "
                                 "iCalendar file: for --year, or for every year of --years FIRST-LAST. Without "
                                 "--out or --out-dir only this file is written."),
                  QStringLiteral("FILE.ics")),
       englishNames_(QStringLiteral("english-names"),
-                    QStringLiteral("Names --country holidays in English, not in the country's own "
+                    BatchTool::tr("Names --country holidays in English, not in the country's own "
                                    "language.")),
       keepGoing_(QStringLiteral("keep-going"),
-                 QStringLiteral("Write the workbook and snapshot even when some steps failed (the exit "
+                 BatchTool::tr("Write the workbook and snapshot even when some steps failed (the exit "
                                 "status is still 1).")),
       language_(QStringLiteral("language"),
-                QStringLiteral("The language of month and weekday names: a locale such as de, pl_PL or "
+                BatchTool::tr("The language of month and weekday names: a locale such as de, pl_PL or "
                                "ru-RU, 'system' for the system's, or 'default' for English."),
                 QStringLiteral("LOCALE")),
       weekStart_(QStringLiteral("week-start"),
-                 QStringLiteral("The first day of each week: sun (the default), mon, sat, or locale for "
+                 BatchTool::tr("The first day of each week: sun (the default), mon, sat, or locale for "
                                 "the language's own."),
                  QStringLiteral("sun|mon|sat|locale")),
       firstMonth_(QStringLiteral("first-month"),
-                  QStringLiteral("Twelve months from this one, such as 2026-09 for September 2026 to "
+                  BatchTool::tr("Twelve months from this one, such as 2026-09 for September 2026 to "
                                  "August 2027; its year takes the place of --year (one calendar only)."),
                   QStringLiteral("YYYY-MM")),
       weekNumbers_(QStringLiteral("week-numbers"),
-                   QStringLiteral("Show the ISO week number beside each week.")),
+                   BatchTool::tr("Show the ISO week number beside each week.")),
       layout_(QStringLiteral("layout"),
-              QStringLiteral("The pages: the months (the default), the year on one page, or both "
+              BatchTool::tr("The pages: the months (the default), the year on one page, or both "
                              "(the year page first)."),
               QStringLiteral("months|year|both")),
       orientation_(QStringLiteral("orientation"),
-                   QStringLiteral("How the pages stand in the PDF and the workbook's page setup: "
+                   BatchTool::tr("How the pages stand in the PDF and the workbook's page setup: "
                                   "landscape (the default) or portrait."),
                    QStringLiteral("portrait|landscape")),
       weekendColour_(QStringLiteral("weekend-color"),
-                     QStringLiteral("The fill of weekend days on every page, a colour of the 56-entry "
+                     BatchTool::tr("The fill of weekend days on every page, a colour of the 56-entry "
                                     "palette, or 0 for none (default: the stored choice)."),
                      QStringLiteral("0..56")),
       pdf_(QStringLiteral("pdf"),
-           QStringLiteral("Also write the calendar as a PDF, one page per month (an --out "
+           BatchTool::tr("Also write the calendar as a PDF, one page per month (an --out "
                           "ending in .pdf writes only the PDF)."),
            QStringLiteral("PATH.pdf")),
       paper_(QStringLiteral("paper"),
-             QStringLiteral("The paper of the PDF and of the workbook's page setup, for this run only: "
+             BatchTool::tr("The paper of the PDF and of the workbook's page setup, for this run only: "
                             "a4, letter, legal or a3 (default: the stored choice; for the PDF, else the "
                             "locale's usual paper)."),
              QStringLiteral("a4|letter|legal|a3")),
       months_(QStringLiteral("months"),
-              QStringLiteral("The months the PDF holds, FIRST-LAST in the calendar's order or one "
+              BatchTool::tr("The months the PDF holds, FIRST-LAST in the calendar's order or one "
                              "month, 1..12 (default: all twelve)."),
               QStringLiteral("FIRST-LAST")),
-      force_(QStringLiteral("force"), QStringLiteral("Replace output files even when they are read-only."))
+      force_(QStringLiteral("force"), BatchTool::tr("Replace output files even when they are read-only."))
 {
-    parser_.setApplicationDescription(QString::fromUtf8(kDescription));
+    parser_.setApplicationDescription(BatchTool::tr(kDescription));
     parser_.addOptions({year_, out_, settings_, month_, snapshot_, years_, outDir_, country_, holidayTypes_,
                         listCountries_, ics_, exportIcs_,
                         englishNames_, keepGoing_, language_, weekStart_, firstMonth_, weekNumbers_,
@@ -166,7 +167,7 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
         return std::nullopt;
     }
     if (!parser_.positionalArguments().isEmpty()) {
-        usageError_(QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
+        usageError_(BatchTool::tr("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
         return std::nullopt;
     }
     if (parser_.isSet(exportIcs_) && !parser_.isSet(out_) && !parser_.isSet(outDir_))
@@ -174,15 +175,15 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
     if (parser_.isSet(outDir_))
         return ParseMany(exitStatus);
     if (parser_.isSet(years_)) {
-        usageError_(QStringLiteral("--years writes many calendars: give --out-dir instead of --out"));
+        usageError_(BatchTool::tr("--years writes many calendars: give --out-dir instead of --out"));
         return std::nullopt;
     }
     if ((!parser_.isSet(year_) && !parser_.isSet(firstMonth_)) || !parser_.isSet(out_)) {
-        usageError_(QStringLiteral("--year (or --first-month) and --out are required"));
+        usageError_(BatchTool::tr("--year (or --first-month) and --out are required"));
         return std::nullopt;
     }
     if (parser_.values(settings_).size() > 1) {
-        usageError_(QStringLiteral("several --settings files make several calendars: give --out-dir"));
+        usageError_(BatchTool::tr("several --settings files make several calendars: give --out-dir"));
         return std::nullopt;
     }
 
@@ -192,7 +193,7 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
     if (parser_.isSet(year_)) {
         const std::optional<CalendarYear> year = CalendarYear::FromText(parser_.value(year_));
         if (!year) {
-            usageError_(QStringLiteral("You must enter a valid year."));
+            usageError_(BatchTool::tr("You must enter a valid year."));
             return std::nullopt;
         }
         options.year = *year;
@@ -201,14 +202,14 @@ std::optional<BatchOptions> BatchCommandLine::Parse(const QStringList& arguments
         return std::nullopt;
     options.outPath = parser_.value(out_);
     if (options.outPath.isEmpty() || QFileInfo(options.outPath).isDir()) {
-        usageError_(QStringLiteral("--out must name a file"));
+        usageError_(BatchTool::tr("--out must name a file"));
         return std::nullopt;
     }
     if (parser_.isSet(settings_)) {
         const QString settingsPath = parser_.value(settings_);
         // A typo must not silently produce a calendar from fresh defaults.
         if (!QFileInfo(settingsPath).isFile()) {
-            usageError_(QStringLiteral("settings file '%1' does not exist (an empty file gives the defaults)")
+            usageError_(BatchTool::tr("settings file '%1' does not exist (an empty file gives the defaults)")
                             .arg(settingsPath));
             return std::nullopt;
         }
@@ -234,7 +235,7 @@ bool BatchCommandLine::ParseRunHolidays(BatchOptions& options)
     for (const QString& kind : parser_.value(holidayTypes_).split(u',', Qt::SkipEmptyParts)) {
         const QString name = kind.trimmed().toLower();
         if (!world::KindFromName(name)) {
-            usageError_(QStringLiteral("--holiday-types takes public, bank, optional, school and observance, "
+            usageError_(BatchTool::tr("--holiday-types takes public, bank, optional, school and observance, "
                                        "not '%1'")
                             .arg(kind.trimmed()));
             return false;
@@ -243,7 +244,7 @@ bool BatchCommandLine::ParseRunHolidays(BatchOptions& options)
             options.holidayKinds.append(name);
     }
     if (options.holidayKinds.isEmpty()) {
-        usageError_(QStringLiteral("--holiday-types needs at least one kind"));
+        usageError_(BatchTool::tr("--holiday-types needs at least one kind"));
         return false;
     }
     return true;
@@ -254,7 +255,7 @@ bool BatchCommandLine::ListCountries()
 {
     const QStringList rest = parser_.positionalArguments();
     if (rest.size() > 1) {
-        usageError_(QStringLiteral("--list-countries takes at most one country code"));
+        usageError_(BatchTool::tr("--list-countries takes at most one country code"));
         return false;
     }
     try {
@@ -303,7 +304,7 @@ bool BatchCommandLine::CheckOutputs(const BatchOptions& options)
         if (path.isEmpty())
             continue;
         if (HasControlCharacter(path)) {
-            usageError_(QStringLiteral("%1 '%2' holds a control character").arg(QLatin1String(option), path));
+            usageError_(BatchTool::tr("%1 '%2' holds a control character").arg(QLatin1String(option), path));
             return false;
         }
         const auto written = FileIdentity(path);
@@ -311,13 +312,13 @@ bool BatchCommandLine::CheckOutputs(const BatchOptions& options)
             continue;
         for (const QString& input : inputs) {
             if (FileIdentity(input) == written) {
-                usageError_(QStringLiteral("%1 '%2' names '%3', which this run reads")
+                usageError_(BatchTool::tr("%1 '%2' names '%3', which this run reads")
                                 .arg(QLatin1String(option), path, input));
                 return false;
             }
         }
         if (!parser_.isSet(force_) && sheet::io::IsReadOnlyFile(QFile::encodeName(path).toStdString())) {
-            usageError_(QStringLiteral("%1 '%2' is read-only; give --force to replace it anyway")
+            usageError_(BatchTool::tr("%1 '%2' is read-only; give --force to replace it anyway")
                             .arg(QLatin1String(option), path));
             return false;
         }
@@ -331,7 +332,7 @@ bool BatchCommandLine::ParsePaper(BatchOptions& options)
         return true;
     options.paper = morvessa::ParsePaper(parser_.value(paper_).trimmed());
     if (!options.paper) {
-        usageError_(QStringLiteral("--paper must be a4, letter, legal or a3"));
+        usageError_(BatchTool::tr("--paper must be a4, letter, legal or a3"));
         return false;
     }
     return true;
@@ -342,7 +343,7 @@ bool BatchCommandLine::ParsePdf(BatchOptions& options)
 {
     if (NamesPdf(options.outPath)) {
         if (parser_.isSet(pdf_)) {
-            usageError_(QStringLiteral("--out already names a PDF; --pdf goes beside a workbook"));
+            usageError_(BatchTool::tr("--out already names a PDF; --pdf goes beside a workbook"));
             return false;
         }
         options.pdfPath = options.outPath;
@@ -350,23 +351,23 @@ bool BatchCommandLine::ParsePdf(BatchOptions& options)
     } else if (parser_.isSet(pdf_)) {
         options.pdfPath = parser_.value(pdf_);
         if (options.pdfPath.isEmpty() || QFileInfo(options.pdfPath).isDir()) {
-            usageError_(QStringLiteral("--pdf must name a file"));
+            usageError_(BatchTool::tr("--pdf must name a file"));
             return false;
         }
         if (QFileInfo(options.pdfPath).absoluteFilePath() == QFileInfo(options.outPath).absoluteFilePath()) {
-            usageError_(QStringLiteral("--pdf and --out name the same file"));
+            usageError_(BatchTool::tr("--pdf and --out name the same file"));
             return false;
         }
     }
     if (!parser_.isSet(months_))
         return true;
     if (options.pdfPath.isEmpty()) {
-        usageError_(QStringLiteral("--months picks the PDF's months: give --pdf or an --out ending in .pdf"));
+        usageError_(BatchTool::tr("--months picks the PDF's months: give --pdf or an --out ending in .pdf"));
         return false;
     }
     options.pdfMonths = ParseMonthRange(parser_.value(months_));
     if (!options.pdfMonths) {
-        usageError_(QStringLiteral("--months must be FIRST-LAST or one month, each 1..12, such as 3-5"));
+        usageError_(BatchTool::tr("--months must be FIRST-LAST or one month, each 1..12, such as 3-5"));
         return false;
     }
     return true;
@@ -381,13 +382,13 @@ bool BatchCommandLine::ParseFirstMonth(BatchOptions& options)
     const QRegularExpressionMatch match = kYearMonth.match(parser_.value(firstMonth_));
     const int month = match.hasMatch() ? match.captured(2).toInt() : 0;
     if (month < 1 || month > 12) {
-        usageError_(QStringLiteral("--first-month must be a year and a month such as 2026-09"));
+        usageError_(BatchTool::tr("--first-month must be a year and a month such as 2026-09"));
         return false;
     }
     const CalendarYear year = CalendarYear::Clamped(match.captured(1).toInt());
     // Two different years would leave it open which one was meant.
     if (parser_.isSet(year_) && !(year == options.year)) {
-        usageError_(QStringLiteral("--year %1 and --first-month %2 name different years")
+        usageError_(BatchTool::tr("--year %1 and --first-month %2 name different years")
                         .arg(parser_.value(year_), parser_.value(firstMonth_)));
         return false;
     }
@@ -406,14 +407,14 @@ bool BatchCommandLine::ParseLayout(BatchOptions& options)
                                : CalendarLanguage::FromSetting(name);
         if (name.isEmpty() || !options.language) {
             usageError_(
-                QStringLiteral("--language '%1' is no locale (try de, pl_PL, system or default)").arg(name));
+                BatchTool::tr("--language '%1' is no locale (try de, pl_PL, system or default)").arg(name));
             return false;
         }
     }
     if (parser_.isSet(weekStart_)) {
         options.weekStart = ParseWeekStart(parser_.value(weekStart_));
         if (!options.weekStart) {
-            usageError_(QStringLiteral("--week-start must be sun, mon, sat or locale"));
+            usageError_(BatchTool::tr("--week-start must be sun, mon, sat or locale"));
             return false;
         }
     }
@@ -421,14 +422,14 @@ bool BatchCommandLine::ParseLayout(BatchOptions& options)
     if (parser_.isSet(layout_)) {
         options.pages = ParsePageChoice(parser_.value(layout_));
         if (!options.pages) {
-            usageError_(QStringLiteral("--layout must be months, year or both"));
+            usageError_(BatchTool::tr("--layout must be months, year or both"));
             return false;
         }
     }
     if (parser_.isSet(orientation_)) {
         options.portrait = ParsePortrait(parser_.value(orientation_));
         if (!options.portrait) {
-            usageError_(QStringLiteral("--orientation must be portrait or landscape"));
+            usageError_(BatchTool::tr("--orientation must be portrait or landscape"));
             return false;
         }
     }
@@ -436,7 +437,7 @@ bool BatchCommandLine::ParseLayout(BatchOptions& options)
         bool ok = false;
         const int index = parser_.value(weekendColour_).trimmed().toInt(&ok);
         if (!ok || index < 0 || index > kPaletteSize) {
-            usageError_(QStringLiteral("--weekend-color must be a palette colour from 1 to 56, or 0 for none"));
+            usageError_(BatchTool::tr("--weekend-color must be a palette colour from 1 to 56, or 0 for none"));
             return false;
         }
         options.weekendColour = index == 0 ? kNoColorIndex : index;
@@ -449,7 +450,7 @@ bool BatchCommandLine::ParseMonth(BatchOptions& options)
     bool monthOk = false;
     options.month = parser_.value(month_).trimmed().toInt(&monthOk);
     if (!monthOk || options.month < 1 || options.month > 12) {
-        usageError_(QStringLiteral("--month must be a whole number from 1 to 12"));
+        usageError_(BatchTool::tr("--month must be a whole number from 1 to 12"));
         return false;
     }
     return true;
@@ -459,7 +460,7 @@ bool BatchCommandLine::ParseMonth(BatchOptions& options)
 bool BatchCommandLine::ParseYears(BatchOptions& options)
 {
     if (parser_.isSet(years_) == parser_.isSet(year_)) {
-        usageError_(QStringLiteral("--out-dir takes either --years FIRST-LAST or --year"));
+        usageError_(BatchTool::tr("--out-dir takes either --years FIRST-LAST or --year"));
         return false;
     }
     const QString text = parser_.isSet(years_) ? parser_.value(years_) : parser_.value(year_);
@@ -468,7 +469,7 @@ bool BatchCommandLine::ParseYears(BatchOptions& options)
     const std::optional<CalendarYear> last = CalendarYear::FromText(dash < 0 ? text : text.mid(dash + 1));
     if (!first || !last || first->Number() > last->Number()) {
         usageError_(
-            QStringLiteral("--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034"));
+            BatchTool::tr("--years must be FIRST-LAST with FIRST not after LAST, such as 2025-2034"));
         return false;
     }
     for (int number = first->Number(); number <= last->Number(); ++number)
@@ -483,12 +484,12 @@ bool BatchCommandLine::ParseSettingsList(BatchOptions& options)
     for (const QString& path : parser_.values(settings_)) {
         const QFileInfo file(path);
         if (!file.isFile()) {
-            usageError_(QStringLiteral("settings file '%1' does not exist (an empty file gives the defaults)")
+            usageError_(BatchTool::tr("settings file '%1' does not exist (an empty file gives the defaults)")
                             .arg(path));
             return false;
         }
         if (names.contains(file.completeBaseName())) {
-            usageError_(QStringLiteral("two settings files are named '%1'; their calendars would have the "
+            usageError_(BatchTool::tr("two settings files are named '%1'; their calendars would have the "
                                        "same names")
                             .arg(file.completeBaseName()));
             return false;
@@ -506,19 +507,19 @@ std::optional<BatchOptions> BatchCommandLine::ParseMany(int& exitStatus)
     if (!ParseRunHolidays(options))
         return std::nullopt;
     if (parser_.isSet(out_) || parser_.isSet(snapshot_) || parser_.isSet(pdf_) || parser_.isSet(months_)) {
-        usageError_(QStringLiteral(
+        usageError_(BatchTool::tr(
             "--out-dir writes many calendars: it is not used with --out, --snapshot, --pdf or --months"));
         return std::nullopt;
     }
     options.outDir = parser_.value(outDir_);
     if (options.outDir.isEmpty() ||
         (QFileInfo::exists(options.outDir) && !QFileInfo(options.outDir).isDir())) {
-        usageError_(QStringLiteral("--out-dir must name a folder"));
+        usageError_(BatchTool::tr("--out-dir must name a folder"));
         return std::nullopt;
     }
     // Each calendar of many starts in January or in the month its settings file keeps.
     if (parser_.isSet(firstMonth_)) {
-        usageError_(QStringLiteral("--first-month makes one calendar: give --out instead of --out-dir"));
+        usageError_(BatchTool::tr("--first-month makes one calendar: give --out instead of --out-dir"));
         return std::nullopt;
     }
     if (!ParseYears(options) || !ParseMonth(options) || !ParseSettingsList(options) ||
@@ -534,11 +535,11 @@ bool BatchCommandLine::ParseExportIcs(BatchOptions& options)
         return true;
     options.exportIcsPath = parser_.value(exportIcs_);
     if (options.exportIcsPath.isEmpty() || QFileInfo(options.exportIcsPath).isDir()) {
-        usageError_(QStringLiteral("--export-ics must name a file"));
+        usageError_(BatchTool::tr("--export-ics must name a file"));
         return false;
     }
     if (options.settingsPaths.size() > 1) {
-        usageError_(QStringLiteral("--export-ics writes the holidays of one settings file"));
+        usageError_(BatchTool::tr("--export-ics writes the holidays of one settings file"));
         return false;
     }
     return true;
@@ -553,12 +554,12 @@ std::optional<BatchOptions> BatchCommandLine::ParseExportOnly(int& exitStatus)
         return std::nullopt;
     options.exportOnly = true;
     if (parser_.isSet(snapshot_) || parser_.isSet(pdf_) || parser_.isSet(months_)) {
-        usageError_(QStringLiteral("--export-ics without --out writes no calendar: --snapshot, --pdf and "
+        usageError_(BatchTool::tr("--export-ics without --out writes no calendar: --snapshot, --pdf and "
                                    "--months need --out"));
         return std::nullopt;
     }
     if (parser_.isSet(years_) == parser_.isSet(year_)) {
-        usageError_(QStringLiteral("--export-ics takes either --year or --years FIRST-LAST"));
+        usageError_(BatchTool::tr("--export-ics takes either --year or --years FIRST-LAST"));
         return std::nullopt;
     }
     if (!ParseYears(options) || !ParseSettingsList(options) || !ParseExportIcs(options))

@@ -1,5 +1,7 @@
 #include "batch/BatchRuns.h"
 
+#include "batch/BatchReports.h"
+
 #include "calendar/IcsExport.h"
 #include "holidays/HolidayCatalogue.h"
 #include "holidays/HolidayRules.h"
@@ -15,8 +17,11 @@ bool ExportRunHolidays(const BatchOptions& options, int first, int last)
         LoadHolidays();
         LoadRuleHolidays();
         const std::size_t days = ExportMarkedHolidays(options.exportIcsPath, first, last);
-        std::printf("Exported %zu holidays of %d-%d to %s.\n", days, first, last,
-                    qUtf8Printable(options.exportIcsPath));
+        std::printf("%s\n", qUtf8Printable(BatchTool::tr("Exported %1 holidays of %2-%3 to %4.")
+                                              .arg(days)
+                                              .arg(first)
+                                              .arg(last)
+                                              .arg(options.exportIcsPath)));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
         return false;

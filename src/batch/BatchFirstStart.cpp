@@ -1,5 +1,8 @@
 #include "batch/BatchRuns.h"
 
+#include "batch/BatchReports.h"
+#include "core/ProgramTranslation.h"
+
 #include "calendar/FirstStart.h"
 
 #include <QLocale>
@@ -13,12 +16,15 @@ void FollowSystemOnFirstRun()
 {
     try {
         FollowSystemOnFirstStart(QLocale::system());
-        if (const auto country = UntoldFirstStartCountry(QStringLiteral("en"))) {
+        // The country is named in the language the tool speaks.
+        const QString language = MessageLocale().name().section(u'_', 0, 0);
+        if (const auto country = UntoldFirstStartCountry(language)) {
             MarkFirstStartCountryTold();
-            std::fprintf(stderr,
-                         "morvessa-batch: the calendar shows the public holidays of %s (%s), the country the "
-                         "system is set to; --country adds others, the program's Holidays menu changes them\n",
-                         qUtf8Printable(country->name), qUtf8Printable(country->code));
+            std::fprintf(stderr, "morvessa-batch: %s\n",
+                         qUtf8Printable(BatchTool::tr("the calendar shows the public holidays of %1 (%2), the "
+                                                      "country the system is set to; --country adds others, "
+                                                      "the program's Holidays menu changes them")
+                                            .arg(country->name, country->code)));
         }
     } catch (const std::exception&) {
         // An unusable store is reported by the run's own first read of it.

@@ -16,7 +16,8 @@ void CountingStderrReporter::Report(const std::string& message)
     QStringList lines;
     for (const QString& line : QString::fromStdString(message).split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
         lines << EscapeControlCharacters(line);
-    std::fprintf(stderr, "%s:\n%s\n\n", std::string(kErrorBoxTitle).c_str(), qUtf8Printable(lines.join(u'\n')));
+    const QString title = QCoreApplication::translate("ErrorReport", std::string(kErrorBoxTitle).c_str());
+    std::fprintf(stderr, "%s:\n%s\n\n", qUtf8Printable(title), qUtf8Printable(lines.join(u'\n')));
 }
 
 void StderrCatalogueMessages::ShowMessage(const QString& text)
@@ -45,8 +46,14 @@ QString EscapeControlCharacters(const QString& text)
 
 void PrintUsageError(const QString& text)
 {
-    std::fprintf(stderr, "morvessa-batch: %s\nTry 'morvessa-batch --help'.\n",
-                 qUtf8Printable(EscapeControlCharacters(text)));
+    std::fprintf(stderr, "morvessa-batch: %s\n%s\n", qUtf8Printable(EscapeControlCharacters(text)),
+                 qUtf8Printable(BatchTool::tr("Try 'morvessa-batch --help'.")));
+}
+
+QString UnsavedFileText(const std::string& path, const std::string& reason)
+{
+    return QCoreApplication::translate("SaveResults", "The file could not be saved: %1 (%2).")
+        .arg(QString::fromStdString(path), QString::fromStdString(reason));
 }
 
 void PrintToolError(const QString& text)

@@ -5,11 +5,18 @@
 #include "core/ErrorTrap.h"
 #include "holidays/HolidayCatalogue.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
 
 namespace morvessa::batch {
+
+// The tool's own words (its help, refused command lines and notices), translated under "BatchTool"
+// when the system's language has a translation.
+class BatchTool {
+    Q_DECLARE_TR_FUNCTIONS(BatchTool)
+};
 
 // Prints every report to stderr, as the error box would show it, and counts them.
 class CountingStderrReporter final : public ErrorReporter {
@@ -29,6 +36,9 @@ QString EscapeControlCharacters(const QString& text);
 
 // A refused command line: the reason and where to read more, on stderr, escaped.
 void PrintUsageError(const QString& text);
+
+// "The file could not be saved: PATH (reason)." in the user's language.
+QString UnsavedFileText(const std::string& path, const std::string& reason);
 
 // A failure of the tool's own (a file it cannot write, a folder it cannot make), on stderr, escaped.
 void PrintToolError(const QString& text);

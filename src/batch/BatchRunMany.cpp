@@ -48,8 +48,7 @@ constexpr std::size_t kWorkbooksPerFlush = 64;
 void CommitWorkbooks(sheet::io::ReplacementBatch& batch, int& unwritten)
 {
     for (const sheet::io::FileError& error : batch.Commit()) {
-        std::fprintf(stderr, "morvessa-batch: The file could not be saved: %s (%s).\n", error.path().c_str(),
-                     error.reason().c_str());
+        PrintToolError(UnsavedFileText(error.path(), error.reason()));
         ++unwritten;
     }
 }
@@ -66,7 +65,7 @@ int RunMany(const BatchOptions& options)
     if (options.paper)
         paper.emplace(*options.paper);
     if (!QDir().mkpath(options.outDir)) {
-        std::fprintf(stderr, "morvessa-batch: cannot make the folder %s\n", qUtf8Printable(options.outDir));
+        PrintToolError(BatchTool::tr("cannot make the folder %1").arg(options.outDir));
         return kExitFailedSteps;
     }
     const QStringList sources =
@@ -115,8 +114,7 @@ int RunMany(const BatchOptions& options)
                     CommitWorkbooks(pending, unwritten);
             }
             if (failed && !options.keepGoing) {
-                std::fprintf(stderr, "morvessa-batch: %s was not written: a step failed\n",
-                             qUtf8Printable(path));
+                PrintToolError(BatchTool::tr("%1 was not written: a step failed").arg(path));
                 ++unwritten;
             }
         }

@@ -33,6 +33,14 @@ namespace morvessa::batch {
 
 namespace {
 
+// A file that could not be saved in the user's words; any other failure as it was described.
+QString FailureText(const std::exception& failure, const std::string& unsavedPath, const std::string& reason)
+{
+    if (unsavedPath.empty())
+        return QString::fromUtf8(failure.what());
+    return UnsavedFileText(unsavedPath, reason);
+}
+
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
 // one; false (reported) when it cannot. `readBack`: the generation reopened the workbook whole for
 // the picture (none of its steps failed), so the copy need not read it a second time.
@@ -41,7 +49,7 @@ bool WriteWorkbook(const HeadlessGenerationUi& ui, const BatchOptions& options, 
     const QString tempWorkbook = QString::fromStdString(ui.workbookPath());
     bool written = false;
     if (tempWorkbook.isEmpty() || !ui.previewShown()) {
-        std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
+        PrintToolError(BatchTool::tr("the generation handed over no workbook"));
     } else if (!options.workbookWanted) {
         written = true;
     } else {
@@ -50,6 +58,8 @@ bool WriteWorkbook(const HeadlessGenerationUi& ui, const BatchOptions& options, 
             try {
                 sheet::xlsx::SaveXlsFileAsXlsx(ui.workbookPath(), options.outPath.toStdString());
                 written = true;
+            } catch (const sheet::xlsx::XlsxError& failure) {
+                error = FailureText(failure, failure.unsavedPath, failure.reason);
             } catch (const std::exception& failure) {
                 error = QString::fromUtf8(failure.what());
             }
@@ -59,12 +69,14 @@ bool WriteWorkbook(const HeadlessGenerationUi& ui, const BatchOptions& options, 
                     ui.workbookPath(), QFile::encodeName(options.outPath).toStdString(),
                     readBack ? sheet::xls::SourceCheck::AlreadyReadBack : sheet::xls::SourceCheck::ReadBack);
                 written = true;
+            } catch (const sheet::xls::XlsError& failure) {
+                error = FailureText(failure, failure.unsavedPath, failure.reason);
             } catch (const std::exception& failure) {
                 error = QString::fromUtf8(failure.what());
             }
         }
         if (!written)
-            std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(error));
+            PrintToolError(error);
     }
     if (!tempWorkbook.isEmpty())
         DeleteFileQuietly(tempWorkbook);
@@ -76,7 +88,7 @@ bool WriteWorkbook(const HeadlessGenerationUi& ui, const BatchOptions& options, 
 bool WritePdf(const HeadlessGenerationUi& ui, const BatchOptions& options, const CalendarOptions& layout)
 {
     if (ui.workbookPath().empty() || !ui.previewShown()) {
-        std::fprintf(stderr, "morvessa-batch: the generation handed over no workbook\n");
+        PrintToolError(BatchTool::tr("the generation handed over no workbook"));
         return false;
     }
     // Every page: the year page and the twelve months.
@@ -105,7 +117,7 @@ bool WriteSnapshot(const HeadlessGenerationUi& ui, const QString& snapshotPath)
 {
     const QByteArray& bmp = ui.pictureFile();
     if (bmp.isEmpty()) {
-        std::fprintf(stderr, "morvessa-batch: no snapshot picture was taken\n");
+        PrintToolError(BatchTool::tr("no snapshot picture was taken"));
         return false;
     }
     try {
@@ -113,7 +125,7 @@ bool WriteSnapshot(const HeadlessGenerationUi& ui, const QString& snapshotPath)
             QFile::encodeName(snapshotPath).toStdString(),
             std::span(reinterpret_cast<const uint8_t*>(bmp.constData()), static_cast<size_t>(bmp.size())));
     } catch (const sheet::io::FileError& error) {
-        std::fprintf(stderr, "morvessa-batch: cannot write %s\n", error.what());
+        PrintToolError(BatchTool::tr("cannot write %1").arg(QString::fromUtf8(error.what())));
         return false;
     }
     return true;
@@ -164,7 +176,7 @@ int RunOne(const BatchOptions& options)
     // The months are known as calendar months; the first month may come from the settings file.
     if (options.pdfMonths && !SheetsOfMonths(*options.pdfMonths, layout.firstMonth)) {
         PrintUsageError(
-            QStringLiteral("--months %1-%2 runs backwards in a calendar that starts with month %3")
+            BatchTool::tr("--months %1-%2 runs backwards in a calendar that starts with month %3")
                 .arg(options.pdfMonths->first)
                 .arg(options.pdfMonths->last)
                 .arg(layout.firstMonth));
@@ -180,10 +192,8 @@ int RunOne(const BatchOptions& options)
         // A failed run must not replace a good calendar from an earlier run.
         if (!ui.workbookPath().empty())
             DeleteFileQuietly(QString::fromStdString(ui.workbookPath()));
-        std::fprintf(stderr,
-                     "morvessa-batch: %d step(s) failed; no file was written (--keep-going writes them "
-                     "anyway)\n",
-                     reporter.count);
+        PrintToolError(BatchTool::tr("%n step(s) failed; no file was written (--keep-going writes them anyway)",
+                                     nullptr, reporter.count));
         return kExitFailedSteps;
     }
     bool succeeded = reporter.count == 0;

@@ -11,5 +11,9 @@ namespace morvessa {
 inline constexpr const char* kWeekendWord = QT_TRANSLATE_NOOP("CalendarWords", "Weekend");
 // A list cut short: how many lines did not fit.
 inline constexpr const char* kMoreWord = QT_TRANSLATE_NOOP("CalendarWords", "… %1 more");
+// A day's notes cut short: the last line.
+inline constexpr const char* kAndMoreWord = QT_TRANSLATE_NOOP("CalendarWords", "and %1 more");
+// The Easter the lists mark when the Easter setting is on.
+inline constexpr const char* kEasterWord = QT_TRANSLATE_NOOP("CalendarWords", "Easter");
 
 }  // namespace morvessa

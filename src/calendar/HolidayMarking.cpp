@@ -2,7 +2,9 @@
 
 #include "calendar/DateRules.h"
 #include "calendar/HolidayColours.h"
+#include "calendar/CalendarWords.h"
 #include "calendar/MonthSheet.h"
+#include "calendar/PlacementReasons.h"
 #include "calendar/RuleDates.h"
 #include "calendar/StoredCalendars.h"
 #include "calendar/Template.h"
@@ -24,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <QCoreApplication>
 #include <QSet>
 #include <QStringList>
 
@@ -36,19 +39,18 @@ namespace morvessa {
 
 namespace {
 
-// Why a holiday is left out; the report names the holiday and gives this reason.
+// Why a holiday is left out, in the user's words and language; the report names the holiday and
+// gives this reason.
 class UnplaceableHoliday : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UnplaceableHoliday(const QString& reason) : std::runtime_error(reason.toStdString()) {}
 };
 
 // Thrown for a holiday that is left out without a report.
 struct SilentlySkipped {};
 
-const char* const kOrdinals[] = {"", "1st", "2nd", "3rd", "4th", "5th"};
-
-// A whole number from a cell: a number, or text that reads as one.
-int WholeNumberOf(const HolidayCell& cell, const char* what)
+// A whole number from a cell: a number, or text that reads as one. `notANumber` says why not.
+int WholeNumberOf(const HolidayCell& cell, QString (*notANumber)(const QString&))
 {
     double value = 0;
     bool numeric = false;
@@ -60,16 +62,15 @@ int WholeNumberOf(const HolidayCell& cell, const char* what)
         numeric = true;
     }
     if (!numeric || !std::isfinite(value) || value != std::floor(value) || std::fabs(value) > 1e6)
-        throw UnplaceableHoliday(std::string("its ") + what + " \"" + cell.Text().toStdString() +
-                                 "\" is not a whole number");
+        throw UnplaceableHoliday(notANumber(cell.Text()));
     return static_cast<int>(value);
 }
 
 int MonthOf(const HolidayCell& cell)
 {
-    const int month = WholeNumberOf(cell, "month");
+    const int month = WholeNumberOf(cell, MonthNotANumberReason);
     if (month < 1 || month > 12)
-        throw UnplaceableHoliday("its month " + std::to_string(month) + " is not 1 to 12");
+        throw UnplaceableHoliday(NoSuchMonthReason(month));
     return month;
 }
 
@@ -81,34 +82,42 @@ struct Placement {
 Placement PlaceFixed(const HolidayTable& table, int row, long year)
 {
     const int month = MonthOf(table.Cell(row, fixed_column::Month));
-    const int day = WholeNumberOf(table.Cell(row, fixed_column::Day), "day");
+    const int day = WholeNumberOf(table.Cell(row, fixed_column::Day), DayNotANumberReason);
     if (month == 2 && day == 29 && DaysInMonth(int(year), 2) == 28)
         throw SilentlySkipped{};
     if (day < 1 || day > DaysInMonth(int(year), month))
-        throw UnplaceableHoliday(MonthName(month) + " " + std::to_string(year) + " has no day " +
-                                 std::to_string(day));
+        throw UnplaceableHoliday(NoSuchDayReason(int(year), month, day));
     return {month, day};
 }
 
 Placement PlaceFloating(const HolidayTable& table, int row, long year)
 {
     const int month = MonthOf(table.Cell(row, floating_column::Month));
-    const int weekday = WholeNumberOf(table.Cell(row, floating_column::Weekday), "weekday");
+    const int weekday = WholeNumberOf(table.Cell(row, floating_column::Weekday), WeekdayNotANumberReason);
     if (weekday < 1 || weekday > 7)
-        throw UnplaceableHoliday("its weekday " + std::to_string(weekday) + " is not 1 to 7");
+        throw UnplaceableHoliday(NoSuchWeekdayReason(weekday));
     const HolidayCell& occurrenceCell = table.Cell(row, floating_column::Occurrence);
     const int count = WeekdayCountInMonth(int(year), month, weekday);
     const int occurrence = occurrenceCell.IsText() && occurrenceCell.Text() == kLastOccurrenceName
                                ? count
-                               : WholeNumberOf(occurrenceCell, "occurrence");
+                               : WholeNumberOf(occurrenceCell, OccurrenceNotANumberReason);
     // The n-th weekday beyond the month's last one would land in the next month.
     if (occurrence < 1 || occurrence > count)
-        throw UnplaceableHoliday(
-            MonthName(month) + " " + std::to_string(year) + " has no " +
-            (occurrence >= 1 && occurrence <= 5 ? kOrdinals[occurrence] : std::to_string(occurrence)) +
-            " of weekday " + std::to_string(weekday));
+        throw UnplaceableHoliday(NoSuchOccurrenceReason(int(year), month, weekday, occurrence));
     const CalendarDate date = NthWeekdayDate(int(year), month, weekday, occurrence);
     return {date.month, date.day};
+}
+
+// Why the step failed: the reason given, or the description of what went wrong, translated.
+QString FailureReason()
+{
+    try {
+        throw;
+    } catch (const UnplaceableHoliday& reason) {
+        return QString::fromStdString(reason.what());
+    } catch (...) {
+        return TranslatedExceptionDescription();
+    }
 }
 
 // A name longer than its notes area gets a smaller font, down to the smallest readable size, and
@@ -137,8 +146,7 @@ void MarkHoliday(sheet::Application& app, int year, int month, int day, const st
     sheet::Worksheet& monthSheet = app.Sheets()(options.language.MonthName(month));
     monthSheet.Activate();
     if (day < 1 || day > DaysInMonth(year, month))
-        throw std::out_of_range(MonthName(month) + " " + std::to_string(year) + " has no day " +
-                                std::to_string(day));
+        throw std::out_of_range(NoSuchDayReason(year, month, day).toStdString());
     const DayCellPosition cell = NotesCell(year, month, day, options.FirstWeekday());
     monthSheet.Cells(cell.row, cell.column).Select();
     sheet::Range notes = app.ActiveCell();
@@ -167,7 +175,6 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
     // cannot be read is reported once, in the first year.
     const auto markOrReport = [&](const HolidayCell& nameCell, const HolidayCell& monthCell,
                                   const auto& place) {
-        const std::string name = nameCell.Text().toStdString();
         try {
             if (!shownMonths.count(MonthOf(monthCell)))
                 return;
@@ -180,7 +187,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             sink.Mark(placement.month, placement.day, nameCell.Text(), HolidaySource::Lists());
         } catch (const SilentlySkipped&) {
         } catch (...) {
-            sink.Fail("The holiday \"" + name + "\" cannot be placed: " + CurrentExceptionDescription() + ".");
+            sink.Fail(UnplaceableHolidayReport(nameCell.Text(), FailureReason()));
         }
     };
 
@@ -201,7 +208,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
         const CalendarDate easter = EasterDate(year);
         if (shownMonths.count(easter.month)) {
             sink.From(Source::Easter, {});
-            sink.Mark(easter.month, easter.day, QStringLiteral("Easter"), HolidaySource::Lists());
+            sink.Mark(easter.month, easter.day, language.Word(kEasterWord), HolidaySource::Lists());
             sink.BlockDone();
         }
     }
@@ -212,7 +219,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
         try {
             occurrences = HolidaysInYear(rules, int(year));
         } catch (...) {
-            sink.Fail("The rule holidays cannot be placed: " + CurrentExceptionDescription() + ".");
+            sink.Fail(UnplaceableRulesReport(FailureReason()));
             return;
         }
         sink.From(Source::Rules, {});
@@ -223,8 +230,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
                 sink.Mark(occurrence.date.month, occurrence.date.day, occurrence.label,
                           occurrence.rule < rules.size() ? rules[occurrence.rule].source : HolidaySource::Lists());
             } catch (...) {
-                sink.Fail("The holiday \"" + occurrence.label.toStdString() +
-                          "\" cannot be placed: " + CurrentExceptionDescription() + ".");
+                sink.Fail(UnplaceableHolidayReport(occurrence.label, FailureReason()));
             }
         }
         sink.BlockDone();
@@ -261,8 +267,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             sink.Mark(day.date.month(), day.date.day(), day.name, source);
             sourceMarked = true;
         } catch (...) {
-            sink.Fail("The holiday \"" + day.name.toStdString() + "\" cannot be placed: " +
-                      CurrentExceptionDescription() + ".");
+            sink.Fail(UnplaceableHolidayReport(day.name, FailureReason()));
         }
     }
     if (sourceMarked)
@@ -294,8 +299,7 @@ void VisitHolidaysOfYear(long year, HolidaySink& sink, const std::set<int>& show
             sink.MarkAll(date.month, date.day, names, HolidaySource::Calendar(calendars.days[end - 1].calendar));
             marked = true;
         } catch (...) {
-            sink.Fail("The event \"" + names.back().toStdString() + "\" cannot be placed: " +
-                      CurrentExceptionDescription() + ".");
+            sink.Fail(UnplaceableEventReport(names.back(), FailureReason()));
         }
     }
     if (marked)
@@ -388,17 +392,17 @@ private:
         if (!cutToldOnce_) {
             cutToldOnce_ = true;
             CurrentCatalogueMessageSink().ShowMessage(
-                QStringLiteral("A day holds more than %1 holidays: its notes show the first %1 and how many "
-                               "more there are.")
+                QCoreApplication::translate("ErrorReport", "A day holds more than %1 holidays: its notes show "
+                                                           "the first %1 and how many more there are.")
                     .arg(kMaxNamesOfDay));
         }
         return true;
     }
-    static QString TextOf(const DayNames& names)
+    QString TextOf(const DayNames& names) const
     {
         QString text = names.shown.join(u'\n');
         if (names.more > 0)
-            text += QStringLiteral("\nand %1 more").arg(names.more);
+            text += u'\n' + options_.language.Word(kAndMoreWord).arg(names.more);
         return text;
     }
 

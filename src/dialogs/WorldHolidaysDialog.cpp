@@ -3,7 +3,7 @@
 
 #include "holidays/HolidayEditing.h"
 #include "widgets/ScreenFit.h"
-#include "widgets/Translations.h"
+#include "core/ProgramTranslation.h"
 
 #include <QCheckBox>
 #include <QCollator>

@@ -23,7 +23,7 @@
 #include "preview/PreviewWindow.h"
 #include "preview/SaveResults.h"
 #include "widgets/ScreenReader.h"
-#include "widgets/Translations.h"
+#include "core/ProgramTranslation.h"
 #include "core/ErrorTrap.h"
 #include "support/UiTestSupport.h"
 

@@ -6,6 +6,7 @@
 #include "calendar/CalendarTestSupport.h"
 #include "holidays/HolidayRules.h"
 #include "core/NumericText.h"
+#include "settings/SettingsStore.h"
 #include "host/SheetPicture.h"
 
 #include <QFile>
@@ -312,6 +313,17 @@ TEST_F(HolidayMarkingTest, UnplaceableHolidaysAreReportedOnceEachAndSkipped)
     EXPECT_EQ(std::count_if(reports.begin(), reports.end(),
                             [](const std::string& r) { return r.find("Leap Day") != std::string::npos; }),
               0);
+    // Each says what is wrong in a user's words: the day or weekday the month lacks, never the
+    // stored numbers of a weekday.
+    const char* const reasons[] = {": April 2023 has no 31st day.",
+                                   ": its month \"x\" is not a number from 1 to 12.",
+                                   ": there is no month 13 (the months are 1 to 12).",
+                                   ": its day \"abc\" is not a whole number.",
+                                   ": June 2023 has no 5th Monday.",
+                                   ": its day of the week \"9\" is none of Sunday to Saturday."};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NE(reports[i].find(std::string(names[i]) + "\" cannot be placed" + reasons[i]), std::string::npos)
+            << reports[i];
 
     // Everything after the bad rows is still marked, Easter included (9 April 2023, a Sunday).
     EXPECT_EQ(ValueAt(Sheet("July"), "Q19"), sheet::CellValue("Independence Day"));   // a Tuesday
@@ -352,6 +364,22 @@ TEST_F(HolidayMarkingTest, LeapDayIsMarkedInALeapYear)
     EXPECT_TRUE(Mark(2024).empty());
     // 29 February 2024 is a Thursday in band 5.
     EXPECT_EQ(ValueAt(Sheet("February"), "AG43"), sheet::CellValue("Leap Day"));
+}
+
+// Easter is named in the calendar's language; an English calendar keeps "Easter".
+TEST_F(HolidayMarkingTest, EasterIsNamedInTheCalendarsLanguage)
+{
+    UseFixed({});
+    UseFloating({});
+    const auto easterName = [] {
+        const std::vector<MarkedHoliday> days = MarkedHolidaysOfYear(2026);
+        return days.size() == 1 && days[0].date == CalendarDate{2026, 4, 5} ? days[0].name : QString();
+    };
+    EXPECT_EQ(easterName(), QStringLiteral("Easter"));
+    for (const auto& [language, name] : {std::pair{"de_DE", "Ostern"}, {"fr_FR", "Pâques"}, {"pl_PL", "Wielkanoc"}}) {
+        WriteSetting(QString::fromLatin1(key::CalendarLanguage), QString::fromLatin1(language));
+        EXPECT_EQ(easterName(), QString::fromUtf8(name)) << language;
+    }
 }
 
 TEST_F(HolidayMarkingTest, EasterOf2100IsTheTrueDate)

@@ -45,6 +45,8 @@ protected:
     std::unique_ptr<QProcess> Start(const QStringList& arguments) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));  // English reports
+        environment.remove(QStringLiteral("LANGUAGE"));
         environment.insert(QStringLiteral("TEMP"), Path("temp"));
         environment.insert(QStringLiteral("HOME"), Path("home"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));

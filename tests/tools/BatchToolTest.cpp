@@ -39,6 +39,7 @@ protected:
     }
 
     QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+    QString Path(const QString& name) const { return folder_.filePath(name); }
 
     // The tool with a home, configuration folder and TEMP of this test, and no display at all;
     // without a runtime folder as under cron or a root shell when `withRuntimeDir` is false.
@@ -46,6 +47,9 @@ protected:
                   const QStringList& extraEnvironment = {}) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // The English texts these tests read, whatever language the machine speaks.
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        environment.remove(QStringLiteral("LANGUAGE"));
         for (const QString& variable : extraEnvironment)
             environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         environment.insert(QStringLiteral("TEMP"), Path("temp"));
@@ -736,6 +740,65 @@ TEST_F(BatchToolTest, BadLayoutArgumentsAreUsageErrorsThatWriteNothing)
     }
     EXPECT_EQ(FileBytes(Path("settings.ini")), stored);
     EXPECT_TRUE(FilesIn("temp").isEmpty()) << FilesIn("temp").join(' ').toStdString();
+}
+
+// On a German or French system the tool speaks the system's language: refused command lines, help
+// and the reports of holidays it cannot place (in words, with the language's month and weekday
+// names). The workbook it writes is the C run's, byte for byte.
+TEST_F(BatchToolTest, SpeaksTheSystemsLanguageAndWritesTheSameWorkbook)
+{
+    const QByteArray settings = "[Morvessa]\n1Data=2|\xc2\xac" "7|\n2Data=31|\xc2\xac" "4|\n"
+                                "3Data=Thirty-first|\xc2\xac" "Independence Day|\nFixedHolidaysCount=2\n"
+                                "4Data=2|\n5Data=6|\n6Data=5|\n7Data=Fifth Friday|\nFloatingHolidaysCount=1\n";
+    struct Expected {
+        const char* locale;
+        const char* usage;  // --month 13
+        const char* help;
+        const char* fixed;
+        const char* floating;
+    };
+    const Expected runs[] = {
+        {"C.UTF-8", "--month must be a whole number from 1 to 12\nTry 'morvessa-batch --help'.",
+         "Builds a yearly calendar workbook", "The holiday \"Thirty-first\" cannot be placed: February 2026 has no 31st day.",
+         "The holiday \"Fifth Friday\" cannot be placed: February 2026 has no 5th Friday."},
+        {"de_DE.UTF-8", "--month muss eine ganze Zahl von 1 bis 12 sein\nRufen Sie „morvessa-batch --help“ auf.",
+         "Erstellt eine Jahreskalender-Arbeitsmappe",
+         "Der Feiertag „Thirty-first“ kann nicht eingetragen werden: Februar 2026 hat keinen 31. Tag.",
+         "Der Feiertag „Fifth Friday“ kann nicht eingetragen werden: Februar 2026 hat keinen 5. Freitag."},
+        {"fr_FR.UTF-8", "--month doit être un nombre entier de 1 à 12\nEssayez « morvessa-batch --help ».",
+         "Crée un classeur de calendrier annuel",
+         "Le jour férié « Thirty-first » ne peut pas être placé : février 2026 n'a pas de 31e jour.",
+         "Le jour férié « Fifth Friday » ne peut pas être placé : février 2026 n'a pas de 5e vendredi."},
+    };
+    for (const Expected& expected : runs) {
+        const QString locale = QString::fromLatin1(expected.locale);
+        const QStringList environment{"LC_ALL=" + locale};
+        const QString store = Path(locale + ".ini");
+        QFile file(store);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+        file.close();
+
+        const RunResult usage = Run({"--year", "2026", "--month", "13", "--out", Path("x.xls")}, true, environment);
+        EXPECT_EQ(usage.exitCode, 2);
+        EXPECT_TRUE(usage.err.contains(QString::fromUtf8(expected.usage))) << usage.err.toStdString();
+        const RunResult help = Run({"--help"}, true, environment);
+        EXPECT_TRUE(help.out.contains(QString::fromUtf8(expected.help))) << help.out.toStdString();
+
+        const RunResult run = Run({"--year", "2026", "--settings", store, "--keep-going", "--out",
+                                   Path(locale + ".xls")}, true, environment);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(expected.fixed))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(expected.floating))) << run.err.toStdString();
+    }
+    QFile c(Path("C.UTF-8.xls"));
+    ASSERT_TRUE(c.open(QIODevice::ReadOnly));
+    const QByteArray written = c.readAll();
+    for (const char* locale : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        QFile other(Path(QString::fromLatin1(locale) + ".xls"));
+        ASSERT_TRUE(other.open(QIODevice::ReadOnly)) << locale;
+        EXPECT_TRUE(other.readAll() == written) << locale;
+    }
 }
 
 }  // namespace
