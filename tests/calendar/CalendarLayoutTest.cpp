@@ -95,6 +95,7 @@ TEST_F(CalendarLayoutTest, GermanPolishAndRussianSheetsTitlesAndHeadersReadBackR
         std::vector<const char8_t*> weekdays;  // Sunday first
         std::vector<const char8_t*> letters;
         const char8_t* titleFormat;
+        const char8_t* easter;  // a language without a translation keeps the English name
     };
     const std::vector<Case> cases = {
         {"de_DE",
@@ -102,21 +103,21 @@ TEST_F(CalendarLayoutTest, GermanPolishAndRussianSheetsTitlesAndHeadersReadBackR
           u8"September", u8"Oktober", u8"November", u8"Dezember"},
          {u8"Sonntag", u8"Montag", u8"Dienstag", u8"Mittwoch", u8"Donnerstag", u8"Freitag", u8"Samstag"},
          {u8"S", u8"M", u8"D", u8"M", u8"D", u8"F", u8"S"},
-         u8"{month} {year}"},
+         u8"{month} {year}", u8"Ostern"},
         // The nominative in titles, never the genitive "stycznia 2027".
         {"pl_PL",
          {u8"Styczeń", u8"Luty", u8"Marzec", u8"Kwiecień", u8"Maj", u8"Czerwiec", u8"Lipiec", u8"Sierpień",
           u8"Wrzesień", u8"Październik", u8"Listopad", u8"Grudzień"},
          {u8"Niedziela", u8"Poniedziałek", u8"Wtorek", u8"Środa", u8"Czwartek", u8"Piątek", u8"Sobota"},
          {u8"N", u8"P", u8"W", u8"Ś", u8"C", u8"P", u8"S"},
-         u8"{month} {year}"},
+         u8"{month} {year}", u8"Wielkanoc"},
         // Cyrillic sheet names through the .xls file and back.
         {"ru_RU",
          {u8"Январь", u8"Февраль", u8"Март", u8"Апрель", u8"Май", u8"Июнь", u8"Июль", u8"Август",
           u8"Сентябрь", u8"Октябрь", u8"Ноябрь", u8"Декабрь"},
          {u8"Воскресенье", u8"Понедельник", u8"Вторник", u8"Среда", u8"Четверг", u8"Пятница", u8"Суббота"},
          {u8"В", u8"П", u8"В", u8"С", u8"Ч", u8"П", u8"С"},
-         u8"{month} {year} г."},
+         u8"{month} {year} г.", u8"Easter"},
     };
     for (const Case& c : cases) {
         CalendarOptions options;
@@ -130,6 +131,7 @@ TEST_F(CalendarLayoutTest, GermanPolishAndRussianSheetsTitlesAndHeadersReadBackR
         words[QStringLiteral("letters")] = Strings(c.letters);
         words[QStringLiteral("title_format")] =
             QString::fromUtf8(reinterpret_cast<const char*>(c.titleFormat));
+        words[QStringLiteral("easter_name")] = QString::fromUtf8(reinterpret_cast<const char*>(c.easter));
         const QString workbook = Generate(2026, options, 0);
         EXPECT_TRUE(CalendarFileMatches(workbook, 2026, 1, CheckerSettings(options, words))) << c.locale;
     }
@@ -138,7 +140,9 @@ TEST_F(CalendarLayoutTest, GermanPolishAndRussianSheetsTitlesAndHeadersReadBackR
 TEST_F(CalendarLayoutTest, FinnishGreekFrenchAndSpanishSheetsAreFoundByTheirNames)
 {
     // Holidays are placed on sheets found by name: every default holiday must arrive.
-    for (const char* locale : {"fi_FI", "el_GR", "fr_FR", "es_ES"}) {
+    const std::pair<const char*, const char*> languages[] = {
+        {"fi_FI", "Easter"}, {"el_GR", "Easter"}, {"fr_FR", "P\u00e2ques"}, {"es_ES", "Pascua"}};
+    for (const auto& [locale, easter] : languages) {
         CalendarOptions options;
         options.language = *CalendarLanguage::FromSetting(QString::fromLatin1(locale));
         const QString workbook = Generate(2027, options, 11);
@@ -162,6 +166,7 @@ TEST_F(CalendarLayoutTest, FinnishGreekFrenchAndSpanishSheetsAreFoundByTheirName
                               .replace(QStringLiteral("2027"), QStringLiteral("{year}")));
         words[QStringLiteral("title_months")] = titles;
         words[QStringLiteral("title_format")] = QStringLiteral("{month}");
+        words[QStringLiteral("easter_name")] = QString::fromUtf8(easter);
         EXPECT_TRUE(CalendarFileMatches(workbook, 2027, 12, CheckerSettings(options, words))) << locale;
     }
 }

@@ -126,7 +126,7 @@ def expected_holidays(year, settings):
             day = days[n - 1]
         marks[(month, day)] = name
     if as_int(settings.get("easter", 1)) == 1:
-        marks[easter(year)] = "Easter"
+        marks[easter(year)] = settings.get("easter_name", "Easter")
     return marks
 
 
