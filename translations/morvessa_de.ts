@@ -618,6 +618,42 @@ Seiteneinrichtung der Arbeitsmappe nur für diesen Lauf fest; --months wählt di
         <source>The rule holidays cannot be placed: %1.</source>
         <translation>Die Feiertage nach Regel können nicht eingetragen werden: %1.</translation>
     </message>
+    <message>
+        <source>No temporary workbook file could be created in %1.</source>
+        <translation>Im Ordner %1 konnte keine temporäre Arbeitsmappe angelegt werden.</translation>
+    </message>
+    <message>
+        <source>No calendar was made.</source>
+        <translation>Es wurde kein Kalender erstellt.</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary workbook %1: %2</source>
+        <translation>Die temporäre Arbeitsmappe %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>ein unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or this process may write</source>
+        <translation>die Datei ist größer, als dieser Datenträger oder dieser Prozess schreiben darf</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the name is a link, which is not followed</source>
+        <translation>der Name ist eine Verknüpfung, der nicht gefolgt wird</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

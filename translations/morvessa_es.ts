@@ -618,6 +618,42 @@ página del libro solo para esta ejecución; --months elige los meses del PDF.</
         <source>The rule holidays cannot be placed: %1.</source>
         <translation>No se pueden colocar los festivos por regla: %1.</translation>
     </message>
+    <message>
+        <source>No temporary workbook file could be created in %1.</source>
+        <translation>No se pudo crear ningún libro temporal en %1.</translation>
+    </message>
+    <message>
+        <source>No calendar was made.</source>
+        <translation>No se creó ningún calendario.</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary workbook %1: %2</source>
+        <translation>No se puede crear el libro temporal %1: %2</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>un error desconocido</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>se agotó la cuota de disco</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or this process may write</source>
+        <translation>el archivo es mayor de lo que este disco o este proceso puede escribir</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the name is a link, which is not followed</source>
+        <translation>el nombre es un enlace, que no se sigue</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

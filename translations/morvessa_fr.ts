@@ -620,6 +620,42 @@ du PDF.</translation>
         <source>The rule holidays cannot be placed: %1.</source>
         <translation>Les jours fériés par règle ne peuvent pas être placés : %1.</translation>
     </message>
+    <message>
+        <source>No temporary workbook file could be created in %1.</source>
+        <translation>Aucun classeur temporaire n&apos;a pu être créé dans %1.</translation>
+    </message>
+    <message>
+        <source>No calendar was made.</source>
+        <translation>Aucun calendrier n&apos;a été créé.</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary workbook %1: %2</source>
+        <translation>Impossible de créer le classeur temporaire %1 : %2</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>une erreur inconnue</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>le quota de disque est épuisé</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or this process may write</source>
+        <translation>le fichier est plus grand que ce que ce disque ou ce processus peut écrire</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the name is a link, which is not followed</source>
+        <translation>le nom est un lien, qui n&apos;est pas suivi</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -620,6 +620,42 @@ del PDF.</translation>
         <source>The rule holidays cannot be placed: %1.</source>
         <translation>Impossibile collocare le festività per regola: %1.</translation>
     </message>
+    <message>
+        <source>No temporary workbook file could be created in %1.</source>
+        <translation>Non è stato possibile creare una cartella di lavoro temporanea in %1.</translation>
+    </message>
+    <message>
+        <source>No calendar was made.</source>
+        <translation>Non è stato creato alcun calendario.</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary workbook %1: %2</source>
+        <translation>Impossibile creare la cartella di lavoro temporanea %1: %2</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>un errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>la quota del disco è esaurita</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or this process may write</source>
+        <translation>il file è più grande di quanto questo disco o questo processo possa scrivere</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>the name is a link, which is not followed</source>
+        <translation>il nome è un collegamento, che non viene seguito</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

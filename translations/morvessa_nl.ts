@@ -618,6 +618,42 @@ pagina-instelling van de werkmap alleen voor deze run in; --months kiest de maan
         <source>The rule holidays cannot be placed: %1.</source>
         <translation>De feestdagen volgens regel kunnen niet worden geplaatst: %1.</translation>
     </message>
+    <message>
+        <source>No temporary workbook file could be created in %1.</source>
+        <translation>Er kon geen tijdelijke werkmap worden gemaakt in %1.</translation>
+    </message>
+    <message>
+        <source>No calendar was made.</source>
+        <translation>Er is geen kalender gemaakt.</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary workbook %1: %2</source>
+        <translation>Kan de tijdelijke werkmap %1 niet maken: %2</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>een onbekende fout</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>het schijfquotum is op</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or this process may write</source>
+        <translation>het bestand is groter dan deze schijf of dit proces mag schrijven</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>de schijf is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the name is a link, which is not followed</source>
+        <translation>de naam is een koppeling, die niet wordt gevolgd</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -619,6 +619,42 @@ skoroszytu tylko dla tego uruchomienia; --months wybiera miesiące PDF.</transla
         <source>The rule holidays cannot be placed: %1.</source>
         <translation>Nie można umieścić świąt według reguły: %1.</translation>
     </message>
+    <message>
+        <source>No temporary workbook file could be created in %1.</source>
+        <translation>Nie udało się utworzyć tymczasowego skoroszytu w %1.</translation>
+    </message>
+    <message>
+        <source>No calendar was made.</source>
+        <translation>Nie utworzono kalendarza.</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary workbook %1: %2</source>
+        <translation>Nie można utworzyć tymczasowego skoroszytu %1: %2</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>limit miejsca na dysku został wyczerpany</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or this process may write</source>
+        <translation>plik jest większy, niż ten dysk lub ten proces może zapisać</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>dysk jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>the name is a link, which is not followed</source>
+        <translation>nazwa jest dowiązaniem, za którym program nie podąża</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

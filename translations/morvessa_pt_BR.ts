@@ -619,6 +619,42 @@ configuração de página da pasta somente para esta execução; --months escolh
         <source>The rule holidays cannot be placed: %1.</source>
         <translation>Não é possível posicionar os feriados por regra: %1.</translation>
     </message>
+    <message>
+        <source>No temporary workbook file could be created in %1.</source>
+        <translation>Não foi possível criar nenhuma pasta de trabalho temporária em %1.</translation>
+    </message>
+    <message>
+        <source>No calendar was made.</source>
+        <translation>Nenhum calendário foi criado.</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary workbook %1: %2</source>
+        <translation>Não é possível criar a pasta de trabalho temporária %1: %2</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>um erro desconhecido</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>a cota de disco se esgotou</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or this process may write</source>
+        <translation>o arquivo é maior do que este disco ou este processo pode gravar</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>o disco é somente leitura</translation>
+    </message>
+    <message>
+        <source>the name is a link, which is not followed</source>
+        <translation>o nome é um link, que não é seguido</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

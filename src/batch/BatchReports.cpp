@@ -50,12 +50,6 @@ void PrintUsageError(const QString& text)
                  qUtf8Printable(BatchTool::tr("Try 'morvessa-batch --help'.")));
 }
 
-QString UnsavedFileText(const std::string& path, const std::string& reason)
-{
-    return QCoreApplication::translate("SaveResults", "The file could not be saved: %1 (%2).")
-        .arg(QString::fromStdString(path), QString::fromStdString(reason));
-}
-
 void PrintToolError(const QString& text)
 {
     std::fprintf(stderr, "morvessa-batch: %s\n", qUtf8Printable(EscapeControlCharacters(text)));

@@ -37,9 +37,6 @@ QString EscapeControlCharacters(const QString& text);
 // A refused command line: the reason and where to read more, on stderr, escaped.
 void PrintUsageError(const QString& text);
 
-// "The file could not be saved: PATH (reason)." in the user's language.
-QString UnsavedFileText(const std::string& path, const std::string& reason);
-
 // A failure of the tool's own (a file it cannot write, a folder it cannot make), on stderr, escaped.
 void PrintToolError(const QString& text);
 

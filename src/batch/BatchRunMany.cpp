@@ -48,7 +48,7 @@ constexpr std::size_t kWorkbooksPerFlush = 64;
 void CommitWorkbooks(sheet::io::ReplacementBatch& batch, int& unwritten)
 {
     for (const sheet::io::FileError& error : batch.Commit()) {
-        PrintToolError(UnsavedFileText(error.path(), error.reason()));
+        PrintToolError(QString::fromStdString(UnsavedFileReport(error.path(), error.reason())));
         ++unwritten;
     }
 }

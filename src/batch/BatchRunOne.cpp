@@ -38,7 +38,7 @@ QString FailureText(const std::exception& failure, const std::string& unsavedPat
 {
     if (unsavedPath.empty())
         return QString::fromUtf8(failure.what());
-    return UnsavedFileText(unsavedPath, reason);
+    return QString::fromStdString(UnsavedFileReport(unsavedPath, reason));
 }
 
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for

@@ -11,7 +11,9 @@
 #include "core/SharedRoutines.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
+#include "spreadsheet/xls/XlsFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
@@ -23,6 +25,25 @@ namespace morvessa {
 namespace {
 
 constexpr int kMaxTempNameAttempts = 1000;
+
+std::string NothingMade()
+{
+    return QCoreApplication::translate("ErrorReport", kNothingMadeMessage).toStdString();
+}
+
+// Why the workbook could not be saved, in the user's language (call only inside a catch block).
+std::string SaveFailure()
+{
+    try {
+        throw;
+    } catch (const sheet::xls::XlsError& error) {
+        if (!error.unsavedPath.empty())
+            return UnsavedFileReport(error.unsavedPath, error.reason);
+        return error.what();
+    } catch (...) {
+        return TranslatedReportText(CurrentExceptionDescription());
+    }
+}
 
 // An object reference that was never set (the instance could not be created, the workbook never
 // made) fails like a call through an empty object variable.
@@ -101,17 +122,19 @@ private:
         }
         trap_.Step(226, [&] {
             if (!created)
-                throw std::runtime_error("No temporary workbook file could be created in " +
-                                         (runFolder_.empty() ? TempFolder().toStdString() : runFolder_) +
-                                         ". " + kNothingMadeMessage);
+                throw std::runtime_error(
+                    QCoreApplication::translate("ErrorReport", "No temporary workbook file could be created in %1.")
+                        .arg(runFolder_.empty() ? TempFolder() : QString::fromStdString(runFolder_))
+                        .toStdString() +
+                    " " + NothingMade());
             try {
                 Require(state_.CalendarWorkbook)
                     .SaveAs(tempWorkbookPath_, GetXlsFileFormat(app_.get()), sheet::io::Durability::Cached);
             } catch (...) {
                 // The empty file that held the name is no workbook: nothing of it is handed on.
-                const std::string reason = CurrentExceptionDescription();
+                const std::string reason = SaveFailure();
                 DeleteFileQuietly(tempWorkbookPath_);
-                throw std::runtime_error(reason + " " + kNothingMadeMessage);
+                throw std::runtime_error(reason + " " + NothingMade());
             }
             saved = true;
         });

@@ -8,6 +8,8 @@
 #include "core/CalendarYear.h"
 #include "calendar/CalendarOptions.h"
 
+#include <QCoreApplication>
+
 namespace morvessa {
 
 namespace location {
@@ -15,7 +17,7 @@ MORVESSA_LOCATION(Calendar_GenerateCalendar, "Calendar.GenerateCalendar")
 }  // namespace location
 
 // Ends the report of a failed save of the temporary workbook: nothing is handed to the preview.
-inline constexpr const char* kNothingMadeMessage = "No calendar was made.";
+inline constexpr const char* kNothingMadeMessage = QT_TRANSLATE_NOOP("ErrorReport", "No calendar was made.");
 
 // Runs every numbered step under the trap "Calendar.GenerateCalendar"; a failing step is reported
 // and the next one runs, except that a temporary workbook whose save failed is deleted and nothing

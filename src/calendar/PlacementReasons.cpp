@@ -128,8 +128,7 @@ std::string UnplaceableRulesReport(const QString& reason)
 
 QString TranslatedExceptionDescription()
 {
-    const std::string description = CurrentExceptionDescription();
-    return Tr(description.c_str());
+    return QString::fromStdString(TranslatedReportText(CurrentExceptionDescription()));
 }
 
 }  // namespace morvessa

@@ -1,7 +1,9 @@
 #include "calendar/TempWorkbook.h"
 
+#include "core/ErrorTrap.h"
 #include "core/SharedRoutines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 
@@ -41,8 +43,11 @@ ExclusiveCreate CreateFileExclusively(const std::string& path)
     if (fd < 0) {
         if (errno == EEXIST)
             return ExclusiveCreate::AlreadyExists;
-        throw std::runtime_error("Cannot create the temporary workbook " + path + ": " +
-                                 sheet::io::FileErrorReason(errno));
+        const std::string reason = TranslatedReportText(sheet::io::FileErrorReason(errno));
+        throw std::runtime_error(
+            QCoreApplication::translate("ErrorReport", "Cannot create the temporary workbook %1: %2")
+                .arg(QString::fromStdString(path), QString::fromStdString(reason))
+                .toStdString());
     }
     ::close(fd);
     return ExclusiveCreate::Created;

@@ -26,6 +26,13 @@ ErrorReporter* g_reporter = nullptr;
     QT_TRANSLATE_NOOP("ErrorReport", "Invalid property value"),
     QT_TRANSLATE_NOOP("ErrorReport", "ActiveX component can't create object"),
     QT_TRANSLATE_NOOP("ErrorReport", "Object variable or With block variable not set"),
+    // The reasons the replace routine gives for a file it could not write (sheet::io::FileErrorReason).
+    QT_TRANSLATE_NOOP("ErrorReport", "an unknown error"),
+    QT_TRANSLATE_NOOP("ErrorReport", "the disk is full"),
+    QT_TRANSLATE_NOOP("ErrorReport", "the disk quota is used up"),
+    QT_TRANSLATE_NOOP("ErrorReport", "the file is larger than this disk or this process may write"),
+    QT_TRANSLATE_NOOP("ErrorReport", "the disk is read-only"),
+    QT_TRANSLATE_NOOP("ErrorReport", "the name is a link, which is not followed"),
 };
 
 // The installed translation of an English text of the report (the text itself without one).
@@ -68,6 +75,19 @@ std::string ErrorReportText(std::string_view description, std::string_view locat
     text.append(Translated(QT_TRANSLATE_NOOP("ErrorReport", "Please email screenshot of this message to ")));
     text.append(kSupportAddress);
     return text;
+}
+
+std::string TranslatedReportText(std::string_view text)
+{
+    return Translated(std::string(text).c_str());
+}
+
+std::string UnsavedFileReport(std::string_view path, std::string_view reason)
+{
+    return QCoreApplication::translate("SaveResults", "The file could not be saved: %1 (%2).")
+        .arg(QString::fromUtf8(path.data(), qsizetype(path.size())),
+             QString::fromStdString(TranslatedReportText(reason)))
+        .toStdString();
 }
 
 std::string CurrentExceptionDescription()

@@ -72,6 +72,13 @@ private:
 // The description of the exception being handled (call only inside a catch block).
 std::string CurrentExceptionDescription();
 
+// A report's text in the user's language when it is one the program knows (a runtime description
+// such as "Out of memory", a reason a file could not be written), else as it came.
+std::string TranslatedReportText(std::string_view text);
+
+// "The file could not be saved: PATH (reason)." in the user's language.
+std::string UnsavedFileReport(std::string_view path, std::string_view reason);
+
 // A trapped procedure's location text, exactly as the report shows it. Each window or module
 // declares its own procedures' names beside its code, in namespace `location`.
 #define MORVESSA_LOCATION(name, text)                                                                        \

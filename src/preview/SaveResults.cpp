@@ -111,9 +111,7 @@ void ThrowUnsavedInUsersWords(const std::string& path, const std::string& reason
 {
     if (path.empty())
         return;
-    throw std::runtime_error(QCoreApplication::translate("SaveResults", "The file could not be saved: %1 (%2).")
-                                 .arg(QString::fromStdString(path), QString::fromStdString(reason))
-                                 .toStdString());
+    throw std::runtime_error(UnsavedFileReport(path, reason));
 }
 
 }  // namespace

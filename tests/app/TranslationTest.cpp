@@ -477,8 +477,8 @@ void ExpectUniqueLetters(const std::string& where, QWidget* menu, const QStringL
             ExpectUniqueLetters(where + " > " + action->menu()->title().toStdString(), action->menu(), undoTexts);
 }
 
-// Messages made below the windows speak the user's language too: a refused import, and a place of
-// another country named as the user names that country.
+// Messages made below the windows speak the user's language too: a refused import, a file that
+// could not be saved, and a place of another country named as the user names that country.
 TEST(TranslatedMessagesTest, ARefusedImportAndAnAddedPlaceReadInGerman)
 {
     test::TestApplication();
@@ -507,6 +507,9 @@ TEST(TranslatedMessagesTest, ARefusedImportAndAnAddedPlaceReadInGerman)
         EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QStringLiteral("kann nicht geschrieben werden")))
             << error.what();
     }
+    // The system's reason a file could not be written is the user's language too.
+    EXPECT_EQ(UnsavedFileReport("/tmp/x.xls", "the disk is full"),
+              "Die Datei konnte nicht gespeichert werden: /tmp/x.xls (der Datenträger ist voll).");
     const QString added = AddWorldHolidaySource(world::WorldSource{QStringLiteral("FR-67"), {}, {}, {}});
     QLocale::setDefault(QLocale::c());
     EXPECT_TRUE(added.contains(QStringLiteral(", Frankreich wurden"))) << added.toStdString();
