@@ -1051,6 +1051,10 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>it ends a block it did not begin (line %1)</source>
         <translation>sie beendet einen Block, den sie nicht begonnen hat (Zeile %1)</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1153,6 +1157,45 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
         <translation>Der Kalender „%1“ markiert in diesen Jahren mehr als %2 Tage; nur bis dahin gezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldHolidays</name>
+    <message>
+        <source>The holiday data %1 cannot be read: %2</source>
+        <translation>Die Feiertagsdaten %1 können nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is too large</source>
+        <translation>Die Feiertagsdaten %1 sind zu groß</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is damaged: %2</source>
+        <translation>Die Feiertagsdaten %1 sind beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data refers round in a circle</source>
+        <translation>Die Feiertagsdaten verweisen im Kreis</translation>
+    </message>
+    <message>
+        <source>No holidays are known for the country &quot;%1&quot;</source>
+        <translation>Für das Land „%1“ sind keine Feiertage bekannt</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries lists the codes)</source>
+        <translation>Für „%1“ sind keine Feiertage bekannt (morvessa-batch --list-countries listet die Codes auf)</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries %2 lists its states and regions)</source>
+        <translation>Für „%1“ sind keine Feiertage bekannt (morvessa-batch --list-countries %2 listet seine Bundesländer und Regionen auf)</translation>
+    </message>
+    <message>
+        <source>The stored list of holiday sources (%1) cannot be read: %2</source>
+        <translation>Die gespeicherte Liste der Feiertagsquellen (%1) kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of holiday</source>
+        <translation>„%1“ ist keine Art von Feiertag</translation>
     </message>
 </context>
 <context>

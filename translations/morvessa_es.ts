@@ -1041,6 +1041,10 @@ Would you like to proceed anyway?</source>
         <source>it ends a block it did not begin (line %1)</source>
         <translation>cierra un bloque que no abrió (línea %1)</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>No se puede escribir el archivo «%1»: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1143,6 +1147,45 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
         <translation>El calendario «%1» marca más de %2 días en estos años; se muestra solo hasta ahí.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldHolidays</name>
+    <message>
+        <source>The holiday data %1 cannot be read: %2</source>
+        <translation>No se pueden leer los datos de festivos %1: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is too large</source>
+        <translation>Los datos de festivos %1 son demasiado grandes</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is damaged: %2</source>
+        <translation>Los datos de festivos %1 están dañados: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data refers round in a circle</source>
+        <translation>Los datos de festivos se remiten en círculo</translation>
+    </message>
+    <message>
+        <source>No holidays are known for the country &quot;%1&quot;</source>
+        <translation>No se conocen festivos para el país «%1»</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries lists the codes)</source>
+        <translation>No se conocen festivos para «%1» (morvessa-batch --list-countries enumera los códigos)</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries %2 lists its states and regions)</source>
+        <translation>No se conocen festivos para «%1» (morvessa-batch --list-countries %2 enumera sus estados y regiones)</translation>
+    </message>
+    <message>
+        <source>The stored list of holiday sources (%1) cannot be read: %2</source>
+        <translation>No se puede leer la lista guardada de fuentes de festivos (%1): %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of holiday</source>
+        <translation>«%1» no es un tipo de festivo</translation>
     </message>
 </context>
 <context>

@@ -1053,6 +1053,10 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>it ends a block it did not begin (line %1)</source>
         <translation>il termine un bloc qu’il n’a pas commencé (ligne %1)</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Le fichier « %1 » ne peut pas être écrit : %2.</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1155,6 +1159,45 @@ Voulez-vous continuer malgré tout ?</translation>
     <message>
         <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
         <translation>Le calendrier « %1 » marque plus de %2 jours sur ces années ; affiché jusque-là seulement.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldHolidays</name>
+    <message>
+        <source>The holiday data %1 cannot be read: %2</source>
+        <translation>Les données des jours fériés %1 ne peuvent pas être lues : %2</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is too large</source>
+        <translation>Les données des jours fériés %1 sont trop volumineuses</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is damaged: %2</source>
+        <translation>Les données des jours fériés %1 sont endommagées : %2</translation>
+    </message>
+    <message>
+        <source>The holiday data refers round in a circle</source>
+        <translation>Les données des jours fériés renvoient en boucle</translation>
+    </message>
+    <message>
+        <source>No holidays are known for the country &quot;%1&quot;</source>
+        <translation>Aucun jour férié n&apos;est connu pour le pays « %1 »</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries lists the codes)</source>
+        <translation>Aucun jour férié n&apos;est connu pour « %1 » (morvessa-batch --list-countries énumère les codes)</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries %2 lists its states and regions)</source>
+        <translation>Aucun jour férié n&apos;est connu pour « %1 » (morvessa-batch --list-countries %2 énumère ses États et régions)</translation>
+    </message>
+    <message>
+        <source>The stored list of holiday sources (%1) cannot be read: %2</source>
+        <translation>La liste enregistrée des sources de jours fériés (%1) ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of holiday</source>
+        <translation>« %1 » n&apos;est pas un type de jour férié</translation>
     </message>
 </context>
 <context>

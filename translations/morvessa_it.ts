@@ -1043,6 +1043,10 @@ Would you like to proceed anyway?</source>
         <source>it ends a block it did not begin (line %1)</source>
         <translation>chiude un blocco che non ha aperto (riga %1)</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Impossibile scrivere il file «%1»: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1145,6 +1149,45 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
         <translation>Il calendario «%1» segna più di %2 giorni in questi anni; mostrato solo fin lì.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldHolidays</name>
+    <message>
+        <source>The holiday data %1 cannot be read: %2</source>
+        <translation>Impossibile leggere i dati delle festività %1: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is too large</source>
+        <translation>I dati delle festività %1 sono troppo grandi</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is damaged: %2</source>
+        <translation>I dati delle festività %1 sono danneggiati: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data refers round in a circle</source>
+        <translation>I dati delle festività rimandano in cerchio</translation>
+    </message>
+    <message>
+        <source>No holidays are known for the country &quot;%1&quot;</source>
+        <translation>Non sono note festività per il paese «%1»</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries lists the codes)</source>
+        <translation>Non sono note festività per «%1» (morvessa-batch --list-countries elenca i codici)</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries %2 lists its states and regions)</source>
+        <translation>Non sono note festività per «%1» (morvessa-batch --list-countries %2 elenca i suoi stati e regioni)</translation>
+    </message>
+    <message>
+        <source>The stored list of holiday sources (%1) cannot be read: %2</source>
+        <translation>Impossibile leggere l&apos;elenco salvato delle fonti di festività (%1): %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of holiday</source>
+        <translation>«%1» non è un tipo di festività</translation>
     </message>
 </context>
 <context>

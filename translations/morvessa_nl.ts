@@ -1041,6 +1041,10 @@ Would you like to proceed anyway?</source>
         <source>it ends a block it did not begin (line %1)</source>
         <translation>het sluit een blok dat het niet heeft geopend (regel %1)</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Het bestand ‘%1’ kan niet worden geschreven: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1143,6 +1147,45 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
         <translation>De kalender &quot;%1&quot; markeert in deze jaren meer dan %2 dagen; alleen tot daar getoond.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldHolidays</name>
+    <message>
+        <source>The holiday data %1 cannot be read: %2</source>
+        <translation>De feestdaggegevens %1 kunnen niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is too large</source>
+        <translation>De feestdaggegevens %1 zijn te groot</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is damaged: %2</source>
+        <translation>De feestdaggegevens %1 zijn beschadigd: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data refers round in a circle</source>
+        <translation>De feestdaggegevens verwijzen in een kring</translation>
+    </message>
+    <message>
+        <source>No holidays are known for the country &quot;%1&quot;</source>
+        <translation>Er zijn geen feestdagen bekend voor het land ‘%1’</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries lists the codes)</source>
+        <translation>Er zijn geen feestdagen bekend voor ‘%1’ (morvessa-batch --list-countries somt de codes op)</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries %2 lists its states and regions)</source>
+        <translation>Er zijn geen feestdagen bekend voor ‘%1’ (morvessa-batch --list-countries %2 somt zijn staten en regio&apos;s op)</translation>
+    </message>
+    <message>
+        <source>The stored list of holiday sources (%1) cannot be read: %2</source>
+        <translation>De opgeslagen lijst van feestdagbronnen (%1) kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of holiday</source>
+        <translation>‘%1’ is geen soort feestdag</translation>
     </message>
 </context>
 <context>

@@ -1042,6 +1042,10 @@ Would you like to proceed anyway?</source>
         <source>it ends a block it did not begin (line %1)</source>
         <translation>zamyka blok, którego nie otworzył (wiersz %1)</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Nie można zapisać pliku „%1”: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1144,6 +1148,45 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
         <translation>Kalendarz „%1” zaznacza w tych latach ponad %2 dni; pokazano tylko do tego miejsca.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldHolidays</name>
+    <message>
+        <source>The holiday data %1 cannot be read: %2</source>
+        <translation>Nie można odczytać danych o świętach %1: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is too large</source>
+        <translation>Dane o świętach %1 są za duże</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is damaged: %2</source>
+        <translation>Dane o świętach %1 są uszkodzone: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data refers round in a circle</source>
+        <translation>Dane o świętach odsyłają w kółko</translation>
+    </message>
+    <message>
+        <source>No holidays are known for the country &quot;%1&quot;</source>
+        <translation>Nie są znane święta dla kraju „%1”</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries lists the codes)</source>
+        <translation>Nie są znane święta dla „%1” (morvessa-batch --list-countries wypisuje kody)</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries %2 lists its states and regions)</source>
+        <translation>Nie są znane święta dla „%1” (morvessa-batch --list-countries %2 wypisuje jego stany i regiony)</translation>
+    </message>
+    <message>
+        <source>The stored list of holiday sources (%1) cannot be read: %2</source>
+        <translation>Nie można odczytać zapisanej listy źródeł świąt (%1): %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of holiday</source>
+        <translation>„%1” nie jest rodzajem święta</translation>
     </message>
 </context>
 <context>

@@ -1042,6 +1042,10 @@ Would you like to proceed anyway?</source>
         <source>it ends a block it did not begin (line %1)</source>
         <translation>ele fecha um bloco que não abriu (linha %1)</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Não é possível gravar o arquivo “%1”: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1144,6 +1148,45 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The calendar &quot;%1&quot; marks more than %2 days in these years; shown up to there only.</source>
         <translation>O calendário &quot;%1&quot; marca mais de %2 dias nesses anos; mostrado só até aí.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldHolidays</name>
+    <message>
+        <source>The holiday data %1 cannot be read: %2</source>
+        <translation>Não é possível ler os dados de feriados %1: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is too large</source>
+        <translation>Os dados de feriados %1 são grandes demais</translation>
+    </message>
+    <message>
+        <source>The holiday data %1 is damaged: %2</source>
+        <translation>Os dados de feriados %1 estão danificados: %2</translation>
+    </message>
+    <message>
+        <source>The holiday data refers round in a circle</source>
+        <translation>Os dados de feriados remetem em círculo</translation>
+    </message>
+    <message>
+        <source>No holidays are known for the country &quot;%1&quot;</source>
+        <translation>Não há feriados conhecidos para o país “%1”</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries lists the codes)</source>
+        <translation>Não há feriados conhecidos para “%1” (morvessa-batch --list-countries lista os códigos)</translation>
+    </message>
+    <message>
+        <source>No holidays are known for &quot;%1&quot; (morvessa-batch --list-countries %2 lists its states and regions)</source>
+        <translation>Não há feriados conhecidos para “%1” (morvessa-batch --list-countries %2 lista seus estados e regiões)</translation>
+    </message>
+    <message>
+        <source>The stored list of holiday sources (%1) cannot be read: %2</source>
+        <translation>Não é possível ler a lista salva de fontes de feriados (%1): %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of holiday</source>
+        <translation>“%1” não é um tipo de feriado</translation>
     </message>
 </context>
 <context>

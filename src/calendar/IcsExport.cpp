@@ -2,8 +2,11 @@
 
 #include "calendar/HolidayIcs.h"
 #include "calendar/IcalLibrary.h"
+#include "core/ErrorTrap.h"
 #include "spreadsheet/io/AtomicFile.h"
 #include "spreadsheet/io/CNumbers.h"
+
+#include <QCoreApplication>
 
 #include <map>
 #include <memory>
@@ -163,7 +166,9 @@ std::size_t ExportMarkedHolidays(const QString& path, int firstYear, int lastYea
             path.toStdString(),
             std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.constData()), std::size_t(text.size())));
     } catch (const sheet::io::FileError& error) {
-        throw IcsError("The file \"" + path.toStdString() + "\" cannot be written: " + error.reason() + ".");
+        throw IcsError(QCoreApplication::translate("IcsFile", "The file \"%1\" cannot be written: %2.")
+                           .arg(path, QString::fromStdString(TranslatedReportText(error.reason())))
+                           .toStdString());
     }
     std::set<std::pair<CalendarDate, QString>> distinct;
     for (const MarkedHoliday& day : days)

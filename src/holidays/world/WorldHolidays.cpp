@@ -31,16 +31,16 @@ QJsonObject ReadJson(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw WorldDataError(QStringLiteral("The holiday data %1 cannot be read: %2")
+        throw WorldDataError(QCoreApplication::translate("WorldHolidays", "The holiday data %1 cannot be read: %2")
                                  .arg(QDir::toNativeSeparators(path), file.errorString())
                                  .toStdString());
     if (file.size() > kMostBytes)
         throw WorldDataError(
-            QStringLiteral("The holiday data %1 is too large").arg(QDir::toNativeSeparators(path)).toStdString());
+            QCoreApplication::translate("WorldHolidays", "The holiday data %1 is too large").arg(QDir::toNativeSeparators(path)).toStdString());
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (!document.isObject())
-        throw WorldDataError(QStringLiteral("The holiday data %1 is damaged: %2")
+        throw WorldDataError(QCoreApplication::translate("WorldHolidays", "The holiday data %1 is damaged: %2")
                                  .arg(QDir::toNativeSeparators(path), error.errorString())
                                  .toStdString());
     return document.object();
@@ -130,7 +130,8 @@ public:
     void Days(const QStringList& path, std::vector<std::pair<QString, QJsonValue>>& days, int depth = 0) const
     {
         if (depth > 8)  // "_days" that refer round in a circle
-            throw WorldDataError("The holiday data refers round in a circle");
+            throw WorldDataError(
+                QCoreApplication::translate("WorldHolidays", "The holiday data refers round in a circle").toStdString());
         for (qsizetype i = 1; i <= path.size(); ++i) {
             const QJsonObject node = Node(path.first(i));
             const QJsonValue refer = node.value(QStringLiteral("_days"));
@@ -264,7 +265,7 @@ std::vector<Place> Subdivisions(const QString& country, const QString& folder, c
     const QString code = country.trimmed().toUpper();
     const QJsonObject countries = IndexOf(folder).value(QStringLiteral("countries")).toObject();
     if (!countries.contains(code))
-        throw WorldDataError(QStringLiteral("No holidays are known for the country \"%1\"").arg(country).toStdString());
+        throw WorldDataError(QCoreApplication::translate("WorldHolidays", "No holidays are known for the country \"%1\"").arg(country).toStdString());
     const QJsonObject node = countries.value(code).toObject();
     std::vector<Place> places;
     for (const char* kind : {"states", "regions"}) {
@@ -281,15 +282,16 @@ PlaceHolidays PlaceHolidays::Open(const QString& code, const QString& folder)
     const QString file = QDir(folder).filePath(path[0] + QStringLiteral(".json"));
     if (!countryCode.match(path[0]).hasMatch() || !QFile::exists(file))
         throw WorldDataError(
-            QStringLiteral("No holidays are known for \"%1\" (morvessa-batch --list-countries lists the codes)")
+            QCoreApplication::translate("WorldHolidays",
+                                        "No holidays are known for \"%1\" (morvessa-batch --list-countries lists the codes)")
                 .arg(code)
                 .toStdString());
     const CountryFile country(ReadJson(file));
     const QJsonObject node = country.Node(path);
     if (node.isEmpty())
         throw WorldDataError(
-            QStringLiteral("No holidays are known for \"%1\" (morvessa-batch --list-countries %2 lists its states "
-                           "and regions)")
+            QCoreApplication::translate("WorldHolidays", "No holidays are known for \"%1\" (morvessa-batch --list-countries "
+                                                        "%2 lists its states and regions)")
                 .arg(code, path[0])
                 .toStdString());
 

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -66,8 +67,10 @@ std::vector<WorldSource> StoredWorldSources()
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
     if (!document.isArray())
-        throw WorldDataError("The stored list of holiday sources (" + std::string(key::WorldHolidaySources) +
-                             ") cannot be read: " + error.errorString().toStdString());
+        throw WorldDataError(
+            QCoreApplication::translate("WorldHolidays", "The stored list of holiday sources (%1) cannot be read: %2")
+                .arg(QLatin1String(key::WorldHolidaySources), error.errorString())
+                .toStdString());
     for (const QJsonValue& value : document.array())
         sources.push_back(FromJson(value.toObject()));
     return sources;
@@ -87,7 +90,7 @@ QString AddWorldSource(const WorldSource& source)
     const PlaceHolidays& place = OpenedPlace(source.code);
     for (const QString& kind : source.kinds)
         if (!KindFromName(kind))
-            throw WorldDataError(QStringLiteral("\"%1\" is no kind of holiday").arg(kind).toStdString());
+            throw WorldDataError(QCoreApplication::translate("WorldHolidays", "\"%1\" is no kind of holiday").arg(kind).toStdString());
     SettingsEditLock lock;
     std::vector<WorldSource> sources = StoredWorldSources();
     WorldSource stored = source;
