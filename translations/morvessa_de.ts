@@ -654,6 +654,11 @@ Seiteneinrichtung der Arbeitsmappe nur für diesen Lauf fest; --months wählt di
         <source>the name is a link, which is not followed</source>
         <translation>der Name ist eine Verknüpfung, der nicht gefolgt wird</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -654,6 +654,11 @@ página del libro solo para esta ejecución; --months elige los meses del PDF.</
         <source>the name is a link, which is not followed</source>
         <translation>el nombre es un enlace, que no se sigue</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -656,6 +656,11 @@ du PDF.</translation>
         <source>the name is a link, which is not followed</source>
         <translation>le nom est un lien, qui n&apos;est pas suivi</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -656,6 +656,11 @@ del PDF.</translation>
         <source>the name is a link, which is not followed</source>
         <translation>il nome è un collegamento, che non viene seguito</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

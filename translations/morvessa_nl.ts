@@ -654,6 +654,11 @@ pagina-instelling van de werkmap alleen voor deze run in; --months kiest de maan
         <source>the name is a link, which is not followed</source>
         <translation>de naam is een koppeling, die niet wordt gevolgd</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

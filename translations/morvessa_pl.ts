@@ -655,6 +655,11 @@ skoroszytu tylko dla tego uruchomienia; --months wybiera miesiące PDF.</transla
         <source>the name is a link, which is not followed</source>
         <translation>nazwa jest dowiązaniem, za którym program nie podąża</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -655,6 +655,11 @@ configuração de página da pasta somente para esta execução; --months escolh
         <source>the name is a link, which is not followed</source>
         <translation>o nome é um link, que não é seguido</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -41,10 +41,11 @@ QString Ordinal(int n)
     return FillPlaceholders(Tr(pattern), {QString::number(n)});
 }
 
-// "February 2026", "Februar 2026", "février 2026": the month as it stands in a sentence.
+// "February 2026", "Februar 2026", "febrero de 2026": the month as it stands in a sentence.
 QString MonthOfYear(const QLocale& locale, int year, int month)
 {
-    return locale.standaloneMonthName(month) + u' ' + QString::number(year);
+    //: A month and its year, as a sentence names them (%1 the month, %2 the year)
+    return Filled(QT_TRANSLATE_NOOP("ErrorReport", "%1 %2"), {locale.standaloneMonthName(month), QString::number(year)});
 }
 
 // 1 = Sunday .. 7 = Saturday, as the lists store it; Qt counts from Monday.
