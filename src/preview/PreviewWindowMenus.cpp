@@ -47,7 +47,10 @@ void PreviewWindow::BuildMenuBar()
     }
     CheckPaper(CalendarPaper());
 
-    auto* corner = new QWidget(menuBar_);
+    // The picker's row sits where a menu bar's corner widget would, as the window's child so that
+    // a screen reader walking the window finds it.
+    auto* corner = new QWidget(this);
+    corner->setObjectName(QStringLiteral("MonthPickerRow"));
     auto* row = new QHBoxLayout(corner);
     row->setContentsMargins(4, 1, 4, 1);
     auto* monthLabel = new QLabel(tr("Month:"), corner);
@@ -58,7 +61,7 @@ void PreviewWindow::BuildMenuBar()
     monthPicker_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     monthPicker_->setEnabled(false);
     row->addWidget(monthPicker_);
-    menuBar_->setCornerWidget(corner, Qt::TopRightCorner);
+    SetReadableCornerWidget(menuBar_, corner);
     connect(monthPicker_, &QComboBox::currentIndexChanged, this, [this](int index) {
         NamePicture();
         if (!fillingPicker_ && index >= 0)

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 
 #include <functional>
@@ -36,7 +37,60 @@ protected:
     }
 };
 
+// Holds the corner's room in the menu bar, so the bar lays out its menus and takes its height as it
+// would around the corner itself, and keeps the corner (a sibling of the bar) over that room.
+class CornerRoom final : public QWidget {
+public:
+    CornerRoom(QMenuBar* bar, QWidget* corner) : QWidget(bar), corner_(corner)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        PassLook();
+    }
+
+    QSize sizeHint() const override { return corner_ ? corner_->sizeHint() : QSize(); }
+    QSize minimumSizeHint() const override { return corner_ ? corner_->minimumSizeHint() : QSize(); }
+
+protected:
+    void moveEvent(QMoveEvent*) override { PlaceCorner(); }
+    void resizeEvent(QResizeEvent*) override { PlaceCorner(); }
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+            PassLook();
+        QWidget::changeEvent(event);
+    }
+
+private:
+    // What the corner would inherit inside the bar, which may differ from the window's.
+    void PassLook()
+    {
+        if (!corner_)
+            return;
+        corner_->setFont(font());
+        corner_->setPalette(palette());
+    }
+    void PlaceCorner()
+    {
+        if (corner_ && corner_->parentWidget())
+            corner_->setGeometry(QRect(mapTo(corner_->parentWidget(), QPoint(0, 0)), size()));
+    }
+
+    QPointer<QWidget> corner_;
+};
+
 }  // namespace
+
+void SetReadableCornerWidget(QMenuBar* bar, QWidget* corner)
+{
+    QWidget* window = bar->parentWidget();
+    if (corner->parentWidget() != window) {
+        corner->setParent(window);
+        if (window->isVisible())
+            corner->show();
+    }
+    corner->raise();
+    bar->setCornerWidget(new CornerRoom(bar, corner), Qt::TopRightCorner);
+}
 
 QString SpokenLabel(const QString& labelText)
 {

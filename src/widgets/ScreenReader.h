@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLabel;
+class QMenuBar;
 class QWidget;
 
 namespace morvessa {
@@ -18,6 +19,12 @@ void NameFieldByLabel(QLabel* label, QWidget* field, const QString& group = {});
 
 // A name (and description) for a control that has no label of its own.
 void NameControl(QWidget* control, const QString& name, const QString& description = {});
+
+// Shows `corner` at the right end of `bar`, as QMenuBar::setCornerWidget does, but where a screen
+// reader finds it: a menu bar's accessible object lists its menus only, so `corner` becomes a child of
+// the bar's parent, kept over the room the bar leaves for it, in the bar's font and colours. The bar
+// must have its parent already.
+void SetReadableCornerWidget(QMenuBar* bar, QWidget* corner);
 
 // Enter or Return on a focused push button of `window` presses it, as Space does; Qt does that by
 // itself only inside dialogs.

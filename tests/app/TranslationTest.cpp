@@ -550,29 +550,42 @@ TEST_P(TranslationTest, MenuLettersAreUniqueInEveryMenuAndBar)
     EXPECT_GE(bars, 2);
 }
 
-// The focusable controls a screen reader, walking the window's accessibility tree, finds without a
-// name; a combo box read by its value alone, with no label tied to it, has none.
-QStringList UnnamedControls(QWidget& window)
+// What a screen reader walking the window's accessibility tree finds amiss: focusable controls
+// without a name (a combo box read by its value alone, with no label tied to it, has none), and
+// controls Tab reaches that the walk never meets.
+QStringList UnreadableControls(QWidget& window)
 {
-    QStringList unnamed;
+    const auto reachable = [&](QWidget* control) {
+        return control != &window && (control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&window);
+    };
+    const auto describe = [](QWidget* control) {
+        return control->objectName() + u'/' + QString::fromLatin1(control->metaObject()->className());
+    };
+    QStringList amiss;
+    std::set<QObject*> met;
     const std::function<void(QAccessibleInterface*, int)> walk = [&](QAccessibleInterface* node, int depth) {
         if (!node || depth > 40)
             return;
+        met.insert(node->object());
         auto* control = qobject_cast<QWidget*>(node->object());
-        if (control && control != &window && (control->focusPolicy() & Qt::TabFocus) &&
-            control->isVisibleTo(&window)) {
+        if (control && reachable(control)) {
             // On this platform a combo box's name is its value; its label is told by the relation.
             const QString name = node->text(QAccessible::Name).trimmed();
             auto* combo = qobject_cast<QComboBox*>(control);
             const bool labelled = !node->relations(QAccessible::Label).isEmpty();
             if (name.isEmpty() || (combo && !labelled && name == combo->currentText()))
-                unnamed << control->objectName() + u'/' + QString::fromLatin1(control->metaObject()->className());
+                amiss << describe(control);
         }
         for (int i = 0; i < node->childCount(); ++i)
             walk(node->child(i), depth + 1);
     };
     walk(QAccessible::queryAccessibleInterface(&window), 0);
-    return unnamed;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        // A field that hands its focus on (a spin box's line edit) is spoken as the one it hands it to.
+        if (!control->focusProxy() && reachable(control) && !met.contains(control))
+            amiss << describe(control) + QStringLiteral(" (not in the tree)");
+    }
+    return amiss;
 }
 
 TEST_P(TranslationTest, AScreenReaderFindsANameForEveryControl)
@@ -582,7 +595,7 @@ TEST_P(TranslationTest, AScreenReaderFindsANameForEveryControl)
     int windows = 0;
     ForEachWindow([&](const char* window, QWidget& widget) {
         ++windows;
-        EXPECT_EQ(UnnamedControls(widget).join(u' ').toStdString(), "") << window;
+        EXPECT_EQ(UnreadableControls(widget).join(u' ').toStdString(), "") << window;
     });
     EXPECT_GE(windows, 8);
     // The fields are named by the labels beside them, not by their frames.

@@ -7,6 +7,7 @@
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QFile>
 #include <QFontMetrics>
@@ -119,6 +120,28 @@ TEST_F(PreviewWindowTest, LaysOutTheWindowAsDesigned)
     const auto* zoomOri = form->findChild<QWidget*>("Zoom_Ori");
     ASSERT_NE(zoomOri, nullptr);
     EXPECT_TRUE(zoomOri->isHidden());
+}
+
+TEST_F(PreviewWindowTest, TheMonthPickerStaysOverTheMenuBarsRightEnd)
+{
+    HandOver(SamplePicture(400, 300));
+    QWidget* row = form->MonthPicker()->parentWidget();
+    QMenuBar* bar = form->MenuBar();
+    const int height = bar->height();
+    // Where the bar leaves room for it: inside the bar, at its right end, clear of the menus.
+    const auto expectAtRightEnd = [&] {
+        const QRect place = row->geometry();
+        EXPECT_TRUE(bar->geometry().contains(place)) << place.x() << "," << place.y();
+        EXPECT_LE(bar->width() - place.right(), 8);
+        EXPECT_LT(bar->actionGeometry(bar->actions().last()).right(), place.left());
+        EXPECT_TRUE(row->isVisible());
+    };
+    expectAtRightEnd();
+    form->resize(form->width() + 300, form->height());
+    expectAtRightEnd();
+    EXPECT_EQ(bar->height(), height);
+    // The bar, not the window, chose the picker's look.
+    EXPECT_EQ(row->font(), bar->font());
 }
 
 TEST_F(PreviewWindowTest, ButtonsUseTheMainWindowsBoldButtonFontAndTheirTextsFit)
