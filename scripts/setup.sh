@@ -17,6 +17,7 @@ packages=(
   openssl
   dpkg-dev help2man appstream desktop-file-utils man-db
   locales
+  xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
 )
 missing=()
 for p in "${packages[@]}"; do

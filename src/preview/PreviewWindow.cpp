@@ -306,6 +306,7 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) { VerticalScrolled(value); });
     PressButtonsOnEnter(this);
     GiveButtonsMnemonics(this);
+    TieFileDialogLabels();  // for the save and PDF dialogs
 
     Form_Load();
 }

@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -12,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace morvessa {
@@ -78,7 +81,42 @@ private:
     QPointer<QWidget> corner_;
 };
 
+// Watches the whole program for file dialogs being shown; Qt builds their fields only then.
+class FileDialogLabels final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        if (auto* dialog = qobject_cast<QFileDialog*>(watched)) {
+            // The names Qt's own dialog gives its labels and boxes.
+            for (const auto& [label, field] : {std::pair{"lookInLabel", "lookInCombo"},
+                                               std::pair{"fileTypeLabel", "fileTypeCombo"}}) {
+                auto* shown = dialog->findChild<QLabel*>(QLatin1String(label));
+                auto* box = dialog->findChild<QWidget*>(QLatin1String(field));
+                if (shown && box && !shown->buddy())
+                    NameFieldByLabel(shown, box);
+            }
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+void TieFileDialogLabels()
+{
+    QCoreApplication* program = QCoreApplication::instance();
+    static const QString kName = QStringLiteral("FileDialogLabels");
+    if (program && !program->findChild<FileDialogLabels*>(kName, Qt::FindDirectChildrenOnly)) {
+        auto* filter = new FileDialogLabels(program);
+        filter->setObjectName(kName);
+        program->installEventFilter(filter);
+    }
+}
 
 void SetReadableCornerWidget(QMenuBar* bar, QWidget* corner)
 {

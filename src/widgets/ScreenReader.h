@@ -26,6 +26,10 @@ void NameControl(QWidget* control, const QString& name, const QString& descripti
 // must have its parent already.
 void SetReadableCornerWidget(QMenuBar* bar, QWidget* corner);
 
+// Qt's own file dialog ties no label to its "Look in:" and "Files of type:" boxes, so a screen reader
+// speaks only what they show; from this call on, every file dialog the program shows has them tied.
+void TieFileDialogLabels();
+
 // Enter or Return on a focused push button of `window` presses it, as Space does; Qt does that by
 // itself only inside dialogs.
 void PressButtonsOnEnter(QWidget* window);

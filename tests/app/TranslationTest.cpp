@@ -31,6 +31,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QAction>
 #include <QComboBox>
@@ -598,8 +599,14 @@ TEST_P(TranslationTest, AScreenReaderFindsANameForEveryControl)
         EXPECT_EQ(UnreadableControls(widget).join(u' ').toStdString(), "") << window;
     });
     EXPECT_GE(windows, 8);
-    // The fields are named by the labels beside them, not by their frames.
+    // Qt's own file dialog, as the program shows it for saving and importing.
     MainWindow main(Environment());
+    QFileDialog files(&main, QStringLiteral("Import"));
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.show();
+    EXPECT_EQ(UnreadableControls(files).join(u' ').toStdString(), "") << "file dialog";
+    files.hide();
+    // The fields are named by the labels beside them, not by their frames.
     auto* day = main.findChild<QLineEdit*>("Text2");
     auto* dayLabel = main.findChild<QLabel*>("Label2");
     EXPECT_EQ(dayLabel->buddy(), day);
