@@ -85,22 +85,18 @@ int main(int argc, char** argv)
     SetDrawingModuleCommandLine(argc, argv);
     const QStringList arguments = ArgumentsOf(argc, argv);
     // A system whose language has a translation gets the tool's words in it, which takes an
-    // application object from the start. The drawing module's is the one a run may draw with, so
-    // such a run starts with it unless it only shows help; an English run stays as lean as ever.
+    // application object from the start: a plain one, which the drawing module replaces with its
+    // own should the run draw after all.
     const bool translated = ProgramTranslation::Exists(QLocale::system());
-    const bool drawing = StartsDrawing(arguments);
-    if (drawing || (translated && !AsksForHelp(arguments))) {
+    if (StartsDrawing(arguments)) {
         try {
             LoadDrawingModule();
         } catch (const std::exception& error) {
-            if (drawing) {
-                std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
-                return batch::kExitFailedSteps;
-            }
-            new QCoreApplication(argc, argv);  // words still translated; a later drawing fails as it would
+            std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+            return batch::kExitFailedSteps;
         }
-    } else if (AsksForHelp(arguments)) {
-        new QCoreApplication(argc, argv);  // a run that shows help draws nothing
+    } else if (translated || AsksForHelp(arguments)) {
+        new QCoreApplication(argc, argv);  // it draws nothing yet
     } else {
         std::setlocale(LC_ALL, "");  // as an application object would
     }

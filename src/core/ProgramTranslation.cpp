@@ -20,6 +20,10 @@ void SetMessageLanguage(const QString& language)
     g_messageLanguage = language;
 }
 
+// The translations installed, for an application object that replaces the one they went into;
+// application objects come and go on the main thread only.
+std::vector<ProgramTranslation*> g_installed;
+
 // Like gettext, the C locale means untranslated output: scripts that set LC_ALL=C rely on it.
 bool WantsTranslation(const QLocale& locale)
 {
@@ -43,6 +47,7 @@ ProgramTranslation::~ProgramTranslation()
 
 void ProgramTranslation::Remove()
 {
+    std::erase(g_installed, this);
     for (const auto& translator : translators_)
         QCoreApplication::removeTranslator(translator.get());
     if (!translators_.empty())
@@ -66,6 +71,7 @@ bool ProgramTranslation::Install(const QLocale& locale)
     language_ = own->language().section(QLatin1Char('_'), 0, 0);
     translators_.push_back(std::move(own));
     SetMessageLanguage(language_);
+    g_installed.push_back(this);
 
     // Qt's own texts (the Yes and No buttons, the file dialog, the command line's "Usage:") in the
     // same language, when the system has them installed.
@@ -76,6 +82,13 @@ bool ProgramTranslation::Install(const QLocale& locale)
         translators_.push_back(std::move(qt));
     }
     return true;
+}
+
+void ProgramTranslation::InstallAgain()
+{
+    for (const ProgramTranslation* translation : g_installed)
+        for (const auto& translator : translation->translators_)
+            QCoreApplication::installTranslator(translator.get());
 }
 
 QString DisplayLanguageCode()

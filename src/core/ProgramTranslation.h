@@ -34,6 +34,9 @@ public:
 
     // Whether Install would find a translation for the locale; needs no application object.
     static bool Exists(const QLocale& locale);
+    // Installs every translation installed so far into the application object that has just taken
+    // the place of the one they were installed in.
+    static void InstallAgain();
 
 private:
     void Remove();

@@ -1,8 +1,10 @@
 #include "host/DrawingModuleLoader.h"
 
+#include "core/ProgramTranslation.h"
 #include "host/Drawing.h"
 #include "spreadsheet/io/CNumbers.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>
 
@@ -53,7 +55,15 @@ void LoadDrawingModule()
     static int defaultArgc = 1;
     static char name[] = "morvessa";
     static char* defaultArgv[] = {name, nullptr};
+    // A translated run starts with a plain application object for its words; drawing needs Qt GUI's,
+    // which takes its place here, between steps, with the same translations.
+    QCoreApplication* plain = QCoreApplication::instance();
+    const bool replaced = plain && !plain->inherits("QGuiApplication");
+    if (replaced)
+        delete plain;
     g_drawing = g_argc ? entry(g_argc, g_argv) : entry(&defaultArgc, defaultArgv);
+    if (replaced)
+        ProgramTranslation::InstallAgain();
     // A new application object set the numbers from the environment.
     sheet::io::UseCNumbersEverywhere();
 }
