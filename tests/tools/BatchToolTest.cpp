@@ -581,6 +581,12 @@ TEST_F(BatchToolTest, ManyCalendarsRefuseMixedOrBackwardOptions)
     }
     EXPECT_FALSE(QFileInfo::exists(Path("d")));
     EXPECT_FALSE(QFileInfo::exists(Path("x.xls")));
+    // A folder that cannot be made is named escaped: an ESC in its name never reaches the terminal.
+    const RunResult unmade = Run({"--years", "2025-2026", "--out-dir", Path("settings.ini") + "/\x1b[2J"});
+    EXPECT_EQ(unmade.exitCode, 1);
+    EXPECT_TRUE(unmade.err.contains(QStringLiteral("cannot make the folder"))) << unmade.err.toStdString();
+    EXPECT_TRUE(unmade.err.contains(QStringLiteral("\\x1b[2J")) && !unmade.err.contains(QChar(0x1b)))
+        << unmade.err.toStdString();
 }
 
 // What the reader finds in one month sheet: its name, title, first header and day-number cells.
