@@ -24,6 +24,7 @@ from gi.repository import Gio, GLib
 APPEAR_SECONDS = 90  # a sanitizer build starts slowly
 WINDOW_SECONDS = 60
 NOTICE_SECONDS = 2
+INNER_SECONDS = 5
 
 # The roles of controls a user operates; each needs a name a screen reader can speak.
 OPERATED_ROLES = {
@@ -195,8 +196,8 @@ class Walker:
         self.bus.call(node.app.bus_name, node.path, "org.a11y.atspi.Action", "DoAction",
                       GLib.Variant("(i)", (index,)), None, Gio.DBusCallFlags.NONE, -1, None, None)
 
-    def new_window(self, app, before, what):
-        return wait_for(what, WINDOW_SECONDS,
+    def new_window(self, app, before, what, seconds=WINDOW_SECONDS):
+        return wait_for(what, seconds,
                         lambda: next((w for w in self.showing_windows(app) if w not in before), None), self.program)
 
     def close(self, app, window, title):
@@ -205,21 +206,36 @@ class Walker:
         wait_for("%s to close on Escape" % title, WINDOW_SECONDS,
                  lambda: window not in self.showing_windows(app), self.program)
 
-    def walk_dialog_of(self, app, control):
+    def walk_dialog_of(self, app, control, depth=0):
+        """The dialog `control` opens, and those its own "…" buttons open in turn."""
         title = "dialog of %r" % spoken(control.name)
         before = self.showing_windows(app)
         self.press(control)
-        dialog = self.new_window(app, before, title)
+        try:
+            # A dialog's own button may rightly open nothing for what the dialog holds now.
+            dialog = self.new_window(app, before, title, WINDOW_SECONDS if depth == 0 else INNER_SECONDS)
+        except WalkFailed:
+            if depth == 0:
+                raise
+            self.walked.append("%s (opened nothing)" % title)
+            return
         time.sleep(0.3)  # let the dialog fill its fields
         self.walk(dialog, title)
+        if depth < 2:
+            for button in self.openers(dialog, "push button"):
+                self.walk_dialog_of(app, button, depth + 1)
         self.close(app, dialog, title)
+
+    def openers(self, root, role):
+        """The enabled entries or buttons whose words say they open a dialog ("…")."""
+        return [n for n in self.nodes(root) if n.getRoleName() == role
+                and (n.name or "").rstrip().endswith(("...", "…"))
+                and self.state(n, self.pyatspi.STATE_ENABLED) and (role == "menu item" or self.state(
+                    n, self.pyatspi.STATE_SHOWING))]
 
     def walk_dialogs_of_menus(self, app, window, title):
         """Each menu entry of `window` that opens a dialog ("…"), its dialog walked and closed again."""
-        bar = self.find(window, "menu bar")
-        entries = [n for n in self.nodes(bar) if n.getRoleName() == "menu item"
-                   and (n.name or "").rstrip().endswith(("...", "…"))
-                   and self.state(n, self.pyatspi.STATE_ENABLED)]
+        entries = self.openers(required(self.find(window, "menu bar"), "menu bar in the " + title), "menu item")
         if not entries:
             raise WalkFailed("the menus of the %s have no entry that opens a dialog" % title)
         for entry in entries:
@@ -268,6 +284,8 @@ def run(program, locale, catalogue):
                 walker.close(app, window, "first start notice")
         walker.walk(main, "main window")
         walker.walk_dialogs_of_menus(app, main, "main window")
+        colour = spoken(translated(catalogue, "morvessa::MainWindow", "Holiday"))
+        walker.walk_dialog_of(app, required(walker.find(main, "push button", colour), "holiday colour button"))
 
         before = walker.showing_windows(app)
         walker.press(required(walker.find(main, "push button", start_name), "Start button"))
