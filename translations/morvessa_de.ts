@@ -1112,6 +1112,13 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Choose the output file</source>
+        <translation>Ausgabedatei wählen</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>

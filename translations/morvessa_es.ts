@@ -1102,6 +1102,13 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Choose the output file</source>
+        <translation>Elegir el archivo de salida</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>

@@ -1114,6 +1114,13 @@ Voulez-vous continuer malgré tout ?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Choose the output file</source>
+        <translation>Choisir le fichier de sortie</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>The setting %1 holds &quot;%2&quot;, which is not one of its values, so its default is used.</source>

@@ -34,7 +34,7 @@ void MainWindow::NameControlsForScreenReaders()
             button->setAccessibleDescription(SpokenLabel(frame->title()));
     PressButtonsOnEnter(this);
     GiveButtonsMnemonics(this);
-    TieFileDialogLabels();
+    NameQtDialogFields();
 }
 
 }  // namespace morvessa

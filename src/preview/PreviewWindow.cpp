@@ -306,7 +306,7 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow)
     connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) { VerticalScrolled(value); });
     PressButtonsOnEnter(this);
     GiveButtonsMnemonics(this);
-    TieFileDialogLabels();  // for the save and PDF dialogs
+    NameQtDialogFields();  // for the save, PDF and print dialogs
 
     Form_Load();
 }

@@ -81,8 +81,8 @@ private:
     QPointer<QWidget> corner_;
 };
 
-// Watches the whole program for file dialogs being shown; Qt builds their fields only then.
-class FileDialogLabels final : public QObject {
+// Watches the whole program for Qt's own dialogs being shown; Qt builds their fields only then.
+class QtDialogNames final : public QObject {
 public:
     using QObject::QObject;
 
@@ -100,6 +100,10 @@ protected:
                 if (shown && box && !shown->buddy())
                     NameFieldByLabel(shown, box);
             }
+        } else if (watched->inherits("QPrintDialog")) {
+            // Its button for the PDF file to print to shows only "...".
+            if (auto* browse = watched->findChild<QAbstractButton*>(QStringLiteral("fileBrowser")))
+                NameControl(browse, QCoreApplication::translate("ScreenReader", "Choose the output file"));
         }
         return false;
     }
@@ -107,12 +111,12 @@ protected:
 
 }  // namespace
 
-void TieFileDialogLabels()
+void NameQtDialogFields()
 {
     QCoreApplication* program = QCoreApplication::instance();
-    static const QString kName = QStringLiteral("FileDialogLabels");
-    if (program && !program->findChild<FileDialogLabels*>(kName, Qt::FindDirectChildrenOnly)) {
-        auto* filter = new FileDialogLabels(program);
+    static const QString kName = QStringLiteral("QtDialogNames");
+    if (program && !program->findChild<QtDialogNames*>(kName, Qt::FindDirectChildrenOnly)) {
+        auto* filter = new QtDialogNames(program);
         filter->setObjectName(kName);
         program->installEventFilter(filter);
     }

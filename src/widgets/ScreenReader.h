@@ -27,8 +27,9 @@ void NameControl(QWidget* control, const QString& name, const QString& descripti
 void SetReadableCornerWidget(QMenuBar* bar, QWidget* corner);
 
 // Qt's own file dialog ties no label to its "Look in:" and "Files of type:" boxes, so a screen reader
-// speaks only what they show; from this call on, every file dialog the program shows has them tied.
-void TieFileDialogLabels();
+// speaks only what they show, and its print dialog's file button says only "..."; from this call on,
+// every such dialog the program shows has them named.
+void NameQtDialogFields();
 
 // Enter or Return on a focused push button of `window` presses it, as Space does; Qt does that by
 // itself only inside dialogs.

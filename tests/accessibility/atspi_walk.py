@@ -24,7 +24,7 @@ from gi.repository import Gio, GLib
 APPEAR_SECONDS = 90  # a sanitizer build starts slowly
 WINDOW_SECONDS = 60
 NOTICE_SECONDS = 2
-INNER_SECONDS = 5
+INNER_SECONDS = 10
 
 # The roles of controls a user operates; each needs a name a screen reader can speak.
 OPERATED_ROLES = {
@@ -175,7 +175,8 @@ class Walker:
                 print("  %s: %s %r labelled %r" % (title, role, name, self.labelled(node)))
             if role == "list" and node.parent is not None and node.parent.getRoleName() == "combo box":
                 continue  # a combo box's drop-down, spoken as the combo box
-            if not name or (role == "combo box" and self.shows_only_its_value(node)):
+            # "..." or "<" is read out as punctuation, no name.
+            if not any(c.isalnum() for c in name) or (role == "combo box" and self.shows_only_its_value(node)):
                 where = node.parent.name if node.parent is not None else ""
                 self.unnamed.append("%s: %s %r in %r" % (title, role, name, where))
         self.walked.append("%s (%d controls)" % (title, operated))
