@@ -138,6 +138,11 @@ void HolidayListDialog::SelectionChanged()
     const bool calendar = SelectedCalendar().has_value();
     refresh_->setEnabled(calendar);
     events_->setEnabled(calendar);
+    // With nothing chosen (an empty list after a first start with a country's holidays) there is
+    // nothing to edit or delete.
+    const bool chosen = list_->currentRow() >= 0 && list_->currentRow() < list_->count();
+    edit_->setEnabled(chosen);
+    delete_->setEnabled(chosen);
 }
 
 void HolidayListDialog::RefreshSelectedCalendar()

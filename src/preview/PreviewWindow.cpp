@@ -8,6 +8,7 @@
 #include "core/SharedRoutines.h"
 #include "host/SheetPicture.h"
 #include "preview/PreviewModel.h"
+#include "calendar/MonthGrid.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
 #include "widgets/ScreenFit.h"
@@ -371,9 +372,36 @@ void PreviewWindow::SetPicture(const QImage& picture)
     ShowPicture(picture);
 }
 
+namespace {
+
+// The title a month sheet shows over its grid ("July 2026"), or nothing.
+QString SheetTitle(const sheet::Worksheet& sheet)
+{
+    for (int row = grid::kTitleFirstRow; row <= grid::kTitleLastRow; ++row)
+        for (int column = 1; column <= grid::kLastColumn; ++column)
+            if (const sheet::Cell* cell = sheet.FindCell(row, column);
+                cell && cell->value.IsText() && !cell->value.Text().empty())
+                return QString::fromStdString(cell->value.Text());
+    return {};
+}
+
+}  // namespace
+
 void PreviewWindow::NamePicture()
 {
-    const QString shown = monthPicker_ ? monthPicker_->currentText() : QString();
+    QString shown = monthPicker_ ? monthPicker_->currentText() : QString();
+    // The sheet's own title names the month with its year, as the picture shows it; the picker
+    // has items only once the workbook is read, so this reads no file.
+    if (!shown.isEmpty()) {
+        try {
+            const sheet::Workbook& book = calendar_.Workbook();
+            const int index = monthPicker_->currentIndex() + 1;
+            if (index >= 1 && index <= book.SheetCount())
+                if (const QString title = SheetTitle(book.Sheet(index)); !title.isEmpty())
+                    shown = title;
+        } catch (const std::exception&) {
+        }
+    }
     NameControl(pictureBox_, shown.isEmpty() ? tr("Calendar") : tr("Calendar of %1").arg(shown));
 }
 

@@ -100,6 +100,7 @@ void PreviewWindow::FillMonthPicker()
         calendar_.Reset();
     }
     fillingPicker_ = false;
+    NamePicture();
 }
 
 void PreviewWindow::ShowMonth(int index)

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace morvessa::test {
@@ -199,6 +200,15 @@ TEST_F(RuleHolidayDialogTest, DeletingFromTheListIsUndoneAndTheLastTableRowStays
     EXPECT_EQ(FixedHolidays().RowCount(), 1);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("keeps one")));
+
+    // Empty lists, as a first start with a country's holidays leaves them: nothing to edit or delete.
+    EXPECT_TRUE(Field<QPushButton>(small, "Edit")->isEnabled());
+    FixedHolidays().Reset(0);
+    FloatingHolidays().Reset(0);
+    HolidayListDialog empty;
+    EXPECT_EQ(empty.List()->count(), 0);
+    EXPECT_FALSE(Field<QPushButton>(empty, "Edit")->isEnabled());
+    EXPECT_FALSE(Field<QPushButton>(empty, "Delete")->isEnabled());
 }
 
 TEST_F(RuleHolidayDialogTest, ACalendarRowIsRefreshedFromItsFileAndHidesTheEventsUnchecked)

@@ -61,7 +61,7 @@ void Click(QWidget* button)
 QByteArray WorkbookBytes()
 {
     sheet::Workbook book;
-    book.AddSheet("January").SetCellValue(1, 1, std::string("workbook"));
+    book.AddSheet("January").SetCellValue(1, 1, std::string("January 2026"));  // its title
     const std::vector<uint8_t> bytes = sheet::xls::WriteWorkbookBytes(book);
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
@@ -244,6 +244,8 @@ TEST_F(PreviewWindowTest, TheKeyboardScrollsThePictureAsTheWheelDoes)
 {
     HandOver(SamplePicture(800, 600));
     QWidget* picture = form->PictureWidget();
+    // A screen reader says which calendar it is, as the sheet's title does.
+    EXPECT_EQ(picture->accessibleName().toStdString(), "Calendar of January 2026");
     EXPECT_EQ(picture->focusPolicy(), Qt::StrongFocus);
     const auto press = [&](Qt::Key key) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
