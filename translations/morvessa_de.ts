@@ -659,6 +659,18 @@ Seiteneinrichtung der Arbeitsmappe nur für diesen Lauf fest; --months wählt di
         <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>in </source>
+        <translation>in </translation>
+    </message>
+    <message>
+        <source>The drawing module cannot be loaded: %1</source>
+        <translation>Das Zeichenmodul kann nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>The drawing module %1 is not this program&apos;s</source>
+        <translation>Das Zeichenmodul %1 gehört nicht zu diesem Programm</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

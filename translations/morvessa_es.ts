@@ -659,6 +659,18 @@ página del libro solo para esta ejecución; --months elige los meses del PDF.</
         <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>in </source>
+        <translation>en </translation>
+    </message>
+    <message>
+        <source>The drawing module cannot be loaded: %1</source>
+        <translation>No se puede cargar el módulo de dibujo: %1</translation>
+    </message>
+    <message>
+        <source>The drawing module %1 is not this program&apos;s</source>
+        <translation>El módulo de dibujo %1 no es de este programa</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

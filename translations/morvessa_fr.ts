@@ -661,6 +661,18 @@ du PDF.</translation>
         <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>in </source>
+        <translation>dans </translation>
+    </message>
+    <message>
+        <source>The drawing module cannot be loaded: %1</source>
+        <translation>Le module de dessin ne peut pas être chargé : %1</translation>
+    </message>
+    <message>
+        <source>The drawing module %1 is not this program&apos;s</source>
+        <translation>Le module de dessin %1 n&apos;appartient pas à ce programme</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -661,6 +661,18 @@ del PDF.</translation>
         <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>in </source>
+        <translation>in </translation>
+    </message>
+    <message>
+        <source>The drawing module cannot be loaded: %1</source>
+        <translation>Impossibile caricare il modulo di disegno: %1</translation>
+    </message>
+    <message>
+        <source>The drawing module %1 is not this program&apos;s</source>
+        <translation>Il modulo di disegno %1 non appartiene a questo programma</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -659,6 +659,18 @@ pagina-instelling van de werkmap alleen voor deze run in; --months kiest de maan
         <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>in </source>
+        <translation>in </translation>
+    </message>
+    <message>
+        <source>The drawing module cannot be loaded: %1</source>
+        <translation>De tekenmodule kan niet worden geladen: %1</translation>
+    </message>
+    <message>
+        <source>The drawing module %1 is not this program&apos;s</source>
+        <translation>De tekenmodule %1 hoort niet bij dit programma</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

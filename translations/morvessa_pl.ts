@@ -660,6 +660,18 @@ skoroszytu tylko dla tego uruchomienia; --months wybiera miesiące PDF.</transla
         <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>in </source>
+        <translation>w </translation>
+    </message>
+    <message>
+        <source>The drawing module cannot be loaded: %1</source>
+        <translation>Nie można wczytać modułu rysowania: %1</translation>
+    </message>
+    <message>
+        <source>The drawing module %1 is not this program&apos;s</source>
+        <translation>Moduł rysowania %1 nie należy do tego programu</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

@@ -660,6 +660,18 @@ configuração de página da pasta somente para esta execução; --months escolh
         <extracomment>A month and its year, as a sentence names them (%1 the month, %2 the year)</extracomment>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>in </source>
+        <translation>em </translation>
+    </message>
+    <message>
+        <source>The drawing module cannot be loaded: %1</source>
+        <translation>Não é possível carregar o módulo de desenho: %1</translation>
+    </message>
+    <message>
+        <source>The drawing module %1 is not this program&apos;s</source>
+        <translation>O módulo de desenho %1 não é deste programa</translation>
+    </message>
 </context>
 <context>
     <name>HolidayCatalogue</name>

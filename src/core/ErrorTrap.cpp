@@ -68,6 +68,12 @@ std::string ErrorReportText(std::string_view description, std::string_view locat
     text.reserve(description.size() + location.size() + 96);
     text.append(Translated(std::string(description).c_str()));
     text.append("\r\n");
+    // The location names the procedure as written; only its leading word is the reader's language.
+    constexpr std::string_view kIn = "in ";
+    if (location.substr(0, kIn.size()) == kIn) {
+        text.append(Translated(QT_TRANSLATE_NOOP("ErrorReport", "in ")));
+        location.remove_prefix(kIn.size());
+    }
     text.append(location);
     text.append(Translated(QT_TRANSLATE_NOOP("ErrorReport", "at line ")));
     text.append(std::to_string(line));

@@ -48,10 +48,14 @@ void LoadDrawingModule()
     const std::string path = ModulePath();
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!module)
-        throw std::runtime_error("The drawing module cannot be loaded: " + std::string(dlerror()));
+        throw std::runtime_error(QCoreApplication::translate("ErrorReport", "The drawing module cannot be loaded: %1")
+                                     .arg(QString::fromLocal8Bit(dlerror()))
+                                     .toStdString());
     const auto entry = reinterpret_cast<ModuleEntry>(dlsym(module, "MorvessaDrawingModule"));
     if (!entry)
-        throw std::runtime_error("The drawing module " + path + " is not this program's");
+        throw std::runtime_error(QCoreApplication::translate("ErrorReport", "The drawing module %1 is not this program's")
+                                     .arg(QString::fromStdString(path))
+                                     .toStdString());
     static int defaultArgc = 1;
     static char name[] = "morvessa";
     static char* defaultArgv[] = {name, nullptr};

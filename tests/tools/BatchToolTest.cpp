@@ -765,19 +765,23 @@ TEST_F(BatchToolTest, SpeaksTheSystemsLanguageAndWritesTheSameWorkbook)
         const char* help;
         const char* fixed;
         const char* floating;
+        const char* where;  // the failing step, named as written
     };
     const Expected runs[] = {
         {"C.UTF-8", "--month must be a whole number from 1 to 12\nTry 'morvessa-batch --help'.",
          "Builds a yearly calendar workbook", "The holiday \"Thirty-first\" cannot be placed: February 2026 has no 31st day.",
-         "The holiday \"Fifth Friday\" cannot be placed: February 2026 has no 5th Friday."},
+         "The holiday \"Fifth Friday\" cannot be placed: February 2026 has no 5th Friday.",
+         "in Quorvant2021/08/31.Calendar.GenerateCalendar at line"},
         {"de_DE.UTF-8", "--month muss eine ganze Zahl von 1 bis 12 sein\nRufen Sie „morvessa-batch --help“ auf.",
          "Erstellt eine Jahreskalender-Arbeitsmappe",
          "Der Feiertag „Thirty-first“ kann nicht eingetragen werden: Februar 2026 hat keinen 31. Tag.",
-         "Der Feiertag „Fifth Friday“ kann nicht eingetragen werden: Februar 2026 hat keinen 5. Freitag."},
+         "Der Feiertag „Fifth Friday“ kann nicht eingetragen werden: Februar 2026 hat keinen 5. Freitag.",
+         "in Quorvant2021/08/31.Calendar.GenerateCalendar in Zeile"},
         {"fr_FR.UTF-8", "--month doit être un nombre entier de 1 à 12\nEssayez « morvessa-batch --help ».",
          "Crée un classeur de calendrier annuel",
          "Le jour férié « Thirty-first » ne peut pas être placé : février 2026 n'a pas de 31e jour.",
-         "Le jour férié « Fifth Friday » ne peut pas être placé : février 2026 n'a pas de 5e vendredi."},
+         "Le jour férié « Fifth Friday » ne peut pas être placé : février 2026 n'a pas de 5e vendredi.",
+         "dans Quorvant2021/08/31.Calendar.GenerateCalendar à la ligne"},
     };
     for (const Expected& expected : runs) {
         const QString locale = QString::fromLatin1(expected.locale);
@@ -799,6 +803,7 @@ TEST_F(BatchToolTest, SpeaksTheSystemsLanguageAndWritesTheSameWorkbook)
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(expected.fixed))) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(expected.floating))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(expected.where))) << run.err.toStdString();
     }
     QFile c(Path("C.UTF-8.xls"));
     ASSERT_TRUE(c.open(QIODevice::ReadOnly));
