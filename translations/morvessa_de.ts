@@ -1469,6 +1469,10 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>, in step with its file</source>
         <translation>, mit seiner Datei abgeglichen</translation>
     </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Land: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::HolidaysMenu</name>
@@ -1569,10 +1573,12 @@ an dem ihn der Kalender markiert:</translation>
     <message>
         <source>Your calendar shows the public holidays of %1, the country your system is set to.
 
-To choose a state or region, or another country: %2.</source>
+To choose a state or region, or another country: %2.
+To take them out: %3.</source>
         <translation>Ihr Kalender zeigt die gesetzlichen Feiertage von %1, dem Land, auf das Ihr System eingestellt ist.
 
-Um ein Bundesland, eine Region oder ein anderes Land zu wählen: %2.</translation>
+Um ein Bundesland, eine Region oder ein anderes Land zu wählen: %2.
+Um sie herauszunehmen: %3.</translation>
     </message>
 </context>
 <context>

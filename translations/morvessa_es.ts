@@ -1459,6 +1459,10 @@ Would you like to proceed anyway?</source>
         <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
         <translation>El último festivo fijo y el último móvil se quedan: cada lista conserva uno.</translation>
     </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>País: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::HolidaysMenu</name>
@@ -1559,10 +1563,12 @@ que lo marca el calendario:</translation>
     <message>
         <source>Your calendar shows the public holidays of %1, the country your system is set to.
 
-To choose a state or region, or another country: %2.</source>
+To choose a state or region, or another country: %2.
+To take them out: %3.</source>
         <translation>Su calendario muestra los días festivos oficiales de %1, el país configurado en su sistema.
 
-Para elegir un estado, una región u otro país: %2.</translation>
+Para elegir un estado, una región u otro país: %2.
+Para quitarlos: %3.</translation>
     </message>
 </context>
 <context>

@@ -1471,6 +1471,10 @@ Voulez-vous continuer malgré tout ?</translation>
         <source>, in step with its file</source>
         <translation>, suivi de son fichier</translation>
     </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Pays : %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::HolidaysMenu</name>
@@ -1571,10 +1575,12 @@ où le calendrier le marque :</translation>
     <message>
         <source>Your calendar shows the public holidays of %1, the country your system is set to.
 
-To choose a state or region, or another country: %2.</source>
+To choose a state or region, or another country: %2.
+To take them out: %3.</source>
         <translation>Votre calendrier affiche les jours fériés de %1, le pays choisi dans votre système.
 
-Pour choisir un État, une région ou un autre pays : %2.</translation>
+Pour choisir un État, une région ou un autre pays : %2.
+Pour les retirer : %3.</translation>
     </message>
 </context>
 <context>

@@ -1461,6 +1461,10 @@ Would you like to proceed anyway?</source>
         <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
         <translation>L&apos;ultima festività fissa e l&apos;ultima mobile restano: ogni elenco ne tiene una.</translation>
     </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Paese: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::HolidaysMenu</name>
@@ -1561,10 +1565,12 @@ in cui il calendario la segna:</translation>
     <message>
         <source>Your calendar shows the public holidays of %1, the country your system is set to.
 
-To choose a state or region, or another country: %2.</source>
+To choose a state or region, or another country: %2.
+To take them out: %3.</source>
         <translation>Il calendario mostra le festività pubbliche di %1, il paese impostato nel sistema.
 
-Per scegliere uno stato, una regione o un altro paese: %2.</translation>
+Per scegliere uno stato, una regione o un altro paese: %2.
+Per toglierle: %3.</translation>
     </message>
 </context>
 <context>

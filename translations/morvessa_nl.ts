@@ -1459,6 +1459,10 @@ Would you like to proceed anyway?</source>
         <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
         <translation>De laatste vaste en de laatste variabele feestdag blijven: elke lijst houdt er één.</translation>
     </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Land: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::HolidaysMenu</name>
@@ -1559,10 +1563,12 @@ die de kalender markeert:</translation>
     <message>
         <source>Your calendar shows the public holidays of %1, the country your system is set to.
 
-To choose a state or region, or another country: %2.</source>
+To choose a state or region, or another country: %2.
+To take them out: %3.</source>
         <translation>Uw kalender toont de officiële feestdagen van %1, het land waarop uw systeem is ingesteld.
 
-Om een staat, regio of ander land te kiezen: %2.</translation>
+Om een staat, regio of ander land te kiezen: %2.
+Om ze te verwijderen: %3.</translation>
     </message>
 </context>
 <context>

@@ -1460,6 +1460,10 @@ Would you like to proceed anyway?</source>
         <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
         <translation>Ostatnie święto stałe i ostatnie ruchome zostają: każda lista zachowuje jedno.</translation>
     </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Kraj: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::HolidaysMenu</name>
@@ -1560,10 +1564,12 @@ w którym zaznacza je kalendarz:</translation>
     <message>
         <source>Your calendar shows the public holidays of %1, the country your system is set to.
 
-To choose a state or region, or another country: %2.</source>
+To choose a state or region, or another country: %2.
+To take them out: %3.</source>
         <translation>Kalendarz pokazuje święta państwowe: %1 – kraj ustawiony w systemie.
 
-Aby wybrać stan, region lub inny kraj: %2.</translation>
+Aby wybrać stan, region lub inny kraj: %2.
+Aby je usunąć: %3.</translation>
     </message>
 </context>
 <context>

@@ -1460,6 +1460,10 @@ Would you like to proceed anyway?</source>
         <source>The last fixed and the last floating holiday stay: each list keeps one.</source>
         <translation>O último feriado fixo e o último móvel ficam: cada lista mantém um.</translation>
     </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>País: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvessa::HolidaysMenu</name>
@@ -1560,10 +1564,12 @@ em que o calendário o marca:</translation>
     <message>
         <source>Your calendar shows the public holidays of %1, the country your system is set to.
 
-To choose a state or region, or another country: %2.</source>
+To choose a state or region, or another country: %2.
+To take them out: %3.</source>
         <translation>Seu calendário mostra os feriados nacionais de %1, o país configurado no seu sistema.
 
-Para escolher um estado, uma região ou outro país: %2.</translation>
+Para escolher um estado, uma região ou outro país: %2.
+Para removê-los: %3.</translation>
     </message>
 </context>
 <context>

@@ -210,11 +210,13 @@ void HolidaysMenu::TellFirstStartCountry()
         if (!country)
             return;
         MarkFirstStartCountryTold();
-        const QString entry = Action("AddCountry")->text().remove(u'&').remove(QStringLiteral("..."));
-        const QString where = menu_.title().remove(u'&') + QStringLiteral(" \u2192 ") + entry;
+        const auto where = [this](const char* entry) {
+            return menu_.title().remove(u'&') + QStringLiteral(" \u2192 ") +
+                   Action(entry)->text().remove(u'&').remove(QStringLiteral("..."));
+        };
         hooks_.showMessage(tr("Your calendar shows the public holidays of %1, the country your system is set "
-                              "to.\n\nTo choose a state or region, or another country: %2.")
-                               .arg(country->name, where));
+                              "to.\n\nTo choose a state or region, or another country: %2.\nTo take them out: %3.")
+                               .arg(country->name, where("AddCountry"), where("EditHoliday")));
     } catch (const std::exception&) {
         // Not being told is no loss: the holidays show on the calendar and in the Holidays menu.
     }

@@ -3,6 +3,8 @@
 #include "calendar/StoredCalendars.h"
 #include "dialogs/CalendarEventsDialog.h"
 #include "dialogs/RuleHolidayDialog.h"
+#include "dialogs/WorldHolidaysDialog.h"
+#include "holidays/world/WorldSources.h"
 #include "widgets/UiRoutines.h"
 #include "widgets/ScreenFit.h"
 
@@ -111,10 +113,19 @@ void HolidayListDialog::Refresh(std::optional<HolidayEntry> current)
     } catch (const std::exception& error) {
         showMessage(QString::fromUtf8(error.what()));
     }
+    countryCount_ = 0;
+    try {
+        for (const world::WorldSource& source : world::StoredWorldSources()) {
+            list_->addItem(tr("Country: %1").arg(WorldSourceListText(source)));
+            ++countryCount_;
+        }
+    } catch (const std::exception& error) {
+        showMessage(QString::fromUtf8(error.what()));
+    }
     SelectionChanged();
     if (current)
         Select(*current);
-    else if (!entries_.empty())
+    else if (list_->count() > 0)
         list_->setCurrentRow(0);
 }
 
@@ -133,6 +144,14 @@ std::optional<std::size_t> HolidayListDialog::SelectedCalendar() const
     return static_cast<std::size_t>(row);
 }
 
+std::optional<std::size_t> HolidayListDialog::SelectedCountry() const
+{
+    const int row = list_->currentRow() - static_cast<int>(entries_.size()) - calendarCount_;
+    if (row < 0 || row >= countryCount_)
+        return std::nullopt;
+    return static_cast<std::size_t>(row);
+}
+
 void HolidayListDialog::SelectionChanged()
 {
     const bool calendar = SelectedCalendar().has_value();
@@ -141,7 +160,7 @@ void HolidayListDialog::SelectionChanged()
     // With nothing chosen (an empty list after a first start with a country's holidays) there is
     // nothing to edit or delete.
     const bool chosen = list_->currentRow() >= 0 && list_->currentRow() < list_->count();
-    edit_->setEnabled(chosen);
+    edit_->setEnabled(chosen && !SelectedCountry());  // a country's holidays are the data's own
     delete_->setEnabled(chosen);
 }
 
@@ -217,6 +236,8 @@ bool HolidayListDialog::eventFilter(QObject* watched, QEvent* event)
 
 void HolidayListDialog::EditSelected()
 {
+    if (SelectedCountry())
+        return;
     if (SelectedCalendar()) {
         ChooseCalendarEvents();
         return;
@@ -246,6 +267,16 @@ void HolidayListDialog::EditSelected()
 void HolidayListDialog::DeleteSelected()
 {
     const int row = list_->currentRow();
+    if (const std::optional<std::size_t> country = SelectedCountry()) {
+        try {
+            RemoveWorldHolidaySource(*country);
+        } catch (const std::exception& error) {
+            showMessage(QString::fromUtf8(error.what()));
+        }
+        Refresh(std::nullopt);
+        list_->setCurrentRow(std::min(row, list_->count() - 1));
+        return;
+    }
     if (const std::optional<std::size_t> calendar = SelectedCalendar()) {
         DeleteCalendar(*calendar);
         Refresh(std::nullopt);

@@ -1,8 +1,9 @@
 #pragma once
 // Every holiday in one list - the fixed and floating ones and the rule holidays - each its own row,
 // so holidays that share a name stay reachable, then each imported calendar as one row with its
-// event count. Add by Rule, Edit (in place) and Delete, each one undoable; a calendar is refreshed
-// from its file, removed whole, or has single events hidden.
+// event count, then each country, state or region whose holidays the calendar shows. Add by Rule,
+// Edit (in place) and Delete, each one undoable; a calendar is refreshed from its file, removed
+// whole, or has single events hidden; a country is taken out whole.
 
 #include "holidays/HolidayEditing.h"
 
@@ -48,11 +49,13 @@ private:
     void Refresh(std::optional<HolidayEntry> current);
     std::optional<HolidayEntry> Selected() const;
     std::optional<std::size_t> SelectedCalendar() const;
+    std::optional<std::size_t> SelectedCountry() const;
     void DeleteCalendar(std::size_t calendar);
     void SelectionChanged();
 
     std::vector<HolidayEntry> entries_;
     int calendarCount_ = 0;
+    int countryCount_ = 0;
     QPushButton* refresh_ = nullptr;
     QPushButton* events_ = nullptr;
     QListWidget* list_ = nullptr;

@@ -288,4 +288,27 @@ QString AddWorldHolidaySource(const world::WorldSource& source)
     return WorldHolidaysDialog::tr("Added the holidays of %1.").arg(TitleForReader(source));
 }
 
+void RemoveWorldHolidaySource(std::size_t index)
+{
+    HolidayUndo& undo = ProgramHolidayUndo();
+    undo.Remember(QStringLiteral("Delete"));
+    world::WorldSource removed;
+    try {
+        removed = world::RemoveWorldSource(index);
+    } catch (...) {
+        undo.Forget();
+        throw;
+    }
+    undo.NoteTakeBack([index, removed] { world::RestoreWorldSource(index, removed); });
+}
+
+QString WorldSourceListText(const world::WorldSource& source)
+{
+    QStringList kinds;
+    for (const QString& name : source.kinds)
+        if (const std::optional<world::HolidayKind> kind = world::KindFromName(name))
+            kinds.append(KindLabel(*kind).remove(u'&'));
+    return kinds.isEmpty() ? TitleForReader(source) : TitleForReader(source) + QStringLiteral(" - ") + kinds.join(QStringLiteral(", "));
+}
+
 }  // namespace morvessa

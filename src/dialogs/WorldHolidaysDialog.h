@@ -53,5 +53,9 @@ private:
 
 // Stores the source and returns what the user reads: "Added the holidays of Bayern, Germany."
 QString AddWorldHolidaySource(const world::WorldSource& source);
+// Takes the stored source at `index` out, as one undoable step; throws what the store throws.
+void RemoveWorldHolidaySource(std::size_t index);
+// How a stored source reads in lists: "Bayern, Deutschland - Gesetzlich, Banken".
+QString WorldSourceListText(const world::WorldSource& source);
 
 }  // namespace morvessa

@@ -650,6 +650,8 @@ TEST_F(MainWindowTest, AFirstStartWithACountrysHolidaysShowsEmptyListsAndTellsTh
     EXPECT_TRUE(shown[0].contains(QStringLiteral("Germany"))) << shown[0].toStdString();
     EXPECT_TRUE(shown[0].contains(QStringLiteral("Holidays \u2192 Add a Country's Holidays.")))
         << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("To take them out: Holidays \u2192 Edit Holiday.")))
+        << shown[0].toStdString();
 
     Click("PushButton10");
     EXPECT_EQ(form.FixedCount(), 7);

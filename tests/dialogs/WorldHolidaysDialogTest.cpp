@@ -1,6 +1,7 @@
 #include "dialogs/WorldHolidaysDialog.h"
 
 #include "dialogs/DialogTestSupport.h"
+#include "dialogs/HolidayListDialog.h"
 #include "holidays/HolidayEditing.h"
 
 #include <QDialogButtonBox>
@@ -64,6 +65,31 @@ TEST_F(WorldHolidaysDialogTest, SearchAPlaceSeeItsYearAndKeepTheChoice)
     EXPECT_FALSE(ProgramHolidayUndo().CanUndo());
     EXPECT_THROW(AddWorldHolidaySource({QStringLiteral("XX"), {QStringLiteral("public")}, {}, {}}), std::exception);
     EXPECT_FALSE(ProgramHolidayUndo().CanUndo());
+}
+
+// A country's holidays, chosen at a first start or added later, are taken out in the Holidays list.
+TEST_F(WorldHolidaysDialogTest, TheHolidaysListTakesACountryOutAndUndoPutsItBack)
+{
+    ProgramHolidayUndo().Clear();
+    AddWorldHolidaySource({QStringLiteral("DE"), {QStringLiteral("public")}, {}, {}});
+    AddWorldHolidaySource({QStringLiteral("GB-SCT"), {QStringLiteral("public"), QStringLiteral("bank")}, {}, {}});
+    HolidayListDialog list;
+    std::vector<QString> messages;
+    list.showMessage = [&](const QString& text) { messages.push_back(text); };
+    const int first = list.List()->count() - 2;
+    EXPECT_EQ(list.List()->item(first)->text().toStdString(), "Country: Germany - Public");
+    EXPECT_EQ(list.List()->item(first + 1)->text().toStdString(), "Country: Scotland, United Kingdom - Public, Bank");
+    list.List()->setCurrentRow(first);
+    EXPECT_FALSE(list.findChild<QPushButton*>(QStringLiteral("Edit"))->isEnabled());
+    list.EditSelected();  // nothing to edit: the days are the data's
+    list.DeleteSelected();
+    ASSERT_EQ(world::StoredWorldSources().size(), 1u);
+    EXPECT_EQ(world::StoredWorldSources()[0].code, QStringLiteral("GB-SCT"));
+    EXPECT_EQ(list.List()->count(), first + 1);
+    ASSERT_TRUE(ProgramHolidayUndo().Undo());
+    ASSERT_EQ(world::StoredWorldSources().size(), 2u);
+    EXPECT_EQ(world::StoredWorldSources()[0].code, QStringLiteral("DE"));  // back in its place
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

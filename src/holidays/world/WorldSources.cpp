@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -108,6 +109,14 @@ WorldSource RemoveWorldSource(std::size_t index)
     sources.erase(sources.begin() + std::ptrdiff_t(index));
     SaveWorldSources(sources);
     return removed;
+}
+
+void RestoreWorldSource(std::size_t index, const WorldSource& source)
+{
+    SettingsEditLock lock;
+    std::vector<WorldSource> sources = StoredWorldSources();
+    sources.insert(sources.begin() + std::ptrdiff_t(std::min(index, sources.size())), source);
+    SaveWorldSources(sources);
 }
 
 void SetWorldHolidayHidden(std::size_t index, const QString& rule, bool hidden)

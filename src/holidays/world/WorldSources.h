@@ -35,6 +35,8 @@ void SaveWorldSources(const std::vector<WorldSource>& sources);
 // when the place is unknown. Returns the place's English name for the user.
 QString AddWorldSource(const WorldSource& source);
 WorldSource RemoveWorldSource(std::size_t index);
+// Puts a removed source back at `index` (the end when the list is shorter now), for Undo.
+void RestoreWorldSource(std::size_t index, const WorldSource& source);
 void SetWorldHolidayHidden(std::size_t index, const QString& rule, bool hidden);
 
 // A source's place, opened once per process and code (opening reads its country's file).
