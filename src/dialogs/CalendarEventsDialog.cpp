@@ -23,6 +23,7 @@ CalendarEventsDialog::CalendarEventsDialog(std::size_t calendar, QWidget* parent
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Events"));
     list_->setMinimumSize(420, 320);
+    list_->setAccessibleName(windowTitle());
     const IcsCalendar parsed = ReadCalendarFile(stored.file);
     for (const IcsEventInfo& event : parsed.Events()) {
         auto* item = new QListWidgetItem(event.summary, list_);

@@ -4,7 +4,9 @@
 
 #include "app/MainWindow.h"
 
+#include "calendar/StoredCalendars.h"
 #include "core/ErrorTrap.h"
+#include "dialogs/CalendarEventsDialog.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ColorPickerDialog.h"
 #include "dialogs/FixedHolidayDialog.h"
@@ -17,6 +19,7 @@
 #include "preview/PreviewWindow.h"
 #include "support/UiTestSupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -68,11 +71,28 @@ public:
         check("country holidays dialog", country);
         HolidayListDialog list(&main);
         check("holiday list dialog", list);
+        CalendarEventsDialog events(ImportedCalendar(), &main);
+        check("calendar events dialog", events);
     }
 
     const RecordingErrorReporter& Errors() const { return errors_; }
 
 private:
+    // A calendar of one event, imported once, for the dialog that lists a calendar's events.
+    std::size_t ImportedCalendar()
+    {
+        if (StoredCalendars().empty()) {
+            const QString path = programFolder_.filePath(QStringLiteral("club.ics"));
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write("BEGIN:VCALENDAR\r\nX-WR-CALNAME:Club\r\nBEGIN:VEVENT\r\nUID:m\r\n"
+                           "DTSTART;VALUE=DATE:20260310\r\nSUMMARY:Meeting\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+            file.close();
+            ImportCalendar(path, false);
+        }
+        return 0;
+    }
+
     AcceptAllInstanceUi instanceUi_;
     QTemporaryDir programFolder_;
     PrivateSettings settings_;

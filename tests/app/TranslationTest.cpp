@@ -88,7 +88,7 @@ const QStringList kSameInBothLanguages = {
 // Lists whose items are the user's data (holiday names, countries), the same in every language.
 const QStringList kDataLists = {QStringLiteral("cmbNameFixed"), QStringLiteral("cmbNameFloating"),
                                 QStringLiteral("Holidays"), QStringLiteral("Countries"),
-                                QStringLiteral("Place"), QStringLiteral("Preview")};
+                                QStringLiteral("Place"), QStringLiteral("Preview"), QStringLiteral("Events")};
 
 // One text a control shows, with the width it has for it.
 struct ShownText {
