@@ -23,7 +23,7 @@ bool ExportRunHolidays(const BatchOptions& options, int first, int last)
                                               .arg(last)
                                               .arg(options.exportIcsPath)));
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "morvessa-batch: %s\n", error.what());
+        PrintToolError(QString::fromUtf8(error.what()));
         return false;
     }
     return true;

@@ -33,14 +33,6 @@ namespace morvessa::batch {
 
 namespace {
 
-// A file that could not be saved in the user's words; any other failure as it was described.
-QString FailureText(const std::exception& failure, const std::string& unsavedPath, const std::string& reason)
-{
-    if (unsavedPath.empty())
-        return QString::fromUtf8(failure.what());
-    return QString::fromStdString(UnsavedFileReport(unsavedPath, reason));
-}
-
 // Copies the generated workbook to --out, or writes it as an .xlsx there when the name asks for
 // one; false (reported) when it cannot. `readBack`: the generation reopened the workbook whole for
 // the picture (none of its steps failed), so the copy need not read it a second time.
@@ -53,30 +45,17 @@ bool WriteWorkbook(const HeadlessGenerationUi& ui, const BatchOptions& options, 
     } else if (!options.workbookWanted) {
         written = true;
     } else {
-        QString error;
-        if (options.outPath.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
-            try {
+        try {
+            if (options.outPath.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
                 sheet::xlsx::SaveXlsFileAsXlsx(ui.workbookPath(), options.outPath.toStdString());
-                written = true;
-            } catch (const sheet::xlsx::XlsxError& failure) {
-                error = FailureText(failure, failure.unsavedPath, failure.reason);
-            } catch (const std::exception& failure) {
-                error = QString::fromUtf8(failure.what());
-            }
-        } else {
-            try {
+            else
                 sheet::xls::CopyWorkbookFile(
                     ui.workbookPath(), QFile::encodeName(options.outPath).toStdString(),
                     readBack ? sheet::xls::SourceCheck::AlreadyReadBack : sheet::xls::SourceCheck::ReadBack);
-                written = true;
-            } catch (const sheet::xls::XlsError& failure) {
-                error = FailureText(failure, failure.unsavedPath, failure.reason);
-            } catch (const std::exception& failure) {
-                error = QString::fromUtf8(failure.what());
-            }
+            written = true;
+        } catch (const std::exception&) {
+            PrintToolError(QString::fromStdString(CurrentFailureInUsersWords()));
         }
-        if (!written)
-            PrintToolError(error);
     }
     if (!tempWorkbook.isEmpty())
         DeleteFileQuietly(tempWorkbook);

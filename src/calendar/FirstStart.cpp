@@ -69,10 +69,8 @@ std::optional<FirstStartCountryChoice> UntoldFirstStartCountry(const QString& la
     if (code.isEmpty() || stored.value(QString::fromLatin1(key::FirstStartCountryTold)) == kTold)
         return std::nullopt;
     // The country list names each country in the asked language, where the place's own data may not.
-    for (const world::Place& place : world::Countries(world::DefaultDataFolder(), language))
-        if (place.code == code)
-            return FirstStartCountryChoice{code, place.name};
-    return FirstStartCountryChoice{code, code};
+    const QString name = world::CountryName(code, language);
+    return FirstStartCountryChoice{code, name.isEmpty() ? code : name};
 }
 
 void MarkFirstStartCountryTold()

@@ -11,7 +11,6 @@
 #include "core/SharedRoutines.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/HostError.h"
-#include "spreadsheet/xls/XlsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,20 +28,6 @@ constexpr int kMaxTempNameAttempts = 1000;
 std::string NothingMade()
 {
     return QCoreApplication::translate("ErrorReport", kNothingMadeMessage).toStdString();
-}
-
-// Why the workbook could not be saved, in the user's language (call only inside a catch block).
-std::string SaveFailure()
-{
-    try {
-        throw;
-    } catch (const sheet::xls::XlsError& error) {
-        if (!error.unsavedPath.empty())
-            return UnsavedFileReport(error.unsavedPath, error.reason);
-        return error.what();
-    } catch (...) {
-        return TranslatedReportText(CurrentExceptionDescription());
-    }
 }
 
 // An object reference that was never set (the instance could not be created, the workbook never
@@ -132,7 +117,7 @@ private:
                     .SaveAs(tempWorkbookPath_, GetXlsFileFormat(app_.get()), sheet::io::Durability::Cached);
             } catch (...) {
                 // The empty file that held the name is no workbook: nothing of it is handed on.
-                const std::string reason = SaveFailure();
+                const std::string reason = CurrentFailureInUsersWords();
                 DeleteFileQuietly(tempWorkbookPath_);
                 throw std::runtime_error(reason + " " + NothingMade());
             }

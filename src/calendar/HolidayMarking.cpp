@@ -116,7 +116,7 @@ QString FailureReason()
     } catch (const UnplaceableHoliday& reason) {
         return QString::fromStdString(reason.what());
     } catch (...) {
-        return TranslatedExceptionDescription();
+        return QString::fromStdString(CurrentFailureInUsersWords());
     }
 }
 

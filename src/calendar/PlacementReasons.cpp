@@ -1,6 +1,5 @@
 #include "calendar/PlacementReasons.h"
 
-#include "core/ErrorTrap.h"
 #include "core/ProgramTranslation.h"
 
 #include <QCoreApplication>
@@ -125,11 +124,6 @@ std::string UnplaceableRulesReport(const QString& reason)
 {
     return Filled(QT_TRANSLATE_NOOP("ErrorReport", "The rule holidays cannot be placed: %1."), {reason})
         .toStdString();
-}
-
-QString TranslatedExceptionDescription()
-{
-    return QString::fromStdString(TranslatedReportText(CurrentExceptionDescription()));
 }
 
 }  // namespace morvessa

@@ -28,7 +28,4 @@ std::string UnplaceableHolidayReport(const QString& name, const QString& reason)
 std::string UnplaceableEventReport(const QString& name, const QString& reason);
 std::string UnplaceableRulesReport(const QString& reason);
 
-// The description of the exception being handled (core's, translated); only inside a catch block.
-QString TranslatedExceptionDescription();
-
 }  // namespace morvessa

@@ -1,5 +1,7 @@
 #include "core/ErrorTrap.h"
 
+#include "spreadsheet/WorkbookFileError.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -94,6 +96,18 @@ std::string UnsavedFileReport(std::string_view path, std::string_view reason)
         .arg(QString::fromUtf8(path.data(), qsizetype(path.size())),
              QString::fromStdString(TranslatedReportText(reason)))
         .toStdString();
+}
+
+std::string CurrentFailureInUsersWords()
+{
+    try {
+        throw;
+    } catch (const sheet::WorkbookFileError& error) {
+        if (!error.unsavedPath.empty())
+            return UnsavedFileReport(error.unsavedPath, error.reason);
+    } catch (...) {
+    }
+    return TranslatedReportText(CurrentExceptionDescription());
 }
 
 std::string CurrentExceptionDescription()

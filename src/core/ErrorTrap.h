@@ -79,6 +79,10 @@ std::string TranslatedReportText(std::string_view text);
 // "The file could not be saved: PATH (reason)." in the user's language.
 std::string UnsavedFileReport(std::string_view path, std::string_view reason);
 
+// What went wrong, in the user's words and language (call only inside a catch block): a workbook
+// file that could not be saved as UnsavedFileReport says it, anything else its description.
+std::string CurrentFailureInUsersWords();
+
 // A trapped procedure's location text, exactly as the report shows it. Each window or module
 // declares its own procedures' names beside its code, in namespace `location`.
 #define MORVESSA_LOCATION(name, text)                                                                        \

@@ -16,7 +16,6 @@
 
 namespace morvessa {
 
-
 // The translators installed for one language; removed again when this is destroyed.
 class ProgramTranslation {
 public:

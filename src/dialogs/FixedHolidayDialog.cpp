@@ -1,8 +1,8 @@
 #include "dialogs/FixedHolidayDialog.h"
-#include "widgets/ScreenReader.h"
 
 #include "holidays/HolidayCatalogue.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/ScreenReader.h"
 #include "widgets/DialogWidgets.h"
 #include "dialogs/HolidayDialogModel.h"
 #include "core/ErrorTrap.h"

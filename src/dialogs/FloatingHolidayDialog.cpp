@@ -1,11 +1,11 @@
 #include "dialogs/FloatingHolidayDialog.h"
-#include "widgets/ScreenReader.h"
 
 #include "core/CalendarNames.h"
 
 #include "holidays/HolidayCatalogue.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/DialogWidgets.h"
+#include "widgets/ScreenReader.h"
 #include "dialogs/HolidayDialogModel.h"
 #include "core/ErrorTrap.h"
 

@@ -273,14 +273,12 @@ void HolidayListDialog::DeleteSelected()
         } catch (const std::exception& error) {
             showMessage(QString::fromUtf8(error.what()));
         }
-        Refresh(std::nullopt);
-        list_->setCurrentRow(std::min(row, list_->count() - 1));
+        RefreshAround(row);
         return;
     }
     if (const std::optional<std::size_t> calendar = SelectedCalendar()) {
         DeleteCalendar(*calendar);
-        Refresh(std::nullopt);
-        list_->setCurrentRow(std::min(row, list_->count() - 1));
+        RefreshAround(row);
         return;
     }
     const std::optional<HolidayEntry> entry = Selected();
@@ -298,6 +296,11 @@ void HolidayListDialog::DeleteSelected()
         showMessage(QString::fromUtf8(error.what()));
         return;
     }
+    RefreshAround(row);
+}
+
+void HolidayListDialog::RefreshAround(int row)
+{
     Refresh(std::nullopt);
     list_->setCurrentRow(std::min(row, list_->count() - 1));
 }

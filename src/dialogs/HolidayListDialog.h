@@ -47,6 +47,8 @@ protected:
 
 private:
     void Refresh(std::optional<HolidayEntry> current);
+    // After a row went: the list afresh, the row that took its place (or the last) current.
+    void RefreshAround(int row);
     std::optional<HolidayEntry> Selected() const;
     std::optional<std::size_t> SelectedCalendar() const;
     std::optional<std::size_t> SelectedCountry() const;

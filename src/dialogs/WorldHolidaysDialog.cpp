@@ -1,9 +1,9 @@
 #include "dialogs/WorldHolidaysDialog.h"
-#include "widgets/ScreenReader.h"
 
+#include "core/ProgramTranslation.h"
 #include "holidays/HolidayEditing.h"
 #include "widgets/ScreenFit.h"
-#include "core/ProgramTranslation.h"
+#include "widgets/ScreenReader.h"
 
 #include <QCheckBox>
 #include <QCollator>
@@ -255,10 +255,8 @@ QString TitleForReader(const world::WorldSource& source)
     const QString dataName = world::SourceTitle(world::WorldSource{country, {}, {}, {}}, language);
     if (!title.endsWith(dataName))
         return title;
-    for (const world::Place& place : world::Countries(world::DefaultDataFolder(), language))
-        if (place.code.compare(country, Qt::CaseInsensitive) == 0)
-            return title.chopped(dataName.size()) + place.name;
-    return title;
+    const QString name = world::CountryName(country, language);
+    return name.isEmpty() ? title : title.chopped(dataName.size()) + name;
 }
 
 }  // namespace
@@ -308,7 +306,8 @@ QString WorldSourceListText(const world::WorldSource& source)
     for (const QString& name : source.kinds)
         if (const std::optional<world::HolidayKind> kind = world::KindFromName(name))
             kinds.append(KindLabel(*kind).remove(u'&'));
-    return kinds.isEmpty() ? TitleForReader(source) : TitleForReader(source) + QStringLiteral(" - ") + kinds.join(QStringLiteral(", "));
+    const QString title = TitleForReader(source);
+    return kinds.isEmpty() ? title : title + QStringLiteral(" - ") + kinds.join(QStringLiteral(", "));
 }
 
 }  // namespace morvessa

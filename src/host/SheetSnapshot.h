@@ -14,7 +14,6 @@
 
 namespace morvessa {
 
-
 namespace sheet {
 class PictureSink;
 class Workbook;

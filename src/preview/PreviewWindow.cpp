@@ -1,17 +1,17 @@
 #include "preview/PreviewWindow.h"
-#include "preview/PrintChoices.h"
-#include "widgets/ScreenReader.h"
-#include "preview/PreviewLocations.h"
 
-#include "widgets/DialogLayout.h"
-#include "widgets/Twips.h"
+#include "calendar/MonthGrid.h"
 #include "core/SharedRoutines.h"
 #include "host/SheetPicture.h"
+#include "preview/PreviewLocations.h"
 #include "preview/PreviewModel.h"
-#include "calendar/MonthGrid.h"
+#include "preview/PrintChoices.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
+#include "widgets/DialogLayout.h"
 #include "widgets/ScreenFit.h"
+#include "widgets/ScreenReader.h"
+#include "widgets/Twips.h"
 #include "widgets/UiRoutines.h"
 
 #include <algorithm>

@@ -1,13 +1,13 @@
 // The preview window's menu bar and month picker: PDF export, print, the zoom that fits, the
 // paper, and the month shown.
 #include "preview/PreviewWindow.h"
-#include "widgets/ScreenReader.h"
-#include "preview/PreviewLocations.h"
 
 #include "host/SheetPicture.h"
+#include "preview/PreviewLocations.h"
 #include "preview/PreviewModel.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/Worksheet.h"
+#include "widgets/ScreenReader.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -103,19 +103,6 @@ QString OverwriteQuestion(const QString& targetName)
         .arg(targetName);
 }
 
-namespace {
-
-// The spreadsheet layer says why in English; the user reads it in the windows' language. Other
-// failures go on as they are.
-void ThrowUnsavedInUsersWords(const std::string& path, const std::string& reason)
-{
-    if (path.empty())
-        return;
-    throw std::runtime_error(UnsavedFileReport(path, reason));
-}
-
-}  // namespace
-
 void CopyFileReplacing(const QString& source, const QString& target)
 {
     // XlsError is a std::runtime_error whose text names the file and the reason.
@@ -166,11 +153,11 @@ bool SaveResultsToFile(const QString& excelFile, SaveDialogs& dialogs, ErrorRepo
                                      CalendarPaper(), target.path);
                 else
                     CopyFileReplacing(excelFile, target.path);
-            } catch (const sheet::xls::XlsError& error) {
-                ThrowUnsavedInUsersWords(error.unsavedPath, error.reason);
-                throw;
-            } catch (const sheet::xlsx::XlsxError& error) {
-                ThrowUnsavedInUsersWords(error.unsavedPath, error.reason);
+            } catch (const sheet::WorkbookFileError& error) {
+                // The spreadsheet layer says why in English; the user reads it in the windows'
+                // language. Other failures go on as they are.
+                if (!error.unsavedPath.empty())
+                    throw std::runtime_error(CurrentFailureInUsersWords());
                 throw;
             }
         });

@@ -260,6 +260,14 @@ std::vector<Place> Countries(const QString& folder, const QString& language)
     return PlacesOf(IndexOf(folder).value(QStringLiteral("countries")).toObject(), QString(), language, false);
 }
 
+QString CountryName(const QString& code, const QString& language, const QString& folder)
+{
+    for (const Place& place : Countries(folder, language))
+        if (place.code.compare(code, Qt::CaseInsensitive) == 0)
+            return place.name;
+    return {};
+}
+
 std::vector<Place> Subdivisions(const QString& country, const QString& folder, const QString& language)
 {
     const QString code = country.trimmed().toUpper();

@@ -55,6 +55,9 @@ inline constexpr const char* kDataLicence = "CC BY-SA 3.0 / ISC";
 
 // Every country, by code; or the states and regions of one country (their codes in full).
 std::vector<Place> Countries(const QString& folder = DefaultDataFolder(), const QString& language = {});
+// A country's name in `language` as that list gives it ("Deutschland" for "DE" in "de"); empty for
+// a code the data does not list.
+QString CountryName(const QString& code, const QString& language, const QString& folder = DefaultDataFolder());
 std::vector<Place> Subdivisions(const QString& country, const QString& folder = DefaultDataFolder(),
                                 const QString& language = {});
 

@@ -1,6 +1,7 @@
 #pragma once
 // Excel 97-2003 (.xls) workbook files: BIFF8 records inside an OLE2 compound file.
 
+#include "spreadsheet/WorkbookFileError.h"
 #include "spreadsheet/io/AtomicFile.h"
 
 #include <cstdint>
@@ -18,17 +19,9 @@ namespace morvessa::sheet::xls {
 
 // Raised for every file that cannot be written or read. The text is meant for the user,
 // e.g. "The file is not a valid workbook: the sector chain of the directory loops."
-class XlsError : public std::runtime_error {
+class XlsError : public WorkbookFileError {
 public:
-    explicit XlsError(const std::string& description) : std::runtime_error(description) {}
-    // A file that could not be saved, with the system's reason, so a window can say it in its words.
-    XlsError(const std::string& path, const std::string& reason)
-        : std::runtime_error("The file could not be saved: " + path + " (" + reason + ")."), unsavedPath(path),
-          reason(reason)
-    {
-    }
-    std::string unsavedPath;  // empty for any other failure
-    std::string reason;
+    using WorkbookFileError::WorkbookFileError;
 };
 
 // Writes the workbook to path, replacing an existing file in one step (see ReplaceFileAtomically):

@@ -3,8 +3,9 @@
 // writer puts in its file: sheets in order, values, formats with the palette's colours as RGB,
 // merged areas, column widths and row heights, page setup, the active sheet and its selection.
 
+#include "spreadsheet/WorkbookFileError.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,17 +16,9 @@ class Workbook;
 namespace morvessa::sheet::xlsx {
 
 // Raised when the file cannot be written. The text is meant for the user.
-class XlsxError : public std::runtime_error {
+class XlsxError : public WorkbookFileError {
 public:
-    explicit XlsxError(const std::string& description) : std::runtime_error(description) {}
-    // A file that could not be saved, with the system's reason, so a window can say it in its words.
-    XlsxError(const std::string& path, const std::string& reason)
-        : std::runtime_error("The file could not be saved: " + path + " (" + reason + ")."), unsavedPath(path),
-          reason(reason)
-    {
-    }
-    std::string unsavedPath;  // empty for any other failure
-    std::string reason;
+    using WorkbookFileError::WorkbookFileError;
 };
 
 // Writes the workbook to path. An existing file is replaced in one step only once the new one is
